@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the screenshots need.
+# Safe to run again: it only calls apt-get when something is missing.
+set -euo pipefail
+packages=(
+    cmake ninja-build g++ pkg-config clang-format
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libsqlite3-dev sqlite3
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth imagemagick fonts-dejavu-core
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test through ctest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+preset="${WSC_PRESET:-dev}"
+cmake --preset "$preset"
+cmake --build --preset "$preset"
+ctest --preset "$preset"

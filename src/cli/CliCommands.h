@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+#include <cstdio>
+
+namespace wsc::cli {
+
+// Exit codes: 0 success, 1 the file is not of the kind asked for, 2 bad input or failure.
+inline constexpr int kOk = 0;
+inline constexpr int kWrongKind = 1;
+inline constexpr int kError = 2;
+
+struct Output {
+    std::FILE* out = stdout;
+    std::FILE* err = stderr;
+};
+
+// Runs one command line (without the program name) and returns the exit code.
+int run(const QStringList& args, const Output& io = {});
+
+} // namespace wsc::cli

@@ -1,0 +1,252 @@
+#include "db/SqliteConnection.h"
+
+#include "db/dao/CDaoException.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <utility>
+
+namespace wsc {
+
+namespace {
+
+void check(sqlite3* db, int rc, const QString& context = {}) {
+    if (rc != SQLITE_OK && rc != SQLITE_ROW && rc != SQLITE_DONE)
+        throw CDaoException::fromSqlite(db, rc, context);
+}
+
+} // namespace
+
+SqliteStatement::SqliteStatement(sqlite3* db, const QString& sql) : m_db(db) {
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc =
+        sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), &m_stmt, nullptr);
+    check(db, rc);
+}
+
+SqliteStatement::~SqliteStatement() {
+    if (m_stmt)
+        sqlite3_finalize(m_stmt);
+}
+
+SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
+    : m_db(std::exchange(other.m_db, nullptr)), m_stmt(std::exchange(other.m_stmt, nullptr)) {}
+
+SqliteStatement& SqliteStatement::operator=(SqliteStatement&& other) noexcept {
+    if (this != &other) {
+        if (m_stmt)
+            sqlite3_finalize(m_stmt);
+        m_db = std::exchange(other.m_db, nullptr);
+        m_stmt = std::exchange(other.m_stmt, nullptr);
+    }
+    return *this;
+}
+
+void SqliteStatement::bind(int index, const QVariant& value) {
+    if (value.isNull() || !value.isValid()) {
+        bindNull(index);
+        return;
+    }
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        bindInt64(index, value.toBool() ? 1 : 0);
+        break;
+    case QMetaType::Int:
+    case QMetaType::Short:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        bindInt64(index, value.toLongLong());
+        break;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        bindDouble(index, value.toDouble());
+        break;
+    case QMetaType::QDateTime:
+        bindText(index, value.toDateTime().toString(Qt::ISODate));
+        break;
+    default:
+        bindText(index, value.toString());
+        break;
+    }
+}
+
+void SqliteStatement::bindNull(int index) {
+    check(m_db, sqlite3_bind_null(m_stmt, index));
+}
+
+void SqliteStatement::bindInt64(int index, std::int64_t value) {
+    check(m_db, sqlite3_bind_int64(m_stmt, index, value));
+}
+
+void SqliteStatement::bindDouble(int index, double value) {
+    check(m_db, sqlite3_bind_double(m_stmt, index, value));
+}
+
+void SqliteStatement::bindText(int index, const QString& value) {
+    const QByteArray utf8 = value.toUtf8();
+    check(m_db, sqlite3_bind_text(m_stmt, index, utf8.constData(), static_cast<int>(utf8.size()),
+                                  SQLITE_TRANSIENT));
+}
+
+bool SqliteStatement::step() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    const CDaoException e = CDaoException::fromSqlite(m_db, rc);
+    sqlite3_reset(m_stmt);
+    throw e;
+}
+
+void SqliteStatement::reset() {
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+}
+
+void SqliteStatement::exec() {
+    while (step()) {
+    }
+}
+
+int SqliteStatement::columnCount() const {
+    return sqlite3_column_count(m_stmt);
+}
+
+QString SqliteStatement::columnName(int col) const {
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, col));
+}
+
+bool SqliteStatement::isNull(int col) const {
+    return sqlite3_column_type(m_stmt, col) == SQLITE_NULL;
+}
+
+std::int64_t SqliteStatement::int64(int col) const {
+    return sqlite3_column_int64(m_stmt, col);
+}
+
+double SqliteStatement::real(int col) const {
+    return sqlite3_column_double(m_stmt, col);
+}
+
+QString SqliteStatement::text(int col) const {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, col));
+    return p ? QString::fromUtf8(p, sqlite3_column_bytes(m_stmt, col)) : QString();
+}
+
+QVariant SqliteStatement::value(int col) const {
+    switch (sqlite3_column_type(m_stmt, col)) {
+    case SQLITE_INTEGER:
+        return QVariant::fromValue<qlonglong>(int64(col));
+    case SQLITE_FLOAT:
+        return real(col);
+    case SQLITE_NULL:
+        return {};
+    default:
+        return text(col);
+    }
+}
+
+SqliteConnection::SqliteConnection(const QString& path, Mode mode, int busyTimeoutMs)
+    : m_path(path) {
+    if (mode != Mode::Create) {
+        const QFileInfo fi(path);
+        if (!fi.exists())
+            throw CDaoException(SQLITE_CANTOPEN,
+                                QStringLiteral("The file '%1' does not exist.").arg(path));
+        if (fi.isDir())
+            throw CDaoException(SQLITE_CANTOPEN,
+                                QStringLiteral("'%1' is a folder, not a database file.").arg(path));
+        // SQLite would take an empty file for a new database and write into it.
+        if (fi.size() == 0)
+            throw CDaoException(
+                SQLITE_NOTADB,
+                QStringLiteral("The file '%1' is empty; it holds no database.").arg(path));
+    }
+    int flags = SQLITE_OPEN_NOMUTEX;
+    switch (mode) {
+    case Mode::ReadWrite:
+        flags |= SQLITE_OPEN_READWRITE;
+        break;
+    case Mode::ReadOnly:
+        flags |= SQLITE_OPEN_READONLY;
+        break;
+    case Mode::Create:
+        flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+        break;
+    }
+    const QByteArray utf8 = path.toUtf8();
+    const int rc = sqlite3_open_v2(utf8.constData(), &m_db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const CDaoException e = CDaoException::fromSqlite(m_db, rc, path);
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        throw e;
+    }
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_busy_timeout(m_db, busyTimeoutMs);
+    try {
+        // Reading the schema makes a file that is not a database fail here, not later.
+        scalar(QStringLiteral("SELECT count(*) FROM sqlite_schema"));
+    } catch (...) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        throw;
+    }
+}
+
+SqliteConnection::~SqliteConnection() {
+    if (m_db)
+        sqlite3_close_v2(m_db);
+}
+
+bool SqliteConnection::isReadOnly() const {
+    return sqlite3_db_readonly(m_db, "main") == 1;
+}
+
+bool SqliteConnection::inTransaction() const {
+    return sqlite3_get_autocommit(m_db) == 0;
+}
+
+void SqliteConnection::exec(const QString& sql) {
+    char* err = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_exec(m_db, utf8.constData(), nullptr, nullptr, &err);
+    if (rc != SQLITE_OK) {
+        sqlite3_free(err);
+        throw CDaoException::fromSqlite(m_db, rc);
+    }
+}
+
+SqliteStatement SqliteConnection::prepare(const QString& sql) {
+    return SqliteStatement(m_db, sql);
+}
+
+std::int64_t SqliteConnection::lastInsertRowId() const {
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+int SqliteConnection::changes() const {
+    return sqlite3_changes(m_db);
+}
+
+QVariant SqliteConnection::scalar(const QString& sql) {
+    SqliteStatement st = prepare(sql);
+    return st.step() ? st.value(0) : QVariant();
+}
+
+QString SqliteConnection::integrityCheck() {
+    return scalar(QStringLiteral("PRAGMA integrity_check")).toString();
+}
+
+QString SqliteConnection::quoteIdentifier(const QString& name) {
+    QString q = name;
+    q.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + q + u'"';
+}
+
+} // namespace wsc

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <cstdint>
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace wsc {
+
+// A prepared statement that finalises itself. Values are always bound as parameters.
+class SqliteStatement {
+public:
+    SqliteStatement() = default;
+    SqliteStatement(sqlite3* db, const QString& sql);
+    ~SqliteStatement();
+    SqliteStatement(SqliteStatement&& other) noexcept;
+    SqliteStatement& operator=(SqliteStatement&& other) noexcept;
+    SqliteStatement(const SqliteStatement&) = delete;
+    SqliteStatement& operator=(const SqliteStatement&) = delete;
+
+    bool isValid() const { return m_stmt != nullptr; }
+
+    // Binds by 1-based position. A null QVariant binds NULL.
+    void bind(int index, const QVariant& value);
+    void bindNull(int index);
+    void bindInt64(int index, std::int64_t value);
+    void bindDouble(int index, double value);
+    void bindText(int index, const QString& value);
+
+    // Advances; true while a row is available. Throws CDaoException on failure.
+    bool step();
+    void reset();
+    // Runs a statement that returns no rows.
+    void exec();
+
+    int columnCount() const;
+    QString columnName(int col) const;
+    bool isNull(int col) const;
+    std::int64_t int64(int col) const;
+    double real(int col) const;
+    QString text(int col) const;
+    QVariant value(int col) const;
+
+private:
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+// A SQLite connection that closes itself. Every failing call throws CDaoException.
+class SqliteConnection {
+public:
+    enum class Mode { ReadWrite, ReadOnly, Create };
+
+    SqliteConnection(const QString& path, Mode mode, int busyTimeoutMs = 2000);
+    ~SqliteConnection();
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+    sqlite3* handle() const { return m_db; }
+    const QString& path() const { return m_path; }
+    bool isReadOnly() const;
+    bool inTransaction() const;
+
+    void exec(const QString& sql);
+    SqliteStatement prepare(const QString& sql);
+    std::int64_t lastInsertRowId() const;
+    int changes() const;
+    // The first column of the first row of `sql`, or a null QVariant.
+    QVariant scalar(const QString& sql);
+    // "ok" when the file passes PRAGMA integrity_check, else the first problem found.
+    QString integrityCheck();
+
+    // Quotes an identifier for SQL text ("a ""b""").
+    static QString quoteIdentifier(const QString& name);
+
+private:
+    sqlite3* m_db = nullptr;
+    QString m_path;
+};
+
+} // namespace wsc

@@ -1,0 +1,7 @@
+#include "db/records/CRecordSetExtracts.h"
+
+namespace wsc {
+
+WSC_RECORDSET_IMPLEMENT(CRecordSetExtracts, "Extracts", "ExtractsID", WSC_EXTRACTS_COLUMNS)
+
+} // namespace wsc

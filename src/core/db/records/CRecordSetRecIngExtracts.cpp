@@ -1,0 +1,8 @@
+#include "db/records/CRecordSetRecIngExtracts.h"
+
+namespace wsc {
+
+WSC_RECORDSET_IMPLEMENT(CRecordSetRecIngExtracts, "Ingredients_Extracts", nullptr,
+                        WSC_RECINGEXTRACTS_COLUMNS)
+
+} // namespace wsc

@@ -1,0 +1,19 @@
+#include "db/records/CRecordSetRecipeMaxBatch.h"
+
+namespace wsc {
+
+const RecordLayout& CRecordSetRecipeMaxBatch::layout() const {
+    static const ColumnInfo columns[] = {{"Max Of RecipeBatchNo", FieldType::Long}};
+    static const RecordLayout l{"Recipes Max Batch Number Query", columns, 1, nullptr};
+    return l;
+}
+
+void CRecordSetRecipeMaxBatch::loadFields(const FieldValues& v) {
+    m_MaxOfRecipeBatchNo = fields::from<std::int32_t>(v.at(0));
+}
+
+void CRecordSetRecipeMaxBatch::storeFields(FieldValues& v) const {
+    v.assign(1, fields::to(m_MaxOfRecipeBatchNo));
+}
+
+} // namespace wsc

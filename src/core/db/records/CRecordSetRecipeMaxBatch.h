@@ -1,0 +1,21 @@
+#pragma once
+
+#include "db/dao/CDaoRecordset.h"
+
+namespace wsc {
+
+// The highest batch number in use (one row), for numbering a new recipe. The query's only
+// column is named "Max Of RecipeBatchNo", which is no C++ name, so the layout is written out.
+class CRecordSetRecipeMaxBatch : public CDaoRecordset {
+public:
+    using CDaoRecordset::CDaoRecordset;
+
+    std::int32_t m_MaxOfRecipeBatchNo = 0;
+
+    const RecordLayout& layout() const override;
+    void loadFields(const FieldValues& v) override;
+    void storeFields(FieldValues& v) const override;
+    void resetFields() override { m_MaxOfRecipeBatchNo = 0; }
+};
+
+} // namespace wsc

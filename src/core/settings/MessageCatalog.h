@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace wsc {
+
+// The program's string table: every user-visible text that has a string id, by that id.
+// The id is also the help context of the message box that shows it.
+class MessageCatalog {
+public:
+    // The text of string `id`; an empty string for an id the table does not hold.
+    static QString text(int id);
+    static bool contains(int id);
+
+    // Replaces "%1" and "%2" by the inserts in one pass, so an insert that itself holds
+    // "%2" or any other per-cent sign comes through unchanged.
+    static QString substitute(const QString& pattern, const QStringList& inserts);
+
+    // text(id) with the inserts substituted.
+    static QString format(int id, const QStringList& inserts = {});
+};
+
+// Texts that the program shows without a string id.
+namespace Texts {
+inline constexpr const char* kCleanWorkspaceFailed =
+    "Error in GetNewWorkspace, cleanWorkspace returned FAILURE";
+inline constexpr const char* kNoWorkspaceObject =
+    "Error in GetNewWorkspace, Could not allocate new workspace.";
+inline constexpr const char* kUnknownWorkspace =
+    "Error in GetNewWorkspace, Unknown workspace name.";
+inline constexpr const char* kNoDatabaseObject =
+    "Error in CDocumentPlus::GetNewWorkspace, failed to allocate database object.";
+inline constexpr const char* kDatabaseNotOpen =
+    "Error in CDocumentPlus::GetNewWorkspace, failed to open database.";
+inline constexpr const char* kAddChgWorkspaceFailed =
+    "Error in CAddChgDAO::GetNewWorkspace, CDocument::GetNewWorkspace failed";
+inline constexpr const char* kLogViewWorkspaceFailed =
+    "Error in CRecipeLogView::GetNewWorkspace, CDocument::GetNewWorkspace failed";
+inline constexpr const char* kDaoErrorWithRecord = "%s   (%d)\n\nWould you like to see help?";
+inline constexpr const char* kDaoErrorStatusOnly =
+    "ERROR:CDaoException\n\nSCODE_CODE\t\t=%d\nSCODE_FACILITY\t=%d\nSCODE_SEVERITY\t=%d\n"
+    "ResultFromScode\t=%d\n";
+inline constexpr const char* kSeekFailedBatch = "Seek failed on batch number ";
+inline constexpr const char* kSeekFailedOn = "Seek failed on ";
+inline constexpr const char* kContactUs = ".  Contact Quillbarrow Software.";
+inline constexpr const char* kMemoryError =
+    "Memory Error: Not enough memory for WSC.  Please close other applications.";
+inline constexpr const char* kNoDefaultDatabase = "Error_opening_DefaultDatabase";
+} // namespace Texts
+
+} // namespace wsc

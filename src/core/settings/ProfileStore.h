@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class QSettings;
+
+namespace wsc {
+
+// Every value the program keeps in the per-user profile, with its section, key and default.
+enum class Setting {
+    DefaultDataFile,
+    DefaultRecipeFile,
+    RecipeFileOpened,
+    RecipeDocSizeMaxX,
+    RecipeDocSizeMaxY,
+    RecipeFormSizeMaxX,
+    RecipeFormSizeMaxY,
+    DisplayWarnings,
+    DisplayDeleteWarnings,
+    DisplayToolTips,
+    RecipeScroll,
+    UserSkill,
+    View,
+    WindowPos,
+    NameTool1,
+    NameTool2,
+    NameTool3,
+    PathTool1,
+    PathTool2,
+    PathTool3,
+    MSInfoPath,
+    RecentFile1,
+    RecentFile2,
+    RecentFile3,
+    RecentFile4,
+    TipStartUp,
+    TipFilePos,
+    TipTimeStamp,
+};
+
+struct SettingInfo {
+    Setting setting;
+    const char* section;
+    const char* key;
+    QVariant defaultValue; // an int for integer settings, a QString for texts
+};
+
+// The settings store: QSettings under "Quillbarrow Software" / "Wortsmith Calculator", or an
+// INI file given by path (tests and portable use).
+class ProfileStore {
+public:
+    static constexpr const char* kCompany = "Quillbarrow Software";
+    static constexpr const char* kApplication = "Wortsmith Calculator";
+    static constexpr const char* kBarStatePrefix = "Control Bar States";
+
+    ProfileStore();                                // the per-user profile
+    explicit ProfileStore(const QString& iniPath); // a file of our own
+    ~ProfileStore();
+    ProfileStore(const ProfileStore&) = delete;
+    ProfileStore& operator=(const ProfileStore&) = delete;
+
+    static const SettingInfo& info(Setting s);
+
+    QString text(Setting s) const;
+    int integer(Setting s) const;
+    bool contains(Setting s) const;
+    void setText(Setting s, const QString& value);
+    void setInteger(Setting s, int value);
+    void remove(Setting s);
+
+    // Keys outside the table (the tool bar state, for instance).
+    QVariant raw(const QString& section, const QString& key, const QVariant& def = {}) const;
+    void setRaw(const QString& section, const QString& key, const QVariant& value);
+
+    void sync();
+    QString fileName() const;
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
+
+// The Data database path ("DefaultDataFile"; empty when absent).
+QString DataFilePath(const ProfileStore& profile);
+// The recipe database last opened ("RecipeFileOpened").
+QString LastRecipeFilePath(const ProfileStore& profile);
+
+} // namespace wsc
