@@ -1,0 +1,96 @@
+#include "calc/IngredientSheets.h"
+
+#include "db/SqliteConnection.h"
+#include "db/dao/CDaoDatabase.h"
+
+#include <cstdlib>
+
+namespace wsc {
+
+const char* SheetQueryName(int sheet) {
+    static const char* const names[SheetCount] = {
+        "RecipeIngredients_Kits",     "RecipeIngredients_Extracts", "RecipeIngredients_Grains",
+        "RecipeIngredients_Adjuncts", "RecipeIngredients_Hops",     "RecipeIngredients_Yeasts"};
+    return names[sheet];
+}
+
+double ReadDouble(const QString& text) {
+    const QByteArray latin = text.toLatin1();
+    return std::strtod(latin.constData(), nullptr);
+}
+
+long ReadWhole(const QString& text) {
+    const QByteArray latin = text.toLatin1();
+    return std::strtol(latin.constData(), nullptr, 10);
+}
+
+MemorySheets::MemorySheets() : m_rows(SheetCount) {}
+
+int MemorySheets::rowCount(int sheet) const {
+    return static_cast<int>(m_rows.at(static_cast<std::size_t>(sheet)).size()) + 2;
+}
+
+QString MemorySheets::cellText(int sheet, int row, int col) const {
+    const auto& rows = m_rows.at(static_cast<std::size_t>(sheet));
+    if (row < 1 || row > static_cast<int>(rows.size()))
+        return {};
+    const auto& cells = rows[static_cast<std::size_t>(row - 1)].cells;
+    return col >= 0 && col < static_cast<int>(cells.size()) ? cells[static_cast<std::size_t>(col)]
+                                                            : QString();
+}
+
+void MemorySheets::setCellText(int sheet, int row, int col, const QString& text) {
+    auto& rows = m_rows.at(static_cast<std::size_t>(sheet));
+    if (row < 1 || row > static_cast<int>(rows.size()) || col < 0)
+        return;
+    auto& cells = rows[static_cast<std::size_t>(row - 1)].cells;
+    if (col >= static_cast<int>(cells.size()))
+        cells.resize(static_cast<std::size_t>(col) + 1);
+    cells[static_cast<std::size_t>(col)] = text;
+}
+
+int MemorySheets::addRow(int sheet, const std::vector<QString>& cells) {
+    auto& rows = m_rows.at(static_cast<std::size_t>(sheet));
+    rows.push_back(Row{cells, 0});
+    return static_cast<int>(rows.size());
+}
+
+long long MemorySheets::rowId(int sheet, int row) const {
+    const auto& rows = m_rows.at(static_cast<std::size_t>(sheet));
+    return row >= 1 && row <= static_cast<int>(rows.size())
+               ? rows[static_cast<std::size_t>(row - 1)].id
+               : 0;
+}
+
+MemorySheets MemorySheets::load(CDaoDatabase& recipes, long recipeId) {
+    MemorySheets sheets;
+    for (int s = 0; s < SheetCount; ++s) {
+        SqliteStatement st = recipes.connection().prepare(
+            QStringLiteral("SELECT * FROM %1 WHERE IngRecipeID = ? ORDER BY IngRowID")
+                .arg(SqliteConnection::quoteIdentifier(QString::fromLatin1(SheetQueryName(s)))));
+        st.bindInt64(1, recipeId);
+        while (st.step()) {
+            Row row;
+            const int n = st.columnCount();
+            for (int c = 0; c < n; ++c) {
+                if (st.columnName(c) == QLatin1String("IngRowID")) {
+                    row.id = st.int64(c);
+                    continue;
+                }
+                const QVariant v = st.value(c);
+                QString text;
+                if (v.typeId() == QMetaType::LongLong)
+                    text = QString::asprintf("%d", static_cast<int>(v.toLongLong()));
+                else if (v.typeId() == QMetaType::Double)
+                    text = QString::asprintf("%.15g", v.toDouble());
+                else
+                    text = v.toString();
+                row.cells.push_back(text);
+            }
+            sheets.m_rows[static_cast<std::size_t>(s)].push_back(std::move(row));
+        }
+    }
+    return sheets;
+}
+
+} // namespace wsc

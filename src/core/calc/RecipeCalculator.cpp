@@ -1,0 +1,364 @@
+#include "calc/RecipeCalculator.h"
+
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+
+#include <algorithm>
+
+namespace wsc {
+
+namespace {
+
+constexpr double kKitVolumeEnglish = 5.0;
+constexpr double kKitVolumeMetric = 18.92706;
+constexpr double kGramsPerOunce = 28.349523125;
+constexpr double kDefaultEfficiency = 0.8;
+constexpr double kDefaultAttenuation = 0.75;
+constexpr double kAlcoholPerPoint = 0.1275;
+constexpr double kPrimingAllowance = 0.5;
+
+bool validGravity(double g) {
+    return g >= 1.0 && g <= 1.2;
+}
+
+QString rowText(long row) {
+    return QString::asprintf("%lu", static_cast<unsigned long>(row));
+}
+
+} // namespace
+
+CalcStatusLook LookOf(CalcStatus status) {
+    switch (status) {
+    case CalcStatus::Errors:
+        return {QStringLiteral("Errors"), 0xFF0000};
+    case CalcStatus::NoErrors:
+        return {QStringLiteral("No Errors"), 0x0000FF};
+    case CalcStatus::NotDone:
+        break;
+    }
+    return {QStringLiteral("Not Done"), 0x000000};
+}
+
+std::vector<CalcMessageLine> CalcMessageLines(QStringList& messages) {
+    std::sort(messages.begin(), messages.end());
+    messages.erase(std::unique(messages.begin(), messages.end()), messages.end());
+    std::vector<CalcMessageLine> lines;
+    unsigned long n = 0;
+    for (const QString& m : messages) {
+        const qsizetype colon = m.indexOf(u':');
+        CalcMessageLine line{++n, m, QString()};
+        if (colon >= 0) {
+            line.level = m.left(colon);
+            line.message = m.mid(colon + 2);
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+int CompareWithRange(double value, double low, double high) {
+    if (value < low)
+        return -1;
+    if (value > high)
+        return 1;
+    return 0;
+}
+
+RecipeCalculator::RecipeCalculator(IngredientSheets& sheets, const UtilizationTable& table)
+    : m_sheets(sheets), m_table(table) {}
+
+void RecipeCalculator::resetResults() {
+    PredictedOG = PredictedABV = TotalIBU = TotalHBU = PredictedColor = 0;
+}
+
+double RecipeCalculator::HopOunces(double weight, const QString& unit) {
+    // Grams are converted whatever the caller; every other unit counts as ounces.
+    return unit == QLatin1String("g") ? weight / kGramsPerOunce : weight;
+}
+
+double RecipeCalculator::Pounds(double weight, const QString& unit) {
+    if (unit == QLatin1String("oz"))
+        return weight * 0.0625;
+    if (unit == QLatin1String("kg"))
+        return weight * 2.2;
+    if (unit == QLatin1String("g"))
+        return weight * 0.0022;
+    return weight;
+}
+
+void RecipeCalculator::AddCalcMessage(const QString& text) {
+    CalcMessages << text;
+    ++CalcMessageCount;
+}
+
+void RecipeCalculator::addFormatted(int id, const QStringList& inserts, long row) {
+    // One pass, so a per-cent sign inside a cell text is never taken for a place-holder.
+    const QString pattern = MessageCatalog::text(id);
+    QString out;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (pattern.at(i) == u'%' && i + 1 < pattern.size()) {
+            const QChar n = pattern.at(i + 1);
+            if (n == u'1' || n == u'2') {
+                const int k = n.digitValue() - 1;
+                if (k < inserts.size())
+                    out += inserts.at(k);
+                ++i;
+                continue;
+            }
+            if (n == u'd' && row >= 0) {
+                out += QString::number(row);
+                ++i;
+                continue;
+            }
+        }
+        out += pattern.at(i);
+    }
+    AddCalcMessage(out);
+}
+
+double RecipeCalculator::gravityPart(int sheet, int weightCol, int unitCol, int gravityCol,
+                                     const char* word,
+                                     const std::function<double(int row)>& assumed, int skipCol,
+                                     int zeroMessage, const QString& zeroWord) {
+    double sum = 0;
+    const int n = m_sheets.ingredientCount(sheet);
+    for (int r = 1; r <= n; ++r) {
+        if (skipCol >= 0 && m_sheets.cellText(sheet, r, skipCol) == QLatin1String("0"))
+            continue;
+        const double w = Pounds(ReadDouble(m_sheets.cellText(sheet, r, weightCol)),
+                                m_sheets.cellText(sheet, r, unitCol));
+        if (w == 0) {
+            addFormatted(zeroMessage, {zeroWord, rowText(r)});
+            continue;
+        }
+        const QString gText = m_sheets.cellText(sheet, r, gravityCol);
+        const double g = ReadDouble(gText);
+        double p = g - 1;
+        if (!validGravity(g)) {
+            addFormatted(149, {gText, QString::fromLatin1(word)}, r);
+            p = assumed(r);
+        }
+        sum += p * w;
+    }
+    return sum;
+}
+
+void RecipeCalculator::CalcOriginalGravity() {
+    m_ogComputed = true;
+    PredictedOG = 0;
+    const double b = m_in.batchSize;
+    if (b == 0) {
+        addFormatted(289, {});
+        return;
+    }
+    const double v = m_in.measureEnglish == 1 ? kKitVolumeMetric : kKitVolumeEnglish;
+
+    double kitPoints = 0;
+    for (int r = 1; r <= m_sheets.ingredientCount(SheetKits); ++r) {
+        const QString gText = m_sheets.cellText(SheetKits, r, 5);
+        const double g = ReadDouble(gText);
+        if (validGravity(g))
+            kitPoints += g - 1;
+        else
+            addFormatted(149, {gText, QStringLiteral("Kit")}, r);
+    }
+    const double kitPart = kitPoints * v / b;
+
+    const double extractSum = gravityPart(
+        SheetExtracts, 3, 4, 7, "Extract",
+        [this](int r) {
+            const bool dry = m_sheets.cellText(SheetExtracts, r, 5) == QLatin1String("Dry");
+            addFormatted(
+                286,
+                {dry ? QStringLiteral(".045") : QStringLiteral(".037"), QStringLiteral("Extract")},
+                r);
+            return dry ? 0.045 : 0.037;
+        },
+        -1, 285, QStringLiteral("Extract"));
+
+    const double grainSum = gravityPart(
+        SheetGrains, 1, 2, 3, "Grain",
+        [this](int r) {
+            addFormatted(286, {QStringLiteral(".028"), QStringLiteral("Grain")}, r);
+            return 0.028;
+        },
+        -1, 285, QStringLiteral("Grain"));
+    double e = m_in.efficiencyExpected * 0.01;
+    if (m_in.efficiencyExpected == 0) {
+        e = kDefaultEfficiency;
+        addFormatted(288, {QStringLiteral("80%")});
+    }
+
+    const double adjunctSum = gravityPart(
+        SheetAdjuncts, 1, 2, 4, "Adjunct",
+        [this](int r) {
+            addFormatted(286, {QStringLiteral(".042"), QStringLiteral("Adjunct")}, r);
+            return 0.042;
+        },
+        3, 213, QStringLiteral("Adjunct"));
+
+    PredictedOG = 1 + kitPart + extractSum / b + grainSum / b * e + adjunctSum / b;
+}
+
+void RecipeCalculator::CalcHopRow(int row, bool /*unitFlag*/) {
+    if (m_in.boilSize == 0) {
+        addFormatted(210, {});
+        return;
+    }
+    CalcOriginalGravity();
+    const long t = ReadWhole(m_sheets.cellText(SheetHops, row, 4));
+    const double u = m_table.lookup(t, PredictedOG, false, nullptr,
+                                    [this](const QString& m) { AddCalcMessage(m); });
+    const double alpha = ReadDouble(m_sheets.cellText(SheetHops, row, 1));
+    const double w = HopOunces(ReadDouble(m_sheets.cellText(SheetHops, row, 2)),
+                               m_sheets.cellText(SheetHops, row, 3));
+    const double ibu = alpha * 0.01 * w * u * 7490 / m_in.boilSize;
+    const double hbu = static_cast<double>(t) * (1.0 / 60) * w * alpha;
+    const QString ibuText = QString::asprintf("%.0f", ibu);
+    const QString hbuText = QString::asprintf("%.1f", hbu);
+
+    if (ibuText != m_sheets.cellText(SheetHops, row, 5)) {
+        m_sheets.setCellText(SheetHops, row, 5, ibuText);
+        m_sheets.redrawCell(SheetHops, row, 5);
+        if (m_onModified)
+            m_onModified();
+    }
+    QString oldHbu = m_sheets.cellText(SheetHops, row, 6);
+    if (!oldHbu.contains(u'.'))
+        oldHbu += QStringLiteral(".0");
+    if (hbuText != oldHbu) {
+        m_sheets.setCellText(SheetHops, row, 6, hbuText);
+        m_sheets.redrawCell(SheetHops, row, 6);
+        if (m_onModified)
+            m_onModified();
+    }
+    m_sheets.redrawRow(SheetHops, row);
+}
+
+void RecipeCalculator::CalcBitterness() {
+    TotalIBU = 0;
+    TotalHBU = 0;
+    for (int r = 1; r <= m_sheets.ingredientCount(SheetHops); ++r) {
+        CalcHopRow(r, false);
+        TotalIBU += ReadDouble(m_sheets.cellText(SheetHops, r, 5));
+        TotalHBU += ReadDouble(m_sheets.cellText(SheetHops, r, 6));
+    }
+    for (int r = 1; r <= m_sheets.ingredientCount(SheetKits); ++r)
+        TotalHBU += ReadDouble(m_sheets.cellText(SheetKits, r, 2));
+    for (int r = 1; r <= m_sheets.ingredientCount(SheetExtracts); ++r)
+        TotalHBU += ReadDouble(m_sheets.cellText(SheetExtracts, r, 2));
+}
+
+void RecipeCalculator::CalcAlcohol() {
+    int validCount = 0;
+    double valid = 0;
+    for (int r = 1; r <= m_sheets.ingredientCount(SheetYeasts); ++r) {
+        if (ReadDouble(m_sheets.cellText(SheetYeasts, r, 4)) == 0) {
+            addFormatted(213, {QStringLiteral("Yeast"), rowText(r)});
+            continue;
+        }
+        const QString aText = m_sheets.cellText(SheetYeasts, r, 6);
+        const double a = ReadDouble(aText);
+        if (a >= 1 && a < 100) {
+            ++validCount;
+            valid = a;
+        } else {
+            addFormatted(236, {aText, QStringLiteral("Yeast")}, r);
+            addFormatted(287, {QStringLiteral("75"), QStringLiteral("Yeast")}, r);
+        }
+    }
+    double attenuation = valid * 0.01;
+    if (validCount != 1) {
+        addFormatted(237, {});
+        attenuation = kDefaultAttenuation;
+    }
+    const double priming = m_in.primingName.contains(QLatin1String("sugar"), Qt::CaseSensitive)
+                               ? kPrimingAllowance
+                               : 0;
+    PredictedABV =
+        PredictedOG > 1.0 ? (PredictedOG - 1) * 1000 * attenuation * kAlcoholPerPoint + priming : 0;
+}
+
+void RecipeCalculator::CalcColor() {
+    PredictedColor = 0;
+    const double b = m_in.batchSize;
+    if (b == 0) {
+        addFormatted(212, {});
+        return;
+    }
+    const bool metric = m_in.measureEnglish == 1;
+    const double v = metric ? kKitVolumeMetric : kKitVolumeEnglish;
+    const double top = metric ? 2000 : 500;
+    auto validColor = [top](double l) { return l >= 1 && l <= top; };
+
+    double kitSum = 0;
+    for (int r = 1; r <= m_sheets.ingredientCount(SheetKits); ++r) {
+        const QString lText = m_sheets.cellText(SheetKits, r, 6);
+        const double l = ReadDouble(lText);
+        if (validColor(l))
+            kitSum += l;
+        else
+            addFormatted(234, {lText, QStringLiteral("Kit")}, r);
+    }
+    const double kitPart = v / b * kitSum;
+
+    struct Kind {
+        int sheet, weightCol, unitCol, colorCol, skipCol, zeroMessage;
+        const char* word;
+    };
+    const Kind kinds[] = {{SheetExtracts, 3, 4, 8, -1, 285, "Extract"},
+                          {SheetGrains, 1, 2, 4, -1, 285, "Grain"},
+                          {SheetAdjuncts, 1, 2, 5, 3, 213, "Adjunct"}};
+    double sum = 0;
+    for (const Kind& k : kinds) {
+        const QString word = QString::fromLatin1(k.word);
+        for (int r = 1; r <= m_sheets.ingredientCount(k.sheet); ++r) {
+            if (k.skipCol >= 0 && m_sheets.cellText(k.sheet, r, k.skipCol) == QLatin1String("0"))
+                continue;
+            const double w = Pounds(ReadDouble(m_sheets.cellText(k.sheet, r, k.weightCol)),
+                                    m_sheets.cellText(k.sheet, r, k.unitCol));
+            if (w == 0) {
+                addFormatted(k.zeroMessage, {word, rowText(r)});
+                continue;
+            }
+            const QString lText = m_sheets.cellText(k.sheet, r, k.colorCol);
+            const double l = ReadDouble(lText);
+            if (validColor(l))
+                sum += w * l;
+            else
+                addFormatted(234, {lText, word}, r);
+        }
+    }
+    PredictedColor = kitPart + sum / b;
+}
+
+CalcStatus RecipeCalculator::RunCalculations(bool showWarning) {
+    CalcMessageCount = 0;
+    CalcMessages.clear();
+    m_ogComputed = false;
+    CalcBitterness();
+    // Without a hop row step the gravity would be left over from an earlier recipe.
+    if (!m_ogComputed)
+        CalcOriginalGravity();
+    CalcAlcohol();
+    CalcColor();
+    if (CalcMessageCount > 0) {
+        status = CalcStatus::Errors;
+        if (m_displayWarnings && showWarning && m_prompter)
+            m_prompter->message(12, {}, PromptIcon::Information);
+    } else {
+        status = CalcStatus::NoErrors;
+    }
+    return status;
+}
+
+bool RecipeCalculator::OnMsgs() {
+    RunCalculations(false);
+    if (CalcMessageCount > 0)
+        return true;
+    if (m_displayWarnings && m_prompter)
+        m_prompter->message(13, {}, PromptIcon::Information);
+    return false;
+}
+
+} // namespace wsc

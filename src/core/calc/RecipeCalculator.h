@@ -1,0 +1,106 @@
+#pragma once
+
+#include "calc/IngredientSheets.h"
+#include "calc/UtilizationTable.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace wsc {
+
+class Prompter;
+
+// The recipe fields the calculations read.
+struct RecipeInputs {
+    double batchSize = 5.0;
+    double boilSize = 5.0;
+    long measureEnglish = 0; // 0 English, 1 Metric
+    double efficiencyExpected = 80.0;
+    QString primingName;
+};
+
+// The "Calculations:" status: its text and colour (RGB).
+enum class CalcStatus { NotDone, Errors, NoErrors };
+struct CalcStatusLook {
+    QString text;
+    unsigned int rgb;
+};
+CalcStatusLook LookOf(CalcStatus status);
+
+// One line of the "Calculation Messages" dialog.
+struct CalcMessageLine {
+    unsigned long number;
+    QString level;
+    QString message;
+};
+
+// Sorts the messages byte-wise in place, drops repeats, and splits each into its level (text
+// before the first colon) and message (text after the colon and the character behind it).
+std::vector<CalcMessageLine> CalcMessageLines(QStringList& messages);
+
+// Where a prediction stands against a range: -1 below ("-"), 0 in range, +1 above ("+").
+int CompareWithRange(double value, double low, double high);
+
+// The predictions of the current recipe and the message list, as the recipe form holds them.
+// Reads the ingredient rows through IngredientSheets and the recipe fields from RecipeInputs.
+class RecipeCalculator {
+public:
+    RecipeCalculator(IngredientSheets& sheets, const UtilizationTable& table);
+
+    void setInputs(const RecipeInputs& inputs) { m_in = inputs; }
+    const RecipeInputs& inputs() const { return m_in; }
+    void setPrompter(Prompter* prompter) { m_prompter = prompter; }
+    void setDisplayWarnings(bool on) { m_displayWarnings = on; }
+    // Called whenever a calculation changes a cell (the recipe is then modified).
+    void setModifiedHandler(std::function<void()> handler) { m_onModified = std::move(handler); }
+
+    // All five results to 0 (new form, Add, Copy, Refresh).
+    void resetResults();
+
+    void AddCalcMessage(const QString& text);
+    void CalcOriginalGravity();
+    void CalcHopRow(int row, bool unitFlag);
+    void CalcBitterness();
+    void CalcAlcohol();
+    void CalcColor();
+    // Runs every step; returns the new status. Shows box 12 when asked and warnings are on.
+    CalcStatus RunCalculations(bool showWarning);
+    // The "Msgs" button: runs without the box; true when the messages dialog should open,
+    // otherwise box 13 has been shown (when warnings are on).
+    bool OnMsgs();
+
+    double PredictedOG = 0;
+    double PredictedABV = 0;
+    double TotalIBU = 0;
+    double TotalHBU = 0;
+    double PredictedColor = 0;
+    QStringList CalcMessages;
+    std::uint32_t CalcMessageCount = 0;
+    CalcStatus status = CalcStatus::NotDone;
+
+    // Hop weight in ounces from a cell's weight and unit.
+    static double HopOunces(double weight, const QString& unit);
+    // Fermentable weight in pounds from a cell's weight and unit.
+    static double Pounds(double weight, const QString& unit);
+
+private:
+    // A message of the catalogue with %1, %2 and the row number for %d, in one pass.
+    void addFormatted(int id, const QStringList& inserts, long row = -1);
+    double gravityPart(int sheet, int weightCol, int unitCol, int gravityCol, const char* word,
+                       const std::function<double(int row)>& assumed, int skipCol, int zeroMessage,
+                       const QString& zeroWord);
+
+    IngredientSheets& m_sheets;
+    const UtilizationTable& m_table;
+    RecipeInputs m_in;
+    Prompter* m_prompter = nullptr;
+    bool m_displayWarnings = true;
+    std::function<void()> m_onModified;
+    bool m_ogComputed = false;
+};
+
+} // namespace wsc

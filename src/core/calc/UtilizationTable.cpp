@@ -1,0 +1,84 @@
+#include "calc/UtilizationTable.h"
+
+#include "db/dao/CDaoException.h"
+#include "db/records/CRecordSetHopsUtilization.h"
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+
+namespace wsc {
+
+void UtilizationTable::load(CDaoDatabase& data) {
+    clear();
+    CRecordSetHopsUtilization rs(&data);
+    rs.Open();
+    rs.SetCurrentIndex(QStringLiteral("IndexBoilIndexOG"));
+    rs.MoveFirst();
+    for (int i = 0; i < kEntries; ++i) {
+        if (rs.IsEOF())
+            throw CDaoException(CDaoException::kNoCurrentRecord,
+                                QStringLiteral("No current record: the hop utilization table "
+                                               "holds %1 rows, %2 are needed.")
+                                    .arg(i)
+                                    .arg(kEntries));
+        m_entries[static_cast<std::size_t>(i)] = rs.m_HopsUtil_Utilization;
+        rs.MoveNext();
+    }
+}
+
+int UtilizationTable::groupFor(long t) {
+    if (t < 63)
+        return static_cast<int>(t / 3);
+    if (t < 70)
+        return 20;
+    if (t < 80)
+        return 21;
+    if (t < 90)
+        return 22;
+    if (t < 120)
+        return 23;
+    return 24;
+}
+
+int UtilizationTable::columnFor(double og) {
+    return static_cast<int>((og - 1) * 100 - 3 + 0.5);
+}
+
+double UtilizationTable::lookup(long t, double og, bool interactive, Prompter* prompter,
+                                const std::function<void(const QString&)>& addMessage) const {
+    int problems = 0;
+    auto report = [&](const QString& text) {
+        if (interactive) {
+            if (prompter)
+                prompter->text(text, PromptIcon::Information, PromptButtons::Ok, 156);
+        } else if (addMessage) {
+            addMessage(text);
+        }
+    };
+    if (og < 1.03 || og > 1.13) {
+        problems = 1;
+        report(MessageCatalog::format(
+            156, {QStringLiteral("Original Gravity"), QString::asprintf("%.3f", og)}));
+    }
+    if (t < 3 || t > 120) {
+        problems += 1;
+        if (t == 0)
+            report(MessageCatalog::text(233));
+        else
+            report(MessageCatalog::format(
+                156, {QStringLiteral("Boil Time"),
+                      QString::asprintf("%lu", static_cast<unsigned long>(t))}));
+    }
+    if (problems > 0)
+        return 0.0;
+    const double u = entry(groupFor(t), columnFor(og));
+    // An entry the load never filled counts as outside the table, not as "no bitterness".
+    if (u == 0.0) {
+        report(
+            MessageCatalog::format(156, {QStringLiteral("Boil Time"),
+                                         QString::asprintf("%lu", static_cast<unsigned long>(t))}));
+        return 0.0;
+    }
+    return u;
+}
+
+} // namespace wsc
