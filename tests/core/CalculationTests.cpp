@@ -460,3 +460,29 @@ TEST(CellReading, LeadingNumberElseZero) {
 
 } // namespace
 } // namespace wsc
+
+namespace wsc {
+namespace {
+
+TEST(CalcRun, GravityMessagesStandOncePerHopRow) {
+    MemorySheets sheets;
+    UtilizationTable table;
+    for (int c = 0; c < UtilizationTable::kColumns; ++c)
+        table.setEntry(20, c, 0.2);
+    RecipeCalculator calc(sheets, table);
+    calc.setInputs({5, 5, 0, 0, {}});
+    for (int i = 0; i < 3; ++i)
+        sheets.addRow(SheetHops, {QStringLiteral("H"), QStringLiteral("5"), QStringLiteral("1"),
+                                  QStringLiteral("oz"), QStringLiteral("60"), QStringLiteral("0"),
+                                  QStringLiteral("0.0"), QStringLiteral("1")});
+    sheets.addRow(SheetGrains, {QStringLiteral("Pale"), QStringLiteral("8"), QStringLiteral("lbs"),
+                                QStringLiteral("1.037"), QStringLiteral("2"), QStringLiteral("1")});
+    calc.RunCalculations(false);
+    EXPECT_EQ(calc.CalcMessages.count(MessageCatalog::format(288, {QStringLiteral("80%")})), 3);
+    EXPECT_NEAR(calc.PredictedOG, 1 + 0.037 * 8 / 5 * 0.8, 1e-12);
+    QStringList copy = calc.CalcMessages;
+    EXPECT_EQ(CalcMessageLines(copy).size(), 2u); // 288 once, 237 once
+}
+
+} // namespace
+} // namespace wsc

@@ -3,6 +3,7 @@
 #include "db/SqliteConnection.h"
 #include "db/dao/CDaoDatabase.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace wsc {
@@ -14,14 +15,29 @@ const char* SheetQueryName(int sheet) {
     return names[sheet];
 }
 
+namespace {
+
+// The first characters of a cell as C text, without allocating: a number never needs more.
+struct CellChars {
+    explicit CellChars(const QString& text) {
+        const qsizetype n = std::min<qsizetype>(text.size(), sizeof buf - 1);
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t c = text.at(i).unicode();
+            buf[i] = c < 0x80 ? static_cast<char>(c) : '?';
+        }
+        buf[n] = '\0';
+    }
+    char buf[64];
+};
+
+} // namespace
+
 double ReadDouble(const QString& text) {
-    const QByteArray latin = text.toLatin1();
-    return std::strtod(latin.constData(), nullptr);
+    return std::strtod(CellChars(text).buf, nullptr);
 }
 
 long ReadWhole(const QString& text) {
-    const QByteArray latin = text.toLatin1();
-    return std::strtol(latin.constData(), nullptr, 10);
+    return std::strtol(CellChars(text).buf, nullptr, 10);
 }
 
 MemorySheets::MemorySheets() : m_rows(SheetCount) {}

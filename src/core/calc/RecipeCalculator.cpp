@@ -145,6 +145,22 @@ double RecipeCalculator::gravityPart(int sheet, int weightCol, int unitCol, int 
 
 void RecipeCalculator::CalcOriginalGravity() {
     m_ogComputed = true;
+    if (m_ogReplay.active && m_ogReplay.valid) {
+        PredictedOG = m_ogReplay.og;
+        for (const QString& m : m_ogReplay.messages)
+            AddCalcMessage(m);
+        return;
+    }
+    const qsizetype firstMessage = CalcMessages.size();
+    computeOriginalGravity();
+    if (m_ogReplay.active) {
+        m_ogReplay.valid = true;
+        m_ogReplay.og = PredictedOG;
+        m_ogReplay.messages = CalcMessages.mid(firstMessage);
+    }
+}
+
+void RecipeCalculator::computeOriginalGravity() {
     PredictedOG = 0;
     const double b = m_in.batchSize;
     if (b == 0) {
@@ -238,11 +254,14 @@ void RecipeCalculator::CalcHopRow(int row, bool /*unitFlag*/) {
 void RecipeCalculator::CalcBitterness() {
     TotalIBU = 0;
     TotalHBU = 0;
+    m_ogReplay = OgReplay{};
+    m_ogReplay.active = true;
     for (int r = 1; r <= m_sheets.ingredientCount(SheetHops); ++r) {
         CalcHopRow(r, false);
         TotalIBU += ReadDouble(m_sheets.cellText(SheetHops, r, 5));
         TotalHBU += ReadDouble(m_sheets.cellText(SheetHops, r, 6));
     }
+    m_ogReplay = OgReplay{};
     for (int r = 1; r <= m_sheets.ingredientCount(SheetKits); ++r)
         TotalHBU += ReadDouble(m_sheets.cellText(SheetKits, r, 2));
     for (int r = 1; r <= m_sheets.ingredientCount(SheetExtracts); ++r)

@@ -88,6 +88,7 @@ public:
     static double Pounds(double weight, const QString& unit);
 
 private:
+    void computeOriginalGravity();
     // A message of the catalogue with %1, %2 and the row number for %d, in one pass.
     void addFormatted(int id, const QStringList& inserts, long row = -1);
     double gravityPart(int sheet, int weightCol, int unitCol, int gravityCol, const char* word,
@@ -101,6 +102,14 @@ private:
     bool m_displayWarnings = true;
     std::function<void()> m_onModified;
     bool m_ogComputed = false;
+    // Within one bitterness step the fermentable rows cannot change, so the gravity of the
+    // first hop row is replayed (value and messages) for the others.
+    struct OgReplay {
+        bool active = false;
+        bool valid = false;
+        double og = 0;
+        QStringList messages;
+    } m_ogReplay;
 };
 
 } // namespace wsc
