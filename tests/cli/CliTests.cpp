@@ -4,6 +4,8 @@
 #include "settings/MessageCatalog.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdio>
 
@@ -82,6 +84,46 @@ TEST_F(Cli, InitRefusesAnExistingFileAndUnknownCommandsShowUsage) {
     EXPECT_EQ(stdoutText, QStringLiteral("recipe\n"));
     EXPECT_EQ(run({QStringLiteral("frobnicate")}), cli::kError);
     EXPECT_TRUE(stderrText.contains(QStringLiteral("usage")));
+}
+
+} // namespace
+} // namespace wsc
+
+namespace wsc {
+namespace {
+
+class CliCalc : public Cli {};
+
+TEST_F(CliCalc, JsonRunsOnEverySampleRecipe) {
+    for (int batch = 1; batch <= 8; ++batch) {
+        ASSERT_EQ(
+            run({QStringLiteral("calc"), QStringLiteral("--db"), QStringLiteral(WSC_SAMPLES_DB),
+                 QStringLiteral("--data"), QStringLiteral(WSC_DATA_DB), QStringLiteral("--batch"),
+                 QString::number(batch), QStringLiteral("--json")}),
+            cli::kOk)
+            << stderrText.toStdString();
+        const QJsonObject o = QJsonDocument::fromJson(stdoutText.toUtf8()).object();
+        EXPECT_EQ(o.value(QStringLiteral("batch")).toInt(), batch);
+        EXPECT_GT(o.value(QStringLiteral("og")).toDouble(), 1.0);
+        EXPECT_TRUE(o.value(QStringLiteral("status")).toString() == QStringLiteral("Errors") ||
+                    o.value(QStringLiteral("status")).toString() == QStringLiteral("No Errors"));
+        EXPECT_TRUE(o.value(QStringLiteral("hops")).isArray());
+    }
+}
+
+TEST_F(CliCalc, MissingBatchOrDatabaseIsExitCode2) {
+    EXPECT_EQ(run({QStringLiteral("calc"), QStringLiteral("--db"), QStringLiteral(WSC_SAMPLES_DB),
+                   QStringLiteral("--data"), QStringLiteral(WSC_DATA_DB)}),
+              cli::kError);
+    EXPECT_EQ(run({QStringLiteral("calc"), QStringLiteral("--db"), QStringLiteral(WSC_SAMPLES_DB),
+                   QStringLiteral("--data"), QStringLiteral(WSC_DATA_DB), QStringLiteral("--batch"),
+                   QStringLiteral("999")}),
+              cli::kError);
+    EXPECT_TRUE(stderrText.contains(QStringLiteral("999")));
+    EXPECT_EQ(run({QStringLiteral("calc"), QStringLiteral("--db"), path(QStringLiteral("none.mdb")),
+                   QStringLiteral("--data"), QStringLiteral(WSC_DATA_DB), QStringLiteral("--batch"),
+                   QStringLiteral("1")}),
+              cli::kError);
 }
 
 } // namespace
