@@ -92,28 +92,7 @@ void RecipeCalculator::AddCalcMessage(const QString& text) {
 }
 
 void RecipeCalculator::addFormatted(int id, const QStringList& inserts, long row) {
-    // One pass, so a per-cent sign inside a cell text is never taken for a place-holder.
-    const QString pattern = MessageCatalog::text(id);
-    QString out;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        if (pattern.at(i) == u'%' && i + 1 < pattern.size()) {
-            const QChar n = pattern.at(i + 1);
-            if (n == u'1' || n == u'2') {
-                const int k = n.digitValue() - 1;
-                if (k < inserts.size())
-                    out += inserts.at(k);
-                ++i;
-                continue;
-            }
-            if (n == u'd' && row >= 0) {
-                out += QString::number(row);
-                ++i;
-                continue;
-            }
-        }
-        out += pattern.at(i);
-    }
-    AddCalcMessage(out);
+    AddCalcMessage(MessageCatalog::substitute(MessageCatalog::text(id), inserts, row));
 }
 
 double RecipeCalculator::gravityPart(int sheet, int weightCol, int unitCol, int gravityCol,

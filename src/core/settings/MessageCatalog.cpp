@@ -182,7 +182,7 @@ bool MessageCatalog::contains(int id) {
     return find(id) != nullptr;
 }
 
-QString MessageCatalog::substitute(const QString& pattern, const QStringList& inserts) {
+QString MessageCatalog::substitute(const QString& pattern, const QStringList& inserts, long row) {
     QString out;
     out.reserve(pattern.size());
     for (qsizetype i = 0; i < pattern.size(); ++i) {
@@ -193,6 +193,11 @@ QString MessageCatalog::substitute(const QString& pattern, const QStringList& in
                 const int index = n.digitValue() - 1;
                 if (index < inserts.size())
                     out += inserts.at(index);
+                ++i;
+                continue;
+            }
+            if (n == u'd' && row >= 0) {
+                out += QString::number(row);
                 ++i;
                 continue;
             }

@@ -13,9 +13,9 @@ public:
     static QString text(int id);
     static bool contains(int id);
 
-    // Replaces "%1" and "%2" by the inserts in one pass, so an insert that itself holds
-    // "%2" or any other per-cent sign comes through unchanged.
-    static QString substitute(const QString& pattern, const QStringList& inserts);
+    // Replaces "%1" and "%2" by the inserts (and "%d" by `row` when it is not negative) in one
+    // pass, so an insert that itself holds "%2", "%d" or any per-cent sign comes through unchanged.
+    static QString substitute(const QString& pattern, const QStringList& inserts, long row = -1);
 
     // text(id) with the inserts substituted.
     static QString format(int id, const QStringList& inserts = {});
