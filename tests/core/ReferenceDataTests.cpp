@@ -68,8 +68,9 @@ TEST_F(ShippedData, HopsPassTheAlphaRulesAndSubstitutesExist) {
         EXPECT_LE(rs.m_HopsStability, 4);
         for (const QString& s : {rs.m_HopsSubstitute1, rs.m_HopsSubstitute2, rs.m_HopsSubstitute3,
                                  rs.m_HopsSubstitute4})
-            if (!s.isEmpty())
+            if (!s.isEmpty()) {
                 EXPECT_TRUE(names.contains(s)) << s.toStdString();
+            }
     }
 }
 
