@@ -253,7 +253,7 @@ bool CDaoRecordset::Seek(const QString& comparison, const QVariantList& keys) {
 void CDaoRecordset::MoveFirst() {
     checkOpen();
     m_editMode = dbEditNone;
-    if (!m_rows.empty() || m_type == dbOpenSnapshot) {
+    if (m_type == dbOpenSnapshot) {
         m_rowIndex = 0;
         showSnapshotRow();
         return;
