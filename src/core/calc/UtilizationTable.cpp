@@ -8,9 +8,13 @@
 namespace wsc {
 
 void UtilizationTable::load(CDaoDatabase& data) {
-    clear();
     CRecordSetHopsUtilization rs(&data);
     rs.Open();
+    load(rs);
+}
+
+void UtilizationTable::load(CRecordSetHopsUtilization& rs) {
+    clear();
     rs.SetCurrentIndex(QStringLiteral("IndexBoilIndexOG"));
     rs.MoveFirst();
     for (int i = 0; i < kEntries; ++i) {

@@ -8,6 +8,7 @@
 namespace wsc {
 
 class CDaoDatabase;
+class CRecordSetHopsUtilization;
 class Prompter;
 
 // The hop utilization table: 25 boil-time groups × 11 gravity columns (1.030 to 1.130),
@@ -21,6 +22,8 @@ public:
     // Reads HopsUtilization under IndexBoilIndexOG. Throws CDaoException when the table cannot
     // be opened or holds fewer than 275 rows (the entries read so far are kept).
     void load(CDaoDatabase& data);
+    // The same from a set that is already open (on the Data database named by the settings).
+    void load(CRecordSetHopsUtilization& rs);
     void clear() { m_entries.fill(0.0); }
     double entry(int group, int column) const { return m_entries.at(group * kColumns + column); }
     void setEntry(int group, int column, double value) {

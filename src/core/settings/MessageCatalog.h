@@ -47,6 +47,11 @@ inline constexpr const char* kContactUs = ".  Contact Quillbarrow Software.";
 inline constexpr const char* kMemoryError =
     "Memory Error: Not enough memory for WSC.  Please close other applications.";
 inline constexpr const char* kNoDefaultDatabase = "Error_opening_DefaultDatabase";
+// A numeric field that holds no number; %1 is the field's label.
+inline constexpr const char* kEnterWholeNumber =
+    "Data Error:\nPlease enter a whole number from 0 to 2147483647 in the field \"%1\".";
+inline constexpr const char* kEnterNumber =
+    "Data Error:\nPlease enter a number in the field \"%1\".";
 } // namespace Texts
 
 } // namespace wsc

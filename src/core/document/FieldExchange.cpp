@@ -1,0 +1,49 @@
+#include "document/FieldExchange.h"
+
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+
+#include <cmath>
+#include <limits>
+
+namespace wsc {
+
+QString PlainLabel(const QString& label) {
+    QString out;
+    for (int i = 0; i < label.size(); ++i) {
+        if (label.at(i) == u'&' && i + 1 < label.size()) {
+            out += label.at(++i);
+            continue;
+        }
+        if (label.at(i) != u'&')
+            out += label.at(i);
+    }
+    return out;
+}
+
+bool ReadWholeField(const QString& text, const QString& label, Prompter& prompter,
+                    std::int32_t& value) {
+    bool ok = false;
+    const qlonglong v = text.trimmed().toLongLong(&ok);
+    if (!ok || v < 0 || v > std::numeric_limits<std::int32_t>::max()) {
+        prompter.text(QString::fromLatin1(Texts::kEnterWholeNumber).arg(PlainLabel(label)),
+                      PromptIcon::Exclamation);
+        return false;
+    }
+    value = static_cast<std::int32_t>(v);
+    return true;
+}
+
+bool ReadNumberField(const QString& text, const QString& label, Prompter& prompter, double& value) {
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v)) {
+        prompter.text(QString::fromLatin1(Texts::kEnterNumber).arg(PlainLabel(label)),
+                      PromptIcon::Exclamation);
+        return false;
+    }
+    value = v;
+    return true;
+}
+
+} // namespace wsc

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace wsc {
+
+class Prompter;
+
+// Reading a numeric control into a record field. Text that is not a number is refused with a
+// message naming the field, and the field keeps its value. `label` is the control's label
+// ("&Batch #" is shown as "Batch #").
+bool ReadWholeField(const QString& text, const QString& label, Prompter& prompter,
+                    std::int32_t& value);
+bool ReadNumberField(const QString& text, const QString& label, Prompter& prompter, double& value);
+
+// A control label without its mnemonic marks.
+QString PlainLabel(const QString& label);
+
+} // namespace wsc

@@ -1,0 +1,147 @@
+#include "document/RecipeIngredientRows.h"
+
+#include "db/SqliteConnection.h"
+#include "db/dao/CDaoDatabase.h"
+#include "db/records/CRecordSetRecIngAdjuncts.h"
+#include "db/records/CRecordSetRecIngExtracts.h"
+#include "db/records/CRecordSetRecIngGrains.h"
+#include "db/records/CRecordSetRecIngHops.h"
+#include "db/records/CRecordSetRecIngKits.h"
+#include "db/records/CRecordSetRecIngYeasts.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace wsc {
+namespace {
+
+constexpr const char* kRecipeColumn = "IngRecipeID";
+
+const RecordLayout& layoutOf(RecipeIngredientRows::Kind kind) {
+    // The record classes declare the columns; one unopened instance of each lends its layout.
+    static const CRecordSetRecIngKits kits;
+    static const CRecordSetRecIngExtracts extracts;
+    static const CRecordSetRecIngGrains grains;
+    static const CRecordSetRecIngAdjuncts adjuncts;
+    static const CRecordSetRecIngHops hops;
+    static const CRecordSetRecIngYeasts yeasts;
+    switch (kind) {
+    case RecipeIngredientRows::Kit:
+        return kits.layout();
+    case RecipeIngredientRows::Extract:
+        return extracts.layout();
+    case RecipeIngredientRows::Grain:
+        return grains.layout();
+    case RecipeIngredientRows::Adjunct:
+        return adjuncts.layout();
+    case RecipeIngredientRows::Hop:
+        return hops.layout();
+    case RecipeIngredientRows::Yeast:
+        break;
+    }
+    return yeasts.layout();
+}
+
+QString q(const char* name) {
+    return SqliteConnection::quoteIdentifier(QString::fromLatin1(name));
+}
+
+QString num(double v, const char* format) {
+    return QString::asprintf(format, v);
+}
+
+} // namespace
+
+void RecipeIngredientRows::copy(CDaoDatabase& db, long fromRecipe, long toRecipe) {
+    for (int k = 0; k < kKinds; ++k) {
+        const RecordLayout& l = layoutOf(static_cast<Kind>(k));
+        QStringList cols;
+        for (std::size_t i = 0; i < l.count; ++i) {
+            if (qstrcmp(l.columns[i].name, kRecipeColumn) != 0)
+                cols << q(l.columns[i].name);
+        }
+        const QString list = cols.join(u',');
+        SqliteStatement st = db.connection().prepare(
+            QStringLiteral("INSERT INTO %1 (%2, %3) SELECT %2, ? FROM %1 WHERE %3 = ? "
+                           "ORDER BY IngRowID")
+                .arg(q(l.source), list, q(kRecipeColumn)));
+        st.bindInt64(1, toRecipe);
+        st.bindInt64(2, fromRecipe);
+        st.exec();
+    }
+}
+
+void RecipeIngredientRows::remove(CDaoDatabase& db, long recipeId) {
+    for (int k = 0; k < kKinds; ++k) {
+        const RecordLayout& l = layoutOf(static_cast<Kind>(k));
+        SqliteStatement st = db.connection().prepare(
+            QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(q(l.source), q(kRecipeColumn)));
+        st.bindInt64(1, recipeId);
+        st.exec();
+    }
+}
+
+int RecipeIngredientRows::count(CDaoDatabase& db, Kind kind, long recipeId) {
+    const RecordLayout& l = layoutOf(kind);
+    SqliteStatement st = db.connection().prepare(
+        QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?").arg(q(l.source), q(kRecipeColumn)));
+    st.bindInt64(1, recipeId);
+    st.step();
+    return static_cast<int>(st.int64(0));
+}
+
+QString RecipeIngredientRows::hopUseLabel(double minutes) {
+    if (minutes <= 15)
+        return QStringLiteral("(Aroma)");
+    if (minutes <= 30)
+        return QStringLiteral("(Flavoring)");
+    return QStringLiteral("(Bittering)");
+}
+
+std::vector<RecipeIngredientRows::Line> RecipeIngredientRows::lines(CDaoDatabase& db,
+                                                                    long recipeId) {
+    std::vector<Line> out;
+    const QString sep = QStringLiteral(", ");
+    auto each = [&](const char* sql, Kind kind, auto&& format) {
+        SqliteStatement st = db.connection().prepare(QString::fromLatin1(sql));
+        st.bindInt64(1, recipeId);
+        while (st.step())
+            out.push_back({kind, format(st)});
+    };
+    each("SELECT IngKitsWeight, IngKitsUnits, IngKitsManuf, IngKitsStyle FROM Ingredients_Kits "
+         "WHERE IngRecipeID = ? ORDER BY IngRowID",
+         Kit, [&](SqliteStatement& s) {
+             return num(s.real(0), "%.1f") + u' ' + s.text(1) + sep + s.text(2) + sep + s.text(3);
+         });
+    each("SELECT IngExtractsWeight, IngExtractsUnits, IngExtractsManuf, IngExtractsName "
+         "FROM Ingredients_Extracts WHERE IngRecipeID = ? ORDER BY IngRowID",
+         Extract, [&](SqliteStatement& s) {
+             return num(s.real(0), "%.1f") + u' ' + s.text(1) + sep + s.text(2) + sep + s.text(3);
+         });
+    each("SELECT IngGrainsWeight, IngGrainsUnits, IngGrainsName FROM Ingredients_Grains "
+         "WHERE IngRecipeID = ? ORDER BY IngRowID",
+         Grain, [&](SqliteStatement& s) {
+             return num(s.real(0), "%.3f") + u' ' + s.text(1) + sep + s.text(2);
+         });
+    each("SELECT IngAdjunctsAmt, IngAdjunctsUnits, IngAdjunctsName FROM Ingredients_Adjuncts "
+         "WHERE IngRecipeID = ? ORDER BY IngRowID",
+         Adjunct,
+         [&](SqliteStatement& s) { return s.text(0) + u' ' + s.text(1) + sep + s.text(2); });
+    each("SELECT IngHopsWeight, IngHopsUnits, IngHopsName, IngHopsAlpha, IngHopsTime "
+         "FROM Ingredients_Hops WHERE IngRecipeID = ? ORDER BY IngHopsTime, IngRowID",
+         Hop, [&](SqliteStatement& s) {
+             return num(s.real(0), "%.1f") + u' ' + s.text(1) + sep + s.text(2) + sep +
+                    num(s.real(3), "%.1f") + sep + num(s.real(4), "%.0f") + u' ' +
+                    hopUseLabel(s.real(4));
+         });
+    each("SELECT IngYeastAmt, IngYeastUnits, IngYeastManuf, IngYeastName, IngYeastType "
+         "FROM Ingredients_Yeasts WHERE IngRecipeID = ? ORDER BY IngRowID",
+         Yeast, [&](SqliteStatement& s) {
+             return num(s.real(0), "%.1f") + u' ' + s.text(1) + sep + s.text(2) + sep + s.text(3) +
+                    sep + s.text(4);
+         });
+    return out;
+}
+
+} // namespace wsc

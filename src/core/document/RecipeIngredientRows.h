@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace wsc {
+
+class CDaoDatabase;
+
+// The ingredient rows of one recipe across the six ingredient tables, reached through the
+// IngRecipeID index of each table on the caller's connection (and so inside its transaction).
+class RecipeIngredientRows {
+public:
+    // Kinds in sheet order; also the picture index of a line on the Recipe page.
+    enum Kind { Kit = 0, Extract = 1, Grain = 2, Adjunct = 3, Hop = 4, Yeast = 5 };
+    static constexpr int kKinds = 6;
+
+    struct Line {
+        Kind kind;
+        QString text;
+    };
+
+    // Adds a copy of every row of `fromRecipe` for `toRecipe`, in the order entered.
+    static void copy(CDaoDatabase& db, long fromRecipe, long toRecipe);
+    static void remove(CDaoDatabase& db, long recipeId);
+    static int count(CDaoDatabase& db, Kind kind, long recipeId);
+
+    // One line per ingredient as the Recipe page lists them: kits, extracts, grains,
+    // adjuncts, hops (shortest boil first), yeasts.
+    static std::vector<Line> lines(CDaoDatabase& db, long recipeId);
+
+    // "(Aroma)", "(Flavoring)" or "(Bittering)" by boil minutes.
+    static QString hopUseLabel(double minutes);
+};
+
+} // namespace wsc

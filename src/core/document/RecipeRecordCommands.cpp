@@ -1,0 +1,509 @@
+#include "document/RecipeRecordCommands.h"
+
+#include "calc/IngredientSheets.h"
+#include "db/dao/CDaoDatabase.h"
+#include "db/dao/CDaoException.h"
+#include "db/dao/CDaoWorkspace.h"
+#include "db/records/CRecordSetRecipeMaxBatch.h"
+#include "document/CWscalcDoc.h"
+#include "document/RecipeIngredientRows.h"
+#include "document/UpdateHints.h"
+#include "settings/MessageCatalog.h"
+#include "settings/ProfileStore.h"
+#include "settings/Prompter.h"
+
+#include <algorithm>
+
+namespace wsc {
+namespace {
+
+constexpr const char* kBatchIndex = "IndexRecipeBatchNo";
+constexpr int kRecipeWord = 26; // "Recipe"
+
+// Ingredient rows 1..limit of a sheet whose column 0 is not empty.
+int countNamedRows(const IngredientSheets& sheets, int sheet, int limit) {
+    const int last = std::min(limit, sheets.ingredientCount(sheet));
+    int n = 0;
+    for (int row = 1; row <= last; ++row) {
+        if (!sheets.cellText(sheet, row, 0).isEmpty())
+            ++n;
+    }
+    return n;
+}
+
+} // namespace
+
+RecipeRecordCommands::RecipeRecordCommands(CWscalcDoc& doc, RecipeFormControls& form,
+                                           IDocumentView* view)
+    : m_doc(doc), m_form(form), m_view(view), m_set(doc.database()) {
+    readPreferences();
+}
+
+RecipeRecordCommands::~RecipeRecordCommands() = default;
+
+void RecipeRecordCommands::readPreferences() {
+    const ProfileStore& p = m_doc.services().profile;
+    m_prefs.displayWarnings = p.integer(Setting::DisplayWarnings) != 0;
+    m_prefs.displayDeleteWarnings = p.integer(Setting::DisplayDeleteWarnings) != 0;
+    m_prefs.displayToolTips = p.integer(Setting::DisplayToolTips) != 0;
+    m_prefs.recipeScroll = p.integer(Setting::RecipeScroll) != 0;
+    m_prefs.userSkill = p.text(Setting::UserSkill);
+    m_prefs.view = p.text(Setting::View);
+}
+
+bool RecipeRecordCommands::open() {
+    try {
+        m_set.Open(CDaoRecordset::dbOpenTable);
+        m_set.SetCurrentIndex(QString::fromLatin1(kBatchIndex));
+        m_set.MoveFirst();
+        if (hasRecord())
+            m_set.Edit();
+    } catch (const CDaoException& e) {
+        report(e);
+        return false;
+    }
+    m_commitEnabled = true;
+    m_currentRecipeId = hasRecord() ? m_set.m_RecipeID : 0;
+    reload();
+    storeCurrentInDocument();
+    return true;
+}
+
+void RecipeRecordCommands::beginFirstTransaction() {
+    try {
+        ensureTransaction();
+    } catch (const CDaoException& e) {
+        report(e);
+    }
+}
+
+bool RecipeRecordCommands::hasRecord() const {
+    return m_set.IsOpen() && !m_set.IsBOF() && !m_set.IsEOF() && !m_set.IsDeleted();
+}
+
+void RecipeRecordCommands::setModified(bool modified) {
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    m_form.commandStateChanged();
+}
+
+void RecipeRecordCommands::report(const CDaoException& e) {
+    ReportDaoError(e, m_doc.services().prompter, m_doc.services().help);
+}
+
+void RecipeRecordCommands::notify(int event) {
+    m_doc.UpdateAllViews(m_view, MakeHint(static_cast<HintEvent>(event)));
+}
+
+void RecipeRecordCommands::ensureTransaction() {
+    CDaoWorkspace* ws = m_doc.workspace();
+    if (ws && ws->transactionDepth() == 0)
+        ws->BeginTrans();
+}
+
+void RecipeRecordCommands::commitTransaction() {
+    CDaoWorkspace* ws = m_doc.workspace();
+    if (ws && ws->transactionDepth() > 0)
+        ws->CommitTrans();
+}
+
+void RecipeRecordCommands::rollbackTransaction() {
+    CDaoWorkspace* ws = m_doc.workspace();
+    if (ws && ws->transactionDepth() > 0)
+        ws->Rollback();
+}
+
+void RecipeRecordCommands::storeCurrentInDocument() {
+    m_doc.m_currentRecipeId = hasRecord() ? m_set.m_RecipeID : 0;
+    m_doc.m_currentBatchNo = hasRecord() ? m_set.m_RecipeBatchNo : 0;
+}
+
+void RecipeRecordCommands::reload() {
+    m_form.loadControls(m_set);
+    if (!m_prefs.recipeScroll)
+        m_form.showPage(0);
+}
+
+bool RecipeRecordCommands::ValidateRecipe() {
+    Prompter& prompter = m_doc.services().prompter;
+    if (m_form.nameText().isEmpty()) {
+        prompter.message(8, {}, PromptIcon::Exclamation);
+        m_form.focusControl(FormControl::kName);
+        return false;
+    }
+    if (m_form.batchText().trimmed().isEmpty()) {
+        prompter.message(85, {}, PromptIcon::Exclamation);
+        m_form.focusControl(FormControl::kBatchNo);
+        return false;
+    }
+    const ProcessChecks process = m_form.processChecks();
+    const IngredientSheets& sheets = m_form.ingredientSheets();
+    const int kits = countNamedRows(sheets, 0, 10);
+    if (process.kit && kits == 0) {
+        prompter.message(150, {}, PromptIcon::Information);
+        return false;
+    }
+    if (!process.kit && kits >= 1) {
+        prompter.message(152, {}, PromptIcon::Information);
+        return false;
+    }
+    if (process.allGrain && (process.kit || process.extract || process.partialMash)) {
+        prompter.message(142, {}, PromptIcon::Exclamation);
+        m_form.focusControl(FormControl::kAllGrain);
+        return false;
+    }
+    const int grains = countNamedRows(sheets, 2, 12);
+    const int extracts = countNamedRows(sheets, 1, 12);
+    if (process.allGrain && (grains == 0 || extracts + kits >= 1)) {
+        prompter.message(208, {}, PromptIcon::Information);
+        return false;
+    }
+    if (m_set.m_RecipeBoilSize == 0) {
+        prompter.message(211, {QStringLiteral("Boil")}, PromptIcon::Information);
+        return false;
+    }
+    if (m_set.m_RecipeBatchSize == 0) {
+        prompter.message(211, {QStringLiteral("Batch")}, PromptIcon::Information);
+        return false;
+    }
+    return true;
+}
+
+bool RecipeRecordCommands::QuerySaveRecipe() {
+    if (!m_modified)
+        return true;
+    PromptAnswer answer = PromptAnswer::Yes;
+    if (m_prefs.displayWarnings)
+        answer = m_doc.services().prompter.message(68, {QString()}, PromptIcon::Question,
+                                                   PromptButtons::YesNoCancel);
+    switch (answer) {
+    case PromptAnswer::Yes:
+        // A commit that fails keeps the caller where it is, so nothing typed is lost.
+        return OnRecordCommit();
+    case PromptAnswer::No:
+        OnRecordRefresh();
+        return true;
+    default:
+        m_form.focusControl(FormControl::kName);
+        return false;
+    }
+}
+
+bool RecipeRecordCommands::SaveRecipeChanges() {
+    // An empty database shows no recipe: there is nothing to write.
+    if (m_set.GetEditMode() == CDaoRecordset::dbEditNone && !hasRecord())
+        return true;
+    const bool saved = m_form.saveControls(m_set);
+    if (!saved || !ValidateRecipe())
+        return false;
+    if (!QuerySaveRecipe())
+        return false;
+    try {
+        if (m_set.GetEditMode() == CDaoRecordset::dbEditNone)
+            m_set.Edit();
+        m_set.Update();
+        commitTransaction();
+    } catch (const CDaoException& e) {
+        if (e.hasErrorInfo() && e.errorInfo().m_lErrorCode == CDaoException::kDuplicateKey) {
+            m_doc.services().prompter.message(86, {}, PromptIcon::Exclamation);
+            m_form.focusControl(FormControl::kBatchNo);
+        } else {
+            report(e);
+        }
+        return false;
+    }
+    if (m_newRecord) {
+        notify(static_cast<int>(HintEvent::Added));
+        m_newRecord = false;
+    }
+    if (m_copiedIngredients) {
+        notify(static_cast<int>(HintEvent::Copied));
+        m_copiedIngredients = false;
+    }
+    storeCurrentInDocument();
+    m_form.commandStateChanged();
+    return true;
+}
+
+void RecipeRecordCommands::BeginRecipeEdit() {
+    try {
+        if (hasRecord())
+            m_set.Edit();
+        ensureTransaction();
+    } catch (const CDaoException& e) {
+        report(e);
+    }
+    m_currentRecipeId = hasRecord() ? m_set.m_RecipeID : 0;
+    reload();
+    m_form.focusControl(FormControl::kName);
+    m_modified = false;
+    storeCurrentInDocument();
+    m_form.commandStateChanged();
+}
+
+long RecipeRecordCommands::NextBatchNumber() {
+    CRecordSetRecipeMaxBatch max(m_doc.database());
+    max.Open(CDaoRecordset::dbOpenDynaset, {},
+             CDaoRecordset::dbForwardOnly | CDaoRecordset::dbReadOnly);
+    const long highest = max.IsEOF() ? 0 : max.m_MaxOfRecipeBatchNo;
+    max.Close();
+    return highest + 1;
+}
+
+void RecipeRecordCommands::OnRecordMove(Move move) {
+    if (!SaveRecipeChanges())
+        return;
+    try {
+        // Nothing shown (an empty database): look again from the start.
+        if (!hasRecord())
+            move = Move::First;
+        switch (move) {
+        case Move::First:
+            m_set.MoveFirst();
+            break;
+        case Move::Last:
+            m_set.MoveLast();
+            break;
+        case Move::Next:
+            m_set.MoveNext();
+            if (m_set.IsEOF())
+                m_set.MoveLast();
+            break;
+        case Move::Previous:
+            m_set.MovePrev();
+            if (m_set.IsBOF())
+                m_set.MoveFirst();
+            break;
+        }
+    } catch (const CDaoException& e) {
+        report(e);
+    }
+    BeginRecipeEdit();
+}
+
+void RecipeRecordCommands::abandonNewRecord(CDaoRecordset::Bookmark previous) {
+    try {
+        if (m_set.GetEditMode() != CDaoRecordset::dbEditNone)
+            m_set.CancelUpdate();
+        rollbackTransaction();
+        if (previous != 0)
+            m_set.SetBookmark(previous);
+        else
+            m_set.MoveFirst();
+    } catch (const CDaoException& e) {
+        report(e);
+    }
+    m_newRecord = false;
+    m_copiedIngredients = false;
+    BeginRecipeEdit();
+}
+
+void RecipeRecordCommands::OnRecordAdd() {
+    if (!SaveRecipeChanges())
+        return;
+    const CDaoRecordset::Bookmark previous = hasRecord() ? m_set.GetBookmark() : 0;
+    try {
+        ensureTransaction();
+        m_set.AddNew();
+        m_newRecord = true;
+        m_doc.m_currentRecipeId = 0;
+        m_form.resetTargetStyle();
+        m_set.m_RecipeName = QStringLiteral("<new recipe>");
+        m_set.m_RecipeBatchNo = static_cast<std::int32_t>(NextBatchNumber());
+        m_set.Update();
+        m_set.SetBookmark(m_set.GetLastModifiedBookmark());
+        m_set.Edit();
+        m_currentRecipeId = m_set.m_RecipeID;
+        reload();
+        m_form.focusControl(FormControl::kName);
+        m_commitEnabled = true;
+        m_modified = false;
+        m_set.Update();
+        commitTransaction();
+    } catch (const CDaoException& e) {
+        report(e);
+        abandonNewRecord(previous);
+        return;
+    }
+    notify(static_cast<int>(HintEvent::Added));
+    storeCurrentInDocument();
+    try {
+        m_set.Edit();
+        ensureTransaction();
+    } catch (const CDaoException& e) {
+        report(e);
+    }
+    m_form.commandStateChanged();
+}
+
+void RecipeRecordCommands::OnRecordCopy() {
+    if (!canCopy() || !hasRecord())
+        return;
+    Prompter& prompter = m_doc.services().prompter;
+    if (m_prefs.displayWarnings &&
+        prompter.message(37, {MessageCatalog::text(kRecipeWord), m_form.nameText()},
+                         PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
+        return;
+    if (!SaveRecipeChanges())
+        return;
+    // Every column of the source travels except the key, the batch number and the name.
+    const FieldValues source = m_set.fieldValues();
+    const long sourceId = m_set.m_RecipeID;
+    const QString sourceName = m_set.m_RecipeName;
+    m_doc.m_copySourceId = sourceId;
+    m_copySourceBookmark = m_set.GetBookmark();
+    try {
+        ensureTransaction();
+        m_set.AddNew();
+        m_newRecord = true;
+        m_copiedIngredients = true;
+        m_set.setFieldValues(source);
+        m_set.m_RecipeName = QStringLiteral("Copy of ") + sourceName;
+        m_set.m_RecipeBatchNo = static_cast<std::int32_t>(NextBatchNumber());
+        m_doc.m_currentRecipeId = 0;
+        m_form.resetTargetStyle();
+        m_set.Update();
+        m_set.SetBookmark(m_set.GetLastModifiedBookmark());
+        m_set.Edit();
+        m_newRecord = false;
+        m_currentRecipeId = m_set.m_RecipeID;
+        RecipeIngredientRows::copy(*m_doc.database(), sourceId, m_currentRecipeId);
+    } catch (const CDaoException& e) {
+        report(e);
+        abandonNewRecord(m_copySourceBookmark);
+        return;
+    }
+    reload();
+    m_form.showPage(0);
+    m_commitEnabled = true;
+    // The copy is written by the next commit or move; until then it counts as a change, so
+    // closing the form asks before it could be lost.
+    m_modified = true;
+    m_form.commandStateChanged();
+    prompter.message(83, {}, PromptIcon::Information);
+}
+
+void RecipeRecordCommands::OnRecordDelete() {
+    if (!canDelete() || !hasRecord())
+        return;
+    Prompter& prompter = m_doc.services().prompter;
+    try {
+        if (m_set.GetRecordCount() == 1) {
+            prompter.message(250, {}, PromptIcon::Stop);
+            return;
+        }
+    } catch (const CDaoException& e) {
+        report(e);
+        return;
+    }
+    if (m_prefs.displayDeleteWarnings &&
+        prompter.message(32, {MessageCatalog::text(kRecipeWord), m_form.nameText()},
+                         PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok)
+        return;
+    if (!QuerySaveRecipe())
+        return;
+    const long recipeId = m_set.m_RecipeID;
+    try {
+        commitTransaction();
+        // The recipe and its rows go together or not at all.
+        m_doc.workspace()->BeginTrans();
+        RecipeIngredientRows::remove(*m_doc.database(), recipeId);
+        m_set.Delete();
+        m_doc.workspace()->CommitTrans();
+    } catch (const CDaoException& e) {
+        try {
+            rollbackTransaction();
+        } catch (const CDaoException&) {
+        }
+        report(e);
+    }
+    try {
+        m_set.MoveNext();
+        if (m_set.IsEOF())
+            m_set.MoveLast();
+        if (m_set.IsEOF())
+            m_set.resetFields();
+    } catch (const CDaoException& e) {
+        report(e);
+    }
+    notify(static_cast<int>(HintEvent::Deleted));
+    BeginRecipeEdit();
+}
+
+void RecipeRecordCommands::OnRecordRefresh() {
+    try {
+        if (m_set.GetEditMode() != CDaoRecordset::dbEditNone)
+            m_set.CancelUpdate();
+        rollbackTransaction();
+    } catch (const CDaoException& e) {
+        report(e);
+    }
+    if (m_newRecord || m_copiedIngredients) {
+        try {
+            m_set.Move(0);
+            // A copy that was never committed is gone: show the recipe it was made from.
+            if (m_set.IsDeleted() && m_copySourceBookmark != 0)
+                m_set.SetBookmark(m_copySourceBookmark);
+            if (m_set.IsDeleted())
+                m_set.MoveFirst();
+        } catch (const CDaoException& e) {
+            report(e);
+        }
+        m_newRecord = false;
+        m_copiedIngredients = false;
+    }
+    m_modified = false;
+    if (!m_doc.m_closing) {
+        m_form.resetTargetStyle();
+        BeginRecipeEdit();
+    }
+    m_form.commandStateChanged();
+}
+
+bool RecipeRecordCommands::OnRecordCommit() {
+    const bool newPending = m_newRecord;
+    m_modified = false;
+    if (!SaveRecipeChanges()) {
+        setModified(true);
+        return false;
+    }
+    try {
+        if (newPending) {
+            m_set.SetBookmark(m_set.GetLastModifiedBookmark());
+            m_currentRecipeId = m_set.m_RecipeID;
+        }
+        m_form.ingredientsTakeUpSavedRows();
+        if (hasRecord())
+            m_set.Edit();
+        if (!m_doc.m_closing) {
+            notify(static_cast<int>(HintEvent::Committed));
+            ensureTransaction();
+        }
+    } catch (const CDaoException& e) {
+        report(e);
+    }
+    m_form.commandStateChanged();
+    return true;
+}
+
+void RecipeRecordCommands::GoToBatch(long batchNo) {
+    if (!SaveRecipeChanges())
+        return;
+    m_doc.m_currentBatchNo = batchNo;
+    const QString key = QString::asprintf("%lu", static_cast<unsigned long>(batchNo));
+    bool found = false;
+    try {
+        found = m_set.Seek(QStringLiteral("="), {key});
+        if (!found)
+            m_set.Move(0);
+    } catch (const CDaoException& e) {
+        report(e);
+    }
+    if (!found)
+        m_doc.services().prompter.text(QString::fromLatin1(Texts::kSeekFailedBatch) + key +
+                                       QString::fromLatin1(Texts::kContactUs));
+    BeginRecipeEdit();
+}
+
+} // namespace wsc

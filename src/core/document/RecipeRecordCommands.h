@@ -1,0 +1,99 @@
+#pragma once
+
+#include "db/dao/CDaoRecordset.h"
+#include "db/records/CRecordSetRecipe.h"
+#include "document/RecipeFormControls.h"
+
+#include <QString>
+
+namespace wsc {
+
+class CDaoException;
+class CWscalcDoc;
+class IDocumentView;
+
+// The record life cycle of the recipe form: the current recipe is always under edit inside an
+// open transaction of the document's workspace; the commands validate, ask, write, commit,
+// move, add, copy, delete and discard, and tell the other views what changed.
+class RecipeRecordCommands {
+public:
+    enum class Move { First, Previous, Next, Last };
+
+    struct Preferences {
+        bool displayWarnings = true;
+        bool displayDeleteWarnings = true;
+        bool displayToolTips = true;
+        bool recipeScroll = false;
+        QString userSkill;
+        QString view;
+    };
+
+    RecipeRecordCommands(CWscalcDoc& doc, RecipeFormControls& form, IDocumentView* view);
+    ~RecipeRecordCommands();
+    RecipeRecordCommands(const RecipeRecordCommands&) = delete;
+    RecipeRecordCommands& operator=(const RecipeRecordCommands&) = delete;
+
+    // Opens the recipe set at the lowest batch number and shows it; false after reporting a
+    // database error.
+    bool open();
+    // The first transaction, once the form has built its pages.
+    void beginFirstTransaction();
+
+    void readPreferences();
+    const Preferences& preferences() const { return m_prefs; }
+
+    void OnRecordMove(Move move);
+    void OnRecordAdd();
+    void OnRecordCopy();
+    void OnRecordDelete();
+    void OnRecordRefresh();
+    bool OnRecordCommit();
+    // Hint 3 from another view.
+    void GoToBatch(long batchNo);
+
+    bool SaveRecipeChanges();
+    bool QuerySaveRecipe();
+    void BeginRecipeEdit();
+    long NextBatchNumber();
+    bool ValidateRecipe();
+
+    bool canCopy() const { return !m_newRecord; }
+    bool canRefresh() const { return m_newRecord || m_modified; }
+    bool canDelete() const { return !m_newRecord; }
+    bool canCommit() const { return m_commitEnabled; }
+
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified = true);
+    bool newRecordPending() const { return m_newRecord; }
+    bool hasRecord() const;
+
+    CRecordSetRecipe& record() { return m_set; }
+    const CRecordSetRecipe& record() const { return m_set; }
+    long currentRecipeId() const { return m_currentRecipeId; }
+
+private:
+    void reload();
+    void storeCurrentInDocument();
+    void ensureTransaction();
+    void commitTransaction();
+    void rollbackTransaction();
+    void report(const CDaoException& e);
+    void notify(int event);
+    // After a failed add or copy: drop what was started and show the recipe shown before.
+    void abandonNewRecord(CDaoRecordset::Bookmark previous);
+
+    CWscalcDoc& m_doc;
+    RecipeFormControls& m_form;
+    IDocumentView* m_view;
+    CRecordSetRecipe m_set;
+    Preferences m_prefs;
+    bool m_modified = false;
+    bool m_newRecord = false;
+    bool m_copiedIngredients = false;
+    bool m_commitEnabled = false;
+    long m_currentRecipeId = 0;
+    // Where the set stood before a copy, to come back to when the copy is discarded.
+    CDaoRecordset::Bookmark m_copySourceBookmark = 0;
+};
+
+} // namespace wsc

@@ -1,0 +1,486 @@
+#include "support/TestSupport.h"
+
+#include "calc/IngredientSheets.h"
+#include "db/SqliteConnection.h"
+#include "db/dao/CDaoDatabase.h"
+#include "db/dao/CDaoWorkspace.h"
+#include "document/CWscalcDoc.h"
+#include "document/FieldExchange.h"
+#include "document/RecipeIngredientRows.h"
+#include "document/RecipeRecordCommands.h"
+#include "settings/MessageCatalog.h"
+
+namespace wsc {
+namespace {
+
+using Move = RecipeRecordCommands::Move;
+
+// The controls of a recipe form without a window: heading texts, process checks and the
+// ingredient rows as stored for the shown recipe.
+class FakeForm : public RecipeFormControls, public IDocumentView {
+public:
+    explicit FakeForm(CWscalcDoc& doc) : m_doc(doc) {}
+
+    bool saveControls(CRecordSetRecipe& r) override {
+        r.m_RecipeName = name;
+        r.m_RecipeBrewer = brewer;
+        if (!batch.trimmed().isEmpty() &&
+            !ReadWholeField(batch, QStringLiteral("&Batch #"), m_doc.services().prompter,
+                            r.m_RecipeBatchNo))
+            return false;
+        r.m_RecipeProcessKit = process.kit;
+        r.m_RecipeProcessExtract = process.extract;
+        r.m_RecipeProcessPartial = process.partialMash;
+        r.m_RecipeProcessAllGrain = process.allGrain;
+        return true;
+    }
+    void loadControls(const CRecordSetRecipe& r) override {
+        ++loads;
+        name = r.m_RecipeName;
+        brewer = r.m_RecipeBrewer;
+        batch = QString::number(r.m_RecipeBatchNo);
+        process = {r.m_RecipeProcessKit, r.m_RecipeProcessExtract, r.m_RecipeProcessPartial,
+                   r.m_RecipeProcessAllGrain};
+        sheets = MemorySheets::load(*m_doc.database(), r.m_RecipeID);
+    }
+    QString nameText() const override { return name; }
+    QString batchText() const override { return batch; }
+    ProcessChecks processChecks() const override { return process; }
+    const IngredientSheets& ingredientSheets() override { return sheets; }
+    void focusControl(int id) override { focus = id; }
+    void showPage(int p) override { page = p; }
+    void ingredientsTakeUpSavedRows() override {}
+    void resetTargetStyle() override {}
+    void OnUpdate(IDocumentView*, long, const CRowViewHint*) override {}
+
+    QString name, brewer, batch;
+    ProcessChecks process;
+    MemorySheets sheets;
+    int focus = 0;
+    int page = -1;
+    int loads = 0;
+
+private:
+    CWscalcDoc& m_doc;
+};
+
+// Another view of the document, keeping the hints it receives.
+class HintLog : public IDocumentView {
+public:
+    void OnUpdate(IDocumentView*, long hint, const CRowViewHint* object) override {
+        events.push_back(static_cast<int>(HintEventOf(hint)));
+        if (object)
+            batches.push_back(object->batchNo);
+    }
+    std::vector<int> events;
+    std::vector<long> batches;
+};
+
+class RecordCommands : public test::DbFixture {
+protected:
+    void openSamples() { open(copyShippedSamples()); }
+    void open(const QString& file) {
+        m_file = file;
+        m_profile.setText(Setting::DefaultDataFile, copyShippedData());
+        m_doc = std::make_unique<CWscalcDoc>(m_services);
+        ASSERT_TRUE(m_doc->OnOpenDocument(file));
+        m_form = std::make_unique<FakeForm>(*m_doc);
+        m_doc->addView(m_form.get());
+        m_doc->addView(&m_log);
+        m_doc->m_form = m_form.get();
+        m_cmd = std::make_unique<RecipeRecordCommands>(*m_doc, *m_form, m_form.get());
+        ASSERT_TRUE(m_cmd->open());
+        m_cmd->beginFirstTransaction();
+        m_prompter.clear();
+    }
+    // What another connection sees: only committed data.
+    QVariant committed(const QString& sql) {
+        SqliteConnection c(m_file, SqliteConnection::Mode::ReadOnly);
+        return c.scalar(sql);
+    }
+    long shownBatch() const { return m_cmd->record().m_RecipeBatchNo; }
+
+    QString m_file;
+    std::unique_ptr<CWscalcDoc> m_doc;
+    std::unique_ptr<FakeForm> m_form;
+    std::unique_ptr<RecipeRecordCommands> m_cmd;
+    HintLog m_log;
+};
+
+TEST_F(RecordCommands, OpensOnTheLowestBatchNumberUnderEditInATransaction) {
+    openSamples();
+    EXPECT_EQ(shownBatch(), 1);
+    EXPECT_EQ(m_form->name, QStringLiteral("Homestead Bitter"));
+    EXPECT_EQ(m_doc->m_currentRecipeId, 1);
+    EXPECT_EQ(m_doc->workspace()->transactionDepth(), 1);
+    EXPECT_EQ(m_cmd->record().GetEditMode(), CDaoRecordset::dbEditInProgress);
+    EXPECT_GT(m_doc->utilization().entry(10, 2), 0.0);
+}
+
+TEST_F(RecordCommands, NextOnTheLastAndPreviousOnTheFirstStayPut) {
+    openSamples();
+    m_cmd->OnRecordMove(Move::Previous);
+    EXPECT_EQ(shownBatch(), 1);
+    m_cmd->OnRecordMove(Move::Next);
+    EXPECT_EQ(shownBatch(), 2);
+    m_cmd->OnRecordMove(Move::Last);
+    EXPECT_EQ(shownBatch(), 8);
+    m_cmd->OnRecordMove(Move::Next);
+    EXPECT_EQ(shownBatch(), 8);
+    EXPECT_EQ(m_form->name, QStringLiteral("Old Kettle IPA"));
+    m_cmd->OnRecordMove(Move::First);
+    EXPECT_EQ(shownBatch(), 1);
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_EQ(m_doc->workspace()->transactionDepth(), 1);
+}
+
+TEST_F(RecordCommands, MovingWithAnEmptyNameShowsMessage8AndStays) {
+    openSamples();
+    m_form->name.clear();
+    m_cmd->setModified();
+    m_cmd->OnRecordMove(Move::Next);
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{8});
+    EXPECT_EQ(m_prompter.last().icon, PromptIcon::Exclamation);
+    EXPECT_EQ(m_form->focus, FormControl::kName);
+    EXPECT_EQ(shownBatch(), 1);
+    EXPECT_TRUE(m_cmd->isModified());
+}
+
+TEST_F(RecordCommands, EmptyBatchNumberIsRefusedWithMessage85AndKeepsTheTypedValues) {
+    openSamples();
+    m_form->batch = QStringLiteral("  ");
+    m_form->brewer = QStringLiteral("typed");
+    m_cmd->setModified();
+    EXPECT_FALSE(m_cmd->OnRecordCommit());
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{85});
+    EXPECT_EQ(m_form->focus, FormControl::kBatchNo);
+    EXPECT_EQ(m_form->brewer, QStringLiteral("typed"));
+    EXPECT_TRUE(m_cmd->isModified());
+    EXPECT_TRUE(m_cmd->canRefresh());
+}
+
+TEST_F(RecordCommands, NonNumericBatchNumberNamesTheFieldAndStaysUnderEdit) {
+    openSamples();
+    m_form->batch = QStringLiteral("12a");
+    m_form->name = QStringLiteral("Renamed");
+    m_cmd->setModified();
+    m_cmd->OnRecordMove(Move::Next);
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_TRUE(m_prompter.last().text.contains(QStringLiteral("\"Batch #\"")));
+    EXPECT_EQ(shownBatch(), 1);
+    EXPECT_EQ(m_form->name, QStringLiteral("Renamed"));
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeName FROM Recipes WHERE RecipeID=1")),
+              QStringLiteral("Homestead Bitter"));
+}
+
+TEST_F(RecordCommands, AddAfterBatch41GivesNewRecipe42AlreadyStored) {
+    {
+        const QString file = makeRecipeDb();
+        SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
+        c.exec(QStringLiteral("INSERT INTO Recipes (RecipeName, RecipeBatchNo, RecipeBatchSize, "
+                              "RecipeBoilSize) VALUES ('Old', 41, 5, 5), ('Older', 3, 5, 5)"));
+        open(file);
+    }
+    m_cmd->OnRecordAdd();
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_EQ(m_form->name, QStringLiteral("<new recipe>"));
+    EXPECT_EQ(m_form->batch, QStringLiteral("42"));
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeName FROM Recipes WHERE RecipeBatchNo=42")),
+              QStringLiteral("<new recipe>"));
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeSystemEfficiencyExpected FROM Recipes "
+                                       "WHERE RecipeBatchNo=42"))
+                  .toDouble(),
+              80.0);
+    EXPECT_EQ(m_log.events, std::vector<int>{9});
+    EXPECT_TRUE(m_cmd->newRecordPending());
+    EXPECT_FALSE(m_cmd->canCopy());
+    EXPECT_FALSE(m_cmd->canDelete());
+    EXPECT_TRUE(m_cmd->canRefresh());
+    EXPECT_EQ(m_doc->workspace()->transactionDepth(), 1);
+
+    // Naming it and committing stores the name and ends the pending state.
+    m_form->name = QStringLiteral("Autumn Ale");
+    m_cmd->setModified();
+    EXPECT_TRUE(m_cmd->OnRecordCommit());
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeName FROM Recipes WHERE RecipeBatchNo=42")),
+              QStringLiteral("Autumn Ale"));
+    EXPECT_FALSE(m_cmd->newRecordPending());
+    EXPECT_EQ(m_doc->m_currentBatchNo, 42);
+}
+
+TEST_F(RecordCommands, DuplicateBatchNumberShowsMessage86AndKeepsTheTypedValue) {
+    openSamples();
+    m_form->batch = QStringLiteral("5");
+    m_cmd->setModified();
+    EXPECT_FALSE(m_cmd->OnRecordCommit());
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{86});
+    EXPECT_EQ(m_form->focus, FormControl::kBatchNo);
+    EXPECT_EQ(m_form->batch, QStringLiteral("5"));
+    EXPECT_EQ(m_cmd->record().m_RecipeBatchNo, 5);
+    EXPECT_EQ(m_cmd->record().GetEditMode(), CDaoRecordset::dbEditInProgress);
+    EXPECT_EQ(m_doc->workspace()->transactionDepth(), 1);
+    // Correcting the number and committing again works.
+    m_form->batch = QStringLiteral("70000");
+    EXPECT_TRUE(m_cmd->OnRecordCommit());
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBatchNo FROM Recipes WHERE RecipeID=1")),
+              70000);
+}
+
+TEST_F(RecordCommands, DeletingTheOnlyRecipeIsRefusedEvenWithoutDeleteWarnings) {
+    {
+        const QString file = makeRecipeDb();
+        SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
+        c.exec(QStringLiteral("INSERT INTO Recipes (RecipeName, RecipeBatchNo) VALUES ('One', 1)"));
+        m_profile.setInteger(Setting::DisplayDeleteWarnings, 0);
+        open(file);
+    }
+    m_cmd->OnRecordDelete();
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{250});
+    EXPECT_EQ(m_prompter.last().icon, PromptIcon::Stop);
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 1);
+}
+
+TEST_F(RecordCommands, DeleteRemovesTheRecipeWithItsRowsAndShowsTheNext) {
+    openSamples();
+    m_cmd->OnRecordMove(Move::Next); // batch 2, three hops
+    m_prompter.queue(PromptAnswer::Ok);
+    m_cmd->OnRecordDelete();
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{32});
+    EXPECT_EQ(m_prompter.last().text,
+              QStringLiteral("Please confirm delete -\nRecipe - Backyard Pale Ale"));
+    EXPECT_EQ(shownBatch(), 3);
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 7);
+    EXPECT_EQ(
+        committed(QStringLiteral("SELECT count(*) FROM Ingredients_Hops WHERE IngRecipeID=2")), 0);
+    EXPECT_EQ(m_log.events.back(), 8);
+    // The last recipe deleted: the one before it is shown.
+    m_cmd->OnRecordMove(Move::Last);
+    m_prompter.queue(PromptAnswer::Ok);
+    m_cmd->OnRecordDelete();
+    EXPECT_EQ(shownBatch(), 7);
+}
+
+TEST_F(RecordCommands, DeleteCancelledChangesNothing) {
+    openSamples();
+    m_prompter.queue(PromptAnswer::Cancel);
+    m_cmd->OnRecordDelete();
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+    EXPECT_EQ(shownBatch(), 1);
+}
+
+TEST_F(RecordCommands, CopyCarriesEveryColumnAndAllIngredientRows) {
+    openSamples();
+    m_cmd->OnRecordMove(Move::Last);
+    m_cmd->OnRecordMove(Move::Previous);
+    m_cmd->OnRecordMove(Move::Previous);
+    m_cmd->OnRecordMove(Move::Previous); // batch 5: three hops, two grains
+    ASSERT_EQ(shownBatch(), 5);
+    const FieldValues source = m_cmd->record().fieldValues();
+    m_prompter.queue(PromptAnswer::Yes);
+    m_cmd->OnRecordCopy();
+    EXPECT_EQ(m_prompter.ids(), (std::vector<int>{37, 83}));
+    EXPECT_EQ(m_prompter.shown().front().text,
+              QStringLiteral("Please confirm copy -\nRecipe - Garden Pils"));
+    EXPECT_EQ(m_form->name, QStringLiteral("Copy of Garden Pils"));
+    EXPECT_EQ(m_form->batch, QStringLiteral("9"));
+    EXPECT_EQ(m_form->page, 0);
+
+    // Written by the next commit.
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+    EXPECT_TRUE(m_cmd->OnRecordCommit());
+    EXPECT_EQ(m_log.events.back(), 6);
+    EXPECT_NE(std::find(m_log.events.begin(), m_log.events.end(), 7), m_log.events.end());
+    const long newId = m_cmd->record().m_RecipeID;
+    EXPECT_NE(newId, 5);
+    const FieldValues copy = m_cmd->record().fieldValues();
+    const RecordLayout& l = m_cmd->record().layout();
+    for (std::size_t i = 0; i < l.count; ++i) {
+        const QString col = QString::fromLatin1(l.columns[i].name);
+        if (col == u"RecipeID" || col == u"RecipeBatchNo" || col == u"RecipeName")
+            continue;
+        EXPECT_EQ(copy[i], source[i]) << col.toStdString();
+    }
+    auto rows = [&](const char* table, long id) {
+        return committed(QStringLiteral("SELECT count(*) FROM %1 WHERE IngRecipeID=%2")
+                             .arg(QLatin1String(table))
+                             .arg(id))
+            .toInt();
+    };
+    EXPECT_EQ(rows("Ingredients_Hops", newId), 3);
+    EXPECT_EQ(rows("Ingredients_Grains", newId), 2);
+    EXPECT_EQ(rows("Ingredients_Hops", 5), 3);
+    EXPECT_EQ(rows("Ingredients_Grains", 5), 2);
+}
+
+TEST_F(RecordCommands, RefreshAfterCopyDropsTheCopyAndShowsTheSource) {
+    openSamples();
+    m_profile.setInteger(Setting::DisplayWarnings, 0);
+    m_cmd->readPreferences();
+    m_cmd->OnRecordCopy();
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{83});
+    EXPECT_TRUE(m_cmd->canRefresh());
+    m_cmd->OnRecordRefresh();
+    EXPECT_EQ(shownBatch(), 1);
+    EXPECT_EQ(m_form->name, QStringLiteral("Homestead Bitter"));
+    m_cmd->OnRecordMove(Move::Next);
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Ingredients_Kits")), 1);
+}
+
+TEST_F(RecordCommands, SavePromptFollowsDisplayWarnings) {
+    openSamples();
+    // Warnings on: Cancel stays with the change on screen.
+    m_form->brewer = QStringLiteral("Changed");
+    m_cmd->setModified();
+    m_prompter.queue(PromptAnswer::Cancel);
+    m_cmd->OnRecordMove(Move::Next);
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{68});
+    EXPECT_EQ(m_prompter.last().text, QStringLiteral("Save changes to current recipe?\n"));
+    EXPECT_EQ(m_prompter.last().buttons, PromptButtons::YesNoCancel);
+    EXPECT_EQ(shownBatch(), 1);
+    EXPECT_EQ(m_form->brewer, QStringLiteral("Changed"));
+    EXPECT_EQ(m_form->focus, FormControl::kName);
+
+    // No discards the change and moves on.
+    m_prompter.queue(PromptAnswer::No);
+    m_cmd->OnRecordMove(Move::Next);
+    EXPECT_EQ(shownBatch(), 2);
+    EXPECT_NE(committed(QStringLiteral("SELECT RecipeBrewer FROM Recipes WHERE RecipeID=1")),
+              QStringLiteral("Changed"));
+
+    // Yes keeps it.
+    m_form->brewer = QStringLiteral("Kept");
+    m_cmd->setModified();
+    m_prompter.queue(PromptAnswer::Yes);
+    m_cmd->OnRecordMove(Move::Next);
+    EXPECT_EQ(shownBatch(), 3);
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBrewer FROM Recipes WHERE RecipeID=2")),
+              QStringLiteral("Kept"));
+
+    // Warnings off: committed without asking.
+    m_profile.setInteger(Setting::DisplayWarnings, 0);
+    m_cmd->readPreferences();
+    m_prompter.clear();
+    m_form->brewer = QStringLiteral("Silent");
+    m_cmd->setModified();
+    m_cmd->OnRecordMove(Move::Previous);
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBrewer FROM Recipes WHERE RecipeID=3")),
+              QStringLiteral("Silent"));
+    EXPECT_EQ(m_doc->workspace()->transactionDepth(), 1);
+}
+
+TEST_F(RecordCommands, RefreshDiscardsTheRecipeWithItsIngredientEdits) {
+    openSamples();
+    SqliteConnection& c = m_doc->database()->connection();
+    c.exec(QStringLiteral("INSERT INTO Ingredients_Hops (IngRecipeID, IngHopsName, IngHopsTime) "
+                          "VALUES (1, 'Uncommitted', 10)"));
+    m_form->name = QStringLiteral("Changed");
+    m_cmd->setModified();
+    m_cmd->OnRecordRefresh();
+    EXPECT_EQ(m_form->name, QStringLiteral("Homestead Bitter"));
+    EXPECT_FALSE(m_cmd->isModified());
+    EXPECT_EQ(RecipeIngredientRows::count(*m_doc->database(), RecipeIngredientRows::Hop, 1), 1);
+    EXPECT_EQ(m_doc->workspace()->transactionDepth(), 1);
+}
+
+TEST_F(RecordCommands, CommitSavesIngredientRowsWrittenInTheTransaction) {
+    openSamples();
+    m_doc->database()->connection().exec(QStringLiteral(
+        "INSERT INTO Ingredients_Hops (IngRecipeID, IngHopsName, IngHopsTime) VALUES (1, 'X', 5)"));
+    EXPECT_EQ(
+        committed(QStringLiteral("SELECT count(*) FROM Ingredients_Hops WHERE IngRecipeID=1")), 1);
+    EXPECT_TRUE(m_cmd->OnRecordCommit());
+    EXPECT_EQ(
+        committed(QStringLiteral("SELECT count(*) FROM Ingredients_Hops WHERE IngRecipeID=1")), 2);
+}
+
+TEST_F(RecordCommands, GoToBatchFindsNumbersAbove65535) {
+    openSamples();
+    m_form->batch = QStringLiteral("70000");
+    ASSERT_TRUE(m_cmd->OnRecordCommit());
+    m_cmd->OnRecordMove(Move::Next);
+    HintLog other;
+    m_doc->addView(&other);
+    m_doc->SelectBatch(&other, 70000); // the form receives hint 3
+    EXPECT_EQ(other.events, std::vector<int>{});
+    ASSERT_EQ(m_log.batches, std::vector<long>{70000});
+    EXPECT_EQ(m_log.events.back(), 3);
+    // The hint word alone would say 4464.
+    EXPECT_EQ(HintEventOf(MakeHint(HintEvent::GoToBatch, 70000)), HintEvent::GoToBatch);
+    EXPECT_EQ(MakeHint(HintEvent::GoToBatch, 70000) & 0xFFFF, 4464);
+    m_cmd->GoToBatch(m_log.batches.back());
+    EXPECT_EQ(m_form->name, QStringLiteral("Homestead Bitter"));
+    EXPECT_EQ(m_doc->m_currentRecipeId, 1);
+    EXPECT_EQ(m_doc->m_currentBatchNo, 70000);
+
+    m_cmd->GoToBatch(99);
+    EXPECT_EQ(m_prompter.last().text,
+              QStringLiteral("Seek failed on batch number 99.  Contact Quillbarrow Software."));
+    EXPECT_EQ(m_form->name, QStringLiteral("Homestead Bitter"));
+}
+
+TEST_F(RecordCommands, ValidationRulesInOrder) {
+    openSamples();
+    auto commitWith = [&](ProcessChecks p) {
+        m_prompter.clear();
+        m_form->process = p;
+        m_cmd->setModified();
+        m_cmd->OnRecordCommit();
+        return m_prompter.ids();
+    };
+    // Recipe 1 has one kit.
+    EXPECT_EQ(commitWith({false, true, false, false}), std::vector<int>{152});
+    EXPECT_EQ(commitWith({true, false, true, true}), std::vector<int>{142});
+    EXPECT_EQ(m_form->focus, FormControl::kAllGrain);
+    // A kit only in row 11 does not count.
+    m_form->sheets = MemorySheets();
+    for (int i = 0; i < 11; ++i)
+        m_form->sheets.addRow(0, {i == 10 ? QStringLiteral("Kit") : QString()});
+    EXPECT_EQ(commitWith({true, false, false, false}), std::vector<int>{150});
+    // All grain with a grain and an extract.
+    m_form->sheets = MemorySheets();
+    m_form->sheets.addRow(2, {QStringLiteral("Pale")});
+    m_form->sheets.addRow(1, {QStringLiteral("Light DME")});
+    EXPECT_EQ(commitWith({false, false, false, true}), std::vector<int>{208});
+    m_form->sheets = MemorySheets();
+    m_form->sheets.addRow(2, {QStringLiteral("Pale")});
+    // Both sizes zero: the boil size is named.
+    m_cmd->record().m_RecipeBoilSize = 0;
+    m_cmd->record().m_RecipeBatchSize = 0;
+    EXPECT_EQ(commitWith({false, false, false, true}), std::vector<int>{211});
+    EXPECT_TRUE(
+        m_prompter.last().text.startsWith(QStringLiteral("Data Error:\nBoil Size is zero.")));
+}
+
+TEST_F(RecordCommands, EmptyDatabaseShowsNothingUntilAdd) {
+    open(makeRecipeDb());
+    EXPECT_FALSE(m_cmd->hasRecord());
+    m_cmd->OnRecordMove(Move::Next);
+    EXPECT_TRUE(m_prompter.shown().empty());
+    m_cmd->OnRecordAdd();
+    EXPECT_EQ(m_form->batch, QStringLiteral("1"));
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 1);
+}
+
+TEST_F(RecordCommands, RecipePageLinesListHopsShortestBoilFirstWithTheirUse) {
+    openSamples();
+    const auto lines = RecipeIngredientRows::lines(*m_doc->database(), 8);
+    ASSERT_FALSE(lines.empty());
+    std::vector<QString> hops;
+    for (const auto& l : lines) {
+        if (l.kind == RecipeIngredientRows::Hop)
+            hops.push_back(l.text);
+    }
+    ASSERT_EQ(hops.size(), 4u);
+    EXPECT_TRUE(hops.front().endsWith(QStringLiteral("(Aroma)")));
+    EXPECT_TRUE(hops.back().endsWith(QStringLiteral("(Bittering)")));
+    EXPECT_EQ(RecipeIngredientRows::hopUseLabel(20), QStringLiteral("(Flavoring)"));
+    EXPECT_EQ(RecipeIngredientRows::hopUseLabel(15), QStringLiteral("(Aroma)"));
+    EXPECT_EQ(RecipeIngredientRows::hopUseLabel(30), QStringLiteral("(Flavoring)"));
+    EXPECT_EQ(RecipeIngredientRows::hopUseLabel(30.5), QStringLiteral("(Bittering)"));
+    EXPECT_EQ(lines.front().kind, RecipeIngredientRows::Grain);
+}
+
+} // namespace
+} // namespace wsc
