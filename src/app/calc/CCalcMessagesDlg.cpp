@@ -1,0 +1,45 @@
+#include "calc/CCalcMessagesDlg.h"
+
+#include "calc/RecipeCalculator.h"
+#include "settings/MessageCatalog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace wsc {
+
+CCalcMessagesDlg::CCalcMessagesDlg(QStringList& messages, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Calculation Messages"));
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("messageList"));
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setHeaderLabels(MessageCatalog::text(235).split(u','));
+    const int u = static_cast<int>(logicalDpiX() * 0.3);
+    m_list->setColumnWidth(0, u);
+    m_list->setColumnWidth(1, static_cast<int>(2.5 * u));
+    m_list->setColumnWidth(2, 30 * u);
+    m_list->setWordWrap(true);
+    for (const CalcMessageLine& line : CalcMessageLines(messages)) {
+        auto* item = new QTreeWidgetItem(m_list);
+        item->setText(0, QString::asprintf("%lu", line.number));
+        item->setText(1, line.level);
+        item->setText(2, line.message);
+        item->setToolTip(2, line.message);
+    }
+    if (m_list->topLevelItemCount() > 0) {
+        m_list->setCurrentItem(m_list->topLevelItem(0));
+        m_list->topLevelItem(0)->setSelected(true);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addWidget(buttons);
+    resize(12 * u + 40, 320);
+}
+
+} // namespace wsc

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QTreeWidget;
+
+namespace wsc {
+
+// "Calculation Messages": the form's message list, sorted, each text once, split into its
+// level and message. Display only.
+class CCalcMessagesDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kHelpContext = 131072 + 204;
+
+    // Sorts and de-duplicates `messages` in place, as the form keeps them afterwards.
+    CCalcMessagesDlg(QStringList& messages, QWidget* parent = nullptr);
+    QTreeWidget* list() const { return m_list; }
+
+private:
+    QTreeWidget* m_list;
+};
+
+} // namespace wsc

@@ -1,0 +1,49 @@
+#include "document/CWscalcFrame.h"
+
+#include "document/CWscalcDoc.h"
+#include "form/CRecipeFormSheet.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QScrollArea>
+
+namespace wsc {
+
+CWscalcFrame::CWscalcFrame(CWscalcDoc& doc, QWidget* view, QWidget* parent)
+    : QMdiSubWindow(parent), m_doc(doc), m_view(view) {
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(view);
+    setWidget(scroll);
+    if (form()) {
+        for (QAction* a : systemMenu()->actions()) {
+            if (a->shortcut() == QKeySequence(QKeySequence::Close) ||
+                a->text().contains(QStringLiteral("Close"), Qt::CaseInsensitive))
+                a->setEnabled(false);
+        }
+    }
+}
+
+CRecipeFormSheet* CWscalcFrame::form() const {
+    return qobject_cast<CRecipeFormSheet*>(m_view);
+}
+
+void CWscalcFrame::closeEvent(QCloseEvent* event) {
+    if (CRecipeFormSheet* f = form()) {
+        const bool wasClosing = m_doc.m_closing;
+        m_doc.m_closing = true;
+        if (!f->QuerySaveRecipe()) {
+            m_doc.m_closing = wasClosing;
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    QMdiSubWindow::closeEvent(event);
+    if (m_onClosed)
+        m_onClosed(this);
+}
+
+} // namespace wsc

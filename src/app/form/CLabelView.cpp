@@ -1,0 +1,24 @@
+#include "form/CLabelView.h"
+
+#include <QPainter>
+
+namespace wsc {
+
+CLabelView::CLabelView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("labelView"));
+    setMinimumSize(320, 120);
+}
+
+void CLabelView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const int middle = height() / 2;
+    auto centred = [&](const QString& text, int baseline) {
+        p.drawText(QPoint((width() - fm.horizontalAdvance(text)) / 2, baseline), text);
+    };
+    centred(QStringLiteral("Wortsmith Label Test"), middle);
+    centred(QStringLiteral("This routine is planned for a future version of Wortsmith Calculator."),
+            middle + 10 + fm.height());
+}
+
+} // namespace wsc

@@ -1,0 +1,548 @@
+#include "form/CRecipeFormSheet.h"
+
+#include "calc/CCalcMessagesDlg.h"
+#include "calc/CColorLabel.h"
+#include "db/DatabaseOps.h"
+#include "db/IInfoStatusBar.h"
+#include "db/dao/CDaoException.h"
+#include "document/CWscalcDoc.h"
+#include "document/FieldExchange.h"
+#include "form/CPlannedPage.h"
+#include "form/CRecipePropertySheet.h"
+#include "form/CRecipeRecipePage.h"
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+#include "shell/CControlTipWnd.h"
+#include "shell/Commands.h"
+#include "shell/DialogRunner.h"
+#include "shell/IconFactory.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace wsc {
+namespace {
+
+constexpr int kNameTip = 131;
+constexpr int kBatchTip = 195;
+constexpr int kProcessTip = 198;
+constexpr int kMeasureTip = 199;
+constexpr int kPlannedFunction = 19;
+
+QString orNotApplicable(const QString& text) {
+    return text.isEmpty() ? QStringLiteral("(N/A)") : text;
+}
+
+} // namespace
+
+CRecipeFormSheet::CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_runner(runner), m_calc(m_sheets, doc.utilization()) {
+    setObjectName(QStringLiteral("recipeForm"));
+    m_cmd = std::make_unique<RecipeRecordCommands>(doc, *this, this);
+    m_calc.setPrompter(&doc.services().prompter);
+    m_calc.setModifiedHandler([this] { setModifiedByUser(); });
+    buildControls();
+    readPreferences();
+    setMinimumSize(doc.m_docSizeX, doc.m_docSizeY);
+}
+
+CRecipeFormSheet::~CRecipeFormSheet() {
+    m_doc.removeView(this);
+}
+
+void CRecipeFormSheet::buildControls() {
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("name"));
+    m_name->setMaxLength(50);
+    m_brewer = new QLineEdit(this);
+    m_brewer->setObjectName(QStringLiteral("brewer"));
+    m_brewer->setMaxLength(50);
+    m_batch = new QLineEdit(this);
+    m_batch->setObjectName(QStringLiteral("batchNo"));
+    m_batch->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    auto label = [this](const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text, this);
+        l->setBuddy(buddy);
+        return l;
+    };
+
+    m_measureGroup = new QGroupBox(QStringLiteral("Measurement"), this);
+    m_measureGroup->setObjectName(QStringLiteral("measurement"));
+    m_english = new QRadioButton(QStringLiteral("&English"), m_measureGroup);
+    m_metric = new QRadioButton(QStringLiteral("&Metric"), m_measureGroup);
+    m_english->setEnabled(false);
+    m_metric->setEnabled(false);
+    m_measure = new QButtonGroup(this);
+    m_measure->addButton(m_english, 0);
+    m_measure->addButton(m_metric, 1);
+    auto* ml = new QVBoxLayout(m_measureGroup);
+    ml->addWidget(m_english);
+    ml->addWidget(m_metric);
+
+    m_processGroup = new QGroupBox(QStringLiteral("&Process"), this);
+    m_processGroup->setObjectName(QStringLiteral("process"));
+    m_kit = new QCheckBox(QStringLiteral("Kit"), m_processGroup);
+    m_extract = new QCheckBox(QStringLiteral("Extract"), m_processGroup);
+    m_partial = new QCheckBox(QStringLiteral("Partial Mash"), m_processGroup);
+    m_allGrain = new QCheckBox(QStringLiteral("All Grain"), m_processGroup);
+    auto* pl = new QGridLayout(m_processGroup);
+    pl->addWidget(m_kit, 0, 0);
+    pl->addWidget(m_extract, 0, 1);
+    pl->addWidget(m_partial, 1, 0);
+    pl->addWidget(m_allGrain, 1, 1);
+
+    auto* targetGroup = new QGroupBox(QStringLiteral("Target"), this);
+    m_targetButton = new QPushButton(QStringLiteral("&Target Style..."), targetGroup);
+    m_targetButton->setObjectName(QStringLiteral("targetStyle"));
+    auto* tl = new QGridLayout(targetGroup);
+    tl->addWidget(m_targetButton, 0, 0, 3, 1, Qt::AlignTop);
+    for (int i = 0; i < 3; ++i) {
+        m_target[i] = new QLabel(QStringLiteral("(N/A)"), targetGroup);
+        m_target[i]->setObjectName(QStringLiteral("target%1").arg(i));
+        QFont bold = m_target[i]->font();
+        bold.setBold(true);
+        m_target[i]->setFont(bold);
+        tl->addWidget(m_target[i], i, 1);
+    }
+    tl->setColumnStretch(1, 1);
+
+    auto* calcGroup = new QGroupBox(QStringLiteral("Calculations:"), this);
+    m_status = new CColorLabel(QStringLiteral("Not Done"), calcGroup);
+    m_status->setObjectName(QStringLiteral("calcStatus"));
+    QFont bold = m_status->font();
+    bold.setBold(true);
+    m_status->setFont(bold);
+    m_msgs = new QPushButton(QStringLiteral("Msgs"), calcGroup);
+    m_msgs->setObjectName(QStringLiteral("msgs"));
+    m_msgs->setIcon(IconFactory::icon(Glyph::Log));
+    m_msgs->setIconSize(QSize(style()->pixelMetric(QStyle::PM_SmallIconSize),
+                              style()->pixelMetric(QStyle::PM_SmallIconSize)));
+    m_msgs->setEnabled(false);
+    auto* cl = new QVBoxLayout(calcGroup);
+    cl->addWidget(m_status, 0, Qt::AlignHCenter);
+    cl->addWidget(m_msgs);
+
+    auto* heading = new QGridLayout;
+    heading->addWidget(label(QStringLiteral("&Name"), m_name), 0, 0);
+    heading->addWidget(m_name, 0, 1);
+    heading->addWidget(label(QStringLiteral("Bre&wer"), m_brewer), 0, 2);
+    heading->addWidget(m_brewer, 0, 3);
+    heading->addWidget(label(QStringLiteral("&Batch #"), m_batch), 0, 4);
+    heading->addWidget(m_batch, 0, 5);
+    heading->setColumnStretch(1, 3);
+    heading->setColumnStretch(3, 2);
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(m_measureGroup);
+    groups->addWidget(m_processGroup);
+    groups->addWidget(targetGroup, 1);
+    groups->addWidget(calcGroup);
+
+    m_sheet = new CRecipePropertySheet(this);
+    m_recipePage = new CRecipeRecipePage(m_doc.database(), m_doc.services(), m_sheet);
+    m_sheet->addPage(m_recipePage, QStringLiteral("Recipe"));
+    const char* planned[] = {"Ingredients", "Mash", "Fermentation Info", "Comments", "Rating"};
+    for (const char* title : planned) {
+        const QString t = QString::fromLatin1(title);
+        m_sheet->addPage(new CPlannedPage(t, m_sheet), t);
+    }
+    for (int i = 0; i < m_sheet->pageCount(); ++i)
+        connect(m_sheet->page(i), &CRecipePage::modified, this, [this] { setModifiedByUser(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addLayout(groups);
+    layout->addWidget(m_sheet, 1);
+
+    for (QLineEdit* e : {m_name, m_brewer, m_batch})
+        connect(e, &QLineEdit::textChanged, this, [this] { setModifiedByUser(); });
+    for (QCheckBox* c : {m_kit, m_extract, m_partial, m_allGrain})
+        connect(c, &QCheckBox::clicked, this, [this] { setModifiedByUser(); });
+    connect(m_measure, &QButtonGroup::buttonClicked, this, [this] { setModifiedByUser(); });
+    connect(m_msgs, &QPushButton::clicked, this, [this] { OnMsgs(); });
+    connect(m_targetButton, &QPushButton::clicked, this, [this] { OnTargetStyle(); });
+
+    m_tips = new CControlTipWnd(this);
+    m_tips->AddTool(m_name, kNameTip);
+    m_tips->AddTool(m_brewer, kNameTip);
+    m_tips->AddTool(m_batch, kBatchTip);
+    m_tips->AddTool(m_measureGroup, kMeasureTip);
+    m_tips->AddTool(m_processGroup, kProcessTip);
+}
+
+void CRecipeFormSheet::readPreferences() {
+    m_cmd->readPreferences();
+    const auto& prefs = m_cmd->preferences();
+    m_calc.setDisplayWarnings(prefs.displayWarnings);
+    m_tips->setActive(prefs.displayToolTips);
+    for (int i = 0; i < m_sheet->pageCount(); ++i)
+        m_sheet->page(i)->setToolTipsShown(prefs.displayToolTips);
+}
+
+bool CRecipeFormSheet::OnInitialUpdate() {
+    IInfoStatusBar* bar = m_doc.services().statusBar;
+    auto progress = [bar](int position) {
+        if (bar)
+            bar->SetProgress(position, position == -1 ? -1 : 100);
+    };
+    progress(10);
+    progress(15);
+    m_doc.m_form = this;
+    const bool opened = m_cmd->open();
+    progress(20);
+    for (int page : {1, 2, 3, 4, 5, 0})
+        m_sheet->SetActivePage(page);
+    progress(100);
+    if (opened)
+        m_cmd->beginFirstTransaction();
+    progress(-1);
+    if (bar) {
+        bar->ClearLines(true);
+        bar->SetPaneText(QString(), 0);
+    }
+    ShowTargetStyle();
+    m_msgs->setEnabled(false);
+    focusControl(FormControl::kName);
+    commandStateChanged();
+    return opened;
+}
+
+RecipeInputs CRecipeFormSheet::calcInputs() const {
+    const CRecordSetRecipe& r = m_cmd->record();
+    RecipeInputs in;
+    in.batchSize = r.m_RecipeBatchSize;
+    in.boilSize = r.m_RecipeBoilSize;
+    in.measureEnglish = r.m_RecipeMeasureEnglish;
+    in.efficiencyExpected = r.m_RecipeSystemEfficiencyExpected;
+    in.primingName = r.m_RecipeFermPrimingName;
+    return in;
+}
+
+bool CRecipeFormSheet::saveControls(CRecordSetRecipe& r) {
+    bool ok = true;
+    r.m_RecipeName = m_name->text();
+    r.m_RecipeBrewer = m_brewer->text();
+    // An empty batch number is left to the validation, which names it with its own message.
+    if (!m_batch->text().trimmed().isEmpty() &&
+        !ReadWholeField(m_batch->text(), QStringLiteral("&Batch #"), m_doc.services().prompter,
+                        r.m_RecipeBatchNo)) {
+        focusControl(FormControl::kBatchNo);
+        ok = false;
+    }
+    if (m_measure->checkedId() >= 0)
+        r.m_RecipeMeasureEnglish = m_measure->checkedId();
+    r.m_RecipeProcessKit = m_kit->isChecked();
+    r.m_RecipeProcessExtract = m_extract->isChecked();
+    r.m_RecipeProcessPartial = m_partial->isChecked();
+    r.m_RecipeProcessAllGrain = m_allGrain->isChecked();
+    for (int i = 0; i < m_sheet->pageCount(); ++i) {
+        if (!m_sheet->page(i)->saveRecord(r))
+            ok = false;
+    }
+    return ok;
+}
+
+void CRecipeFormSheet::loadControls(const CRecordSetRecipe& r) {
+    m_loading = true;
+    const bool shown = r.IsOpen() && !r.IsBOF() && !r.IsEOF() && !r.IsDeleted();
+    const bool editing = r.GetEditMode() == CDaoRecordset::dbEditAdd;
+    const bool has = shown || editing;
+    m_name->setText(has ? r.m_RecipeName : QString());
+    m_brewer->setText(has ? r.m_RecipeBrewer : QString());
+    m_batch->setText(has ? QString::number(r.m_RecipeBatchNo) : QString());
+    m_measure->setExclusive(false);
+    m_english->setChecked(has && r.m_RecipeMeasureEnglish == 0);
+    m_metric->setChecked(has && r.m_RecipeMeasureEnglish == 1);
+    m_measure->setExclusive(true);
+    m_kit->setChecked(has && r.m_RecipeProcessKit);
+    m_extract->setChecked(has && r.m_RecipeProcessExtract);
+    m_partial->setChecked(has && r.m_RecipeProcessPartial);
+    m_allGrain->setChecked(has && r.m_RecipeProcessAllGrain);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_name, m_brewer, m_batch, m_processGroup, m_targetButton})
+        w->setEnabled(has);
+
+    // The ingredient rows of the shown recipe, as stored in the open transaction.
+    m_sheets = MemorySheets();
+    if (has && m_doc.database()) {
+        try {
+            m_sheets = MemorySheets::load(*m_doc.database(), r.m_RecipeID);
+        } catch (const CDaoException& e) {
+            ReportDaoError(e, m_doc.services().prompter, m_doc.services().help);
+        }
+    }
+    for (int i = 0; i < m_sheet->pageCount(); ++i)
+        m_sheet->page(i)->loadRecord(r);
+    m_calc.resetResults();
+    m_calc.status = CalcStatus::NotDone;
+    ShowTargetStyle();
+    m_msgs->setEnabled(false);
+    showCalcStatus();
+    m_loading = false;
+}
+
+void CRecipeFormSheet::setModifiedByUser() {
+    if (m_loading)
+        return;
+    m_cmd->setModified(true);
+}
+
+QString CRecipeFormSheet::nameText() const {
+    return m_name->text();
+}
+
+QString CRecipeFormSheet::batchText() const {
+    return m_batch->text();
+}
+
+ProcessChecks CRecipeFormSheet::processChecks() const {
+    return {m_kit->isChecked(), m_extract->isChecked(), m_partial->isChecked(),
+            m_allGrain->isChecked()};
+}
+
+QWidget* CRecipeFormSheet::control(int id) const {
+    switch (id) {
+    case FormControl::kName:
+        return m_name;
+    case FormControl::kBrewer:
+        return m_brewer;
+    case FormControl::kBatchNo:
+        return m_batch;
+    case FormControl::kKit:
+        return m_kit;
+    case FormControl::kExtract:
+        return m_extract;
+    case FormControl::kPartialMash:
+        return m_partial;
+    case FormControl::kAllGrain:
+        return m_allGrain;
+    case kIdMsgs:
+        return m_msgs;
+    case kIdTargetStyle:
+        return m_targetButton;
+    case kIdStatus:
+        return m_status;
+    default:
+        return nullptr;
+    }
+}
+
+void CRecipeFormSheet::focusControl(int id) {
+    if (QWidget* w = control(id)) {
+        w->setFocus(Qt::OtherFocusReason);
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            e->selectAll();
+    }
+}
+
+void CRecipeFormSheet::showPage(int page) {
+    m_sheet->SetActivePage(page);
+}
+
+void CRecipeFormSheet::ingredientsTakeUpSavedRows() {
+    if (m_doc.database() && m_cmd->hasRecord()) {
+        try {
+            m_sheets = MemorySheets::load(*m_doc.database(), m_cmd->record().m_RecipeID);
+        } catch (const CDaoException& e) {
+            ReportDaoError(e, m_doc.services().prompter, m_doc.services().help);
+        }
+    }
+    m_recipePage->loadRecord(m_cmd->record());
+}
+
+void CRecipeFormSheet::resetTargetStyle() {
+    for (QLabel* l : m_target)
+        l->setText(QStringLiteral("(N/A)"));
+}
+
+void CRecipeFormSheet::ShowTargetStyle() {
+    const CRecordSetRecipe& r = m_cmd->record();
+    m_target[0]->setText(orNotApplicable(r.m_RecipeTargetStyle));
+    m_target[1]->setText(orNotApplicable(r.m_RecipeTargetCategory));
+    m_target[2]->setText(orNotApplicable(r.m_RecipeTargetSubcategory));
+    IInfoStatusBar* bar = m_doc.services().statusBar;
+    if (!bar)
+        return;
+    const QString target = MessageCatalog::text(174);
+    auto range = [](double lo, double hi, const char* format) {
+        return QStringList{QString::asprintf(format, lo), QString::asprintf(format, hi)};
+    };
+    bar->ClearLines(true);
+    bar->AddLine(target + MessageCatalog::format(172, range(r.m_RecipeTargetSpGravLo,
+                                                            r.m_RecipeTargetSpGravHi, "%.3f")),
+                 true, false);
+    bar->AddLine(target + MessageCatalog::format(
+                              175, range(r.m_RecipeTargetAlcoLo, r.m_RecipeTargetAlcoHi, "%.1f")),
+                 true, false);
+    bar->AddLine(target + MessageCatalog::format(
+                              173, range(r.m_RecipeTargetIBULo, r.m_RecipeTargetIBUHi, "%.0f")),
+                 true, false);
+    bar->AddLine(target + MessageCatalog::format(
+                              176, range(r.m_RecipeTargetColorLo, r.m_RecipeTargetColorHi, "%.1f")),
+                 true, false);
+    for (int i = 0; i < 3; ++i)
+        bar->NextLine();
+}
+
+void CRecipeFormSheet::showCalcStatus() {
+    const CalcStatusLook look = LookOf(m_calc.status);
+    m_status->setText(look.text);
+    m_status->setTextColor(QColor::fromRgb(look.rgb));
+    m_msgs->setEnabled(m_calc.status == CalcStatus::Errors);
+}
+
+void CRecipeFormSheet::OnMsgs() {
+    m_calc.setInputs(calcInputs());
+    const bool open = m_calc.OnMsgs();
+    showCalcStatus();
+    if (open) {
+        CCalcMessagesDlg dlg(m_calc.CalcMessages, this);
+        m_runner.exec(dlg);
+    }
+}
+
+void CRecipeFormSheet::OnTargetStyle() {
+    m_calc.setInputs(calcInputs());
+    m_calc.RunCalculations(true);
+    showCalcStatus();
+    // The style chooser comes with a later version; the run above already gave its results.
+    m_doc.services().prompter.message(kPlannedFunction, {}, PromptIcon::Information);
+}
+
+void CRecipeFormSheet::commandStateChanged() {
+    if (m_onCommandState)
+        m_onCommandState();
+}
+
+void CRecipeFormSheet::OnUpdate(IDocumentView*, long hint, const CRowViewHint* object) {
+    switch (HintEventOf(hint)) {
+    case HintEvent::Initial:
+        m_doc.m_form = this;
+        break;
+    case HintEvent::GoToBatch:
+        m_cmd->GoToBatch(object ? object->batchNo : (hint & 0xFFFF));
+        break;
+    default:
+        break;
+    }
+}
+
+bool CRecipeFormSheet::handlesCommand(int id) const {
+    switch (id) {
+    case ID_RECORD_FIRST:
+    case ID_RECORD_PREV:
+    case ID_RECORD_NEXT:
+    case ID_RECORD_LAST:
+    case ID_RECORD_ADD:
+    case ID_RECORD_COPY:
+    case ID_RECORD_REFRESH:
+    case ID_RECORD_DELETE:
+    case ID_RECORD_COMMIT:
+    case ID_FILE_SAVE:
+    case ID_FILE_OPEN:
+    case ID_FILE_COMPRESS:
+    case ID_FILE_REPAIR:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CRecipeFormSheet::commandEnabled(int id) const {
+    switch (id) {
+    case ID_RECORD_COPY:
+        return m_cmd->canCopy();
+    case ID_RECORD_REFRESH:
+        return m_cmd->canRefresh();
+    case ID_RECORD_DELETE:
+        return m_cmd->canDelete();
+    case ID_RECORD_COMMIT:
+        return m_cmd->canCommit();
+    case ID_FILE_COMPRESS:
+    case ID_FILE_REPAIR:
+        return false;
+    default:
+        return true;
+    }
+}
+
+void CRecipeFormSheet::runCommand(int id) {
+    using Move = RecipeRecordCommands::Move;
+    if (!commandEnabled(id))
+        return;
+    switch (id) {
+    case ID_RECORD_FIRST:
+        m_cmd->OnRecordMove(Move::First);
+        break;
+    case ID_RECORD_PREV:
+        m_cmd->OnRecordMove(Move::Previous);
+        break;
+    case ID_RECORD_NEXT:
+        m_cmd->OnRecordMove(Move::Next);
+        break;
+    case ID_RECORD_LAST:
+        m_cmd->OnRecordMove(Move::Last);
+        break;
+    case ID_RECORD_ADD:
+        m_cmd->OnRecordAdd();
+        break;
+    case ID_RECORD_COPY:
+        m_cmd->OnRecordCopy();
+        break;
+    case ID_RECORD_REFRESH:
+        m_cmd->OnRecordRefresh();
+        break;
+    case ID_RECORD_DELETE:
+        m_cmd->OnRecordDelete();
+        break;
+    case ID_RECORD_COMMIT:
+    case ID_FILE_SAVE:
+        m_cmd->OnRecordCommit();
+        break;
+    case ID_FILE_OPEN:
+        m_doc.services().prompter.message(72, {}, PromptIcon::Exclamation);
+        break;
+    default:
+        break;
+    }
+    commandStateChanged();
+}
+
+QMenu* CRecipeFormSheet::createPopupMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("recipeFormPopup"));
+    const int items[] = {ID_RECORD_FIRST, ID_RECORD_PREV, ID_RECORD_NEXT,    ID_RECORD_LAST,   0,
+                         ID_RECORD_ADD,   ID_RECORD_COPY, ID_RECORD_REFRESH, ID_RECORD_DELETE, 0,
+                         ID_RECORD_COMMIT};
+    for (int id : items) {
+        if (id == 0) {
+            menu->addSeparator();
+        } else if (QAction* a = m_actionFor ? m_actionFor(id) : nullptr) {
+            a->setEnabled(commandEnabled(id));
+            menu->addAction(a);
+        }
+    }
+    return menu;
+}
+
+void CRecipeFormSheet::contextMenuEvent(QContextMenuEvent* event) {
+    const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(QPoint(5, 5))
+                                                                     : event->globalPos();
+    QMenu* menu = createPopupMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(at);
+}
+
+} // namespace wsc

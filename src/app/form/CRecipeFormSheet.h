@@ -1,0 +1,135 @@
+#pragma once
+
+#include "calc/IngredientSheets.h"
+#include "calc/RecipeCalculator.h"
+#include "document/RecipeFormControls.h"
+#include "document/RecipeRecordCommands.h"
+#include "document/UpdateHints.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace wsc {
+
+class CColorLabel;
+class CControlTipWnd;
+class CRecipePropertySheet;
+class CRecipeRecipePage;
+class CWscalcDoc;
+class DialogRunner;
+
+// The recipe form: the heading fields of the current recipe over the tabbed sheet of pages.
+// It binds the controls and forwards the record commands to the core's record life cycle; it
+// holds the calculation results of the shown recipe.
+class CRecipeFormSheet : public QWidget, public RecipeFormControls, public IDocumentView {
+    Q_OBJECT
+public:
+    static constexpr int kIdMsgs = 1370;
+    static constexpr int kIdTargetStyle = 1100;
+    static constexpr int kIdStatus = 1445;
+    enum Page { PageRecipe, PageIngredients, PageMash, PageFermentation, PageComments, PageRating };
+
+    CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidget* parent = nullptr);
+    ~CRecipeFormSheet() override;
+
+    // The first display: opens the recipe set on the lowest batch number, builds the pages and
+    // begins the transaction. False after a database error was reported.
+    bool OnInitialUpdate();
+
+    bool handlesCommand(int id) const;
+    bool commandEnabled(int id) const;
+    void runCommand(int id);
+    void setActionLookup(std::function<QAction*(int)> lookup) { m_actionFor = std::move(lookup); }
+    void setCommandStateHandler(std::function<void()> h) { m_onCommandState = std::move(h); }
+
+    bool QuerySaveRecipe() { return m_cmd->QuerySaveRecipe(); }
+    void readPreferences();
+
+    RecipeRecordCommands& commands() { return *m_cmd; }
+    RecipeCalculator& calculator() { return m_calc; }
+    CWscalcDoc& document() { return m_doc; }
+
+    // RecipeFormControls
+    bool saveControls(CRecordSetRecipe& record) override;
+    void loadControls(const CRecordSetRecipe& record) override;
+    QString nameText() const override;
+    QString batchText() const override;
+    ProcessChecks processChecks() const override;
+    const IngredientSheets& ingredientSheets() override { return m_sheets; }
+    void focusControl(int id) override;
+    void showPage(int page) override;
+    void ingredientsTakeUpSavedRows() override;
+    void resetTargetStyle() override;
+    void commandStateChanged() override;
+
+    // IDocumentView
+    void OnUpdate(IDocumentView* sender, long hint, const CRowViewHint* object) override;
+
+    void OnMsgs();
+    void OnTargetStyle();
+    void ShowTargetStyle();
+
+    QMenu* createPopupMenu(QWidget* parent);
+    QWidget* control(int id) const;
+    QLineEdit* nameEdit() const { return m_name; }
+    QLineEdit* brewerEdit() const { return m_brewer; }
+    QLineEdit* batchEdit() const { return m_batch; }
+    CRecipePropertySheet* sheet() const { return m_sheet; }
+    CRecipeRecipePage* recipePage() const { return m_recipePage; }
+    CColorLabel* statusLabel() const { return m_status; }
+    QPushButton* msgsButton() const { return m_msgs; }
+    QLabel* targetLabel(int i) const { return m_target[i]; }
+    CControlTipWnd* tips() const { return m_tips; }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void buildControls();
+    void showCalcStatus();
+    void setModifiedByUser();
+    RecipeInputs calcInputs() const;
+
+    CWscalcDoc& m_doc;
+    DialogRunner& m_runner;
+    MemorySheets m_sheets;
+    RecipeCalculator m_calc;
+    std::unique_ptr<RecipeRecordCommands> m_cmd;
+    std::function<QAction*(int)> m_actionFor;
+    std::function<void()> m_onCommandState;
+    bool m_loading = false;
+
+    QLineEdit* m_name = nullptr;
+    QLineEdit* m_brewer = nullptr;
+    QLineEdit* m_batch = nullptr;
+    QGroupBox* m_measureGroup = nullptr;
+    QRadioButton* m_english = nullptr;
+    QRadioButton* m_metric = nullptr;
+    QButtonGroup* m_measure = nullptr;
+    QGroupBox* m_processGroup = nullptr;
+    QCheckBox* m_kit = nullptr;
+    QCheckBox* m_extract = nullptr;
+    QCheckBox* m_partial = nullptr;
+    QCheckBox* m_allGrain = nullptr;
+    QPushButton* m_msgs = nullptr;
+    QPushButton* m_targetButton = nullptr;
+    QLabel* m_target[3] = {};
+    CColorLabel* m_status = nullptr;
+    CRecipePropertySheet* m_sheet = nullptr;
+    CRecipeRecipePage* m_recipePage = nullptr;
+    CControlTipWnd* m_tips = nullptr;
+};
+
+} // namespace wsc

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+namespace wsc {
+
+class CRecordSetRecipe;
+
+// A page of the recipe form's tabbed sheet: it shows fields of the current recipe and moves
+// them back into the record when the recipe is saved.
+class CRecipePage : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    virtual void loadRecord(const CRecordSetRecipe& record) = 0;
+    // False when a field refused its text (the page has said why).
+    virtual bool saveRecord(CRecordSetRecipe& record) = 0;
+    // The page became the shown one.
+    virtual void activated() {}
+    // Tips of the page's controls are shown only while the setting is on.
+    virtual void setToolTipsShown(bool) {}
+
+signals:
+    // The user changed a field of the recipe.
+    void modified();
+};
+
+} // namespace wsc

@@ -1,0 +1,32 @@
+#include "form/CRecipePropertySheet.h"
+
+#include "form/CRecipePage.h"
+#include "settings/MessageCatalog.h"
+
+namespace wsc {
+
+CRecipePropertySheet::CRecipePropertySheet(QWidget* parent) : QTabWidget(parent) {
+    setObjectName(QStringLiteral("recipePropertySheet"));
+    setAccessibleName(MessageCatalog::text(138));
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        if (CRecipePage* p = page(index))
+            p->activated();
+    });
+}
+
+void CRecipePropertySheet::addPage(CRecipePage* page, const QString& title) {
+    m_pages.push_back(page);
+    addTab(page, title);
+}
+
+CRecipePage* CRecipePropertySheet::page(int index) const {
+    if (index < 0 || index >= pageCount())
+        return nullptr;
+    return m_pages[static_cast<std::size_t>(index)];
+}
+
+void CRecipePropertySheet::SetActivePage(int index) {
+    setCurrentIndex(index);
+}
+
+} // namespace wsc

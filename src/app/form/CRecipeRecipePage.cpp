@@ -1,0 +1,89 @@
+#include "form/CRecipeRecipePage.h"
+
+#include "db/DatabaseOps.h"
+#include "db/dao/CDaoException.h"
+#include "db/records/CRecordSetRecipe.h"
+#include "document/RecipeIngredientRows.h"
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+#include "shell/IconFactory.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace wsc {
+
+CRecipeRecipePage::CRecipeRecipePage(CDaoDatabase* database, CoreServices& services,
+                                     QWidget* parent)
+    : CRecipePage(parent), m_database(database), m_services(services) {
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("ingredientList"));
+    m_list->setRootIsDecorated(false);
+    m_list->setHeaderLabels({MessageCatalog::text(186)});
+    m_list->header()->setSectionsClickable(false);
+    m_list->setColumnWidth(0, static_cast<int>(logicalDpiX() * 0.3) * 12);
+    m_list->setIconSize(QSize(16, 16));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    m_print = new QPushButton(QStringLiteral("&Print"), this);
+    m_print->setObjectName(QStringLiteral("printButton"));
+    // The recipe report comes with the reports; until then the button says so by being off.
+    m_print->setEnabled(false);
+    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
+    connect(helpButton, &QPushButton::clicked, this, [this] {
+        if (m_services.help)
+            m_services.help->show(kHelpContext);
+    });
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(m_print);
+    buttons->addWidget(helpButton);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(buttons);
+    setToolTipsShown(true);
+}
+
+void CRecipeRecipePage::setToolTipsShown(bool shown) {
+    m_list->setToolTip(shown ? MessageCatalog::text(197) : QString());
+}
+
+void CRecipeRecipePage::loadRecord(const CRecordSetRecipe& record) {
+    m_recipeId = record.IsOpen() && !record.IsEOF() && !record.IsBOF() ? record.m_RecipeID : 0;
+    rebuild();
+}
+
+void CRecipeRecipePage::activated() {
+    rebuild();
+}
+
+void CRecipeRecipePage::rebuild() {
+    m_list->clear();
+    if (!m_database || m_recipeId == 0)
+        return;
+    std::vector<RecipeIngredientRows::Line> lines;
+    try {
+        lines = RecipeIngredientRows::lines(*m_database, m_recipeId);
+    } catch (const CDaoException& e) {
+        ReportDaoError(e, m_services.prompter, m_services.help);
+        return;
+    }
+    for (const auto& line : lines) {
+        auto* item = new QTreeWidgetItem(m_list);
+        item->setText(0, line.text);
+        item->setIcon(0, IconFactory::ingredientIcon(static_cast<int>(line.kind)));
+    }
+}
+
+QStringList CRecipeRecipePage::lineTexts() const {
+    QStringList out;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        out << m_list->topLevelItem(i)->text(0);
+    return out;
+}
+
+} // namespace wsc

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "form/CRecipePage.h"
+
+class QPushButton;
+class QTreeWidget;
+
+namespace wsc {
+
+class CDaoDatabase;
+struct CoreServices;
+
+// The "Recipe" page: the current recipe's ingredients as saved, one line each with a picture
+// of its kind. Display only.
+class CRecipeRecipePage : public CRecipePage {
+    Q_OBJECT
+public:
+    static constexpr int kHelpContext = 131072 + 194;
+
+    CRecipeRecipePage(CDaoDatabase* database, CoreServices& services, QWidget* parent = nullptr);
+
+    void loadRecord(const CRecordSetRecipe& record) override;
+    bool saveRecord(CRecordSetRecipe&) override { return true; }
+    void activated() override;
+    void setToolTipsShown(bool shown) override;
+
+    QTreeWidget* list() const { return m_list; }
+    QStringList lineTexts() const;
+
+private:
+    void rebuild();
+
+    CDaoDatabase* m_database;
+    CoreServices& m_services;
+    long m_recipeId = 0;
+    QTreeWidget* m_list;
+    QPushButton* m_print;
+};
+
+} // namespace wsc

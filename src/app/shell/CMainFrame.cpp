@@ -1,0 +1,511 @@
+#include "shell/CMainFrame.h"
+
+#include "db/DatabaseOps.h"
+#include "db/dao/CDaoException.h"
+#include "document/CWscalcDoc.h"
+#include "document/CWscalcFrame.h"
+#include "form/CRecipeFormSheet.h"
+#include "settings/MessageCatalog.h"
+#include "settings/ProfileStore.h"
+#include "settings/Prompter.h"
+#include "settings/WindowPlacement.h"
+#include "shell/CInfoStatusBar.h"
+#include "shell/Commands.h"
+#include "shell/DialogRunner.h"
+#include "shell/IconFactory.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTimer>
+#include <QToolBar>
+#include <QWhatsThis>
+
+namespace wsc {
+namespace {
+
+constexpr int kPlannedFunction = 19;
+constexpr int kToolNotLoaded = 78;
+constexpr int kMaintenanceDone = 4;
+constexpr const char* kBarStateKey = "State";
+
+const Setting kToolNames[3] = {Setting::NameTool1, Setting::NameTool2, Setting::NameTool3};
+const Setting kToolPaths[3] = {Setting::PathTool1, Setting::PathTool2, Setting::PathTool3};
+const Setting kRecent[4] = {Setting::RecentFile1, Setting::RecentFile2, Setting::RecentFile3,
+                            Setting::RecentFile4};
+
+QString placeholderTool(int n) {
+    return QStringLiteral("Tool %1").arg(n + 1);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(ProfileStore& profile, Prompter& prompter, DialogRunner& runner,
+                       HelpService* help, QWidget* parent)
+    : QMainWindow(parent), m_profile(profile), m_prompter(prompter), m_runner(runner),
+      m_help(help) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(QStringLiteral("Wortsmith Calculator"));
+    setWindowIcon(IconFactory::appIcon());
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(m_mdi);
+    m_status = new CInfoStatusBar(this, CInfoStatusBar::ArrowButtons | CInfoStatusBar::HelpButton |
+                                            CInfoStatusBar::ProgressBar);
+    m_status->setHelpService(help);
+    setStatusBar(m_status);
+    m_services =
+        std::make_unique<CoreServices>(CoreServices{m_prompter, m_profile, m_status, m_help});
+    createActions();
+    createToolBar();
+    buildMenus();
+    restoreState(QByteArray::fromBase64(m_profile
+                                            .raw(QString::fromLatin1(ProfileStore::kBarStatePrefix),
+                                                 QString::fromLatin1(kBarStateKey))
+                                            .toByteArray()));
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { updateCommandStates(); });
+    updateCommandStates();
+    resize(980, 720);
+}
+
+CMainFrame::~CMainFrame() {
+    // The views hold record sets on the document's connection: they go first.
+    for (QMdiSubWindow* w : m_mdi->subWindowList()) {
+        m_mdi->removeSubWindow(w);
+        delete w;
+    }
+    m_doc.reset();
+}
+
+CoreServices& CMainFrame::services() {
+    return *m_services;
+}
+
+QAction* CMainFrame::action(int id) const {
+    auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::createActions() {
+    for (const CommandInfo& c : CommandTable()) {
+        auto* a = new QAction(IconFactory::icon(c.glyph), QString::fromLatin1(c.text), this);
+        a->setObjectName(QStringLiteral("command%1").arg(c.id));
+        a->setData(c.id);
+        const QStringList prompt = QString::fromLatin1(c.prompt).split(u'\n');
+        a->setStatusTip(prompt.value(0));
+        a->setToolTip(prompt.value(1, prompt.value(0)));
+        if (c.key != 0)
+            a->setShortcut(QKeySequence(c.key));
+        else if (c.standardKey != QKeySequence::UnknownKey)
+            a->setShortcuts(c.standardKey);
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+        const int id = c.id;
+        connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
+        m_actions[id] = a;
+    }
+
+    m_handlers[ID_FILE_OPEN] = [this] { openFromDialog(); };
+    m_handlers[ID_FILE_CLOSE] = [this] { CloseDocument(); };
+    m_handlers[ID_APP_EXIT] = [this] { close(); };
+    m_handlers[ID_FILE_COMPRESS] = [this] { maintainDatabase(true); };
+    m_handlers[ID_FILE_REPAIR] = [this] { maintainDatabase(false); };
+    m_handlers[ID_EDIT_CUT] = [] {
+        if (auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+            e->cut();
+    };
+    m_handlers[ID_EDIT_COPY] = [] {
+        if (auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+            e->copy();
+    };
+    m_handlers[ID_EDIT_PASTE] = [] {
+        if (auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+            e->paste();
+    };
+    m_handlers[ID_VIEW_RECIPE_FORM] = [this] { createOrActivateForm(); };
+    m_handlers[ID_VIEW_RECIPE_LOG] = [this] {
+        if (m_doc)
+            m_prompter.message(kPlannedFunction, {}, PromptIcon::Information);
+    };
+    m_handlers[ID_VIEW_RECIPE_LABEL] = [this] {
+        m_prompter.message(kPlannedFunction, {}, PromptIcon::Information);
+    };
+    for (int n = 0; n < 3; ++n)
+        m_handlers[ID_TOOLS_TOOL1 + n] = [this, n] { runTool(n); };
+    m_handlers[ID_HELP_INDEX] = [this] { showHelp(0); };
+    m_handlers[ID_HELP_GLOSSARY] = [this] { showHelp(98409); };
+    m_handlers[ID_HELP_HOW_TO_BREW] = [this] { showHelp(98410); };
+    const std::pair<int, int> topics[] = {
+        {ID_REFERENCE_ADJUNCT, 98404}, {ID_REFERENCE_GRAIN, 98340},   {ID_REFERENCE_HOP, 98339},
+        {ID_REFERENCE_KIT, 98386},     {ID_REFERENCE_EXTRACT, 98385}, {ID_REFERENCE_RECIPE, 98344},
+        {ID_REFERENCE_STYLE, 98338},   {ID_REFERENCE_WATER, 98342},   {ID_REFERENCE_YEAST, 98343},
+    };
+    for (const auto& [id, context] : topics) {
+        const int ctx = context;
+        m_handlers[id] = [this, ctx] { showHelp(ctx); };
+    }
+    m_handlers[ID_APP_ABOUT] = [this] {
+        m_prompter.text(QStringLiteral("Wortsmith Calculator\nVersion %1\n\n%2")
+                            .arg(QStringLiteral(WSC_VERSION), MessageCatalog::text(14)),
+                        PromptIcon::Information);
+    };
+    m_handlers[ID_CONTEXT_HELP] = [] { QWhatsThis::enterWhatsThisMode(); };
+}
+
+void CMainFrame::createToolBar() {
+    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar->setObjectName(QStringLiteral("standardToolBar"));
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int id : ToolBarLayout()) {
+        if (id == 0)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(action(id));
+    }
+}
+
+QMenu* CMainFrame::menu(const QString& title) const {
+    for (QAction* a : menuBar()->actions()) {
+        if (a->menu() && a->text().remove(u'&') == title)
+            return a->menu();
+    }
+    return nullptr;
+}
+
+void CMainFrame::buildMenus() {
+    menuBar()->clear();
+    const bool open = m_doc != nullptr;
+    auto add = [this](QMenu* m, std::initializer_list<int> ids) {
+        for (int id : ids) {
+            if (id == 0)
+                m->addSeparator();
+            else
+                m->addAction(action(id));
+        }
+    };
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    if (open)
+        add(file, {ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, 0, ID_FILE_COMPRESS, ID_FILE_REPAIR,
+                   0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW});
+    else
+        add(file, {ID_FILE_OPEN, 0, ID_FILE_COMPRESS, ID_FILE_REPAIR});
+    file->addSeparator();
+    for (int i = 0; i < kRecentFiles; ++i) {
+        const QString path = m_profile.text(kRecent[i]);
+        if (path.isEmpty())
+            continue;
+        QAction* a = file->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        a->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
+        connect(a, &QAction::triggered, this, [this, path] {
+            if (m_doc)
+                m_prompter.message(72, {}, PromptIcon::Exclamation);
+            else
+                OpenDocumentFile(path);
+        });
+    }
+    file->addSeparator();
+    add(file, {ID_APP_EXIT});
+
+    if (open) {
+        add(menuBar()->addMenu(QStringLiteral("&Edit")),
+            {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE});
+        add(menuBar()->addMenu(QStringLiteral("&Record")),
+            {ID_RECORD_FIRST, ID_RECORD_PREV, ID_RECORD_NEXT, ID_RECORD_LAST, 0, ID_RECORD_ADD,
+             ID_RECORD_COPY, ID_RECORD_REFRESH, ID_RECORD_DELETE, 0, ID_RECORD_COMMIT});
+    }
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(m_toolBar->toggleViewAction());
+    QAction* statusToggle = view->addAction(QStringLiteral("&Status Bar"));
+    statusToggle->setCheckable(true);
+    statusToggle->setChecked(m_status->isVisible() || !isVisible());
+    connect(statusToggle, &QAction::toggled, m_status, &QWidget::setVisible);
+    if (open)
+        add(view, {0, ID_VIEW_RECIPE_FORM, ID_VIEW_RECIPE_LOG, ID_VIEW_RECIPE_LABEL});
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    add(tools, {ID_TOOLS_TOOL1, ID_TOOLS_TOOL2, ID_TOOLS_TOOL3});
+    connect(tools, &QMenu::aboutToShow, this, [this] { updateToolsMenu(); });
+
+    if (open) {
+        QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
+        window->addAction(QStringLiteral("&Cascade"), m_mdi, &QMdiArea::cascadeSubWindows);
+        window->addAction(QStringLiteral("&Tile"), m_mdi, &QMdiArea::tileSubWindows);
+    }
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    add(help, {ID_HELP_INDEX, ID_HELP_GLOSSARY, ID_HELP_HOW_TO_BREW});
+    QMenu* reference = help->addMenu(QStringLiteral("&Reference"));
+    add(reference, {ID_REFERENCE_ADJUNCT, ID_REFERENCE_EXTRACT, ID_REFERENCE_GRAIN,
+                    ID_REFERENCE_HOP, ID_REFERENCE_KIT, ID_REFERENCE_RECIPE, ID_REFERENCE_STYLE,
+                    ID_REFERENCE_WATER, ID_REFERENCE_YEAST});
+    add(help, {0, ID_CONTEXT_HELP, 0, ID_APP_ABOUT});
+    for (QAction* a : menuBar()->actions()) {
+        if (a->menu())
+            connect(a->menu(), &QMenu::aboutToShow, this, [this] { updateCommandStates(); });
+    }
+    updateToolsMenu();
+}
+
+void CMainFrame::updateToolsMenu() {
+    for (int n = 0; n < 3; ++n) {
+        m_toolNames[n] = m_profile.text(kToolNames[n]);
+        QAction* a = action(ID_TOOLS_TOOL1 + n);
+        a->setText(m_toolNames[n].isEmpty() ? placeholderTool(n) : m_toolNames[n]);
+        a->setEnabled(a->text() != placeholderTool(n));
+    }
+}
+
+CWscalcFrame* CMainFrame::formFrame() const {
+    for (QMdiSubWindow* w : m_mdi->subWindowList()) {
+        if (auto* f = qobject_cast<CWscalcFrame*>(w); f && f->form())
+            return f;
+    }
+    return nullptr;
+}
+
+CRecipeFormSheet* CMainFrame::recipeForm() const {
+    CWscalcFrame* f = formFrame();
+    return f ? f->form() : nullptr;
+}
+
+bool CMainFrame::isCommandEnabled(int id) {
+    CRecipeFormSheet* form = recipeForm();
+    const QMdiSubWindow* active = m_mdi->activeSubWindow();
+    const bool formActive = form && (active == nullptr || active == formFrame());
+    if (formActive && form->handlesCommand(id))
+        return form->commandEnabled(id);
+    switch (id) {
+    case ID_RECORD_FIRST:
+    case ID_RECORD_PREV:
+    case ID_RECORD_NEXT:
+    case ID_RECORD_LAST:
+    case ID_RECORD_ADD:
+    case ID_RECORD_COPY:
+    case ID_RECORD_REFRESH:
+    case ID_RECORD_DELETE:
+    case ID_RECORD_COMMIT:
+    case ID_FILE_SAVE:
+        return false;
+    case ID_FILE_CLOSE:
+        return m_doc != nullptr;
+    case ID_FILE_OPEN:
+        return m_doc == nullptr;
+    // Reports come with a later version: until one is chosen these stay grey.
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
+        return false;
+    case ID_TOOLS_TOOL1:
+    case ID_TOOLS_TOOL2:
+    case ID_TOOLS_TOOL3: {
+        const int n = id - ID_TOOLS_TOOL1;
+        return !m_profile.text(kToolNames[n]).isEmpty();
+    }
+    default:
+        return m_handlers.count(id) > 0;
+    }
+}
+
+void CMainFrame::updateCommandStates() {
+    for (auto& [id, a] : m_actions)
+        a->setEnabled(isCommandEnabled(id));
+}
+
+void CMainFrame::runCommand(int id) {
+    if (!isCommandEnabled(id))
+        return;
+    CRecipeFormSheet* form = recipeForm();
+    const QMdiSubWindow* active = m_mdi->activeSubWindow();
+    const bool formActive = form && (active == nullptr || active == formFrame());
+    if (formActive && form->handlesCommand(id)) {
+        form->runCommand(id);
+    } else if (auto it = m_handlers.find(id); it != m_handlers.end()) {
+        it->second();
+    }
+    updateCommandStates();
+}
+
+void CMainFrame::openFromDialog() {
+    const QString path = m_runner.openFileName(
+        this, QStringLiteral("Open"), QStringLiteral("Wortsmith Databases (*.mdb);;All files (*)"));
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+    if (m_doc) {
+        m_prompter.message(72, {}, PromptIcon::Exclamation);
+        return false;
+    }
+    auto doc = std::make_unique<CWscalcDoc>(services());
+    if (!doc->OnOpenDocument(path)) {
+        m_status->SetPaneText(QString(), 0);
+        return false;
+    }
+    m_doc = std::move(doc);
+    auto* form = new CRecipeFormSheet(*m_doc, m_runner);
+    form->setActionLookup([this](int id) { return action(id); });
+    form->setCommandStateHandler([this] { updateCommandStates(); });
+    m_doc->addView(form);
+    auto* frame = new CWscalcFrame(*m_doc, form);
+    frame->setWindowTitle(QStringLiteral("Recipe Form"));
+    frame->setWindowIcon(IconFactory::icon(Glyph::Form));
+    frame->setClosedHandler([this](CWscalcFrame* f) { onFormFrameClosed(f); });
+    m_mdi->addSubWindow(frame);
+    // The recipe form closes with the document (File > Close), not from its own frame.
+    frame->setWindowFlags(frame->windowFlags() & ~Qt::WindowCloseButtonHint);
+    frame->setGeometry(0, 0, m_profile.integer(Setting::RecipeFormSizeMaxX),
+                       m_profile.integer(Setting::RecipeFormSizeMaxY));
+    frame->show();
+    form->OnInitialUpdate();
+    m_doc->UpdateAllViews(nullptr, MakeHint(HintEvent::Initial));
+    addRecentFile(path);
+    setWindowTitle(QStringLiteral("Wortsmith Calculator - ") + m_doc->GetTitle());
+    buildMenus();
+    updateCommandStates();
+    return true;
+}
+
+bool CMainFrame::CloseDocument() {
+    if (!m_doc)
+        return true;
+    m_doc->m_closing = true;
+    if (CRecipeFormSheet* form = recipeForm(); form && !form->QuerySaveRecipe()) {
+        m_doc->m_closing = false;
+        return false;
+    }
+    for (QMdiSubWindow* w : m_mdi->subWindowList()) {
+        m_mdi->removeSubWindow(w);
+        delete w;
+    }
+    m_status->ClearLines(true);
+    m_doc->OnCloseDocument();
+    m_doc.reset();
+    m_profile.setText(Setting::RecipeFileOpened, QString());
+    setWindowTitle(QStringLiteral("Wortsmith Calculator"));
+    buildMenus();
+    updateCommandStates();
+    return true;
+}
+
+void CMainFrame::onFormFrameClosed(CWscalcFrame*) {
+    // The frame has agreed to close; it and the other views go once its close event is over,
+    // then the document.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_doc)
+            return;
+        for (QMdiSubWindow* w : m_mdi->subWindowList()) {
+            m_mdi->removeSubWindow(w);
+            delete w;
+        }
+        m_status->ClearLines(true);
+        m_doc->OnCloseDocument();
+        m_doc.reset();
+        m_profile.setText(Setting::RecipeFileOpened, QString());
+        setWindowTitle(QStringLiteral("Wortsmith Calculator"));
+        buildMenus();
+        updateCommandStates();
+    });
+}
+
+void CMainFrame::createOrActivateForm() {
+    if (!m_doc)
+        return;
+    if (CWscalcFrame* f = formFrame()) {
+        m_mdi->setActiveSubWindow(f);
+        f->raise();
+    }
+}
+
+void CMainFrame::addRecentFile(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList files{absolute};
+    for (Setting s : kRecent) {
+        const QString f = m_profile.text(s);
+        if (!f.isEmpty() && f != absolute && files.size() < kRecentFiles)
+            files << f;
+    }
+    for (int i = 0; i < kRecentFiles; ++i) {
+        if (i < files.size())
+            m_profile.setText(kRecent[i], files.at(i));
+        else
+            m_profile.remove(kRecent[i]);
+    }
+}
+
+void CMainFrame::runTool(int n) {
+    const QString path = m_profile.text(kToolPaths[n]);
+    const bool started = !path.isEmpty() && QProcess::startDetached(path, {}, QDir::currentPath());
+    if (!started)
+        m_prompter.message(kToolNotLoaded, {path, QString()}, PromptIcon::Exclamation);
+}
+
+void CMainFrame::maintainDatabase(bool compress) {
+    const QString path = m_runner.openFileName(
+        this, compress ? QStringLiteral("Compress") : QStringLiteral("Repair"),
+        QStringLiteral("Databases (*.mdb)"));
+    if (path.isEmpty())
+        return;
+    m_status->BeginWaitCursor();
+    try {
+        if (compress)
+            CompactDatabase(path);
+        else
+            RepairDatabase(path);
+    } catch (const CDaoException& e) {
+        m_status->EndWaitCursor();
+        ReportDaoError(e, m_prompter, m_help);
+        return;
+    }
+    m_status->EndWaitCursor();
+    m_prompter.message(kMaintenanceDone,
+                       {compress ? QStringLiteral("compress") : QStringLiteral("repair"), path},
+                       PromptIcon::Information);
+}
+
+void CMainFrame::showHelp(int context) {
+    if (m_help)
+        m_help->show(context);
+}
+
+void CMainFrame::restorePlacement() {
+    const auto p = WindowPlacement::parse(m_profile.text(Setting::WindowPos));
+    if (!p)
+        return;
+    setGeometry(p->normalRect());
+    if (p->showCmd == WindowPlacement::kShowMaximized ||
+        (p->flags & WindowPlacement::kRestoreToMaximized))
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void CMainFrame::savePlacement() {
+    m_profile.setRaw(QString::fromLatin1(ProfileStore::kBarStatePrefix),
+                     QString::fromLatin1(kBarStateKey), saveState().toBase64());
+    const WindowPlacement p =
+        WindowPlacement::fromWindow(normalGeometry(), isMaximized(), isMinimized());
+    m_profile.setText(Setting::WindowPos, p.format());
+}
+
+void CMainFrame::ShowFirst() {
+    restorePlacement();
+    show();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!CloseDocument()) {
+        event->ignore();
+        return;
+    }
+    savePlacement();
+    m_profile.sync();
+    event->accept();
+}
+
+} // namespace wsc

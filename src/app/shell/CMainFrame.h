@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+namespace wsc {
+
+class CInfoStatusBar;
+class CRecipeFormSheet;
+class CWscalcDoc;
+class CWscalcFrame;
+class DialogRunner;
+class HelpService;
+class ProfileStore;
+class Prompter;
+struct CoreServices;
+
+// The main window: menus, tool bar and status bar around the child frames of the open recipe
+// database. It routes each command to the active recipe form first, then handles the
+// application's own commands.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kRecentFiles = 4;
+
+    CMainFrame(ProfileStore& profile, Prompter& prompter, DialogRunner& runner,
+               HelpService* help = nullptr, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Opens a recipe database with its form (one at a time). False when nothing was opened.
+    bool OpenDocumentFile(const QString& path);
+    // File > Close: asks to save, closes every view and the document. False when cancelled.
+    bool CloseDocument();
+
+    CWscalcDoc* document() const { return m_doc.get(); }
+    CRecipeFormSheet* recipeForm() const;
+    CWscalcFrame* formFrame() const;
+    CInfoStatusBar* infoStatusBar() const { return m_status; }
+    QMdiArea* mdiArea() const { return m_mdi; }
+    QToolBar* toolBar() const { return m_toolBar; }
+    QAction* action(int id) const;
+
+    // Runs a command as a menu, tool bar or key would.
+    void runCommand(int id);
+    bool isCommandEnabled(int id);
+    void updateCommandStates();
+    // Sets the Tools menu texts from the settings, as before the menu shows.
+    void updateToolsMenu();
+    QMenu* menu(const QString& title) const;
+
+    // The first showing: the saved placement when there is one, else a normal window.
+    void ShowFirst();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createToolBar();
+    void buildMenus();
+    void restorePlacement();
+    void savePlacement();
+    void addRecentFile(const QString& path);
+    void openFromDialog();
+    void runTool(int n);
+    void maintainDatabase(bool compress);
+    void showHelp(int context);
+    void createOrActivateForm();
+    void onFormFrameClosed(CWscalcFrame* frame);
+    CoreServices& services();
+
+    ProfileStore& m_profile;
+    Prompter& m_prompter;
+    DialogRunner& m_runner;
+    HelpService* m_help;
+    std::unique_ptr<CoreServices> m_services;
+    std::unique_ptr<CWscalcDoc> m_doc;
+    QMdiArea* m_mdi = nullptr;
+    CInfoStatusBar* m_status = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    std::map<int, QAction*> m_actions;
+    std::map<int, std::function<void()>> m_handlers;
+    QString m_toolNames[3];
+    bool m_closingDocument = false;
+};
+
+} // namespace wsc

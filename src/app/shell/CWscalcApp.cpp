@@ -1,0 +1,87 @@
+#include "shell/CWscalcApp.h"
+
+#include "settings/ProfileStore.h"
+#include "shell/CMainFrame.h"
+#include "shell/CSplashWnd.h"
+#include "shell/DialogRunner.h"
+#include "shell/QtHelpService.h"
+#include "shell/QtPrompter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace wsc {
+
+CWscalcApp::CWscalcApp() : CWscalcApp(Environment()) {}
+
+CWscalcApp::CWscalcApp(Environment env) : m_env(std::move(env)) {
+    if (!m_env.profile) {
+        m_ownProfile = std::make_unique<ProfileStore>();
+        m_env.profile = m_ownProfile.get();
+    }
+    if (!m_env.prompter) {
+        m_ownPrompter = std::make_unique<QtPrompter>();
+        m_env.prompter = m_ownPrompter.get();
+    }
+    if (!m_env.runner) {
+        m_ownRunner = std::make_unique<DialogRunner>();
+        m_env.runner = m_ownRunner.get();
+    }
+    if (!m_env.help) {
+        const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath("help");
+        m_ownHelp = std::make_unique<QtHelpService>(*m_env.prompter, folder);
+        m_env.help = m_ownHelp.get();
+    }
+}
+
+CWscalcApp::~CWscalcApp() {
+    if (m_splash)
+        m_splash->close();
+}
+
+QString CWscalcApp::FindShippedDataFile() {
+    const QDir here(QCoreApplication::applicationDirPath());
+    const QString candidates[] = {
+        here.filePath(QStringLiteral("WortsmithData.mdb")),
+        here.filePath(QStringLiteral("../share/wortsmith/WortsmithData.mdb")),
+        // The build tree: build/<preset>/src/app/wscalc next to build/<preset>/data.
+        here.filePath(QStringLiteral("../../data/WortsmithData.mdb")),
+    };
+    for (const QString& c : candidates) {
+        if (QFileInfo(c).isFile())
+            return QFileInfo(c).absoluteFilePath();
+    }
+    return {};
+}
+
+bool CWscalcApp::InitInstance(const QStringList& arguments) {
+    ProfileStore& profile = *m_env.profile;
+    m_commandLine = CommandLine::parse(arguments);
+    if (!m_commandLine.noSplash)
+        m_splash = CSplashWnd::ShowSplashScreen();
+
+    if (profile.text(Setting::DefaultDataFile).isEmpty()) {
+        const QString shipped =
+            m_env.shippedDataFile.isEmpty() ? FindShippedDataFile() : m_env.shippedDataFile;
+        if (!shipped.isEmpty() && QFileInfo(shipped).isFile())
+            profile.setText(Setting::DefaultDataFile, shipped);
+    }
+
+    m_mainFrame = std::make_unique<CMainFrame>(profile, *m_env.prompter, *m_env.runner, m_env.help);
+    if (auto* qt = dynamic_cast<QtPrompter*>(m_env.prompter))
+        qt->setParent(m_mainFrame.get());
+    m_mainFrame->ShowFirst();
+    if (m_splash)
+        m_splash->raise();
+
+    const QString database = m_commandLine.databaseToOpen(profile, *m_env.prompter);
+    if (!database.isEmpty())
+        m_mainFrame->OpenDocumentFile(database);
+
+    if (showTipAtStartUp)
+        showTipAtStartUp();
+    return true;
+}
+
+} // namespace wsc

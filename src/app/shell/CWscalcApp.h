@@ -1,0 +1,66 @@
+#pragma once
+
+#include "settings/CommandLine.h"
+#include "shell/CSplashWnd.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace wsc {
+
+class CMainFrame;
+class CSplashWnd;
+class DialogRunner;
+class HelpService;
+class ProfileStore;
+class Prompter;
+
+// The application: reads the command line, shows the splash window, creates the main window
+// and opens the database the command line asks for.
+class CWscalcApp {
+public:
+    // What the program runs with; anything left empty is made here (tests pass their own).
+    struct Environment {
+        ProfileStore* profile = nullptr;
+        Prompter* prompter = nullptr;
+        DialogRunner* runner = nullptr;
+        HelpService* help = nullptr;
+        // The Data database shipped with the program, used when none is set.
+        QString shippedDataFile;
+    };
+
+    CWscalcApp();
+    explicit CWscalcApp(Environment env);
+    ~CWscalcApp();
+    CWscalcApp(const CWscalcApp&) = delete;
+    CWscalcApp& operator=(const CWscalcApp&) = delete;
+
+    // `arguments` without the program name. False when the main window could not be made.
+    bool InitInstance(const QStringList& arguments);
+
+    CMainFrame* mainFrame() const { return m_mainFrame.get(); }
+    CSplashWnd* splash() const { return m_splash; }
+    const CommandLine& commandLine() const { return m_commandLine; }
+    ProfileStore& profile() const { return *m_env.profile; }
+
+    // Shows the tip of the day at start-up when the user asked for it.
+    std::function<void()> showTipAtStartUp;
+
+    // The shipped Data database beside the program or in the build tree, or an empty text.
+    static QString FindShippedDataFile();
+
+private:
+    Environment m_env;
+    std::unique_ptr<ProfileStore> m_ownProfile;
+    std::unique_ptr<Prompter> m_ownPrompter;
+    std::unique_ptr<DialogRunner> m_ownRunner;
+    std::unique_ptr<HelpService> m_ownHelp;
+    CommandLine m_commandLine;
+    QPointer<CSplashWnd> m_splash;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+};
+
+} // namespace wsc

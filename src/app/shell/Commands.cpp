@@ -1,0 +1,132 @@
+#include "shell/Commands.h"
+
+#include <algorithm>
+
+namespace wsc {
+namespace {
+
+constexpr auto kNoKey = QKeySequence::UnknownKey;
+constexpr int kCtrl = static_cast<int>(Qt::CTRL);
+constexpr int kAlt = static_cast<int>(Qt::ALT);
+constexpr int kPad = static_cast<int>(Qt::KeypadModifier);
+
+} // namespace
+
+const std::vector<CommandInfo>& CommandTable() {
+    static const std::vector<CommandInfo> table = {
+        {ID_FILE_OPEN, "&Open...", QKeySequence::Open, 0, "Open an existing recipe database\nOpen",
+         Glyph::Open},
+        {ID_FILE_CLOSE, "&Close", kNoKey, 0, "Close the recipe database\nClose", Glyph::None},
+        {ID_FILE_SAVE, "&Save", kNoKey, 0, "Save the current recipe\nSave", Glyph::Save},
+        {ID_FILE_COMPRESS, "Co&mpress...", kNoKey, 0,
+         "Compress a database file to reclaim unused space\nCompress", Glyph::None},
+        {ID_FILE_REPAIR, "R&epair...", kNoKey, 0, "Repair a damaged database file\nRepair",
+         Glyph::None},
+        {ID_FILE_PRINT, "&Print...", kNoKey, 0, "Print the selected report\nPrint", Glyph::Print},
+        {ID_FILE_PRINT_PREVIEW, "Print Pre&view", kNoKey, 0,
+         "Preview the selected report\nPrint Preview", Glyph::Preview},
+        {ID_FILE_PRINT_SETUP, "P&rint Setup...", kNoKey, 0,
+         "Change the printer and printing options\nPrint Setup", Glyph::None},
+        {ID_APP_EXIT, "E&xit", QKeySequence::Quit, 0, "Quit the program\nExit", Glyph::None},
+        {ID_EDIT_CUT, "Cu&t", QKeySequence::Cut, 0,
+         "Cut the selection and put it on the Clipboard\nCut", Glyph::Cut},
+        {ID_EDIT_COPY, "&Copy", QKeySequence::Copy, 0,
+         "Copy the selection and put it on the Clipboard\nCopy", Glyph::Copy},
+        {ID_EDIT_PASTE, "&Paste", QKeySequence::Paste, 0, "Insert Clipboard contents\nPaste",
+         Glyph::Paste},
+        {ID_RECORD_FIRST, "&First", kNoKey, kCtrl | Qt::Key_F,
+         "Go to the recipe with the lowest batch number\nFirst Recipe", Glyph::First},
+        {ID_RECORD_PREV, "&Previous", kNoKey, kCtrl | Qt::Key_P,
+         "Go to the previous recipe\nPrevious Recipe", Glyph::Previous},
+        {ID_RECORD_NEXT, "&Next", kNoKey, kCtrl | Qt::Key_N, "Go to the next recipe\nNext Recipe",
+         Glyph::Next},
+        {ID_RECORD_LAST, "&Last", kNoKey, kCtrl | Qt::Key_L,
+         "Go to the recipe with the highest batch number\nLast Recipe", Glyph::Last},
+        {ID_RECORD_ADD, "&Add", kNoKey, kCtrl | kPad | Qt::Key_Plus, "Add a new recipe\nAdd Recipe",
+         Glyph::Add},
+        {ID_RECORD_COPY, "&Copy", kNoKey, kCtrl | kAlt | kPad | Qt::Key_Plus,
+         "Copy the current recipe into a new one\nCopy Recipe", Glyph::CopyRecord},
+        {ID_RECORD_REFRESH, "&Refresh", kNoKey, kCtrl | Qt::Key_R,
+         "Discard the changes to the current recipe\nRefresh Recipe", Glyph::Refresh},
+        {ID_RECORD_DELETE, "&Delete", kNoKey, kCtrl | kPad | Qt::Key_Minus,
+         "Delete the current recipe\nDelete Recipe", Glyph::Delete},
+        {ID_RECORD_COMMIT, "Commit Add/Update", kNoKey, kCtrl | Qt::Key_S,
+         "Save the current recipe\nCommit Add/Update", Glyph::Commit},
+        {ID_VIEW_RECIPE_FORM, "Recipe &Form", kNoKey, 0,
+         "View the current recipe on the form\nRecipe Form", Glyph::Form},
+        {ID_VIEW_RECIPE_LOG, "Recipe &Log", kNoKey, 0, "View the list of all recipes\nRecipe Log",
+         Glyph::Log},
+        {ID_VIEW_RECIPE_LABEL, "Recipe La&bel", kNoKey, 0,
+         "View the Current Recipe's Label\nLabel View", Glyph::Label},
+        {ID_TOOLS_OPTIONS, "&Options...", kNoKey, 0, "Change the program's settings\nOptions",
+         Glyph::None},
+        {ID_TOOLS_TOOL1, "Tool 1", kNoKey, 0, "Run user tool 1\nTool 1", Glyph::None},
+        {ID_TOOLS_TOOL2, "Tool 2", kNoKey, 0, "Run user tool 2\nTool 2", Glyph::None},
+        {ID_TOOLS_TOOL3, "Tool 3", kNoKey, 0, "Run user tool 3\nTool 3", Glyph::None},
+        {ID_HELP_INDEX, "&Help Topics", QKeySequence::HelpContents, 0,
+         "List the help topics\nHelp Topics", Glyph::None},
+        {ID_HELP_GLOSSARY, "&Glossary", kNoKey, 0, "Brewing terms explained\nGlossary",
+         Glyph::None},
+        {ID_HELP_HOW_TO_BREW, "How to &Brew", kNoKey, 0, "How to brew beer\nHow to Brew",
+         Glyph::None},
+        {ID_REFERENCE_ADJUNCT, "&Adjunct...", kNoKey, 0, "About adjuncts\nAdjuncts", Glyph::None},
+        {ID_REFERENCE_GRAIN, "&Grain...", kNoKey, 0, "About grains\nGrains", Glyph::None},
+        {ID_REFERENCE_HOP, "&Hop...", kNoKey, 0, "About hops\nHops", Glyph::None},
+        {ID_REFERENCE_KIT, "&Kit...", kNoKey, 0, "About kits\nKits", Glyph::None},
+        {ID_REFERENCE_EXTRACT, "&Extract...", kNoKey, 0, "About malt extracts\nExtracts",
+         Glyph::None},
+        {ID_REFERENCE_RECIPE, "&Recipe...", kNoKey, 0, "About recipes\nRecipes", Glyph::None},
+        {ID_REFERENCE_STYLE, "&Style...", kNoKey, 0, "About beer styles\nStyles", Glyph::None},
+        {ID_REFERENCE_WATER, "&Water...", kNoKey, 0, "About brewing water\nWater", Glyph::None},
+        {ID_REFERENCE_YEAST, "&Yeast...", kNoKey, 0, "About yeasts\nYeasts", Glyph::None},
+        {ID_TIP_OF_THE_DAY, "&Tip of the Day...", kNoKey, 0, "Show a brewing tip\nTip of the Day",
+         Glyph::None},
+        {ID_APP_ABOUT, "&About Wortsmith Calculator...", kNoKey, 0,
+         "Program information, version number and copyright\nAbout", Glyph::About},
+        {ID_CONTEXT_HELP, "What's &This?", QKeySequence::WhatsThis, 0,
+         "Help on the item clicked next\nHelp", Glyph::ContextHelp},
+    };
+    return table;
+}
+
+const CommandInfo* FindCommand(int id) {
+    const auto& t = CommandTable();
+    auto it = std::find_if(t.begin(), t.end(), [id](const CommandInfo& c) { return c.id == id; });
+    return it == t.end() ? nullptr : &*it;
+}
+
+const std::vector<int>& ToolBarLayout() {
+    static const std::vector<int> layout = {
+        ID_FILE_OPEN,
+        ID_FILE_SAVE,
+        0,
+        ID_EDIT_CUT,
+        ID_EDIT_COPY,
+        ID_EDIT_PASTE,
+        0,
+        ID_FILE_PRINT,
+        ID_FILE_PRINT_PREVIEW,
+        0,
+        ID_VIEW_RECIPE_FORM,
+        ID_VIEW_RECIPE_LOG,
+        ID_VIEW_RECIPE_LABEL,
+        0,
+        ID_RECORD_FIRST,
+        ID_RECORD_PREV,
+        ID_RECORD_NEXT,
+        ID_RECORD_LAST,
+        0,
+        ID_RECORD_ADD,
+        ID_RECORD_COPY,
+        ID_RECORD_REFRESH,
+        ID_RECORD_DELETE,
+        0,
+        ID_RECORD_COMMIT,
+        0,
+        ID_APP_ABOUT,
+        ID_CONTEXT_HELP,
+    };
+    return layout;
+}
+
+} // namespace wsc

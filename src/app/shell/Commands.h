@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QString>
+
+#include <vector>
+
+namespace wsc {
+
+// Command ids of the program's menus, tool bar and buttons. Help contexts and tests use the
+// numbers.
+enum CommandId : int {
+    ID_RECORD_COMMIT = 101,
+    ID_CALC_BITTERNESS = 102,
+    ID_DATA_BREWER = 104,
+    ID_RECORD_ADD = 32771,
+    ID_REFERENCE_GRAIN = 32804,
+    ID_REFERENCE_STYLE = 32802,
+    ID_REFERENCE_WATER = 32806,
+    ID_REFERENCE_YEAST = 32807,
+    ID_REFERENCE_RECIPE = 32808,
+    ID_VIEW_RECIPE_FORM = 32811,
+    ID_VIEW_RECIPE_LABEL = 32813,
+    ID_TIP_OF_THE_DAY = 32814,
+    ID_RECORD_DELETE = 32830,
+    ID_RECORD_REFRESH = 32831,
+    ID_VIEW_RECIPE_LOG = 32832,
+    ID_FILE_COMPRESS = 32842,
+    ID_FILE_REPAIR = 32843,
+    ID_RECORD_COPY = 32845,
+    ID_REFERENCE_EXTRACT = 32849,
+    ID_TOOLS_OPTIONS = 32866,
+    ID_REFERENCE_ADJUNCT = 32869,
+    ID_REFERENCE_KIT = 32870,
+    ID_REFERENCE_HOP = 32871,
+    ID_HELP_GLOSSARY = 32873,
+    ID_HELP_HOW_TO_BREW = 32874,
+    ID_TOOLS_TOOL1 = 32876,
+    ID_TOOLS_TOOL2 = 32877,
+    ID_TOOLS_TOOL3 = 32878,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_CLOSE = 57602,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_PRINT_SETUP = 57606,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_PREVIEW = 57609,
+    ID_EDIT_COPY = 57634,
+    ID_EDIT_CUT = 57635,
+    ID_EDIT_PASTE = 57637,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+    ID_HELP_INDEX = 57666,
+    ID_HELP_USING = 57668,
+    ID_CONTEXT_HELP = 57669,
+    ID_RECORD_FIRST = 59648,
+    ID_RECORD_LAST = 59649,
+    ID_RECORD_NEXT = 59650,
+    ID_RECORD_PREV = 59651,
+};
+
+// The pictures of the tool bar and menus, drawn by IconFactory.
+enum class Glyph {
+    None,
+    Open,
+    Save,
+    Cut,
+    Copy,
+    Paste,
+    Print,
+    Preview,
+    Form,
+    Log,
+    Label,
+    First,
+    Previous,
+    Next,
+    Last,
+    Add,
+    CopyRecord,
+    Refresh,
+    Delete,
+    Commit,
+    About,
+    ContextHelp,
+};
+
+struct CommandInfo {
+    int id;
+    const char* text; // menu text with its mnemonic
+    QKeySequence::StandardKey standardKey;
+    int key;            // a Qt key combination, 0 for none
+    const char* prompt; // status-bar text, then "\n" and the tool tip
+    Glyph glyph;
+};
+
+// Every command, declared once.
+const std::vector<CommandInfo>& CommandTable();
+const CommandInfo* FindCommand(int id);
+
+// The ids of the tool bar in order; 0 is a separator.
+const std::vector<int>& ToolBarLayout();
+
+} // namespace wsc

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace wsc {
+
+// Runs modal dialogs and file choosers. Tests replace it to answer without a modal loop.
+class DialogRunner {
+public:
+    virtual ~DialogRunner() = default;
+    virtual int exec(QDialog& dialog);
+    // A file to open, or an empty text when the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
+};
+
+} // namespace wsc

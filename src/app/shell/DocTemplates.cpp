@@ -1,0 +1,25 @@
+#include "shell/DocTemplates.h"
+
+namespace wsc {
+
+const std::vector<DocTemplate>& DocTemplates() {
+    static const std::vector<DocTemplate> templates = {
+        {2, "Recipe Form\nWortsmith\nWortsmith Document\nWortsmith Databases (*.mdb)\n.MDB\n"
+            "WortsmithCalc.mdb\nWortsmith Calculator Database"},
+        {140, "Log Book\nWortsmith\n\nWortsmith Data (*.WSC)\n.wsc\nWortsmithCalc.Document\n"
+              "Wortsmith Calculator Document"},
+        {141, "Recipe Label\nWortsmith\n\nWortsmith Data (*.WSC)\n.wsc\nWortsmithCalc.Document\n"
+              "Wortsmith Calculator Document"},
+    };
+    return templates;
+}
+
+const DocTemplate* TemplateForFile(const QString& path) {
+    for (const DocTemplate& t : DocTemplates()) {
+        if (path.endsWith(t.filterExtension(), Qt::CaseInsensitive))
+            return &t;
+    }
+    return nullptr;
+}
+
+} // namespace wsc

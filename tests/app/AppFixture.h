@@ -1,0 +1,65 @@
+#pragma once
+
+#include "support/TestSupport.h"
+
+#include "shell/CWscalcApp.h"
+#include "shell/DialogRunner.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace wsc::test {
+
+// Answers file choosers from a queue and closes every modal dialog at once, keeping its class
+// name; `onDialog` may look at (or fill in) the dialog first.
+class ScriptedRunner : public DialogRunner {
+public:
+    int exec(QDialog& dialog) override {
+        dialogs << QString::fromLatin1(dialog.metaObject()->className());
+        return onDialog ? onDialog(dialog) : QDialog::Rejected;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&) override {
+        if (files.empty())
+            return {};
+        const QString f = files.front();
+        files.pop_front();
+        return f;
+    }
+
+    std::deque<QString> files;
+    QStringList dialogs;
+    std::function<int(QDialog&)> onDialog;
+};
+
+// The program started the way main() starts it, on a settings file of the test's own.
+class AppFixture : public DbFixture {
+protected:
+    AppFixture() { m_profile.setText(Setting::DefaultDataFile, copyShippedData()); }
+
+    CWscalcApp& start(const QStringList& arguments) {
+        CWscalcApp::Environment env;
+        env.profile = &m_profile;
+        env.prompter = &m_prompter;
+        env.runner = &m_runner;
+        env.help = &m_help;
+        m_app = std::make_unique<CWscalcApp>(env);
+        m_app->InitInstance(arguments);
+        return *m_app;
+    }
+
+    class RecordingHelp : public HelpService {
+    public:
+        void show(int context, const QString&) override { contexts.push_back(context); }
+        std::vector<int> contexts;
+    };
+
+    ScriptedRunner m_runner;
+    RecordingHelp m_help;
+    std::unique_ptr<CWscalcApp> m_app;
+};
+
+} // namespace wsc::test

@@ -1,0 +1,257 @@
+#include "AppFixture.h"
+
+#include "calc/CCalcMessagesDlg.h"
+#include "calc/CColorLabel.h"
+#include "db/SqliteConnection.h"
+#include "document/CWscalcDoc.h"
+#include "form/CRecipeFormSheet.h"
+#include "form/CRecipePropertySheet.h"
+#include "form/CRecipeRecipePage.h"
+#include "settings/MessageCatalog.h"
+#include "shell/CControlTipWnd.h"
+#include "shell/CMainFrame.h"
+#include "shell/Commands.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest/QTest>
+
+namespace wsc {
+namespace {
+
+class RecipeForm : public test::AppFixture {
+protected:
+    void open(const QString& file) {
+        m_file = file;
+        start({QStringLiteral("/s"), file});
+        ASSERT_NE(form(), nullptr);
+        m_prompter.clear();
+    }
+    void openSamples() { open(copyShippedSamples()); }
+    CMainFrame& frame() { return *m_app->mainFrame(); }
+    CRecipeFormSheet* form() { return m_app->mainFrame()->recipeForm(); }
+    void run(int id) { frame().runCommand(id); }
+    QVariant committed(const QString& sql) {
+        SqliteConnection c(m_file, SqliteConnection::Mode::ReadOnly);
+        return c.scalar(sql);
+    }
+    QStringList popupEntries(bool enabledOnly) {
+        std::unique_ptr<QMenu> menu(form()->createPopupMenu(nullptr));
+        QStringList out;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator())
+                out << QStringLiteral("-");
+            else if (!enabledOnly || a->isEnabled())
+                out << a->text() + u'\t' + a->shortcut().toString();
+        }
+        return out;
+    }
+
+    QString m_file;
+};
+
+TEST_F(RecipeForm, ShowsTheFirstRecipeWithItsHeadingAndIngredients) {
+    openSamples();
+    EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("Homestead Bitter"));
+    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("1"));
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(form()->control(1255))->isChecked());
+    EXPECT_EQ(form()->sheet()->count(), 6);
+    EXPECT_EQ(form()->sheet()->tabText(3), QStringLiteral("Fermentation Info"));
+    EXPECT_EQ(form()->sheet()->GetActiveIndex(), 0);
+    EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("Not Done"));
+    EXPECT_FALSE(form()->msgsButton()->isEnabled());
+    EXPECT_EQ(form()->targetLabel(0)->text(), QStringLiteral("British Bitter"));
+    const QStringList lines = form()->recipePage()->lineTexts();
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines.at(0).startsWith(QStringLiteral("1.8 kg, ")));
+    EXPECT_EQ(form()->recipePage()->list()->headerItem()->text(0), QStringLiteral("Ingredients"));
+    EXPECT_EQ(frame().document()->workspace() != nullptr, true);
+    EXPECT_FALSE(form()->commands().isModified());
+}
+
+TEST_F(RecipeForm, NavigationStopsAtBothEnds) {
+    openSamples();
+    run(ID_RECORD_PREV);
+    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("1"));
+    run(ID_RECORD_LAST);
+    run(ID_RECORD_NEXT);
+    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("8"));
+    EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("Old Kettle IPA"));
+    EXPECT_TRUE(m_prompter.shown().empty());
+}
+
+TEST_F(RecipeForm, KeysOfTheRecordMenu) {
+    openSamples();
+    EXPECT_EQ(frame().action(ID_RECORD_ADD)->shortcut(),
+              QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus));
+    EXPECT_EQ(frame().action(ID_RECORD_DELETE)->shortcut(),
+              QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus));
+    EXPECT_EQ(frame().action(ID_RECORD_COMMIT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    frame().activateWindow();
+    if (!QTest::qWaitForWindowActive(&frame()))
+        GTEST_SKIP() << "the platform gives no active window";
+    QTest::keyClick(form()->nameEdit(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("2"));
+    QTest::keyClick(form()->nameEdit(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("8"));
+    QTest::keyClick(form()->nameEdit(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("1"));
+}
+
+TEST_F(RecipeForm, TypingMarksTheRecipeModifiedAndRefreshDiscardsIt) {
+    openSamples();
+    EXPECT_FALSE(frame().isCommandEnabled(ID_RECORD_REFRESH));
+    QTest::keyClicks(form()->brewerEdit(), QStringLiteral("x"));
+    EXPECT_TRUE(form()->commands().isModified());
+    EXPECT_TRUE(frame().isCommandEnabled(ID_RECORD_REFRESH));
+    run(ID_RECORD_REFRESH);
+    EXPECT_EQ(form()->brewerEdit()->text(), QStringLiteral("Home Brewer"));
+    EXPECT_FALSE(frame().isCommandEnabled(ID_RECORD_REFRESH));
+    // A click on a process box counts as a change too.
+    QTest::mouseClick(qobject_cast<QCheckBox*>(form()->control(1256)), Qt::LeftButton);
+    EXPECT_TRUE(form()->commands().isModified());
+}
+
+TEST_F(RecipeForm, NonNumericBatchNumberIsRefusedNamingTheField) {
+    openSamples();
+    form()->batchEdit()->setText(QStringLiteral("twelve"));
+    form()->brewerEdit()->setText(QStringLiteral("Kept"));
+    run(ID_RECORD_COMMIT);
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_TRUE(m_prompter.last().text.contains(QStringLiteral("\"Batch #\"")));
+    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("twelve"));
+    EXPECT_EQ(form()->brewerEdit()->text(), QStringLiteral("Kept"));
+    EXPECT_TRUE(form()->commands().isModified());
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBrewer FROM Recipes WHERE RecipeID=1")),
+              QStringLiteral("Home Brewer"));
+}
+
+TEST_F(RecipeForm, PopupMenuFollowsTheRecordState) {
+    openSamples();
+    const QStringList all = popupEntries(false);
+    ASSERT_EQ(all.size(), 11);
+    EXPECT_EQ(all.at(4), QStringLiteral("-"));
+    EXPECT_TRUE(all.at(0).startsWith(QStringLiteral("&First\tCtrl+F")));
+    EXPECT_TRUE(all.at(10).startsWith(QStringLiteral("Commit Add/Update\tCtrl+S")));
+    EXPECT_FALSE(popupEntries(true).join(u'|').contains(QStringLiteral("&Refresh")));
+
+    run(ID_RECORD_ADD);
+    EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("<new recipe>"));
+    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("9"));
+    const QString enabled = popupEntries(true).join(u'|');
+    EXPECT_FALSE(enabled.contains(QStringLiteral("&Copy")));
+    EXPECT_FALSE(enabled.contains(QStringLiteral("&Delete")));
+    EXPECT_TRUE(enabled.contains(QStringLiteral("&Refresh")));
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 9);
+}
+
+TEST_F(RecipeForm, DeleteWithoutWarningsAndTheSavePromptOnMoving) {
+    m_profile.setInteger(Setting::DisplayDeleteWarnings, 0);
+    openSamples();
+    run(ID_RECORD_DELETE);
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("2"));
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 7);
+
+    form()->nameEdit()->setText(QStringLiteral("Renamed"));
+    m_prompter.queue(PromptAnswer::Cancel);
+    run(ID_RECORD_NEXT);
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{68});
+    EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("Renamed"));
+    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("2"));
+}
+
+TEST_F(RecipeForm, RecipeScrollDecidesThePageAfterAMove) {
+    openSamples();
+    form()->sheet()->SetActivePage(CRecipeFormSheet::PageMash);
+    run(ID_RECORD_NEXT);
+    EXPECT_EQ(form()->sheet()->GetActiveIndex(), 0);
+
+    m_profile.setInteger(Setting::RecipeScroll, 1);
+    form()->readPreferences();
+    form()->sheet()->SetActivePage(CRecipeFormSheet::PageComments);
+    run(ID_RECORD_NEXT);
+    EXPECT_EQ(form()->sheet()->GetActiveIndex(), CRecipeFormSheet::PageComments);
+}
+
+TEST_F(RecipeForm, RecipePageNamesTheUseOfEachHop) {
+    const QString file = copyShippedSamples();
+    {
+        SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
+        c.exec(
+            QStringLiteral("INSERT INTO Ingredients_Hops (IngRecipeID, IngHopsName, IngHopsAlpha, "
+                           "IngHopsWeight, IngHopsUnits, IngHopsTime) VALUES "
+                           "(1, 'Fuggle', 4.5, 1, 'oz', 20)"));
+    }
+    open(file);
+    const QStringList lines = form()->recipePage()->lineTexts();
+    EXPECT_TRUE(lines.contains(QStringLiteral("1.0 oz, Fuggle, 4.5, 20 (Flavoring)")));
+}
+
+TEST_F(RecipeForm, TargetStyleRunsTheCalculationsAndMsgsListsThem) {
+    openSamples();
+    run(ID_RECORD_NEXT); // an extract recipe without an expected efficiency problem
+    form()->control(CRecipeFormSheet::kIdTargetStyle)->setFocus();
+    qobject_cast<QPushButton*>(form()->control(CRecipeFormSheet::kIdTargetStyle))->click();
+    EXPECT_NE(form()->statusLabel()->text(), QStringLiteral("Not Done"));
+    EXPECT_GT(form()->calculator().PredictedOG, 1.0);
+    if (form()->calculator().CalcMessageCount > 0) {
+        EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("Errors"));
+        EXPECT_EQ(form()->statusLabel()->textColor(), QColor(255, 0, 0));
+        EXPECT_TRUE(form()->msgsButton()->isEnabled());
+        form()->msgsButton()->click();
+        EXPECT_EQ(m_runner.dialogs, QStringList{QStringLiteral("wsc::CCalcMessagesDlg")});
+    } else {
+        EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("No Errors"));
+        EXPECT_EQ(form()->statusLabel()->textColor(), QColor(0, 0, 255));
+    }
+    // A move sets the status back.
+    run(ID_RECORD_NEXT);
+    EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("Not Done"));
+    EXPECT_EQ(form()->statusLabel()->textColor(), QColor(0, 0, 0));
+    EXPECT_FALSE(form()->msgsButton()->isEnabled());
+}
+
+TEST_F(RecipeForm, MessagesDialogSortsAndDropsRepeats) {
+    QStringList messages{QStringLiteral("Warning: b"), QStringLiteral("Information: a"),
+                         QStringLiteral("Warning: b")};
+    CCalcMessagesDlg dlg(messages);
+    ASSERT_EQ(dlg.list()->topLevelItemCount(), 2);
+    EXPECT_EQ(dlg.list()->topLevelItem(0)->text(1), QStringLiteral("Information"));
+    EXPECT_EQ(dlg.list()->topLevelItem(1)->text(0), QStringLiteral("2"));
+    EXPECT_EQ(dlg.list()->topLevelItem(1)->text(2), QStringLiteral("b"));
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_TRUE(dlg.list()->topLevelItem(0)->isSelected());
+}
+
+TEST_F(RecipeForm, ControlTipsComeFromTheCatalogueAndFollowTheSetting) {
+    openSamples();
+    EXPECT_EQ(form()->tips()->textFor(form()->nameEdit()), MessageCatalog::text(131));
+    EXPECT_EQ(form()->tips()->textFor(form()->batchEdit()), MessageCatalog::text(195));
+    EXPECT_TRUE(form()->tips()->isActive());
+    m_profile.setInteger(Setting::DisplayToolTips, 0);
+    form()->readPreferences();
+    EXPECT_FALSE(form()->tips()->isActive());
+}
+
+TEST_F(RecipeForm, CopyWithTheWarningShowsTheCopyAndCommitStoresIt) {
+    openSamples();
+    m_prompter.queue(PromptAnswer::Yes);
+    run(ID_RECORD_COPY);
+    EXPECT_EQ(m_prompter.ids(), (std::vector<int>{37, 83}));
+    EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("Copy of Homestead Bitter"));
+    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("9"));
+    EXPECT_EQ(form()->recipePage()->lineTexts().size(), 4);
+    run(ID_RECORD_COMMIT);
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Ingredients_Kits k JOIN Recipes r ON "
+                                       "r.RecipeID=k.IngRecipeID WHERE r.RecipeBatchNo=9")),
+              1);
+}
+
+} // namespace
+} // namespace wsc

@@ -1,0 +1,270 @@
+#include "AppFixture.h"
+
+#include "db/SqliteConnection.h"
+#include "document/CWscalcDoc.h"
+#include "document/CWscalcFrame.h"
+#include "form/CRecipeFormSheet.h"
+#include "settings/CommandLine.h"
+#include "settings/WindowPlacement.h"
+#include "shell/CInfoStatusBar.h"
+#include "shell/CMainFrame.h"
+#include "shell/Commands.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QToolButton>
+
+namespace wsc {
+namespace {
+
+using test::AppFixture;
+
+TEST(CommandLineParse, SwitchesInEitherCaseAndWithEitherMark) {
+    const CommandLine upper = CommandLine::parse({QStringLiteral("/L")});
+    EXPECT_TRUE(upper.openLast);
+    EXPECT_FALSE(upper.noSplash);
+    const CommandLine dash = CommandLine::parse({QStringLiteral("-s"), QStringLiteral("x.mdb")});
+    EXPECT_TRUE(dash.noSplash);
+    EXPECT_EQ(dash.file, QStringLiteral("x.mdb"));
+    // An absolute path is a file, not a switch.
+    const CommandLine path = CommandLine::parse({QStringLiteral("/home/b/recipes.mdb")});
+    EXPECT_EQ(path.file, QStringLiteral("/home/b/recipes.mdb"));
+    EXPECT_FALSE(path.openLast);
+}
+
+TEST(WindowPlacementText, TenNumbersOrNothing) {
+    const auto p = WindowPlacement::parse(QStringLiteral("2,3,-1,-1,-1,-1,10,20,810,620"));
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->showCmd, 3u);
+    EXPECT_EQ(p->normalRect(), QRect(10, 20, 800, 600));
+    EXPECT_EQ(p->format(), QStringLiteral("2,3,-1,-1,-1,-1,10,20,810,620"));
+    EXPECT_FALSE(WindowPlacement::parse(QStringLiteral("2,3,-1,-1,-1,-1,10,20,810")));
+    EXPECT_FALSE(WindowPlacement::parse(QStringLiteral("a,3,-1,-1,-1,-1,10,20,810,620")));
+    EXPECT_FALSE(WindowPlacement::parse(QString()));
+}
+
+class StartUp : public AppFixture {};
+
+TEST_F(StartUp, OpenLastInCapitalsOpensFile1AndDashSSkipsTheSplash) {
+    const QString samples = copyShippedSamples();
+    m_profile.setText(Setting::RecentFile1, samples);
+    CWscalcApp& app = start({QStringLiteral("/L"), QStringLiteral("-s")});
+    EXPECT_EQ(app.splash(), nullptr);
+    ASSERT_NE(app.mainFrame()->document(), nullptr);
+    EXPECT_EQ(app.mainFrame()->document()->GetPathName(), samples);
+    ASSERT_NE(app.mainFrame()->recipeForm(), nullptr);
+    EXPECT_EQ(app.mainFrame()->recipeForm()->nameEdit()->text(),
+              QStringLiteral("Homestead Bitter"));
+    EXPECT_TRUE(m_prompter.shown().empty());
+}
+
+TEST_F(StartUp, SplashUnlessAsked) {
+    CWscalcApp& app = start({});
+    EXPECT_NE(app.splash(), nullptr);
+    EXPECT_EQ(app.mainFrame()->document(), nullptr);
+}
+
+TEST_F(StartUp, OpenLastWithAnEmptyListOpensNothingQuietly) {
+    CWscalcApp& app = start({QStringLiteral("/l"), QStringLiteral("/s")});
+    EXPECT_EQ(app.mainFrame()->document(), nullptr);
+    EXPECT_TRUE(m_prompter.shown().empty());
+}
+
+TEST_F(StartUp, OpenLastWithAFileShowsMessage230AndOpensNeither) {
+    const QString samples = copyShippedSamples();
+    m_profile.setText(Setting::RecentFile1, samples);
+    CWscalcApp& app = start({QStringLiteral("/s"), QStringLiteral("/l"), samples});
+    EXPECT_EQ(app.mainFrame()->document(), nullptr);
+    ASSERT_EQ(m_prompter.ids(), std::vector<int>{230});
+    EXPECT_TRUE(m_prompter.last().text.endsWith(QStringLiteral("Database = ") + samples));
+}
+
+TEST_F(StartUp, MissingFormSizeGivesAFrame840Wide) {
+    m_profile.remove(Setting::RecipeFormSizeMaxX);
+    CWscalcApp& app = start({QStringLiteral("/s"), copyShippedSamples()});
+    ASSERT_NE(app.mainFrame()->formFrame(), nullptr);
+    EXPECT_EQ(app.mainFrame()->formFrame()->width(), 840);
+    EXPECT_EQ(app.mainFrame()->formFrame()->height(), 510);
+    EXPECT_EQ(app.mainFrame()->formFrame()->pos(), QPoint(0, 0));
+    EXPECT_EQ(app.mainFrame()->formFrame()->windowTitle(), QStringLiteral("Recipe Form"));
+}
+
+TEST_F(StartUp, ADataDatabaseOnTheCommandLineIsRefusedAndTheProgramRuns) {
+    CWscalcApp& app = start({QStringLiteral("/s"), copyShippedData(QStringLiteral("d.mdb"))});
+    EXPECT_EQ(app.mainFrame()->document(), nullptr);
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{168});
+    EXPECT_TRUE(app.mainFrame()->isVisible());
+}
+
+TEST_F(StartUp, ShippedDataDatabaseBecomesTheDefaultWhenNoneIsSet) {
+    m_profile.remove(Setting::DefaultDataFile);
+    const QString shipped = copyShippedData(QStringLiteral("shipped.mdb"));
+    CWscalcApp::Environment env;
+    env.profile = &m_profile;
+    env.prompter = &m_prompter;
+    env.runner = &m_runner;
+    env.help = &m_help;
+    env.shippedDataFile = shipped;
+    CWscalcApp app(env);
+    app.InitInstance({QStringLiteral("/s")});
+    EXPECT_EQ(m_profile.text(Setting::DefaultDataFile), shipped);
+}
+
+class MainFrame : public AppFixture {
+protected:
+    CMainFrame& frame() { return *m_app->mainFrame(); }
+};
+
+TEST_F(MainFrame, ToolsMenuShowsPlaceholdersUntilNamed) {
+    start({QStringLiteral("/s")});
+    frame().updateToolsMenu();
+    for (int n = 0; n < 3; ++n) {
+        QAction* a = frame().action(ID_TOOLS_TOOL1 + n);
+        EXPECT_EQ(a->text(), QStringLiteral("Tool %1").arg(n + 1));
+        EXPECT_FALSE(a->isEnabled());
+    }
+    m_profile.setText(Setting::NameTool2, QStringLiteral("Spreadsheet"));
+    m_profile.setText(Setting::PathTool2, path(QStringLiteral("no-such-program")));
+    frame().updateToolsMenu();
+    frame().updateCommandStates();
+    QAction* tool2 = frame().action(ID_TOOLS_TOOL2);
+    EXPECT_EQ(tool2->text(), QStringLiteral("Spreadsheet"));
+    EXPECT_TRUE(tool2->isEnabled());
+    frame().runCommand(ID_TOOLS_TOOL2);
+    ASSERT_EQ(m_prompter.ids(), std::vector<int>{78});
+    EXPECT_TRUE(m_prompter.last().text.endsWith(QStringLiteral("Tool=") +
+                                                path(QStringLiteral("no-such-program")) +
+                                                QStringLiteral("\nFile=")));
+}
+
+TEST_F(MainFrame, StatusBarLineButtonsFollowTheCurrentLine) {
+    start({QStringLiteral("/s")});
+    CInfoStatusBar* bar = frame().infoStatusBar();
+    QToolButton* prev = bar->button(CInfoStatusBar::kPrevLineId);
+    QToolButton* next = bar->button(CInfoStatusBar::kNextLineId);
+    QToolButton* help = bar->button(CInfoStatusBar::kHelpId);
+    EXPECT_FALSE(prev->isEnabled());
+    EXPECT_FALSE(help->isEnabled());
+    bar->AddLine(QStringLiteral("one"), false, false);
+    bar->AddLine(QStringLiteral("two"), false, false);
+    bar->AddLine(QStringLiteral("three"), true, false);
+    EXPECT_FALSE(prev->isEnabled());
+    EXPECT_TRUE(next->isEnabled());
+    EXPECT_EQ(bar->textPane(), QStringLiteral("one"));
+    next->click();
+    next->click();
+    EXPECT_TRUE(prev->isEnabled());
+    EXPECT_FALSE(next->isEnabled());
+    EXPECT_EQ(bar->textPane(), QStringLiteral("three"));
+    help->click();
+    EXPECT_EQ(m_help.contexts, std::vector<int>{98338});
+    bar->RemoveLine(2, true);
+    EXPECT_EQ(bar->textPane(), QStringLiteral("one"));
+    bar->ClearLines(true);
+    EXPECT_FALSE(help->isEnabled());
+    EXPECT_TRUE(bar->textPane().isEmpty());
+    EXPECT_EQ(bar->toolTip(), QStringLiteral("Current recipe's target style info"));
+}
+
+TEST_F(MainFrame, FormShowsTheTargetStyleLinesWithTheLastCurrent) {
+    start({QStringLiteral("/s"), copyShippedSamples()});
+    CInfoStatusBar* bar = frame().infoStatusBar();
+    ASSERT_EQ(bar->lines().size(), 4);
+    EXPECT_TRUE(bar->lines().at(0).startsWith(QStringLiteral("Target Specific Gravity 1.0")));
+    EXPECT_TRUE(bar->lines().at(2).startsWith(QStringLiteral("Target IBU ")));
+    EXPECT_EQ(bar->currentLine(), 3);
+    EXPECT_FALSE(bar->progressVisible());
+}
+
+TEST_F(MainFrame, MaximisedWindowIsMaximisedAgainAtTheNextStart) {
+    start({QStringLiteral("/s")});
+    frame().showMaximized();
+    frame().close();
+    const auto saved = WindowPlacement::parse(m_profile.text(Setting::WindowPos));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->flags, WindowPlacement::kRestoreToMaximized);
+    m_app.reset();
+    start({QStringLiteral("/s")});
+    EXPECT_TRUE(frame().windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(MainFrame, BadWindowPosIsIgnored) {
+    m_profile.setText(Setting::WindowPos, QStringLiteral("1,2,3"));
+    start({QStringLiteral("/s")});
+    EXPECT_FALSE(frame().windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(frame().isVisible());
+}
+
+TEST_F(MainFrame, OneRecipeDatabaseAtATime) {
+    start({QStringLiteral("/s"), copyShippedSamples()});
+    EXPECT_FALSE(frame().OpenDocumentFile(copyShippedSamples(QStringLiteral("second.mdb"))));
+    frame().runCommand(ID_FILE_OPEN);
+    EXPECT_EQ(m_prompter.ids(), (std::vector<int>{72, 72}));
+    EXPECT_FALSE(frame().isCommandEnabled(ID_FILE_COMPRESS));
+    EXPECT_FALSE(frame().isCommandEnabled(ID_FILE_REPAIR));
+}
+
+TEST_F(MainFrame, FileOpenWithNoDatabaseUsesTheChooser) {
+    start({QStringLiteral("/s")});
+    EXPECT_FALSE(frame().isCommandEnabled(ID_RECORD_NEXT));
+    m_runner.files.push_back(copyShippedSamples());
+    frame().runCommand(ID_FILE_OPEN);
+    ASSERT_NE(frame().recipeForm(), nullptr);
+    EXPECT_TRUE(frame().isCommandEnabled(ID_RECORD_NEXT));
+    EXPECT_EQ(m_profile.text(Setting::RecentFile1), path(QStringLiteral("shipped-samples.mdb")));
+}
+
+TEST_F(MainFrame, ViewCommands) {
+    start({QStringLiteral("/s")});
+    frame().runCommand(ID_VIEW_RECIPE_FORM); // no database: nothing happens
+    frame().runCommand(ID_VIEW_RECIPE_LOG);
+    EXPECT_TRUE(m_prompter.shown().empty());
+    frame().runCommand(ID_VIEW_RECIPE_LABEL);
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{19});
+
+    ASSERT_TRUE(frame().OpenDocumentFile(copyShippedSamples()));
+    frame().runCommand(ID_VIEW_RECIPE_FORM);
+    EXPECT_EQ(frame().mdiArea()->subWindowList().size(), 1);
+}
+
+TEST_F(MainFrame, CloseAsksAboutChangesAndCancelKeepsEverything) {
+    start({QStringLiteral("/s"), copyShippedSamples()});
+    CRecipeFormSheet* form = frame().recipeForm();
+    form->brewerEdit()->setText(QStringLiteral("Changed"));
+    m_prompter.queue(PromptAnswer::Cancel);
+    EXPECT_FALSE(frame().close());
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{68});
+    ASSERT_NE(frame().document(), nullptr);
+    EXPECT_FALSE(frame().document()->m_closing);
+    EXPECT_EQ(form->brewerEdit()->text(), QStringLiteral("Changed"));
+
+    // Yes commits, then the program ends.
+    m_prompter.queue(PromptAnswer::Yes);
+    const QString file = frame().document()->GetPathName();
+    EXPECT_TRUE(frame().close());
+    EXPECT_EQ(frame().document(), nullptr);
+    EXPECT_TRUE(m_profile.text(Setting::RecipeFileOpened).isEmpty());
+    SqliteConnection c(file, SqliteConnection::Mode::ReadOnly);
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT RecipeBrewer FROM Recipes WHERE RecipeBatchNo=1")),
+              QStringLiteral("Changed"));
+}
+
+TEST_F(MainFrame, ClosingTheFormFrameWithoutWarningsCommitsTheChange) {
+    m_profile.setInteger(Setting::DisplayWarnings, 0);
+    start({QStringLiteral("/s"), copyShippedSamples()});
+    const QString file = frame().document()->GetPathName();
+    frame().recipeForm()->nameEdit()->setText(QStringLiteral("Renamed"));
+    frame().formFrame()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame().document(), nullptr);
+    EXPECT_TRUE(m_prompter.shown().empty());
+    SqliteConnection c(file, SqliteConnection::Mode::ReadOnly);
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT RecipeName FROM Recipes WHERE RecipeBatchNo=1")),
+              QStringLiteral("Renamed"));
+}
+
+} // namespace
+} // namespace wsc
