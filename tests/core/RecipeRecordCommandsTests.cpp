@@ -10,6 +10,8 @@
 #include "document/RecipeRecordCommands.h"
 #include "settings/MessageCatalog.h"
 
+#include <QFile>
+
 namespace wsc {
 namespace {
 
@@ -480,6 +482,38 @@ TEST_F(RecordCommands, RecipePageLinesListHopsShortestBoilFirstWithTheirUse) {
     EXPECT_EQ(RecipeIngredientRows::hopUseLabel(30), QStringLiteral("(Flavoring)"));
     EXPECT_EQ(RecipeIngredientRows::hopUseLabel(30.5), QStringLiteral("(Bittering)"));
     EXPECT_EQ(lines.front().kind, RecipeIngredientRows::Grain);
+}
+
+} // namespace
+} // namespace wsc
+
+namespace wsc {
+namespace {
+
+TEST_F(RecordCommands, DatabaseFileDeletedWhileOpenIsReportedAndTheEditIsKept) {
+    openSamples();
+    m_form->brewer = QStringLiteral("Typed after the file went");
+    m_cmd->setModified();
+    ASSERT_TRUE(QFile::remove(m_file));
+    EXPECT_FALSE(m_cmd->OnRecordCommit());
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_TRUE(m_prompter.last().text.contains(QStringLiteral("Couldn't find file")));
+    EXPECT_TRUE(m_cmd->isModified());
+    EXPECT_EQ(m_form->brewer, QStringLiteral("Typed after the file went"));
+    EXPECT_EQ(m_doc->workspace()->transactionDepth(), 1);
+}
+
+TEST_F(RecordCommands, FileReplacedWhileOpenIsNotWrittenInto) {
+    openSamples();
+    const QString moved = m_file + QStringLiteral(".old");
+    ASSERT_TRUE(QFile::rename(m_file, moved));
+    ASSERT_TRUE(QFile::copy(moved, m_file));
+    m_form->name = QStringLiteral("Lost?");
+    m_cmd->setModified();
+    m_cmd->OnRecordMove(RecipeRecordCommands::Move::Next);
+    EXPECT_EQ(shownBatch(), 1);
+    EXPECT_TRUE(m_prompter.last().text.contains(QStringLiteral("Couldn't find file")));
+    EXPECT_EQ(m_form->name, QStringLiteral("Lost?"));
 }
 
 } // namespace

@@ -4,6 +4,11 @@
 #include "db/dao/CDaoException.h"
 #include "db/dao/CDaoWorkspace.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace wsc {
 
 namespace {
@@ -54,7 +59,29 @@ void CDaoDatabase::Open(const QString& path, bool /*exclusive*/, bool readOnly,
     conn->exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
     m_conn = std::move(conn);
     m_path = path;
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        m_device = static_cast<unsigned long long>(st.st_dev);
+        m_inode = static_cast<unsigned long long>(st.st_ino);
+    }
     m_workspace->attach(this);
+}
+
+void CDaoDatabase::checkFileForWriting() const {
+    if (m_inode == 0)
+        return;
+    const QByteArray name = QFile::encodeName(m_path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0 ||
+        static_cast<unsigned long long>(st.st_dev) != m_device ||
+        static_cast<unsigned long long>(st.st_ino) != m_inode)
+        throw CDaoException(3024, QStringLiteral("Couldn't find file '%1'. It was moved or "
+                                                 "deleted while open; nothing was written.")
+                                      .arg(m_path));
+    if (::access(name.constData(), W_OK) != 0)
+        throw CDaoException(3051, QStringLiteral("The file '%1' was made read-only while open; "
+                                                 "nothing was written.")
+                                      .arg(m_path));
 }
 
 void CDaoDatabase::Create(const QString& path) {
@@ -136,6 +163,8 @@ void CDaoDatabase::beginTransaction(int level) {
 }
 
 void CDaoDatabase::commitTransaction(int level) {
+    if (level == 0)
+        checkFileForWriting();
     connection().exec(level == 0 ? QStringLiteral("COMMIT")
                                  : QStringLiteral("RELEASE ") + savepoint(level));
 }

@@ -48,12 +48,19 @@ public:
 
     static void setBusyTimeout(int milliseconds);
 
+    // Before anything is written: the file must still be the one that was opened, and
+    // writable. A connection keeps writing into a file deleted or replaced under it, which
+    // would lose the changes silently. Throws CDaoException 3024 or 3051.
+    void checkFileForWriting() const;
+
 private:
     std::unique_ptr<CDaoWorkspace> m_ownWorkspace;
     CDaoWorkspace* m_workspace = nullptr;
     std::unique_ptr<SqliteConnection> m_conn;
     QString m_path;
     std::map<QString, QStringList> m_indexCache;
+    unsigned long long m_device = 0;
+    unsigned long long m_inode = 0;
 };
 
 } // namespace wsc

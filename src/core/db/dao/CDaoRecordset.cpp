@@ -455,6 +455,7 @@ void CDaoRecordset::Update() {
         cols << q(QString::fromLatin1(l.columns[i].name));
         binds << values[i];
     }
+    m_pDatabase->checkFileForWriting();
     SqliteConnection& c = m_pDatabase->connection();
     if (m_editMode == dbEditAdd) {
         QStringList marks(cols.size(), QStringLiteral("?"));
@@ -498,6 +499,7 @@ void CDaoRecordset::Delete() {
     if (!CanUpdate())
         throw CDaoException(CDaoException::kNotUpdatable,
                             QStringLiteral("Cannot update. Database or object is read-only."));
+    m_pDatabase->checkFileForWriting();
     SqliteStatement st = m_pDatabase->connection().prepare(
         QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(q(m_source)));
     st.bindInt64(1, m_position->rowid);
