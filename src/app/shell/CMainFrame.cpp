@@ -360,7 +360,8 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     frame->setClosedHandler([this](CWscalcFrame* f) { onFormFrameClosed(f); });
     m_mdi->addSubWindow(frame);
     // The recipe form closes with the document (File > Close), not from its own frame.
-    frame->setWindowFlags(frame->windowFlags() & ~Qt::WindowCloseButtonHint);
+    frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint);
     frame->setGeometry(0, 0, m_profile.integer(Setting::RecipeFormSizeMaxX),
                        m_profile.integer(Setting::RecipeFormSizeMaxY));
     frame->show();

@@ -281,7 +281,7 @@ QPixmap IconFactory::splash() {
     sub.setBold(false);
     p.setFont(sub);
     p.setPen(QColor(0xe8, 0xdc, 0xc4));
-    p.drawText(QRectF(182, 190, 290, 24), Qt::AlignLeft,
+    p.drawText(QRectF(182, 190, 280, 44), Qt::AlignLeft | Qt::TextWordWrap,
                QStringLiteral("Recipes and calculations for home brewers"));
     p.drawText(QRectF(182, 250, 290, 24), Qt::AlignLeft,
                QStringLiteral("Quillbarrow Software  ·  version " WSC_VERSION));
