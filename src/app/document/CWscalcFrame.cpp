@@ -26,6 +26,16 @@ CWscalcFrame::CWscalcFrame(CWscalcDoc& doc, QWidget* view, QWidget* parent)
     }
 }
 
+void CWscalcFrame::refit() {
+    // Scroll bars shown while the frame was still small would otherwise stay.
+    if (auto* scroll = qobject_cast<QScrollArea*>(widget())) {
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+}
+
 CRecipeFormSheet* CWscalcFrame::form() const {
     return qobject_cast<CRecipeFormSheet*>(m_view);
 }

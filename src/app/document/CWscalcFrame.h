@@ -17,6 +17,8 @@ public:
     CWscalcFrame(CWscalcDoc& doc, QWidget* view, QWidget* parent = nullptr);
 
     QWidget* view() const { return m_view; }
+    // Fits the view to the frame again once it has its content.
+    void refit();
     CRecipeFormSheet* form() const;
     // Called once the frame has closed (the main frame then closes the others and the document).
     void setClosedHandler(std::function<void(CWscalcFrame*)> handler) {

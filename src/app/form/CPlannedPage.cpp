@@ -12,7 +12,6 @@ CPlannedPage::CPlannedPage(const QString& title, QWidget* parent) : CRecipePage(
         this);
     label->setObjectName(QStringLiteral("plannedNotice"));
     label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
     label->setEnabled(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

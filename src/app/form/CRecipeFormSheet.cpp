@@ -8,6 +8,10 @@
 #include "document/CWscalcDoc.h"
 #include "document/FieldExchange.h"
 #include "form/CPlannedPage.h"
+#include "form/CRecipeComments.h"
+#include "form/CRecipeMash.h"
+#include "form/CRecipeRatingDlg.h"
+#include "form/CRecipeSpecGravities.h"
 #include "form/CRecipePropertySheet.h"
 #include "form/CRecipeRecipePage.h"
 #include "settings/MessageCatalog.h"
@@ -55,7 +59,17 @@ CRecipeFormSheet::CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidge
     m_calc.setModifiedHandler([this] { setModifiedByUser(); });
     buildControls();
     readPreferences();
-    setMinimumSize(doc.m_docSizeX, doc.m_docSizeY);
+    // The form keeps to the document size where its pages allow; the frame scrolls the rest.
+    for (QLayout* l : findChildren<QLayout*>()) {
+        l->setSpacing(4);
+        if (qobject_cast<QGroupBox*>(l->parentWidget()))
+            l->setContentsMargins(6, 4, 6, 4);
+    }
+    setMinimumSize(layout()->minimumSize());
+}
+
+QSize CRecipeFormSheet::sizeHint() const {
+    return QSize(m_doc.m_docSizeX, m_doc.m_docSizeY);
 }
 
 CRecipeFormSheet::~CRecipeFormSheet() {
@@ -153,13 +167,36 @@ void CRecipeFormSheet::buildControls() {
     m_sheet = new CRecipePropertySheet(this);
     m_recipePage = new CRecipeRecipePage(m_doc.database(), m_doc.services(), m_sheet);
     m_sheet->addPage(m_recipePage, QStringLiteral("Recipe"));
-    const char* planned[] = {"Ingredients", "Mash", "Fermentation Info", "Comments", "Rating"};
-    for (const char* title : planned) {
-        const QString t = QString::fromLatin1(title);
-        m_sheet->addPage(new CPlannedPage(t, m_sheet), t);
-    }
-    for (int i = 0; i < m_sheet->pageCount(); ++i)
+    Prompter& prompter = m_doc.services().prompter;
+    HelpService* help = m_doc.services().help;
+    m_sheet->addPage(new CPlannedPage(QStringLiteral("Ingredients"), m_sheet),
+                     QStringLiteral("Ingredients"));
+    auto* mash = new CRecipeMash(prompter, help, m_sheet);
+    mash->setEfficiencyCalculator([this]() -> std::optional<double> {
+        return RecipeCalculator::SystemEfficiencyActual(m_sheets, m_doc.utilization(),
+                                                        calcInputs(),
+                                                        m_cmd->record().m_RecipeSGOriginal);
+    });
+    m_sheet->addPage(mash, QStringLiteral("Mash"));
+    auto* fermentation = new CRecipeSpecGravities(prompter, help, m_sheet);
+    fermentation->setCalculationRunner([this] {
+        // A run started by the page changes no field the user typed: the changed state of the
+        // recipe stays as it was.
+        const bool modified = m_cmd->isModified();
+        m_calc.setInputs(calcInputs());
+        m_calc.RunCalculations(false);
+        showCalcStatus();
+        m_cmd->setModified(modified);
+        return m_calc.PredictedOG;
+    });
+    m_sheet->addPage(fermentation, QStringLiteral("Fermentation Info"));
+    m_sheet->addPage(new CRecipeComments(prompter, help, m_sheet), QStringLiteral("Comments"));
+    m_sheet->addPage(new CRecipeRatingDlg(prompter, help, m_runner, m_sheet),
+                     QStringLiteral("Rating"));
+    for (int i = 0; i < m_sheet->pageCount(); ++i) {
+        m_sheet->page(i)->setRecord(&m_cmd->record());
         connect(m_sheet->page(i), &CRecipePage::modified, this, [this] { setModifiedByUser(); });
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(heading);

@@ -43,6 +43,8 @@ public:
 
     CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidget* parent = nullptr);
     ~CRecipeFormSheet() override;
+    // The document size ("RecipeDocSizeMaxX/Y") is the form's natural size.
+    QSize sizeHint() const override;
 
     // The first display: opens the recipe set on the lowest batch number, builds the pages and
     // begins the transaction. False after a database error was reported.

@@ -13,6 +13,10 @@ class CRecipePage : public QWidget {
 public:
     using QWidget::QWidget;
 
+    // The form's recipe record; every page works on it for the form's lifetime.
+    void setRecord(CRecordSetRecipe* record) { m_record = record; }
+    CRecordSetRecipe* record() const { return m_record; }
+
     virtual void loadRecord(const CRecordSetRecipe& record) = 0;
     // False when a field refused its text (the page has said why).
     virtual bool saveRecord(CRecordSetRecipe& record) = 0;
@@ -24,6 +28,9 @@ public:
 signals:
     // The user changed a field of the recipe.
     void modified();
+
+protected:
+    CRecordSetRecipe* m_record = nullptr;
 };
 
 } // namespace wsc

@@ -366,6 +366,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
                        m_profile.integer(Setting::RecipeFormSizeMaxY));
     frame->show();
     form->OnInitialUpdate();
+    frame->refit();
     m_doc->UpdateAllViews(nullptr, MakeHint(HintEvent::Initial));
     addRecentFile(path);
     setWindowTitle(QStringLiteral("Wortsmith Calculator - ") + m_doc->GetTitle());

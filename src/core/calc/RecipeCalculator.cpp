@@ -71,6 +71,22 @@ void RecipeCalculator::resetResults() {
     PredictedOG = PredictedABV = TotalIBU = TotalHBU = PredictedColor = 0;
 }
 
+std::optional<double> RecipeCalculator::SystemEfficiencyActual(IngredientSheets& sheets,
+                                                              const UtilizationTable& table,
+                                                              RecipeInputs inputs,
+                                                              double actualOG) {
+    if (actualOG <= 1.0)
+        return std::nullopt;
+    inputs.efficiencyExpected = 100;
+    RecipeCalculator full(sheets, table);
+    full.setInputs(inputs);
+    full.CalcOriginalGravity();
+    const double points = (full.PredictedOG - 1) * 1000;
+    if (!(points > 0))
+        return std::nullopt;
+    return (actualOG - 1) * 1000 / points * 100;
+}
+
 double RecipeCalculator::HopOunces(double weight, const QString& unit) {
     // Grams are converted whatever the caller; every other unit counts as ounces.
     return unit == QLatin1String("g") ? weight / kGramsPerOunce : weight;

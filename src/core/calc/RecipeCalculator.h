@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace wsc {
@@ -81,6 +82,13 @@ public:
     QStringList CalcMessages;
     std::uint32_t CalcMessageCount = 0;
     CalcStatus status = CalcStatus::NotDone;
+
+    // The system efficiency the brew achieved, in percent: the actual original gravity's points
+    // over the points the same ingredients give at 100 % grain efficiency. Empty when there is
+    // no actual gravity above 1.0 or the ingredients give no points.
+    static std::optional<double> SystemEfficiencyActual(IngredientSheets& sheets,
+                                                        const UtilizationTable& table,
+                                                        RecipeInputs inputs, double actualOG);
 
     // Hop weight in ounces from a cell's weight and unit.
     static double HopOunces(double weight, const QString& unit);

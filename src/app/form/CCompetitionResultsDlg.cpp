@@ -1,0 +1,77 @@
+#include "form/CCompetitionResultsDlg.h"
+
+#include "db/records/CRecordSetRecipe.h"
+#include "form/CheckableDateEdit.h"
+#include "form/RecordBinder.h"
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace wsc {
+
+CCompetitionResultsDlg::CCompetitionResultsDlg(CRecordSetRecipe& record, Prompter& prompter,
+                                               bool tips, QWidget* parent)
+    : QDialog(parent), m_record(record), m_prompter(prompter) {
+    setWindowTitle(QStringLiteral("Competition Results"));
+    m_binder = new RecordBinder(prompter, this);
+    m_name = new QLineEdit(this);
+    m_name->setMaxLength(50);
+    m_prizes = new QPlainTextEdit(this);
+    m_score = new QLineEdit(this);
+    m_score->setMaximumWidth(60);
+    m_comments = new QPlainTextEdit(this);
+    m_date = new CheckableDateEdit(this);
+    if (tips) {
+        m_name->setToolTip(MessageCatalog::text(131));
+        m_prizes->setToolTip(MessageCatalog::text(130));
+        m_score->setToolTip(QString::fromLatin1(Texts::kJudgeScoreTip));
+        m_comments->setToolTip(MessageCatalog::text(130));
+        m_date->setToolTip(MessageCatalog::text(196));
+    }
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Name"), m_name);
+    form->addRow(QStringLiteral("&Prizes Won"), m_prizes);
+    form->addRow(QStringLiteral("&Judges Score"), m_score);
+    form->addRow(QStringLiteral("&Comments"), m_comments);
+    form->addRow(QStringLiteral("&Date"), m_date);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    m_binder->bind(m_name, "RecipeRatingCompName", QStringLiteral("&Name"),
+                   RecordBinder::Format::Text);
+    m_binder->bind(m_prizes, "RecipeRatingCompPrizes");
+    m_binder->bind(m_score, "RecipeRatingCompScore", QStringLiteral("&Judges Score"),
+                   RecordBinder::Format::Whole);
+    m_binder->bind(m_comments, "RecipeRatingCompComments");
+    m_binder->bind(m_date, "RecipeRatingCompDate");
+    m_binder->load(record);
+    connect(m_binder, &RecordBinder::modified, this, [this] { m_typed = true; });
+}
+
+void CCompetitionResultsDlg::accept() {
+    const QString text = m_score->text().trimmed();
+    if (!text.isEmpty() && text.toDouble() > 50) {
+        m_prompter.text(QString::fromLatin1(Texts::kJudgeScoreTooHigh), PromptIcon::Information);
+        m_score->setFocus();
+        m_score->selectAll();
+        return;
+    }
+    // All fields or none: a refused field leaves the record as it was.
+    const FieldValues before = m_record.fieldValues();
+    if (!m_binder->save(m_record)) {
+        m_record.setFieldValues(before);
+        return;
+    }
+    QDialog::accept();
+}
+
+} // namespace wsc

@@ -1,0 +1,69 @@
+#include "form/CRecipeComments.h"
+
+#include "db/records/CRecordSetRecipe.h"
+
+#include "form/CheckableDateEdit.h"
+#include "form/RecordBinder.h"
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace wsc {
+
+CRecipeComments::CRecipeComments(Prompter& prompter, HelpService* help, QWidget* parent)
+    : CRecipePage(parent) {
+    setObjectName(QStringLiteral("commentsPage"));
+    m_binder = new RecordBinder(prompter, this);
+    m_source = new QPlainTextEdit(this);
+    m_source->setObjectName(QStringLiteral("source"));
+    m_comments = new QPlainTextEdit(this);
+    m_comments->setObjectName(QStringLiteral("comments"));
+    m_date = new CheckableDateEdit(this);
+    m_date->setObjectName(QStringLiteral("dateObtained"));
+    auto label = [this](const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text, this);
+        l->setBuddy(buddy);
+        return l;
+    };
+    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
+    connect(helpButton, &QPushButton::clicked, this, [help] {
+        if (help)
+            help->show(kHelpContext);
+    });
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(label(QStringLiteral("&Source of recipe"), m_source), 0, 0, Qt::AlignTop);
+    layout->addWidget(m_source, 0, 1);
+    layout->addWidget(label(QStringLiteral("&Date Obtained"), m_date), 1, 0);
+    layout->addWidget(m_date, 1, 1, Qt::AlignLeft);
+    layout->addWidget(label(QStringLiteral("&Comments"), m_comments), 2, 0, Qt::AlignTop);
+    layout->addWidget(m_comments, 2, 1);
+    layout->addWidget(helpButton, 3, 1, Qt::AlignRight);
+    layout->setRowStretch(0, 1);
+    layout->setRowStretch(2, 2);
+
+    m_binder->bind(m_source, "RecipeSource");
+    m_binder->bind(m_date, "RecipeDateObtained");
+    m_binder->bind(m_comments, "RecipeComments");
+    connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
+    setToolTipsShown(true);
+}
+
+void CRecipeComments::setToolTipsShown(bool shown) {
+    m_source->setToolTip(shown ? MessageCatalog::text(130) : QString());
+    m_comments->setToolTip(shown ? MessageCatalog::text(130) : QString());
+    m_date->setToolTip(shown ? MessageCatalog::text(196) : QString());
+}
+
+void CRecipeComments::loadRecord(const CRecordSetRecipe& record) {
+    m_binder->load(record);
+}
+
+bool CRecipeComments::saveRecord(CRecordSetRecipe& record) {
+    return m_binder->save(record);
+}
+
+} // namespace wsc

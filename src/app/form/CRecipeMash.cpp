@@ -1,0 +1,214 @@
+#include "form/CRecipeMash.h"
+
+#include "db/records/CRecordSetRecipe.h"
+#include "document/MashTypeRules.h"
+#include "form/RecordBinder.h"
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace wsc {
+namespace {
+
+QLineEdit* numberEdit(QWidget* parent, const QString& name) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setMaximumWidth(80);
+    e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
+const char* const kTimeColumns[4] = {"RecipeMashTime1", "RecipeMashTime2", "RecipeMashTime3",
+                                     "RecipeMashTime4"};
+const char* const kVolColumns[4] = {"RecipeMashVol1", "RecipeMashVol2", "RecipeMashVol3",
+                                    "RecipeMashVol4"};
+const char* const kTempColumns[4] = {"RecipeMashTemp1", "RecipeMashTemp2", "RecipeMashTemp3",
+                                     "RecipeMashTemp4"};
+
+} // namespace
+
+CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
+    : CRecipePage(parent) {
+    setObjectName(QStringLiteral("mashPage"));
+    m_binder = new RecordBinder(prompter, this);
+    using F = RecordBinder::Format;
+
+    auto* typeBox = new QGroupBox(QStringLiteral("Mash Type"), this);
+    m_types = new QButtonGroup(this);
+    auto* tl = new QVBoxLayout(typeBox);
+    const char* types[] = {"Single Stage &Infusion", "&Step Infusion", "&Decoction"};
+    for (int i = 0; i < 3; ++i) {
+        auto* r = new QRadioButton(QString::fromLatin1(types[i]), typeBox);
+        m_types->addButton(r, i);
+        tl->addWidget(r);
+    }
+    tl->addStretch();
+    m_binder->bind(m_types, "RecipeMashType");
+
+    auto* table = new QGroupBox(QStringLiteral("Mash Schedule"), this);
+    auto* grid = new QGridLayout(table);
+    const char* headings[] = {"Protein Rest", "Starch Conv", "Starch Conv", "Mash Out"};
+    const char* rows[] = {"Time", "Volume", "Temperature"};
+    const char* units[] = {"Minutes", "Gallons", "Degrees"};
+    for (int r = 0; r < 3; ++r) {
+        grid->addWidget(new QLabel(QString::fromLatin1(rows[r]), table), r + 1, 0);
+        grid->addWidget(new QLabel(QString::fromLatin1(units[r]), table), r + 1, 5);
+    }
+    for (int c = 0; c < 4; ++c) {
+        m_heading[c] = new QLabel(QString::fromLatin1(headings[c]), table);
+        m_heading[c]->setAlignment(Qt::AlignCenter);
+        grid->addWidget(m_heading[c], 0, c + 1);
+        m_time[c] = numberEdit(table, QStringLiteral("mashTime%1").arg(c + 1));
+        m_vol[c] = numberEdit(table, QStringLiteral("mashVol%1").arg(c + 1));
+        m_temp[c] = numberEdit(table, QStringLiteral("mashTemp%1").arg(c + 1));
+        grid->addWidget(m_time[c], 1, c + 1);
+        grid->addWidget(m_vol[c], 2, c + 1);
+        grid->addWidget(m_temp[c], 3, c + 1);
+        const QString column = QStringLiteral(" (%1)").arg(QString::fromLatin1(headings[c]));
+        m_binder->bind(m_time[c], kTimeColumns[c], QStringLiteral("Time") + column, F::Whole);
+        m_binder->bind(m_vol[c], kVolColumns[c], QStringLiteral("Volume") + column, F::Number);
+        m_binder->bind(m_temp[c], kTempColumns[c], QStringLiteral("Temperature") + column,
+                       F::Whole);
+    }
+    auto* mashPh = numberEdit(table, QStringLiteral("mashPh"));
+    grid->addWidget(new QLabel(QStringLiteral("pH Adjustment"), table), 4, 0);
+    grid->addWidget(mashPh, 4, 1);
+    m_binder->bind(mashPh, "RecipeMashPhAdj", QStringLiteral("pH Adjustment"), F::Number);
+
+    auto* sparge = new QGroupBox(QStringLiteral("Sparge"), this);
+    auto* sl = new QGridLayout(sparge);
+    auto* spargeVol = numberEdit(sparge, QStringLiteral("spargeVol"));
+    auto* spargeTemp = numberEdit(sparge, QStringLiteral("spargeTemp"));
+    auto* spargePh = numberEdit(sparge, QStringLiteral("spargePh"));
+    sl->addWidget(new QLabel(QStringLiteral("Water Volume"), sparge), 0, 0);
+    sl->addWidget(spargeVol, 0, 1);
+    sl->addWidget(new QLabel(QStringLiteral("Temperature"), sparge), 1, 0);
+    sl->addWidget(spargeTemp, 1, 1);
+    sl->addWidget(new QLabel(QStringLiteral("pH Adjustment"), sparge), 2, 0);
+    sl->addWidget(spargePh, 2, 1);
+    m_binder->bind(spargeVol, "RecipeSpargeVol", QStringLiteral("Water Volume"), F::Number);
+    m_binder->bind(spargeTemp, "RecipeSpargeTemp", QStringLiteral("Temperature (sparge)"),
+                   F::Whole);
+    m_binder->bind(spargePh, "RecipeSpargePhAdj", QStringLiteral("pH Adjustment (sparge)"),
+                   F::Number);
+
+    auto* wort = new QGroupBox(QStringLiteral("Wort"), this);
+    auto* wl = new QGridLayout(wort);
+    auto* collected = numberEdit(wort, QStringLiteral("wortCollected"));
+    wl->addWidget(new QLabel(QStringLiteral("Volume Collected"), wort), 0, 0);
+    wl->addWidget(collected, 0, 1);
+    m_binder->bind(collected, "RecipeWortCollectedVol", QStringLiteral("Volume Collected"),
+                   F::Number);
+
+    auto* efficiency = new QGroupBox(QStringLiteral("System Efficiency (%)"), this);
+    auto* el = new QGridLayout(efficiency);
+    m_expected = numberEdit(efficiency, QStringLiteral("efficiencyExpected"));
+    m_calculated = new QLabel(QStringLiteral("---"), efficiency);
+    m_calculated->setObjectName(QStringLiteral("efficiencyCalculated"));
+    m_calculated->setFrameShape(QFrame::StyledPanel);
+    m_calculated->setMinimumWidth(60);
+    m_calculated->setMaximumHeight(m_expected->sizeHint().height());
+    m_calculated->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    el->addWidget(new QLabel(QStringLiteral("Expected"), efficiency), 0, 0);
+    el->addWidget(m_expected, 0, 1);
+    el->addWidget(new QLabel(QStringLiteral("Calculated"), efficiency), 1, 0);
+    el->addWidget(m_calculated, 1, 1);
+    m_binder->bind(m_expected, "RecipeSystemEfficiencyExpected", QStringLiteral("Expected"),
+                   F::Number);
+
+    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
+    connect(helpButton, &QPushButton::clicked, this, [help] {
+        if (help)
+            help->show(kHelpContext);
+    });
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(typeBox);
+    top->addWidget(table, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(sparge);
+    bottom->addWidget(wort);
+    bottom->addWidget(efficiency);
+    bottom->addStretch();
+    bottom->addWidget(helpButton, 0, Qt::AlignBottom);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(bottom);
+    layout->addStretch();
+
+    connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
+    connect(m_types, &QButtonGroup::buttonClicked, this, [this] {
+        if (m_record)
+            m_binder->save(*m_record);
+        ApplyMashTypeRules();
+    });
+    ApplyMashTypeRules();
+}
+
+int CRecipeMash::mashType() const {
+    return m_types->checkedId();
+}
+
+void CRecipeMash::ApplyMashTypeRules() {
+    const MashLayout m = MashLayoutFor(mashType());
+    for (int c = 0; c < 4; ++c) {
+        m_time[c]->setEnabled(m.time[c]);
+        m_temp[c]->setEnabled(m.temperature[c]);
+        m_vol[c]->setEnabled(m.volume[c]);
+        m_time[c]->setToolTip(m_tips ? MessageCatalog::text(m.timeTip[c]) : QString());
+        m_temp[c]->setToolTip(m_tips ? MessageCatalog::text(m.temperatureTip[c]) : QString());
+        m_vol[c]->setToolTip(m_tips ? MessageCatalog::text(m.volumeTip[c]) : QString());
+    }
+    if (m.changesHeadings) {
+        m_heading[0]->setText(m.firstHeading);
+        m_heading[1]->setEnabled(m.starchHeadingsEnabled);
+        m_heading[2]->setEnabled(m.starchHeadingsEnabled);
+    }
+}
+
+void CRecipeMash::setToolTipsShown(bool shown) {
+    m_tips = shown;
+    m_expected->setToolTip(shown ? MessageCatalog::text(10) : QString());
+    m_calculated->setToolTip(shown ? MessageCatalog::text(11) : QString());
+    ApplyMashTypeRules();
+}
+
+void CRecipeMash::loadRecord(const CRecordSetRecipe& record) {
+    m_binder->load(record);
+    ApplyMashTypeRules();
+    showCalculated();
+}
+
+bool CRecipeMash::saveRecord(CRecordSetRecipe& record) {
+    return m_binder->save(record);
+}
+
+void CRecipeMash::activated() {
+    ApplyMashTypeRules();
+    showCalculated();
+}
+
+void CRecipeMash::showCalculated() {
+    if (!m_record || m_record->m_RecipeSGOriginal <= 1.0) {
+        m_calculated->setText(QStringLiteral("---"));
+        return;
+    }
+    const std::optional<double> e = m_efficiency ? m_efficiency() : std::nullopt;
+    if (!e) {
+        m_calculated->setText(QStringLiteral("---"));
+        return;
+    }
+    m_calculated->setText(QString::asprintf("%.1f", *e));
+    m_record->m_RecipeSystemEfficiencyActual = *e;
+}
+
+} // namespace wsc

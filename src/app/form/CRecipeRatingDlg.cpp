@@ -1,0 +1,169 @@
+#include "form/CRecipeRatingDlg.h"
+
+#include "db/records/CRecordSetRecipe.h"
+#include "form/CCompetitionResultsDlg.h"
+#include "form/CheckableDateEdit.h"
+#include "form/RecordBinder.h"
+#include "form/SpinButtons.h"
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+#include "shell/DialogRunner.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace wsc {
+
+CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, DialogRunner& runner,
+                                   QWidget* parent)
+    : CRecipePage(parent), m_prompter(prompter), m_runner(runner) {
+    setObjectName(QStringLiteral("ratingPage"));
+    m_binder = new RecordBinder(prompter, this);
+
+    auto* scale = new QGroupBox(QStringLiteral("20 Point Scale"), this);
+    auto* sl = new QGridLayout(scale);
+    struct Score {
+        const char* label;
+        const char* column;
+        int low, high;
+    };
+    const Score scores[] = {{"&Appearance (15%)", "RecipeRatingAppearance", 0, 3},
+                            {"Aroma &Bouquet (20%)", "RecipeRatingAroma", 0, 4},
+                            {"&Taste (50%)", "RecipeRatingTaste", 0, 10},
+                            {"&Overall Impression (15%)", "RecipeRatingImpression", 1, 3}};
+    for (int i = 0; i < 4; ++i) {
+        const QString label = QString::fromLatin1(scores[i].label);
+        m_score[i] = new QLineEdit(scale);
+        m_score[i]->setObjectName(QStringLiteral("score%1").arg(i));
+        m_score[i]->setMaximumWidth(40);
+        m_score[i]->setAlignment(Qt::AlignRight);
+        m_spin[i] = new SpinButtons(m_score[i], scores[i].low, scores[i].high, scale);
+        auto* l = new QLabel(label, scale);
+        l->setBuddy(m_score[i]);
+        const int row = i < 3 ? i : 4;
+        sl->addWidget(l, row, 0);
+        sl->addWidget(m_score[i], row, 1);
+        sl->addWidget(m_spin[i], row, 2);
+        m_binder->bind(m_score[i], scores[i].column, label, RecordBinder::Format::Whole);
+        connect(m_score[i], &QLineEdit::textChanged, this, [this] {
+            if (!m_started || m_binder->isLoading())
+                return;
+            if (m_record)
+                m_binder->save(*m_record);
+            computeTotal();
+        });
+    }
+    auto* tasteParts = new QLabel(
+        QStringLiteral("Hop/Malt Balance (4)\nAftertaste (3)\nMouth-feel (3)"), scale);
+    tasteParts->setEnabled(false);
+    sl->addWidget(tasteParts, 3, 0, 1, 3);
+    m_total = new QLabel(scale);
+    m_total->setObjectName(QStringLiteral("total"));
+    QFont big = m_total->font();
+    big.setPixelSize(32);
+    big.setWeight(static_cast<QFont::Weight>(std::min(900, big.weight() + 300)));
+    m_total->setFont(big);
+    sl->addWidget(new QLabel(QStringLiteral("Total ="), scale), 5, 0, Qt::AlignRight);
+    sl->addWidget(m_total, 5, 1, 1, 2);
+
+    auto* guide = new QGroupBox(QStringLiteral("Scoring Guide"), this);
+    auto* gl = new QGridLayout(guide);
+    const char* guideRows[][2] = {{"Excellent", "18-20"}, {"Very Good", "15-17"}, {"Good", "12-14"}};
+    for (int i = 0; i < 3; ++i) {
+        gl->addWidget(new QLabel(QString::fromLatin1(guideRows[i][0]), guide), i, 0);
+        gl->addWidget(new QLabel(QString::fromLatin1(guideRows[i][1]), guide), i, 1);
+    }
+
+    auto* notesLabel = new QLabel(QStringLiteral("Tasting &Notes"), this);
+    m_notes = new QPlainTextEdit(this);
+    m_notes->setObjectName(QStringLiteral("tastingNotes"));
+    notesLabel->setBuddy(m_notes);
+    m_binder->bind(m_notes, "RecipeRatingNotes");
+
+    auto* dates = new QGroupBox(QStringLiteral("&Dates Sampled"), this);
+    auto* dl = new QVBoxLayout(dates);
+    const char* dateColumns[] = {"RecipeRatingDateSampled1", "RecipeRatingDateSampled2",
+                                 "RecipeRatingDateSampled3"};
+    for (int i = 0; i < 3; ++i) {
+        m_dates[i] = new CheckableDateEdit(dates);
+        m_dates[i]->setObjectName(QStringLiteral("dateSampled%1").arg(i + 1));
+        dl->addWidget(m_dates[i]);
+        m_binder->bind(m_dates[i], dateColumns[i]);
+    }
+
+    auto* competition = new QPushButton(QStringLiteral("Competition Results..."), this);
+    competition->setObjectName(QStringLiteral("competitionResults"));
+    connect(competition, &QPushButton::clicked, this, [this] { OnCompetitionResults(); });
+    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
+    connect(helpButton, &QPushButton::clicked, this, [help] {
+        if (help)
+            help->show(kHelpContext);
+    });
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(scale);
+    left->addStretch();
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(notesLabel);
+    middle->addWidget(m_notes, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(guide);
+    right->addWidget(dates);
+    right->addStretch();
+    right->addWidget(competition);
+    right->addWidget(helpButton);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(middle, 1);
+    layout->addLayout(right);
+
+    connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
+    setToolTipsShown(true);
+}
+
+void CRecipeRatingDlg::setToolTipsShown(bool shown) {
+    m_tips = shown;
+    m_notes->setToolTip(shown ? MessageCatalog::text(130) : QString());
+    for (CheckableDateEdit* d : m_dates)
+        d->setToolTip(shown ? MessageCatalog::text(196) : QString());
+}
+
+void CRecipeRatingDlg::computeTotal() {
+    unsigned long total = 0;
+    for (QLineEdit* e : m_score)
+        total += static_cast<unsigned long>(e->text().trimmed().toLong());
+    m_total->setText(QString::asprintf("%lu", total));
+}
+
+void CRecipeRatingDlg::loadRecord(const CRecordSetRecipe& record) {
+    m_binder->load(record);
+    computeTotal();
+    m_started = true;
+}
+
+bool CRecipeRatingDlg::saveRecord(CRecordSetRecipe& record) {
+    return m_binder->save(record);
+}
+
+void CRecipeRatingDlg::activated() {
+    computeTotal();
+}
+
+void CRecipeRatingDlg::OnCompetitionResults() {
+    if (!m_record)
+        return;
+    CCompetitionResultsDlg dlg(*m_record, m_prompter, m_tips, this);
+    const int result = m_runner.exec(dlg);
+    if (result == QDialog::Accepted || dlg.typed())
+        emit modified();
+}
+
+} // namespace wsc

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "form/CRecipePage.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace wsc {
+
+class CheckableDateEdit;
+class DialogRunner;
+class HelpService;
+class Prompter;
+class RecordBinder;
+class SpinButtons;
+
+// The "Rating" page: a tasting score on a 20-point scale with its total, tasting notes, three
+// sampling dates and the competition results.
+class CRecipeRatingDlg : public CRecipePage {
+    Q_OBJECT
+public:
+    static constexpr int kHelpContext = 131222;
+
+    CRecipeRatingDlg(Prompter& prompter, HelpService* help, DialogRunner& runner,
+                     QWidget* parent = nullptr);
+
+    void loadRecord(const CRecordSetRecipe& record) override;
+    bool saveRecord(CRecordSetRecipe& record) override;
+    void activated() override;
+    void setToolTipsShown(bool shown) override;
+
+    void OnCompetitionResults();
+    QLineEdit* scoreEdit(int i) const { return m_score[i]; }
+    SpinButtons* spin(int i) const { return m_spin[i]; }
+    QLabel* total() const { return m_total; }
+
+private:
+    void computeTotal();
+
+    Prompter& m_prompter;
+    DialogRunner& m_runner;
+    RecordBinder* m_binder;
+    QLineEdit* m_score[4] = {};
+    SpinButtons* m_spin[4] = {};
+    QLabel* m_total = nullptr;
+    QPlainTextEdit* m_notes = nullptr;
+    CheckableDateEdit* m_dates[3] = {};
+    bool m_started = false;
+    bool m_tips = true;
+};
+
+} // namespace wsc

@@ -1,0 +1,262 @@
+#include "form/CRecipeSpecGravities.h"
+
+#include "db/records/CRecordSetRecipe.h"
+#include "form/CheckableDateEdit.h"
+#include "form/RecordBinder.h"
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace wsc {
+namespace {
+
+QLineEdit* numberEdit(QWidget* parent, const QString& name, int width = 70) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setMaximumWidth(width);
+    e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
+} // namespace
+
+CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help, QWidget* parent)
+    : CRecipePage(parent), m_prompter(prompter) {
+    setObjectName(QStringLiteral("fermentationPage"));
+    m_binder = new RecordBinder(prompter, this);
+    using F = RecordBinder::Format;
+
+    auto* gravities = new QGroupBox(QStringLiteral("Specific &Gravities"), this);
+    auto* gl = new QGridLayout(gravities);
+    gl->addWidget(new QLabel(QStringLiteral("Temp"), gravities), 0, 2);
+    const char* names[] = {"Original", "Racking", "Final"};
+    const char* columns[] = {"RecipeSGOriginal", "RecipeSGRacking", "RecipeSGFinal"};
+    const char* temps[] = {"RecipeSGOriginalTemp", "RecipeSGRackingTemp", "RecipeSGFinalTemp"};
+    for (int i = 0; i < 3; ++i) {
+        const QString name = QString::fromLatin1(names[i]);
+        m_gravity[i] = numberEdit(gravities, QStringLiteral("sg") + name);
+        m_gravityTemp[i] = numberEdit(gravities, QStringLiteral("sgTemp") + name, 50);
+        gl->addWidget(new QLabel(name, gravities), i + 1, 0);
+        gl->addWidget(m_gravity[i], i + 1, 1);
+        gl->addWidget(m_gravityTemp[i], i + 1, 2);
+        m_binder->bind(m_gravity[i], columns[i], name, F::Gravity);
+        m_binder->bind(m_gravityTemp[i], temps[i], name + QStringLiteral(" Temp"), F::Whole);
+    }
+    m_predicted = new QLabel(gravities);
+    m_predicted->setObjectName(QStringLiteral("predictedOG"));
+    m_predicted->setFrameShape(QFrame::StyledPanel);
+    m_predicted->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    gl->addWidget(new QLabel(QStringLiteral("Predicted"), gravities), 4, 0);
+    gl->addWidget(m_predicted, 4, 1);
+    auto* tempAdjust = new QPushButton(QStringLiteral("Temp Adjust..."), gravities);
+    gl->addWidget(tempAdjust, 4, 2);
+    connect(tempAdjust, &QPushButton::clicked, this, [help] {
+        if (help)
+            help->show(kTempAdjustHelp);
+    });
+
+    auto* ferm = new QGroupBox(QStringLiteral("F&ermentation"), this);
+    auto* fl = new QGridLayout(ferm);
+    auto* types = new QButtonGroup(this);
+    const char* kinds[] = {"Ale", "Lager", "Other"};
+    auto* typeRow = new QHBoxLayout;
+    for (int i = 0; i < 3; ++i) {
+        auto* r = new QRadioButton(QString::fromLatin1(kinds[i]), ferm);
+        types->addButton(r, i);
+        typeRow->addWidget(r);
+    }
+    fl->addLayout(typeRow, 0, 0, 1, 3);
+    m_binder->bind(types, "RecipeFermTypeAle");
+    fl->addWidget(new QLabel(QStringLiteral("Days"), ferm), 1, 1);
+    fl->addWidget(new QLabel(QStringLiteral("Temp"), ferm), 1, 2);
+    const char* stages[] = {"Primary", "Secondary"};
+    const char* dayColumns[] = {"RecipeFermPrimary", "RecipeFermSecondary"};
+    const char* tempColumns[] = {"RecipeFermAvgTempPri", "RecipeFermAvgTempSec"};
+    for (int i = 0; i < 2; ++i) {
+        const QString stage = QString::fromLatin1(stages[i]);
+        m_days[i] = numberEdit(ferm, stage + QStringLiteral("Days"), 50);
+        m_fermTemp[i] = numberEdit(ferm, stage + QStringLiteral("Temp"), 50);
+        fl->addWidget(new QLabel(stage, ferm), i + 2, 0);
+        fl->addWidget(m_days[i], i + 2, 1);
+        fl->addWidget(m_fermTemp[i], i + 2, 2);
+        m_binder->bind(m_days[i], dayColumns[i], stage + QStringLiteral(" Days"), F::Whole);
+        m_binder->bind(m_fermTemp[i], tempColumns[i], stage + QStringLiteral(" Temp"), F::Whole);
+    }
+
+    auto* dates = new QGroupBox(QStringLiteral("&Dates"), this);
+    auto* dl = new QGridLayout(dates);
+    const char* dateNames[] = {"Brewed", "Racked", "Bottled"};
+    const char* dateColumns[] = {"RecipeDateBrewed", "RecipeDateRacked", "RecipeDateBottled"};
+    for (int i = 0; i < 3; ++i) {
+        m_dates[i] = new CheckableDateEdit(dates);
+        m_dates[i]->setObjectName(QStringLiteral("date") + QString::fromLatin1(dateNames[i]));
+        dl->addWidget(new QLabel(QString::fromLatin1(dateNames[i]), dates), i, 0);
+        dl->addWidget(m_dates[i], i, 1);
+        m_binder->bind(m_dates[i], dateColumns[i]);
+    }
+
+    auto* sizes = new QGroupBox(QStringLiteral("&Size (Gallons)"), this);
+    auto* zl = new QGridLayout(sizes);
+    m_boil = numberEdit(sizes, QStringLiteral("boilSize"));
+    m_batch = numberEdit(sizes, QStringLiteral("batchSize"));
+    zl->addWidget(new QLabel(QStringLiteral("Boil"), sizes), 0, 0);
+    zl->addWidget(m_boil, 0, 1);
+    zl->addWidget(new QLabel(QStringLiteral("Batch"), sizes), 1, 0);
+    zl->addWidget(m_batch, 1, 1);
+    m_binder->bind(m_boil, "RecipeBoilSize", QStringLiteral("Boil"), F::Number);
+    m_binder->bind(m_batch, "RecipeBatchSize", QStringLiteral("Batch"), F::Number);
+    m_boil->installEventFilter(this);
+
+    auto* yieldBox = new QGroupBox(QStringLiteral("&Yield"), this);
+    auto* yl = new QVBoxLayout(yieldBox);
+    auto* yield = new QPlainTextEdit(yieldBox);
+    yield->setObjectName(QStringLiteral("yield"));
+    yield->setMaximumHeight(60);
+    yl->addWidget(yield);
+    m_binder->bind(yield, "RecipeYield");
+
+    auto* priming = new QGroupBox(QStringLiteral("&Priming"), this);
+    auto* pl = new QGridLayout(priming);
+    m_primingMethod = new QLineEdit(priming);
+    m_primingMethod->setObjectName(QStringLiteral("primingMethod"));
+    m_selectMethod = new QPushButton(QStringLiteral("Select a method..."), priming);
+    auto* amount = new QLineEdit(priming);
+    amount->setMaximumWidth(70);
+    auto* units = new QLineEdit(priming);
+    units->setMaximumWidth(70);
+    pl->addWidget(new QLabel(QStringLiteral("Method"), priming), 0, 0);
+    pl->addWidget(m_primingMethod, 0, 1, 1, 3);
+    pl->addWidget(m_selectMethod, 1, 1, 1, 3);
+    pl->addWidget(new QLabel(QStringLiteral("Amount"), priming), 2, 0);
+    pl->addWidget(amount, 2, 1);
+    pl->addWidget(new QLabel(QStringLiteral("Units"), priming), 2, 2);
+    pl->addWidget(units, 2, 3);
+    m_binder->bind(m_primingMethod, "RecipeFermPrimingName", QStringLiteral("Method"), F::Text);
+    m_binder->bind(amount, "RecipeFermPrimingAmt", QStringLiteral("Amount"), F::Text);
+    m_binder->bind(units, "RecipeFermPrimingUnits", QStringLiteral("Units"), F::Text);
+    connect(m_selectMethod, &QPushButton::clicked, this, [this] {
+        if (!m_choosePriming) {
+            m_prompter.message(19, {}, PromptIcon::Information);
+            return;
+        }
+        const QString chosen = m_choosePriming();
+        if (!chosen.isEmpty()) {
+            m_primingMethod->setText(chosen);
+            m_primingMethod->setFocus();
+        }
+    });
+
+    auto* conditioning = new QGroupBox(QStringLiteral("Length of Conditioning"), this);
+    auto* cl = new QHBoxLayout(conditioning);
+    m_conditioning = numberEdit(conditioning, QStringLiteral("conditioningAmt"), 50);
+    auto* unitList = new QComboBox(conditioning);
+    unitList->addItems({QStringLiteral("Days"), QStringLiteral("Weeks")});
+    cl->addWidget(m_conditioning);
+    cl->addWidget(unitList);
+    m_binder->bind(m_conditioning, "RecipeFermConditioningAmt",
+                   QStringLiteral("Length of Conditioning"), F::Whole);
+    m_binder->bind(unitList, "RecipeFermConditioningUnits");
+
+    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
+    connect(helpButton, &QPushButton::clicked, this, [help] {
+        if (help)
+            help->show(kHelpContext);
+    });
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(gravities);
+    left->addWidget(sizes);
+    left->addStretch();
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(ferm);
+    middle->addWidget(dates);
+    middle->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(priming);
+    right->addWidget(conditioning);
+    right->addWidget(yieldBox);
+    right->addWidget(helpButton, 0, Qt::AlignRight);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(middle);
+    layout->addLayout(right, 1);
+
+    connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
+    setToolTipsShown(true);
+}
+
+void CRecipeSpecGravities::setToolTipsShown(bool shown) {
+    auto tip = [shown](QWidget* w, int id) {
+        w->setToolTip(shown ? MessageCatalog::text(id) : QString());
+    };
+    for (int i = 0; i < 3; ++i) {
+        tip(m_gravity[i], 148);
+        tip(m_gravityTemp[i], 207);
+        tip(m_dates[i], 196);
+    }
+    for (int i = 0; i < 2; ++i) {
+        tip(m_days[i], 200);
+        tip(m_fermTemp[i], 143);
+    }
+    tip(m_boil, 147);
+    tip(m_batch, 147);
+}
+
+void CRecipeSpecGravities::loadRecord(const CRecordSetRecipe& record) {
+    m_binder->load(record);
+}
+
+bool CRecipeSpecGravities::saveRecord(CRecordSetRecipe& record) {
+    return m_binder->save(record);
+}
+
+void CRecipeSpecGravities::showPredicted(double og) {
+    m_predicted->setText(QString::asprintf("%.3f", og));
+}
+
+void CRecipeSpecGravities::activated() {
+    // The sheet activates every page once while it is built; that first time runs nothing.
+    if (m_skipActivation) {
+        m_skipActivation = false;
+        return;
+    }
+    if (m_record)
+        m_binder->save(*m_record);
+    if (m_run)
+        showPredicted(m_run());
+}
+
+void CRecipeSpecGravities::boilSizeLeft() {
+    if (!m_record || m_binder->isLoading())
+        return;
+    // Text that is no number is refused when the recipe is saved, not on every focus change.
+    bool ok = false;
+    const double value = m_boil->text().trimmed().toDouble(&ok);
+    if (!ok)
+        return;
+    if (value == m_record->m_RecipeBoilSize)
+        return;
+    m_record->m_RecipeBoilSize = value;
+    if (m_run)
+        showPredicted(m_run());
+}
+
+bool CRecipeSpecGravities::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_boil && event->type() == QEvent::FocusOut)
+        boilSizeLeft();
+    return CRecipePage::eventFilter(watched, event);
+}
+
+} // namespace wsc

@@ -1,0 +1,151 @@
+#include "form/RecordBinder.h"
+
+#include "db/dao/CDaoRecordset.h"
+#include "document/FieldExchange.h"
+#include "form/CheckableDateEdit.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace wsc {
+namespace {
+
+enum Kind { LineEdit, PlainText, Date, Radios, Combo };
+
+} // namespace
+
+RecordBinder::RecordBinder(Prompter& prompter, QObject* parent)
+    : QObject(parent), m_prompter(prompter) {}
+
+void RecordBinder::changed() {
+    if (!m_loading)
+        emit modified();
+}
+
+void RecordBinder::bind(QLineEdit* edit, const char* column, const QString& label, Format f) {
+    m_bindings.push_back({edit, nullptr, QString::fromLatin1(column), label, f, LineEdit});
+    connect(edit, &QLineEdit::textChanged, this, &RecordBinder::changed);
+}
+
+void RecordBinder::bind(QPlainTextEdit* edit, const char* column) {
+    m_bindings.push_back({edit, nullptr, QString::fromLatin1(column), {}, Format::Text, PlainText});
+    connect(edit, &QPlainTextEdit::textChanged, this, &RecordBinder::changed);
+}
+
+void RecordBinder::bind(CheckableDateEdit* edit, const char* column) {
+    m_bindings.push_back({edit, nullptr, QString::fromLatin1(column), {}, Format::Text, Date});
+    connect(edit, &CheckableDateEdit::changed, this, &RecordBinder::changed);
+}
+
+void RecordBinder::bind(QButtonGroup* group, const char* column) {
+    m_bindings.push_back({nullptr, group, QString::fromLatin1(column), {}, Format::Whole, Radios});
+    connect(group, &QButtonGroup::buttonClicked, this, &RecordBinder::changed);
+}
+
+void RecordBinder::bind(QComboBox* combo, const char* column) {
+    m_bindings.push_back({combo, nullptr, QString::fromLatin1(column), {}, Format::Text, Combo});
+    connect(combo, &QComboBox::currentIndexChanged, this, &RecordBinder::changed);
+}
+
+QString RecordBinder::formatNumber(double value, Format format) {
+    switch (format) {
+    case Format::Gravity:
+        return QString::asprintf("%.3f", value);
+    case Format::Whole:
+        return QString::asprintf("%lld", static_cast<long long>(value));
+    default:
+        return QString::asprintf("%.15g", value);
+    }
+}
+
+void RecordBinder::load(const CDaoRecordset& record) {
+    m_loading = true;
+    for (const Binding& b : m_bindings) {
+        const QVariant v = record.GetFieldValue(b.column);
+        switch (b.kind) {
+        case LineEdit: {
+            auto* e = static_cast<QLineEdit*>(b.widget);
+            e->setText(b.format == Format::Text ? v.toString()
+                                                : formatNumber(v.toDouble(), b.format));
+            e->setCursorPosition(0);
+            break;
+        }
+        case PlainText:
+            static_cast<QPlainTextEdit*>(b.widget)->setPlainText(v.toString());
+            break;
+        case Date:
+            static_cast<CheckableDateEdit*>(b.widget)->setDateTime(
+                v.isNull() ? QDateTime() : QDateTime::fromString(v.toString(), Qt::ISODate));
+            break;
+        case Radios: {
+            const int index = v.isNull() ? -1 : static_cast<int>(v.toLongLong());
+            b.group->setExclusive(false);
+            for (QAbstractButton* button : b.group->buttons())
+                button->setChecked(b.group->id(button) == index);
+            b.group->setExclusive(true);
+            break;
+        }
+        case Combo: {
+            auto* c = static_cast<QComboBox*>(b.widget);
+            c->setCurrentIndex(c->findText(v.toString()));
+            break;
+        }
+        }
+    }
+    m_loading = false;
+}
+
+bool RecordBinder::save(CDaoRecordset& record) {
+    bool ok = true;
+    for (const Binding& b : m_bindings) {
+        switch (b.kind) {
+        case LineEdit: {
+            const QString text = static_cast<QLineEdit*>(b.widget)->text();
+            bool good = true;
+            if (b.format == Format::Text) {
+                record.SetFieldValue(b.column, text);
+            } else if (text.trimmed().isEmpty()) {
+                // An emptied number field counts as zero.
+                record.SetFieldValue(b.column, b.format == Format::Whole ? QVariant(0LL)
+                                                                         : QVariant(0.0));
+            } else if (b.format == Format::Whole) {
+                std::int32_t v = 0;
+                good = ReadWholeField(text, b.label, m_prompter, v);
+                if (good)
+                    record.SetFieldValue(b.column, QVariant::fromValue<qlonglong>(v));
+            } else {
+                double v = 0;
+                good = ReadNumberField(text, b.label, m_prompter, v);
+                if (good)
+                    record.SetFieldValue(b.column, v);
+            }
+            // The focus goes to the first field refused.
+            if (!good && ok)
+                b.widget->setFocus();
+            ok = ok && good;
+            break;
+        }
+        case PlainText:
+            record.SetFieldValue(b.column, static_cast<QPlainTextEdit*>(b.widget)->toPlainText());
+            break;
+        case Date: {
+            const QDateTime d = static_cast<CheckableDateEdit*>(b.widget)->dateTime();
+            record.SetFieldValue(b.column,
+                                 d.isValid() ? QVariant(d.toString(Qt::ISODate)) : QVariant());
+            break;
+        }
+        case Radios:
+            record.SetFieldValue(b.column, QVariant::fromValue<qlonglong>(b.group->checkedId()));
+            break;
+        case Combo:
+            record.SetFieldValue(b.column, static_cast<QComboBox*>(b.widget)->currentText());
+            break;
+        }
+    }
+    return ok;
+}
+
+} // namespace wsc

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+class QButtonGroup;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+namespace wsc {
+
+class CDaoRecordset;
+class CheckableDateEdit;
+class Prompter;
+
+// Binds a page's controls to columns of a record: loads them, moves them back (refusing a
+// number field that holds no number, with a message naming it) and reports every change the
+// user makes.
+class RecordBinder : public QObject {
+    Q_OBJECT
+public:
+    enum class Format { Text, Whole, Number, Gravity };
+
+    RecordBinder(Prompter& prompter, QObject* parent = nullptr);
+
+    void bind(QLineEdit* edit, const char* column, const QString& label, Format format);
+    void bind(QPlainTextEdit* edit, const char* column);
+    void bind(CheckableDateEdit* edit, const char* column);
+    // The index of the chosen button, -1 (no button) when none.
+    void bind(QButtonGroup* group, const char* column);
+    // The chosen item's text.
+    void bind(QComboBox* combo, const char* column);
+
+    void load(const CDaoRecordset& record);
+    // Every control is attempted; false when one refused its text.
+    bool save(CDaoRecordset& record);
+    bool isLoading() const { return m_loading; }
+
+    static QString formatNumber(double value, Format format);
+
+signals:
+    void modified();
+
+private:
+    struct Binding {
+        QWidget* widget;
+        QButtonGroup* group;
+        QString column;
+        QString label;
+        Format format;
+        int kind;
+    };
+    void changed();
+
+    Prompter& m_prompter;
+    std::vector<Binding> m_bindings;
+    bool m_loading = false;
+};
+
+} // namespace wsc
