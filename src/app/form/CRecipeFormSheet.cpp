@@ -10,10 +10,10 @@
 #include "form/CPlannedPage.h"
 #include "form/CRecipeComments.h"
 #include "form/CRecipeMash.h"
-#include "form/CRecipeRatingDlg.h"
-#include "form/CRecipeSpecGravities.h"
 #include "form/CRecipePropertySheet.h"
+#include "form/CRecipeRatingDlg.h"
 #include "form/CRecipeRecipePage.h"
+#include "form/CRecipeSpecGravities.h"
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 #include "shell/CControlTipWnd.h"
@@ -173,8 +173,7 @@ void CRecipeFormSheet::buildControls() {
                      QStringLiteral("Ingredients"));
     auto* mash = new CRecipeMash(prompter, help, m_sheet);
     mash->setEfficiencyCalculator([this]() -> std::optional<double> {
-        return RecipeCalculator::SystemEfficiencyActual(m_sheets, m_doc.utilization(),
-                                                        calcInputs(),
+        return RecipeCalculator::SystemEfficiencyActual(m_sheets, m_doc.utilization(), calcInputs(),
                                                         m_cmd->record().m_RecipeSGOriginal);
     });
     m_sheet->addPage(mash, QStringLiteral("Mash"));

@@ -61,8 +61,8 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
             computeTotal();
         });
     }
-    auto* tasteParts = new QLabel(
-        QStringLiteral("Hop/Malt Balance (4)\nAftertaste (3)\nMouth-feel (3)"), scale);
+    auto* tasteParts =
+        new QLabel(QStringLiteral("Hop/Malt Balance (4)\nAftertaste (3)\nMouth-feel (3)"), scale);
     tasteParts->setEnabled(false);
     sl->addWidget(tasteParts, 3, 0, 1, 3);
     m_total = new QLabel(scale);
@@ -76,7 +76,8 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
 
     auto* guide = new QGroupBox(QStringLiteral("Scoring Guide"), this);
     auto* gl = new QGridLayout(guide);
-    const char* guideRows[][2] = {{"Excellent", "18-20"}, {"Very Good", "15-17"}, {"Good", "12-14"}};
+    const char* guideRows[][2] = {
+        {"Excellent", "18-20"}, {"Very Good", "15-17"}, {"Good", "12-14"}};
     for (int i = 0; i < 3; ++i) {
         gl->addWidget(new QLabel(QString::fromLatin1(guideRows[i][0]), guide), i, 0);
         gl->addWidget(new QLabel(QString::fromLatin1(guideRows[i][1]), guide), i, 1);

@@ -109,8 +109,8 @@ bool RecordBinder::save(CDaoRecordset& record) {
                 record.SetFieldValue(b.column, text);
             } else if (text.trimmed().isEmpty()) {
                 // An emptied number field counts as zero.
-                record.SetFieldValue(b.column, b.format == Format::Whole ? QVariant(0LL)
-                                                                         : QVariant(0.0));
+                record.SetFieldValue(b.column,
+                                     b.format == Format::Whole ? QVariant(0LL) : QVariant(0.0));
             } else if (b.format == Format::Whole) {
                 std::int32_t v = 0;
                 good = ReadWholeField(text, b.label, m_prompter, v);

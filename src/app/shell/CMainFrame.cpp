@@ -2,6 +2,7 @@
 
 #include "db/DatabaseOps.h"
 #include "db/dao/CDaoException.h"
+#include "document/CRecipeLogView.h"
 #include "document/CWscalcDoc.h"
 #include "document/CWscalcFrame.h"
 #include "form/CRecipeFormSheet.h"
@@ -12,6 +13,7 @@
 #include "shell/CInfoStatusBar.h"
 #include "shell/Commands.h"
 #include "shell/DialogRunner.h"
+#include "shell/DocTemplates.h"
 #include "shell/IconFactory.h"
 
 #include <QAction>
@@ -129,10 +131,7 @@ void CMainFrame::createActions() {
             e->paste();
     };
     m_handlers[ID_VIEW_RECIPE_FORM] = [this] { createOrActivateForm(); };
-    m_handlers[ID_VIEW_RECIPE_LOG] = [this] {
-        if (m_doc)
-            m_prompter.message(kPlannedFunction, {}, PromptIcon::Information);
-    };
+    m_handlers[ID_VIEW_RECIPE_LOG] = [this] { createOrActivateLog(); };
     m_handlers[ID_VIEW_RECIPE_LABEL] = [this] {
         m_prompter.message(kPlannedFunction, {}, PromptIcon::Information);
     };
@@ -333,8 +332,9 @@ void CMainFrame::runCommand(int id) {
 }
 
 void CMainFrame::openFromDialog() {
-    const QString path = m_runner.openFileName(
-        this, QStringLiteral("Open"), QStringLiteral("Wortsmith Databases (*.mdb);;All files (*)"));
+    const QString path = m_runner.openFileName(this, QStringLiteral("Open"),
+                                               DocTemplates().front().filterName() +
+                                                   QStringLiteral(";;All files (*)"));
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }
@@ -424,6 +424,40 @@ void CMainFrame::createOrActivateForm() {
         m_mdi->setActiveSubWindow(f);
         f->raise();
     }
+}
+
+CRecipeLogView* CMainFrame::recipeLog() const {
+    for (QMdiSubWindow* w : m_mdi->subWindowList()) {
+        if (auto* f = qobject_cast<CWscalcFrame*>(w)) {
+            if (auto* log = qobject_cast<CRecipeLogView*>(f->view()))
+                return log;
+        }
+    }
+    return nullptr;
+}
+
+void CMainFrame::createOrActivateLog() {
+    if (!m_doc)
+        return;
+    for (QMdiSubWindow* w : m_mdi->subWindowList()) {
+        auto* f = qobject_cast<CWscalcFrame*>(w);
+        if (f && qobject_cast<CRecipeLogView*>(f->view())) {
+            m_mdi->setActiveSubWindow(f);
+            return;
+        }
+    }
+    auto* log = new CRecipeLogView(*m_doc);
+    log->setShowFormHandler([this] { createOrActivateForm(); });
+    m_doc->addView(log);
+    auto* frame = new CWscalcFrame(*m_doc, log);
+    frame->setWindowTitle(DocTemplates().at(1).windowTitle());
+    frame->setWindowIcon(IconFactory::icon(Glyph::Log));
+    frame->setClosedHandler([](CWscalcFrame* f) { f->deleteLater(); });
+    m_mdi->addSubWindow(frame);
+    frame->resize(760, 360);
+    frame->show();
+    log->Refresh();
+    m_mdi->setActiveSubWindow(frame);
 }
 
 void CMainFrame::addRecentFile(const QString& path) {

@@ -15,6 +15,7 @@ namespace wsc {
 
 class CInfoStatusBar;
 class CRecipeFormSheet;
+class CRecipeLogView;
 class CWscalcDoc;
 class CWscalcFrame;
 class DialogRunner;
@@ -43,6 +44,7 @@ public:
     CWscalcDoc* document() const { return m_doc.get(); }
     CRecipeFormSheet* recipeForm() const;
     CWscalcFrame* formFrame() const;
+    CRecipeLogView* recipeLog() const;
     CInfoStatusBar* infoStatusBar() const { return m_status; }
     QMdiArea* mdiArea() const { return m_mdi; }
     QToolBar* toolBar() const { return m_toolBar; }
@@ -74,6 +76,7 @@ private:
     void maintainDatabase(bool compress);
     void showHelp(int context);
     void createOrActivateForm();
+    void createOrActivateLog();
     void onFormFrameClosed(CWscalcFrame* frame);
     CoreServices& services();
 

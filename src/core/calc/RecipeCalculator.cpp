@@ -72,9 +72,9 @@ void RecipeCalculator::resetResults() {
 }
 
 std::optional<double> RecipeCalculator::SystemEfficiencyActual(IngredientSheets& sheets,
-                                                              const UtilizationTable& table,
-                                                              RecipeInputs inputs,
-                                                              double actualOG) {
+                                                               const UtilizationTable& table,
+                                                               RecipeInputs inputs,
+                                                               double actualOG) {
     if (actualOG <= 1.0)
         return std::nullopt;
     inputs.efficiencyExpected = 100;

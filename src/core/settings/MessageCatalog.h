@@ -47,7 +47,8 @@ inline constexpr const char* kContactUs = ".  Contact Quillbarrow Software.";
 inline constexpr const char* kMemoryError =
     "Memory Error: Not enough memory for WSC.  Please close other applications.";
 inline constexpr const char* kNoDefaultDatabase = "Error_opening_DefaultDatabase";
-inline constexpr const char* kJudgeScoreTooHigh = "Data Error:\nThe Judge's score must be 50 or less.";
+inline constexpr const char* kJudgeScoreTooHigh =
+    "Data Error:\nThe Judge's score must be 50 or less.";
 inline constexpr const char* kJudgeScoreTip = "Judge's score, max of 50\nFormat = 99";
 // A numeric field that holds no number; %1 is the field's label.
 inline constexpr const char* kEnterWholeNumber =
