@@ -7,7 +7,8 @@
 #include "db/dao/CDaoException.h"
 #include "document/CWscalcDoc.h"
 #include "document/FieldExchange.h"
-#include "form/CPlannedPage.h"
+#include "form/CRecipeGrid1.h"
+#include "form/CRecipeIngredientsPage.h"
 #include "form/CRecipeComments.h"
 #include "form/CRecipeMash.h"
 #include "form/CRecipePropertySheet.h"
@@ -25,6 +26,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -51,8 +53,27 @@ QString orNotApplicable(const QString& text) {
 
 } // namespace
 
+namespace {
+QString g_gridLayoutDirectory;
+} // namespace
+
+void CRecipeFormSheet::setGridLayoutDirectory(const QString& directory) {
+    g_gridLayoutDirectory = directory;
+}
+
 CRecipeFormSheet::CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_runner(runner), m_calc(m_sheets, doc.utilization()) {
+    : QWidget(parent), m_doc(doc), m_runner(runner),
+      m_grid(new CRecipeGrid1(
+          doc, runner,
+          CRecipeGrid1::Hooks{
+              [this] { return m_cmd ? m_cmd->currentRecipeId() : 0L; },
+              [this] { setModifiedByUser(); },
+              [this] { return m_cmd->preferences().displayDeleteWarnings; },
+              [this](int row, bool unitFlag) {
+                  m_calc.setInputs(calcInputs());
+                  m_calc.CalcHopRow(row, unitFlag);
+              }})),
+      m_calc(*m_grid, doc.utilization()) {
     setObjectName(QStringLiteral("recipeForm"));
     m_cmd = std::make_unique<RecipeRecordCommands>(doc, *this, this);
     m_calc.setPrompter(&doc.services().prompter);
@@ -169,11 +190,13 @@ void CRecipeFormSheet::buildControls() {
     m_sheet->addPage(m_recipePage, QStringLiteral("Recipe"));
     Prompter& prompter = m_doc.services().prompter;
     HelpService* help = m_doc.services().help;
-    m_sheet->addPage(new CPlannedPage(QStringLiteral("Ingredients"), m_sheet),
+    m_grid->Create(g_gridLayoutDirectory.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                   : g_gridLayoutDirectory);
+    m_sheet->addPage(new CRecipeIngredientsPage(m_grid, prompter, help, m_sheet),
                      QStringLiteral("Ingredients"));
     auto* mash = new CRecipeMash(prompter, help, m_sheet);
     mash->setEfficiencyCalculator([this]() -> std::optional<double> {
-        return RecipeCalculator::SystemEfficiencyActual(m_sheets, m_doc.utilization(), calcInputs(),
+        return RecipeCalculator::SystemEfficiencyActual(*m_grid, m_doc.utilization(), calcInputs(),
                                                         m_cmd->record().m_RecipeSGOriginal);
     });
     m_sheet->addPage(mash, QStringLiteral("Mash"));
@@ -311,14 +334,7 @@ void CRecipeFormSheet::loadControls(const CRecordSetRecipe& r) {
         w->setEnabled(has);
 
     // The ingredient rows of the shown recipe, as stored in the open transaction.
-    m_sheets = MemorySheets();
-    if (has && m_doc.database()) {
-        try {
-            m_sheets = MemorySheets::load(*m_doc.database(), r.m_RecipeID);
-        } catch (const CDaoException& e) {
-            ReportDaoError(e, m_doc.services().prompter, m_doc.services().help);
-        }
-    }
+    m_grid->BindAll();
     for (int i = 0; i < m_sheet->pageCount(); ++i)
         m_sheet->page(i)->loadRecord(r);
     m_calc.resetResults();
@@ -388,14 +404,12 @@ void CRecipeFormSheet::showPage(int page) {
 }
 
 void CRecipeFormSheet::ingredientsTakeUpSavedRows() {
-    if (m_doc.database() && m_cmd->hasRecord()) {
-        try {
-            m_sheets = MemorySheets::load(*m_doc.database(), m_cmd->record().m_RecipeID);
-        } catch (const CDaoException& e) {
-            ReportDaoError(e, m_doc.services().prompter, m_doc.services().help);
-        }
-    }
+    m_grid->BindAll();
     m_recipePage->loadRecord(m_cmd->record());
+}
+
+const IngredientSheets& CRecipeFormSheet::ingredientSheets() {
+    return *m_grid;
 }
 
 void CRecipeFormSheet::resetTargetStyle() {

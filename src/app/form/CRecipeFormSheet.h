@@ -26,6 +26,7 @@ namespace wsc {
 class CColorLabel;
 class CControlTipWnd;
 class CRecipePropertySheet;
+class CRecipeGrid1;
 class CRecipeRecipePage;
 class CWscalcDoc;
 class DialogRunner;
@@ -69,7 +70,7 @@ public:
     QString nameText() const override;
     QString batchText() const override;
     ProcessChecks processChecks() const override;
-    const IngredientSheets& ingredientSheets() override { return m_sheets; }
+    const IngredientSheets& ingredientSheets() override;
     void focusControl(int id) override;
     void showPage(int page) override;
     void ingredientsTakeUpSavedRows() override;
@@ -90,6 +91,9 @@ public:
     QLineEdit* batchEdit() const { return m_batch; }
     CRecipePropertySheet* sheet() const { return m_sheet; }
     CRecipeRecipePage* recipePage() const { return m_recipePage; }
+    CRecipeGrid1* grid() const { return m_grid; }
+    // The grid's layout files are looked for here (the program's folder by default).
+    static void setGridLayoutDirectory(const QString& directory);
     CColorLabel* statusLabel() const { return m_status; }
     QPushButton* msgsButton() const { return m_msgs; }
     QLabel* targetLabel(int i) const { return m_target[i]; }
@@ -106,7 +110,7 @@ private:
 
     CWscalcDoc& m_doc;
     DialogRunner& m_runner;
-    MemorySheets m_sheets;
+    CRecipeGrid1* m_grid;
     RecipeCalculator m_calc;
     std::unique_ptr<RecipeRecordCommands> m_cmd;
     std::function<QAction*(int)> m_actionFor;

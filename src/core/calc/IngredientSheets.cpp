@@ -78,6 +78,14 @@ long long MemorySheets::rowId(int sheet, int row) const {
                : 0;
 }
 
+QString SheetCellText(const QVariant& v) {
+    if (v.typeId() == QMetaType::LongLong)
+        return QString::asprintf("%d", static_cast<int>(v.toLongLong()));
+    if (v.typeId() == QMetaType::Double)
+        return QString::asprintf("%.15g", v.toDouble());
+    return v.toString();
+}
+
 MemorySheets MemorySheets::load(CDaoDatabase& recipes, long recipeId) {
     MemorySheets sheets;
     for (int s = 0; s < SheetCount; ++s) {
@@ -93,15 +101,7 @@ MemorySheets MemorySheets::load(CDaoDatabase& recipes, long recipeId) {
                     row.id = st.int64(c);
                     continue;
                 }
-                const QVariant v = st.value(c);
-                QString text;
-                if (v.typeId() == QMetaType::LongLong)
-                    text = QString::asprintf("%d", static_cast<int>(v.toLongLong()));
-                else if (v.typeId() == QMetaType::Double)
-                    text = QString::asprintf("%.15g", v.toDouble());
-                else
-                    text = v.toString();
-                row.cells.push_back(text);
+                row.cells.push_back(SheetCellText(st.value(c)));
             }
             sheets.m_rows[static_cast<std::size_t>(s)].push_back(std::move(row));
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 #include <vector>
 
@@ -61,6 +62,9 @@ private:
 
 // The grid's query of each sheet.
 const char* SheetQueryName(int sheet);
+// A stored value as a sheet cell shows it: whole numbers "%d", other numbers in their shortest
+// form ("%.15g"), texts as they are.
+QString SheetCellText(const QVariant& value);
 
 // Cell conversions of the calculations: the leading number of the text, else 0.
 double ReadDouble(const QString& text);

@@ -47,6 +47,12 @@ inline constexpr const char* kContactUs = ".  Contact Quillbarrow Software.";
 inline constexpr const char* kMemoryError =
     "Memory Error: Not enough memory for WSC.  Please close other applications.";
 inline constexpr const char* kNoDefaultDatabase = "Error_opening_DefaultDatabase";
+inline constexpr const char* kBoilTimeTip = "Minutes\nFormat = 999";
+inline constexpr const char* kNoSuchIngredient =
+    "Cannot use delete command on non-existant ingredient.";
+inline constexpr const char* kGridLayoutMissing =
+    "Configuration Error:\nThe grid layout file %1 is missing or empty.\nPlease reinstall "
+    "Wortsmith Calculator.";
 inline constexpr const char* kJudgeScoreTooHigh =
     "Data Error:\nThe Judge's score must be 50 or less.";
 inline constexpr const char* kJudgeScoreTip = "Judge's score, max of 50\nFormat = 99";

@@ -1,0 +1,394 @@
+#include "form/CRecipeGrid1.h"
+
+#include "db/DatabaseOps.h"
+#include "db/dao/CDaoException.h"
+#include "db/IInfoStatusBar.h"
+#include "document/CWscalcDoc.h"
+#include "reference/CLookupDlg.h"
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+#include "shell/DialogRunner.h"
+
+#include <QDir>
+#include <QMenu>
+#include <QTableWidget>
+
+namespace wsc {
+namespace {
+
+// What each sheet's new row starts with, column by column; "#" is the recipe identifier.
+const std::vector<std::vector<const char*>>& NewRowDefaults() {
+    static const std::vector<std::vector<const char*>> defaults = {
+        {"<new>", "<new>", "0.0", "0.0", "lbs", "0.000", "0.0", "#"},
+        {"<new>", "<new>", "0.0", "0.0", "lbs", "Syrup", "0", "1.000", "0.0", "#"},
+        {"<new>", "0.0", "lbs", "1.000", "0.0", "#"},
+        {"<new>", "0.0", "oz", "0", "0.000", "0.0", "#"},
+        {"<new>", "0.0", "0.0", "oz", "0", "0", "0.0", "#"},
+        {"<new>", "<new>", "Ale", "Dry", "0", "pkg", "75.0", "#"},
+    };
+    return defaults;
+}
+
+LookupKind LookupFor(int sheet) {
+    switch (sheet) {
+    case SheetKits:
+        return LookupKind::Kits;
+    case SheetExtracts:
+        return LookupKind::Extracts;
+    case SheetGrains:
+        return LookupKind::Grains;
+    case SheetAdjuncts:
+        return LookupKind::Adjuncts;
+    case SheetHops:
+        return LookupKind::Hops;
+    default:
+        return LookupKind::Yeast;
+    }
+}
+
+QString TableOf(int sheet) {
+    return QString::fromLatin1(SheetQueryName(sheet)).remove(QStringLiteral("Recipe"));
+}
+
+QString f1(double v) {
+    return QString::asprintf("%.1f", v);
+}
+QString f3(double v) {
+    return QString::asprintf("%.3f", v);
+}
+
+} // namespace
+
+CRecipeGrid1::CRecipeGrid1(CWscalcDoc& doc, DialogRunner& runner, Hooks hooks, QWidget* parent)
+    : CGWGrid(parent), m_doc(doc), m_runner(runner), m_hooks(std::move(hooks)) {
+    setObjectName(QStringLiteral("ingredientsGrid"));
+}
+
+QString CRecipeGrid1::kindName(int sheet) {
+    static const char* names[] = {"Kit", "Malt Extract", "Grain", "Adjunct", "Hops", "Yeast"};
+    return sheet >= 0 && sheet < SheetCount ? QString::fromLatin1(names[sheet]) : QString();
+}
+
+void CRecipeGrid1::Create(const QString& layoutDirectory) {
+    m_layoutDirectory = layoutDirectory;
+    InitGridLook();
+    createSheets();
+    InitSheets();
+}
+
+void CRecipeGrid1::InitGridLook() {
+    const QString path = QDir(m_layoutDirectory).filePath(QString::fromLatin1(kLayoutFile));
+    SetSettingsFile(path);
+    if (sheetCount() != SheetCount)
+        m_doc.services().prompter.text(
+            QString::fromLatin1(Texts::kGridLayoutMissing).arg(path), PromptIcon::Exclamation);
+    QFont f = font();
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("DejaVu Sans")});
+    setFont(f);
+}
+
+void CRecipeGrid1::InitSheets() {
+    if (sheetCount() != SheetCount)
+        return;
+    IInfoStatusBar* bar = m_doc.services().statusBar;
+    if (bar)
+        bar->SetProgress(30, 100);
+    int progress = 40;
+    for (int sheet : {SheetKits, SheetHops, SheetExtracts, SheetGrains, SheetAdjuncts,
+                      SheetYeasts}) {
+        if (bar)
+            bar->SetProgress(progress, 100);
+        progress += 10;
+        BindSheet(sheet);
+    }
+}
+
+void CRecipeGrid1::BindAll() {
+    if (sheetCount() != SheetCount)
+        return;
+    for (int sheet = 0; sheet < SheetCount; ++sheet)
+        BindSheet(sheet);
+}
+
+void CRecipeGrid1::BindSheet(int sheet) {
+    setSheetBinding(sheet, m_doc.database(), QString::fromLatin1(SheetQueryName(sheet)),
+                    TableOf(sheet), m_hooks.recipeId ? m_hooks.recipeId() : 0);
+    try {
+        ReadSheet(sheet);
+    } catch (const CDaoException& e) {
+        ReportDaoError(e, m_doc.services().prompter, m_doc.services().help);
+    }
+}
+
+void CRecipeGrid1::OnDatabaseError(const std::exception& e) {
+    if (const auto* dao = dynamic_cast<const CDaoException*>(&e))
+        ReportDaoError(*dao, m_doc.services().prompter, m_doc.services().help);
+}
+
+bool CRecipeGrid1::GetNewRowDefault(bool, int col, QString& text) {
+    const int sheet = currentSheet();
+    const auto& defaults = NewRowDefaults()[static_cast<std::size_t>(sheet)];
+    if (col < 0 || col >= static_cast<int>(defaults.size()))
+        return false;
+    text = QString::fromLatin1(defaults[static_cast<std::size_t>(col)]);
+    if (text == u"#")
+        text = QString::asprintf("%lu", static_cast<unsigned long>(m_hooks.recipeId()));
+    if (m_hooks.setModified)
+        m_hooks.setModified();
+    return true;
+}
+
+void CRecipeGrid1::OnCellSet() {
+    if (m_hooks.setModified)
+        m_hooks.setModified();
+}
+
+void CRecipeGrid1::OnCellActivated(int row, int col) {
+    if (row < 1)
+        return;
+    if (col == 0) {
+        SelectIngredient();
+        return;
+    }
+    if (isAppendRow(row)) {
+        try {
+            SetCellText(row, 0, QStringLiteral("<new>"));
+        } catch (const CDaoException& e) {
+            OnDatabaseError(e);
+        }
+        return;
+    }
+    if (currentSheet() == SheetHops && (col == 5 || col == 6))
+        m_hooks.calcHopRow(row, false);
+}
+
+void CRecipeGrid1::OnCellChanged(int row, int, const QString&) {
+    if (m_hooks.setModified)
+        m_hooks.setModified();
+    if (currentSheet() == SheetHops && !isAppendRow(row) && row >= 1)
+        m_hooks.calcHopRow(row, true);
+}
+
+void CRecipeGrid1::SelectIngredient() {
+    int row = 0;
+    int col = 0;
+    GetCurrentCell(row, col);
+    if (row < 1)
+        return;
+    const int sheet = currentSheet();
+    if (isAppendRow(row)) {
+        try {
+            SetCellText(row, 0, QStringLiteral("<new>"));
+        } catch (const CDaoException& e) {
+            OnDatabaseError(e);
+            return;
+        }
+        SetCurrentCell(row, 0, sheet);
+    }
+    CLookupDlg dlg(LookupFor(sheet), m_doc.services(), this);
+    dlg.setAdjunctMode(AdjunctMode::All);
+    dlg.OnInitDialog();
+    SelectRow(row);
+    const int answer = m_runner.exec(dlg);
+    SelectRow(-1);
+    if (answer == QDialog::Accepted && dlg.result()) {
+        const LookupResult& r = *dlg.result();
+        auto set = [&](int c, const QString& text) { SetCellText(row, c, text, sheet); };
+        try {
+            switch (sheet) {
+            case SheetKits:
+                set(0, r.manufacturer);
+                set(1, r.style);
+                set(2, f1(r.hbu));
+                set(3, f1(r.weight));
+                set(4, r.unitsText);
+                set(5, f3(r.specificGravity));
+                set(6, f1(r.color));
+                break;
+            case SheetExtracts: {
+                set(0, r.manufacturer);
+                set(1, r.name);
+                set(2, f1(r.hbu));
+                set(3, f1(r.weight));
+                set(4, r.unitsText);
+                set(5, r.formText);
+                set(6, r.hopped ? QStringLiteral("1") : QStringLiteral("0"));
+                // A reference without a gravity gets the usual one of its form.
+                const double sg = r.specificGravity != 0
+                                      ? r.specificGravity
+                                      : (r.formText == u"Dry" ? 1.045 : 1.037);
+                set(7, f3(sg));
+                set(8, f1(r.color));
+                break;
+            }
+            case SheetGrains:
+                set(0, r.name);
+                set(1, QStringLiteral("0.0"));
+                set(2, QStringLiteral("lbs"));
+                set(3, f3(r.specificGravity));
+                set(4, f1(r.color));
+                break;
+            case SheetAdjuncts:
+                set(0, r.name);
+                set(1, QStringLiteral("0.0"));
+                set(2, QStringLiteral("(other)"));
+                set(3, r.fermentable ? QStringLiteral("1") : QStringLiteral("0"));
+                set(4, f3(r.specificGravity));
+                set(5, f1(r.color));
+                break;
+            case SheetHops:
+                set(0, r.name);
+                set(1, f1(r.alpha));
+                set(2, QStringLiteral("0.0"));
+                set(3, QStringLiteral("oz"));
+                set(4, QStringLiteral("0"));
+                set(5, QStringLiteral("0"));
+                set(6, QStringLiteral("0.0"));
+                break;
+            case SheetYeasts:
+                set(0, r.manufacturer);
+                set(1, r.name);
+                set(2, r.yeastType == 0 ? QStringLiteral("Lager") : QStringLiteral("Ale"));
+                set(3, r.yeastForm == 0 ? QStringLiteral("Liquid") : QStringLiteral("Dry"));
+                set(5, QStringLiteral("pkg"));
+                set(6, QString::asprintf("%.2f", r.attenuation));
+                break;
+            default:
+                break;
+            }
+        } catch (const CDaoException& e) {
+            OnDatabaseError(e);
+        }
+        if (m_hooks.setModified)
+            m_hooks.setModified();
+    }
+    RedrawRow(row);
+}
+
+void CRecipeGrid1::DeleteIngredient() {
+    int row = 0;
+    int col = 0;
+    GetCurrentCell(row, col);
+    const int sheet = currentSheet();
+    const int last = static_cast<int>(table(sheet)->columnCount()) - 1;
+    if (row < 1 || GetCellNumber(row, last) == 0) {
+        m_doc.services().prompter.text(QString::fromLatin1(Texts::kNoSuchIngredient));
+        SelectRow(-1);
+        return;
+    }
+    if (m_hooks.deleteWarnings && m_hooks.deleteWarnings()) {
+        const QString what = GetCellText(row, sheet == SheetExtracts ? 1 : 0);
+        if (m_doc.services().prompter.message(
+                32, {QStringLiteral("Ingredient ") + kindName(sheet), what},
+                PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok) {
+            SelectRow(-1);
+            return;
+        }
+    }
+    // The row chosen goes, found by its own identifier: a hop used twice loses only this one.
+    try {
+        if (BoundQuerySheet* b = binding(sheet))
+            b->deleteRow(row - 1);
+        ReadSheet(sheet);
+    } catch (const CDaoException& e) {
+        OnDatabaseError(e);
+    }
+    SelectRow(-1);
+    if (m_hooks.setModified)
+        m_hooks.setModified();
+}
+
+void CRecipeGrid1::CalculateBitterness() {
+    int row = 0;
+    int col = 0;
+    GetCurrentCell(row, col);
+    SelectRow(-1);
+    if (currentSheet() != SheetHops || row < 1 || isAppendRow(row))
+        return;
+    m_hooks.calcHopRow(row, false);
+}
+
+QMenu* CRecipeGrid1::createPopupMenu(int row) {
+    if (row < 1)
+        return nullptr;
+    SelectRow(row);
+    auto* menu = new QMenu(QStringLiteral("Recipe Ingredients"), this);
+    menu->setObjectName(QStringLiteral("ingredientsPopup"));
+    const bool append = isAppendRow(row);
+    auto add = [&](const QString& text, int id, const QString& tip, bool enabled) {
+        QAction* a = menu->addAction(text);
+        a->setData(id);
+        a->setStatusTip(tip);
+        a->setEnabled(enabled);
+        return a;
+    };
+    QAction* select = add(QStringLiteral("&Select Ingredient\tCtrl+S"), ID_SELECT_INGREDIENT,
+                          QStringLiteral("Select an ingredient to add to the recipe"), true);
+    QAction* calc = add(QStringLiteral("&Calculate Bitterness\tCtrl+C"), ID_CALCULATE_BITTERNESS,
+                        QStringLiteral("Calculate Hops Bitterness"),
+                        currentSheet() == SheetHops && !append);
+    menu->addSeparator();
+    QAction* del = add(QStringLiteral("&Delete Ingredient\tCtrl+D"), ID_DELETE_INGREDIENT,
+                       QStringLiteral("Delete the ingredient from the recipe"), !append);
+    menu->addSeparator();
+    QAction* cancel = add(QStringLiteral("Cancel Menu\tEsc"), ID_CANCEL_MENU,
+                          QStringLiteral("Dismiss popup menu"), true);
+    connect(select, &QAction::triggered, this, [this] { SelectIngredient(); });
+    connect(calc, &QAction::triggered, this, [this] { CalculateBitterness(); });
+    connect(del, &QAction::triggered, this, [this] { DeleteIngredient(); });
+    connect(cancel, &QAction::triggered, this, [this] { SelectRow(-1); });
+    return menu;
+}
+
+void CRecipeGrid1::runPopup(const QPoint& globalPos) {
+    int row = 0;
+    int col = 0;
+    GetCurrentCell(row, col);
+    QMenu* menu = createPopupMenu(row);
+    if (!menu)
+        return;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu, &QMenu::aboutToHide, this, [this, menu] {
+        if (!menu->activeAction())
+            SelectRow(-1);
+    });
+    menu->popup(globalPos);
+}
+
+void CRecipeGrid1::OnRightButtonUp(const QPoint& pos) {
+    int row = -1;
+    int col = -1;
+    HitTestCell(pos, row, col);
+    if (row < 1)
+        return;
+    SetCurrentCell(row, std::max(col, 0));
+    runPopup(table(-1)->viewport()->mapToGlobal(pos));
+}
+
+void CRecipeGrid1::OnKeyUp(int key) {
+    switch (key) {
+    case Qt::Key_M: {
+        int row = 0;
+        int col = 0;
+        GetCurrentCell(row, col);
+        const QRect cell = GetCellRect(row, col);
+        runPopup(table(-1)->viewport()->mapToGlobal(cell.topLeft() + QPoint(5, 10)));
+        break;
+    }
+    case Qt::Key_D:
+        DeleteIngredient();
+        break;
+    case Qt::Key_S:
+        SelectIngredient();
+        break;
+    case Qt::Key_C:
+        if (currentSheet() == SheetHops)
+            CalculateBitterness();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace wsc

@@ -1,0 +1,487 @@
+#include "grid/CGWGrid.h"
+
+#include "db/dao/CDaoException.h"
+
+#include <QComboBox>
+#include <QDoubleValidator>
+#include <QEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace wsc {
+namespace {
+
+constexpr const char* kAppendText = "<new>";
+
+// Editors by the column's cell type.
+class GridCellDelegate : public QStyledItemDelegate {
+public:
+    GridCellDelegate(const GridSheetLayout& layout, QObject* parent)
+        : QStyledItemDelegate(parent), m_layout(layout) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        const GridColumn& c = column(index.column());
+        switch (c.type) {
+        case CellType::Header:
+        case CellType::CheckBox:
+            return nullptr;
+        case CellType::DropDownList:
+        case CellType::ComboBox: {
+            auto* box = new QComboBox(parent);
+            box->addItems(c.items);
+            box->setEditable(c.type == CellType::ComboBox);
+            return box;
+        }
+        case CellType::Int: {
+            auto* e = new QLineEdit(parent);
+            e->setValidator(new QIntValidator(e));
+            return e;
+        }
+        case CellType::Float: {
+            auto* e = new QLineEdit(parent);
+            auto* v = new QDoubleValidator(e);
+            v->setLocale(QLocale::c());
+            v->setNotation(QDoubleValidator::StandardNotation);
+            e->setValidator(v);
+            return e;
+        }
+        case CellType::Edit:
+            break;
+        }
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        if (auto* box = qobject_cast<QComboBox*>(editor)) {
+            const QString text = index.data(Qt::EditRole).toString();
+            const int i = box->findText(text);
+            if (i >= 0)
+                box->setCurrentIndex(i);
+            else if (box->isEditable())
+                box->setEditText(text);
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        if (auto* box = qobject_cast<QComboBox*>(editor)) {
+            model->setData(index, box->currentText(), Qt::EditRole);
+            return;
+        }
+        QStyledItemDelegate::setModelData(editor, model, index);
+    }
+
+private:
+    const GridColumn& column(int c) const {
+        static const GridColumn plain;
+        return c >= 0 && c < static_cast<int>(m_layout.columns.size())
+                   ? m_layout.columns[static_cast<std::size_t>(c)]
+                   : plain;
+    }
+    const GridSheetLayout& m_layout;
+};
+
+} // namespace
+
+CGWGrid::CGWGrid(QWidget* parent) : QWidget(parent) {
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("gridTabs"));
+    m_tabs->setTabPosition(QTabWidget::South);
+    m_tabs->setDocumentMode(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_tabs);
+}
+
+CGWGrid::~CGWGrid() = default;
+
+void CGWGrid::SetSettingsFile(const QString& path) {
+    const QFileInfo info(path);
+    m_settingsDir = info.absolutePath();
+    m_settingsName = info.fileName();
+    const GridLayoutFile file = GridLayoutFile::load(path);
+    m_caption = file.caption;
+    m_sheets.clear();
+    for (const GridSheetLayout& s : file.sheets) {
+        auto sheet = std::make_unique<Sheet>();
+        sheet->layout = s;
+        m_sheets.push_back(std::move(sheet));
+    }
+}
+
+void CGWGrid::createSheets() {
+    while (m_tabs->count() > 0) {
+        QWidget* w = m_tabs->widget(0);
+        m_tabs->removeTab(0);
+        delete w;
+    }
+    for (std::size_t i = 0; i < m_sheets.size(); ++i) {
+        Sheet& s = *m_sheets[i];
+        auto* t = new QTableWidget(m_tabs);
+        t->setObjectName(QStringLiteral("sheet%1").arg(i));
+        t->setColumnCount(static_cast<int>(s.layout.columns.size()));
+        QStringList headings;
+        for (std::size_t c = 0; c < s.layout.columns.size(); ++c) {
+            const GridColumn& col = s.layout.columns[c];
+            headings << col.heading;
+            t->setColumnWidth(static_cast<int>(c), col.width);
+            if (col.width == 0)
+                t->setColumnHidden(static_cast<int>(c), true);
+        }
+        t->setHorizontalHeaderLabels(headings);
+        t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 8);
+        t->horizontalHeader()->setStretchLastSection(false);
+        t->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Single keys are the owner's commands: a cell is edited with F2 or a second click.
+        t->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+        t->setItemDelegate(new GridCellDelegate(s.layout, t));
+        t->installEventFilter(this);
+        t->viewport()->installEventFilter(this);
+        connect(t, &QTableWidget::itemChanged, this, &CGWGrid::onItemChanged);
+        connect(t, &QTableWidget::cellDoubleClicked, this, [this, i](int row, int col) {
+            activateCell(row + 1, col, static_cast<int>(i));
+        });
+        s.table = t;
+        m_tabs->addTab(t, s.layout.title);
+        showSheet(static_cast<int>(i));
+    }
+}
+
+CGWGrid::Sheet& CGWGrid::sheetAt(int sheet) {
+    return *m_sheets.at(static_cast<std::size_t>(resolve(sheet)));
+}
+
+const CGWGrid::Sheet& CGWGrid::sheetAt(int sheet) const {
+    return *m_sheets.at(static_cast<std::size_t>(resolve(sheet)));
+}
+
+int CGWGrid::currentSheet() const {
+    return m_tabs->currentIndex() < 0 ? 0 : m_tabs->currentIndex();
+}
+
+void CGWGrid::setCurrentSheet(int sheet) {
+    m_tabs->setCurrentIndex(sheet);
+}
+
+QTableWidget* CGWGrid::table(int sheet) const {
+    return sheetAt(sheet).table;
+}
+
+void CGWGrid::setSheetBinding(int sheet, CDaoDatabase* database, const QString& query,
+                              const QString& table, long recipeId) {
+    Sheet& s = sheetAt(sheet);
+    s.bound.bind(database, query, table, recipeId);
+    s.isBound = true;
+}
+
+BoundQuerySheet* CGWGrid::binding(int sheet) {
+    Sheet& s = sheetAt(sheet);
+    return s.isBound ? &s.bound : nullptr;
+}
+
+void CGWGrid::ReadSheet(int sheet) {
+    Sheet& s = sheetAt(sheet);
+    if (s.isBound)
+        s.bound.read();
+    s.colors.clear();
+    showSheet(resolve(sheet));
+}
+
+int CGWGrid::GetRowCount(int sheet) const {
+    const Sheet& s = sheetAt(sheet);
+    if (s.isBound)
+        return s.bound.rowCount() + 2;
+    return static_cast<int>(s.cells.size()) + 1;
+}
+
+bool CGWGrid::isAppendRow(int row, int sheet) const {
+    const Sheet& s = sheetAt(sheet);
+    return s.isBound && row == GetRowCount(sheet) - 1;
+}
+
+void CGWGrid::GetCurrentCell(int& row, int& col) const {
+    const QTableWidget* t = table(-1);
+    row = t && t->currentRow() >= 0 ? t->currentRow() + 1 : 0;
+    col = t ? std::max(0, t->currentColumn()) : 0;
+}
+
+void CGWGrid::SetCurrentCell(int row, int col, int sheet) {
+    setCurrentSheet(resolve(sheet));
+    table(sheet)->setCurrentCell(row - 1, col);
+}
+
+QString CGWGrid::GetCellText(int row, int col, int sheet) const {
+    const Sheet& s = sheetAt(sheet);
+    if (row == 0)
+        return col >= 0 && col < static_cast<int>(s.layout.columns.size())
+                   ? s.layout.columns[static_cast<std::size_t>(col)].heading
+                   : QString();
+    if (s.isBound)
+        return s.bound.text(row - 1, col);
+    if (row - 1 < static_cast<int>(s.cells.size())) {
+        const auto& cells = s.cells[static_cast<std::size_t>(row - 1)];
+        if (col >= 0 && col < static_cast<int>(cells.size()))
+            return cells[static_cast<std::size_t>(col)];
+    }
+    return {};
+}
+
+long CGWGrid::GetCellNumber(int row, int col, int sheet) const {
+    return GetCellText(row, col, sheet).trimmed().toLong();
+}
+
+void CGWGrid::setCellText(int sheet, int row, int col, const QString& text) {
+    SetCellText(row, col, text, sheet);
+}
+
+void CGWGrid::SetCellText(int row, int col, const QString& text, int sheet) {
+    const int k = resolve(sheet);
+    if (isAppendRow(row, k))
+        startRecord(k, col, text);
+    else
+        writeCell(k, row, col, text);
+    OnCellSet();
+}
+
+void CGWGrid::writeCell(int sheet, int row, int col, const QString& text) {
+    Sheet& s = sheetAt(sheet);
+    if (row < 1)
+        return;
+    if (s.isBound) {
+        s.bound.setText(row - 1, col, text);
+    } else {
+        if (static_cast<int>(s.cells.size()) < row)
+            s.cells.resize(static_cast<std::size_t>(row));
+        auto& cells = s.cells[static_cast<std::size_t>(row - 1)];
+        if (static_cast<int>(cells.size()) <= col)
+            cells.resize(static_cast<std::size_t>(col) + 1);
+        cells[static_cast<std::size_t>(col)] = text;
+        if (s.table && s.table->rowCount() < row)
+            s.table->setRowCount(row);
+    }
+    showCell(sheet, row, col);
+}
+
+void CGWGrid::startRecord(int sheet, int col, const QString& text) {
+    Sheet& s = sheetAt(sheet);
+    // The owner may have to store its recipe first.
+    OnGridEvent(1, 2);
+    std::vector<QString> texts(s.layout.columns.size());
+    for (std::size_t c = 0; c < texts.size(); ++c) {
+        QString t;
+        if (GetNewRowDefault(true, static_cast<int>(c), t))
+            texts[c] = t;
+    }
+    if (col >= 0 && col < static_cast<int>(texts.size()))
+        texts[static_cast<std::size_t>(col)] = text;
+    s.bound.startRecord(texts);
+    showSheet(sheet);
+}
+
+void CGWGrid::editCell(int row, int col, const QString& text, int sheet) {
+    const int k = resolve(sheet);
+    try {
+        if (isAppendRow(row, k))
+            startRecord(k, col, text);
+        else
+            writeCell(k, row, col, text);
+    } catch (const CDaoException& e) {
+        showSheet(k);
+        OnDatabaseError(e);
+        return;
+    }
+    OnCellSet();
+    OnCellChanged(row, col, text);
+}
+
+void CGWGrid::activateCell(int row, int col, int sheet) {
+    const int k = resolve(sheet);
+    setCurrentSheet(k);
+    if (QTableWidget* t = table(k))
+        t->setCurrentCell(row - 1, col);
+    OnCellActivated(row, col);
+}
+
+void CGWGrid::showSheet(int sheet) {
+    Sheet& s = sheetAt(sheet);
+    if (!s.table)
+        return;
+    ++m_updating;
+    const int rows = GetRowCount(sheet) - 1;
+    s.table->setRowCount(rows);
+    for (int r = 1; r <= rows; ++r) {
+        for (int c = 0; c < s.table->columnCount(); ++c)
+            showCell(sheet, r, c);
+    }
+    --m_updating;
+}
+
+void CGWGrid::showCell(int sheet, int row, int col) {
+    Sheet& s = sheetAt(sheet);
+    if (!s.table || row < 1 || col < 0 || col >= s.table->columnCount())
+        return;
+    ++m_updating;
+    if (s.table->rowCount() < row)
+        s.table->setRowCount(row);
+    QTableWidgetItem* item = s.table->item(row - 1, col);
+    if (!item) {
+        item = new QTableWidgetItem;
+        s.table->setItem(row - 1, col, item);
+    }
+    const CellType type = s.layout.columns[static_cast<std::size_t>(col)].type;
+    const bool append = isAppendRow(row, sheet);
+    const QString text = GetCellText(row, col, sheet);
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (type == CellType::CheckBox && !append) {
+        flags |= Qt::ItemIsUserCheckable;
+        item->setText(QString());
+        item->setCheckState(text.trimmed().toInt() != 0 ? Qt::Checked : Qt::Unchecked);
+    } else {
+        item->setData(Qt::CheckStateRole, QVariant());
+        item->setText(append && col == 0 ? QString::fromLatin1(kAppendText) : text);
+        if (type != CellType::Header && !(append && col != 0))
+            flags |= Qt::ItemIsEditable;
+    }
+    item->setFlags(flags);
+    QFont f = item->font();
+    f.setItalic(append);
+    f.setBold(type == CellType::Header);
+    item->setFont(f);
+    QColor color = append ? QColor(Qt::gray) : palette().color(QPalette::Text);
+    if (row - 1 < static_cast<int>(s.colors.size()) &&
+        col < static_cast<int>(s.colors[static_cast<std::size_t>(row - 1)].size()) &&
+        s.colors[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col)].isValid())
+        color = s.colors[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col)];
+    item->setForeground(color);
+    if (type == CellType::Header)
+        item->setBackground(palette().color(QPalette::Button));
+    if (type == CellType::Float || type == CellType::Int)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    else if (type == CellType::CheckBox)
+        item->setTextAlignment(Qt::AlignCenter);
+    --m_updating;
+}
+
+void CGWGrid::onItemChanged(QTableWidgetItem* item) {
+    if (m_updating > 0)
+        return;
+    auto* t = item->tableWidget();
+    int sheet = -1;
+    for (std::size_t i = 0; i < m_sheets.size(); ++i) {
+        if (m_sheets[i]->table == t)
+            sheet = static_cast<int>(i);
+    }
+    if (sheet < 0)
+        return;
+    const int row = item->row() + 1;
+    const int col = item->column();
+    const CellType type = sheetAt(sheet).layout.columns[static_cast<std::size_t>(col)].type;
+    const QString text = type == CellType::CheckBox
+                             ? (item->checkState() == Qt::Checked ? QStringLiteral("1")
+                                                                  : QStringLiteral("0"))
+                             : item->text();
+    if (text == GetCellText(row, col, sheet) && !isAppendRow(row, sheet))
+        return;
+    editCell(row, col, text, sheet);
+}
+
+void CGWGrid::SelectRow(int row, bool redraw) {
+    m_selectedRow = row;
+    QTableWidget* t = table(-1);
+    if (!t)
+        return;
+    if (row < 1) {
+        t->clearSelection();
+    } else {
+        t->setSelectionBehavior(QAbstractItemView::SelectRows);
+        t->selectRow(row - 1);
+        t->setSelectionBehavior(QAbstractItemView::SelectItems);
+    }
+    if (redraw)
+        t->viewport()->update();
+}
+
+void CGWGrid::RedrawRow(int row) {
+    if (QTableWidget* t = table(-1)) {
+        for (int c = 0; c < t->columnCount(); ++c)
+            showCell(currentSheet(), row, c);
+    }
+}
+
+void CGWGrid::HitTestCell(const QPoint& pos, int& row, int& col) const {
+    const QTableWidget* t = table(-1);
+    row = -1;
+    col = -1;
+    if (!t)
+        return;
+    if (pos.y() < 0) {
+        row = 0;
+        col = t->columnAt(pos.x());
+        return;
+    }
+    const int r = t->rowAt(pos.y());
+    if (r < 0)
+        return;
+    row = r + 1;
+    col = t->columnAt(pos.x());
+}
+
+QRect CGWGrid::GetCellRect(int row, int col) const {
+    const QTableWidget* t = table(-1);
+    if (!t || row < 1)
+        return {};
+    return t->visualItemRect(t->item(row - 1, col));
+}
+
+void CGWGrid::setCellTextColor(int row, int col, const QColor& color, int sheet) {
+    Sheet& s = sheetAt(sheet);
+    if (row < 1 || col < 0)
+        return;
+    if (static_cast<int>(s.colors.size()) < row)
+        s.colors.resize(static_cast<std::size_t>(row));
+    auto& line = s.colors[static_cast<std::size_t>(row - 1)];
+    if (static_cast<int>(line.size()) <= col)
+        line.resize(static_cast<std::size_t>(col) + 1);
+    line[static_cast<std::size_t>(col)] = color;
+    showCell(resolve(sheet), row, col);
+}
+
+QColor CGWGrid::cellTextColor(int row, int col, int sheet) const {
+    const Sheet& s = sheetAt(sheet);
+    if (row >= 1 && row - 1 < static_cast<int>(s.colors.size()) &&
+        col >= 0 && col < static_cast<int>(s.colors[static_cast<std::size_t>(row - 1)].size()))
+        return s.colors[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col)];
+    return QColor(Qt::black);
+}
+
+void CGWGrid::OnGridEvent(int, int) {}
+
+bool CGWGrid::eventFilter(QObject* watched, QEvent* event) {
+    for (const auto& s : m_sheets) {
+        if (!s->table)
+            continue;
+        if (watched == s->table->viewport() && event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            OnRightButtonUp(static_cast<QMouseEvent*>(event)->position().toPoint());
+            return true;
+        }
+        // While a cell is edited its editor has the keys; the table sees only its own.
+        if (watched == s->table && event->type() == QEvent::KeyRelease) {
+            auto* ke = static_cast<QKeyEvent*>(event);
+            if (!ke->isAutoRepeat())
+                OnKeyUp(ke->key());
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace wsc
