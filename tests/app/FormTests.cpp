@@ -205,7 +205,8 @@ TEST_F(RecipeForm, TargetStyleRunsTheCalculationsAndMsgsListsThem) {
         EXPECT_EQ(form()->statusLabel()->textColor(), QColor(255, 0, 0));
         EXPECT_TRUE(form()->msgsButton()->isEnabled());
         form()->msgsButton()->click();
-        EXPECT_EQ(m_runner.dialogs, QStringList{QStringLiteral("wsc::CCalcMessagesDlg")});
+        EXPECT_EQ(m_runner.dialogs, (QStringList{QStringLiteral("wsc::CTargetStyleDlg"),
+                                                 QStringLiteral("wsc::CCalcMessagesDlg")}));
     } else {
         EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("No Errors"));
         EXPECT_EQ(form()->statusLabel()->textColor(), QColor(0, 0, 255));

@@ -2,6 +2,7 @@
 
 #include "calc/CCalcMessagesDlg.h"
 #include "calc/CColorLabel.h"
+#include "calc/CTargetStyleDlg.h"
 #include "db/DatabaseOps.h"
 #include "db/IInfoStatusBar.h"
 #include "db/dao/CDaoException.h"
@@ -23,6 +24,7 @@
 #include "shell/IconFactory.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -45,7 +47,6 @@ constexpr int kNameTip = 131;
 constexpr int kBatchTip = 195;
 constexpr int kProcessTip = 198;
 constexpr int kMeasureTip = 199;
-constexpr int kPlannedFunction = 19;
 
 QString orNotApplicable(const QString& text) {
     return text.isEmpty() ? QStringLiteral("(N/A)") : text;
@@ -59,6 +60,11 @@ QString g_gridLayoutDirectory;
 
 void CRecipeFormSheet::setGridLayoutDirectory(const QString& directory) {
     g_gridLayoutDirectory = directory;
+}
+
+QString CRecipeFormSheet::gridLayoutDirectory() {
+    return g_gridLayoutDirectory.isEmpty() ? QCoreApplication::applicationDirPath()
+                                           : g_gridLayoutDirectory;
 }
 
 CRecipeFormSheet::CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidget* parent)
@@ -190,8 +196,7 @@ void CRecipeFormSheet::buildControls() {
     m_sheet->addPage(m_recipePage, QStringLiteral("Recipe"));
     Prompter& prompter = m_doc.services().prompter;
     HelpService* help = m_doc.services().help;
-    m_grid->Create(g_gridLayoutDirectory.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                   : g_gridLayoutDirectory);
+    m_grid->Create(gridLayoutDirectory());
     m_sheet->addPage(new CRecipeIngredientsPage(m_grid, prompter, help, m_sheet),
                      QStringLiteral("Ingredients"));
     auto* mash = new CRecipeMash(prompter, help, m_sheet);
@@ -464,11 +469,42 @@ void CRecipeFormSheet::OnMsgs() {
 }
 
 void CRecipeFormSheet::OnTargetStyle() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     m_calc.setInputs(calcInputs());
     m_calc.RunCalculations(true);
     showCalcStatus();
-    // The style chooser comes with a later version; the run above already gave its results.
-    m_doc.services().prompter.message(kPlannedFunction, {}, PromptIcon::Information);
+    CRecordSetRecipe& r = m_cmd->record();
+    CTargetStyleDlg::Inputs in;
+    in.target = {r.m_RecipeTargetStyle, r.m_RecipeTargetCategory, r.m_RecipeTargetSubcategory};
+    in.og = m_calc.PredictedOG;
+    in.abv = m_calc.PredictedABV;
+    in.ibu = m_calc.TotalIBU;
+    in.color = m_calc.PredictedColor;
+    in.hbu = m_calc.TotalHBU;
+    in.messageCount = m_calc.CalcMessageCount;
+    CTargetStyleDlg dlg(m_doc.services(), gridLayoutDirectory(), in, this);
+    dlg.setMessagesHandler([this] {
+        CCalcMessagesDlg messages(m_calc.CalcMessages, this);
+        m_runner.exec(messages);
+    });
+    QApplication::restoreOverrideCursor();
+    dlg.OnInitDialog();
+    if (m_runner.exec(dlg) != QDialog::Accepted || !dlg.chosen())
+        return;
+    const StyleRow& s = *dlg.chosen();
+    r.m_RecipeTargetStyle = s.key.name;
+    r.m_RecipeTargetCategory = s.key.category;
+    r.m_RecipeTargetSubcategory = s.key.subcategory;
+    r.m_RecipeTargetSpGravLo = s.ranges.gravityLo;
+    r.m_RecipeTargetSpGravHi = s.ranges.gravityHi;
+    r.m_RecipeTargetAlcoLo = s.ranges.alcoholLo;
+    r.m_RecipeTargetAlcoHi = s.ranges.alcoholHi;
+    r.m_RecipeTargetIBULo = s.ranges.ibuLo;
+    r.m_RecipeTargetIBUHi = s.ranges.ibuHi;
+    r.m_RecipeTargetColorLo = s.ranges.colorLo;
+    r.m_RecipeTargetColorHi = s.ranges.colorHi;
+    ShowTargetStyle();
+    m_cmd->setModified(true);
 }
 
 void CRecipeFormSheet::commandStateChanged() {

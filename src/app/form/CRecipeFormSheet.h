@@ -94,6 +94,7 @@ public:
     CRecipeGrid1* grid() const { return m_grid; }
     // The grid's layout files are looked for here (the program's folder by default).
     static void setGridLayoutDirectory(const QString& directory);
+    static QString gridLayoutDirectory();
     CColorLabel* statusLabel() const { return m_status; }
     QPushButton* msgsButton() const { return m_msgs; }
     QLabel* targetLabel(int i) const { return m_target[i]; }

@@ -1,0 +1,262 @@
+#include "calc/CTargetStyleDlg.h"
+
+#include "calc/CColorLabel.h"
+#include "calc/CTargetStyleGrid2.h"
+#include "db/DatabaseOps.h"
+#include "db/dao/CDaoDatabase.h"
+#include "db/dao/CDaoException.h"
+#include "db/dao/CDaoWorkspace.h"
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+#include "shell/IconFactory.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace wsc {
+namespace {
+
+constexpr int kLeafRole = Qt::UserRole;
+constexpr int kNoStyles = 82;
+constexpr int kTargetNotFound = 188;
+
+} // namespace
+
+CTargetStyleDlg::CTargetStyleDlg(CoreServices& services, const QString& layoutDirectory,
+                                 Inputs inputs, QWidget* parent)
+    : QDialog(parent), m_services(services), m_in(std::move(inputs)) {
+    setWindowTitle(QStringLiteral("Target Style"));
+    setObjectName(QStringLiteral("targetStyleDialog"));
+    m_tree = new QTreeWidget(this);
+    m_tree->setObjectName(QStringLiteral("styleTree"));
+    m_tree->setHeaderHidden(true);
+    m_showAll = new QPushButton(QStringLiteral("&Show All Styles"), this);
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setDefault(true);
+    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_grid = new CTargetStyleGrid2(layoutDirectory, this);
+    m_grid->setFixedWidth((logicalDpiX() / 10) * 32 + 10 + 140);
+    for (int i = 0; i < 3; ++i) {
+        m_labels[i] = new QLabel(QStringLiteral("(N/A)"), this);
+        m_labels[i]->setObjectName(QStringLiteral("selection%1").arg(i));
+    }
+    m_msgs = new QPushButton(QStringLiteral("Msgs"), this);
+    m_msgs->setIcon(IconFactory::icon(Glyph::Log));
+    m_msgs->setEnabled(false);
+    m_status = new CColorLabel(QStringLiteral("Not Done"), this);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(new QLabel(QStringLiteral("Style, Category, Subcategory"), this));
+    left->addWidget(m_tree, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_grid, 1);
+    auto* current = new QGridLayout;
+    current->addWidget(new QLabel(QStringLiteral("Current Selection:"), this), 0, 0, 1, 2);
+    for (int i = 0; i < 3; ++i)
+        current->addWidget(m_labels[i], i + 1, 0, 1, 2);
+    current->addWidget(new QLabel(QStringLiteral("Calculations:"), this), 4, 0);
+    current->addWidget(m_status, 4, 1);
+    current->addWidget(m_msgs, 5, 0);
+    right->addLayout(current);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_showAll);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(help);
+    buttons->addWidget(cancel);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
+    resize(760, 420);
+
+    connect(ok, &QPushButton::clicked, this, &CTargetStyleDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CTargetStyleDlg::reject);
+    connect(help, &QPushButton::clicked, this, [this] {
+        if (m_services.help)
+            m_services.help->show(kHelpContext);
+    });
+    connect(m_showAll, &QPushButton::clicked, this, &CTargetStyleDlg::OnShowAllStyles);
+    connect(m_msgs, &QPushButton::clicked, this, [this] {
+        if (m_showMessages)
+            m_showMessages();
+    });
+    connect(m_tree, &QTreeWidget::currentItemChanged, this,
+            [this] { onSelectionChanged(); });
+}
+
+CTargetStyleDlg::~CTargetStyleDlg() {
+    if (m_workspace || m_data)
+        cleanWorkspace(m_workspace, m_data, m_services.prompter, m_services.help);
+}
+
+bool CTargetStyleDlg::OnInitDialog() {
+    if (GetNewWorkspace(m_workspace, m_data, QString::fromLatin1(kWorkspaceDao), m_services) != 1)
+        return false;
+    try {
+        m_styles = TargetStyles::read(*m_data);
+    } catch (const CDaoException& e) {
+        ReportDaoError(e, m_services.prompter, m_services.help);
+        return false;
+    }
+    if (m_styles.empty()) {
+        m_services.prompter.message(kNoStyles, {QStringLiteral("Styles")},
+                                    PromptIcon::Exclamation);
+        return false;
+    }
+    fillTree();
+    for (QLabel* l : m_labels) {
+        QFont bold = l->font();
+        bold.setWeight(static_cast<QFont::Weight>(std::min(900, bold.weight() + 300)));
+        l->setFont(bold);
+    }
+    m_grid->setPredictions(m_in.og, m_in.abv, m_in.ibu, m_in.color, m_in.hbu);
+    m_selection = m_in.target;
+    ShowStyle(true);
+    if (m_in.messageCount > 0) {
+        m_msgs->setEnabled(true);
+        m_status->setText(QStringLiteral(" Errors"));
+        m_status->setTextColor(QColor(255, 0, 0));
+    } else {
+        m_msgs->setEnabled(false);
+        m_status->setText(QStringLiteral("No Errors"));
+        m_status->setTextColor(QColor(0, 0, 255));
+    }
+    m_tree->setFocus();
+    return true;
+}
+
+void CTargetStyleDlg::fillTree() {
+    m_filling = true;
+    m_tree->clear();
+    const QIcon icon = IconFactory::icon(Glyph::Label);
+    auto* root = new QTreeWidgetItem(m_tree, {QStringLiteral("Beer Styles")});
+    root->setIcon(0, icon);
+    QTreeWidgetItem* nameItem = nullptr;
+    QTreeWidgetItem* categoryItem = nullptr;
+    QString lastName;
+    QString lastCategory;
+    for (const StyleRow& s : m_styles) {
+        if (!nameItem || s.key.name != lastName) {
+            nameItem = new QTreeWidgetItem(root, {s.key.name});
+            nameItem->setIcon(0, icon);
+            categoryItem = new QTreeWidgetItem(nameItem, {s.key.category});
+            categoryItem->setIcon(0, icon);
+        } else if (s.key.category != lastCategory) {
+            categoryItem = new QTreeWidgetItem(nameItem, {s.key.category});
+            categoryItem->setIcon(0, icon);
+        }
+        if (s.key.subcategory != QLatin1String(" ")) {
+            auto* sub = new QTreeWidgetItem(categoryItem, {s.key.subcategory});
+            sub->setIcon(0, icon);
+            sub->setData(0, kLeafRole, 1);
+        } else {
+            categoryItem->setData(0, kLeafRole, 1);
+        }
+        lastName = s.key.name;
+        lastCategory = s.key.category;
+    }
+    root->setExpanded(true);
+    m_filling = false;
+}
+
+QTreeWidgetItem* CTargetStyleDlg::findItem(const QStringList& path) const {
+    QTreeWidgetItem* item = m_tree->topLevelItem(0);
+    for (const QString& text : path) {
+        QTreeWidgetItem* next = nullptr;
+        for (int i = 0; item && i < item->childCount(); ++i) {
+            if (item->child(i)->text(0) == text)
+                next = item->child(i);
+        }
+        if (!next)
+            return nullptr;
+        item = next;
+    }
+    return item;
+}
+
+void CTargetStyleDlg::selectItem(QTreeWidgetItem* item) {
+    m_tree->setCurrentItem(item);
+}
+
+void CTargetStyleDlg::onSelectionChanged() {
+    if (m_filling)
+        return;
+    QTreeWidgetItem* item = m_tree->currentItem();
+    if (!item)
+        return;
+    QTreeWidgetItem* parent = item->parent();
+    // The root and the style names choose nothing.
+    if (!parent || !parent->parent())
+        return;
+    QTreeWidgetItem* grand = parent->parent();
+    if (grand->parent())
+        m_selection = {grand->text(0), parent->text(0), item->text(0)};
+    else
+        m_selection = {parent->text(0), item->text(0), QStringLiteral(" ")};
+    ShowStyle(false);
+}
+
+void CTargetStyleDlg::ShowStyle(bool initialShow) {
+    StyleRanges ranges;
+    if (m_selection.name != QLatin1String(TargetStyles::kNoneSelected)) {
+        const std::optional<StyleRanges> found = TargetStyles::find(m_styles, m_selection);
+        if (!found) {
+            if (initialShow)
+                m_services.prompter.message(kTargetNotFound, {}, PromptIcon::Information);
+            else
+                m_services.prompter.text(TargetStyles::seekFailedText(m_selection),
+                                         PromptIcon::Information);
+            return;
+        }
+        ranges = *found;
+    }
+    m_ranges = ranges;
+    m_labels[0]->setText(m_selection.name);
+    m_labels[1]->setText(m_selection.category);
+    m_labels[2]->setText(m_selection.subcategory);
+    m_grid->showRanges(m_ranges);
+}
+
+void CTargetStyleDlg::accept() {
+    if (m_styles.empty()) {
+        // Nothing to choose from: the empty choice is not found and comes back without ranges.
+        m_services.prompter.text(TargetStyles::seekFailedText(m_selection),
+                                 PromptIcon::Information);
+        m_selection = StyleKey();
+        m_ranges = StyleRanges();
+    } else {
+        ShowStyle(false);
+    }
+    m_chosen = StyleRow{m_selection, m_ranges};
+    QDialog::accept();
+}
+
+void CTargetStyleDlg::reject() {
+    m_chosen.reset();
+    QDialog::reject();
+}
+
+void CTargetStyleDlg::OnShowAllStyles() {
+    if (m_expandNext) {
+        m_tree->expandAll();
+        m_showAll->setText(QStringLiteral("Collapse All"));
+    } else {
+        m_tree->collapseAll();
+        m_showAll->setText(QStringLiteral("Expand All"));
+    }
+    m_expandNext = !m_expandNext;
+    m_tree->setFocus();
+}
+
+} // namespace wsc

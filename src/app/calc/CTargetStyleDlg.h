@@ -1,0 +1,86 @@
+#pragma once
+
+#include "calc/TargetStyles.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace wsc {
+
+class CColorLabel;
+class CDaoDatabase;
+class CDaoWorkspace;
+class CTargetStyleGrid2;
+struct CoreServices;
+
+// "Target Style": the styles of the Data database as a tree; choosing one shows its ranges
+// beside the recipe's predictions. OK returns the chosen style and its ranges.
+class CTargetStyleDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kHelpContext = 131072 + 127;
+
+    struct Inputs {
+        StyleKey target;
+        double og = 0, abv = 0, ibu = 0, color = 0, hbu = 0;
+        unsigned messageCount = 0;
+    };
+
+    CTargetStyleDlg(CoreServices& services, const QString& layoutDirectory, Inputs inputs,
+                    QWidget* parent = nullptr);
+    ~CTargetStyleDlg() override;
+
+    // The "Msgs" button opens the form's messages.
+    void setMessagesHandler(std::function<void()> show) { m_showMessages = std::move(show); }
+
+    bool OnInitDialog();
+    void ShowStyle(bool initialShow);
+    void accept() override;
+    void reject() override;
+    void OnShowAllStyles();
+    // Choosing a tree item as a click does.
+    void selectItem(QTreeWidgetItem* item);
+    QTreeWidgetItem* findItem(const QStringList& path) const;
+
+    const StyleKey& selection() const { return m_selection; }
+    const StyleRanges& ranges() const { return m_ranges; }
+    const std::optional<StyleRow>& chosen() const { return m_chosen; }
+    QTreeWidget* tree() const { return m_tree; }
+    CTargetStyleGrid2* grid() const { return m_grid; }
+    QLabel* label(int i) const { return m_labels[i]; }
+    QPushButton* showAllButton() const { return m_showAll; }
+    QPushButton* msgsButton() const { return m_msgs; }
+    CColorLabel* statusLabel() const { return m_status; }
+
+private:
+    void fillTree();
+    void onSelectionChanged();
+
+    CoreServices& m_services;
+    Inputs m_in;
+    StyleKey m_selection;
+    StyleRanges m_ranges;
+    std::optional<StyleRow> m_chosen;
+    std::vector<StyleRow> m_styles;
+    std::unique_ptr<CDaoWorkspace> m_workspace;
+    std::unique_ptr<CDaoDatabase> m_data;
+    std::function<void()> m_showMessages;
+    QTreeWidget* m_tree;
+    CTargetStyleGrid2* m_grid;
+    QLabel* m_labels[3] = {};
+    QPushButton* m_showAll;
+    QPushButton* m_msgs;
+    CColorLabel* m_status;
+    bool m_expandNext = true;
+    bool m_filling = false;
+};
+
+} // namespace wsc

@@ -1,0 +1,60 @@
+#include "calc/CTargetStyleGrid2.h"
+
+#include "calc/RecipeCalculator.h"
+#include "calc/TargetStyles.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace wsc {
+
+CTargetStyleGrid2::CTargetStyleGrid2(const QString& layoutDirectory, QWidget* parent)
+    : CGWGrid(parent) {
+    setObjectName(QStringLiteral("targetStyleGrid"));
+    SetSettingsFile(QDir(layoutDirectory).filePath(QString::fromLatin1(kLayoutFile)));
+    createSheets();
+    tabs()->tabBar()->hide();
+    const char* labels[] = {"Specific Gravity", "Alcohol %", "IBU", "Color", "HBU"};
+    for (int r = 0; r < 5; ++r)
+        SetCellText(r + 1, 0, QString::fromLatin1(labels[r]), 0);
+    if (QTableWidget* t = table(0)) {
+        t->verticalHeader()->hide();
+        t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        t->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+void CTargetStyleGrid2::setPredictions(double og, double abv, double ibu, double color,
+                                       double hbu) {
+    m_values[RowGravity] = og;
+    m_values[RowAlcohol] = abv;
+    m_values[RowIBU] = ibu;
+    m_values[RowColor] = color;
+    m_values[RowHBU] = hbu;
+    SetCellText(RowGravity, 3, QString::asprintf("%.3f", og), 0);
+    SetCellText(RowAlcohol, 3, QString::asprintf("%.1f", abv), 0);
+    SetCellText(RowIBU, 3, QString::asprintf("%.1f", ibu), 0);
+    SetCellText(RowColor, 3, QString::asprintf("%.1f", color), 0);
+    SetCellText(RowHBU, 3, QString::asprintf("%.1f", hbu), 0);
+}
+
+void CTargetStyleGrid2::showRanges(const StyleRanges& r) {
+    const double lows[] = {0, r.gravityLo, r.alcoholLo, r.ibuLo, r.colorLo};
+    const double highs[] = {0, r.gravityHi, r.alcoholHi, r.ibuHi, r.colorHi};
+    for (int row = RowGravity; row <= RowColor; ++row) {
+        const char* format = row == RowGravity ? "%.3f" : "%.1f";
+        SetCellText(row, 1, QString::asprintf(format, lows[row]), 0);
+        SetCellText(row, 5, QString::asprintf(format, highs[row]), 0);
+        SetCellText(row, 2, QString(), 0);
+        SetCellText(row, 4, QString(), 0);
+        const int where = CompareWithRange(m_values[row], lows[row], highs[row]);
+        setCellTextColor(row, 3, where == 0 ? QColor(0, 0, 0) : QColor(255, 0, 0), 0);
+        if (where < 0)
+            SetCellText(row, 2, QStringLiteral("-"), 0);
+        else if (where > 0)
+            SetCellText(row, 4, QStringLiteral("+"), 0);
+    }
+}
+
+} // namespace wsc

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "grid/CGWGrid.h"
+
+namespace wsc {
+
+struct StyleRanges;
+
+// The comparison grid of the target style dialog: the five predictions between the style's
+// low and high bounds, "-" or "+" beside a value out of range, drawn red.
+class CTargetStyleGrid2 : public CGWGrid {
+    Q_OBJECT
+public:
+    static constexpr const char* kLayoutFile = "GWTargetStyle.gws";
+    enum Row { RowGravity = 1, RowAlcohol, RowIBU, RowColor, RowHBU };
+
+    explicit CTargetStyleGrid2(const QString& layoutDirectory, QWidget* parent = nullptr);
+
+    void setPredictions(double og, double abv, double ibu, double color, double hbu);
+    void showRanges(const StyleRanges& ranges);
+    double prediction(int row) const { return m_values[row]; }
+
+private:
+    double m_values[6] = {};
+};
+
+} // namespace wsc

@@ -1,0 +1,45 @@
+#include "calc/TargetStyles.h"
+
+#include "db/records/CRecordSetStyles.h"
+#include "settings/MessageCatalog.h"
+
+namespace wsc {
+
+std::vector<StyleRow> TargetStyles::read(CDaoDatabase& data) {
+    std::vector<StyleRow> out;
+    CRecordSetStyles rs(&data);
+    rs.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
+    rs.SetCurrentIndex(QStringLiteral("IndexStylesNameCatSubcat"));
+    rs.MoveFirst();
+    while (!rs.IsEOF()) {
+        StyleRow row;
+        row.key = {rs.m_StylesName, rs.m_StylesCategory, rs.m_StylesSubcategory};
+        row.ranges = {rs.m_StylesGravityLo, rs.m_StylesGravityHi, rs.m_StylesAlcoLo,
+                      rs.m_StylesAlcoHi,    rs.m_StylesIBULo,     rs.m_StylesIBUHi,
+                      rs.m_StylesColorLo,   rs.m_StylesColorHi};
+        out.push_back(std::move(row));
+        rs.MoveNext();
+    }
+    return out;
+}
+
+std::optional<StyleRanges> TargetStyles::find(const std::vector<StyleRow>& styles,
+                                              const StyleKey& key) {
+    const QString sub = key.subcategory.trimmed();
+    for (const StyleRow& s : styles) {
+        if (s.key.name == key.name && s.key.category == key.category &&
+            s.key.subcategory.trimmed() == sub)
+            return s.ranges;
+    }
+    return std::nullopt;
+}
+
+QString TargetStyles::seekFailedText(const StyleKey& key) {
+    QString text = QString::fromLatin1(Texts::kSeekFailedOn) + key.name + QStringLiteral(", ") +
+                   key.category;
+    if (key.subcategory != QLatin1String(" "))
+        text += QStringLiteral(", ") + key.subcategory;
+    return text + QString::fromLatin1(Texts::kContactUs);
+}
+
+} // namespace wsc
