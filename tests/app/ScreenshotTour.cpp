@@ -1,9 +1,15 @@
 #include "AppFixture.h"
 
+#include "calc/CTargetStyleDlg.h"
+#include "db/records/CRecordSetRecipe.h"
+#include "document/CWscalcDoc.h"
 #include "form/CRecipeFormSheet.h"
+#include "form/CRecipeGrid1.h"
 #include "form/CRecipePropertySheet.h"
 #include "shell/CMainFrame.h"
 #include "shell/Commands.h"
+#include <QCoreApplication>
+#include <QTableWidget>
 
 #include <QDir>
 #include <QPixmap>
@@ -28,6 +34,33 @@ TEST_F(ScreenshotTour, EveryPageOfTheRecipeForm) {
         form->sheet()->SetActivePage(page);
         frame.grab().save(QDir(dir).filePath(QStringLiteral("page%1.png").arg(page)));
     }
+
+    // A hop being edited on the Ingredients page.
+    form->sheet()->SetActivePage(CRecipeFormSheet::PageIngredients);
+    CRecipeGrid1* grid = form->grid();
+    grid->setCurrentSheet(SheetHops);
+    QTableWidget* hops = grid->table(SheetHops);
+    hops->setCurrentCell(1, 2);
+    hops->editItem(hops->item(1, 2));
+    QCoreApplication::processEvents();
+    frame.grab().save(QDir(dir).filePath(QStringLiteral("hop-edit.png")));
+
+    // The target style dialog on a chosen style.
+    CTargetStyleDlg::Inputs in;
+    const CRecordSetRecipe& r = form->commands().record();
+    in.target = {r.m_RecipeTargetStyle, r.m_RecipeTargetCategory, r.m_RecipeTargetSubcategory};
+    in.og = 1.0481;
+    in.abv = 6.9;
+    in.ibu = 71.2;
+    in.color = 9.4;
+    in.hbu = 15.0;
+    in.messageCount = 2;
+    CTargetStyleDlg dlg(frame.document()->services(), CRecipeFormSheet::gridLayoutDirectory(), in);
+    dlg.OnInitDialog();
+    dlg.OnShowAllStyles();
+    dlg.show();
+    QCoreApplication::processEvents();
+    dlg.grab().save(QDir(dir).filePath(QStringLiteral("target-style.png")));
 }
 
 } // namespace

@@ -91,8 +91,7 @@ CTargetStyleDlg::CTargetStyleDlg(CoreServices& services, const QString& layoutDi
         if (m_showMessages)
             m_showMessages();
     });
-    connect(m_tree, &QTreeWidget::currentItemChanged, this,
-            [this] { onSelectionChanged(); });
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] { onSelectionChanged(); });
 }
 
 CTargetStyleDlg::~CTargetStyleDlg() {
@@ -110,8 +109,7 @@ bool CTargetStyleDlg::OnInitDialog() {
         return false;
     }
     if (m_styles.empty()) {
-        m_services.prompter.message(kNoStyles, {QStringLiteral("Styles")},
-                                    PromptIcon::Exclamation);
+        m_services.prompter.message(kNoStyles, {QStringLiteral("Styles")}, PromptIcon::Exclamation);
         return false;
     }
     fillTree();

@@ -8,9 +8,9 @@
 #include "db/dao/CDaoException.h"
 #include "document/CWscalcDoc.h"
 #include "document/FieldExchange.h"
+#include "form/CRecipeComments.h"
 #include "form/CRecipeGrid1.h"
 #include "form/CRecipeIngredientsPage.h"
-#include "form/CRecipeComments.h"
 #include "form/CRecipeMash.h"
 #include "form/CRecipePropertySheet.h"
 #include "form/CRecipeRatingDlg.h"
@@ -71,14 +71,13 @@ CRecipeFormSheet::CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidge
     : QWidget(parent), m_doc(doc), m_runner(runner),
       m_grid(new CRecipeGrid1(
           doc, runner,
-          CRecipeGrid1::Hooks{
-              [this] { return m_cmd ? m_cmd->currentRecipeId() : 0L; },
-              [this] { setModifiedByUser(); },
-              [this] { return m_cmd->preferences().displayDeleteWarnings; },
-              [this](int row, bool unitFlag) {
-                  m_calc.setInputs(calcInputs());
-                  m_calc.CalcHopRow(row, unitFlag);
-              }})),
+          CRecipeGrid1::Hooks{[this] { return m_cmd ? m_cmd->currentRecipeId() : 0L; },
+                              [this] { setModifiedByUser(); },
+                              [this] { return m_cmd->preferences().displayDeleteWarnings; },
+                              [this](int row, bool unitFlag) {
+                                  m_calc.setInputs(calcInputs());
+                                  m_calc.CalcHopRow(row, unitFlag);
+                              }})),
       m_calc(*m_grid, doc.utilization()) {
     setObjectName(QStringLiteral("recipeForm"));
     m_cmd = std::make_unique<RecipeRecordCommands>(doc, *this, this);

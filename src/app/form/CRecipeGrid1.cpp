@@ -1,8 +1,8 @@
 #include "form/CRecipeGrid1.h"
 
 #include "db/DatabaseOps.h"
-#include "db/dao/CDaoException.h"
 #include "db/IInfoStatusBar.h"
+#include "db/dao/CDaoException.h"
 #include "document/CWscalcDoc.h"
 #include "reference/CLookupDlg.h"
 #include "settings/MessageCatalog.h"
@@ -80,8 +80,8 @@ void CRecipeGrid1::InitGridLook() {
     const QString path = QDir(m_layoutDirectory).filePath(QString::fromLatin1(kLayoutFile));
     SetSettingsFile(path);
     if (sheetCount() != SheetCount)
-        m_doc.services().prompter.text(
-            QString::fromLatin1(Texts::kGridLayoutMissing).arg(path), PromptIcon::Exclamation);
+        m_doc.services().prompter.text(QString::fromLatin1(Texts::kGridLayoutMissing).arg(path),
+                                       PromptIcon::Exclamation);
     QFont f = font();
     f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                    QStringLiteral("DejaVu Sans")});
@@ -95,8 +95,8 @@ void CRecipeGrid1::InitSheets() {
     if (bar)
         bar->SetProgress(30, 100);
     int progress = 40;
-    for (int sheet : {SheetKits, SheetHops, SheetExtracts, SheetGrains, SheetAdjuncts,
-                      SheetYeasts}) {
+    for (int sheet :
+         {SheetKits, SheetHops, SheetExtracts, SheetGrains, SheetAdjuncts, SheetYeasts}) {
         if (bar)
             bar->SetProgress(progress, 100);
         progress += 10;
@@ -192,8 +192,8 @@ void CRecipeGrid1::SelectIngredient() {
     SelectRow(row);
     const int answer = m_runner.exec(dlg);
     SelectRow(-1);
-    if (answer == QDialog::Accepted && dlg.result()) {
-        const LookupResult& r = *dlg.result();
+    if (answer == QDialog::Accepted && dlg.lookupResult()) {
+        const LookupResult& r = *dlg.lookupResult();
         auto set = [&](int c, const QString& text) { SetCellText(row, c, text, sheet); };
         try {
             switch (sheet) {
@@ -215,9 +215,8 @@ void CRecipeGrid1::SelectIngredient() {
                 set(5, r.formText);
                 set(6, r.hopped ? QStringLiteral("1") : QStringLiteral("0"));
                 // A reference without a gravity gets the usual one of its form.
-                const double sg = r.specificGravity != 0
-                                      ? r.specificGravity
-                                      : (r.formText == u"Dry" ? 1.045 : 1.037);
+                const double sg = r.specificGravity != 0 ? r.specificGravity
+                                                         : (r.formText == u"Dry" ? 1.045 : 1.037);
                 set(7, f3(sg));
                 set(8, f1(r.color));
                 break;
@@ -280,8 +279,8 @@ void CRecipeGrid1::DeleteIngredient() {
     if (m_hooks.deleteWarnings && m_hooks.deleteWarnings()) {
         const QString what = GetCellText(row, sheet == SheetExtracts ? 1 : 0);
         if (m_doc.services().prompter.message(
-                32, {QStringLiteral("Ingredient ") + kindName(sheet), what},
-                PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok) {
+                32, {QStringLiteral("Ingredient ") + kindName(sheet), what}, PromptIcon::Question,
+                PromptButtons::OkCancel) != PromptAnswer::Ok) {
             SelectRow(-1);
             return;
         }
@@ -325,9 +324,9 @@ QMenu* CRecipeGrid1::createPopupMenu(int row) {
     };
     QAction* select = add(QStringLiteral("&Select Ingredient\tCtrl+S"), ID_SELECT_INGREDIENT,
                           QStringLiteral("Select an ingredient to add to the recipe"), true);
-    QAction* calc = add(QStringLiteral("&Calculate Bitterness\tCtrl+C"), ID_CALCULATE_BITTERNESS,
-                        QStringLiteral("Calculate Hops Bitterness"),
-                        currentSheet() == SheetHops && !append);
+    QAction* calc =
+        add(QStringLiteral("&Calculate Bitterness\tCtrl+C"), ID_CALCULATE_BITTERNESS,
+            QStringLiteral("Calculate Hops Bitterness"), currentSheet() == SheetHops && !append);
     menu->addSeparator();
     QAction* del = add(QStringLiteral("&Delete Ingredient\tCtrl+D"), ID_DELETE_INGREDIENT,
                        QStringLiteral("Delete the ingredient from the recipe"), !append);

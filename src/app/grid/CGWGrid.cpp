@@ -147,9 +147,8 @@ void CGWGrid::createSheets() {
         t->installEventFilter(this);
         t->viewport()->installEventFilter(this);
         connect(t, &QTableWidget::itemChanged, this, &CGWGrid::onItemChanged);
-        connect(t, &QTableWidget::cellDoubleClicked, this, [this, i](int row, int col) {
-            activateCell(row + 1, col, static_cast<int>(i));
-        });
+        connect(t, &QTableWidget::cellDoubleClicked, this,
+                [this, i](int row, int col) { activateCell(row + 1, col, static_cast<int>(i)); });
         s.table = t;
         m_tabs->addTab(t, s.layout.title);
         showSheet(static_cast<int>(i));
@@ -289,6 +288,9 @@ void CGWGrid::startRecord(int sheet, int col, const QString& text) {
 
 void CGWGrid::editCell(int row, int col, const QString& text, int sheet) {
     const int k = resolve(sheet);
+    // Only the sheet on show is edited.
+    if (k != currentSheet())
+        setCurrentSheet(k);
     try {
         if (isAppendRow(row, k))
             startRecord(k, col, text);
@@ -385,10 +387,10 @@ void CGWGrid::onItemChanged(QTableWidgetItem* item) {
     const int row = item->row() + 1;
     const int col = item->column();
     const CellType type = sheetAt(sheet).layout.columns[static_cast<std::size_t>(col)].type;
-    const QString text = type == CellType::CheckBox
-                             ? (item->checkState() == Qt::Checked ? QStringLiteral("1")
-                                                                  : QStringLiteral("0"))
-                             : item->text();
+    const QString text =
+        type == CellType::CheckBox
+            ? (item->checkState() == Qt::Checked ? QStringLiteral("1") : QStringLiteral("0"))
+            : item->text();
     if (text == GetCellText(row, col, sheet) && !isAppendRow(row, sheet))
         return;
     editCell(row, col, text, sheet);
@@ -457,8 +459,8 @@ void CGWGrid::setCellTextColor(int row, int col, const QColor& color, int sheet)
 
 QColor CGWGrid::cellTextColor(int row, int col, int sheet) const {
     const Sheet& s = sheetAt(sheet);
-    if (row >= 1 && row - 1 < static_cast<int>(s.colors.size()) &&
-        col >= 0 && col < static_cast<int>(s.colors[static_cast<std::size_t>(row - 1)].size()))
+    if (row >= 1 && row - 1 < static_cast<int>(s.colors.size()) && col >= 0 &&
+        col < static_cast<int>(s.colors[static_cast<std::size_t>(row - 1)].size()))
         return s.colors[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col)];
     return QColor(Qt::black);
 }

@@ -35,7 +35,7 @@ public:
     void OnAdd();
     void OnHelp();
 
-    const std::optional<LookupResult>& result() const { return m_result; }
+    const std::optional<LookupResult>& lookupResult() const { return m_result; }
     CSortListCtrl* list() const { return m_list; }
     void selectRow(int row);
 

@@ -51,15 +51,16 @@ void BoundQuerySheet::read() {
             m_numeric.push_back(numeric.contains(name));
         }
     }
-    SqliteStatement st = c.prepare(
-        QStringLiteral("SELECT %1, %2 FROM %3 WHERE IngRecipeID = ? ORDER BY %2")
-            .arg([this] {
-                QStringList cols;
-                for (const QString& f : m_fields)
-                    cols << q(f);
-                return cols.join(u',');
-            }(),
-                 q(QString::fromLatin1(kRowId)), q(m_query)));
+    SqliteStatement st =
+        c.prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE IngRecipeID = ? ORDER BY %2")
+                      .arg(
+                          [this] {
+                              QStringList cols;
+                              for (const QString& f : m_fields)
+                                  cols << q(f);
+                              return cols.join(u',');
+                          }(),
+                          q(QString::fromLatin1(kRowId)), q(m_query)));
     st.bindInt64(1, m_recipeId);
     while (st.step()) {
         Row row;
@@ -117,13 +118,13 @@ int BoundQuerySheet::startRecord(const std::vector<QString>& texts) {
         cols << q(m_fields.at(i));
         marks << QStringLiteral("?");
     }
-    SqliteStatement st = m_db->connection().prepare(
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-            .arg(q(m_table), cols.join(u','), marks.join(u',')));
+    SqliteStatement st =
+        m_db->connection().prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                       .arg(q(m_table), cols.join(u','), marks.join(u',')));
     Row row;
     for (int i = 0; i < m_fields.size(); ++i) {
-        const QString t = i < static_cast<int>(texts.size()) ? texts[static_cast<std::size_t>(i)]
-                                                            : QString();
+        const QString t =
+            i < static_cast<int>(texts.size()) ? texts[static_cast<std::size_t>(i)] : QString();
         const QVariant stored = toStored(i, t);
         st.bind(i + 1, stored);
         row.cells.push_back(t);
@@ -138,8 +139,9 @@ void BoundQuerySheet::deleteRow(int row) {
     if (!m_db || row < 0 || row >= rowCount())
         return;
     m_db->checkFileForWriting();
-    SqliteStatement st = m_db->connection().prepare(
-        QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(q(m_table), q(QString::fromLatin1(kRowId))));
+    SqliteStatement st =
+        m_db->connection().prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                                       .arg(q(m_table), q(QString::fromLatin1(kRowId))));
     st.bindInt64(1, rowId(row));
     st.exec();
     m_rows.erase(m_rows.begin() + row);

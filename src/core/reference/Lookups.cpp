@@ -37,16 +37,41 @@ template <class Set, class Each> void walk(CDaoDatabase& data, const char* index
 
 const LookupSpec& SpecOf(LookupKind kind) {
     static const LookupSpec specs[] = {
-        {LookupKind::Hops, "Name,Alpha,Origin", {kSortText, kSortNumber, kSortText}, {4, 2, 4},
-         "IndexHopsNameAlpha", "Hops", 98339},
-        {LookupKind::Grains, "Category,Name", {kSortText, kSortText}, {6, 5},
-         "IndexGrainsCategoryName", "Grain", 98340},
-        {LookupKind::Extracts, "Manufacturer,Name", {kSortText, kSortText}, {6, 5},
-         "IndexExtractsManufName", "Extract", 98385},
-        {LookupKind::Kits, "Manufacturer,Style", {kSortText, kSortText}, {6, 5},
-         "IndexKitsManufStyle", "Kit", 98386},
-        {LookupKind::Yeast, "Manufacturer,Strain", {kSortText, kSortText}, {6, 5},
-         "IndexYeastManufStrain", "Yeast", 98343},
+        {LookupKind::Hops,
+         "Name,Alpha,Origin",
+         {kSortText, kSortNumber, kSortText},
+         {4, 2, 4},
+         "IndexHopsNameAlpha",
+         "Hops",
+         98339},
+        {LookupKind::Grains,
+         "Category,Name",
+         {kSortText, kSortText},
+         {6, 5},
+         "IndexGrainsCategoryName",
+         "Grain",
+         98340},
+        {LookupKind::Extracts,
+         "Manufacturer,Name",
+         {kSortText, kSortText},
+         {6, 5},
+         "IndexExtractsManufName",
+         "Extract",
+         98385},
+        {LookupKind::Kits,
+         "Manufacturer,Style",
+         {kSortText, kSortText},
+         {6, 5},
+         "IndexKitsManufStyle",
+         "Kit",
+         98386},
+        {LookupKind::Yeast,
+         "Manufacturer,Strain",
+         {kSortText, kSortText},
+         {6, 5},
+         "IndexYeastManufStrain",
+         "Yeast",
+         98343},
         {LookupKind::Adjuncts, "Name", {kSortText}, {8}, "IndexAdjunctsName", "Adjuncts", 98404},
     };
     return specs[static_cast<int>(kind)];
@@ -257,8 +282,8 @@ std::optional<QString> Lookups::info(CDaoDatabase& data, LookupKind kind, long i
             text = a("Manufacturer:\t%1\n", r.m_ExtractsManuf) +
                    a("Type:\t\t%1\n", r.m_ExtractsName) +
                    a("HBU:\t\t%1\nWeight:\t\t%2\n", f1(r.m_ExtractsHBU), f1(r.m_ExtractsWeight)) +
-                   a("Form:\t\t%1\n", r.m_ExtractsForm == 0 ? QStringLiteral("Syrup")
-                                                           : QStringLiteral("Dry")) +
+                   a("Form:\t\t%1\n",
+                     r.m_ExtractsForm == 0 ? QStringLiteral("Syrup") : QStringLiteral("Dry")) +
                    a("Hopped:\t\t%1\n",
                      r.m_ExtractsHopped ? QStringLiteral("Yes") : QStringLiteral("No")) +
                    a("Specific Gravity: \t%1\nDegrees Balling: \t%2\n",

@@ -21,11 +21,11 @@ inline constexpr int kSortNumber = 5;
 
 struct LookupSpec {
     LookupKind kind;
-    const char* header;       // column titles, comma separated
-    std::vector<int> sorts;   // one sort kind per column
-    std::vector<int> widths;  // in units of 0.3 inch
+    const char* header;      // column titles, comma separated
+    std::vector<int> sorts;  // one sort kind per column
+    std::vector<int> widths; // in units of 0.3 inch
     const char* index;
-    const char* tableWord;    // in "No %1.  Use Data-%1 command to add."
+    const char* tableWord; // in "No %1.  Use Data-%1 command to add."
     int helpContext;
 };
 const LookupSpec& SpecOf(LookupKind kind);

@@ -1,0 +1,74 @@
+// Re-binding the six sheets of the ingredients grid, as every move to another recipe does.
+#include "db/DatabaseOps.h"
+#include "db/SqliteConnection.h"
+#include "db/dao/CDaoDatabase.h"
+#include "document/CWscalcDoc.h"
+#include "form/CRecipeGrid1.h"
+#include "settings/ProfileStore.h"
+#include "settings/ScriptedPrompter.h"
+#include "shell/DialogRunner.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace wsc;
+
+// One recipe with 60 ingredient rows, 10 of each kind.
+QString recipeWith60Rows(const QTemporaryDir& dir) {
+    const QString path = dir.filePath(QStringLiteral("sixty.mdb"));
+    CreateRecipeDatabase(path, false);
+    SqliteConnection c(path, SqliteConnection::Mode::ReadWrite);
+    c.exec(
+        QStringLiteral("BEGIN; INSERT INTO Recipes (RecipeBatchNo, RecipeName) VALUES (1, 'R')"));
+    for (int i = 0; i < 10; ++i) {
+        c.exec(QStringLiteral(
+            "INSERT INTO Ingredients_Kits (IngRecipeID, IngKitsManuf, IngKitsStyle, IngKitsWeight) "
+            "VALUES (1, 'M', 'S', 3.3);"
+            "INSERT INTO Ingredients_Extracts (IngRecipeID, IngExtractsName, IngExtractsWeight) "
+            "VALUES (1, 'E', 3.3);"
+            "INSERT INTO Ingredients_Grains (IngRecipeID, IngGrainsName, IngGrainsWeight) VALUES "
+            "(1, 'G', 1.25);"
+            "INSERT INTO Ingredients_Adjuncts (IngRecipeID, IngAdjunctsName, IngAdjunctsAmt) "
+            "VALUES (1, 'A', '1');"
+            "INSERT INTO Ingredients_Hops (IngRecipeID, IngHopsName, IngHopsAlpha, IngHopsTime) "
+            "VALUES (1, 'H', 5.5, 60);"
+            "INSERT INTO Ingredients_Yeasts (IngRecipeID, IngYeastName) VALUES (1, 'Y');"));
+    }
+    c.exec(QStringLiteral("COMMIT"));
+    return path;
+}
+
+void BM_RebindSixSheets60Rows(benchmark::State& state) {
+    QTemporaryDir dir;
+    ProfileStore profile(dir.filePath(QStringLiteral("settings.ini")));
+    ScriptedPrompter prompter;
+    CoreServices services{prompter, profile, nullptr, nullptr};
+    CWscalcDoc doc(services);
+    doc.OnOpenDocument(recipeWith60Rows(dir));
+    DialogRunner runner;
+    CRecipeGrid1 grid(
+        doc, runner,
+        CRecipeGrid1::Hooks{[] { return 1L; }, [] {}, [] { return true; }, [](int, bool) {}});
+    grid.Create(QCoreApplication::applicationDirPath());
+    for (auto _ : state) {
+        grid.BindAll();
+        benchmark::DoNotOptimize(grid.GetRowCount(SheetHops));
+    }
+    state.counters["rows"] = grid.GetRowCount(SheetHops) - 2;
+}
+BENCHMARK(BM_RebindSixSheets60Rows)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -1,0 +1,449 @@
+#include "AppFixture.h"
+
+#include "calc/CTargetStyleDlg.h"
+#include "calc/CTargetStyleGrid2.h"
+#include "calc/IngredientSheets.h"
+#include "calc/RecipeCalculator.h"
+#include "db/SqliteConnection.h"
+#include "db/dao/CDaoDatabase.h"
+#include "db/records/CRecordSetRecipe.h"
+#include "document/CWscalcDoc.h"
+#include "form/CRecipeFormSheet.h"
+#include "form/CRecipeGrid1.h"
+#include "form/CRecipePropertySheet.h"
+#include "grid/CGWGrid.h"
+#include "reference/CLookupDlg.h"
+#include "reference/CSortListCtrl.h"
+#include "shell/CMainFrame.h"
+#include "shell/Commands.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+namespace wsc {
+namespace {
+
+class Grid : public test::AppFixture {
+protected:
+    void open() {
+        m_file = copyShippedSamples();
+        start({QStringLiteral("/s"), m_file});
+        ASSERT_NE(form(), nullptr);
+        form()->sheet()->SetActivePage(CRecipeFormSheet::PageIngredients);
+        m_prompter.clear();
+    }
+    CMainFrame& frame() { return *m_app->mainFrame(); }
+    CRecipeFormSheet* form() { return frame().recipeForm(); }
+    CRecipeGrid1* grid() { return form()->grid(); }
+    void goToBatch(int batch) {
+        frame().runCommand(ID_RECORD_FIRST);
+        for (int i = 1; i < batch; ++i)
+            frame().runCommand(ID_RECORD_NEXT);
+    }
+    // The lookup answers with the row whose first column reads `first` (and second `second`).
+    void chooseInLookup(const QString& first, const QString& second = {}) {
+        m_runner.onDialog = [first, second](QDialog& d) {
+            auto* lookup = qobject_cast<CLookupDlg*>(&d);
+            if (!lookup)
+                return int(QDialog::Rejected);
+            CSortListCtrl* list = lookup->list();
+            for (int i = 0; i < list->topLevelItemCount(); ++i) {
+                QTreeWidgetItem* item = list->topLevelItem(i);
+                if (item->text(0) == first && (second.isEmpty() || item->text(1) == second)) {
+                    list->setCurrentItem(item);
+                    lookup->accept();
+                    return lookup->QDialog::result();
+                }
+            }
+            return int(QDialog::Rejected);
+        };
+    }
+    void dataSql(const QString& sql) {
+        SqliteConnection c(m_profile.text(Setting::DefaultDataFile),
+                           SqliteConnection::Mode::ReadWrite);
+        c.exec(sql);
+    }
+    QVariant committed(const QString& sql) {
+        SqliteConnection c(m_file, SqliteConnection::Mode::ReadOnly);
+        return c.scalar(sql);
+    }
+    QString m_file;
+};
+
+TEST_F(Grid, ANewRecipeShowsOnlyTheAppendRows) {
+    open();
+    frame().runCommand(ID_RECORD_ADD);
+    for (int sheet = 0; sheet < SheetCount; ++sheet) {
+        EXPECT_EQ(grid()->GetRowCount(sheet), 2) << sheet;
+        EXPECT_TRUE(grid()->isAppendRow(1, sheet));
+        EXPECT_EQ(grid()->table(sheet)->item(0, 0)->text(), QStringLiteral("<new>"));
+    }
+    EXPECT_EQ(grid()->tabs()->tabText(4), QStringLiteral("Hops"));
+}
+
+TEST_F(Grid, ShowsTheStoredRowsInTheirShortestForm) {
+    open();
+    goToBatch(2);
+    EXPECT_EQ(grid()->GetRowCount(SheetHops), 5);
+    EXPECT_EQ(grid()->GetCellText(1, 0, SheetHops), QStringLiteral("Centennial"));
+    EXPECT_EQ(grid()->GetCellText(1, 4, SheetHops), QStringLiteral("60"));
+    EXPECT_EQ(grid()->GetCellText(1, 7, SheetHops), QStringLiteral("2"));
+}
+
+TEST_F(Grid, PopupMenuOnHeadingAppendRowAndHopRow) {
+    open();
+    goToBatch(2);
+    grid()->setCurrentSheet(SheetHops);
+    EXPECT_EQ(grid()->createPopupMenu(0), nullptr);
+    auto enabledTexts = [](QMenu* menu) {
+        QStringList out;
+        for (QAction* a : menu->actions()) {
+            if (!a->isSeparator() && a->isEnabled())
+                out << a->text();
+        }
+        delete menu;
+        return out;
+    };
+    const int append = grid()->GetRowCount(SheetHops) - 1;
+    EXPECT_EQ(enabledTexts(grid()->createPopupMenu(append)),
+              (QStringList{QStringLiteral("&Select Ingredient\tCtrl+S"),
+                           QStringLiteral("Cancel Menu\tEsc")}));
+    EXPECT_EQ(enabledTexts(grid()->createPopupMenu(1)).size(), 4);
+    grid()->setCurrentSheet(SheetGrains);
+    EXPECT_FALSE(enabledTexts(grid()->createPopupMenu(1))
+                     .contains(QStringLiteral("&Calculate Bitterness\tCtrl+C")));
+}
+
+TEST_F(Grid, ChoosingAHopResetsItsRow) {
+    open();
+    goToBatch(2);
+    grid()->SetCurrentCell(1, 0, SheetHops);
+    chooseInLookup(QStringLiteral("Amarillo"));
+    grid()->SelectIngredient();
+    const QStringList row = {
+        grid()->GetCellText(1, 0, SheetHops), grid()->GetCellText(1, 1, SheetHops),
+        grid()->GetCellText(1, 2, SheetHops), grid()->GetCellText(1, 3, SheetHops),
+        grid()->GetCellText(1, 4, SheetHops), grid()->GetCellText(1, 5, SheetHops),
+        grid()->GetCellText(1, 6, SheetHops)};
+    EXPECT_EQ(row, (QStringList{QStringLiteral("Amarillo"), QStringLiteral("9.0"),
+                                QStringLiteral("0.0"), QStringLiteral("oz"), QStringLiteral("0"),
+                                QStringLiteral("0"), QStringLiteral("0.0")}));
+    EXPECT_TRUE(form()->commands().isModified());
+    EXPECT_EQ(grid()->selectedRow(), -1);
+}
+
+TEST_F(Grid, ALookupFindsTheHighlightedRowByItsIdentifier) {
+    dataSql(QStringLiteral("UPDATE Hops SET HopsAlpha = 12.34 WHERE HopsName = 'Admiral'"));
+    open();
+    frame().runCommand(ID_RECORD_ADD);
+    grid()->SetCurrentCell(1, 0, SheetHops);
+    chooseInLookup(QStringLiteral("Admiral"));
+    grid()->SelectIngredient();
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_EQ(grid()->GetCellText(1, 0, SheetHops), QStringLiteral("Admiral"));
+    EXPECT_EQ(grid()->GetCellText(1, 1, SheetHops), QStringLiteral("12.3"));
+    EXPECT_EQ(grid()->GetRowCount(SheetHops), 3); // the new row and a new append row
+}
+
+TEST_F(Grid, ExtractsWithoutAGravityGetTheirFormsUsualOne) {
+    dataSql(QStringLiteral("UPDATE Extracts SET ExtractsSpecificGravity = 0, ExtractsForm = 1 "
+                           "WHERE ExtractsID = 1; UPDATE Extracts SET "
+                           "ExtractsSpecificGravity = 0, ExtractsForm = 0 WHERE ExtractsID = 2"));
+    open();
+    frame().runCommand(ID_RECORD_ADD);
+    grid()->SetCurrentCell(1, 0, SheetExtracts);
+    chooseInLookup(QStringLiteral("Brightwort Extracts"), QStringLiteral("Extra Light Syrup"));
+    grid()->SelectIngredient();
+    EXPECT_EQ(grid()->GetCellText(1, 5, SheetExtracts), QStringLiteral("Dry"));
+    EXPECT_EQ(grid()->GetCellText(1, 7, SheetExtracts), QStringLiteral("1.045"));
+    grid()->SetCurrentCell(2, 0, SheetExtracts);
+    chooseInLookup(QStringLiteral("Brightwort Extracts"), QStringLiteral("Light Syrup"));
+    grid()->SelectIngredient();
+    EXPECT_EQ(grid()->GetCellText(2, 7, SheetExtracts), QStringLiteral("1.037"));
+    EXPECT_EQ(grid()->GetCellText(2, 9, SheetExtracts),
+              QString::number(form()->commands().currentRecipeId()));
+}
+
+TEST_F(Grid, DeleteRemovesExactlyTheChosenRow) {
+    m_profile.setInteger(Setting::DisplayDeleteWarnings, 0);
+    open();
+    goToBatch(2); // Cascade twice: 15 and 0 minutes
+    grid()->SetCurrentCell(3, 0, SheetHops);
+    ASSERT_EQ(grid()->GetCellText(3, 4, SheetHops), QStringLiteral("0"));
+    grid()->DeleteIngredient();
+    EXPECT_TRUE(m_prompter.shown().empty());
+    ASSERT_EQ(grid()->GetRowCount(SheetHops), 4);
+    EXPECT_EQ(grid()->GetCellText(2, 0, SheetHops), QStringLiteral("Cascade"));
+    EXPECT_EQ(grid()->GetCellText(2, 4, SheetHops), QStringLiteral("15"));
+    // Written with the recipe: Refresh brings it back, Commit stores the delete.
+    frame().runCommand(ID_RECORD_COMMIT);
+    EXPECT_EQ(
+        committed(QStringLiteral("SELECT count(*) FROM Ingredients_Hops WHERE IngRecipeID=2")), 2);
+}
+
+TEST_F(Grid, DeleteAsksWithTheKindAndNameAndRefusesTheAppendRow) {
+    open();
+    goToBatch(2);
+    grid()->SetCurrentCell(1, 0, SheetHops);
+    m_prompter.queue(PromptAnswer::Cancel);
+    grid()->DeleteIngredient();
+    EXPECT_EQ(m_prompter.last().text,
+              QStringLiteral("Please confirm delete -\nIngredient Hops - Centennial"));
+    EXPECT_EQ(grid()->GetRowCount(SheetHops), 5);
+    grid()->SetCurrentCell(4, 0, SheetHops);
+    grid()->DeleteIngredient();
+    EXPECT_EQ(m_prompter.last().text,
+              QStringLiteral("Cannot use delete command on non-existant ingredient."));
+}
+
+TEST_F(Grid, AHopRowGivesTheSameBitternessEditedAndInAFullRun) {
+    open();
+    goToBatch(2);
+    grid()->editCell(1, 2, QStringLiteral("28.35"), SheetHops);
+    grid()->editCell(1, 3, QStringLiteral("g"), SheetHops);
+    const QString afterEdit = grid()->GetCellText(1, 5, SheetHops);
+    EXPECT_NE(afterEdit, QStringLiteral("0"));
+    form()->calculator().setInputs(RecipeInputs{5, 3, 0, 75, {}});
+    grid()->SetCellText(1, 5, QStringLiteral("0"), SheetHops);
+    form()->OnMsgs();
+    EXPECT_EQ(grid()->GetCellText(1, 5, SheetHops), afterEdit);
+}
+
+TEST_F(Grid, RefreshDiscardsGridEditsAndCommitKeepsThem) {
+    open();
+    goToBatch(2);
+    grid()->editCell(1, 4, QStringLiteral("45"), SheetHops);
+    frame().runCommand(ID_RECORD_REFRESH);
+    EXPECT_EQ(grid()->GetCellText(1, 4, SheetHops), QStringLiteral("60"));
+    grid()->editCell(1, 4, QStringLiteral("45"), SheetHops);
+    frame().runCommand(ID_RECORD_COMMIT);
+    EXPECT_EQ(committed(QStringLiteral("SELECT IngHopsTime FROM Ingredients_Hops WHERE "
+                                       "IngRecipeID=2 AND IngHopsName='Centennial'"))
+                  .toInt(),
+              45);
+}
+
+class Lookup : public test::AppFixture {
+protected:
+    std::unique_ptr<CLookupDlg> make(LookupKind kind, AdjunctMode mode = AdjunctMode::All) {
+        auto dlg = std::make_unique<CLookupDlg>(kind, m_services);
+        dlg->setAdjunctMode(mode);
+        dlg->OnInitDialog();
+        return dlg;
+    }
+    void dataSql(const QString& sql) {
+        SqliteConnection c(m_profile.text(Setting::DefaultDataFile),
+                           SqliteConnection::Mode::ReadWrite);
+        c.exec(sql);
+    }
+};
+
+TEST_F(Lookup, PrimingModeOffersTheTwoFixedEntriesFirst) {
+    dataSql(QStringLiteral("UPDATE Adjuncts SET AdjunctsPriming = 0"));
+    auto dlg = make(LookupKind::Adjuncts, AdjunctMode::PrimingOnly);
+    EXPECT_EQ(dlg->list()->headerItem()->text(0), QStringLiteral("Name (Priming Only)"));
+    EXPECT_EQ(dlg->list()->columnTexts(0), (QStringList{QStringLiteral("Dry Malt Extract"),
+                                                        QStringLiteral("Forced Carbonation")}));
+    dlg->list()->setCurrentItem(dlg->list()->topLevelItem(1));
+    dlg->accept();
+    ASSERT_TRUE(dlg->lookupResult());
+    EXPECT_EQ(dlg->lookupResult()->name, QStringLiteral("Forced Carbonation"));
+}
+
+TEST_F(Lookup, YeastAttenuationZeroComesBackAs75) {
+    dataSql(QStringLiteral("UPDATE Yeast SET YeastAttenuation = 0 WHERE YeastID = 1"));
+    auto dlg = make(LookupKind::Yeast);
+    for (int i = 0; i < dlg->list()->topLevelItemCount(); ++i) {
+        if (dlg->list()->topLevelItem(i)->text(1) == QStringLiteral("California Ale"))
+            dlg->list()->setCurrentItem(dlg->list()->topLevelItem(i));
+    }
+    dlg->accept();
+    ASSERT_TRUE(dlg->lookupResult());
+    EXPECT_EQ(dlg->lookupResult()->attenuation, 75.0);
+}
+
+TEST_F(Lookup, AlphaSortsAsANumberAndNameAsText) {
+    auto dlg = make(LookupKind::Hops);
+    CSortListCtrl* list = dlg->list();
+    list->SortBy(1, Qt::AscendingOrder);
+    const QStringList alphas = list->columnTexts(1);
+    for (int i = 1; i < alphas.size(); ++i)
+        EXPECT_LE(alphas.at(i - 1).toDouble(), alphas.at(i).toDouble());
+    list->SortBy(0, Qt::AscendingOrder);
+    EXPECT_EQ(list->columnTexts(0).front(), QStringLiteral("Admiral"));
+    EXPECT_FALSE(list->SetSortKinds({1, 7}));
+}
+
+TEST_F(Lookup, EmptyTableSaysSoAndInfoListsTheRow) {
+    dataSql(QStringLiteral("DELETE FROM Kits"));
+    auto kits = make(LookupKind::Kits);
+    EXPECT_EQ(m_prompter.last().text, QStringLiteral("No Kit.  Use Data-Kit command to add."));
+    EXPECT_EQ(kits->list()->topLevelItemCount(), 0);
+    kits->accept();
+    EXPECT_FALSE(kits->lookupResult());
+    m_prompter.clear();
+    auto hops = make(LookupKind::Hops);
+    hops->ShowInfo();
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_TRUE(
+        m_prompter.last().text.startsWith(QStringLiteral("Name:\t\tAdmiral\nAlpha:\t\t14.0\n")));
+}
+
+class TargetStyle : public test::AppFixture {
+protected:
+    std::unique_ptr<CTargetStyleDlg> make(const StyleKey& target, double og = 1.048) {
+        CTargetStyleDlg::Inputs in;
+        in.target = target;
+        in.og = og;
+        auto dlg = std::make_unique<CTargetStyleDlg>(m_services,
+                                                     QCoreApplication::applicationDirPath(), in);
+        dlg->OnInitDialog();
+        return dlg;
+    }
+};
+
+TEST_F(TargetStyle, AStyleWithoutSubcategoryIsALeafAtCategoryLevel) {
+    auto dlg = make({QStringLiteral("Amber Bitter European Beer"), QStringLiteral("Altbier"),
+                     QStringLiteral(" ")});
+    QTreeWidgetItem* item =
+        dlg->findItem({QStringLiteral("Amber Bitter European Beer"), QStringLiteral("Altbier")});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->childCount(), 0);
+    EXPECT_EQ(item->data(0, Qt::UserRole).toInt(), 1);
+    EXPECT_EQ(dlg->label(1)->text(), QStringLiteral("Altbier"));
+    EXPECT_TRUE(m_prompter.shown().empty());
+    // Choosing a style name does nothing.
+    dlg->selectItem(dlg->findItem({QStringLiteral("Amber Bitter European Beer")}));
+    EXPECT_EQ(dlg->selection().category, QStringLiteral("Altbier"));
+}
+
+TEST_F(TargetStyle, RangeBoundsAreInRangeAndAboveIsMarked) {
+    CTargetStyleGrid2 grid(QCoreApplication::applicationDirPath());
+    StyleRanges r;
+    r.gravityLo = 1.040;
+    r.gravityHi = 1.048;
+    grid.setPredictions(1.048, 0, 0, 0, 0);
+    grid.showRanges(r);
+    EXPECT_TRUE(grid.GetCellText(1, 4).isEmpty());
+    EXPECT_EQ(grid.cellTextColor(1, 3), QColor(0, 0, 0));
+    grid.setPredictions(1.0481, 0, 0, 0, 0);
+    grid.showRanges(r);
+    EXPECT_EQ(grid.GetCellText(1, 4), QStringLiteral("+"));
+    EXPECT_EQ(grid.cellTextColor(1, 3), QColor(255, 0, 0));
+    grid.setPredictions(1.030, 0, 0, 0, 0);
+    grid.showRanges(r);
+    EXPECT_EQ(grid.GetCellText(1, 2), QStringLiteral("-"));
+    EXPECT_TRUE(grid.GetCellText(1, 4).isEmpty());
+}
+
+TEST_F(TargetStyle, MissingTargetSaysSoOnceAndShowAllToggles) {
+    auto dlg = make({});
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{188});
+    EXPECT_EQ(dlg->label(0)->text(), QStringLiteral("(N/A)"));
+    dlg->OnShowAllStyles();
+    EXPECT_EQ(dlg->showAllButton()->text(), QStringLiteral("Collapse All"));
+    dlg->OnShowAllStyles();
+    EXPECT_EQ(dlg->showAllButton()->text(), QStringLiteral("Expand All"));
+}
+
+class TargetStyleOnForm : public Grid {};
+
+TEST_F(TargetStyleOnForm, CancelKeepsTheTargetAndOkCopiesTheRanges) {
+    open();
+    const QString before = form()->commands().record().m_RecipeTargetStyle;
+    m_runner.onDialog = [](QDialog& d) {
+        if (auto* t = qobject_cast<CTargetStyleDlg*>(&d)) {
+            t->selectItem(t->findItem(
+                {QStringLiteral("Amber Bitter European Beer"), QStringLiteral("Altbier")}));
+            t->reject();
+        }
+        return int(QDialog::Rejected);
+    };
+    form()->OnTargetStyle();
+    EXPECT_EQ(form()->commands().record().m_RecipeTargetStyle, before);
+    EXPECT_EQ(form()->targetLabel(0)->text(), before);
+
+    m_runner.onDialog = [](QDialog& d) {
+        if (auto* t = qobject_cast<CTargetStyleDlg*>(&d)) {
+            t->selectItem(t->findItem(
+                {QStringLiteral("Amber Bitter European Beer"), QStringLiteral("Altbier")}));
+            t->accept();
+            return t->result();
+        }
+        return int(QDialog::Rejected);
+    };
+    form()->OnTargetStyle();
+    const CRecordSetRecipe& r = form()->commands().record();
+    EXPECT_EQ(r.m_RecipeTargetStyle, QStringLiteral("Amber Bitter European Beer"));
+    EXPECT_EQ(r.m_RecipeTargetCategory, QStringLiteral("Altbier"));
+    EXPECT_GT(r.m_RecipeTargetSpGravHi, 1.0);
+    EXPECT_GT(r.m_RecipeTargetIBUHi, 0.0);
+    EXPECT_TRUE(form()->commands().isModified());
+    EXPECT_EQ(form()->targetLabel(1)->text(), QStringLiteral("Altbier"));
+}
+
+// A grid that notes its events, on the recipe's hop rows.
+class EventGrid : public CGWGrid {
+public:
+    using CGWGrid::CGWGrid;
+    void build(const QString& layout) {
+        SetSettingsFile(layout);
+        createSheets();
+    }
+    std::vector<std::pair<int, int>> events;
+
+protected:
+    void OnGridEvent(int kind, int code) override { events.push_back({kind, code}); }
+};
+
+TEST_F(Grid, StartingARecordRaisesEventKind1Code2First) {
+    open();
+    EventGrid g;
+    g.build(QCoreApplication::applicationDirPath() + QStringLiteral("/GWIngredients.gws"));
+    g.setSheetBinding(SheetHops, frame().document()->database(),
+                      QStringLiteral("RecipeIngredients_Hops"), QStringLiteral("Ingredients_Hops"),
+                      1);
+    g.ReadSheet(SheetHops);
+    const int append = g.GetRowCount(SheetHops) - 1;
+    g.editCell(append, 0, QStringLiteral("Fuggle"), SheetHops);
+    EXPECT_EQ(g.events, (std::vector<std::pair<int, int>>{{1, 2}}));
+    EXPECT_EQ(g.GetRowCount(SheetHops), append + 2);
+    EXPECT_EQ(g.GetCellText(append, 0, SheetHops), QStringLiteral("Fuggle"));
+}
+
+} // namespace
+} // namespace wsc
+
+namespace wsc {
+namespace {
+
+TEST_F(Grid, TheWindowComputesWhatTheCommandLineComputesForEverySample) {
+    open();
+    for (int batch = 1; batch <= 8; ++batch) {
+        goToBatch(batch);
+        const CRecordSetRecipe& r = form()->commands().record();
+        MemorySheets stored = MemorySheets::load(*frame().document()->database(), r.m_RecipeID);
+        RecipeCalculator cli(stored, frame().document()->utilization());
+        cli.setInputs({r.m_RecipeBatchSize, r.m_RecipeBoilSize, r.m_RecipeMeasureEnglish,
+                       r.m_RecipeSystemEfficiencyExpected, r.m_RecipeFermPrimingName});
+        cli.RunCalculations(false);
+        form()->OnMsgs();
+        const RecipeCalculator& window = form()->calculator();
+        EXPECT_EQ(window.PredictedOG, cli.PredictedOG) << batch;
+        EXPECT_EQ(window.TotalIBU, cli.TotalIBU) << batch;
+        EXPECT_EQ(window.TotalHBU, cli.TotalHBU) << batch;
+        EXPECT_EQ(window.PredictedColor, cli.PredictedColor) << batch;
+        EXPECT_EQ(window.PredictedABV, cli.PredictedABV) << batch;
+        EXPECT_EQ(window.CalcMessageCount, cli.CalcMessageCount) << batch;
+        frame().runCommand(ID_RECORD_REFRESH);
+    }
+}
+
+} // namespace
+} // namespace wsc
