@@ -12,6 +12,7 @@
 #include "form/CRecipeGrid1.h"
 #include "form/CRecipePropertySheet.h"
 #include "grid/CGWGrid.h"
+#include "grid/CGWTabGridCtrl.h"
 #include "reference/CLookupDlg.h"
 #include "reference/CSortListCtrl.h"
 #include "shell/CMainFrame.h"

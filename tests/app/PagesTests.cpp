@@ -13,6 +13,8 @@
 #include "form/CRecipeSpecGravities.h"
 #include "form/CheckableDateEdit.h"
 #include "form/SpinButtons.h"
+#include "reference/CLookupDlg.h"
+#include "reference/CSortListCtrl.h"
 #include "shell/CMainFrame.h"
 #include "shell/Commands.h"
 
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QtTest/QTest>
@@ -325,6 +328,32 @@ TEST_F(Log, EnterGoesToTheSelectedRecipe) {
     QTest::keyClick(log(), Qt::Key_Return);
     EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("10"));
     EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("apricot wheat"));
+}
+
+} // namespace
+} // namespace wsc
+
+namespace wsc {
+namespace {
+
+TEST_F(Pages, PrimingMethodComesFromThePrimingLookup) {
+    openSamples();
+    auto* ferm = page<CRecipeSpecGravities>(CRecipeFormSheet::PageFermentation);
+    m_runner.onDialog = [](QDialog& d) {
+        auto* lookup = qobject_cast<CLookupDlg*>(&d);
+        if (!lookup || lookup->list()->topLevelItemCount() < 2)
+            return int(QDialog::Rejected);
+        EXPECT_EQ(lookup->list()->headerItem()->text(0), QStringLiteral("Name (Priming Only)"));
+        for (int i = 0; i < lookup->list()->topLevelItemCount(); ++i) {
+            if (lookup->list()->topLevelItem(i)->text(0) == QStringLiteral("Forced Carbonation"))
+                lookup->list()->setCurrentItem(lookup->list()->topLevelItem(i));
+        }
+        lookup->accept();
+        return lookup->QDialog::result();
+    };
+    ferm->selectMethodButton()->click();
+    EXPECT_EQ(ferm->primingMethod()->text(), QStringLiteral("Forced Carbonation"));
+    EXPECT_TRUE(form()->commands().isModified());
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "calc/RecipeCalculator.h"
 #include "calc/TargetStyles.h"
 
+#include "grid/CGWTabGridCtrl.h"
+
 #include <QDir>
 #include <QHeaderView>
 #include <QTableWidget>

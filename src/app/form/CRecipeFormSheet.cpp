@@ -16,6 +16,7 @@
 #include "form/CRecipeRatingDlg.h"
 #include "form/CRecipeRecipePage.h"
 #include "form/CRecipeSpecGravities.h"
+#include "reference/CLookupDlg.h"
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 #include "shell/CControlTipWnd.h"
@@ -214,6 +215,14 @@ void CRecipeFormSheet::buildControls() {
         showCalcStatus();
         m_cmd->setModified(modified);
         return m_calc.PredictedOG;
+    });
+    fermentation->setPrimingChooser([this]() -> QString {
+        CLookupDlg lookup(LookupKind::Adjuncts, m_doc.services(), this);
+        lookup.setAdjunctMode(AdjunctMode::PrimingOnly);
+        lookup.OnInitDialog();
+        if (m_runner.exec(lookup) != QDialog::Accepted || !lookup.lookupResult())
+            return {};
+        return lookup.lookupResult()->name;
     });
     m_sheet->addPage(fermentation, QStringLiteral("Fermentation Info"));
     m_sheet->addPage(new CRecipeComments(prompter, help, m_sheet), QStringLiteral("Comments"));

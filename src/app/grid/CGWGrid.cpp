@@ -1,5 +1,7 @@
 #include "grid/CGWGrid.h"
 
+#include "grid/CGWTabGridCtrl.h"
+
 #include "db/dao/CDaoException.h"
 
 #include <QComboBox>
@@ -93,10 +95,7 @@ private:
 } // namespace
 
 CGWGrid::CGWGrid(QWidget* parent) : QWidget(parent) {
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("gridTabs"));
-    m_tabs->setTabPosition(QTabWidget::South);
-    m_tabs->setDocumentMode(true);
+    m_tabs = new CGWTabGridCtrl(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);

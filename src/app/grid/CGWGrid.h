@@ -10,13 +10,13 @@
 #include <memory>
 #include <vector>
 
-class QTabWidget;
 class QTableWidget;
 class QTableWidgetItem;
 
 namespace wsc {
 
 class CDaoDatabase;
+class CGWTabGridCtrl;
 
 // A tabbed grid of typed cells, one sheet per tab. Row 0 is the heading; a sheet bound to a
 // saved query shows its rows and, last, an append row in which a new record is started. The
@@ -61,7 +61,7 @@ public:
     void setCellTextColor(int row, int col, const QColor& color, int sheet = -1);
     QColor cellTextColor(int row, int col, int sheet = -1) const;
     QTableWidget* table(int sheet) const;
-    QTabWidget* tabs() const { return m_tabs; }
+    CGWTabGridCtrl* tabs() const { return m_tabs; }
 
     // IngredientSheets
     int rowCount(int sheet) const override { return GetRowCount(sheet); }
@@ -114,7 +114,7 @@ private:
     void startRecord(int sheet, int col, const QString& text);
     void writeCell(int sheet, int row, int col, const QString& text);
 
-    QTabWidget* m_tabs;
+    CGWTabGridCtrl* m_tabs;
     std::vector<std::unique_ptr<Sheet>> m_sheets;
     QString m_settingsDir;
     QString m_settingsName;
