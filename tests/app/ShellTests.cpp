@@ -3,6 +3,7 @@
 #include "db/SqliteConnection.h"
 #include "document/CWscalcDoc.h"
 #include "document/CWscalcFrame.h"
+#include "form/CLabelView.h"
 #include "form/CRecipeFormSheet.h"
 #include "settings/CommandLine.h"
 #include "settings/WindowPlacement.h"
@@ -12,9 +13,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPixmap>
 #include <QToolButton>
 
 namespace wsc {
@@ -264,6 +267,55 @@ TEST_F(MainFrame, ClosingTheFormFrameWithoutWarningsCommitsTheChange) {
     SqliteConnection c(file, SqliteConnection::Mode::ReadOnly);
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT RecipeName FROM Recipes WHERE RecipeBatchNo=1")),
               QStringLiteral("Renamed"));
+}
+
+} // namespace
+} // namespace wsc
+
+namespace wsc {
+namespace {
+
+// The left and right edges of what was drawn on a white picture.
+std::pair<int, int> inkSpan(const QImage& image) {
+    int left = image.width();
+    int right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {left, right};
+}
+
+TEST(LabelView, BothLinesStayCentredWhenResized) {
+    CLabelView view;
+    for (int width : {600, 900}) {
+        view.resize(width, 200);
+        QPalette p = view.palette();
+        p.setColor(QPalette::Window, Qt::white);
+        p.setColor(QPalette::WindowText, Qt::black);
+        view.setPalette(p);
+        view.setAutoFillBackground(true);
+        const QImage image = view.grab().toImage();
+        const auto [left, right] = inkSpan(image);
+        ASSERT_GE(right, left);
+        EXPECT_NEAR(left + right, width - 1, 4) << width;
+    }
+}
+
+TEST(InfoStatusBar, ProgressCoversTheTextUntilMinusOne) {
+    CInfoStatusBar bar;
+    bar.SetProgress(10, 100);
+    EXPECT_TRUE(bar.progressVisible());
+    bar.SetProgress(50, -1);
+    EXPECT_TRUE(bar.progressVisible());
+    bar.SetProgress(-1, -1);
+    EXPECT_FALSE(bar.progressVisible());
+    bar.SetPaneText(QStringLiteral("Opening Recipe database..."), 0);
+    EXPECT_EQ(bar.currentMessage(), QStringLiteral("Opening Recipe database..."));
 }
 
 } // namespace

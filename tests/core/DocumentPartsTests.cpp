@@ -1,0 +1,198 @@
+#include "support/TestSupport.h"
+
+#include "calc/IngredientSheets.h"
+#include "calc/RecipeCalculator.h"
+#include "calc/TargetStyles.h"
+#include "calc/UtilizationTable.h"
+#include "db/SqliteConnection.h"
+#include "db/dao/CDaoDatabase.h"
+#include "db/dao/CDaoException.h"
+#include "document/BoundQuerySheet.h"
+#include "document/FieldExchange.h"
+#include "document/MashTypeRules.h"
+#include "document/RecipeLogRows.h"
+#include "reference/Lookups.h"
+
+#include "settings/ScriptedPrompter.h"
+
+#include <QFile>
+
+namespace wsc {
+namespace {
+
+using test::DbFixture;
+
+TEST(LogSort, NumbersDatesAndBytes) {
+    const auto number = LogSortKind::Number;
+    EXPECT_LT(RecipeLogRows::compare(number, QStringLiteral("9"), QStringLiteral("10")), 0);
+    const auto date = LogSortKind::Date;
+    EXPECT_LT(RecipeLogRows::compare(date, QString(), QStringLiteral("1/1/1900")), 0);
+    EXPECT_GT(
+        RecipeLogRows::compare(date, QStringLiteral("12/31/2025"), QStringLiteral("1/1/2025")), 0);
+    // A date that does not read is equal to anything.
+    EXPECT_EQ(RecipeLogRows::compare(date, QStringLiteral("soon"), QStringLiteral("1/1/2025")), 0);
+    const auto text = LogSortKind::Text;
+    EXPECT_LT(RecipeLogRows::compare(text, QStringLiteral("Zesty"), QStringLiteral("apricot")), 0);
+    EXPECT_LT(RecipeLogRows::compare(text, QStringLiteral("Ale"), QStringLiteral("Ale 2")), 0);
+    EXPECT_EQ(RecipeLogRows::dateText(QDateTime(QDate(2026, 3, 7), QTime())),
+              QStringLiteral("3/7/2026"));
+    EXPECT_TRUE(RecipeLogRows::dateText(QDateTime()).isEmpty());
+
+    std::vector<RecipeLogRow> rows = {{1, {QStringLiteral("10"), {}, QStringLiteral("2/1/2026")}},
+                                      {2, {QStringLiteral("9"), {}, QString()}},
+                                      {3, {QStringLiteral("11"), {}, QStringLiteral("1/5/2026")}}};
+    RecipeLogRows::sort(rows, 0, true);
+    EXPECT_EQ(rows.front().recipeId, 2);
+    RecipeLogRows::sort(rows, 2, false);
+    EXPECT_EQ(rows.front().recipeId, 1);
+    EXPECT_EQ(rows.back().recipeId, 2);
+}
+
+TEST(MashRules, EnabledEditsAndHeadingsByType) {
+    const MashLayout none = MashLayoutFor(-1);
+    for (int c = 0; c < 4; ++c)
+        EXPECT_FALSE(none.time[c] || none.temperature[c] || none.volume[c]);
+    EXPECT_FALSE(none.changesHeadings);
+    const MashLayout single = MashLayoutFor(0);
+    EXPECT_EQ(single.firstHeading, QStringLiteral("\tStrike"));
+    EXPECT_EQ(single.volume, (std::array<bool, 4>{true, false, false, false}));
+    EXPECT_EQ(single.timeTip[3], 220);
+    const MashLayout step = MashLayoutFor(1);
+    EXPECT_EQ(step.volume, (std::array<bool, 4>{false, false, false, false}));
+    EXPECT_TRUE(step.starchHeadingsEnabled);
+    const MashLayout decoction = MashLayoutFor(2);
+    EXPECT_EQ(decoction.volumeTip, (std::array<int, 4>{203, 204, 204, 204}));
+}
+
+TEST(NumberFields, RefusedTextNamesTheFieldAndKeepsTheValue) {
+    ScriptedPrompter prompter;
+    std::int32_t whole = 7;
+    EXPECT_FALSE(
+        ReadWholeField(QStringLiteral("12a"), QStringLiteral("&Batch #"), prompter, whole));
+    EXPECT_EQ(whole, 7);
+    EXPECT_TRUE(prompter.last().text.contains(QStringLiteral("\"Batch #\"")));
+    EXPECT_FALSE(ReadWholeField(QStringLiteral("-1"), QStringLiteral("x"), prompter, whole));
+    EXPECT_FALSE(
+        ReadWholeField(QStringLiteral("2147483648"), QStringLiteral("x"), prompter, whole));
+    EXPECT_TRUE(ReadWholeField(QStringLiteral(" 70000 "), QStringLiteral("x"), prompter, whole));
+    EXPECT_EQ(whole, 70000);
+    double number = 1.5;
+    EXPECT_FALSE(ReadNumberField(QStringLiteral("1,5"), QStringLiteral("Boil"), prompter, number));
+    EXPECT_EQ(number, 1.5);
+    EXPECT_FALSE(ReadNumberField(QStringLiteral("inf"), QStringLiteral("Boil"), prompter, number));
+    EXPECT_EQ(PlainLabel(QStringLiteral("Salt && &Pepper")), QStringLiteral("Salt & Pepper"));
+}
+
+TEST(Efficiency, ActualPointsOverPointsAtFullGrainEfficiency) {
+    MemorySheets sheets;
+    sheets.addRow(SheetGrains, {QStringLiteral("Pale"), QStringLiteral("10"), QStringLiteral("lbs"),
+                                QStringLiteral("1.037"), QStringLiteral("2")});
+    UtilizationTable table;
+    RecipeInputs in{5, 6, 0, 75, {}};
+    const auto e = RecipeCalculator::SystemEfficiencyActual(sheets, table, in, 1.0555);
+    ASSERT_TRUE(e);
+    EXPECT_NEAR(*e, 75.0, 1e-9);
+    EXPECT_FALSE(RecipeCalculator::SystemEfficiencyActual(sheets, table, in, 1.0));
+    MemorySheets empty;
+    EXPECT_FALSE(RecipeCalculator::SystemEfficiencyActual(empty, table, in, 1.050));
+}
+
+TEST(Styles, AMissingSubcategoryMatchesSpaceOrEmpty) {
+    std::vector<StyleRow> styles = {
+        {{QStringLiteral("Ale"), QStringLiteral("Bitter"), QStringLiteral(" ")}, {1.03, 1.04}},
+        {{QStringLiteral("Ale"), QStringLiteral("IPA"), QStringLiteral("Belgian")}, {1.06, 1.07}}};
+    EXPECT_TRUE(TargetStyles::find(styles, {QStringLiteral("Ale"), QStringLiteral("Bitter"), {}}));
+    EXPECT_TRUE(TargetStyles::find(
+        styles, {QStringLiteral("Ale"), QStringLiteral("Bitter"), QStringLiteral(" ")}));
+    EXPECT_FALSE(TargetStyles::find(styles, {QStringLiteral("Ale"), QStringLiteral("IPA"), {}}));
+    EXPECT_EQ(TargetStyles::seekFailedText(
+                  {QStringLiteral("Ale"), QStringLiteral("Bitter"), QStringLiteral(" ")}),
+              QStringLiteral("Seek failed on Ale, Bitter.  Contact Quillbarrow Software."));
+    EXPECT_EQ(TargetStyles::seekFailedText(
+                  {QStringLiteral("Ale"), QStringLiteral("IPA"), QStringLiteral("Belgian")}),
+              QStringLiteral("Seek failed on Ale, IPA, Belgian.  Contact Quillbarrow Software."));
+}
+
+class ReferenceLookups : public DbFixture {
+protected:
+    ReferenceLookups() { db.Open(copyShippedData()); }
+    CDaoDatabase db;
+};
+
+TEST_F(ReferenceLookups, RowsComeInIndexOrderWithTheirIdentifiers) {
+    const auto hops = Lookups::rows(db, LookupKind::Hops);
+    ASSERT_GT(hops.size(), 10u);
+    for (std::size_t i = 1; i < hops.size(); ++i)
+        EXPECT_LE(hops[i - 1].texts.at(0), hops[i].texts.at(0));
+    EXPECT_EQ(hops.front().texts.at(1), QStringLiteral("14.0"));
+    const auto all = Lookups::rows(db, LookupKind::Adjuncts, AdjunctMode::All);
+    const auto fermentable = Lookups::rows(db, LookupKind::Adjuncts, AdjunctMode::FermentableOnly);
+    const auto priming = Lookups::rows(db, LookupKind::Adjuncts, AdjunctMode::PrimingOnly);
+    EXPECT_LT(fermentable.size(), all.size());
+    EXPECT_EQ(priming.at(0).id, Lookups::kForcedCarbonation);
+    EXPECT_EQ(priming.at(1).texts.at(0), QStringLiteral("Dry Malt Extract"));
+}
+
+TEST_F(ReferenceLookups, ResultsByIdentifierAndTheirTexts) {
+    const auto extract = Lookups::result(db, LookupKind::Extracts, 1);
+    ASSERT_TRUE(extract);
+    EXPECT_EQ(extract->name, QStringLiteral("Extra Light Syrup"));
+    EXPECT_EQ(extract->unitsText, QStringLiteral("lbs"));
+    EXPECT_EQ(extract->formText, QStringLiteral("Syrup"));
+    EXPECT_FALSE(Lookups::result(db, LookupKind::Hops, 99999));
+    const auto info = Lookups::info(db, LookupKind::Yeast, 1);
+    ASSERT_TRUE(info);
+    EXPECT_TRUE(info->startsWith(QStringLiteral("Manufacturer:\tCellar Culture Labs\n")));
+    EXPECT_TRUE(info->contains(QStringLiteral("Attenuation:\t76.00\n")));
+}
+
+class BoundSheet : public DbFixture {
+protected:
+    BoundSheet() {
+        file = copyShippedSamples();
+        db.Open(file);
+        sheet.bind(&db, QStringLiteral("RecipeIngredients_Hops"),
+                   QStringLiteral("Ingredients_Hops"), 2);
+        sheet.read();
+    }
+    QString file;
+    CDaoDatabase db;
+    BoundQuerySheet sheet;
+};
+
+TEST_F(BoundSheet, ReadsWritesStartsAndDeletesExactRows) {
+    ASSERT_EQ(sheet.rowCount(), 3);
+    EXPECT_EQ(sheet.columnCount(), 8);
+    EXPECT_EQ(sheet.text(1, 0), QStringLiteral("Cascade"));
+    EXPECT_EQ(sheet.text(1, 4), QStringLiteral("15"));
+    sheet.setText(1, 2, QStringLiteral("1.25"));
+    sheet.setText(1, 4, QStringLiteral("not a number"));
+    EXPECT_EQ(
+        db.connection()
+            .scalar(QStringLiteral("SELECT IngHopsTime FROM Ingredients_Hops WHERE IngRowID=%1")
+                        .arg(sheet.rowId(1)))
+            .toDouble(),
+        0.0);
+    const int row = sheet.startRecord(
+        {QStringLiteral("Fuggle"), QStringLiteral("4.5"), QStringLiteral("1"), QStringLiteral("oz"),
+         QStringLiteral("30"), QStringLiteral("0"), QStringLiteral("0.0"), QStringLiteral("2")});
+    EXPECT_EQ(row, 3);
+    const long long cascadeAtZero = sheet.rowId(2);
+    sheet.deleteRow(2);
+    sheet.read();
+    ASSERT_EQ(sheet.rowCount(), 3);
+    for (int r = 0; r < sheet.rowCount(); ++r)
+        EXPECT_NE(sheet.rowId(r), cascadeAtZero);
+    EXPECT_EQ(sheet.text(2, 0), QStringLiteral("Fuggle"));
+    EXPECT_EQ(sheet.text(1, 2), QStringLiteral("1.25"));
+}
+
+TEST_F(BoundSheet, WritesAreRefusedOnceTheFileIsGone) {
+    ASSERT_TRUE(QFile::remove(file));
+    EXPECT_THROW(sheet.setText(0, 2, QStringLiteral("2")), CDaoException);
+    EXPECT_THROW(sheet.startRecord({}), CDaoException);
+    EXPECT_EQ(sheet.rowCount(), 3);
+}
+
+} // namespace
+} // namespace wsc
