@@ -320,3 +320,41 @@ TEST(InfoStatusBar, ProgressCoversTheTextUntilMinusOne) {
 
 } // namespace
 } // namespace wsc
+
+namespace wsc {
+namespace {
+
+TEST_F(MainFrame, CompressAndRepairAskForAFileAndReport) {
+    start({QStringLiteral("/s")});
+    const QString file = copyShippedSamples(QStringLiteral("to-compress.mdb"));
+    m_runner.files.push_back(file);
+    frame().runCommand(ID_FILE_COMPRESS);
+    ASSERT_EQ(m_prompter.ids(), std::vector<int>{4});
+    EXPECT_EQ(m_prompter.last().text,
+              QStringLiteral("Support Program Message:\nThe compress of the data base (") + file +
+                  QStringLiteral(") was successful."));
+    m_runner.files.push_back(file);
+    frame().runCommand(ID_FILE_REPAIR);
+    EXPECT_TRUE(m_prompter.last().text.contains(QStringLiteral("The repair of the data base")));
+    // Cancelled: nothing happens.
+    m_prompter.clear();
+    frame().runCommand(ID_FILE_COMPRESS);
+    EXPECT_TRUE(m_prompter.shown().empty());
+}
+
+TEST_F(MainFrame, AnEmptyRecipeDatabaseShowsNoRecipeUntilOneIsAdded) {
+    start({QStringLiteral("/s"), makeRecipeDb(QStringLiteral("empty.mdb"))});
+    CRecipeFormSheet* form = frame().recipeForm();
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->nameEdit()->text().isEmpty());
+    EXPECT_FALSE(form->nameEdit()->isEnabled());
+    frame().runCommand(ID_RECORD_NEXT);
+    EXPECT_TRUE(m_prompter.shown().empty());
+    frame().runCommand(ID_RECORD_ADD);
+    EXPECT_EQ(form->nameEdit()->text(), QStringLiteral("<new recipe>"));
+    EXPECT_EQ(form->batchEdit()->text(), QStringLiteral("1"));
+    EXPECT_TRUE(form->nameEdit()->isEnabled());
+}
+
+} // namespace
+} // namespace wsc

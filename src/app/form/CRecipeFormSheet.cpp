@@ -346,8 +346,12 @@ void CRecipeFormSheet::loadControls(const CRecordSetRecipe& r) {
          std::initializer_list<QWidget*>{m_name, m_brewer, m_batch, m_processGroup, m_targetButton})
         w->setEnabled(has);
 
-    // The ingredient rows of the shown recipe, as stored in the open transaction.
+    // The ingredient rows of the shown recipe, as stored in the open transaction. Without a
+    // recipe there is nothing the rows could belong to.
     m_grid->BindAll();
+    m_grid->setEnabled(has);
+    for (int i = 1; i < m_sheet->pageCount(); ++i)
+        m_sheet->page(i)->setEnabled(has);
     for (int i = 0; i < m_sheet->pageCount(); ++i)
         m_sheet->page(i)->loadRecord(r);
     m_calc.resetResults();
