@@ -1,17 +1,40 @@
 #include "settings/ProfileStore.h"
 #include "shell/CMainFrame.h"
 #include "shell/CWscalcApp.h"
+#include "shell/QtPrompter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 
 #include <cstdio>
+#include <exception>
+
+namespace {
+
+// The last guard: an error no command caught is shown, and the program keeps running with
+// the open transaction as it was, so nothing typed is lost to a crash.
+class WscApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            wsc::QtPrompter prompter;
+            prompter.text(QStringLiteral("Error:\n%1").arg(QString::fromUtf8(e.what())),
+                          wsc::PromptIcon::Stop);
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     QElapsedTimer started;
     started.start();
-    QApplication app(argc, argv);
+    WscApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QString::fromLatin1(wsc::ProfileStore::kCompany));
     QCoreApplication::setApplicationName(QString::fromLatin1(wsc::ProfileStore::kApplication));
     QApplication::setApplicationVersion(QStringLiteral(WSC_VERSION));

@@ -45,6 +45,12 @@ TEST_F(ScreenshotTour, EveryPageOfTheRecipeForm) {
     QCoreApplication::processEvents();
     frame.grab().save(QDir(dir).filePath(QStringLiteral("hop-edit.png")));
 
+    // The recipe log beside the form.
+    frame.runCommand(ID_VIEW_RECIPE_LOG);
+    QCoreApplication::processEvents();
+    frame.grab().save(QDir(dir).filePath(QStringLiteral("log.png")));
+    frame.runCommand(ID_VIEW_RECIPE_FORM);
+
     // The target style dialog on a chosen style.
     CTargetStyleDlg::Inputs in;
     const CRecordSetRecipe& r = form->commands().record();

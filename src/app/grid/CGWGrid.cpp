@@ -238,7 +238,13 @@ long CGWGrid::GetCellNumber(int row, int col, int sheet) const {
 }
 
 void CGWGrid::setCellText(int sheet, int row, int col, const QString& text) {
-    SetCellText(row, col, text, sheet);
+    // The calculations write through here; a failed write is reported, not thrown at them.
+    try {
+        SetCellText(row, col, text, sheet);
+    } catch (const CDaoException& e) {
+        showSheet(resolve(sheet));
+        OnDatabaseError(e);
+    }
 }
 
 void CGWGrid::SetCellText(int row, int col, const QString& text, int sheet) {

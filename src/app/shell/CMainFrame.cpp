@@ -454,7 +454,10 @@ void CMainFrame::createOrActivateLog() {
     frame->setWindowIcon(IconFactory::icon(Glyph::Log));
     frame->setClosedHandler([](CWscalcFrame* f) { f->deleteLater(); });
     m_mdi->addSubWindow(frame);
-    frame->resize(760, 360);
+    // Over the form's heading, inside the window whatever its size.
+    const QSize area = m_mdi->viewport()->size();
+    frame->setGeometry(30, 30, std::min(760, std::max(320, area.width() - 60)),
+                       std::min(380, std::max(200, area.height() - 60)));
     frame->show();
     log->Refresh();
     m_mdi->setActiveSubWindow(frame);
