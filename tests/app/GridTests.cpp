@@ -448,3 +448,40 @@ TEST_F(Grid, TheWindowComputesWhatTheCommandLineComputesForEverySample) {
 
 } // namespace
 } // namespace wsc
+
+namespace wsc {
+namespace {
+
+TEST_F(TargetStyle, NoStylesSaysSoAndOkReturnsAnEmptyTarget) {
+    {
+        SqliteConnection c(m_profile.text(Setting::DefaultDataFile),
+                           SqliteConnection::Mode::ReadWrite);
+        c.exec(QStringLiteral("DELETE FROM Styles"));
+    }
+    auto dlg = make({QStringLiteral("IPA"), QStringLiteral("American IPA"), QStringLiteral(" ")});
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{82});
+    EXPECT_EQ(m_prompter.last().text,
+              QStringLiteral("No Styles.  Use Data-Styles command to add."));
+    EXPECT_EQ(dlg->tree()->topLevelItemCount(), 0);
+    dlg->accept();
+    ASSERT_TRUE(dlg->chosen());
+    EXPECT_TRUE(m_prompter.last().text.startsWith(QStringLiteral("Seek failed on ")));
+    EXPECT_TRUE(dlg->chosen()->key.name.isEmpty());
+    EXPECT_EQ(dlg->chosen()->ranges.gravityHi, 0.0);
+}
+
+TEST_F(TargetStyle, ChoosingAStyleShowsItsNamesAndAChoiceNotFoundSaysSo) {
+    auto dlg = make({QStringLiteral("IPA"), QStringLiteral("American IPA"), QStringLiteral(" ")});
+    EXPECT_TRUE(m_prompter.shown().empty());
+    dlg->selectItem(
+        dlg->findItem({QStringLiteral("Amber Malty European Lager"), QStringLiteral("Marzen")}));
+    EXPECT_EQ(dlg->label(0)->text(), QStringLiteral("Amber Malty European Lager"));
+    EXPECT_EQ(dlg->selection().subcategory, QStringLiteral(" "));
+    EXPECT_FALSE(dlg->grid()->GetCellText(1, 1).isEmpty());
+    // The root and a style name choose nothing.
+    dlg->selectItem(dlg->tree()->topLevelItem(0));
+    EXPECT_EQ(dlg->label(1)->text(), QStringLiteral("Marzen"));
+}
+
+} // namespace
+} // namespace wsc
