@@ -19,6 +19,7 @@
 #include "shell/Commands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <QtTest/QTest>
 
 namespace wsc {
 namespace {
@@ -481,6 +483,34 @@ TEST_F(TargetStyle, ChoosingAStyleShowsItsNamesAndAChoiceNotFoundSaysSo) {
     // The root and a style name choose nothing.
     dlg->selectItem(dlg->tree()->topLevelItem(0));
     EXPECT_EQ(dlg->label(1)->text(), QStringLiteral("Marzen"));
+}
+
+} // namespace
+} // namespace wsc
+
+namespace wsc {
+namespace {
+
+TEST_F(Grid, ACellStillBeingTypedIntoIsSavedWithTheRecipe) {
+    open();
+    goToBatch(2);
+    frame().activateWindow();
+    if (!QTest::qWaitForWindowActive(&frame()))
+        GTEST_SKIP() << "the platform gives no active window";
+    grid()->setCurrentSheet(SheetHops);
+    QTableWidget* hops = grid()->table(SheetHops);
+    hops->setFocus();
+    hops->setCurrentCell(0, 4);
+    hops->editItem(hops->item(0, 4));
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("45"));
+    frame().runCommand(ID_RECORD_NEXT);
+    EXPECT_EQ(committed(QStringLiteral("SELECT IngHopsTime FROM Ingredients_Hops WHERE "
+                                       "IngRecipeID=2 AND IngHopsName='Centennial'"))
+                  .toInt(),
+              45);
 }
 
 } // namespace

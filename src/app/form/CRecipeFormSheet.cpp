@@ -302,7 +302,14 @@ RecipeInputs CRecipeFormSheet::calcInputs() const {
     return in;
 }
 
+bool CRecipeFormSheet::QuerySaveRecipe() {
+    m_grid->commitOpenEditor();
+    return m_cmd->QuerySaveRecipe();
+}
+
 bool CRecipeFormSheet::saveControls(CRecordSetRecipe& r) {
+    // A grid cell still being typed into belongs to the recipe too.
+    m_grid->commitOpenEditor();
     bool ok = true;
     r.m_RecipeName = m_name->text();
     r.m_RecipeBrewer = m_brewer->text();

@@ -57,7 +57,8 @@ public:
     void setActionLookup(std::function<QAction*(int)> lookup) { m_actionFor = std::move(lookup); }
     void setCommandStateHandler(std::function<void()> h) { m_onCommandState = std::move(h); }
 
-    bool QuerySaveRecipe() { return m_cmd->QuerySaveRecipe(); }
+    // Before the form closes: a grid cell still being typed into counts as a change.
+    bool QuerySaveRecipe();
     void readPreferences();
 
     RecipeRecordCommands& commands() { return *m_cmd; }

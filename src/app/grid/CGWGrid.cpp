@@ -4,6 +4,7 @@
 
 #include "db/dao/CDaoException.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleValidator>
 #include <QEvent>
@@ -471,6 +472,17 @@ QColor CGWGrid::cellTextColor(int row, int col, int sheet) const {
 }
 
 void CGWGrid::OnGridEvent(int, int) {}
+
+void CGWGrid::commitOpenEditor() {
+    QWidget* focus = QApplication::focusWidget();
+    for (const auto& s : m_sheets) {
+        // An editor loses the focus to its table, and its delegate hands the text over.
+        if (s->table && focus && focus != s->table && s->table->isAncestorOf(focus)) {
+            s->table->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
 
 bool CGWGrid::eventFilter(QObject* watched, QEvent* event) {
     for (const auto& s : m_sheets) {

@@ -70,6 +70,9 @@ public:
     }
     void setCellText(int sheet, int row, int col, const QString& text) override;
 
+    // A cell editor still open gives its text to the cell (before the recipe is saved, say).
+    void commitOpenEditor();
+
     // The user edits a cell as if typing into it (tests and the owner's own commands use it).
     void editCell(int row, int col, const QString& text, int sheet = -1);
     void activateCell(int row, int col, int sheet = -1);
