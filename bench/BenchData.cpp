@@ -43,4 +43,11 @@ const QString& BigRecipeDatabase() {
     return path;
 }
 
+BenchDocument::BenchDocument(const QString& recipes)
+    : profile(dir.filePath(QStringLiteral("settings.ini"))), services{prompter, profile, nullptr,
+                                                                      nullptr},
+      doc(services) {
+    doc.OnOpenDocument(recipes);
+}
+
 } // namespace wsc::bench

@@ -1,14 +1,13 @@
 // Re-binding the six sheets of the ingredients grid, as every move to another recipe does.
+#include "BenchData.h"
 #include "db/DatabaseOps.h"
 #include "db/SqliteConnection.h"
 #include "db/dao/CDaoDatabase.h"
 #include "document/CWscalcDoc.h"
 #include "form/CRecipeGrid1.h"
-#include "settings/ProfileStore.h"
-#include "settings/ScriptedPrompter.h"
 #include "shell/DialogRunner.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -63,12 +62,3 @@ void BM_RebindSixSheets60Rows(benchmark::State& state) {
 BENCHMARK(BM_RebindSixSheets60Rows)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

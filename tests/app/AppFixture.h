@@ -2,7 +2,11 @@
 
 #include "support/TestSupport.h"
 
+#include "db/SqliteConnection.h"
+#include "form/CRecipeFormSheet.h"
+#include "shell/CMainFrame.h"
 #include "shell/CWscalcApp.h"
+#include "shell/Commands.h"
 #include "shell/DialogRunner.h"
 
 #include <QDialog>
@@ -60,6 +64,38 @@ protected:
     ScriptedRunner m_runner;
     RecordingHelp m_help;
     std::unique_ptr<CWscalcApp> m_app;
+};
+
+// The program started on a recipe database, with the recipe form showing.
+class FormFixture : public AppFixture {
+protected:
+    void open(const QString& file) {
+        m_file = file;
+        start({QStringLiteral("/s"), file});
+        ASSERT_NE(form(), nullptr);
+        m_prompter.clear();
+    }
+    void openSamples() { open(copyShippedSamples()); }
+    CMainFrame& frame() { return *m_app->mainFrame(); }
+    CRecipeFormSheet* form() { return frame().recipeForm(); }
+    void goToBatch(int batch) {
+        frame().runCommand(ID_RECORD_FIRST);
+        for (int i = 1; i < batch; ++i)
+            frame().runCommand(ID_RECORD_NEXT);
+    }
+    // What another connection sees: only committed data.
+    QVariant committed(const QString& sql) {
+        SqliteConnection c(m_file, SqliteConnection::Mode::ReadOnly);
+        return c.scalar(sql);
+    }
+    // A change to the Data database the program uses.
+    void dataSql(const QString& sql) {
+        SqliteConnection c(m_profile.text(Setting::DefaultDataFile),
+                           SqliteConnection::Mode::ReadWrite);
+        c.exec(sql);
+    }
+
+    QString m_file;
 };
 
 } // namespace wsc::test

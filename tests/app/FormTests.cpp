@@ -24,22 +24,9 @@
 namespace wsc {
 namespace {
 
-class RecipeForm : public test::AppFixture {
+class RecipeForm : public test::FormFixture {
 protected:
-    void open(const QString& file) {
-        m_file = file;
-        start({QStringLiteral("/s"), file});
-        ASSERT_NE(form(), nullptr);
-        m_prompter.clear();
-    }
-    void openSamples() { open(copyShippedSamples()); }
-    CMainFrame& frame() { return *m_app->mainFrame(); }
-    CRecipeFormSheet* form() { return m_app->mainFrame()->recipeForm(); }
     void run(int id) { frame().runCommand(id); }
-    QVariant committed(const QString& sql) {
-        SqliteConnection c(m_file, SqliteConnection::Mode::ReadOnly);
-        return c.scalar(sql);
-    }
     QStringList popupEntries(bool enabledOnly) {
         std::unique_ptr<QMenu> menu(form()->createPopupMenu(nullptr));
         QStringList out;
@@ -51,8 +38,6 @@ protected:
         }
         return out;
     }
-
-    QString m_file;
 };
 
 TEST_F(RecipeForm, ShowsTheFirstRecipeWithItsHeadingAndIngredients) {

@@ -32,23 +32,13 @@
 namespace wsc {
 namespace {
 
-class Grid : public test::AppFixture {
+class Grid : public test::FormFixture {
 protected:
     void open() {
-        m_file = copyShippedSamples();
-        start({QStringLiteral("/s"), m_file});
-        ASSERT_NE(form(), nullptr);
+        openSamples();
         form()->sheet()->SetActivePage(CRecipeFormSheet::PageIngredients);
-        m_prompter.clear();
     }
-    CMainFrame& frame() { return *m_app->mainFrame(); }
-    CRecipeFormSheet* form() { return frame().recipeForm(); }
     CRecipeGrid1* grid() { return form()->grid(); }
-    void goToBatch(int batch) {
-        frame().runCommand(ID_RECORD_FIRST);
-        for (int i = 1; i < batch; ++i)
-            frame().runCommand(ID_RECORD_NEXT);
-    }
     // The lookup answers with the row whose first column reads `first` (and second `second`).
     void chooseInLookup(const QString& first, const QString& second = {}) {
         m_runner.onDialog = [first, second](QDialog& d) {
@@ -67,16 +57,6 @@ protected:
             return int(QDialog::Rejected);
         };
     }
-    void dataSql(const QString& sql) {
-        SqliteConnection c(m_profile.text(Setting::DefaultDataFile),
-                           SqliteConnection::Mode::ReadWrite);
-        c.exec(sql);
-    }
-    QVariant committed(const QString& sql) {
-        SqliteConnection c(m_file, SqliteConnection::Mode::ReadOnly);
-        return c.scalar(sql);
-    }
-    QString m_file;
 };
 
 TEST_F(Grid, ANewRecipeShowsOnlyTheAppendRows) {
@@ -232,18 +212,13 @@ TEST_F(Grid, RefreshDiscardsGridEditsAndCommitKeepsThem) {
               45);
 }
 
-class Lookup : public test::AppFixture {
+class Lookup : public test::FormFixture {
 protected:
     std::unique_ptr<CLookupDlg> make(LookupKind kind, AdjunctMode mode = AdjunctMode::All) {
         auto dlg = std::make_unique<CLookupDlg>(kind, m_services);
         dlg->setAdjunctMode(mode);
         dlg->OnInitDialog();
         return dlg;
-    }
-    void dataSql(const QString& sql) {
-        SqliteConnection c(m_profile.text(Setting::DefaultDataFile),
-                           SqliteConnection::Mode::ReadWrite);
-        c.exec(sql);
     }
 };
 

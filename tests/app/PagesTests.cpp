@@ -31,31 +31,12 @@
 namespace wsc {
 namespace {
 
-class Pages : public test::AppFixture {
+class Pages : public test::FormFixture {
 protected:
-    void open(const QString& file) {
-        m_file = file;
-        start({QStringLiteral("/s"), file});
-        ASSERT_NE(form(), nullptr);
-        m_prompter.clear();
-    }
-    void openSamples() { open(copyShippedSamples()); }
-    CMainFrame& frame() { return *m_app->mainFrame(); }
-    CRecipeFormSheet* form() { return frame().recipeForm(); }
     template <class Page> Page* page(int index) {
         form()->sheet()->SetActivePage(index);
         return static_cast<Page*>(form()->sheet()->page(index));
     }
-    void goToBatch(int batch) {
-        frame().runCommand(ID_RECORD_FIRST);
-        for (int i = 1; i < batch; ++i)
-            frame().runCommand(ID_RECORD_NEXT);
-    }
-    QVariant committed(const QString& sql) {
-        SqliteConnection c(m_file, SqliteConnection::Mode::ReadOnly);
-        return c.scalar(sql);
-    }
-    QString m_file;
 };
 
 TEST_F(Pages, NoMashTypeDisablesAllTwelveMashEdits) {

@@ -545,17 +545,9 @@ void CRecipeFormSheet::OnUpdate(IDocumentView*, long hint, const CRowViewHint* o
 }
 
 bool CRecipeFormSheet::handlesCommand(int id) const {
+    if (IsRecordCommand(id))
+        return true;
     switch (id) {
-    case ID_RECORD_FIRST:
-    case ID_RECORD_PREV:
-    case ID_RECORD_NEXT:
-    case ID_RECORD_LAST:
-    case ID_RECORD_ADD:
-    case ID_RECORD_COPY:
-    case ID_RECORD_REFRESH:
-    case ID_RECORD_DELETE:
-    case ID_RECORD_COMMIT:
-    case ID_FILE_SAVE:
     case ID_FILE_OPEN:
     case ID_FILE_COMPRESS:
     case ID_FILE_REPAIR:

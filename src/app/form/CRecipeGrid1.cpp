@@ -152,11 +152,7 @@ void CRecipeGrid1::OnCellActivated(int row, int col) {
         return;
     }
     if (isAppendRow(row)) {
-        try {
-            SetCellText(row, 0, QStringLiteral("<new>"));
-        } catch (const CDaoException& e) {
-            OnDatabaseError(e);
-        }
+        startNewRow(row);
         return;
     }
     if (currentSheet() == SheetHops && (col == 5 || col == 6))
@@ -170,6 +166,16 @@ void CRecipeGrid1::OnCellChanged(int row, int, const QString&) {
         m_hooks.calcHopRow(row, true);
 }
 
+bool CRecipeGrid1::startNewRow(int row) {
+    try {
+        SetCellText(row, 0, QStringLiteral("<new>"));
+        return true;
+    } catch (const CDaoException& e) {
+        OnDatabaseError(e);
+        return false;
+    }
+}
+
 void CRecipeGrid1::SelectIngredient() {
     int row = 0;
     int col = 0;
@@ -178,12 +184,8 @@ void CRecipeGrid1::SelectIngredient() {
         return;
     const int sheet = currentSheet();
     if (isAppendRow(row)) {
-        try {
-            SetCellText(row, 0, QStringLiteral("<new>"));
-        } catch (const CDaoException& e) {
-            OnDatabaseError(e);
+        if (!startNewRow(row))
             return;
-        }
         SetCurrentCell(row, 0, sheet);
     }
     CLookupDlg dlg(LookupFor(sheet), m_doc.services(), this);

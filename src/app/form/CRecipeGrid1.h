@@ -60,6 +60,8 @@ protected:
 
 private:
     void runPopup(const QPoint& globalPos);
+    // Writes "<new>" into the append row, which starts a record from the defaults.
+    bool startNewRow(int row);
 
     CWscalcDoc& m_doc;
     DialogRunner& m_runner;

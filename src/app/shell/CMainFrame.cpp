@@ -77,12 +77,7 @@ CMainFrame::CMainFrame(ProfileStore& profile, Prompter& prompter, DialogRunner& 
 }
 
 CMainFrame::~CMainFrame() {
-    // The views hold record sets on the document's connection: they go first.
-    for (QMdiSubWindow* w : m_mdi->subWindowList()) {
-        m_mdi->removeSubWindow(w);
-        delete w;
-    }
-    m_doc.reset();
+    closeViewsAndDocument();
 }
 
 CoreServices& CMainFrame::services() {
@@ -281,18 +276,10 @@ bool CMainFrame::isCommandEnabled(int id) {
     const bool formActive = form && (active == nullptr || active == formFrame());
     if (formActive && form->handlesCommand(id))
         return form->commandEnabled(id);
-    switch (id) {
-    case ID_RECORD_FIRST:
-    case ID_RECORD_PREV:
-    case ID_RECORD_NEXT:
-    case ID_RECORD_LAST:
-    case ID_RECORD_ADD:
-    case ID_RECORD_COPY:
-    case ID_RECORD_REFRESH:
-    case ID_RECORD_DELETE:
-    case ID_RECORD_COMMIT:
-    case ID_FILE_SAVE:
+    // The record commands belong to the form.
+    if (IsRecordCommand(id))
         return false;
+    switch (id) {
     case ID_FILE_CLOSE:
         return m_doc != nullptr;
     case ID_FILE_OPEN:
@@ -383,6 +370,14 @@ bool CMainFrame::CloseDocument() {
         m_doc->m_closing = false;
         return false;
     }
+    closeViewsAndDocument();
+    return true;
+}
+
+void CMainFrame::closeViewsAndDocument() {
+    if (!m_doc)
+        return;
+    // The views hold record sets on the document's connection: they go first.
     for (QMdiSubWindow* w : m_mdi->subWindowList()) {
         m_mdi->removeSubWindow(w);
         delete w;
@@ -394,27 +389,12 @@ bool CMainFrame::CloseDocument() {
     setWindowTitle(QStringLiteral("Wortsmith Calculator"));
     buildMenus();
     updateCommandStates();
-    return true;
 }
 
 void CMainFrame::onFormFrameClosed(CWscalcFrame*) {
     // The frame has agreed to close; it and the other views go once its close event is over,
     // then the document.
-    QTimer::singleShot(0, this, [this] {
-        if (!m_doc)
-            return;
-        for (QMdiSubWindow* w : m_mdi->subWindowList()) {
-            m_mdi->removeSubWindow(w);
-            delete w;
-        }
-        m_status->ClearLines(true);
-        m_doc->OnCloseDocument();
-        m_doc.reset();
-        m_profile.setText(Setting::RecipeFileOpened, QString());
-        setWindowTitle(QStringLiteral("Wortsmith Calculator"));
-        buildMenus();
-        updateCommandStates();
-    });
+    QTimer::singleShot(0, this, [this] { closeViewsAndDocument(); });
 }
 
 void CMainFrame::createOrActivateForm() {

@@ -78,6 +78,7 @@ private:
     void createOrActivateForm();
     void createOrActivateLog();
     void onFormFrameClosed(CWscalcFrame* frame);
+    void closeViewsAndDocument();
     CoreServices& services();
 
     ProfileStore& m_profile;

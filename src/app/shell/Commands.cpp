@@ -95,6 +95,24 @@ const CommandInfo* FindCommand(int id) {
     return it == t.end() ? nullptr : &*it;
 }
 
+bool IsRecordCommand(int id) {
+    switch (id) {
+    case ID_RECORD_FIRST:
+    case ID_RECORD_PREV:
+    case ID_RECORD_NEXT:
+    case ID_RECORD_LAST:
+    case ID_RECORD_ADD:
+    case ID_RECORD_COPY:
+    case ID_RECORD_REFRESH:
+    case ID_RECORD_DELETE:
+    case ID_RECORD_COMMIT:
+    case ID_FILE_SAVE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 const std::vector<int>& ToolBarLayout() {
     static const std::vector<int> layout = {
         ID_FILE_OPEN,

@@ -97,6 +97,9 @@ struct CommandInfo {
 const std::vector<CommandInfo>& CommandTable();
 const CommandInfo* FindCommand(int id);
 
+// The commands of the Record menu and File > Save, which the recipe form handles.
+bool IsRecordCommand(int id);
+
 // The ids of the tool bar in order; 0 is a separator.
 const std::vector<int>& ToolBarLayout();
 

@@ -7,6 +7,8 @@
 #include "db/records/CRecordSetKits.h"
 #include "db/records/CRecordSetYeast.h"
 
+#include <functional>
+
 namespace wsc {
 namespace {
 
@@ -89,250 +91,247 @@ QString AdjunctHeader(AdjunctMode mode) {
     return QStringLiteral("Name");
 }
 
-std::vector<LookupRow> Lookups::rows(CDaoDatabase& data, LookupKind kind, AdjunctMode mode) {
+namespace {
+
+QString a(const char* pattern, const QString& one) {
+    return QString::fromLatin1(pattern).arg(one);
+}
+QString a(const char* pattern, const QString& one, const QString& two) {
+    return QString::fromLatin1(pattern).arg(one, two);
+}
+
+// Each kind once: the row's identifier, its list texts, what choosing it returns and its
+// "Info" lines.
+struct HopsKind {
+    using Set = CRecordSetHops;
+    static long id(const Set& r) { return r.m_HopsID; }
+    static QStringList texts(const Set& r) {
+        return {r.m_HopsName, f1(r.m_HopsAlpha), r.m_HopsOrigin};
+    }
+    static LookupResult result(const Set& r) {
+        LookupResult x;
+        x.name = r.m_HopsName;
+        x.alpha = r.m_HopsAlpha;
+        return x;
+    }
+    static QString info(const Set& r) {
+        static const char* stability[] = {"Poor", "Fair", "Good", "Very Good", "Excellent"};
+        const int s = r.m_HopsStability;
+        return a("Name:\t\t%1\nAlpha:\t\t%2\n", r.m_HopsName, f1(r.m_HopsAlpha)) +
+               a("Alpha Range, Low:\t%1\nAlpha Range, High:\t%2\n", f1(r.m_HopsAlphaLo),
+                 f1(r.m_HopsAlphaHi)) +
+               a("Stability:\t\t%1\nOrigin:\t\t%2\n",
+                 s >= 0 && s <= 4 ? QString::fromLatin1(stability[s]) : QString::number(s),
+                 r.m_HopsOrigin) +
+               a("Comments:\n%1\n", r.m_HopsComments);
+    }
+};
+
+struct GrainsKind {
+    using Set = CRecordSetGrains;
+    static long id(const Set& r) { return r.m_GrainsID; }
+    static QStringList texts(const Set& r) { return {r.m_GrainsCategory, r.m_GrainsName}; }
+    static LookupResult result(const Set& r) {
+        LookupResult x;
+        x.name = r.m_GrainsName;
+        x.specificGravity = r.m_GrainsSPGrav;
+        x.color = r.m_GrainsColor;
+        return x;
+    }
+    static QString info(const Set& r) {
+        return a("Category:\t%1\n", r.m_GrainsCategory) +
+               a("Name: \t%1\nColor: \t%2\n", r.m_GrainsName, f1(r.m_GrainsColor)) +
+               a("Protein: \t%1\nYield: \t%2\n", f1(r.m_GrainsProtein), f2(r.m_GrainsYield)) +
+               a("Specific Gravity: \t%1\nDegrees Balling: \t%2\n", f3(r.m_GrainsSPGrav),
+                 f1(r.m_GrainsDegreesBalling)) +
+               a("Comments:\n%1\n", r.m_GrainsComments);
+    }
+};
+
+struct ExtractsKind {
+    using Set = CRecordSetExtracts;
+    static long id(const Set& r) { return r.m_ExtractsID; }
+    static QStringList texts(const Set& r) { return {r.m_ExtractsManuf, r.m_ExtractsName}; }
+    static LookupResult result(const Set& r) {
+        LookupResult x;
+        x.manufacturer = r.m_ExtractsManuf;
+        x.name = r.m_ExtractsName;
+        x.hbu = r.m_ExtractsHBU;
+        x.weight = r.m_ExtractsWeight;
+        x.unitsText = r.m_ExtractsUnits == 0 ? QStringLiteral("lbs") : QStringLiteral("kg");
+        x.formText = r.m_ExtractsForm == 0 ? QStringLiteral("Syrup") : QStringLiteral("Dry");
+        x.hopped = r.m_ExtractsHopped;
+        x.specificGravity = r.m_ExtractsSpecificGravity;
+        x.color = r.m_ExtractsColor;
+        return x;
+    }
+    static QString info(const Set& r) {
+        return a("Manufacturer:\t%1\n", r.m_ExtractsManuf) + a("Type:\t\t%1\n", r.m_ExtractsName) +
+               a("HBU:\t\t%1\nWeight:\t\t%2\n", f1(r.m_ExtractsHBU), f1(r.m_ExtractsWeight)) +
+               a("Form:\t\t%1\n",
+                 r.m_ExtractsForm == 0 ? QStringLiteral("Syrup") : QStringLiteral("Dry")) +
+               a("Hopped:\t\t%1\n",
+                 r.m_ExtractsHopped ? QStringLiteral("Yes") : QStringLiteral("No")) +
+               a("Specific Gravity: \t%1\nDegrees Balling: \t%2\n", f3(r.m_ExtractsSpecificGravity),
+                 f1(r.m_ExtractsDegreesBalling)) +
+               a("Color:\t\t%1\n", f1(r.m_ExtractsColor));
+    }
+};
+
+struct KitsKind {
+    using Set = CRecordSetKits;
+    static long id(const Set& r) { return r.m_KitsID; }
+    static QStringList texts(const Set& r) { return {r.m_KitsManuf, r.m_KitsStyle}; }
+    static LookupResult result(const Set& r) {
+        LookupResult x;
+        x.manufacturer = r.m_KitsManuf;
+        x.style = r.m_KitsStyle;
+        x.hbu = r.m_KitsHBU;
+        x.unitsText = r.m_KitsUnits == 0 ? QStringLiteral("lbs") : QStringLiteral("kg");
+        x.weight = r.m_KitsWeight;
+        x.specificGravity = r.m_KitsStartSPGrav;
+        x.color = r.m_KitsColor;
+        return x;
+    }
+    static QString info(const Set& r) {
+        return a("Manufacturer:\t%1\nStyle:\t\t%2\n", r.m_KitsManuf, r.m_KitsStyle) +
+               a("HBU:\t\t%1\nWeight:\t\t%2\n", f1(r.m_KitsHBU), f1(r.m_KitsWeight)) +
+               a("Units:\t\t%1\n",
+                 r.m_KitsUnits == 0 ? QStringLiteral("lbs") : QStringLiteral("kg")) +
+               a("SP Gravity:\t%1\n", f3(r.m_KitsStartSPGrav));
+    }
+};
+
+struct YeastKind {
+    using Set = CRecordSetYeast;
+    static long id(const Set& r) { return r.m_YeastID; }
+    static QStringList texts(const Set& r) { return {r.m_YeastManuf, r.m_YeastStrain}; }
+    static LookupResult result(const Set& r) {
+        LookupResult x;
+        x.manufacturer = r.m_YeastManuf;
+        x.name = r.m_YeastStrain;
+        x.yeastType = r.m_YeastType;
+        x.yeastForm = r.m_YeastForm;
+        x.attenuation = r.m_YeastAttenuation <= 0 ? 75.0 : r.m_YeastAttenuation;
+        return x;
+    }
+    static QString info(const Set& r) {
+        return a("Manufacturer:\t%1\n", r.m_YeastManuf) +
+               a("Name:\t\t%1\nType:\t\t%2\n", r.m_YeastStrain,
+                 r.m_YeastType == 0 ? QStringLiteral("Lager") : QStringLiteral("Ale")) +
+               a("Form:\t\t%1\n",
+                 r.m_YeastForm == 0 ? QStringLiteral("Liquid") : QStringLiteral("Dry")) +
+               a("Comments:\n%1\n", r.m_YeastComments) +
+               a("Attenuation:\t%1\n", f2(r.m_YeastAttenuation));
+    }
+};
+
+struct AdjunctsKind {
+    using Set = CRecordSetAdjuncts;
+    static long id(const Set& r) { return r.m_AdjunctsID; }
+    static QStringList texts(const Set& r) { return {r.m_AdjunctsName}; }
+    static LookupResult result(const Set& r) {
+        LookupResult x;
+        x.name = r.m_AdjunctsName;
+        x.fermentable = r.m_AdjunctsFermentable;
+        x.specificGravity = r.m_AdjunctsSPGrav;
+        x.color = r.m_AdjunctsColor;
+        return x;
+    }
+    static QString info(const Set& r) {
+        return a("Name: \t%1\n", r.m_AdjunctsName) +
+               a("Fermentable: \t%1\n",
+                 r.m_AdjunctsFermentable ? QStringLiteral("Yes") : QStringLiteral("No")) +
+               a("Factor: \t\t%1\n", f2(r.m_AdjunctsYield)) +
+               a("Specific Gravity: \t%1\nDegrees Balling: \t%2\n", f3(r.m_AdjunctsSPGrav),
+                 f1(r.m_AdjunctsDegreesBalling)) +
+               a("Comments:\n%1\n", r.m_AdjunctsComments);
+    }
+};
+
+template <class Kind>
+std::vector<LookupRow> rowsOf(CDaoDatabase& data, const char* index,
+                              const std::function<bool(const typename Kind::Set&)>& shown) {
     std::vector<LookupRow> out;
-    const char* index = SpecOf(kind).index;
+    walk<typename Kind::Set>(data, index, [&](typename Kind::Set& r) {
+        if (!shown || shown(r))
+            out.push_back({Kind::id(r), Kind::texts(r)});
+        return true;
+    });
+    return out;
+}
+
+// Calls `use` with the row of identifier `id`.
+template <class Kind, class Use>
+void withRow(CDaoDatabase& data, const char* index, long id, Use use) {
+    walk<typename Kind::Set>(data, index, [&](typename Kind::Set& r) {
+        if (Kind::id(r) != id)
+            return true;
+        use(r);
+        return false;
+    });
+}
+
+// Runs `F::template run<Kind>()` for the kind's traits.
+template <class F> auto dispatch(LookupKind kind, F&& f) {
     switch (kind) {
     case LookupKind::Hops:
-        walk<CRecordSetHops>(data, index, [&](CRecordSetHops& r) {
-            out.push_back({r.m_HopsID, {r.m_HopsName, f1(r.m_HopsAlpha), r.m_HopsOrigin}});
-            return true;
-        });
-        break;
+        return f.template operator()<HopsKind>();
     case LookupKind::Grains:
-        walk<CRecordSetGrains>(data, index, [&](CRecordSetGrains& r) {
-            out.push_back({r.m_GrainsID, {r.m_GrainsCategory, r.m_GrainsName}});
-            return true;
-        });
-        break;
+        return f.template operator()<GrainsKind>();
     case LookupKind::Extracts:
-        walk<CRecordSetExtracts>(data, index, [&](CRecordSetExtracts& r) {
-            out.push_back({r.m_ExtractsID, {r.m_ExtractsManuf, r.m_ExtractsName}});
-            return true;
-        });
-        break;
+        return f.template operator()<ExtractsKind>();
     case LookupKind::Kits:
-        walk<CRecordSetKits>(data, index, [&](CRecordSetKits& r) {
-            out.push_back({r.m_KitsID, {r.m_KitsManuf, r.m_KitsStyle}});
-            return true;
-        });
-        break;
+        return f.template operator()<KitsKind>();
     case LookupKind::Yeast:
-        walk<CRecordSetYeast>(data, index, [&](CRecordSetYeast& r) {
-            out.push_back({r.m_YeastID, {r.m_YeastManuf, r.m_YeastStrain}});
-            return true;
-        });
-        break;
+        return f.template operator()<YeastKind>();
     case LookupKind::Adjuncts:
-        if (mode == AdjunctMode::PrimingOnly) {
-            out.push_back({kForcedCarbonation, {QStringLiteral("Forced Carbonation")}});
-            out.push_back({kDryMaltExtract, {QStringLiteral("Dry Malt Extract")}});
-        }
-        walk<CRecordSetAdjuncts>(data, index, [&](CRecordSetAdjuncts& r) {
-            const bool shown = mode == AdjunctMode::All ||
-                               (mode == AdjunctMode::FermentableOnly && r.m_AdjunctsFermentable) ||
-                               (mode == AdjunctMode::PrimingOnly && r.m_AdjunctsPriming);
-            if (shown)
-                out.push_back({r.m_AdjunctsID, {r.m_AdjunctsName}});
-            return true;
-        });
         break;
     }
+    return f.template operator()<AdjunctsKind>();
+}
+
+} // namespace
+
+std::vector<LookupRow> Lookups::rows(CDaoDatabase& data, LookupKind kind, AdjunctMode mode) {
+    const char* index = SpecOf(kind).index;
+    if (kind != LookupKind::Adjuncts)
+        return dispatch(kind, [&]<class Kind>() { return rowsOf<Kind>(data, index, {}); });
+    std::vector<LookupRow> out;
+    if (mode == AdjunctMode::PrimingOnly) {
+        out.push_back({kForcedCarbonation, {QStringLiteral("Forced Carbonation")}});
+        out.push_back({kDryMaltExtract, {QStringLiteral("Dry Malt Extract")}});
+    }
+    const auto adjuncts = rowsOf<AdjunctsKind>(data, index, [mode](const CRecordSetAdjuncts& r) {
+        return mode == AdjunctMode::All ||
+               (mode == AdjunctMode::FermentableOnly && r.m_AdjunctsFermentable) ||
+               (mode == AdjunctMode::PrimingOnly && r.m_AdjunctsPriming);
+    });
+    out.insert(out.end(), adjuncts.begin(), adjuncts.end());
     return out;
 }
 
 std::optional<LookupResult> Lookups::result(CDaoDatabase& data, LookupKind kind, long id) {
-    std::optional<LookupResult> found;
-    const char* index = SpecOf(kind).index;
-    switch (kind) {
-    case LookupKind::Hops:
-        walk<CRecordSetHops>(data, index, [&](CRecordSetHops& r) {
-            if (r.m_HopsID != id)
-                return true;
-            LookupResult x;
-            x.name = r.m_HopsName;
-            x.alpha = r.m_HopsAlpha;
-            found = x;
-            return false;
-        });
-        break;
-    case LookupKind::Grains:
-        walk<CRecordSetGrains>(data, index, [&](CRecordSetGrains& r) {
-            if (r.m_GrainsID != id)
-                return true;
-            LookupResult x;
-            x.name = r.m_GrainsName;
-            x.specificGravity = r.m_GrainsSPGrav;
-            x.color = r.m_GrainsColor;
-            found = x;
-            return false;
-        });
-        break;
-    case LookupKind::Extracts:
-        walk<CRecordSetExtracts>(data, index, [&](CRecordSetExtracts& r) {
-            if (r.m_ExtractsID != id)
-                return true;
-            LookupResult x;
-            x.manufacturer = r.m_ExtractsManuf;
-            x.name = r.m_ExtractsName;
-            x.hbu = r.m_ExtractsHBU;
-            x.weight = r.m_ExtractsWeight;
-            x.unitsText = r.m_ExtractsUnits == 0 ? QStringLiteral("lbs") : QStringLiteral("kg");
-            x.formText = r.m_ExtractsForm == 0 ? QStringLiteral("Syrup") : QStringLiteral("Dry");
-            x.hopped = r.m_ExtractsHopped;
-            x.specificGravity = r.m_ExtractsSpecificGravity;
-            x.color = r.m_ExtractsColor;
-            found = x;
-            return false;
-        });
-        break;
-    case LookupKind::Kits:
-        walk<CRecordSetKits>(data, index, [&](CRecordSetKits& r) {
-            if (r.m_KitsID != id)
-                return true;
-            LookupResult x;
-            x.manufacturer = r.m_KitsManuf;
-            x.style = r.m_KitsStyle;
-            x.hbu = r.m_KitsHBU;
-            x.unitsText = r.m_KitsUnits == 0 ? QStringLiteral("lbs") : QStringLiteral("kg");
-            x.weight = r.m_KitsWeight;
-            x.specificGravity = r.m_KitsStartSPGrav;
-            x.color = r.m_KitsColor;
-            found = x;
-            return false;
-        });
-        break;
-    case LookupKind::Yeast:
-        walk<CRecordSetYeast>(data, index, [&](CRecordSetYeast& r) {
-            if (r.m_YeastID != id)
-                return true;
-            LookupResult x;
-            x.manufacturer = r.m_YeastManuf;
-            x.name = r.m_YeastStrain;
-            x.yeastType = r.m_YeastType;
-            x.yeastForm = r.m_YeastForm;
-            x.attenuation = r.m_YeastAttenuation <= 0 ? 75.0 : r.m_YeastAttenuation;
-            found = x;
-            return false;
-        });
-        break;
-    case LookupKind::Adjuncts:
-        if (id == kForcedCarbonation || id == kDryMaltExtract) {
-            LookupResult x;
-            x.name = id == kForcedCarbonation ? QStringLiteral("Forced Carbonation")
-                                              : QStringLiteral("Dry Malt Extract");
-            return x;
-        }
-        walk<CRecordSetAdjuncts>(data, index, [&](CRecordSetAdjuncts& r) {
-            if (r.m_AdjunctsID != id)
-                return true;
-            LookupResult x;
-            x.name = r.m_AdjunctsName;
-            x.fermentable = r.m_AdjunctsFermentable;
-            x.specificGravity = r.m_AdjunctsSPGrav;
-            x.color = r.m_AdjunctsColor;
-            found = x;
-            return false;
-        });
-        break;
+    if (kind == LookupKind::Adjuncts && (id == kForcedCarbonation || id == kDryMaltExtract)) {
+        LookupResult x;
+        x.name = id == kForcedCarbonation ? QStringLiteral("Forced Carbonation")
+                                          : QStringLiteral("Dry Malt Extract");
+        return x;
     }
+    std::optional<LookupResult> found;
+    dispatch(kind, [&]<class Kind>() {
+        withRow<Kind>(data, SpecOf(kind).index, id,
+                      [&](const typename Kind::Set& r) { found = Kind::result(r); });
+    });
     return found;
 }
 
 std::optional<QString> Lookups::info(CDaoDatabase& data, LookupKind kind, long id) {
     std::optional<QString> text;
-    const char* index = SpecOf(kind).index;
-    auto a = [](const char* pattern, const QString& one, const QString& two = {}) {
-        return QString::fromLatin1(pattern).arg(one, two);
-    };
-    switch (kind) {
-    case LookupKind::Hops:
-        walk<CRecordSetHops>(data, index, [&](CRecordSetHops& r) {
-            if (r.m_HopsID != id)
-                return true;
-            static const char* stability[] = {"Poor", "Fair", "Good", "Very Good", "Excellent"};
-            const int s = r.m_HopsStability;
-            text = a("Name:\t\t%1\nAlpha:\t\t%2\n", r.m_HopsName, f1(r.m_HopsAlpha)) +
-                   a("Alpha Range, Low:\t%1\nAlpha Range, High:\t%2\n", f1(r.m_HopsAlphaLo),
-                     f1(r.m_HopsAlphaHi)) +
-                   a("Stability:\t\t%1\nOrigin:\t\t%2\n",
-                     s >= 0 && s <= 4 ? QString::fromLatin1(stability[s]) : QString::number(s),
-                     r.m_HopsOrigin) +
-                   a("Comments:\n%1\n", r.m_HopsComments);
-            return false;
-        });
-        break;
-    case LookupKind::Grains:
-        walk<CRecordSetGrains>(data, index, [&](CRecordSetGrains& r) {
-            if (r.m_GrainsID != id)
-                return true;
-            text = a("Category:\t%1\n", r.m_GrainsCategory) +
-                   a("Name: \t%1\nColor: \t%2\n", r.m_GrainsName, f1(r.m_GrainsColor)) +
-                   a("Protein: \t%1\nYield: \t%2\n", f1(r.m_GrainsProtein), f2(r.m_GrainsYield)) +
-                   a("Specific Gravity: \t%1\nDegrees Balling: \t%2\n", f3(r.m_GrainsSPGrav),
-                     f1(r.m_GrainsDegreesBalling)) +
-                   a("Comments:\n%1\n", r.m_GrainsComments);
-            return false;
-        });
-        break;
-    case LookupKind::Extracts:
-        walk<CRecordSetExtracts>(data, index, [&](CRecordSetExtracts& r) {
-            if (r.m_ExtractsID != id)
-                return true;
-            text = a("Manufacturer:\t%1\n", r.m_ExtractsManuf) +
-                   a("Type:\t\t%1\n", r.m_ExtractsName) +
-                   a("HBU:\t\t%1\nWeight:\t\t%2\n", f1(r.m_ExtractsHBU), f1(r.m_ExtractsWeight)) +
-                   a("Form:\t\t%1\n",
-                     r.m_ExtractsForm == 0 ? QStringLiteral("Syrup") : QStringLiteral("Dry")) +
-                   a("Hopped:\t\t%1\n",
-                     r.m_ExtractsHopped ? QStringLiteral("Yes") : QStringLiteral("No")) +
-                   a("Specific Gravity: \t%1\nDegrees Balling: \t%2\n",
-                     f3(r.m_ExtractsSpecificGravity), f1(r.m_ExtractsDegreesBalling)) +
-                   a("Color:\t\t%1\n", f1(r.m_ExtractsColor));
-            return false;
-        });
-        break;
-    case LookupKind::Kits:
-        walk<CRecordSetKits>(data, index, [&](CRecordSetKits& r) {
-            if (r.m_KitsID != id)
-                return true;
-            text = a("Manufacturer:\t%1\nStyle:\t\t%2\n", r.m_KitsManuf, r.m_KitsStyle) +
-                   a("HBU:\t\t%1\nWeight:\t\t%2\n", f1(r.m_KitsHBU), f1(r.m_KitsWeight)) +
-                   a("Units:\t\t%1\n",
-                     r.m_KitsUnits == 0 ? QStringLiteral("lbs") : QStringLiteral("kg")) +
-                   a("SP Gravity:\t%1\n", f3(r.m_KitsStartSPGrav));
-            return false;
-        });
-        break;
-    case LookupKind::Yeast:
-        walk<CRecordSetYeast>(data, index, [&](CRecordSetYeast& r) {
-            if (r.m_YeastID != id)
-                return true;
-            text = a("Manufacturer:\t%1\n", r.m_YeastManuf) +
-                   a("Name:\t\t%1\nType:\t\t%2\n", r.m_YeastStrain,
-                     r.m_YeastType == 0 ? QStringLiteral("Lager") : QStringLiteral("Ale")) +
-                   a("Form:\t\t%1\n",
-                     r.m_YeastForm == 0 ? QStringLiteral("Liquid") : QStringLiteral("Dry")) +
-                   a("Comments:\n%1\n", r.m_YeastComments) +
-                   a("Attenuation:\t%1\n", f2(r.m_YeastAttenuation));
-            return false;
-        });
-        break;
-    case LookupKind::Adjuncts:
-        walk<CRecordSetAdjuncts>(data, index, [&](CRecordSetAdjuncts& r) {
-            if (r.m_AdjunctsID != id)
-                return true;
-            text = a("Name: \t%1\n", r.m_AdjunctsName) +
-                   a("Fermentable: \t%1\n",
-                     r.m_AdjunctsFermentable ? QStringLiteral("Yes") : QStringLiteral("No")) +
-                   a("Factor: \t\t%1\n", f2(r.m_AdjunctsYield)) +
-                   a("Specific Gravity: \t%1\nDegrees Balling: \t%2\n", f3(r.m_AdjunctsSPGrav),
-                     f1(r.m_AdjunctsDegreesBalling)) +
-                   a("Comments:\n%1\n", r.m_AdjunctsComments);
-            return false;
-        });
-        break;
-    }
+    dispatch(kind, [&]<class Kind>() {
+        withRow<Kind>(data, SpecOf(kind).index, id,
+                      [&](const typename Kind::Set& r) { text = Kind::info(r); });
+    });
     return text;
 }
 
