@@ -209,9 +209,7 @@ int cmdCalc(const QStringList& argv, const Output& io) {
 
         MemorySheets sheets = MemorySheets::load(db, recipe.m_RecipeID);
         RecipeCalculator calc(sheets, table);
-        calc.setInputs({recipe.m_RecipeBatchSize, recipe.m_RecipeBoilSize,
-                        recipe.m_RecipeMeasureEnglish, recipe.m_RecipeSystemEfficiencyExpected,
-                        recipe.m_RecipeFermPrimingName});
+        calc.setInputs(RecipeInputs::of(recipe));
         const CalcStatus status = calc.RunCalculations(false);
         QStringList messages = calc.CalcMessages;
         const std::vector<CalcMessageLine> lines = CalcMessageLines(messages);

@@ -408,8 +408,7 @@ TEST_F(Grid, TheWindowComputesWhatTheCommandLineComputesForEverySample) {
         const CRecordSetRecipe& r = form()->commands().record();
         MemorySheets stored = MemorySheets::load(*frame().document()->database(), r.m_RecipeID);
         RecipeCalculator cli(stored, frame().document()->utilization());
-        cli.setInputs({r.m_RecipeBatchSize, r.m_RecipeBoilSize, r.m_RecipeMeasureEnglish,
-                       r.m_RecipeSystemEfficiencyExpected, r.m_RecipeFermPrimingName});
+        cli.setInputs(RecipeInputs::of(r));
         cli.RunCalculations(false);
         form()->OnMsgs();
         const RecipeCalculator& window = form()->calculator();

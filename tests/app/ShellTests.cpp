@@ -358,3 +358,21 @@ TEST_F(MainFrame, AnEmptyRecipeDatabaseShowsNoRecipeUntilOneIsAdded) {
 
 } // namespace
 } // namespace wsc
+
+namespace wsc {
+namespace {
+
+TEST_F(MainFrame, TheFormFramesCloseItemIsGreyed) {
+    start({QStringLiteral("/s"), copyShippedSamples()});
+    bool found = false;
+    for (QAction* a : frame().formFrame()->systemMenu()->actions()) {
+        if (a->text().contains(QStringLiteral("Close"), Qt::CaseInsensitive)) {
+            found = true;
+            EXPECT_FALSE(a->isEnabled());
+        }
+    }
+    EXPECT_TRUE(found);
+}
+
+} // namespace
+} // namespace wsc

@@ -292,14 +292,7 @@ bool CRecipeFormSheet::OnInitialUpdate() {
 }
 
 RecipeInputs CRecipeFormSheet::calcInputs() const {
-    const CRecordSetRecipe& r = m_cmd->record();
-    RecipeInputs in;
-    in.batchSize = r.m_RecipeBatchSize;
-    in.boilSize = r.m_RecipeBoilSize;
-    in.measureEnglish = r.m_RecipeMeasureEnglish;
-    in.efficiencyExpected = r.m_RecipeSystemEfficiencyExpected;
-    in.primingName = r.m_RecipeFermPrimingName;
-    return in;
+    return RecipeInputs::of(m_cmd->record());
 }
 
 bool CRecipeFormSheet::QuerySaveRecipe() {

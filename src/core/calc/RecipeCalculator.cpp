@@ -1,5 +1,6 @@
 #include "calc/RecipeCalculator.h"
 
+#include "db/records/CRecordSetRecipe.h"
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 
@@ -26,6 +27,11 @@ QString rowText(long row) {
 }
 
 } // namespace
+
+RecipeInputs RecipeInputs::of(const CRecordSetRecipe& r) {
+    return {r.m_RecipeBatchSize, r.m_RecipeBoilSize, r.m_RecipeMeasureEnglish,
+            r.m_RecipeSystemEfficiencyExpected, r.m_RecipeFermPrimingName};
+}
 
 CalcStatusLook LookOf(CalcStatus status) {
     switch (status) {

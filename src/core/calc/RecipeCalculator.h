@@ -13,6 +13,8 @@
 
 namespace wsc {
 
+class CRecordSetRecipe;
+
 class Prompter;
 
 // The recipe fields the calculations read.
@@ -22,6 +24,9 @@ struct RecipeInputs {
     long measureEnglish = 0; // 0 English, 1 Metric
     double efficiencyExpected = 80.0;
     QString primingName;
+
+    // The fields of a recipe that the calculations read.
+    static RecipeInputs of(const CRecordSetRecipe& recipe);
 };
 
 // The "Calculations:" status: its text and colour (RGB).
