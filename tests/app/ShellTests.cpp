@@ -7,6 +7,7 @@
 #include "form/CRecipeFormSheet.h"
 #include "settings/CommandLine.h"
 #include "settings/WindowPlacement.h"
+#include "shell/CControlTipWnd.h"
 #include "shell/CInfoStatusBar.h"
 #include "shell/CMainFrame.h"
 #include "shell/Commands.h"
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QToolButton>
+#include <QtTest/QTest>
 
 namespace wsc {
 namespace {
@@ -372,6 +374,36 @@ TEST_F(MainFrame, TheFormFramesCloseItemIsGreyed) {
         }
     }
     EXPECT_TRUE(found);
+}
+
+} // namespace
+} // namespace wsc
+
+namespace wsc {
+namespace {
+
+TEST(ControlTips, ShowAfterTheDelayAndGoOnAKey) {
+    QWidget owner;
+    auto* edit = new QLineEdit(&owner);
+    owner.resize(200, 60);
+    owner.show();
+    CControlTipWnd tips(&owner);
+    ASSERT_TRUE(tips.AddTool(edit, 131));
+    EXPECT_FALSE(tips.AddTool(edit, 195)); // once per control
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(edit, &enter);
+    EXPECT_FALSE(tips.isTipShown());
+    QTest::qWait(CControlTipWnd::kShowDelayMs + 150);
+    EXPECT_TRUE(tips.isTipShown());
+    EXPECT_EQ(tips.shownText(), QStringLiteral("Enter a name\nUp to 50 characters"));
+    QTest::keyClick(edit, Qt::Key_A);
+    EXPECT_FALSE(tips.isTipShown());
+
+    tips.setActive(false);
+    QEvent again(QEvent::Enter);
+    QCoreApplication::sendEvent(edit, &again);
+    QTest::qWait(CControlTipWnd::kShowDelayMs + 150);
+    EXPECT_FALSE(tips.isTipShown());
 }
 
 } // namespace
