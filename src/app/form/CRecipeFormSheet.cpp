@@ -328,9 +328,7 @@ bool CRecipeFormSheet::saveControls(CRecordSetRecipe& r) {
 
 void CRecipeFormSheet::loadControls(const CRecordSetRecipe& r) {
     m_loading = true;
-    const bool shown = r.IsOpen() && !r.IsBOF() && !r.IsEOF() && !r.IsDeleted();
-    const bool editing = r.GetEditMode() == CDaoRecordset::dbEditAdd;
-    const bool has = shown || editing;
+    const bool has = r.HasCurrentRecord();
     m_name->setText(has ? r.m_RecipeName : QString());
     m_brewer->setText(has ? r.m_RecipeBrewer : QString());
     m_batch->setText(has ? QString::number(r.m_RecipeBatchNo) : QString());

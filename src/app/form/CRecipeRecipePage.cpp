@@ -53,7 +53,7 @@ void CRecipeRecipePage::setToolTipsShown(bool shown) {
 }
 
 void CRecipeRecipePage::loadRecord(const CRecordSetRecipe& record) {
-    m_recipeId = record.IsOpen() && !record.IsEOF() && !record.IsBOF() ? record.m_RecipeID : 0;
+    m_recipeId = record.HasCurrentRecord() ? record.m_RecipeID : 0;
     rebuild();
 }
 

@@ -78,7 +78,7 @@ void RecipeRecordCommands::beginFirstTransaction() {
 }
 
 bool RecipeRecordCommands::hasRecord() const {
-    return m_set.IsOpen() && !m_set.IsBOF() && !m_set.IsEOF() && !m_set.IsDeleted();
+    return m_set.HasCurrentRecord();
 }
 
 void RecipeRecordCommands::setModified(bool modified) {

@@ -121,7 +121,7 @@ void CDaoRecordset::checkOpen() const {
 
 void CDaoRecordset::checkCurrent() const {
     checkOpen();
-    if (m_bof || m_eof || m_deleted)
+    if (!HasCurrentRecord())
         throw noCurrentRecord();
 }
 

@@ -71,6 +71,8 @@ public:
     bool IsBOF() const { return m_bof; }
     bool IsEOF() const { return m_eof; }
     bool IsDeleted() const { return m_deleted; }
+    // Open and on a record that is still there.
+    bool HasCurrentRecord() const { return m_open && !m_bof && !m_eof && !m_deleted; }
     long GetRecordCount();
     void Requery();
 
