@@ -1,6 +1,7 @@
 #include "document/CRecipeLogView.h"
 
 #include "db/DatabaseOps.h"
+#include "db/IInfoStatusBar.h"
 #include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
 #include "db/dao/CDaoWorkspace.h"
@@ -9,7 +10,6 @@
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,14 +19,6 @@ namespace {
 
 constexpr int kColumnTitles = 79;
 constexpr int kWidthUnits[RecipeLogRows::kColumns] = {2, 4, 3, 3, 3, 3};
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -75,7 +67,7 @@ void CRecipeLogView::OnUpdate(IDocumentView* sender, long hint, const CRowViewHi
 }
 
 void CRecipeLogView::Refresh() {
-    WaitCursor wait;
+    WaitCursor wait(m_doc.services().statusBar);
     clear();
     m_rows.clear();
     try {

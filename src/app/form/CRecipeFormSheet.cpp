@@ -25,7 +25,6 @@
 #include "shell/IconFactory.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -479,12 +478,14 @@ void CRecipeFormSheet::OnMsgs() {
 }
 
 void CRecipeFormSheet::OnTargetStyle() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_calc.setInputs(calcInputs());
-    m_calc.RunCalculations(true);
-    showCalcStatus();
     CRecordSetRecipe& r = m_cmd->record();
     CTargetStyleDlg::Inputs in;
+    {
+        WaitCursor wait(m_doc.services().statusBar);
+        m_calc.setInputs(calcInputs());
+        m_calc.RunCalculations(true);
+        showCalcStatus();
+    }
     in.target = {r.m_RecipeTargetStyle, r.m_RecipeTargetCategory, r.m_RecipeTargetSubcategory};
     in.og = m_calc.PredictedOG;
     in.abv = m_calc.PredictedABV;
@@ -497,7 +498,6 @@ void CRecipeFormSheet::OnTargetStyle() {
         CCalcMessagesDlg messages(m_calc.CalcMessages, this);
         m_runner.exec(messages);
     });
-    QApplication::restoreOverrideCursor();
     dlg.OnInitDialog();
     if (m_runner.exec(dlg) != QDialog::Accepted || !dlg.chosen())
         return;

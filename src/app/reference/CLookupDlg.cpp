@@ -1,6 +1,7 @@
 #include "reference/CLookupDlg.h"
 
 #include "db/DatabaseOps.h"
+#include "db/IInfoStatusBar.h"
 #include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
 #include "db/dao/CDaoWorkspace.h"
@@ -8,7 +9,6 @@
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -57,17 +57,19 @@ bool CLookupDlg::openData() {
 }
 
 bool CLookupDlg::OnInitDialog() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const LookupSpec& spec = SpecOf(m_kind);
-    m_list->SetColumns(m_kind == LookupKind::Adjuncts ? AdjunctHeader(m_mode)
-                                                      : QString::fromLatin1(spec.header));
-    m_list->SetSortKinds(spec.sorts);
-    m_list->SetHeaderSorting(true);
-    const bool filled = FillList();
-    m_list->SortBy(0, Qt::AscendingOrder);
-    if (m_list->topLevelItemCount() > 0)
-        selectRow(0);
-    QApplication::restoreOverrideCursor();
+    bool filled = false;
+    {
+        WaitCursor wait(m_services.statusBar);
+        const LookupSpec& spec = SpecOf(m_kind);
+        m_list->SetColumns(m_kind == LookupKind::Adjuncts ? AdjunctHeader(m_mode)
+                                                          : QString::fromLatin1(spec.header));
+        m_list->SetSortKinds(spec.sorts);
+        m_list->SetHeaderSorting(true);
+        filled = FillList();
+        m_list->SortBy(0, Qt::AscendingOrder);
+        if (m_list->topLevelItemCount() > 0)
+            selectRow(0);
+    }
     if (filled)
         m_list->setFocus();
     return filled;

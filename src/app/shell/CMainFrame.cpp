@@ -472,18 +472,16 @@ void CMainFrame::maintainDatabase(bool compress) {
         QStringLiteral("Databases (*.mdb)"));
     if (path.isEmpty())
         return;
-    m_status->BeginWaitCursor();
     try {
+        WaitCursor wait(m_status);
         if (compress)
             CompactDatabase(path);
         else
             RepairDatabase(path);
     } catch (const CDaoException& e) {
-        m_status->EndWaitCursor();
         ReportDaoError(e, m_prompter, m_help);
         return;
     }
-    m_status->EndWaitCursor();
     m_prompter.message(kMaintenanceDone,
                        {compress ? QStringLiteral("compress") : QStringLiteral("repair"), path},
                        PromptIcon::Information);

@@ -24,24 +24,6 @@ namespace wsc {
 
 namespace {
 
-// One wait cursor for the length of a scope, when there is a status bar to show it.
-class WaitCursor {
-public:
-    explicit WaitCursor(IInfoStatusBar* bar) : m_bar(bar) {
-        if (m_bar)
-            m_bar->BeginWaitCursor();
-    }
-    ~WaitCursor() {
-        if (m_bar)
-            m_bar->EndWaitCursor();
-    }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    IInfoStatusBar* m_bar;
-};
-
 QString firstTableName(SqliteConnection& c) {
     return c
         .scalar(QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'table' AND name NOT "

@@ -18,4 +18,22 @@ public:
     virtual void EndWaitCursor() = 0;
 };
 
+// The wait cursor for the length of a scope, when there is a status bar to show it.
+class WaitCursor {
+public:
+    explicit WaitCursor(IInfoStatusBar* bar) : m_bar(bar) {
+        if (m_bar)
+            m_bar->BeginWaitCursor();
+    }
+    ~WaitCursor() {
+        if (m_bar)
+            m_bar->EndWaitCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    IInfoStatusBar* m_bar;
+};
+
 } // namespace wsc
