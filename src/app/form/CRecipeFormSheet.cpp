@@ -270,7 +270,6 @@ bool CRecipeFormSheet::OnInitialUpdate() {
     };
     progress(10);
     progress(15);
-    m_doc.m_form = this;
     const bool opened = m_cmd->open();
     progress(20);
     for (int page : {1, 2, 3, 4, 5, 0})
@@ -346,7 +345,6 @@ void CRecipeFormSheet::loadControls(const CRecordSetRecipe& r) {
     // The ingredient rows of the shown recipe, as stored in the open transaction. Without a
     // recipe there is nothing the rows could belong to.
     m_grid->BindAll();
-    m_grid->setEnabled(has);
     for (int i = 1; i < m_sheet->pageCount(); ++i)
         m_sheet->page(i)->setEnabled(has);
     for (int i = 0; i < m_sheet->pageCount(); ++i)

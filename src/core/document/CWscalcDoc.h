@@ -54,8 +54,6 @@ public:
     IDocumentView* m_form = nullptr;
     int m_docSizeX = 815;
     int m_docSizeY = 470;
-    // The recipe being copied.
-    long m_copySourceId = 0;
 
 private:
     void initialise();

@@ -92,8 +92,8 @@ void RecipeRecordCommands::report(const CDaoException& e) {
     ReportDaoError(e, m_doc.services().prompter, m_doc.services().help);
 }
 
-void RecipeRecordCommands::notify(int event) {
-    m_doc.UpdateAllViews(m_view, MakeHint(static_cast<HintEvent>(event)));
+void RecipeRecordCommands::notify(HintEvent event) {
+    m_doc.UpdateAllViews(m_view, MakeHint(event));
 }
 
 void RecipeRecordCommands::ensureTransaction() {
@@ -214,11 +214,11 @@ bool RecipeRecordCommands::SaveRecipeChanges() {
         return false;
     }
     if (m_newRecord) {
-        notify(static_cast<int>(HintEvent::Added));
+        notify(HintEvent::Added);
         m_newRecord = false;
     }
     if (m_copiedIngredients) {
-        notify(static_cast<int>(HintEvent::Copied));
+        notify(HintEvent::Copied);
         m_copiedIngredients = false;
     }
     storeCurrentInDocument();
@@ -299,6 +299,14 @@ void RecipeRecordCommands::abandonNewRecord(CDaoRecordset::Bookmark previous) {
     BeginRecipeEdit();
 }
 
+void RecipeRecordCommands::insertNewRecord() {
+    m_set.m_RecipeBatchNo = static_cast<std::int32_t>(NextBatchNumber());
+    m_set.Update();
+    m_set.SetBookmark(m_set.GetLastModifiedBookmark());
+    m_set.Edit();
+    m_currentRecipeId = m_set.m_RecipeID;
+}
+
 void RecipeRecordCommands::OnRecordAdd() {
     if (!SaveRecipeChanges())
         return;
@@ -310,11 +318,7 @@ void RecipeRecordCommands::OnRecordAdd() {
         m_doc.m_currentRecipeId = 0;
         m_form.resetTargetStyle();
         m_set.m_RecipeName = QStringLiteral("<new recipe>");
-        m_set.m_RecipeBatchNo = static_cast<std::int32_t>(NextBatchNumber());
-        m_set.Update();
-        m_set.SetBookmark(m_set.GetLastModifiedBookmark());
-        m_set.Edit();
-        m_currentRecipeId = m_set.m_RecipeID;
+        insertNewRecord();
         reload();
         m_form.focusControl(FormControl::kName);
         m_commitEnabled = true;
@@ -326,7 +330,7 @@ void RecipeRecordCommands::OnRecordAdd() {
         abandonNewRecord(previous);
         return;
     }
-    notify(static_cast<int>(HintEvent::Added));
+    notify(HintEvent::Added);
     storeCurrentInDocument();
     try {
         m_set.Edit();
@@ -351,7 +355,6 @@ void RecipeRecordCommands::OnRecordCopy() {
     const FieldValues source = m_set.fieldValues();
     const long sourceId = m_set.m_RecipeID;
     const QString sourceName = m_set.m_RecipeName;
-    m_doc.m_copySourceId = sourceId;
     m_copySourceBookmark = m_set.GetBookmark();
     try {
         ensureTransaction();
@@ -360,14 +363,10 @@ void RecipeRecordCommands::OnRecordCopy() {
         m_copiedIngredients = true;
         m_set.setFieldValues(source);
         m_set.m_RecipeName = QStringLiteral("Copy of ") + sourceName;
-        m_set.m_RecipeBatchNo = static_cast<std::int32_t>(NextBatchNumber());
         m_doc.m_currentRecipeId = 0;
         m_form.resetTargetStyle();
-        m_set.Update();
-        m_set.SetBookmark(m_set.GetLastModifiedBookmark());
-        m_set.Edit();
+        insertNewRecord();
         m_newRecord = false;
-        m_currentRecipeId = m_set.m_RecipeID;
         RecipeIngredientRows::copy(*m_doc.database(), sourceId, m_currentRecipeId);
     } catch (const CDaoException& e) {
         report(e);
@@ -407,10 +406,10 @@ void RecipeRecordCommands::OnRecordDelete() {
     try {
         commitTransaction();
         // The recipe and its rows go together or not at all.
-        m_doc.workspace()->BeginTrans();
+        ensureTransaction();
         RecipeIngredientRows::remove(*m_doc.database(), recipeId);
         m_set.Delete();
-        m_doc.workspace()->CommitTrans();
+        commitTransaction();
     } catch (const CDaoException& e) {
         try {
             rollbackTransaction();
@@ -427,7 +426,7 @@ void RecipeRecordCommands::OnRecordDelete() {
     } catch (const CDaoException& e) {
         report(e);
     }
-    notify(static_cast<int>(HintEvent::Deleted));
+    notify(HintEvent::Deleted);
     BeginRecipeEdit();
 }
 
@@ -477,7 +476,7 @@ bool RecipeRecordCommands::OnRecordCommit() {
         if (hasRecord())
             m_set.Edit();
         if (!m_doc.m_closing) {
-            notify(static_cast<int>(HintEvent::Committed));
+            notify(HintEvent::Committed);
             ensureTransaction();
         }
     } catch (const CDaoException& e) {

@@ -3,6 +3,7 @@
 #include "db/dao/CDaoRecordset.h"
 #include "db/records/CRecordSetRecipe.h"
 #include "document/RecipeFormControls.h"
+#include "document/UpdateHints.h"
 
 #include <QString>
 
@@ -10,7 +11,6 @@ namespace wsc {
 
 class CDaoException;
 class CWscalcDoc;
-class IDocumentView;
 
 // The record life cycle of the recipe form: the current recipe is always under edit inside an
 // open transaction of the document's workspace; the commands validate, ask, write, commit,
@@ -78,7 +78,10 @@ private:
     void commitTransaction();
     void rollbackTransaction();
     void report(const CDaoException& e);
-    void notify(int event);
+    void notify(HintEvent event);
+    // Gives the new record in the edit buffer the next batch number, inserts it and puts it
+    // under edit as the current recipe.
+    void insertNewRecord();
     // After a failed add or copy: drop what was started and show the recipe shown before.
     void abandonNewRecord(CDaoRecordset::Bookmark previous);
 
