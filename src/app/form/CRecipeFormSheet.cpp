@@ -209,9 +209,7 @@ void CRecipeFormSheet::buildControls() {
         // A run started by the page changes no field the user typed: the changed state of the
         // recipe stays as it was.
         const bool modified = m_cmd->isModified();
-        m_calc.setInputs(calcInputs());
-        m_calc.RunCalculations(false);
-        showCalcStatus();
+        runCalculations(false);
         m_cmd->setModified(modified);
         return m_calc.PredictedOG;
     });
@@ -465,6 +463,12 @@ void CRecipeFormSheet::showCalcStatus() {
     m_msgs->setEnabled(m_calc.status == CalcStatus::Errors);
 }
 
+void CRecipeFormSheet::runCalculations(bool showWarning) {
+    m_calc.setInputs(calcInputs());
+    m_calc.RunCalculations(showWarning);
+    showCalcStatus();
+}
+
 void CRecipeFormSheet::OnMsgs() {
     m_calc.setInputs(calcInputs());
     const bool open = m_calc.OnMsgs();
@@ -480,9 +484,7 @@ void CRecipeFormSheet::OnTargetStyle() {
     CTargetStyleDlg::Inputs in;
     {
         WaitCursor wait(m_doc.services().statusBar);
-        m_calc.setInputs(calcInputs());
-        m_calc.RunCalculations(true);
-        showCalcStatus();
+        runCalculations(true);
     }
     in.target = {r.m_RecipeTargetStyle, r.m_RecipeTargetCategory, r.m_RecipeTargetSubcategory};
     in.og = m_calc.PredictedOG;

@@ -107,6 +107,8 @@ protected:
 private:
     void buildControls();
     void showCalcStatus();
+    // A full run on the shown recipe, its status on the form.
+    void runCalculations(bool showWarning);
     void setModifiedByUser();
     RecipeInputs calcInputs() const;
 

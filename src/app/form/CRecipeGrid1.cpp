@@ -167,13 +167,7 @@ void CRecipeGrid1::OnCellChanged(int row, int, const QString&) {
 }
 
 bool CRecipeGrid1::startNewRow(int row) {
-    try {
-        SetCellText(row, 0, QStringLiteral("<new>"));
-        return true;
-    } catch (const CDaoException& e) {
-        OnDatabaseError(e);
-        return false;
-    }
+    return trySetCellText(row, 0, QStringLiteral("<new>"));
 }
 
 void CRecipeGrid1::SelectIngredient() {

@@ -240,12 +240,7 @@ long CGWGrid::GetCellNumber(int row, int col, int sheet) const {
 
 void CGWGrid::setCellText(int sheet, int row, int col, const QString& text) {
     // The calculations write through here; a failed write is reported, not thrown at them.
-    try {
-        SetCellText(row, col, text, sheet);
-    } catch (const CDaoException& e) {
-        showSheet(resolve(sheet));
-        OnDatabaseError(e);
-    }
+    trySetCellText(row, col, text, sheet);
 }
 
 void CGWGrid::SetCellText(int row, int col, const QString& text, int sheet) {
@@ -297,18 +292,20 @@ void CGWGrid::editCell(int row, int col, const QString& text, int sheet) {
     // Only the sheet on show is edited.
     if (k != currentSheet())
         setCurrentSheet(k);
+    if (trySetCellText(row, col, text, k))
+        OnCellChanged(row, col, text);
+}
+
+bool CGWGrid::trySetCellText(int row, int col, const QString& text, int sheet) {
     try {
-        if (isAppendRow(row, k))
-            startRecord(k, col, text);
-        else
-            writeCell(k, row, col, text);
+        SetCellText(row, col, text, sheet);
+        return true;
     } catch (const CDaoException& e) {
-        showSheet(k);
+        // The sheet shows its rows as they were.
+        showSheet(resolve(sheet));
         OnDatabaseError(e);
-        return;
+        return false;
     }
-    OnCellSet();
-    OnCellChanged(row, col, text);
 }
 
 void CGWGrid::activateCell(int row, int col, int sheet) {

@@ -75,6 +75,8 @@ public:
 
     // The user edits a cell as if typing into it (tests and the owner's own commands use it).
     void editCell(int row, int col, const QString& text, int sheet = -1);
+    // SetCellText that reports a database error instead of throwing it; false after one.
+    bool trySetCellText(int row, int col, const QString& text, int sheet = -1);
     void activateCell(int row, int col, int sheet = -1);
 
 protected:

@@ -270,11 +270,15 @@ CRecipeFormSheet* CMainFrame::recipeForm() const {
     return f ? f->form() : nullptr;
 }
 
-bool CMainFrame::isCommandEnabled(int id) {
-    CRecipeFormSheet* form = recipeForm();
+CRecipeFormSheet* CMainFrame::activeForm() const {
+    CWscalcFrame* frame = formFrame();
     const QMdiSubWindow* active = m_mdi->activeSubWindow();
-    const bool formActive = form && (active == nullptr || active == formFrame());
-    if (formActive && form->handlesCommand(id))
+    return frame && (active == nullptr || active == frame) ? frame->form() : nullptr;
+}
+
+bool CMainFrame::isCommandEnabled(int id) {
+    CRecipeFormSheet* form = activeForm();
+    if (form && form->handlesCommand(id))
         return form->commandEnabled(id);
     // The record commands belong to the form.
     if (IsRecordCommand(id))
@@ -307,10 +311,8 @@ void CMainFrame::updateCommandStates() {
 void CMainFrame::runCommand(int id) {
     if (!isCommandEnabled(id))
         return;
-    CRecipeFormSheet* form = recipeForm();
-    const QMdiSubWindow* active = m_mdi->activeSubWindow();
-    const bool formActive = form && (active == nullptr || active == formFrame());
-    if (formActive && form->handlesCommand(id)) {
+    CRecipeFormSheet* form = activeForm();
+    if (form && form->handlesCommand(id)) {
         form->runCommand(id);
     } else if (auto it = m_handlers.find(id); it != m_handlers.end()) {
         it->second();

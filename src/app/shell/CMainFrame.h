@@ -45,6 +45,8 @@ public:
     CRecipeFormSheet* recipeForm() const;
     CWscalcFrame* formFrame() const;
     CRecipeLogView* recipeLog() const;
+    // The recipe form when it is the active view, else null.
+    CRecipeFormSheet* activeForm() const;
     CInfoStatusBar* infoStatusBar() const { return m_status; }
     QMdiArea* mdiArea() const { return m_mdi; }
     QToolBar* toolBar() const { return m_toolBar; }
