@@ -4,6 +4,7 @@
 #include "db/IInfoStatusBar.h"
 #include "db/dao/CDaoException.h"
 #include "document/CWscalcDoc.h"
+#include "document/RecipeIngredientRows.h"
 #include "reference/CLookupDlg.h"
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
@@ -44,10 +45,6 @@ LookupKind LookupFor(int sheet) {
     default:
         return LookupKind::Yeast;
     }
-}
-
-QString TableOf(int sheet) {
-    return QString::fromLatin1(SheetQueryName(sheet)).remove(QStringLiteral("Recipe"));
 }
 
 QString f1(double v) {
@@ -113,7 +110,8 @@ void CRecipeGrid1::BindAll() {
 
 void CRecipeGrid1::BindSheet(int sheet) {
     setSheetBinding(sheet, m_doc.database(), QString::fromLatin1(SheetQueryName(sheet)),
-                    TableOf(sheet), m_hooks.recipeId ? m_hooks.recipeId() : 0);
+                    RecipeIngredientRows::tableName(static_cast<RecipeIngredientRows::Kind>(sheet)),
+                    m_hooks.recipeId ? m_hooks.recipeId() : 0);
     try {
         ReadSheet(sheet);
     } catch (const CDaoException& e) {

@@ -91,6 +91,10 @@ int RecipeIngredientRows::count(CDaoDatabase& db, Kind kind, long recipeId) {
     return static_cast<int>(st.int64(0));
 }
 
+QString RecipeIngredientRows::tableName(Kind kind) {
+    return QString::fromLatin1(layoutOf(kind).source);
+}
+
 QString RecipeIngredientRows::hopUseLabel(double minutes) {
     if (minutes <= 15)
         return QStringLiteral("(Aroma)");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/IngredientSheets.h"
+
 #include <QString>
 
 #include <vector>
@@ -13,8 +15,15 @@ class CDaoDatabase;
 class RecipeIngredientRows {
 public:
     // Kinds in sheet order; also the picture index of a line on the Recipe page.
-    enum Kind { Kit = 0, Extract = 1, Grain = 2, Adjunct = 3, Hop = 4, Yeast = 5 };
-    static constexpr int kKinds = 6;
+    enum Kind {
+        Kit = SheetKits,
+        Extract = SheetExtracts,
+        Grain = SheetGrains,
+        Adjunct = SheetAdjuncts,
+        Hop = SheetHops,
+        Yeast = SheetYeasts
+    };
+    static constexpr int kKinds = SheetCount;
 
     struct Line {
         Kind kind;
@@ -32,6 +41,9 @@ public:
 
     // "(Aroma)", "(Flavoring)" or "(Bittering)" by boil minutes.
     static QString hopUseLabel(double minutes);
+
+    // The ingredient table of a kind ("Ingredients_Hops" for Hop).
+    static QString tableName(Kind kind);
 };
 
 } // namespace wsc
