@@ -4,7 +4,6 @@
 
 #include "form/CheckableDateEdit.h"
 #include "form/RecordBinder.h"
-#include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 
 #include <QGridLayout>
@@ -53,9 +52,9 @@ CRecipeComments::CRecipeComments(Prompter& prompter, HelpService* help, QWidget*
 }
 
 void CRecipeComments::setToolTipsShown(bool shown) {
-    m_source->setToolTip(shown ? MessageCatalog::text(130) : QString());
-    m_comments->setToolTip(shown ? MessageCatalog::text(130) : QString());
-    m_date->setToolTip(shown ? MessageCatalog::text(196) : QString());
+    setHint(m_source, 130, shown);
+    setHint(m_comments, 130, shown);
+    setHint(m_date, 196, shown);
 }
 
 void CRecipeComments::loadRecord(const CRecordSetRecipe& record) {

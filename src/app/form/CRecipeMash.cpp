@@ -3,7 +3,6 @@
 #include "db/records/CRecordSetRecipe.h"
 #include "document/MashTypeRules.h"
 #include "form/RecordBinder.h"
-#include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 
 #include <QButtonGroup>
@@ -164,9 +163,9 @@ void CRecipeMash::ApplyMashTypeRules() {
         m_time[c]->setEnabled(m.time[c]);
         m_temp[c]->setEnabled(m.temperature[c]);
         m_vol[c]->setEnabled(m.volume[c]);
-        m_time[c]->setToolTip(m_tips ? MessageCatalog::text(m.timeTip[c]) : QString());
-        m_temp[c]->setToolTip(m_tips ? MessageCatalog::text(m.temperatureTip[c]) : QString());
-        m_vol[c]->setToolTip(m_tips ? MessageCatalog::text(m.volumeTip[c]) : QString());
+        setHint(m_time[c], m.timeTip[c], m_tips);
+        setHint(m_temp[c], m.temperatureTip[c], m_tips);
+        setHint(m_vol[c], m.volumeTip[c], m_tips);
     }
     if (m.changesHeadings) {
         m_heading[0]->setText(m.firstHeading);
@@ -177,8 +176,8 @@ void CRecipeMash::ApplyMashTypeRules() {
 
 void CRecipeMash::setToolTipsShown(bool shown) {
     m_tips = shown;
-    m_expected->setToolTip(shown ? MessageCatalog::text(10) : QString());
-    m_calculated->setToolTip(shown ? MessageCatalog::text(11) : QString());
+    setHint(m_expected, 10, shown);
+    setHint(m_calculated, 11, shown);
     ApplyMashTypeRules();
 }
 

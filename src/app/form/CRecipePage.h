@@ -30,6 +30,9 @@ signals:
     void modified();
 
 protected:
+    // The control's hint is string `stringId` while hints are shown, none otherwise.
+    static void setHint(QWidget* control, int stringId, bool shown);
+
     CRecordSetRecipe* m_record = nullptr;
 };
 

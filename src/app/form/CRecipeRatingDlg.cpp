@@ -5,7 +5,6 @@
 #include "form/CheckableDateEdit.h"
 #include "form/RecordBinder.h"
 #include "form/SpinButtons.h"
-#include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 #include "shell/DialogRunner.h"
 
@@ -132,9 +131,9 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
 
 void CRecipeRatingDlg::setToolTipsShown(bool shown) {
     m_tips = shown;
-    m_notes->setToolTip(shown ? MessageCatalog::text(130) : QString());
+    setHint(m_notes, 130, shown);
     for (CheckableDateEdit* d : m_dates)
-        d->setToolTip(shown ? MessageCatalog::text(196) : QString());
+        setHint(d, 196, shown);
 }
 
 void CRecipeRatingDlg::computeTotal() {

@@ -49,7 +49,7 @@ CRecipeRecipePage::CRecipeRecipePage(CDaoDatabase* database, CoreServices& servi
 }
 
 void CRecipeRecipePage::setToolTipsShown(bool shown) {
-    m_list->setToolTip(shown ? MessageCatalog::text(197) : QString());
+    setHint(m_list, 197, shown);
 }
 
 void CRecipeRecipePage::loadRecord(const CRecordSetRecipe& record) {

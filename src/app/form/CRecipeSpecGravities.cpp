@@ -3,7 +3,6 @@
 #include "db/records/CRecordSetRecipe.h"
 #include "form/CheckableDateEdit.h"
 #include "form/RecordBinder.h"
-#include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 
 #include <QButtonGroup>
@@ -198,9 +197,7 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
 }
 
 void CRecipeSpecGravities::setToolTipsShown(bool shown) {
-    auto tip = [shown](QWidget* w, int id) {
-        w->setToolTip(shown ? MessageCatalog::text(id) : QString());
-    };
+    auto tip = [shown](QWidget* w, int id) { setHint(w, id, shown); };
     for (int i = 0; i < 3; ++i) {
         tip(m_gravity[i], 148);
         tip(m_gravityTemp[i], 207);
