@@ -116,11 +116,10 @@ long CLookupDlg::highlightedId() const {
 
 void CLookupDlg::seekFailed() {
     const QTreeWidgetItem* item = m_list->currentItem();
-    QString text = QString::fromLatin1(Texts::kSeekFailedOn) + (item ? item->text(0) : QString());
+    QStringList keys{item ? item->text(0) : QString()};
     if (m_kind != LookupKind::Adjuncts && item)
-        text += QStringLiteral(", ") + item->text(1);
-    text += QString::fromLatin1(Texts::kContactUs);
-    m_services.prompter.text(text, PromptIcon::Information);
+        keys << item->text(1);
+    m_services.prompter.text(MessageCatalog::seekFailed(keys), PromptIcon::Information);
 }
 
 void CLookupDlg::accept() {

@@ -35,11 +35,10 @@ std::optional<StyleRanges> TargetStyles::find(const std::vector<StyleRow>& style
 }
 
 QString TargetStyles::seekFailedText(const StyleKey& key) {
-    QString text =
-        QString::fromLatin1(Texts::kSeekFailedOn) + key.name + QStringLiteral(", ") + key.category;
+    QStringList keys{key.name, key.category};
     if (key.subcategory != QLatin1String(" "))
-        text += QStringLiteral(", ") + key.subcategory;
-    return text + QString::fromLatin1(Texts::kContactUs);
+        keys << key.subcategory;
+    return MessageCatalog::seekFailed(keys);
 }
 
 } // namespace wsc

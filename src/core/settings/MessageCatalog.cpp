@@ -207,6 +207,11 @@ QString MessageCatalog::substitute(const QString& pattern, const QStringList& in
     return out;
 }
 
+QString MessageCatalog::seekFailed(const QStringList& keys) {
+    return QString::fromLatin1(Texts::kSeekFailedOn) + keys.join(QStringLiteral(", ")) +
+           QString::fromLatin1(Texts::kContactUs);
+}
+
 QString MessageCatalog::format(int id, const QStringList& inserts) {
     return substitute(text(id), inserts);
 }

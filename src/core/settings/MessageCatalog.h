@@ -19,6 +19,9 @@ public:
 
     // text(id) with the inserts substituted.
     static QString format(int id, const QStringList& inserts = {});
+
+    // "Seek failed on " + the keys joined by ", " + ".  Contact Quillbarrow Software."
+    static QString seekFailed(const QStringList& keys);
 };
 
 // Texts that the program shows without a string id.
