@@ -28,11 +28,7 @@ CRecipeComments::CRecipeComments(Prompter& prompter, HelpService* help, QWidget*
         l->setBuddy(buddy);
         return l;
     };
-    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
-    connect(helpButton, &QPushButton::clicked, this, [help] {
-        if (help)
-            help->show(kHelpContext);
-    });
+    auto* helpButton = makeHelpButton(help, kHelpContext);
     auto* layout = new QGridLayout(this);
     layout->addWidget(label(QStringLiteral("&Source of recipe"), m_source), 0, 0, Qt::AlignTop);
     layout->addWidget(m_source, 0, 1);

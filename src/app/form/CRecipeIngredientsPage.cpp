@@ -25,11 +25,7 @@ CRecipeIngredientsPage::CRecipeIngredientsPage(CRecipeGrid1* grid, Prompter& pro
     m_boilTime->setAlignment(Qt::AlignRight);
     auto* label = new QLabel(QStringLiteral("Total B&oil Time (Min)"), this);
     label->setBuddy(m_boilTime);
-    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
-    connect(helpButton, &QPushButton::clicked, this, [help] {
-        if (help)
-            help->show(kHelpContext);
-    });
+    auto* helpButton = makeHelpButton(help, kHelpContext);
     m_binder->bind(m_boilTime, "RecipeBoilLth", QStringLiteral("Total Boil Time (Min)"),
                    RecordBinder::Format::Whole);
     connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);

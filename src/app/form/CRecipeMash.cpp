@@ -124,11 +124,7 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     m_binder->bind(m_expected, "RecipeSystemEfficiencyExpected", QStringLiteral("Expected"),
                    F::Number);
 
-    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
-    connect(helpButton, &QPushButton::clicked, this, [help] {
-        if (help)
-            help->show(kHelpContext);
-    });
+    auto* helpButton = makeHelpButton(help, kHelpContext);
 
     auto* top = new QHBoxLayout;
     top->addWidget(typeBox);

@@ -1,11 +1,23 @@
 #include "form/CRecipePage.h"
 
 #include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+
+#include <QPushButton>
 
 namespace wsc {
 
 void CRecipePage::setHint(QWidget* control, int stringId, bool shown) {
     control->setToolTip(shown ? MessageCatalog::text(stringId) : QString());
+}
+
+QPushButton* CRecipePage::makeHelpButton(HelpService* help, int context) {
+    auto* button = new QPushButton(QStringLiteral("&Help"), this);
+    connect(button, &QPushButton::clicked, this, [help, context] {
+        if (help)
+            help->show(context);
+    });
+    return button;
 }
 
 } // namespace wsc

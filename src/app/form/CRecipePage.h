@@ -2,9 +2,12 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace wsc {
 
 class CRecordSetRecipe;
+class HelpService;
 
 // A page of the recipe form's tabbed sheet: it shows fields of the current recipe and moves
 // them back into the record when the recipe is saved.
@@ -32,6 +35,8 @@ signals:
 protected:
     // The control's hint is string `stringId` while hints are shown, none otherwise.
     static void setHint(QWidget* control, int stringId, bool shown);
+    // The page's "&Help" button, opening `context`.
+    QPushButton* makeHelpButton(HelpService* help, int context);
 
     CRecordSetRecipe* m_record = nullptr;
 };

@@ -102,11 +102,7 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
     auto* competition = new QPushButton(QStringLiteral("Competition Results..."), this);
     competition->setObjectName(QStringLiteral("competitionResults"));
     connect(competition, &QPushButton::clicked, this, [this] { OnCompetitionResults(); });
-    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
-    connect(helpButton, &QPushButton::clicked, this, [help] {
-        if (help)
-            help->show(kHelpContext);
-    });
+    auto* helpButton = makeHelpButton(help, kHelpContext);
 
     auto* left = new QVBoxLayout;
     left->addWidget(scale);

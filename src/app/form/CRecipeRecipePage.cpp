@@ -32,11 +32,7 @@ CRecipeRecipePage::CRecipeRecipePage(CDaoDatabase* database, CoreServices& servi
     m_print->setObjectName(QStringLiteral("printButton"));
     // The recipe report comes with the reports; until then the button says so by being off.
     m_print->setEnabled(false);
-    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
-    connect(helpButton, &QPushButton::clicked, this, [this] {
-        if (m_services.help)
-            m_services.help->show(kHelpContext);
-    });
+    auto* helpButton = makeHelpButton(m_services.help, kHelpContext);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_print);

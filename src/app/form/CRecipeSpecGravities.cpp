@@ -168,11 +168,7 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
                    QStringLiteral("Length of Conditioning"), F::Whole);
     m_binder->bind(unitList, "RecipeFermConditioningUnits");
 
-    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
-    connect(helpButton, &QPushButton::clicked, this, [help] {
-        if (help)
-            help->show(kHelpContext);
-    });
+    auto* helpButton = makeHelpButton(help, kHelpContext);
 
     auto* left = new QVBoxLayout;
     left->addWidget(gravities);
