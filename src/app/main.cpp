@@ -1,10 +1,13 @@
+#include "form/CRecipeFormSheet.h"
 #include "settings/ProfileStore.h"
 #include "shell/CMainFrame.h"
 #include "shell/CWscalcApp.h"
 #include "shell/QtPrompter.h"
+#include "shell/TerminationSignals.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSessionManager>
 #include <QTimer>
 
 #include <cstdio>
@@ -42,6 +45,23 @@ int main(int argc, char** argv) {
     wsc::CWscalcApp wscalc;
     if (!wscalc.InitInstance(QApplication::arguments().mid(1)))
         return 1;
+
+    // A desktop logout first asks to save: the form puts its usual question when the session
+    // lets it, and Cancel keeps the session going.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&](QSessionManager& manager) {
+        wsc::CRecipeFormSheet* form = wscalc.mainFrame()->recipeForm();
+        if (form && manager.allowsInteraction()) {
+            const bool goOn = form->QuerySaveRecipe();
+            manager.release();
+            if (!goOn)
+                manager.cancel();
+        }
+    });
+    wsc::TerminationSignals termination;
+    QObject::connect(&termination, &wsc::TerminationSignals::terminationRequested, [&](int) {
+        wscalc.mainFrame()->CloseWithoutQuestions();
+        QApplication::quit();
+    });
 
     // For the start-up benchmark: report the time to the first shown form and quit.
     if (qEnvironmentVariableIsSet("WSC_QUIT_WHEN_SHOWN")) {

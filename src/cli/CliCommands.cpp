@@ -94,6 +94,13 @@ int cmdCheck(const QStringList& argv, const Output& io) {
         return fail(io, QStringLiteral("usage: check PATH [--expect recipe|data]"));
     const QString path = a.positional.first();
     const QString expect = a.option(QStringLiteral("expect"));
+    if (a.options.count(QStringLiteral("expect")) && expect != QLatin1String("recipe") &&
+        expect != QLatin1String("data"))
+        return fail(
+            io,
+            QStringLiteral("usage: check PATH [--expect recipe|data] (not \"%1\")").arg(expect));
+    if (a.has(QStringLiteral("expect")))
+        return fail(io, QStringLiteral("usage: check PATH [--expect recipe|data]"));
     QString marker;
     try {
         marker = ReadDatabaseMarker(path);
@@ -132,18 +139,24 @@ int maintenance(const QStringList& argv, const Output& io, const QString& word,
 
 int cmdShow(const QStringList& argv, const Output& io) {
     const Args a = parse(argv, {});
-    if (a.positional.isEmpty())
+    if (a.positional.isEmpty() || a.positional.size() > 2)
         return fail(io, QStringLiteral("usage: show RECIPES.mdb [DATA.mdb]"));
     try {
+        // Both kinds first, so nothing is listed from a pair that cannot be shown.
         const QString recipes = a.positional.at(0);
         if (ReadDatabaseMarker(recipes) != QLatin1String(kRecipeMarker)) {
             print(io.out, MessageCatalog::format(168, {recipes}));
             return kWrongKind;
         }
+        const QString dataPath = a.positional.value(1);
+        if (!dataPath.isEmpty() && ReadDatabaseMarker(dataPath) != QLatin1String(kDataMarker)) {
+            print(io.out, MessageCatalog::format(171, {dataPath}));
+            return kWrongKind;
+        }
         CDaoDatabase db;
-        db.Open(recipes);
+        db.Open(recipes, false, true);
         CRecordSetRecipe rs(&db);
-        rs.Open();
+        rs.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
         rs.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
         print(io.out,
               QStringLiteral("Recipe database %1").arg(QFileInfo(recipes).absoluteFilePath()));
@@ -151,13 +164,15 @@ int cmdShow(const QStringList& argv, const Output& io) {
                           .arg(QStringLiteral("Batch"), -5)
                           .arg(QStringLiteral("Recipe Name"), -36)
                           .arg(QStringLiteral("Style")));
-        for (; !rs.IsEOF(); rs.MoveNext())
+        for (; !rs.IsEOF(); rs.MoveNext()) {
             print(io.out, QStringLiteral("%1  %2  %3")
                               .arg(rs.m_RecipeBatchNo, 5)
                               .arg(rs.m_RecipeName, -36)
                               .arg(rs.m_RecipeTargetStyle));
-        if (a.positional.size() > 1) {
-            const QString dataPath = a.positional.at(1);
+            for (const QString& problem : rs.fieldProblems())
+                print(io.out, QStringLiteral("       note: %1").arg(problem));
+        }
+        if (!dataPath.isEmpty()) {
             CDaoDatabase data;
             data.Open(dataPath, false, true);
             print(io.out,
@@ -190,14 +205,18 @@ int cmdCalc(const QStringList& argv, const Output& io) {
         return fail(
             io, QStringLiteral("usage: calc --db RECIPES.mdb --data DATA.mdb --batch N [--json]"));
     try {
-        if (ReadDatabaseMarker(dbPath) != QLatin1String(kRecipeMarker))
-            return fail(io, MessageCatalog::format(168, {dbPath}));
-        if (ReadDatabaseMarker(dataPath) != QLatin1String(kDataMarker))
-            return fail(io, MessageCatalog::format(171, {dataPath}));
+        if (ReadDatabaseMarker(dbPath) != QLatin1String(kRecipeMarker)) {
+            print(io.err, MessageCatalog::format(168, {dbPath}));
+            return kWrongKind;
+        }
+        if (ReadDatabaseMarker(dataPath) != QLatin1String(kDataMarker)) {
+            print(io.err, MessageCatalog::format(171, {dataPath}));
+            return kWrongKind;
+        }
         CDaoDatabase db;
         db.Open(dbPath, false, true);
         CRecordSetRecipe recipe(&db);
-        recipe.Open();
+        recipe.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
         recipe.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
         if (!recipe.Seek(QStringLiteral("="), {QString::number(batch)}))
             return fail(

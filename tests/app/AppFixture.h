@@ -50,6 +50,7 @@ protected:
         env.prompter = &m_prompter;
         env.runner = &m_runner;
         env.help = &m_help;
+        env.backupRoot = path(QStringLiteral("backups"));
         m_app = std::make_unique<CWscalcApp>(env);
         m_app->InitInstance(arguments);
         return *m_app;

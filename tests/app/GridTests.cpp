@@ -302,7 +302,7 @@ TEST_F(TargetStyle, AStyleWithoutSubcategoryIsALeafAtCategoryLevel) {
 }
 
 TEST_F(TargetStyle, RangeBoundsAreInRangeAndAboveIsMarked) {
-    CTargetStyleGrid2 grid(QCoreApplication::applicationDirPath());
+    CTargetStyleGrid2 grid(QCoreApplication::applicationDirPath(), &m_prompter);
     StyleRanges r;
     r.gravityLo = 1.040;
     r.gravityHi = 1.048;
@@ -371,7 +371,7 @@ class EventGrid : public CGWGrid {
 public:
     using CGWGrid::CGWGrid;
     void build(const QString& layout) {
-        SetSettingsFile(layout);
+        SetSettingsFile(layout, {8, 10, 6, 7, 8, 8});
         createSheets();
     }
     std::vector<std::pair<int, int>> events;

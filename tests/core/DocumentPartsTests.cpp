@@ -66,7 +66,7 @@ TEST(MashRules, EnabledEditsAndHeadingsByType) {
 
 TEST(NumberFields, RefusedTextNamesTheFieldAndKeepsTheValue) {
     ScriptedPrompter prompter;
-    std::int32_t whole = 7;
+    std::int64_t whole = 7;
     EXPECT_FALSE(
         ReadWholeField(QStringLiteral("12a"), QStringLiteral("&Batch #"), prompter, whole));
     EXPECT_EQ(whole, 7);

@@ -1,4 +1,4 @@
-#include "support/TestSupport.h"
+#include "support/FakeRecipeForm.h"
 
 #include "calc/IngredientSheets.h"
 #include "db/SqliteConnection.h"
@@ -16,98 +16,10 @@ namespace wsc {
 namespace {
 
 using Move = RecipeRecordCommands::Move;
+using test::FakeForm;
+using test::HintLog;
 
-// The controls of a recipe form without a window: heading texts, process checks and the
-// ingredient rows as stored for the shown recipe.
-class FakeForm : public RecipeFormControls, public IDocumentView {
-public:
-    explicit FakeForm(CWscalcDoc& doc) : m_doc(doc) {}
-
-    bool saveControls(CRecordSetRecipe& r) override {
-        r.m_RecipeName = name;
-        r.m_RecipeBrewer = brewer;
-        if (!batch.trimmed().isEmpty() &&
-            !ReadWholeField(batch, QStringLiteral("&Batch #"), m_doc.services().prompter,
-                            r.m_RecipeBatchNo))
-            return false;
-        r.m_RecipeProcessKit = process.kit;
-        r.m_RecipeProcessExtract = process.extract;
-        r.m_RecipeProcessPartial = process.partialMash;
-        r.m_RecipeProcessAllGrain = process.allGrain;
-        return true;
-    }
-    void loadControls(const CRecordSetRecipe& r) override {
-        ++loads;
-        name = r.m_RecipeName;
-        brewer = r.m_RecipeBrewer;
-        batch = QString::number(r.m_RecipeBatchNo);
-        process = {r.m_RecipeProcessKit, r.m_RecipeProcessExtract, r.m_RecipeProcessPartial,
-                   r.m_RecipeProcessAllGrain};
-        sheets = MemorySheets::load(*m_doc.database(), r.m_RecipeID);
-    }
-    QString nameText() const override { return name; }
-    QString batchText() const override { return batch; }
-    ProcessChecks processChecks() const override { return process; }
-    const IngredientSheets& ingredientSheets() override { return sheets; }
-    void focusControl(int id) override { focus = id; }
-    void showPage(int p) override { page = p; }
-    void ingredientsTakeUpSavedRows() override {}
-    void resetTargetStyle() override {}
-    void OnUpdate(IDocumentView*, long, const CRowViewHint*) override {}
-
-    QString name, brewer, batch;
-    ProcessChecks process;
-    MemorySheets sheets;
-    int focus = 0;
-    int page = -1;
-    int loads = 0;
-
-private:
-    CWscalcDoc& m_doc;
-};
-
-// Another view of the document, keeping the hints it receives.
-class HintLog : public IDocumentView {
-public:
-    void OnUpdate(IDocumentView*, long hint, const CRowViewHint* object) override {
-        events.push_back(static_cast<int>(HintEventOf(hint)));
-        if (object)
-            batches.push_back(object->batchNo);
-    }
-    std::vector<int> events;
-    std::vector<long> batches;
-};
-
-class RecordCommands : public test::DbFixture {
-protected:
-    void openSamples() { open(copyShippedSamples()); }
-    void open(const QString& file) {
-        m_file = file;
-        m_profile.setText(Setting::DefaultDataFile, copyShippedData());
-        m_doc = std::make_unique<CWscalcDoc>(m_services);
-        ASSERT_TRUE(m_doc->OnOpenDocument(file));
-        m_form = std::make_unique<FakeForm>(*m_doc);
-        m_doc->addView(m_form.get());
-        m_doc->addView(&m_log);
-        m_doc->m_form = m_form.get();
-        m_cmd = std::make_unique<RecipeRecordCommands>(*m_doc, *m_form, m_form.get());
-        ASSERT_TRUE(m_cmd->open());
-        m_cmd->beginFirstTransaction();
-        m_prompter.clear();
-    }
-    // What another connection sees: only committed data.
-    QVariant committed(const QString& sql) {
-        SqliteConnection c(m_file, SqliteConnection::Mode::ReadOnly);
-        return c.scalar(sql);
-    }
-    long shownBatch() const { return m_cmd->record().m_RecipeBatchNo; }
-
-    QString m_file;
-    std::unique_ptr<CWscalcDoc> m_doc;
-    std::unique_ptr<FakeForm> m_form;
-    std::unique_ptr<RecipeRecordCommands> m_cmd;
-    HintLog m_log;
-};
+class RecordCommands : public test::RecordCommandsFixture {};
 
 TEST_F(RecordCommands, OpensOnTheLowestBatchNumberUnderEditInATransaction) {
     openSamples();
@@ -400,6 +312,7 @@ TEST_F(RecordCommands, CommitSavesIngredientRowsWrittenInTheTransaction) {
 TEST_F(RecordCommands, GoToBatchFindsNumbersAbove65535) {
     openSamples();
     m_form->batch = QStringLiteral("70000");
+    m_cmd->setModified();
     ASSERT_TRUE(m_cmd->OnRecordCommit());
     m_cmd->OnRecordMove(Move::Next);
     HintLog other;

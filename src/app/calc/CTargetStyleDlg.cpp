@@ -42,7 +42,7 @@ CTargetStyleDlg::CTargetStyleDlg(CoreServices& services, const QString& layoutDi
     ok->setDefault(true);
     auto* help = new QPushButton(QStringLiteral("&Help"), this);
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    m_grid = new CTargetStyleGrid2(layoutDirectory, this);
+    m_grid = new CTargetStyleGrid2(layoutDirectory, &services.prompter, this);
     m_grid->setFixedWidth((logicalDpiX() / 10) * 32 + 10 + 140);
     for (int i = 0; i < 3; ++i) {
         m_labels[i] = new QLabel(QStringLiteral("(N/A)"), this);

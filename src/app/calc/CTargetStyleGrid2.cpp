@@ -2,6 +2,7 @@
 
 #include "calc/RecipeCalculator.h"
 #include "calc/TargetStyles.h"
+#include "settings/Prompter.h"
 
 #include "grid/CGWTabGridCtrl.h"
 
@@ -11,10 +12,14 @@
 
 namespace wsc {
 
-CTargetStyleGrid2::CTargetStyleGrid2(const QString& layoutDirectory, QWidget* parent)
+CTargetStyleGrid2::CTargetStyleGrid2(const QString& layoutDirectory, Prompter* prompter,
+                                     QWidget* parent)
     : CGWGrid(parent) {
     setObjectName(QStringLiteral("targetStyleGrid"));
-    SetSettingsFile(QDir(layoutDirectory).filePath(QString::fromLatin1(kLayoutFile)));
+    const QString path = QDir(layoutDirectory).filePath(QString::fromLatin1(kLayoutFile));
+    const QString problem = SetSettingsFile(path, {kColumns});
+    if (!problem.isEmpty() && prompter)
+        prompter->text(LayoutProblemMessage(path, problem), PromptIcon::Exclamation);
     createSheets();
     tabs()->tabBar()->hide();
     const char* labels[] = {"Specific Gravity", "Alcohol %", "IBU", "Color", "HBU"};

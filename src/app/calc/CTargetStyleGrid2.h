@@ -4,6 +4,7 @@
 
 namespace wsc {
 
+class Prompter;
 struct StyleRanges;
 
 // The comparison grid of the target style dialog: the five predictions between the style's
@@ -14,7 +15,12 @@ public:
     static constexpr const char* kLayoutFile = "GWTargetStyle.gws";
     enum Row { RowGravity = 1, RowAlcohol, RowIBU, RowColor, RowHBU };
 
-    explicit CTargetStyleGrid2(const QString& layoutDirectory, QWidget* parent = nullptr);
+    static constexpr int kColumns = 6;
+
+    // A layout file that cannot be used is reported through `prompter` and replaced by the
+    // built-in one.
+    CTargetStyleGrid2(const QString& layoutDirectory, Prompter* prompter,
+                      QWidget* parent = nullptr);
 
     void setPredictions(double og, double abv, double ibu, double color, double hbu);
     void showRanges(const StyleRanges& ranges);

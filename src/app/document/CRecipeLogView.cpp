@@ -74,7 +74,7 @@ void CRecipeLogView::Refresh() {
         if (!m_log || !m_log->IsOpen()) {
             if (!m_database || !m_database->IsOpen()) {
                 if (GetNewWorkspace(m_workspace, m_database, QString::fromLatin1(kWorkspaceLogView),
-                                    m_doc.services()) == 0) {
+                                    m_doc.services(), m_doc.GetPathName()) == 0) {
                     m_doc.services().prompter.text(
                         QString::fromLatin1(Texts::kLogViewWorkspaceFailed));
                     return;

@@ -297,20 +297,24 @@ bool CRecipeFormSheet::QuerySaveRecipe() {
 }
 
 bool CRecipeFormSheet::saveControls(CRecordSetRecipe& r) {
-    // A grid cell still being typed into belongs to the recipe too.
-    m_grid->commitOpenEditor();
+    commitPendingEdits();
+    // Only what a control shows differently from the record is moved into it.
     bool ok = true;
-    r.m_RecipeName = m_name->text();
-    r.m_RecipeBrewer = m_brewer->text();
+    if (m_name->text() != r.m_RecipeName)
+        r.m_RecipeName = m_name->text();
+    if (m_brewer->text() != r.m_RecipeBrewer)
+        r.m_RecipeBrewer = m_brewer->text();
     // An empty batch number is left to the validation, which names it with its own message.
-    if (!m_batch->text().trimmed().isEmpty() &&
+    if (m_batch->text() != QString::number(r.m_RecipeBatchNo) &&
+        !m_batch->text().trimmed().isEmpty() &&
         !ReadWholeField(m_batch->text(), QStringLiteral("&Batch #"), m_doc.services().prompter,
                         r.m_RecipeBatchNo)) {
         focusControl(FormControl::kBatchNo);
         ok = false;
     }
-    if (m_measure->checkedId() >= 0)
-        r.m_RecipeMeasureEnglish = m_measure->checkedId();
+    const int measure = m_measure->checkedId();
+    if (measure >= 0 && measure != r.m_RecipeMeasureEnglish)
+        r.m_RecipeMeasureEnglish = measure;
     r.m_RecipeProcessKit = m_kit->isChecked();
     r.m_RecipeProcessExtract = m_extract->isChecked();
     r.m_RecipeProcessPartial = m_partial->isChecked();
@@ -319,7 +323,18 @@ bool CRecipeFormSheet::saveControls(CRecordSetRecipe& r) {
         if (!m_sheet->page(i)->saveRecord(r))
             ok = false;
     }
+    // The efficiency the actual gravity shows goes with a changed recipe; an unchanged one
+    // keeps what is stored.
+    if (r.m_RecipeSGOriginal > 1.0) {
+        if (const auto e = RecipeCalculator::SystemEfficiencyActual(
+                *m_grid, m_doc.utilization(), calcInputs(), r.m_RecipeSGOriginal))
+            r.m_RecipeSystemEfficiencyActual = *e;
+    }
     return ok;
+}
+
+void CRecipeFormSheet::commitPendingEdits() {
+    m_grid->commitOpenEditor();
 }
 
 void CRecipeFormSheet::loadControls(const CRecordSetRecipe& r) {

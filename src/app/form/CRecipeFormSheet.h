@@ -67,6 +67,8 @@ public:
 
     // RecipeFormControls
     bool saveControls(CRecordSetRecipe& record) override;
+    // A grid cell still being typed into belongs to the recipe too.
+    void commitPendingEdits() override;
     void loadControls(const CRecordSetRecipe& record) override;
     QString nameText() const override;
     QString batchText() const override;

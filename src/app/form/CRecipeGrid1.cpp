@@ -75,9 +75,12 @@ void CRecipeGrid1::Create(const QString& layoutDirectory) {
 
 void CRecipeGrid1::InitGridLook() {
     const QString path = QDir(m_layoutDirectory).filePath(QString::fromLatin1(kLayoutFile));
-    SetSettingsFile(path);
-    if (sheetCount() != SheetCount)
-        m_doc.services().prompter.text(QString::fromLatin1(Texts::kGridLayoutMissing).arg(path),
+    std::vector<int> columns;
+    for (const auto& sheet : NewRowDefaults())
+        columns.push_back(static_cast<int>(sheet.size()));
+    const QString problem = SetSettingsFile(path, columns);
+    if (!problem.isEmpty())
+        m_doc.services().prompter.text(LayoutProblemMessage(path, problem),
                                        PromptIcon::Exclamation);
     QFont f = font();
     f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),

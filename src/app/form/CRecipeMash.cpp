@@ -203,7 +203,6 @@ void CRecipeMash::showCalculated() {
         return;
     }
     m_calculated->setText(QString::asprintf("%.1f", *e));
-    m_record->m_RecipeSystemEfficiencyActual = *e;
 }
 
 } // namespace wsc

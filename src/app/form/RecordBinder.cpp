@@ -11,12 +11,6 @@
 #include <QPlainTextEdit>
 
 namespace wsc {
-namespace {
-
-enum Kind { LineEdit, PlainText, Date, Radios, Combo };
-
-} // namespace
-
 RecordBinder::RecordBinder(Prompter& prompter, QObject* parent)
     : QObject(parent), m_prompter(prompter) {}
 
@@ -61,6 +55,20 @@ QString RecordBinder::formatNumber(double value, Format format) {
     }
 }
 
+QString RecordBinder::textFor(const Binding& b, const QVariant& v) {
+    return b.format == Format::Text ? v.toString() : formatNumber(v.toDouble(), b.format);
+}
+
+QDateTime RecordBinder::dateFor(const QVariant& v) {
+    return v.isNull() ? QDateTime() : QDateTime::fromString(v.toString(), Qt::ISODate);
+}
+
+int RecordBinder::indexFor(const Binding& b, const QVariant& v) {
+    if (b.kind == Combo)
+        return static_cast<QComboBox*>(b.widget)->findText(v.toString());
+    return v.isNull() ? -1 : static_cast<int>(v.toLongLong());
+}
+
 void RecordBinder::load(const CDaoRecordset& record) {
     m_loading = true;
     for (const Binding& b : m_bindings) {
@@ -68,8 +76,7 @@ void RecordBinder::load(const CDaoRecordset& record) {
         switch (b.kind) {
         case LineEdit: {
             auto* e = static_cast<QLineEdit*>(b.widget);
-            e->setText(b.format == Format::Text ? v.toString()
-                                                : formatNumber(v.toDouble(), b.format));
+            e->setText(textFor(b, v));
             e->setCursorPosition(0);
             break;
         }
@@ -77,30 +84,51 @@ void RecordBinder::load(const CDaoRecordset& record) {
             static_cast<QPlainTextEdit*>(b.widget)->setPlainText(v.toString());
             break;
         case Date:
-            static_cast<CheckableDateEdit*>(b.widget)->setDateTime(
-                v.isNull() ? QDateTime() : QDateTime::fromString(v.toString(), Qt::ISODate));
+            static_cast<CheckableDateEdit*>(b.widget)->setDateTime(dateFor(v));
             break;
         case Radios: {
-            const int index = v.isNull() ? -1 : static_cast<int>(v.toLongLong());
+            const int index = indexFor(b, v);
             b.group->setExclusive(false);
             for (QAbstractButton* button : b.group->buttons())
                 button->setChecked(b.group->id(button) == index);
             b.group->setExclusive(true);
             break;
         }
-        case Combo: {
-            auto* c = static_cast<QComboBox*>(b.widget);
-            c->setCurrentIndex(c->findText(v.toString()));
+        case Combo:
+            static_cast<QComboBox*>(b.widget)->setCurrentIndex(indexFor(b, v));
             break;
-        }
         }
     }
     m_loading = false;
 }
 
+bool RecordBinder::showsStored(const Binding& b, const QVariant& v) const {
+    switch (b.kind) {
+    case LineEdit:
+        return static_cast<QLineEdit*>(b.widget)->text() == textFor(b, v);
+    case PlainText:
+        return static_cast<QPlainTextEdit*>(b.widget)->toPlainText() == v.toString();
+    case Date: {
+        const QDateTime shown = static_cast<CheckableDateEdit*>(b.widget)->dateTime();
+        const QDateTime stored = dateFor(v);
+        return shown.isValid() == stored.isValid() &&
+               (!shown.isValid() || shown.date() == stored.date());
+    }
+    case Radios:
+        return b.group->checkedId() == indexFor(b, v);
+    case Combo:
+        return static_cast<QComboBox*>(b.widget)->currentIndex() == indexFor(b, v);
+    }
+    return false;
+}
+
 bool RecordBinder::save(CDaoRecordset& record) {
     bool ok = true;
     for (const Binding& b : m_bindings) {
+        // A control that still shows what the record holds leaves the stored value alone: a
+        // gravity of 1.0525 shown as "1.052", or a brew date with its time, stays as it is.
+        if (showsStored(b, record.GetFieldValue(b.column)))
+            continue;
         switch (b.kind) {
         case LineEdit: {
             const QString text = static_cast<QLineEdit*>(b.widget)->text();
@@ -112,7 +140,7 @@ bool RecordBinder::save(CDaoRecordset& record) {
                 record.SetFieldValue(b.column,
                                      b.format == Format::Whole ? QVariant(0LL) : QVariant(0.0));
             } else if (b.format == Format::Whole) {
-                std::int32_t v = 0;
+                std::int64_t v = 0;
                 good = ReadWholeField(text, b.label, m_prompter, v);
                 if (good)
                     record.SetFieldValue(b.column, QVariant::fromValue<qlonglong>(v));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -46,6 +47,7 @@ signals:
     void modified();
 
 private:
+    enum Kind { LineEdit, PlainText, Date, Radios, Combo };
     struct Binding {
         QWidget* widget;
         QButtonGroup* group;
@@ -55,6 +57,11 @@ private:
         int kind;
     };
     void changed();
+    // What the control shows for a stored value, and whether it shows it now.
+    static QString textFor(const Binding& b, const QVariant& v);
+    static QDateTime dateFor(const QVariant& v);
+    static int indexFor(const Binding& b, const QVariant& v);
+    bool showsStored(const Binding& b, const QVariant& v) const;
 
     Prompter& m_prompter;
     std::vector<Binding> m_bindings;

@@ -1,5 +1,7 @@
 #include "grid/CGWGrid.h"
 
+#include "settings/MessageCatalog.h"
+
 #include "grid/CGWTabGridCtrl.h"
 
 #include "db/dao/CDaoException.h"
@@ -104,11 +106,19 @@ CGWGrid::CGWGrid(QWidget* parent) : QWidget(parent) {
 
 CGWGrid::~CGWGrid() = default;
 
-void CGWGrid::SetSettingsFile(const QString& path) {
+QString CGWGrid::SetSettingsFile(const QString& path, const std::vector<int>& columnsPerSheet) {
     const QFileInfo info(path);
     m_settingsDir = info.absolutePath();
     m_settingsName = info.fileName();
-    const GridLayoutFile file = GridLayoutFile::load(path);
+    QString problem;
+    GridLayoutFile file = GridLayoutFile::load(path, columnsPerSheet, problem);
+    if (!problem.isEmpty()) {
+        // The layout the program was built with: the grid always has the sheets its owner
+        // reads and writes.
+        QString builtInProblem;
+        file = GridLayoutFile::load(QStringLiteral(":/wsc/grid/") + m_settingsName, columnsPerSheet,
+                                    builtInProblem);
+    }
     m_caption = file.caption;
     m_sheets.clear();
     for (const GridSheetLayout& s : file.sheets) {
@@ -116,6 +126,14 @@ void CGWGrid::SetSettingsFile(const QString& path) {
         sheet->layout = s;
         m_sheets.push_back(std::move(sheet));
     }
+    return problem;
+}
+
+QString CGWGrid::LayoutProblemMessage(const QString& path, const QString& problem) {
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() == 0)
+        return QString::fromLatin1(Texts::kGridLayoutMissing).arg(path);
+    return QString::fromLatin1(Texts::kGridLayoutGarbled).arg(path, problem);
 }
 
 void CGWGrid::createSheets() {

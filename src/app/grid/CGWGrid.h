@@ -27,8 +27,12 @@ public:
     explicit CGWGrid(QWidget* parent = nullptr);
     ~CGWGrid() override;
 
-    // Reads the layout file: sheets, headings, widths and cell types.
-    void SetSettingsFile(const QString& path);
+    // Reads the layout file: sheets, headings, widths and cell types. A file that is missing
+    // or does not have the sheets and columns the owner needs is replaced by the built-in
+    // layout of the same name; the text says what was wrong with it (empty when nothing was).
+    QString SetSettingsFile(const QString& path, const std::vector<int>& columnsPerSheet);
+    // The configuration message for a layout problem SetSettingsFile returned.
+    static QString LayoutProblemMessage(const QString& path, const QString& problem);
     QString settingsDirectory() const { return m_settingsDir; }
     QString settingsFileName() const { return m_settingsName; }
     QString caption() const { return m_caption; }

@@ -4,6 +4,19 @@
 #include <QSettings>
 
 namespace wsc {
+namespace {
+
+// A whole number within [lo, hi], or nothing.
+bool readCount(const QVariant& v, int lo, int hi, int& out) {
+    bool ok = false;
+    const qlonglong n = v.toString().trimmed().toLongLong(&ok);
+    if (!ok || n < lo || n > hi)
+        return false;
+    out = static_cast<int>(n);
+    return true;
+}
+
+} // namespace
 
 CellType GridLayoutFile::typeNamed(const QString& name) {
     const QString n = name.trimmed().toLower();
@@ -22,18 +35,45 @@ CellType GridLayoutFile::typeNamed(const QString& name) {
     return CellType::Edit;
 }
 
-GridLayoutFile GridLayoutFile::load(const QString& path) {
+GridLayoutFile GridLayoutFile::load(const QString& path, const std::vector<int>& columnsPerSheet,
+                                    QString& problem) {
     GridLayoutFile file;
-    if (!QFileInfo(path).isFile())
-        return file;
+    problem.clear();
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() == 0) {
+        problem = QStringLiteral("the file is missing or empty");
+        return {};
+    }
     QSettings ini(path, QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError) {
+        problem = QStringLiteral("it cannot be read as a layout file");
+        return {};
+    }
     file.caption = ini.value(QStringLiteral("Grid/Caption")).toString();
-    const int sheets = ini.value(QStringLiteral("Grid/Sheets"), 0).toInt();
+    const int needed = static_cast<int>(columnsPerSheet.size());
+    int sheets = 0;
+    if (!readCount(ini.value(QStringLiteral("Grid/Sheets")), 1, kMaxSheets, sheets)) {
+        problem = QStringLiteral("its number of sheets (\"Sheets\" in [Grid]) is missing or not "
+                                 "a number from 1 to %1")
+                      .arg(kMaxSheets);
+        return {};
+    }
+    if (sheets != needed) {
+        problem = QStringLiteral("it has %1 sheets where %2 are needed").arg(sheets).arg(needed);
+        return {};
+    }
     for (int s = 0; s < sheets; ++s) {
         ini.beginGroup(QStringLiteral("Sheet%1").arg(s));
         GridSheetLayout sheet;
         sheet.title = ini.value(QStringLiteral("Title")).toString();
-        const int columns = ini.value(QStringLiteral("Columns"), 0).toInt();
+        int columns = 0;
+        if (!readCount(ini.value(QStringLiteral("Columns")), 1, kMaxColumns, columns) ||
+            columns != columnsPerSheet[static_cast<std::size_t>(s)]) {
+            problem = QStringLiteral("sheet %1 does not have the %2 columns it needs")
+                          .arg(s)
+                          .arg(columnsPerSheet[static_cast<std::size_t>(s)]);
+            return {};
+        }
         for (int c = 0; c < columns; ++c) {
             // QSettings splits unquoted commas into a list; a heading may hold one.
             const QVariant v = ini.value(QStringLiteral("Column%1").arg(c));
@@ -43,7 +83,13 @@ GridLayoutFile GridLayoutFile::load(const QString& path) {
             const QStringList parts = text.split(u'|');
             GridColumn col;
             col.heading = parts.value(0);
-            col.width = parts.value(1, QStringLiteral("80")).toInt();
+            if (!readCount(parts.value(1, QStringLiteral("80")), 0, kMaxWidth, col.width)) {
+                problem = QStringLiteral("column %1 of sheet %2 has no width from 0 to %3")
+                              .arg(c)
+                              .arg(s)
+                              .arg(kMaxWidth);
+                return {};
+            }
             col.type = typeNamed(parts.value(2));
             if (parts.size() > 3 && !parts.at(3).isEmpty())
                 col.items = parts.at(3).split(u';');

@@ -26,11 +26,19 @@ struct GridSheetLayout {
 // caption in [Grid] and one [SheetN] section per sheet, each column written
 // "ColumnN=Heading|width|type|choice;choice".
 struct GridLayoutFile {
+    // Beyond these a layout is garbled, not large: no grid of the program comes near them.
+    static constexpr int kMaxSheets = 32;
+    static constexpr int kMaxColumns = 64;
+    static constexpr int kMaxWidth = 2000;
+
     QString caption;
     std::vector<GridSheetLayout> sheets;
 
-    // Empty sheets when the file is missing or unreadable.
-    static GridLayoutFile load(const QString& path);
+    // Reads a layout. `problem` says why it cannot be used ("the file is missing", "Sheets=5,
+    // 6 are needed"); it stays empty for a usable layout. `columnsPerSheet` is the shape the
+    // grid needs: that many sheets with that many columns each.
+    static GridLayoutFile load(const QString& path, const std::vector<int>& columnsPerSheet,
+                               QString& problem);
     static CellType typeNamed(const QString& name);
 };
 

@@ -21,10 +21,12 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -78,6 +80,10 @@ CMainFrame::CMainFrame(ProfileStore& profile, Prompter& prompter, DialogRunner& 
 
 CMainFrame::~CMainFrame() {
     closeViewsAndDocument();
+}
+
+void CMainFrame::setBackupRoot(const QString& folder) {
+    m_services->backupRoot = folder;
 }
 
 CoreServices& CMainFrame::services() {
@@ -393,6 +399,19 @@ void CMainFrame::closeViewsAndDocument() {
     updateCommandStates();
 }
 
+void CMainFrame::CloseWithoutQuestions() {
+    if (m_doc) {
+        // Nobody is there to answer: what is committed stays, the pending edit is rolled back
+        // with the transaction, and the file is closed whole.
+        m_doc->m_closing = true;
+        if (CRecipeFormSheet* form = recipeForm())
+            form->commands().OnRecordRefresh();
+        closeViewsAndDocument();
+    }
+    savePlacement();
+    m_profile.sync();
+}
+
 void CMainFrame::onFormFrameClosed(CWscalcFrame*) {
     // The frame has agreed to close; it and the other views go once its close event is over,
     // then the document.
@@ -498,7 +517,11 @@ void CMainFrame::restorePlacement() {
     const auto p = WindowPlacement::parse(m_profile.text(Setting::WindowPos));
     if (!p)
         return;
-    setGeometry(p->normalRect());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const auto rect = p->normalRectWithin(screen ? screen->availableGeometry() : QRect());
+    if (!rect)
+        return;
+    setGeometry(*rect);
     if (p->showCmd == WindowPlacement::kShowMaximized ||
         (p->flags & WindowPlacement::kRestoreToMaximized))
         setWindowState(windowState() | Qt::WindowMaximized);

@@ -40,6 +40,9 @@ public:
     bool OpenDocumentFile(const QString& path);
     // File > Close: asks to save, closes every view and the document. False when cancelled.
     bool CloseDocument();
+    // The program is being ended from outside (SIGTERM, SIGHUP): closes the database without
+    // asking anything, discarding the edit that was not committed.
+    void CloseWithoutQuestions();
 
     CWscalcDoc* document() const { return m_doc.get(); }
     CRecipeFormSheet* recipeForm() const;
@@ -59,6 +62,9 @@ public:
     // Sets the Tools menu texts from the settings, as before the menu shows.
     void updateToolsMenu();
     QMenu* menu(const QString& title) const;
+
+    // Where backups of the recipe databases opened here are kept.
+    void setBackupRoot(const QString& folder);
 
     // The first showing: the saved placement when there is one, else a normal window.
     void ShowFirst();

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace wsc {
 
@@ -55,6 +56,11 @@ QString CWscalcApp::FindShippedDataFile() {
     return {};
 }
 
+QString CWscalcApp::DefaultBackupRoot() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? QString() : QDir(data).filePath(QStringLiteral("backups"));
+}
+
 bool CWscalcApp::InitInstance(const QStringList& arguments) {
     ProfileStore& profile = *m_env.profile;
     m_commandLine = CommandLine::parse(arguments);
@@ -71,6 +77,7 @@ bool CWscalcApp::InitInstance(const QStringList& arguments) {
     m_mainFrame = std::make_unique<CMainFrame>(profile, *m_env.prompter, *m_env.runner, m_env.help);
     if (auto* qt = dynamic_cast<QtPrompter*>(m_env.prompter))
         qt->setParent(m_mainFrame.get());
+    m_mainFrame->setBackupRoot(m_env.backupRoot.isEmpty() ? DefaultBackupRoot() : m_env.backupRoot);
     m_mainFrame->ShowFirst();
     if (m_splash)
         m_splash->raise();

@@ -30,6 +30,8 @@ public:
         HelpService* help = nullptr;
         // The Data database shipped with the program, used when none is set.
         QString shippedDataFile;
+        // Where backups of recipe databases go; the per-user data folder when empty.
+        QString backupRoot;
     };
 
     CWscalcApp();
@@ -51,6 +53,8 @@ public:
 
     // The shipped Data database beside the program or in the build tree, or an empty text.
     static QString FindShippedDataFile();
+    // "backups" in the per-user data folder.
+    static QString DefaultBackupRoot();
 
 private:
     Environment m_env;

@@ -1,5 +1,7 @@
 #include "db/DatabaseOps.h"
 
+#include "db/DatabaseBackup.h"
+#include "db/DatabaseLock.h"
 #include "db/IInfoStatusBar.h"
 #include "db/SqliteConnection.h"
 #include "db/dao/CDaoDatabase.h"
@@ -12,24 +14,23 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <cstring>
 #include <new>
 
+#include <cerrno>
+
 #include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace wsc {
 
 namespace {
-
-QString firstTableName(SqliteConnection& c) {
-    return c
-        .scalar(QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'table' AND name NOT "
-                               "LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid LIMIT 1"))
-        .toString();
-}
 
 QString schemaResource(const QString& marker) {
     if (marker == QLatin1String(kRecipeMarker))
@@ -47,6 +48,85 @@ void syncFile(const QString& path) {
     }
 }
 
+bool isBusy(const CDaoException& e) {
+    return (e.sqliteCode() & 0xFF) == 5 /* SQLITE_BUSY */ ||
+           (e.sqliteCode() & 0xFF) == 6 /* SQLITE_LOCKED */;
+}
+
+CDaoException inUse(const QString& path, const QString& who, const QString& word) {
+    return CDaoException(
+        kFileInUse, QStringLiteral("Could not use '%1'; file already in use (%2). Close it there, "
+                                   "then %3 it again.")
+                        .arg(path, who, word));
+}
+
+// The lock of a file that is to be changed by a maintenance command: nobody else may have it
+// open for changes meanwhile.
+std::unique_ptr<DatabaseLock> lockForMaintenance(const QString& path, const QString& word) {
+    auto lock = std::make_unique<DatabaseLock>(path);
+    if (!lock->tryLock())
+        throw inUse(path, lock->failureText(), word);
+    return lock;
+}
+
+// Moves a finished file into place under `path`, never over a file that appeared meanwhile.
+void publish(const QString& from, const QString& path) {
+    const QByteArray src = QFile::encodeName(from);
+    const QByteArray dst = QFile::encodeName(path);
+    if (::renameat2(AT_FDCWD, src.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) == 0)
+        return;
+    const int error = errno;
+    if (error == EEXIST)
+        throw CDaoException(3204, QStringLiteral("The file '%1' already exists.").arg(path));
+    // File systems without the no-replace rename: a hard link fails on an existing name too.
+    if (::link(src.constData(), dst.constData()) == 0) {
+        ::unlink(src.constData());
+        return;
+    }
+    if (errno == EEXIST)
+        throw CDaoException(3204, QStringLiteral("The file '%1' already exists.").arg(path));
+    throw CDaoException(3051, QStringLiteral("The new database could not be put in place as '%1' "
+                                             "(%2).")
+                                  .arg(path, QString::fromLocal8Bit(std::strerror(error))));
+}
+
+// What a killed build or an earlier way of compressing left beside `path`.
+void removeDebris(const QString& path) {
+    const QFileInfo info(path);
+    const QDir dir = info.absoluteDir();
+    const QString building =
+        QStringLiteral(".") + info.fileName() + QStringLiteral(".building-??????");
+    const QStringList sidecars = {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"),
+                                  QStringLiteral("-shm")};
+    for (const QString& name : dir.entryList({building}, QDir::Files | QDir::Hidden)) {
+        for (const QString& s : sidecars)
+            QFile::remove(dir.filePath(name + s));
+    }
+    // Copies named temp-XXXXXX.mdb by an earlier compress, recognised by their marker table.
+    static const QRegularExpression oldTemp(QStringLiteral("^temp-[A-Za-z0-9]{6}\\.mdb$"));
+    QString marker;
+    try {
+        marker = ReadDatabaseMarker(path);
+    } catch (const CDaoException&) {
+        return;
+    }
+    for (const QString& name : dir.entryList({QStringLiteral("temp-*.mdb")}, QDir::Files)) {
+        if (!oldTemp.match(name).hasMatch())
+            continue;
+        const QString candidate = dir.filePath(name);
+        bool same = false;
+        try {
+            same = !marker.isEmpty() && ReadDatabaseMarker(candidate) == marker;
+        } catch (const CDaoException&) {
+            same = false;
+        }
+        if (same) {
+            for (const QString& s : sidecars)
+                QFile::remove(candidate + s);
+        }
+    }
+}
+
 } // namespace
 
 StatusCodeParts SplitStatusCode(int scode) {
@@ -55,12 +135,33 @@ StatusCodeParts SplitStatusCode(int scode) {
             static_cast<int>((u >> 31) & 1u), scode};
 }
 
+QString FormatDaoErrorText(const QString& description, long code) {
+    // One pass over the pattern: what the description itself holds ("batch%d.mdb") is kept.
+    const QString pattern = QString::fromLatin1(Texts::kDaoErrorWithRecord);
+    QString out;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (pattern.at(i) == u'%' && i + 1 < pattern.size()) {
+            const QChar c = pattern.at(i + 1);
+            if (c == u's') {
+                out += description;
+                ++i;
+                continue;
+            }
+            if (c == u'd') {
+                out += QString::number(code);
+                ++i;
+                continue;
+            }
+        }
+        out += pattern.at(i);
+    }
+    return out;
+}
+
 void ReportDaoError(const CDaoException& e, Prompter& prompter, HelpService* help) {
     if (e.hasErrorInfo()) {
         const CDaoErrorInfo& info = e.errorInfo();
-        const QString text = QString::fromLatin1(Texts::kDaoErrorWithRecord)
-                                 .replace(QStringLiteral("%s"), info.m_strDescription)
-                                 .replace(QStringLiteral("%d"), QString::number(info.m_lErrorCode));
+        const QString text = FormatDaoErrorText(info.m_strDescription, info.m_lErrorCode);
         const PromptAnswer a = prompter.text(text, PromptIcon::Exclamation, PromptButtons::YesNo,
                                              static_cast<int>(info.m_lHelpContext));
         if (a == PromptAnswer::Yes && help)
@@ -74,6 +175,21 @@ void ReportDaoError(const CDaoException& e, Prompter& prompter, HelpService* hel
     prompter.text(text, PromptIcon::Exclamation, PromptButtons::Ok);
 }
 
+void CheckWritable(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    if (::access(name.constData(), W_OK) != 0)
+        throw CDaoException(CDaoDatabase::kReadOnly,
+                            QStringLiteral("The file '%1' is read-only; it cannot be opened for "
+                                           "changes.")
+                                .arg(path));
+    const QString folder = QFileInfo(path).absolutePath();
+    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
+        throw CDaoException(CDaoDatabase::kReadOnly,
+                            QStringLiteral("The folder of '%1' is read-only; the file cannot be "
+                                           "changed there.")
+                                .arg(path));
+}
+
 std::unique_ptr<CDaoDatabase> OpenRecipeDatabase(const QString& path, CoreServices& s) {
     IInfoStatusBar* bar = s.statusBar;
     if (bar) {
@@ -83,18 +199,42 @@ std::unique_ptr<CDaoDatabase> OpenRecipeDatabase(const QString& path, CoreServic
     WaitCursor wait(bar);
     if (bar)
         bar->SetProgress(10, -1);
+    auto refuse = [&] {
+        if (bar) {
+            bar->SetProgress(-1, -1);
+            bar->ClearLines(true);
+        }
+        return nullptr;
+    };
     try {
+        // The kind first, read without writing anything into the file.
+        if (ReadDatabaseMarker(path) != QLatin1String(kRecipeMarker)) {
+            s.prompter.message(168, {path}, PromptIcon::Exclamation);
+            return refuse();
+        }
+        CheckWritable(path);
+        auto lock = std::make_unique<DatabaseLock>(path);
+        if (!lock->tryLock()) {
+            s.prompter.text(
+                QString::fromLatin1(Texts::kDatabaseInUse).arg(path, lock->failureText()),
+                PromptIcon::Exclamation);
+            return refuse();
+        }
+        if (!s.backupRoot.isEmpty()) {
+            try {
+                DatabaseBackup(s.backupRoot).backUp(path);
+            } catch (const CDaoException& e) {
+                if (!s.backupFailureReported) {
+                    s.backupFailureReported = true;
+                    s.prompter.text(QString::fromLatin1(Texts::kBackupFailed)
+                                        .arg(path, QString::fromUtf8(e.what())),
+                                    PromptIcon::Exclamation);
+                }
+            }
+        }
         auto db = std::make_unique<CDaoDatabase>();
         db->Open(path);
-        if (db->GetTableDefName(0) != QLatin1String(kRecipeMarker)) {
-            s.prompter.message(168, {path}, PromptIcon::Exclamation);
-            db.reset();
-            if (bar) {
-                bar->SetProgress(-1, -1);
-                bar->ClearLines(true);
-            }
-            return nullptr;
-        }
+        db->holdLock(std::move(lock));
         s.profile.setText(Setting::RecipeFileOpened, path);
         return db;
     } catch (const CDaoException& e) {
@@ -108,11 +248,8 @@ std::unique_ptr<CDaoDatabase> OpenRecipeDatabase(const QString& path, CoreServic
 bool CheckDatabaseKind(const QString& marker, int controlId, const QString& path, CoreServices& s,
                        const std::function<void(int)>& focus) {
     try {
-        CDaoDatabase db;
-        db.Open(path);
-        if (db.GetTableDefName(0) == marker)
+        if (ReadDatabaseMarker(path) == marker)
             return true;
-        db.Close();
         s.prompter.message(171, {path}, PromptIcon::Exclamation);
         if (focus)
             focus(controlId);
@@ -145,7 +282,8 @@ bool cleanWorkspace(std::unique_ptr<CDaoWorkspace>& workspace,
 }
 
 int GetNewWorkspace(std::unique_ptr<CDaoWorkspace>& workspace,
-                    std::unique_ptr<CDaoDatabase>& database, const QString& kind, CoreServices& s) {
+                    std::unique_ptr<CDaoDatabase>& database, const QString& kind, CoreServices& s,
+                    const QString& recipePath) {
     if (!cleanWorkspace(workspace, database, s.prompter, s.help)) {
         s.prompter.text(QString::fromLatin1(Texts::kCleanWorkspaceFailed));
         return 0;
@@ -166,10 +304,12 @@ int GetNewWorkspace(std::unique_ptr<CDaoWorkspace>& workspace,
     }
     if (result == 1) {
         QString path;
+        const bool log = kind == QLatin1String(kWorkspaceLogView);
         if (kind == QLatin1String(kWorkspaceDao)) {
             path = DataFilePath(s.profile);
-        } else if (kind == QLatin1String(kWorkspaceLogView)) {
-            path = LastRecipeFilePath(s.profile);
+        } else if (log) {
+            // The log reads its own document's file, not whatever the setting names now.
+            path = recipePath.isEmpty() ? LastRecipeFilePath(s.profile) : recipePath;
         } else {
             s.prompter.text(QString::fromLatin1(Texts::kUnknownWorkspace));
             result = 0;
@@ -181,7 +321,19 @@ int GetNewWorkspace(std::unique_ptr<CDaoWorkspace>& workspace,
                 result = 0;
             } else {
                 try {
-                    database->Open(path);
+                    if (log) {
+                        database->Open(path, false, true);
+                    } else {
+                        // Shared, installed reference data is often read-only: then it is read.
+                        try {
+                            database->Open(path);
+                        } catch (const CDaoException& e) {
+                            if (!e.hasErrorInfo() ||
+                                e.errorInfo().m_lErrorCode != CDaoDatabase::kReadOnly)
+                                throw;
+                            database->Open(path, false, true);
+                        }
+                    }
                     if (!database->IsOpen()) {
                         s.prompter.text(QString::fromLatin1(Texts::kDatabaseNotOpen));
                         result = 0;
@@ -200,142 +352,138 @@ int GetNewWorkspace(std::unique_ptr<CDaoWorkspace>& workspace,
 
 QString ReadDatabaseMarker(const QString& path) {
     SqliteConnection c(path, SqliteConnection::Mode::ReadOnly);
-    return firstTableName(c);
+    return CDaoDatabase::firstTableName(c);
 }
 
 void RunSqlScript(CDaoDatabase& db, const QString& script) {
     db.connection().exec(script);
 }
 
-void CreateDatabase(const QString& path, const QString& marker) {
+namespace {
+
+QString readResource(const QString& name) {
+    QFile f(name);
+    if (!f.open(QIODevice::ReadOnly))
+        throw CDaoException(3024, QStringLiteral("Cannot read %1.").arg(name));
+    return QString::fromUtf8(f.readAll());
+}
+
+// Builds a database of `marker`'s kind under a temporary name beside `path`, runs the scripts
+// of the resource folders in name order in one transaction, and only then gives it its name:
+// a build that is stopped midway leaves nothing under that name.
+void buildDatabase(const QString& path, const QString& marker, const QStringList& folders) {
     const QString resource = schemaResource(marker);
     if (resource.isEmpty())
         throw CDaoException(3024, QStringLiteral("Unknown database kind '%1'.").arg(marker));
-    if (QFileInfo::exists(path))
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
         throw CDaoException(3204, QStringLiteral("The file '%1' already exists.").arg(path));
-    QFile f(resource);
-    if (!f.open(QIODevice::ReadOnly))
-        throw CDaoException(3024, QStringLiteral("The schema %1 is missing.").arg(resource));
-    const QString script = QString::fromUtf8(f.readAll());
-    CDaoDatabase db;
-    db.Create(path);
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists())
+        throw CDaoException(3044, QStringLiteral("'%1' is not a valid path: its folder does not "
+                                                 "exist.")
+                                      .arg(path));
+    removeDebris(path);
+    QTemporaryFile reserve(info.absoluteDir().filePath(QStringLiteral(".") + info.fileName() +
+                                                       QStringLiteral(".building-XXXXXX")));
+    if (!reserve.open())
+        throw CDaoException(3051, QStringLiteral("No database can be made in the folder of '%1' "
+                                                 "(%2).")
+                                      .arg(path, reserve.errorString()));
+    const QString temp = reserve.fileName();
+    reserve.close();
+    // The new file gets the permissions any new file of the user gets, not a temporary's.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(temp).constData(), 0666 & ~mask);
     try {
-        db.connection().exec(QStringLiteral("BEGIN"));
-        db.connection().exec(script);
-        db.connection().exec(QStringLiteral("COMMIT"));
-    } catch (...) {
-        db.Close();
-        QFile::remove(path);
-        throw;
-    }
-}
-
-namespace {
-
-// Runs every script of a resource folder, in name order, in one transaction.
-void runResourceScripts(const QString& path, const QString& folder) {
-    QDir dir(folder);
-    const QStringList names = dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name);
-    CDaoDatabase db;
-    db.Open(path);
-    db.connection().exec(QStringLiteral("BEGIN"));
-    try {
-        for (const QString& name : names) {
-            QFile f(dir.filePath(name));
-            if (!f.open(QIODevice::ReadOnly))
-                throw CDaoException(3024, QStringLiteral("Cannot read %1.").arg(f.fileName()));
-            db.connection().exec(QString::fromUtf8(f.readAll()));
+        {
+            CDaoDatabase db;
+            db.Create(temp);
+            SqliteConnection& c = db.connection();
+            c.exec(QStringLiteral("BEGIN"));
+            c.exec(readResource(resource));
+            for (const QString& folder : folders) {
+                const QDir dir(folder);
+                for (const QString& name :
+                     dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name))
+                    c.exec(readResource(dir.filePath(name)));
+            }
+            c.exec(QStringLiteral("COMMIT"));
         }
-        db.connection().exec(QStringLiteral("COMMIT"));
+        syncFile(temp);
+        publish(temp, path);
+        reserve.setAutoRemove(false);
+        syncFile(info.absolutePath());
     } catch (...) {
-        db.Close();
-        QFile::remove(path);
+        QFile::remove(temp + QStringLiteral("-journal"));
         throw;
     }
 }
 
 } // namespace
 
+void CreateDatabase(const QString& path, const QString& marker) {
+    buildDatabase(path, marker, {});
+}
+
 void CreateDataDatabase(const QString& path) {
-    CreateDatabase(path, QString::fromLatin1(kDataMarker));
-    runResourceScripts(path, QStringLiteral(":/wsc/reference"));
+    buildDatabase(path, QString::fromLatin1(kDataMarker), {QStringLiteral(":/wsc/reference")});
 }
 
 void CreateRecipeDatabase(const QString& path, bool withSamples) {
-    CreateDatabase(path, QString::fromLatin1(kRecipeMarker));
-    if (withSamples)
-        runResourceScripts(path, QStringLiteral(":/wsc/samples"));
+    buildDatabase(path, QString::fromLatin1(kRecipeMarker),
+                  withSamples ? QStringList{QStringLiteral(":/wsc/samples")} : QStringList{});
 }
 
 void CompactDatabase(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw CDaoException(3024, QStringLiteral("The file '%1' does not exist.").arg(path));
-    if (!info.isWritable())
-        throw CDaoException(3051, QStringLiteral("The file '%1' is read-only; it was not "
-                                                 "compacted.")
-                                      .arg(path));
-    // The lock holder keeps every other writer out until the compacted copy has replaced the
-    // file, so no change made meanwhile can be lost with the old file.
-    SqliteConnection lockHolder(path, SqliteConnection::Mode::ReadWrite, 500);
-    const QString marker = firstTableName(lockHolder);
-    const QString mode = lockHolder.scalar(QStringLiteral("PRAGMA journal_mode")).toString();
-    if (mode.compare(QStringLiteral("wal"), Qt::CaseInsensitive) == 0) {
-        SqliteStatement cp = lockHolder.prepare(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-        if (cp.step() && cp.int64(0) != 0)
-            throw CDaoException(3045, QStringLiteral("The file '%1' is in use by another "
-                                                     "program; it was not compacted.")
-                                          .arg(path));
-    }
-    lockHolder.exec(QStringLiteral("BEGIN IMMEDIATE"));
-
-    QTemporaryFile temp(info.absolutePath() + QStringLiteral("/temp-XXXXXX.mdb"));
-    if (!temp.open())
-        throw CDaoException(
-            3051, QStringLiteral("No temporary file could be made beside '%1'.").arg(path));
-    const QString tempPath = temp.fileName();
-    temp.close();
-    {
-        SqliteConnection reader(path, SqliteConnection::Mode::ReadOnly, 500);
-        SqliteStatement st = reader.prepare(QStringLiteral("VACUUM INTO ?"));
-        st.bindText(1, tempPath);
-        st.exec();
-    }
-    {
-        SqliteConnection check(tempPath, SqliteConnection::Mode::ReadOnly);
-        const QString result = check.integrityCheck();
+    CheckDatabaseHeader(path);
+    CheckWritable(path);
+    const auto lock = lockForMaintenance(path, QStringLiteral("compress"));
+    removeDebris(path);
+    // SQLite's own VACUUM rewrites the file in place under its journal: the file keeps its
+    // name, links, owner and mode, a connection another program holds open stays valid, and
+    // a compress stopped midway is rolled back when the file is next opened.
+    try {
+        SqliteConnection c(path, SqliteConnection::Mode::ReadWrite, 2000);
+        const QString marker = CDaoDatabase::firstTableName(c);
+        if (marker == QLatin1String(kRecipeMarker) || marker == QLatin1String(kDataMarker))
+            CDaoDatabase::useRollbackJournal(c);
+        c.exec(QStringLiteral("VACUUM"));
+        const QString result = c.integrityCheck();
         if (result != QLatin1String("ok"))
-            throw CDaoException(11, QStringLiteral("The compacted copy of '%1' failed its check "
-                                                   "(%2); the file was left as it was.")
+            throw CDaoException(11, QStringLiteral("The database '%1' is damaged (%2); use "
+                                                   "Repair.")
                                         .arg(path, result));
-        if (firstTableName(check) != marker)
-            throw CDaoException(11, QStringLiteral("The compacted copy of '%1' lost its marker "
-                                                   "table; the file was left as it was.")
-                                        .arg(path));
+    } catch (const CDaoException& e) {
+        if (isBusy(e))
+            throw inUse(path, QStringLiteral("another program is reading or changing it"),
+                        QStringLiteral("compress"));
+        throw;
     }
-    syncFile(tempPath);
-    if (std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) !=
-        0)
-        throw CDaoException(3051, QStringLiteral("The compacted copy could not replace '%1'; the "
-                                                 "file was left as it was.")
-                                      .arg(path));
-    temp.setAutoRemove(false);
-    syncFile(info.absolutePath());
+    syncFile(path);
 }
 
 void RepairDatabase(const QString& path) {
-    if (!QFileInfo(path).isWritable() && QFileInfo::exists(path))
-        throw CDaoException(3051, QStringLiteral("The file '%1' is read-only; it was not "
-                                                 "repaired.")
-                                      .arg(path));
-    SqliteConnection c(path, SqliteConnection::Mode::ReadWrite, 500);
+    CheckDatabaseHeader(path);
+    CheckWritable(path);
+    const auto lock = lockForMaintenance(path, QStringLiteral("repair"));
     QString result;
     try {
-        c.exec(QStringLiteral("REINDEX"));
-        c.exec(QStringLiteral("VACUUM"));
-        result = c.integrityCheck();
+        SqliteConnection c(path, SqliteConnection::Mode::ReadWrite, 2000);
+        try {
+            c.exec(QStringLiteral("REINDEX"));
+            c.exec(QStringLiteral("VACUUM"));
+            result = c.integrityCheck();
+        } catch (const CDaoException& e) {
+            if (isBusy(e))
+                throw;
+            result = QString::fromUtf8(e.what());
+        }
     } catch (const CDaoException& e) {
-        result = QString::fromLatin1(e.what());
+        if (isBusy(e))
+            throw inUse(path, QStringLiteral("another program is reading or changing it"),
+                        QStringLiteral("repair"));
+        throw;
     }
     if (result != QLatin1String("ok"))
         throw CDaoException(11, QStringLiteral("The database '%1' is damaged and could not be "

@@ -21,16 +21,24 @@ struct CoreServices {
     ProfileStore& profile;
     IInfoStatusBar* statusBar = nullptr;
     HelpService* help = nullptr;
+    // Where the backups of recipe databases go; none are made while it is empty.
+    QString backupRoot = {};
+    bool backupFailureReported = false;
 };
 
 inline constexpr const char* kRecipeMarker = "A_Recipes";
 inline constexpr const char* kDataMarker = "A_Data";
 inline constexpr const char* kWorkspaceDao = "DAO";
 inline constexpr const char* kWorkspaceLogView = "LogView";
+// "Could not use '...'; file already in use."
+inline constexpr long kFileInUse = 3045;
 
 // Shows a database error: the error record's description and code with an offer of help,
 // or the four parts of a bare status code.
 void ReportDaoError(const CDaoException& e, Prompter& prompter, HelpService* help = nullptr);
+
+// "%s   (%d)..." with the description and the code, each put in once.
+QString FormatDaoErrorText(const QString& description, long code);
 
 // The four numbers of a bare status code, as ReportDaoError shows them.
 struct StatusCodeParts {
@@ -41,9 +49,11 @@ struct StatusCodeParts {
 };
 StatusCodeParts SplitStatusCode(int scode);
 
-// Opens `path` as the recipe database. Returns the open database, or null after showing
-// message 168 (not a recipe database) or the database error. On success writes the path to
-// "RecipeFileOpened"; on failure leaves it as it was.
+// Opens `path` as the recipe database for changes. Returns the open database, or null after
+// showing message 168 (not a recipe database), that another program has it open for changes,
+// or the database error. Nothing is written to a file before it is known to be a recipe
+// database. The open database holds the file's lock; a backup copy is made first when
+// `backupRoot` is set. On success writes the path to "RecipeFileOpened"; on failure leaves it.
 std::unique_ptr<CDaoDatabase> OpenRecipeDatabase(const QString& path, CoreServices& services);
 
 // True when the first table of `path` is named exactly `marker`; otherwise message 171 (or
@@ -51,19 +61,25 @@ std::unique_ptr<CDaoDatabase> OpenRecipeDatabase(const QString& path, CoreServic
 bool CheckDatabaseKind(const QString& marker, int controlId, const QString& path,
                        CoreServices& services, const std::function<void(int)>& focus = {});
 
-// A private workspace and connection: kind "DAO" opens the Data database, "LogView" the recipe
-// database last opened. Returns 1, or 0 with both released.
+// A private workspace and connection: kind "DAO" opens the Data database (read-only when it
+// cannot be written), "LogView" the recipe database `recipePath` read-only (the one last opened
+// when none is given). Returns 1, or 0 with both released.
 int GetNewWorkspace(std::unique_ptr<CDaoWorkspace>& workspace,
                     std::unique_ptr<CDaoDatabase>& database, const QString& kind,
-                    CoreServices& services);
+                    CoreServices& services, const QString& recipePath = {});
 bool cleanWorkspace(std::unique_ptr<CDaoWorkspace>& workspace,
                     std::unique_ptr<CDaoDatabase>& database, Prompter& prompter,
                     HelpService* help = nullptr);
 
-// The name of the first table of the file (its marker). Throws CDaoException.
+// Throws CDaoException 3051 when the file, or its folder, cannot be written.
+void CheckWritable(const QString& path);
+
+// The name of the first table of the file (its marker), empty when it has no table; read
+// without writing anything. Throws CDaoException for a file that is no database.
 QString ReadDatabaseMarker(const QString& path);
 
-// Creates a new database file from the schema of `marker`'s kind. Refuses an existing file.
+// Creates a new database file from the schema of `marker`'s kind, under a temporary name that
+// becomes `path` only once the file is complete. Refuses an existing file.
 void CreateDatabase(const QString& path, const QString& marker);
 // Runs a script of SQL statements on an open database.
 void RunSqlScript(CDaoDatabase& db, const QString& script);
@@ -72,10 +88,11 @@ void RunSqlScript(CDaoDatabase& db, const QString& script);
 void CreateDataDatabase(const QString& path);
 void CreateRecipeDatabase(const QString& path, bool withSamples);
 
-// Compacts the file: into a temporary file beside it, verified, then renamed over it. On any
-// failure the original stays as it was and the temporary file is removed. Throws CDaoException.
+// Compacts the file in place under its journal. Refuses (3045) a file another program has open
+// for changes or is using, and a file that is no database. Throws CDaoException.
 void CompactDatabase(const QString& path);
-// Checks and rebuilds the file in place. Throws CDaoException when it is still damaged.
+// Checks and rebuilds the file in place. Throws CDaoException when it is in use (3045) or is
+// still damaged.
 void RepairDatabase(const QString& path);
 
 } // namespace wsc

@@ -3,11 +3,14 @@
 #include "db/dao/CDaoException.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 
 #include <sqlite3.h>
 
 #include <utility>
+
+#include <unistd.h>
 
 namespace wsc {
 
@@ -68,6 +71,12 @@ void SqliteStatement::bind(int index, const QVariant& value) {
     case QMetaType::QDateTime:
         bindText(index, value.toDateTime().toString(Qt::ISODate));
         break;
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = value.toByteArray();
+        check(m_db, sqlite3_bind_blob(m_stmt, index, bytes.constData(),
+                                      static_cast<int>(bytes.size()), SQLITE_TRANSIENT));
+        break;
+    }
     default:
         bindText(index, value.toString());
         break;
@@ -146,6 +155,10 @@ QVariant SqliteStatement::value(int col) const {
         return real(col);
     case SQLITE_NULL:
         return {};
+    case SQLITE_BLOB: {
+        const auto* p = static_cast<const char*>(sqlite3_column_blob(m_stmt, col));
+        return QByteArray(p, sqlite3_column_bytes(m_stmt, col));
+    }
     default:
         return text(col);
     }
@@ -153,20 +166,8 @@ QVariant SqliteStatement::value(int col) const {
 
 SqliteConnection::SqliteConnection(const QString& path, Mode mode, int busyTimeoutMs)
     : m_path(path) {
-    if (mode != Mode::Create) {
-        const QFileInfo fi(path);
-        if (!fi.exists())
-            throw CDaoException(SQLITE_CANTOPEN,
-                                QStringLiteral("The file '%1' does not exist.").arg(path));
-        if (fi.isDir())
-            throw CDaoException(SQLITE_CANTOPEN,
-                                QStringLiteral("'%1' is a folder, not a database file.").arg(path));
-        // SQLite would take an empty file for a new database and write into it.
-        if (fi.size() == 0)
-            throw CDaoException(
-                SQLITE_NOTADB,
-                QStringLiteral("The file '%1' is empty; it holds no database.").arg(path));
-    }
+    if (mode != Mode::Create)
+        CheckDatabaseHeader(path);
     int flags = SQLITE_OPEN_NOMUTEX;
     switch (mode) {
     case Mode::ReadWrite:
@@ -179,7 +180,10 @@ SqliteConnection::SqliteConnection(const QString& path, Mode mode, int busyTimeo
         flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
         break;
     }
-    const QByteArray utf8 = path.toUtf8();
+    // An absolute path never begins with "file:", so SQLite can never take it for a URI.
+    const QByteArray utf8 = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    if (mode == Mode::ReadOnly)
+        rollBackUnfinishedChange(utf8);
     const int rc = sqlite3_open_v2(utf8.constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const CDaoException e = CDaoException::fromSqlite(m_db, rc, path);
@@ -197,6 +201,58 @@ SqliteConnection::SqliteConnection(const QString& path, Mode mode, int busyTimeo
         m_db = nullptr;
         throw;
     }
+}
+
+void SqliteConnection::rollBackUnfinishedChange(const QByteArray& file) {
+    // A change that a stopped program left in its journal is rolled back by the next
+    // connection that may write; a read-only one could only refuse the file.
+    const QByteArray journal = file + "-journal";
+    if (::access(journal.constData(), F_OK) != 0 || ::access(file.constData(), W_OK) != 0)
+        return;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(db, 2000);
+        sqlite3_exec(db, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close_v2(db);
+}
+
+void CheckDatabaseHeader(const QString& path) {
+    const QFileInfo fi(path);
+    if (!fi.exists())
+        throw CDaoException(SQLITE_CANTOPEN,
+                            QStringLiteral("The file '%1' does not exist.").arg(path));
+    if (fi.isDir())
+        throw CDaoException(SQLITE_CANTOPEN,
+                            QStringLiteral("'%1' is a folder, not a database file.").arg(path));
+    // SQLite would take an empty file for a new database and write into it.
+    if (fi.size() == 0)
+        throw CDaoException(
+            SQLITE_NOTADB,
+            QStringLiteral("The file '%1' is empty; it holds no database.").arg(path));
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw CDaoException(
+            SQLITE_CANTOPEN,
+            QStringLiteral("The file '%1' cannot be read (%2).").arg(path, f.errorString()));
+    const QByteArray header = f.read(kHeaderSize);
+    static const char magic[] = "SQLite format 3";
+    if (header.size() < kHeaderSize || !header.startsWith(QByteArray(magic, sizeof magic)))
+        throw CDaoException(
+            SQLITE_NOTADB,
+            QStringLiteral("The file '%1' is not a database: its first bytes are not "
+                           "those of a database file.")
+                .arg(path));
+    // Bytes 18 and 19 are the write and read versions: 1 (rollback journal) or 2 (WAL).
+    const auto writeVersion = static_cast<unsigned char>(header.at(18));
+    const auto readVersion = static_cast<unsigned char>(header.at(19));
+    if (writeVersion < 1 || writeVersion > 2 || readVersion < 1 || readVersion > 2)
+        throw CDaoException(SQLITE_NOTADB,
+                            QStringLiteral("The database header of '%1' is damaged (file format "
+                                           "%2/%3); the file cannot be used.")
+                                .arg(path)
+                                .arg(writeVersion)
+                                .arg(readVersion));
 }
 
 SqliteConnection::~SqliteConnection() {

@@ -50,7 +50,13 @@ private:
     sqlite3_stmt* m_stmt = nullptr;
 };
 
-// A SQLite connection that closes itself. Every failing call throws CDaoException.
+// Refuses, with a CDaoException, a path that is not a database file: missing, a folder, empty,
+// without the database header, or with a header this program cannot read or write.
+void CheckDatabaseHeader(const QString& path);
+inline constexpr int kHeaderSize = 100;
+
+// A SQLite connection that closes itself. Paths are always plain file paths, never URIs. Every
+// failing call throws CDaoException.
 class SqliteConnection {
 public:
     enum class Mode { ReadWrite, ReadOnly, Create };
@@ -78,6 +84,8 @@ public:
     static QString quoteIdentifier(const QString& name);
 
 private:
+    static void rollBackUnfinishedChange(const QByteArray& file);
+
     sqlite3* m_db = nullptr;
     QString m_path;
 };

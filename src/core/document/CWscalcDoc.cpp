@@ -4,6 +4,7 @@
 #include "db/dao/CDaoException.h"
 #include "db/records/CRecordSetHopsUtilization.h"
 #include "settings/ProfileStore.h"
+#include "settings/Prompter.h"
 
 #include <QFileInfo>
 
@@ -50,9 +51,22 @@ CDaoWorkspace* CWscalcDoc::workspace() const {
 
 bool CWscalcDoc::LoadUtilizationTable() {
     m_utilization.clear();
+    const QString dataPath = DataFilePath(m_services.profile);
+    if (!dataPath.isEmpty()) {
+        try {
+            if (ReadDatabaseMarker(dataPath) != QLatin1String(kDataMarker)) {
+                m_services.prompter.message(171, {dataPath}, PromptIcon::Exclamation);
+                return false;
+            }
+        } catch (const CDaoException& e) {
+            ReportDaoError(e, m_services.prompter, m_services.help);
+            return false;
+        }
+    }
     CRecordSetHopsUtilization rs(nullptr, &m_services.profile, &m_services.prompter);
     try {
-        rs.Open();
+        // Reading needs no write access: shared, installed reference data is often read-only.
+        rs.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
     } catch (const CDaoException& e) {
         ReportDaoError(e, m_services.prompter, m_services.help);
         return false;

@@ -22,7 +22,7 @@ QString PlainLabel(const QString& label) {
 }
 
 bool ReadWholeField(const QString& text, const QString& label, Prompter& prompter,
-                    std::int32_t& value) {
+                    std::int64_t& value) {
     bool ok = false;
     const qlonglong v = text.trimmed().toLongLong(&ok);
     if (!ok || v < 0 || v > std::numeric_limits<std::int32_t>::max()) {
@@ -30,7 +30,7 @@ bool ReadWholeField(const QString& text, const QString& label, Prompter& prompte
                       PromptIcon::Exclamation);
         return false;
     }
-    value = static_cast<std::int32_t>(v);
+    value = v;
     return true;
 }
 

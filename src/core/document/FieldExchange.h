@@ -12,7 +12,7 @@ class Prompter;
 // message naming the field, and the field keeps its value. `label` is the control's label
 // ("&Batch #" is shown as "Batch #").
 bool ReadWholeField(const QString& text, const QString& label, Prompter& prompter,
-                    std::int32_t& value);
+                    std::int64_t& value);
 bool ReadNumberField(const QString& text, const QString& label, Prompter& prompter, double& value);
 
 // A control label without its mnemonic marks.

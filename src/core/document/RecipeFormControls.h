@@ -33,6 +33,9 @@ public:
     // Moves the heading and every page into the record. Every control is attempted; false when
     // any refused its text (having said why and taken the focus).
     virtual bool saveControls(CRecordSetRecipe& record) = 0;
+    // An edit the user has not finished yet (a cell still being typed into) is handed over,
+    // so it counts as a change.
+    virtual void commitPendingEdits() {}
     // Shows the record on the heading and every page, points the ingredient rows at it, shows
     // its target style and sets the calculations back to "Not Done".
     virtual void loadControls(const CRecordSetRecipe& record) = 0;

@@ -123,6 +123,11 @@ void RecipeRecordCommands::reload() {
     m_form.loadControls(m_set);
     if (!m_prefs.recipeScroll)
         m_form.showPage(0);
+    if (hasRecord() && !m_set.fieldProblems().isEmpty())
+        m_doc.services().prompter.text(QString::fromLatin1(Texts::kStoredValueProblems)
+                                           .arg(m_set.m_RecipeBatchNo)
+                                           .arg(m_set.fieldProblems().join(u'\n')),
+                                       PromptIcon::Exclamation);
 }
 
 bool RecipeRecordCommands::ValidateRecipe() {
@@ -190,15 +195,28 @@ bool RecipeRecordCommands::QuerySaveRecipe() {
     }
 }
 
-bool RecipeRecordCommands::SaveRecipeChanges() {
+bool RecipeRecordCommands::SaveRecipeChanges(bool ask) {
     // An empty database shows no recipe: there is nothing to write.
     if (m_set.GetEditMode() == CDaoRecordset::dbEditNone && !hasRecord())
         return true;
+    m_form.commitPendingEdits();
+    // A recipe the user did not change is not written: rewriting it could only alter values
+    // the controls cannot show exactly.
+    if (!m_modified && !m_newRecord && !m_copiedIngredients) {
+        try {
+            commitTransaction();
+        } catch (const CDaoException& e) {
+            report(e);
+            return false;
+        }
+        return true;
+    }
     const bool saved = m_form.saveControls(m_set);
     if (!saved || !ValidateRecipe())
         return false;
-    if (!QuerySaveRecipe())
-        return false;
+    // Yes commits, No discards: either way nothing is left to write here.
+    if (ask && m_modified)
+        return QuerySaveRecipe();
     try {
         if (m_set.GetEditMode() == CDaoRecordset::dbEditNone)
             m_set.Edit();
@@ -213,6 +231,7 @@ bool RecipeRecordCommands::SaveRecipeChanges() {
         }
         return false;
     }
+    m_modified = false;
     if (m_newRecord) {
         notify(HintEvent::Added);
         m_newRecord = false;
@@ -246,9 +265,24 @@ long RecipeRecordCommands::NextBatchNumber() {
     CRecordSetRecipeMaxBatch max(m_doc.database());
     max.Open(CDaoRecordset::dbOpenDynaset, {},
              CDaoRecordset::dbForwardOnly | CDaoRecordset::dbReadOnly);
-    const long highest = max.IsEOF() ? 0 : max.m_MaxOfRecipeBatchNo;
+    const long highest = max.IsEOF() ? 0 : static_cast<long>(max.m_MaxOfRecipeBatchNo);
     max.Close();
     return highest + 1;
+}
+
+bool RecipeRecordCommands::nextBatchNumberExists() {
+    long next = 0;
+    try {
+        next = NextBatchNumber();
+    } catch (const CDaoException& e) {
+        report(e);
+        return false;
+    }
+    if (next <= kHighestBatchNumber)
+        return true;
+    m_doc.services().prompter.text(QString::fromLatin1(Texts::kNoNextBatchNumber).arg(next - 1),
+                                   PromptIcon::Exclamation);
+    return false;
 }
 
 void RecipeRecordCommands::OnRecordMove(Move move) {
@@ -308,7 +342,7 @@ void RecipeRecordCommands::insertNewRecord() {
 }
 
 void RecipeRecordCommands::OnRecordAdd() {
-    if (!SaveRecipeChanges())
+    if (!SaveRecipeChanges() || !nextBatchNumberExists())
         return;
     const CDaoRecordset::Bookmark previous = hasRecord() ? m_set.GetBookmark() : 0;
     try {
@@ -349,7 +383,7 @@ void RecipeRecordCommands::OnRecordCopy() {
         prompter.message(37, {MessageCatalog::text(kRecipeWord), m_form.nameText()},
                          PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
         return;
-    if (!SaveRecipeChanges())
+    if (!SaveRecipeChanges() || !nextBatchNumberExists())
         return;
     // Every column of the source travels except the key, the batch number and the name.
     const FieldValues source = m_set.fieldValues();
@@ -396,13 +430,17 @@ void RecipeRecordCommands::OnRecordDelete() {
         report(e);
         return;
     }
+    const long recipeId = m_set.m_RecipeID;
     if (m_prefs.displayDeleteWarnings &&
         prompter.message(32, {MessageCatalog::text(kRecipeWord), m_form.nameText()},
                          PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok)
         return;
     if (!QuerySaveRecipe())
         return;
-    const long recipeId = m_set.m_RecipeID;
+    // "No" to the save question may discard the recipe asked about (an uncommitted copy) and
+    // show another one: that other recipe is not what the user agreed to delete.
+    if (!hasRecord() || m_set.m_RecipeID != recipeId)
+        return;
     try {
         commitTransaction();
         // The recipe and its rows go together or not at all.
@@ -462,8 +500,7 @@ void RecipeRecordCommands::OnRecordRefresh() {
 
 bool RecipeRecordCommands::OnRecordCommit() {
     const bool newPending = m_newRecord;
-    m_modified = false;
-    if (!SaveRecipeChanges()) {
+    if (!SaveRecipeChanges(false)) {
         setModified(true);
         return false;
     }

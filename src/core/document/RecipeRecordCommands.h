@@ -51,10 +51,13 @@ public:
     // Hint 3 from another view.
     void GoToBatch(long batchNo);
 
-    bool SaveRecipeChanges();
+    // Moves the controls into the record, validates and writes a changed recipe. With `ask`,
+    // a change is first put to the user (message 68).
+    bool SaveRecipeChanges(bool ask = true);
     bool QuerySaveRecipe();
     void BeginRecipeEdit();
     long NextBatchNumber();
+    static constexpr long kHighestBatchNumber = 2147483647;
     bool ValidateRecipe();
 
     bool canCopy() const { return !m_newRecord; }
@@ -79,6 +82,8 @@ private:
     void rollbackTransaction();
     void report(const CDaoException& e);
     void notify(HintEvent event);
+    // False, having said so, when the next batch number would be past the highest one.
+    bool nextBatchNumberExists();
     // Gives the new record in the edit buffer the next batch number, inserts it and puts it
     // under edit as the current recipe.
     void insertNewRecord();

@@ -54,8 +54,28 @@ inline constexpr const char* kBoilTimeTip = "Minutes\nFormat = 999";
 inline constexpr const char* kNoSuchIngredient =
     "Cannot use delete command on non-existant ingredient.";
 inline constexpr const char* kGridLayoutMissing =
-    "Configuration Error:\nThe grid layout file %1 is missing or empty.\nPlease reinstall "
-    "Wortsmith Calculator.";
+    "Configuration Error:\nThe grid layout file %1 is missing or empty.\nThe built-in layout is "
+    "used instead.  Please reinstall Wortsmith Calculator.";
+// %1 the layout file, %2 what is wrong with it.
+inline constexpr const char* kGridLayoutGarbled =
+    "Configuration Error:\nThe grid layout file %1 cannot be used: %2.\nThe built-in layout is "
+    "used instead.  Please reinstall Wortsmith Calculator.";
+// %1 the database, %2 who holds it.
+inline constexpr const char* kDatabaseInUse =
+    "File Error:\nThe data base %1 is open for changes in another program (%2).\nOnly one "
+    "program at a time can change a recipe data base.  Close it there, then open it here.";
+// %1 the database, %2 why.
+inline constexpr const char* kBackupFailed =
+    "Warning:\nNo backup copy of the data base %1 could be made (%2).\nYou can go on working; "
+    "the data base itself is not affected.";
+// %1 the batch number, %2 one line per field.
+inline constexpr const char* kStoredValueProblems =
+    "Data Error:\nRecipe %1 holds values this program cannot use:\n%2\nThey are shown as 0 or "
+    "empty and stay as stored unless you change those fields.";
+// %1 the highest batch number in use.
+inline constexpr const char* kNoNextBatchNumber =
+    "Data Error:\nNo batch number is left after %1, the highest one in use.\nPlease give a "
+    "recipe a lower batch number, then add again.";
 inline constexpr const char* kJudgeScoreTooHigh =
     "Data Error:\nThe Judge's score must be 50 or less.";
 inline constexpr const char* kJudgeScoreTip = "Judge's score, max of 50\nFormat = 99";

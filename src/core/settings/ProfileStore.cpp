@@ -12,10 +12,10 @@ const std::array<SettingInfo, 28> kSettings = {{
     {Setting::DefaultDataFile, "Settings", "DefaultDataFile", QString()},
     {Setting::DefaultRecipeFile, "Settings", "DefaultRecipeFile", QString()},
     {Setting::RecipeFileOpened, "Settings", "RecipeFileOpened", QString()},
-    {Setting::RecipeDocSizeMaxX, "Settings", "RecipeDocSizeMaxX", 815},
-    {Setting::RecipeDocSizeMaxY, "Settings", "RecipeDocSizeMaxY", 470},
-    {Setting::RecipeFormSizeMaxX, "Settings", "RecipeFormSizeMaxX", 840},
-    {Setting::RecipeFormSizeMaxY, "Settings", "RecipeFormSizeMaxY", 510},
+    {Setting::RecipeDocSizeMaxX, "Settings", "RecipeDocSizeMaxX", 815, 100, 10000},
+    {Setting::RecipeDocSizeMaxY, "Settings", "RecipeDocSizeMaxY", 470, 100, 10000},
+    {Setting::RecipeFormSizeMaxX, "Settings", "RecipeFormSizeMaxX", 840, 100, 10000},
+    {Setting::RecipeFormSizeMaxY, "Settings", "RecipeFormSizeMaxY", 510, 100, 10000},
     {Setting::DisplayWarnings, "Settings", "DisplayWarnings", 1},
     {Setting::DisplayDeleteWarnings, "Settings", "DisplayDeleteWarnings", 1},
     {Setting::DisplayToolTips, "Settings", "DisplayToolTips", 1},
@@ -35,7 +35,7 @@ const std::array<SettingInfo, 28> kSettings = {{
     {Setting::RecentFile3, "Recent File List", "File3", QString()},
     {Setting::RecentFile4, "Recent File List", "File4", QString()},
     {Setting::TipStartUp, "Tip", "StartUp", 0},
-    {Setting::TipFilePos, "Tip", "FilePos", 0},
+    {Setting::TipFilePos, "Tip", "FilePos", 0, 0},
     {Setting::TipTimeStamp, "Tip", "TimeStamp", QString()},
 }};
 
@@ -67,7 +67,7 @@ int ProfileStore::integer(Setting s) const {
     const SettingInfo& i = info(s);
     bool ok = false;
     const int v = m_settings->value(path(i), i.defaultValue).toInt(&ok);
-    return ok ? v : i.defaultValue.toInt();
+    return ok && v >= i.minimum && v <= i.maximum ? v : i.defaultValue.toInt();
 }
 
 bool ProfileStore::contains(Setting s) const {

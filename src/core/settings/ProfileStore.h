@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <limits>
 #include <memory>
 
 class QSettings;
@@ -46,6 +47,9 @@ struct SettingInfo {
     const char* section;
     const char* key;
     QVariant defaultValue; // an int for integer settings, a QString for texts
+    // An integer outside these bounds reads as the default: a size of -5 or 10^9 is no size.
+    int minimum = std::numeric_limits<int>::min();
+    int maximum = std::numeric_limits<int>::max();
 };
 
 // The settings store: QSettings under "Quillbarrow Software" / "Wortsmith Calculator", or an

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace wsc {
 
 std::optional<WindowPlacement> WindowPlacement::parse(const QString& text) {
@@ -27,6 +29,20 @@ std::optional<WindowPlacement> WindowPlacement::parse(const QString& text) {
     p.right = static_cast<int>(v[8]);
     p.bottom = static_cast<int>(v[9]);
     return p;
+}
+
+std::optional<QRect> WindowPlacement::normalRectWithin(const QRect& available) const {
+    const long long width = static_cast<long long>(right) - left;
+    const long long height = static_cast<long long>(bottom) - top;
+    if (width <= 0 || height <= 0 || available.isEmpty())
+        return std::nullopt;
+    const int w = static_cast<int>(std::min<long long>(width, available.width()));
+    const int h = static_cast<int>(std::min<long long>(height, available.height()));
+    const int x = static_cast<int>(
+        std::clamp<long long>(left, available.left(), available.left() + available.width() - w));
+    const int y = static_cast<int>(
+        std::clamp<long long>(top, available.top(), available.top() + available.height() - h));
+    return QRect(x, y, w, h);
 }
 
 QString WindowPlacement::format() const {

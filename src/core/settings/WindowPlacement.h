@@ -25,6 +25,9 @@ struct WindowPlacement {
     QString format() const;
 
     QRect normalRect() const { return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)); }
+    // The normal rectangle made to fit the screen's available area (no larger than it and
+    // inside it), or nothing when it is empty or inverted.
+    std::optional<QRect> normalRectWithin(const QRect& available) const;
     static WindowPlacement fromWindow(const QRect& normal, bool maximized, bool minimized);
 };
 

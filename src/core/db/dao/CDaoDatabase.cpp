@@ -1,10 +1,14 @@
 #include "db/dao/CDaoDatabase.h"
 
+#include "db/DatabaseLock.h"
 #include "db/SqliteConnection.h"
 #include "db/dao/CDaoException.h"
 #include "db/dao/CDaoWorkspace.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,25 +50,56 @@ void CDaoDatabase::Open(const QString& path, bool /*exclusive*/, bool readOnly,
         g_busyTimeoutMs);
     if (!readOnly) {
         if (conn->isReadOnly())
-            throw CDaoException(3051, QStringLiteral("The file '%1' is read-only; it cannot be "
-                                                     "opened for changes.")
-                                          .arg(path));
-        // WAL lets the recipe log read while the form holds its write transaction.
-        const QString mode = conn->scalar(QStringLiteral("PRAGMA journal_mode=WAL")).toString();
-        if (mode.compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0)
-            throw CDaoException(3051, QStringLiteral("The file '%1' could not be opened for "
-                                                     "shared use (journal mode %2).")
-                                          .arg(path, mode));
+            throw CDaoException(kReadOnly, QStringLiteral("The file '%1' is read-only; it cannot "
+                                                          "be opened for changes.")
+                                               .arg(path));
+        // Each change goes through a journal beside the file.
+        const QString folder = QFileInfo(path).absolutePath();
+        if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
+            throw CDaoException(kReadOnly,
+                                QStringLiteral("The folder of '%1' is read-only; the file "
+                                               "cannot be changed there.")
+                                    .arg(path));
+        // Only a file known to be one of ours is set up for writing: a foreign file is never
+        // changed by being looked at.
+        const QString marker = firstTableName(*conn);
+        if (marker == QLatin1String("A_Recipes") || marker == QLatin1String("A_Data"))
+            useRollbackJournal(*conn);
     }
     conn->exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
     m_conn = std::move(conn);
     m_path = path;
+    m_readOnly = readOnly;
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
         m_device = static_cast<unsigned long long>(st.st_dev);
         m_inode = static_cast<unsigned long long>(st.st_ino);
     }
     m_workspace->attach(this);
+}
+
+void CDaoDatabase::useRollbackJournal(SqliteConnection& conn) {
+    // A rollback journal keeps every commit in the database file itself (a copy taken while
+    // the program runs is whole), leaves no file beside it between changes, lets read-only
+    // users read without writing anything, and lets readers read while a change is pending.
+    const QString mode = conn.scalar(QStringLiteral("PRAGMA journal_mode")).toString();
+    if (mode.compare(QStringLiteral("delete"), Qt::CaseInsensitive) != 0) {
+        const QString set = conn.scalar(QStringLiteral("PRAGMA journal_mode=DELETE")).toString();
+        if (set.compare(QStringLiteral("delete"), Qt::CaseInsensitive) != 0)
+            throw CDaoException(kReadOnly, QStringLiteral("The file '%1' could not be set up for "
+                                                          "changes (journal mode %2).")
+                                               .arg(conn.path(), set));
+    }
+    conn.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    // A pending change stays in memory until it is committed, so readers are never locked out.
+    conn.exec(QStringLiteral("PRAGMA cache_spill=OFF"));
+}
+
+QString CDaoDatabase::firstTableName(SqliteConnection& conn) {
+    return conn
+        .scalar(QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'table' AND name NOT "
+                               "LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid LIMIT 1"))
+        .toString();
 }
 
 void CDaoDatabase::checkFileForWriting() const {
@@ -88,8 +123,9 @@ void CDaoDatabase::Create(const QString& path) {
     Close();
     m_conn =
         std::make_unique<SqliteConnection>(path, SqliteConnection::Mode::Create, g_busyTimeoutMs);
-    m_conn->exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    useRollbackJournal(*m_conn);
     m_path = path;
+    m_readOnly = false;
     m_workspace->attach(this);
 }
 
@@ -100,6 +136,11 @@ void CDaoDatabase::Close() {
     m_indexCache.clear();
     m_conn.reset(); // an open transaction is rolled back by the engine
     m_path.clear();
+    m_lock.reset();
+}
+
+void CDaoDatabase::holdLock(std::unique_ptr<DatabaseLock> lock) {
+    m_lock = std::move(lock);
 }
 
 SqliteConnection& CDaoDatabase::connection() {
@@ -163,7 +204,8 @@ void CDaoDatabase::beginTransaction(int level) {
 }
 
 void CDaoDatabase::commitTransaction(int level) {
-    if (level == 0)
+    // A transaction that wrote nothing has nothing to lose to a file that went.
+    if (level == 0 && sqlite3_txn_state(connection().handle(), "main") == SQLITE_TXN_WRITE)
         checkFileForWriting();
     connection().exec(level == 0 ? QStringLiteral("COMMIT")
                                  : QStringLiteral("RELEASE ") + savepoint(level));

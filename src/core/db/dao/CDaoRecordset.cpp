@@ -5,6 +5,9 @@
 
 #include <QSet>
 
+#include <cmath>
+#include <limits>
+
 namespace wsc {
 
 namespace {
@@ -27,7 +30,86 @@ CDaoException noCurrentRecord() {
     return CDaoException(CDaoException::kNoCurrentRecord, QStringLiteral("No current record."));
 }
 
+QString shown(const QVariant& v) {
+    QString t = v.toString();
+    if (t.size() > 40)
+        t = t.left(37) + QStringLiteral("...");
+    return t;
+}
+
+bool isWhole(const QVariant& raw, qlonglong lo, qlonglong hi, QString& problem) {
+    switch (raw.typeId()) {
+    case QMetaType::LongLong: {
+        const qlonglong v = raw.toLongLong();
+        if (v < lo || v > hi)
+            problem =
+                QStringLiteral("holds %1, beyond the whole numbers this field keeps (%2 to %3)")
+                    .arg(v)
+                    .arg(lo)
+                    .arg(hi);
+        return problem.isEmpty();
+    }
+    case QMetaType::Double:
+        problem = QStringLiteral("holds %1, not a whole number").arg(raw.toDouble(), 0, 'g', 17);
+        return false;
+    case QMetaType::QByteArray:
+        problem = QStringLiteral("holds binary data, not a number");
+        return false;
+    default:
+        problem = QStringLiteral("holds the text \"%1\", not a number").arg(shown(raw));
+        return false;
+    }
+}
+
 } // namespace
+
+QString StoredValueProblem(FieldType type, const QVariant& raw, bool required) {
+    if (raw.isNull())
+        return required ? QStringLiteral("is empty") : QString();
+    QString problem;
+    switch (type) {
+    case FieldType::Text:
+        break;
+    case FieldType::Long:
+        isWhole(raw, std::numeric_limits<std::int32_t>::min(),
+                std::numeric_limits<std::int32_t>::max(), problem);
+        break;
+    case FieldType::Integer:
+        isWhole(raw, std::numeric_limits<std::int16_t>::min(),
+                std::numeric_limits<std::int16_t>::max(), problem);
+        break;
+    case FieldType::Boolean:
+        if (raw.typeId() != QMetaType::LongLong)
+            isWhole(raw, 0, 1, problem);
+        break;
+    case FieldType::Double:
+        if (raw.typeId() == QMetaType::Double) {
+            if (!std::isfinite(raw.toDouble()))
+                problem = QStringLiteral("holds %1, not a finite number").arg(raw.toDouble());
+        } else if (raw.typeId() != QMetaType::LongLong) {
+            problem = raw.typeId() == QMetaType::QByteArray
+                          ? QStringLiteral("holds binary data, not a number")
+                          : QStringLiteral("holds the text \"%1\", not a number").arg(shown(raw));
+        }
+        break;
+    case FieldType::Date:
+        if (raw.typeId() != QMetaType::QString ||
+            !QDateTime::fromString(raw.toString(), Qt::ISODate).isValid())
+            problem = QStringLiteral("holds \"%1\", not a date").arg(shown(raw));
+        break;
+    }
+    return problem;
+}
+
+bool SameFieldValue(const QVariant& a, const QVariant& b) {
+    if (a.isNull() || b.isNull())
+        return a.isNull() && b.isNull();
+    if (a.typeId() == QMetaType::Double || b.typeId() == QMetaType::Double)
+        return a.toDouble() == b.toDouble();
+    if (a.typeId() == QMetaType::LongLong && b.typeId() == QMetaType::LongLong)
+        return a.toLongLong() == b.toLongLong();
+    return a.toString() == b.toString() && a.typeId() == b.typeId();
+}
 
 int RecordLayout::indexOf(const QString& column) const {
     for (std::size_t i = 0; i < count; ++i)
@@ -61,7 +143,7 @@ void CDaoRecordset::Open(int openType, const QString& sql, int options) {
     Close();
     if (!m_pDatabase || !m_pDatabase->IsOpen()) {
         m_ownDatabase = std::make_unique<CDaoDatabase>();
-        m_ownDatabase->Open(GetDefaultDBName());
+        m_ownDatabase->Open(GetDefaultDBName(), false, (options & dbReadOnly) != 0);
         m_pDatabase = m_ownDatabase.get();
     }
     m_sql = sql.isEmpty() ? GetDefaultSQL() : sql;
@@ -102,8 +184,14 @@ void CDaoRecordset::Close() {
     m_stNext = {};
     m_stPrev = {};
     m_stByRowid = {};
+    m_stNextNullSafe = {};
+    m_stPrevNullSafe = {};
+    m_stAnyNullKey = {};
     m_stSeek.clear();
     m_rows.clear();
+    m_raw.clear();
+    m_loaded.clear();
+    m_problems.clear();
     m_position.reset();
     m_open = false;
     m_editMode = dbEditNone;
@@ -175,6 +263,56 @@ void CDaoRecordset::prepareTableStatements() {
         c.prepare(base + QStringLiteral("WHERE ") + tuple + QStringLiteral(" < ") + params + dsc);
     m_stByRowid = c.prepare(base + QStringLiteral("WHERE rowid = ?"));
     m_stSeek.clear();
+
+    // A NULL key sorts first, but compares as neither more nor less than anything, so the
+    // quick row-value look-ups above would skip such rows. These spell the order out.
+    const int n = static_cast<int>(m_keyColumns.size());
+    QString after = QStringLiteral("rowid > ?%1").arg(n + 1);
+    QString before = QStringLiteral("rowid < ?%1").arg(n + 1);
+    for (int i = n - 1; i >= 0; --i) {
+        const QString k = q(m_keyColumns.at(i));
+        const QString p = QStringLiteral("?%1").arg(i + 1);
+        after = QStringLiteral("(%1 > %2 OR (%2 IS NULL AND %1 IS NOT NULL) OR (%1 IS %2 AND %3))")
+                    .arg(k, p, after);
+        before = QStringLiteral("(%1 < %2 OR (%1 IS NULL AND %2 IS NOT NULL) OR (%1 IS %2 AND %3))")
+                     .arg(k, p, before);
+    }
+    m_stNextNullSafe = c.prepare(base + QStringLiteral("WHERE ") + after + asc);
+    m_stPrevNullSafe = c.prepare(base + QStringLiteral("WHERE ") + before + dsc);
+    QStringList nulls;
+    for (const QString& k : m_keyColumns)
+        nulls << q(k) + QStringLiteral(" IS NULL");
+    m_stAnyNullKey = nulls.isEmpty()
+                         ? SqliteStatement()
+                         : c.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1")
+                                         .arg(q(m_source), nulls.join(QStringLiteral(" OR "))));
+}
+
+bool CDaoRecordset::nullKeysInPlay() {
+    for (const QVariant& k : m_position->keys) {
+        if (k.isNull())
+            return true;
+    }
+    if (!m_stAnyNullKey.isValid())
+        return false;
+    const bool any = m_stAnyNullKey.step();
+    m_stAnyNullKey.reset();
+    return any;
+}
+
+void CDaoRecordset::takeRow(FieldValues raw) {
+    loadFields(raw);
+    m_loaded = fieldValues();
+    m_problems.clear();
+    const RecordLayout& l = layout();
+    for (std::size_t i = 0; i < l.count; ++i) {
+        const QString column = QString::fromLatin1(l.columns[i].name);
+        const QString problem =
+            StoredValueProblem(l.columns[i].type, raw[i], m_keyColumns.contains(column));
+        if (!problem.isEmpty())
+            m_problems << column + u' ' + problem;
+    }
+    m_raw = std::move(raw);
 }
 
 bool CDaoRecordset::fetchInto(SqliteStatement& st) {
@@ -188,7 +326,7 @@ bool CDaoRecordset::fetchInto(SqliteStatement& st) {
         FieldValues values(layout().count);
         for (std::size_t i = 0; i < values.size(); ++i)
             values[i] = st.value(nKeys + 1 + static_cast<int>(i));
-        loadFields(values);
+        takeRow(std::move(values));
         m_position = std::move(p);
         m_deleted = false;
         m_bof = m_eof = false;
@@ -294,11 +432,12 @@ void CDaoRecordset::MoveNext() {
         MoveFirst();
         return;
     }
+    SqliteStatement& st = nullKeysInPlay() ? m_stNextNullSafe : m_stNext;
     const int n = static_cast<int>(m_position->keys.size());
     for (int i = 0; i < n; ++i)
-        m_stNext.bind(i + 1, m_position->keys.at(i));
-    m_stNext.bindInt64(n + 1, m_position->rowid);
-    if (!fetchInto(m_stNext))
+        st.bind(i + 1, m_position->keys.at(i));
+    st.bindInt64(n + 1, m_position->rowid);
+    if (!fetchInto(st))
         clearPosition(false, true);
 }
 
@@ -318,11 +457,12 @@ void CDaoRecordset::MovePrev() {
         MoveLast();
         return;
     }
+    SqliteStatement& st = nullKeysInPlay() ? m_stPrevNullSafe : m_stPrev;
     const int n = static_cast<int>(m_position->keys.size());
     for (int i = 0; i < n; ++i)
-        m_stPrev.bind(i + 1, m_position->keys.at(i));
-    m_stPrev.bindInt64(n + 1, m_position->rowid);
-    if (!fetchInto(m_stPrev))
+        st.bind(i + 1, m_position->keys.at(i));
+    st.bindInt64(n + 1, m_position->rowid);
+    if (!fetchInto(st))
         clearPosition(true, false);
 }
 
@@ -402,7 +542,7 @@ void CDaoRecordset::showSnapshotRow() {
         return;
     }
     m_bof = m_eof = false;
-    loadFields(m_rows[static_cast<std::size_t>(m_rowIndex)]);
+    takeRow(m_rows[static_cast<std::size_t>(m_rowIndex)]);
 }
 
 long CDaoRecordset::GetRecordCount() {
@@ -447,17 +587,17 @@ void CDaoRecordset::Update() {
     const RecordLayout& l = layout();
     FieldValues values;
     storeFields(values);
-    QStringList cols;
-    QVariantList binds;
-    for (std::size_t i = 0; i < l.count; ++i) {
-        if (l.autoKey && qstrcmp(l.columns[i].name, l.autoKey) == 0)
-            continue;
-        cols << q(QString::fromLatin1(l.columns[i].name));
-        binds << values[i];
-    }
-    m_pDatabase->checkFileForWriting();
     SqliteConnection& c = m_pDatabase->connection();
     if (m_editMode == dbEditAdd) {
+        QStringList cols;
+        QVariantList binds;
+        for (std::size_t i = 0; i < l.count; ++i) {
+            if (l.autoKey && qstrcmp(l.columns[i].name, l.autoKey) == 0)
+                continue;
+            cols << q(QString::fromLatin1(l.columns[i].name));
+            binds << values[i];
+        }
+        m_pDatabase->checkFileForWriting();
         QStringList marks(cols.size(), QStringLiteral("?"));
         SqliteStatement st = c.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                            .arg(q(m_source), cols.join(u','), marks.join(u',')));
@@ -471,18 +611,58 @@ void CDaoRecordset::Update() {
         return;
     }
     checkCurrent();
+    // Only what the edit changed is written: a value the program cannot show exactly, or one
+    // of a type it does not expect, stays as stored unless it was changed.
     QStringList sets;
-    for (const QString& col : cols)
-        sets << col + QStringLiteral(" = ?");
-    SqliteStatement st = c.prepare(
-        QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(q(m_source), sets.join(u',')));
-    for (int i = 0; i < binds.size(); ++i)
-        st.bind(i + 1, binds.at(i));
-    st.bindInt64(static_cast<int>(binds.size()) + 1, m_position->rowid);
+    QVariantList binds;
+    for (std::size_t i = 0; i < l.count; ++i) {
+        if (l.autoKey && qstrcmp(l.columns[i].name, l.autoKey) == 0)
+            continue;
+        if (i < m_loaded.size() && SameFieldValue(values[i], m_loaded[i]))
+            continue;
+        sets << q(QString::fromLatin1(l.columns[i].name)) + QStringLiteral(" = ?");
+        binds << values[i];
+    }
+    if (sets.isEmpty()) {
+        m_editMode = dbEditNone;
+        return;
+    }
+    m_pDatabase->checkFileForWriting();
+    // Optimistic locking: the row must still hold what was read, else someone else changed
+    // or deleted it meanwhile and the edit is not written over that.
+    QStringList same;
+    for (std::size_t i = 0; i < l.count && i < m_raw.size(); ++i)
+        same << q(QString::fromLatin1(l.columns[i].name)) + QStringLiteral(" IS ?");
+    SqliteStatement st =
+        c.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ? AND %3")
+                      .arg(q(m_source), sets.join(u','), same.join(QStringLiteral(" AND "))));
+    int p = 1;
+    for (const QVariant& v : binds)
+        st.bind(p++, v);
+    st.bindInt64(p++, m_position->rowid);
+    for (std::size_t i = 0; i < l.count && i < m_raw.size(); ++i)
+        st.bind(p++, m_raw[i]);
     st.exec();
+    if (c.changes() == 0)
+        throw rowChangedOrDeleted();
     m_lastModified = m_position->rowid;
     m_editMode = dbEditNone;
     reloadCurrent();
+}
+
+CDaoException CDaoRecordset::rowChangedOrDeleted() {
+    SqliteStatement st = m_pDatabase->connection().prepare(
+        QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ?").arg(q(m_source)));
+    st.bindInt64(1, m_position->rowid);
+    if (!st.step())
+        return CDaoException(
+            kRecordDeleted, QStringLiteral("Record is deleted. Another program deleted it after it "
+                                           "was read; nothing was written."));
+    return CDaoException(kWriteConflict,
+                         QStringLiteral("The database engine stopped the process because you and "
+                                        "another user are attempting to change the same data at "
+                                        "the same time. The record was changed by another program "
+                                        "after it was read; nothing was written."));
 }
 
 void CDaoRecordset::CancelUpdate() {
@@ -504,6 +684,8 @@ void CDaoRecordset::Delete() {
         QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(q(m_source)));
     st.bindInt64(1, m_position->rowid);
     st.exec();
+    if (m_pDatabase->connection().changes() == 0)
+        throw rowChangedOrDeleted();
     m_editMode = dbEditNone;
     m_deleted = true;
 }

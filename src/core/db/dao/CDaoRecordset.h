@@ -16,6 +16,7 @@
 namespace wsc {
 
 class CDaoDatabase;
+class CDaoException;
 
 // A set of records of one table or saved query, with a current record and an edit buffer
 // (the derived record class's members).
@@ -29,6 +30,9 @@ public:
     enum OpenType { dbOpenDefault = -1, dbOpenTable = 1, dbOpenDynaset = 2, dbOpenSnapshot = 4 };
     enum Options { dbNone = 0, dbReadOnly = 4, dbForwardOnly = 256 };
     enum EditMode { dbEditNone = 0, dbEditInProgress = 1, dbEditAdd = 2 };
+    // Update or Delete of a row another program deleted or changed since it was read.
+    static constexpr long kRecordDeleted = 3167;
+    static constexpr long kWriteConflict = 3197;
     using Bookmark = std::int64_t;
 
     explicit CDaoRecordset(CDaoDatabase* database = nullptr);
@@ -71,6 +75,10 @@ public:
     bool IsBOF() const { return m_bof; }
     bool IsEOF() const { return m_eof; }
     bool IsDeleted() const { return m_deleted; }
+    // What is wrong with the stored values of the current record, one line per column
+    // ("RecipeSGOriginal holds the text \"abc\", not a number"); the members show such a value
+    // as 0 (or empty) and Update leaves it as stored unless the member was changed.
+    const QStringList& fieldProblems() const { return m_problems; }
     // Open and on a record that is still there.
     bool HasCurrentRecord() const { return m_open && !m_bof && !m_eof && !m_deleted; }
     long GetRecordCount();
@@ -111,6 +119,9 @@ private:
     void prepareTableStatements();
     QString selectList() const;
     bool fetchInto(SqliteStatement& st); // one step; loads the fields and the position
+    void takeRow(FieldValues raw);       // the current record's stored values
+    bool nullKeysInPlay();
+    CDaoException rowChangedOrDeleted();
     void loadSnapshot();
     void showSnapshotRow();
     void clearPosition(bool bof, bool eof);
@@ -130,12 +141,18 @@ private:
     QString m_indexName;
     QStringList m_keyColumns;
     SqliteStatement m_stFirst, m_stLast, m_stNext, m_stPrev, m_stByRowid;
+    SqliteStatement m_stNextNullSafe, m_stPrevNullSafe, m_stAnyNullKey;
     std::map<int, SqliteStatement> m_stSeek;
     std::optional<Position> m_position;
 
     // Snapshot state.
     std::vector<FieldValues> m_rows;
     long m_rowIndex = -1;
+
+    // The current record as stored, and as the members held it when it was read.
+    FieldValues m_raw;
+    FieldValues m_loaded;
+    QStringList m_problems;
 
     bool m_bof = true;
     bool m_eof = true;

@@ -29,12 +29,21 @@ struct RecordLayout {
     int indexOf(const QString& column) const;
 };
 
+// What is wrong with a stored value for a column of this type ("holds the text \"abc\", not a
+// number"), or an empty text when the column can use it. `required`: NULL is wrong too.
+QString StoredValueProblem(FieldType type, const QVariant& raw, bool required);
+
+// Two field values as the record class holds them are the same (NULL only equals NULL).
+bool SameFieldValue(const QVariant& a, const QVariant& b);
+
 using FieldValues = std::vector<QVariant>;
 
 // C++ types of the column types and the conversions between stored values and members.
 namespace fields {
 using Text = QString;
-using Long = std::int32_t;
+// Long columns hold 32-bit numbers, but a file written by another tool may hold more: the
+// members are wide enough to show such a value as it is rather than cut it.
+using Long = std::int64_t;
 using Integer = std::int16_t;
 using Double = double;
 using Boolean = bool;
@@ -44,8 +53,8 @@ template <class T> T from(const QVariant& v);
 template <> inline QString from<QString>(const QVariant& v) {
     return v.isNull() ? QString() : v.toString();
 }
-template <> inline std::int32_t from<std::int32_t>(const QVariant& v) {
-    return v.isNull() ? 0 : static_cast<std::int32_t>(v.toLongLong());
+template <> inline std::int64_t from<std::int64_t>(const QVariant& v) {
+    return v.isNull() ? 0 : v.toLongLong();
 }
 template <> inline std::int16_t from<std::int16_t>(const QVariant& v) {
     return v.isNull() ? 0 : static_cast<std::int16_t>(v.toLongLong());
@@ -63,7 +72,7 @@ template <> inline QDateTime from<QDateTime>(const QVariant& v) {
 inline QVariant to(const QString& v) {
     return v;
 }
-inline QVariant to(std::int32_t v) {
+inline QVariant to(std::int64_t v) {
     return QVariant::fromValue<qlonglong>(v);
 }
 inline QVariant to(std::int16_t v) {

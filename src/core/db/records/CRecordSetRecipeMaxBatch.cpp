@@ -9,7 +9,7 @@ const RecordLayout& CRecordSetRecipeMaxBatch::layout() const {
 }
 
 void CRecordSetRecipeMaxBatch::loadFields(const FieldValues& v) {
-    m_MaxOfRecipeBatchNo = fields::from<std::int32_t>(v.at(0));
+    m_MaxOfRecipeBatchNo = fields::from<std::int64_t>(v.at(0));
 }
 
 void CRecordSetRecipeMaxBatch::storeFields(FieldValues& v) const {

@@ -10,7 +10,7 @@ class CRecordSetRecipeMaxBatch : public CDaoRecordset {
 public:
     using CDaoRecordset::CDaoRecordset;
 
-    std::int32_t m_MaxOfRecipeBatchNo = 0;
+    std::int64_t m_MaxOfRecipeBatchNo = 0;
 
     const RecordLayout& layout() const override;
     void loadFields(const FieldValues& v) override;
