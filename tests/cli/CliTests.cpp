@@ -1,13 +1,17 @@
 #include "support/TestSupport.h"
 
 #include "CliCommands.h"
+#include "db/SqliteConnection.h"
 #include "settings/MessageCatalog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cstdio>
+
+#include <sys/stat.h>
 
 namespace wsc {
 namespace {
@@ -124,6 +128,103 @@ TEST_F(CliCalc, MissingBatchOrDatabaseIsExitCode2) {
                    QStringLiteral("--data"), QStringLiteral(WSC_DATA_DB), QStringLiteral("--batch"),
                    QStringLiteral("1")}),
               cli::kError);
+}
+
+TEST_F(Cli, WrongKindsAreExitCode1AndNothingIsListedFromAWrongPair) {
+    const QString recipes = copyShippedSamples();
+    const QString notData = makeRecipeDb(QStringLiteral("second.mdb"));
+    EXPECT_EQ(run({QStringLiteral("show"), recipes, notData}), cli::kWrongKind);
+    EXPECT_EQ(stdoutText.trimmed(), MessageCatalog::format(171, {notData}));
+    EXPECT_FALSE(stdoutText.contains(QStringLiteral("Homestead Bitter")));
+    EXPECT_EQ(
+        run({QStringLiteral("calc"), QStringLiteral("--db"), recipes, QStringLiteral("--data"),
+             notData, QStringLiteral("--batch"), QStringLiteral("1")}),
+        cli::kWrongKind);
+    EXPECT_EQ(stderrText.trimmed(), MessageCatalog::format(171, {notData}));
+    EXPECT_EQ(run({QStringLiteral("calc"), QStringLiteral("--db"), copyShippedData(),
+                   QStringLiteral("--data"), copyShippedData(QStringLiteral("d2.mdb")),
+                   QStringLiteral("--batch"), QStringLiteral("1")}),
+              cli::kWrongKind);
+    // An --expect that names no kind is a usage error, not a pass.
+    EXPECT_EQ(run({QStringLiteral("check"), QStringLiteral("--expect"), QStringLiteral("recipes"),
+                   recipes}),
+              cli::kError);
+    EXPECT_TRUE(stderrText.contains(QStringLiteral("usage: check")));
+}
+
+TEST_F(Cli, ReadingCommandsLeaveTheFilesAsTheyWere) {
+    const QString recipes = copyShippedSamples();
+    const QString data = copyShippedData();
+    const QByteArray r = test::FileDigest(recipes);
+    const QByteArray d = test::FileDigest(data);
+    EXPECT_EQ(run({QStringLiteral("check"), recipes}), cli::kOk);
+    EXPECT_EQ(run({QStringLiteral("show"), recipes, data}), cli::kOk);
+    EXPECT_EQ(
+        run({QStringLiteral("calc"), QStringLiteral("--db"), recipes, QStringLiteral("--data"),
+             data, QStringLiteral("--batch"), QStringLiteral("2"), QStringLiteral("--json")}),
+        cli::kOk);
+    EXPECT_EQ(test::FileDigest(recipes), r);
+    EXPECT_EQ(test::FileDigest(data), d);
+    EXPECT_TRUE(test::SidecarsOf(recipes).isEmpty());
+    EXPECT_TRUE(test::SidecarsOf(data).isEmpty());
+}
+
+TEST_F(Cli, CalcReadsADataDatabaseInAFolderItCannotWrite) {
+    openFolderToEveryone();
+    const QString shared = path(QStringLiteral("shared"));
+    ASSERT_TRUE(QDir().mkdir(shared));
+    const QString data = shared + QStringLiteral("/WortsmithData.mdb");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(WSC_DATA_DB), data));
+    const QString recipes = copyShippedSamples();
+    ::chmod(QFile::encodeName(data).constData(), 0444);
+    ::chmod(QFile::encodeName(shared).constData(), 0555);
+    ::chmod(QFile::encodeName(recipes).constData(), 0444);
+    bool skip = false;
+    const std::string result = test::RunAsUnprivileged(
+        [&]() -> std::string {
+            const int rc = run({QStringLiteral("calc"), QStringLiteral("--db"), recipes,
+                                QStringLiteral("--data"), data, QStringLiteral("--batch"),
+                                QStringLiteral("2")});
+            if (rc != cli::kOk)
+                return "rc " + std::to_string(rc) + ": " + stderrText.toStdString();
+            if (!stdoutText.contains(QStringLiteral("Original gravity")))
+                return "no predictions: " + stdoutText.toStdString();
+            return {};
+        },
+        &skip);
+    ::chmod(QFile::encodeName(shared).constData(), 0755);
+    if (skip)
+        GTEST_SKIP() << "no unprivileged user";
+    EXPECT_EQ(result, "");
+}
+
+TEST_F(Cli, RepairOfAFileAnotherProgramIsWritingSaysItIsInUse) {
+    const QString recipes = copyShippedSamples();
+    SqliteConnection writer(recipes, SqliteConnection::Mode::ReadWrite);
+    writer.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    EXPECT_EQ(run({QStringLiteral("repair"), recipes}), cli::kError);
+    EXPECT_TRUE(stderrText.contains(QStringLiteral("in use"))) << stderrText.toStdString();
+    EXPECT_FALSE(stderrText.contains(QStringLiteral("damaged"))) << stderrText.toStdString();
+    writer.exec(QStringLiteral("ROLLBACK"));
+}
+
+TEST_F(Cli, ShowListsEveryRecipeAndNamesStoredValuesItCannotUse) {
+    const QString recipes = copyShippedSamples();
+    {
+        SqliteConnection c(recipes, SqliteConnection::Mode::ReadWrite);
+        c.exec(QStringLiteral("PRAGMA writable_schema=ON; UPDATE sqlite_schema SET sql="
+                              "replace(sql, '\"RecipeBatchNo\" INTEGER NOT NULL', "
+                              "'\"RecipeBatchNo\" INTEGER') WHERE name='Recipes'"));
+    }
+    {
+        SqliteConnection c(recipes, SqliteConnection::Mode::ReadWrite);
+        c.exec(QStringLiteral("UPDATE Recipes SET RecipeBatchNo=NULL WHERE RecipeID=4"));
+    }
+    EXPECT_EQ(run({QStringLiteral("show"), recipes}), cli::kOk);
+    const QStringList lines = stdoutText.split(u'\n', Qt::SkipEmptyParts);
+    // The heading, eight recipes and the note on the one without a batch number.
+    EXPECT_EQ(lines.size(), 1 + 1 + 8 + 1) << stdoutText.toStdString();
+    EXPECT_TRUE(stdoutText.contains(QStringLiteral("note: RecipeBatchNo is empty")));
 }
 
 } // namespace

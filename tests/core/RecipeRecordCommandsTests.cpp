@@ -154,6 +154,92 @@ TEST_F(RecordCommands, DeletingTheOnlyRecipeIsRefusedEvenWithoutDeleteWarnings) 
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 1);
 }
 
+TEST_F(RecordCommands, CopyThenDeleteThenNoDeletesNothing) {
+    openSamples();
+    const int hops = committed(QStringLiteral("SELECT count(*) FROM Ingredients_Hops WHERE "
+                                              "IngRecipeID=1"))
+                         .toInt();
+    m_prompter.queue(PromptAnswer::Yes); // copy
+    m_cmd->OnRecordCopy();
+    m_prompter.clear();
+    m_prompter.queue(PromptAnswer::Ok); // delete "Copy of Homestead Bitter"
+    m_prompter.queue(PromptAnswer::No); // do not save the copy
+    m_cmd->OnRecordDelete();
+    EXPECT_EQ(m_prompter.ids(), (std::vector<int>{32, 68}));
+    EXPECT_EQ(m_prompter.shown().front().text,
+              QStringLiteral("Please confirm delete -\nRecipe - Copy of Homestead Bitter"));
+    // The copy is gone with "No"; the recipe it was made from stays, with its rows.
+    EXPECT_EQ(m_form->name, QStringLiteral("Homestead Bitter"));
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Ingredients_Hops WHERE "
+                                       "IngRecipeID=1")),
+              hops);
+    EXPECT_TRUE(m_cmd->OnRecordCommit());
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+}
+
+TEST_F(RecordCommands, CopyThenDeleteThenNoNeverEmptiesAOneRecipeFile) {
+    const QString file = makeRecipeDb();
+    {
+        SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
+        c.exec(QStringLiteral("INSERT INTO Recipes (RecipeName, RecipeBatchNo, RecipeBoilSize, "
+                              "RecipeBatchSize) VALUES ('Only One', 1, 5, 5)"));
+    }
+    open(file);
+    m_prompter.queue(PromptAnswer::Yes);
+    m_cmd->OnRecordCopy();
+    m_prompter.queue(PromptAnswer::Ok);
+    m_prompter.queue(PromptAnswer::No);
+    m_cmd->OnRecordDelete();
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeName FROM Recipes")),
+              QStringLiteral("Only One"));
+    EXPECT_EQ(m_form->name, QStringLiteral("Only One"));
+}
+
+TEST_F(RecordCommands, LeavingAnUneditedRecipeWritesNothing) {
+    const QString file = copyShippedSamples();
+    {
+        // Values the form cannot show exactly, as another tool may have stored them.
+        SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
+        c.exec(QStringLiteral("UPDATE Recipes SET RecipeSGOriginal=1.0525, "
+                              "RecipeFermConditioningUnits='Fortnights', "
+                              "RecipeDateBrewed='2026-03-04T17:45:00', "
+                              "RecipeSystemEfficiencyActual=61.3 WHERE RecipeID=2"));
+    }
+    const QByteArray before = test::FileDigest(file);
+    open(file);
+    m_cmd->OnRecordMove(Move::Next);
+    m_cmd->OnRecordMove(Move::Previous);
+    m_cmd->OnRecordMove(Move::Last);
+    m_cmd->GoToBatch(2);
+    m_cmd->OnRecordMove(Move::First);
+    EXPECT_TRUE(m_cmd->OnRecordCommit());
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_EQ(test::FileDigest(file), before);
+}
+
+TEST_F(RecordCommands, AddOrCopyPastTheLastBatchNumberSaysSoAndAddsNothing) {
+    const QString file = copyShippedSamples();
+    {
+        SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
+        c.exec(QStringLiteral("UPDATE Recipes SET RecipeBatchNo=2147483647 WHERE RecipeID=8"));
+    }
+    open(file);
+    m_cmd->OnRecordAdd();
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_EQ(m_prompter.last().text,
+              QStringLiteral("Data Error:\nNo batch number is left after 2147483647, the highest "
+                             "one in use.\nPlease give a recipe a lower batch number, then add "
+                             "again."));
+    m_prompter.queue(PromptAnswer::Yes);
+    m_cmd->OnRecordCopy();
+    EXPECT_EQ(m_prompter.ids().back(), 0);
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+    EXPECT_EQ(committed(QStringLiteral("SELECT min(RecipeBatchNo) FROM Recipes")), 1);
+    EXPECT_EQ(shownBatch(), 1);
+    EXPECT_FALSE(m_cmd->newRecordPending());
+}
+
 TEST_F(RecordCommands, DeleteRemovesTheRecipeWithItsRowsAndShowsTheNext) {
     openSamples();
     m_cmd->OnRecordMove(Move::Next); // batch 2, three hops

@@ -1,6 +1,13 @@
 #include "support/TestSupport.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace wsc::test {
 
@@ -30,6 +37,69 @@ QString DbFixture::copyShippedSamples(const QString& name) {
     const QString p = path(name);
     QFile::copy(QStringLiteral(WSC_SAMPLES_DB), p);
     return p;
+}
+
+QStringList SidecarsOf(const QString& database) {
+    QStringList found;
+    for (const char* suffix : {"-journal", "-wal", "-shm", ".lock"}) {
+        const QString p = database + QString::fromLatin1(suffix);
+        if (QFileInfo::exists(p))
+            found << p;
+    }
+    return found;
+}
+
+QByteArray FileDigest(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+std::string RunAsUnprivileged(const std::function<std::string()>& body, bool* skip) {
+    if (skip)
+        *skip = false;
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return "no pipe";
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        return "no fork";
+    if (pid == 0) {
+        ::close(fds[0]);
+        std::string result;
+        if (::getuid() == 0) {
+            const gid_t nogroup = 65534;
+            if (::setgroups(0, nullptr) != 0 || ::setgid(nogroup) != 0 || ::setuid(65534) != 0)
+                result = "skip";
+        }
+        if (result.empty())
+            result = body();
+        [[maybe_unused]] const ssize_t n = ::write(fds[1], result.data(), result.size());
+        ::close(fds[1]);
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    std::string out;
+    char buffer[512];
+    ssize_t n = 0;
+    while ((n = ::read(fds[0], buffer, sizeof buffer)) > 0)
+        out.append(buffer, static_cast<std::size_t>(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (!WIFEXITED(status))
+        return "the child process died";
+    if (out == "skip") {
+        if (skip)
+            *skip = true;
+        return {};
+    }
+    return out;
+}
+
+void DbFixture::openFolderToEveryone() {
+    ::chmod(QFile::encodeName(m_dir.path()).constData(), 0777);
 }
 
 QByteArray DbFixture::readFile(const QString& path) {

@@ -5,12 +5,21 @@
 #include "settings/ProfileStore.h"
 #include "settings/ScriptedPrompter.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <ostream>
+#include <string>
 #include <vector>
+
+// Readable texts in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace wsc::test {
 
@@ -36,6 +45,18 @@ public:
     int waitDepth = 0;
 };
 
+// Files SQLite or the program may leave beside a database ("-journal", "-wal", "-shm",
+// ".lock") that are there now.
+QStringList SidecarsOf(const QString& database);
+// A digest of the file's bytes.
+QByteArray FileDigest(const QString& path);
+
+// Runs `body` in a child process as the user "nobody" when the tests run as root (root may
+// write any file, so read-only files and folders mean nothing to it). The body returns an
+// empty text on success or what went wrong. Returns the body's text, or a text saying why the
+// child could not run it. `skip` is set when there is no unprivileged user to run as.
+std::string RunAsUnprivileged(const std::function<std::string()>& body, bool* skip = nullptr);
+
 // A temporary folder with a settings file, a scripted prompter and helpers to make databases.
 class DbFixture : public ::testing::Test {
 protected:
@@ -49,6 +70,8 @@ protected:
     QString copyShippedData(const QString& name = QStringLiteral("shipped-data.mdb"));
     QString copyShippedSamples(const QString& name = QStringLiteral("shipped-samples.mdb"));
     static QByteArray readFile(const QString& path);
+    // Lets another user reach the files of the temporary folder.
+    void openFolderToEveryone();
 
     QTemporaryDir m_dir;
     ProfileStore m_profile;

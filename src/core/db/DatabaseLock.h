@@ -2,15 +2,12 @@
 
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
-
 namespace wsc {
 
-// The mark that one program is changing a database file: a lock file beside it that names the
-// program, its process and its machine. The operating system's process table tells a live
-// holder from a dead one, so a program that crashed never blocks the next.
+// The mark that one program is changing a database file: a lock file beside it, locked with
+// the operating system's file lock and naming the program, its process and its machine. The
+// system drops the lock when the process ends however it ends, so a program that crashed
+// never blocks the next one.
 class DatabaseLock {
 public:
     explicit DatabaseLock(const QString& databasePath);
@@ -22,19 +19,20 @@ public:
     // lock file can be made beside it.
     bool tryLock();
     void unlock();
-    bool isLocked() const;
+    bool isLocked() const { return m_fd >= 0; }
 
-    // Who holds the lock, for a message: "wscalc, process 4711 on brewhouse"; empty when
-    // nobody does or it cannot be read.
+    // Who holds the lock, for a message: "wscalc, process 4711 on brewhouse"; empty when it
+    // cannot be read.
     QString holder() const;
     // Why tryLock failed, for a message.
-    QString failureText() const;
+    QString failureText() const { return m_failure; }
 
     static QString lockFilePath(const QString& databasePath);
 
 private:
-    QString m_databasePath;
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_lockPath;
+    int m_fd = -1;
+    QString m_failure;
 };
 
 } // namespace wsc
