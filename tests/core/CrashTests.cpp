@@ -49,10 +49,25 @@ public:
         if (m_out >= 0)
             ::close(m_out);
     }
+    // Waits until the child has written `line` (or ten seconds have passed); what it wrote
+    // before stays to be read.
+    bool waitFor(const QByteArray& line) {
+        for (int i = 0; i < 1000 && !m_read.contains(line + '\n'); ++i) {
+            pollfd p{m_out, POLLIN, 0};
+            if (::poll(&p, 1, 10) > 0) {
+                char buffer[256];
+                const ssize_t n = ::read(m_out, buffer, sizeof buffer);
+                if (n <= 0)
+                    return false;
+                m_read.append(buffer, n);
+            }
+        }
+        return m_read.contains(line + '\n');
+    }
     // SIGKILL, then everything it wrote before it died.
     QByteArray killNow() {
         ::kill(m_pid, SIGKILL);
-        QByteArray all;
+        QByteArray all = m_read;
         char buffer[4096];
         ssize_t n = 0;
         while ((n = ::read(m_out, buffer, sizeof buffer)) > 0)
@@ -70,6 +85,7 @@ private:
     pid_t m_pid = -1;
     int m_out = -1;
     bool m_exited = false;
+    QByteArray m_read;
 };
 
 int killCount() {
@@ -97,6 +113,9 @@ TEST_F(Crash, KillingTheProgramMidCommitNeverDamagesTheFile) {
                      QFile::encodeName(data), QFile::encodeName(settings)},
                     QFile::encodeName(errors));
         ASSERT_TRUE(child.started());
+        // The random moment is counted from when the program has the file open, so a slow
+        // start (a sanitizer build) does not leave it killed before it ever commits.
+        ASSERT_TRUE(child.waitFor("ready")) << readFile(errors).constData();
         ::usleep(static_cast<useconds_t>(delayMs(random)) * 1000);
         const QByteArray out = child.killNow();
         ASSERT_FALSE(child.exitedByItself()) << "the child stopped by itself after kill " << k

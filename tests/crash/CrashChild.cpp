@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
     if (!commands.open())
         return 1;
     commands.beginFirstTransaction();
+    say(QStringLiteral("ready"));
     for (int i = 1;; ++i) {
         commands.OnRecordAdd();
         const QString name = QStringLiteral("Crash %1-%2").arg(::getpid()).arg(i);
