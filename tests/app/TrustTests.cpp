@@ -60,10 +60,7 @@ TEST_F(Trust, FieldsTheUserDidNotTouchKeepTheirStoredValues) {
         "UPDATE Recipes SET RecipeSGOriginal=1.0525, RecipeFermConditioningUnits='Fortnights', "
         "RecipeDateBrewed='2026-03-04T17:45:00', RecipeSystemEfficiencyActual=61.3, "
         "RecipeSystemEfficiencyExpected=72.25 WHERE RecipeID=2");
-    {
-        SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
-        c.exec(odd);
-    }
+    execSql(file, odd);
     const QByteArray untouched = test::FileDigest(file);
     open(file);
     // Looking at every recipe and its pages writes nothing. (Coming back to Fermentation

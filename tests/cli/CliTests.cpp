@@ -170,14 +170,8 @@ TEST_F(Cli, ReadingCommandsLeaveTheFilesAsTheyWere) {
 }
 
 TEST_F(Cli, CalcReadsADataDatabaseInAFolderItCannotWrite) {
-    openFolderToEveryone();
-    const QString shared = path(QStringLiteral("shared"));
-    ASSERT_TRUE(QDir().mkdir(shared));
-    const QString data = shared + QStringLiteral("/WortsmithData.mdb");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(WSC_DATA_DB), data));
+    const QString data = readOnlySharedData();
     const QString recipes = copyShippedSamples();
-    ::chmod(QFile::encodeName(data).constData(), 0444);
-    ::chmod(QFile::encodeName(shared).constData(), 0555);
     ::chmod(QFile::encodeName(recipes).constData(), 0444);
     bool skip = false;
     const std::string result = test::RunAsUnprivileged(
@@ -192,7 +186,6 @@ TEST_F(Cli, CalcReadsADataDatabaseInAFolderItCannotWrite) {
             return {};
         },
         &skip);
-    ::chmod(QFile::encodeName(shared).constData(), 0755);
     if (skip)
         GTEST_SKIP() << "no unprivileged user";
     EXPECT_EQ(result, "");
@@ -210,16 +203,10 @@ TEST_F(Cli, RepairOfAFileAnotherProgramIsWritingSaysItIsInUse) {
 
 TEST_F(Cli, ShowListsEveryRecipeAndNamesStoredValuesItCannotUse) {
     const QString recipes = copyShippedSamples();
-    {
-        SqliteConnection c(recipes, SqliteConnection::Mode::ReadWrite);
-        c.exec(QStringLiteral("PRAGMA writable_schema=ON; UPDATE sqlite_schema SET sql="
-                              "replace(sql, '\"RecipeBatchNo\" INTEGER NOT NULL', "
-                              "'\"RecipeBatchNo\" INTEGER') WHERE name='Recipes'"));
-    }
-    {
-        SqliteConnection c(recipes, SqliteConnection::Mode::ReadWrite);
-        c.exec(QStringLiteral("UPDATE Recipes SET RecipeBatchNo=NULL WHERE RecipeID=4"));
-    }
+    execSql(recipes, QStringLiteral("PRAGMA writable_schema=ON; UPDATE sqlite_schema SET sql="
+                                    "replace(sql, '\"RecipeBatchNo\" INTEGER NOT NULL', "
+                                    "'\"RecipeBatchNo\" INTEGER') WHERE name='Recipes'"));
+    execSql(recipes, QStringLiteral("UPDATE Recipes SET RecipeBatchNo=NULL WHERE RecipeID=4"));
     EXPECT_EQ(run({QStringLiteral("show"), recipes}), cli::kOk);
     const QStringList lines = stdoutText.split(u'\n', Qt::SkipEmptyParts);
     // The heading, eight recipes and the note on the one without a batch number.

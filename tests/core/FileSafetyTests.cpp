@@ -43,10 +43,6 @@ protected:
                               "INSERT INTO Other VALUES (1)"));
         return p;
     }
-    void write(const QString& file, const QString& sql) {
-        SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
-        c.exec(sql);
-    }
     QString lastText() const {
         return m_prompter.shown().empty() ? QString() : m_prompter.last().text;
     }
@@ -183,14 +179,8 @@ TEST_F(FileSafety, PathsAreFilePathsNeverUris) {
 }
 
 TEST_F(FileSafety, ADataDatabaseThatCannotBeWrittenIsRead) {
-    openFolderToEveryone();
-    const QString dataDir = path(QStringLiteral("shared"));
-    ASSERT_TRUE(QDir().mkdir(dataDir));
-    const QString data = dataDir + QStringLiteral("/WortsmithData.mdb");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(WSC_DATA_DB), data));
+    const QString data = readOnlySharedData();
     const QString recipes = copyShippedSamples();
-    ::chmod(QFile::encodeName(data).constData(), 0444);
-    ::chmod(QFile::encodeName(dataDir).constData(), 0555);
     ::chmod(QFile::encodeName(recipes).constData(), 0666);
     m_profile.setText(Setting::DefaultDataFile, data);
     m_profile.sync();
@@ -213,7 +203,6 @@ TEST_F(FileSafety, ADataDatabaseThatCannotBeWrittenIsRead) {
             return {};
         },
         &skip);
-    ::chmod(QFile::encodeName(dataDir).constData(), 0755);
     if (skip)
         GTEST_SKIP() << "no unprivileged user";
     EXPECT_EQ(result, "");
@@ -222,9 +211,9 @@ TEST_F(FileSafety, ADataDatabaseThatCannotBeWrittenIsRead) {
 
 TEST_F(FileSafety, CompressKeepsModeOwnerAndLinks) {
     const QString real = makeRecipeDb(QStringLiteral("real.mdb"), true);
-    write(real, QStringLiteral("CREATE TABLE Filler (x); WITH RECURSIVE n(i) AS (SELECT 1 UNION "
-                               "ALL SELECT i+1 FROM n WHERE i < 2000) INSERT INTO Filler SELECT "
-                               "randomblob(500) FROM n; DROP TABLE Filler"));
+    execSql(real, QStringLiteral("CREATE TABLE Filler (x); WITH RECURSIVE n(i) AS (SELECT 1 UNION "
+                                 "ALL SELECT i+1 FROM n WHERE i < 2000) INSERT INTO Filler SELECT "
+                                 "randomblob(500) FROM n; DROP TABLE Filler"));
     const qint64 bigSize = QFileInfo(real).size();
     ::chmod(QFile::encodeName(real).constData(), 0664);
     const bool root = ::getuid() == 0;
@@ -293,7 +282,7 @@ TEST_F(FileSafety, CompressBesideAnIdleConnectionLosesNothing) {
     const QString file = makeRecipeDb(QStringLiteral("r.mdb"), true);
     SqliteConnection idle(file, SqliteConnection::Mode::ReadWrite);
     idle.scalar(QStringLiteral("SELECT count(*) FROM Recipes"));
-    write(file, QStringLiteral("DELETE FROM Ingredients_Hops"));
+    execSql(file, QStringLiteral("DELETE FROM Ingredients_Hops"));
     ASSERT_NO_THROW(CompactDatabase(file));
     // The connection that was open all along still writes into the one file.
     idle.exec(QStringLiteral("UPDATE Recipes SET RecipeBrewer='after compress' WHERE RecipeID=1"));
@@ -350,7 +339,7 @@ TEST_F(FileSafety, AnotherWritersChangeIsNeverOverwritten) {
     m_cmd->setModified();
     ASSERT_TRUE(m_cmd->OnRecordCommit());
     // Between two edits another program changes the same recipe...
-    write(m_file, QStringLiteral("UPDATE Recipes SET RecipeBrewer='Theirs' WHERE RecipeID=1"));
+    execSql(m_file, QStringLiteral("UPDATE Recipes SET RecipeBrewer='Theirs' WHERE RecipeID=1"));
     m_form->name = QStringLiteral("Renamed here");
     m_cmd->setModified();
     EXPECT_FALSE(m_cmd->OnRecordCommit());
@@ -372,7 +361,7 @@ TEST_F(FileSafety, AnEditToARecipeAnotherProgramDeletedIsNotReportedSaved) {
     m_cmd->setModified();
     ASSERT_TRUE(m_cmd->OnRecordCommit());
     // While the form reads the recipe nobody else can write; right after a commit they can.
-    write(m_file, QStringLiteral("DELETE FROM Recipes WHERE RecipeBatchNo=2"));
+    execSql(m_file, QStringLiteral("DELETE FROM Recipes WHERE RecipeBatchNo=2"));
     m_form->brewer = QStringLiteral("Typed into a deleted recipe");
     m_cmd->setModified();
     EXPECT_FALSE(m_cmd->OnRecordCommit());
@@ -385,16 +374,16 @@ TEST_F(FileSafety, AnEditToARecipeAnotherProgramDeletedIsNotReportedSaved) {
 TEST_F(FileSafety, StoredValuesOfTheWrongTypeAreShownNamedAndKept) {
     const QString file = copyShippedSamples();
     // As another tool might have made the table: a batch number may be missing.
-    write(file, QStringLiteral("PRAGMA writable_schema=ON; UPDATE sqlite_schema SET sql="
-                               "replace(sql, '\"RecipeBatchNo\" INTEGER NOT NULL', "
-                               "'\"RecipeBatchNo\" INTEGER') WHERE name='Recipes'"));
-    write(file, QStringLiteral(
-                    "UPDATE Recipes SET RecipeBatchNo=NULL WHERE RecipeID=3;"
-                    "UPDATE Recipes SET RecipeSGOriginal='abc' WHERE RecipeID=2;"
-                    "UPDATE Recipes SET RecipeBatchNo=4294967297 WHERE RecipeID=5;"
-                    "UPDATE Recipes SET RecipeID=3000000000 WHERE RecipeID=6;"
-                    "UPDATE Ingredients_Hops SET IngRecipeID=3000000000 WHERE IngRecipeID=6;"
-                    "UPDATE Ingredients_Grains SET IngRecipeID=3000000000 WHERE IngRecipeID=6;"));
+    execSql(file, QStringLiteral("PRAGMA writable_schema=ON; UPDATE sqlite_schema SET sql="
+                                 "replace(sql, '\"RecipeBatchNo\" INTEGER NOT NULL', "
+                                 "'\"RecipeBatchNo\" INTEGER') WHERE name='Recipes'"));
+    execSql(file, QStringLiteral(
+                      "UPDATE Recipes SET RecipeBatchNo=NULL WHERE RecipeID=3;"
+                      "UPDATE Recipes SET RecipeSGOriginal='abc' WHERE RecipeID=2;"
+                      "UPDATE Recipes SET RecipeBatchNo=4294967297 WHERE RecipeID=5;"
+                      "UPDATE Recipes SET RecipeID=3000000000 WHERE RecipeID=6;"
+                      "UPDATE Ingredients_Hops SET IngRecipeID=3000000000 WHERE IngRecipeID=6;"
+                      "UPDATE Ingredients_Grains SET IngRecipeID=3000000000 WHERE IngRecipeID=6;"));
     open(file);
     // Every recipe is reached, the one without a batch number first.
     QStringList batches;

@@ -180,11 +180,8 @@ TEST_F(RecordCommands, CopyThenDeleteThenNoDeletesNothing) {
 
 TEST_F(RecordCommands, CopyThenDeleteThenNoNeverEmptiesAOneRecipeFile) {
     const QString file = makeRecipeDb();
-    {
-        SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
-        c.exec(QStringLiteral("INSERT INTO Recipes (RecipeName, RecipeBatchNo, RecipeBoilSize, "
-                              "RecipeBatchSize) VALUES ('Only One', 1, 5, 5)"));
-    }
+    execSql(file, QStringLiteral("INSERT INTO Recipes (RecipeName, RecipeBatchNo, RecipeBoilSize, "
+                                 "RecipeBatchSize) VALUES ('Only One', 1, 5, 5)"));
     open(file);
     m_prompter.queue(PromptAnswer::Yes);
     m_cmd->OnRecordCopy();
@@ -198,14 +195,11 @@ TEST_F(RecordCommands, CopyThenDeleteThenNoNeverEmptiesAOneRecipeFile) {
 
 TEST_F(RecordCommands, LeavingAnUneditedRecipeWritesNothing) {
     const QString file = copyShippedSamples();
-    {
-        // Values the form cannot show exactly, as another tool may have stored them.
-        SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
-        c.exec(QStringLiteral("UPDATE Recipes SET RecipeSGOriginal=1.0525, "
-                              "RecipeFermConditioningUnits='Fortnights', "
-                              "RecipeDateBrewed='2026-03-04T17:45:00', "
-                              "RecipeSystemEfficiencyActual=61.3 WHERE RecipeID=2"));
-    }
+    // Values the form cannot show exactly, as another tool may have stored them.
+    execSql(file, QStringLiteral("UPDATE Recipes SET RecipeSGOriginal=1.0525, "
+                                 "RecipeFermConditioningUnits='Fortnights', "
+                                 "RecipeDateBrewed='2026-03-04T17:45:00', "
+                                 "RecipeSystemEfficiencyActual=61.3 WHERE RecipeID=2"));
     const QByteArray before = test::FileDigest(file);
     open(file);
     m_cmd->OnRecordMove(Move::Next);
@@ -220,10 +214,7 @@ TEST_F(RecordCommands, LeavingAnUneditedRecipeWritesNothing) {
 
 TEST_F(RecordCommands, AddOrCopyPastTheLastBatchNumberSaysSoAndAddsNothing) {
     const QString file = copyShippedSamples();
-    {
-        SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
-        c.exec(QStringLiteral("UPDATE Recipes SET RecipeBatchNo=2147483647 WHERE RecipeID=8"));
-    }
+    execSql(file, QStringLiteral("UPDATE Recipes SET RecipeBatchNo=2147483647 WHERE RecipeID=8"));
     open(file);
     m_cmd->OnRecordAdd();
     ASSERT_EQ(m_prompter.shown().size(), 1u);

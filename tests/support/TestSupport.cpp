@@ -1,6 +1,9 @@
 #include "support/TestSupport.h"
 
+#include "db/SqliteConnection.h"
+
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -96,6 +99,26 @@ std::string RunAsUnprivileged(const std::function<std::string()>& body, bool* sk
         return {};
     }
     return out;
+}
+
+DbFixture::~DbFixture() {
+    ::chmod(QFile::encodeName(path(QStringLiteral("shared"))).constData(), 0755);
+}
+
+void DbFixture::execSql(const QString& file, const QString& sql) {
+    SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
+    c.exec(sql);
+}
+
+QString DbFixture::readOnlySharedData() {
+    openFolderToEveryone();
+    const QString shared = path(QStringLiteral("shared"));
+    QDir().mkdir(shared);
+    const QString data = shared + QStringLiteral("/WortsmithData.mdb");
+    QFile::copy(QStringLiteral(WSC_DATA_DB), data);
+    ::chmod(QFile::encodeName(data).constData(), 0444);
+    ::chmod(QFile::encodeName(shared).constData(), 0555);
+    return data;
 }
 
 void DbFixture::openFolderToEveryone() {

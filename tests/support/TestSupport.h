@@ -72,6 +72,13 @@ protected:
     static QByteArray readFile(const QString& path);
     // Lets another user reach the files of the temporary folder.
     void openFolderToEveryone();
+    // Runs SQL on a database file through a connection of its own.
+    static void execSql(const QString& file, const QString& sql);
+    // The shipped Data database in a folder of its own that nobody can write to (made
+    // writable again when the test ends), for tests run as another user.
+    QString readOnlySharedData();
+
+    ~DbFixture() override;
 
     QTemporaryDir m_dir;
     ProfileStore m_profile;
