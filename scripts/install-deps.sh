@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libsqlite3-dev sqlite3
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth imagemagick fonts-dejavu-core
+    xvfb xauth imagemagick fonts-dejavu-core locales
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -18,4 +18,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     [ "$(id -u)" -eq 0 ] || SUDO="sudo"
     $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The tests run once more under a decimal-comma locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

@@ -7,3 +7,5 @@ preset="${WSC_PRESET:-dev}"
 cmake --preset "$preset"
 cmake --build --preset "$preset"
 ctest --preset "$preset"
+# Once more as a brewer in a decimal-comma locale runs it.
+LC_ALL=de_DE.UTF-8 ctest --preset "$preset"

@@ -223,15 +223,29 @@ protected:
 };
 
 TEST_F(Lookup, PrimingModeOffersTheTwoFixedEntriesFirst) {
-    dataSql(QStringLiteral("UPDATE Adjuncts SET AdjunctsPriming = 0"));
+    // With the shipped priming sugars, some of which sort before "Forced Carbonation".
     auto dlg = make(LookupKind::Adjuncts, AdjunctMode::PrimingOnly);
     EXPECT_EQ(dlg->list()->headerItem()->text(0), QStringLiteral("Name (Priming Only)"));
-    EXPECT_EQ(dlg->list()->columnTexts(0), (QStringList{QStringLiteral("Dry Malt Extract"),
-                                                        QStringLiteral("Forced Carbonation")}));
+    const QStringList names = dlg->list()->columnTexts(0);
+    ASSERT_GT(names.size(), 3);
+    EXPECT_EQ(names.mid(0, 2), (QStringList{QStringLiteral("Forced Carbonation"),
+                                            QStringLiteral("Dry Malt Extract")}));
+    EXPECT_TRUE(names.contains(QStringLiteral("Corn Sugar (Dextrose)")));
+    QStringList adjuncts = names.mid(2);
+    QStringList inIndexOrder = adjuncts;
+    std::sort(inIndexOrder.begin(), inIndexOrder.end());
+    EXPECT_EQ(adjuncts, inIndexOrder);
     dlg->list()->setCurrentItem(dlg->list()->topLevelItem(1));
     dlg->accept();
     ASSERT_TRUE(dlg->lookupResult());
-    EXPECT_EQ(dlg->lookupResult()->name, QStringLiteral("Forced Carbonation"));
+    EXPECT_EQ(dlg->lookupResult()->name, QStringLiteral("Dry Malt Extract"));
+}
+
+TEST_F(Lookup, PrimingModeWithoutPrimingAdjunctsOffersOnlyTheTwo) {
+    dataSql(QStringLiteral("UPDATE Adjuncts SET AdjunctsPriming = 0"));
+    auto dlg = make(LookupKind::Adjuncts, AdjunctMode::PrimingOnly);
+    EXPECT_EQ(dlg->list()->columnTexts(0), (QStringList{QStringLiteral("Forced Carbonation"),
+                                                        QStringLiteral("Dry Malt Extract")}));
 }
 
 TEST_F(Lookup, YeastAttenuationZeroComesBackAs75) {
@@ -428,7 +442,7 @@ TEST_F(Grid, TheWindowComputesWhatTheCommandLineComputesForEverySample) {
 namespace wsc {
 namespace {
 
-TEST_F(TargetStyle, NoStylesSaysSoAndOkReturnsAnEmptyTarget) {
+TEST_F(TargetStyle, NoStylesSaysSoAndOkReturnsNothing) {
     {
         SqliteConnection c(m_profile.text(Setting::DefaultDataFile),
                            SqliteConnection::Mode::ReadWrite);
@@ -440,10 +454,11 @@ TEST_F(TargetStyle, NoStylesSaysSoAndOkReturnsAnEmptyTarget) {
               QStringLiteral("No Styles.  Use Data-Styles command to add."));
     EXPECT_EQ(dlg->tree()->topLevelItemCount(), 0);
     dlg->accept();
-    ASSERT_TRUE(dlg->chosen());
-    EXPECT_TRUE(m_prompter.last().text.startsWith(QStringLiteral("Seek failed on ")));
-    EXPECT_TRUE(dlg->chosen()->key.name.isEmpty());
-    EXPECT_EQ(dlg->chosen()->ranges.gravityHi, 0.0);
+    // Nothing valid was chosen: the recipe keeps its target.
+    EXPECT_FALSE(dlg->chosen());
+    // Nothing was selected, so the search was for the empty selection.
+    EXPECT_EQ(m_prompter.last().text,
+              QStringLiteral("Seek failed on , , .  Contact Quillbarrow Software."));
 }
 
 TEST_F(TargetStyle, ChoosingAStyleShowsItsNamesAndAChoiceNotFoundSaysSo) {

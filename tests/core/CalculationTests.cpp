@@ -330,10 +330,14 @@ TEST_F(Calc, AlcoholFromAttenuationAndSugarPriming) {
     yeast(QStringLiteral("1"), QStringLiteral("75"));
     calc.CalcAlcohol();
     EXPECT_DOUBLE_EQ(calc.PredictedABV, 4.78125);
+    // The shipped priming sugars are written with capitals; the word counts in any case.
     for (auto [name, expected] : {std::pair{"corn sugar", 5.28125},
                                   {"sugar", 5.28125},
                                   {"sugar, corn", 5.28125},
-                                  {"Sugar", 4.78125},
+                                  {"Corn Sugar (Dextrose)", 5.28125},
+                                  {"Cane Sugar (Sucrose)", 5.28125},
+                                  {"SUGAR", 5.28125},
+                                  {"Dry Malt Extract", 4.78125},
                                   {"Forced Carbonation", 4.78125}}) {
         in.primingName = QString::fromLatin1(name);
         setInputs();

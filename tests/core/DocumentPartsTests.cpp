@@ -166,13 +166,27 @@ TEST_F(BoundSheet, ReadsWritesStartsAndDeletesExactRows) {
     EXPECT_EQ(sheet.text(1, 0), QStringLiteral("Cascade"));
     EXPECT_EQ(sheet.text(1, 4), QStringLiteral("15"));
     sheet.setText(1, 2, QStringLiteral("1.25"));
-    sheet.setText(1, 4, QStringLiteral("not a number"));
+    // Text that is no number is refused for a number column, never stored as 0.
+    try {
+        sheet.setText(1, 4, QStringLiteral("not a number"));
+        ADD_FAILURE() << "a text was written into a number column";
+    } catch (const CDaoException& e) {
+        EXPECT_EQ(e.errorInfo().m_lErrorCode, 3421);
+    }
+    EXPECT_EQ(sheet.text(1, 4), QStringLiteral("15"));
     EXPECT_EQ(
         db.connection()
             .scalar(QStringLiteral("SELECT IngHopsTime FROM Ingredients_Hops WHERE IngRowID=%1")
                         .arg(sheet.rowId(1)))
             .toDouble(),
-        0.0);
+        15.0);
+    // An emptied number cell is stored empty.
+    sheet.setText(1, 5, QString());
+    EXPECT_TRUE(db.connection()
+                    .scalar(QStringLiteral("SELECT IngHopsIBU FROM Ingredients_Hops WHERE "
+                                           "IngRowID=%1")
+                                .arg(sheet.rowId(1)))
+                    .isNull());
     const int row = sheet.startRecord(
         {QStringLiteral("Fuggle"), QStringLiteral("4.5"), QStringLiteral("1"), QStringLiteral("oz"),
          QStringLiteral("30"), QStringLiteral("0"), QStringLiteral("0.0"), QStringLiteral("2")});

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <clocale>
+
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -40,6 +42,16 @@ QString DbFixture::copyShippedSamples(const QString& name) {
     const QString p = path(name);
     QFile::copy(QStringLiteral(WSC_SAMPLES_DB), p);
     return p;
+}
+
+CommaLocale::CommaLocale() {
+    const char* before = std::setlocale(LC_ALL, nullptr);
+    m_before = before ? before : "C";
+    m_available = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+}
+
+CommaLocale::~CommaLocale() {
+    std::setlocale(LC_ALL, m_before.c_str());
 }
 
 QStringList SidecarsOf(const QString& database) {

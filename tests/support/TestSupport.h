@@ -45,6 +45,21 @@ public:
     int waitDepth = 0;
 };
 
+// Sets a decimal-comma locale (de_DE.UTF-8) for as long as it lives, and the one before again
+// after; `available()` is false where the system has no such locale.
+class CommaLocale {
+public:
+    CommaLocale();
+    ~CommaLocale();
+    CommaLocale(const CommaLocale&) = delete;
+    CommaLocale& operator=(const CommaLocale&) = delete;
+    bool available() const { return m_available; }
+
+private:
+    std::string m_before;
+    bool m_available = false;
+};
+
 // Files SQLite or the program may leave beside a database ("-journal", "-wal", "-shm",
 // ".lock") that are there now.
 QStringList SidecarsOf(const QString& database);

@@ -4,9 +4,13 @@
 #include "settings/MessageCatalog.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace wsc {
 
@@ -22,7 +26,9 @@ CCalcMessagesDlg::CCalcMessagesDlg(QStringList& messages, QWidget* parent) : QDi
     m_list->setColumnWidth(0, u);
     m_list->setColumnWidth(1, static_cast<int>(2.5 * u));
     m_list->setColumnWidth(2, 30 * u);
+    m_list->header()->setStretchLastSection(true);
     m_list->setWordWrap(true);
+    m_list->setUniformRowHeights(false);
     for (const CalcMessageLine& line : CalcMessageLines(messages)) {
         auto* item = new QTreeWidgetItem(m_list);
         item->setText(0, QString::asprintf("%lu", line.number));
@@ -39,7 +45,13 @@ CCalcMessagesDlg::CCalcMessagesDlg(QStringList& messages, QWidget* parent) : QDi
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(buttons);
-    resize(12 * u + 40, 320);
+    setSizeGripEnabled(true);
+    // Wide enough for the three columns, within the screen; a message still wider than the
+    // window shows whole as the row's tip.
+    const int wanted = u + static_cast<int>(2.5 * u) + 30 * u + 60;
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().width() - 40 : wanted;
+    resize(std::min(wanted, room), 360);
 }
 
 } // namespace wsc

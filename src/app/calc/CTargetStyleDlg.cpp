@@ -205,7 +205,7 @@ void CTargetStyleDlg::onSelectionChanged() {
     ShowStyle(false);
 }
 
-void CTargetStyleDlg::ShowStyle(bool initialShow) {
+bool CTargetStyleDlg::ShowStyle(bool initialShow) {
     StyleRanges ranges;
     if (m_selection.name != QLatin1String(TargetStyles::kNoneSelected)) {
         const std::optional<StyleRanges> found = TargetStyles::find(m_styles, m_selection);
@@ -215,7 +215,7 @@ void CTargetStyleDlg::ShowStyle(bool initialShow) {
             else
                 m_services.prompter.text(TargetStyles::seekFailedText(m_selection),
                                          PromptIcon::Information);
-            return;
+            return false;
         }
         ranges = *found;
     }
@@ -224,19 +224,20 @@ void CTargetStyleDlg::ShowStyle(bool initialShow) {
     m_labels[1]->setText(m_selection.category);
     m_labels[2]->setText(m_selection.subcategory);
     m_grid->showRanges(m_ranges);
+    return true;
 }
 
 void CTargetStyleDlg::accept() {
-    if (m_styles.empty()) {
-        // Nothing to choose from: the empty choice is not found and comes back without ranges.
+    // OK without a style that was found (none in the Data database, or the recipe's own is
+    // not there) brings no result: the recipe keeps its target and its ranges.
+    const bool found = m_styles.empty() ? false : ShowStyle(false);
+    if (m_styles.empty())
         m_services.prompter.text(TargetStyles::seekFailedText(m_selection),
                                  PromptIcon::Information);
-        m_selection = StyleKey();
-        m_ranges = StyleRanges();
-    } else {
-        ShowStyle(false);
-    }
-    m_chosen = StyleRow{m_selection, m_ranges};
+    if (found)
+        m_chosen = StyleRow{m_selection, m_ranges};
+    else
+        m_chosen.reset();
     QDialog::accept();
 }
 

@@ -42,7 +42,8 @@ public:
     void setMessagesHandler(std::function<void()> show) { m_showMessages = std::move(show); }
 
     bool OnInitDialog();
-    void ShowStyle(bool initialShow);
+    // False (having said why) when the selection is not found; the display keeps what it had.
+    bool ShowStyle(bool initialShow);
     void accept() override;
     void reject() override;
     void OnShowAllStyles();

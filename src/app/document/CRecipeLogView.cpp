@@ -14,6 +14,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace wsc {
 namespace {
 
@@ -34,9 +36,28 @@ CRecipeLogView::CRecipeLogView(CWscalcDoc& doc, QWidget* parent) : QTreeWidget(p
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(true);
     connect(header(), &QHeaderView::sectionClicked, this, [this](int column) { SortBy(column); });
+    setColumnWidths();
+}
+
+void CRecipeLogView::setColumnWidths() {
+    // The widths of the log's design; where names or styles are longer and the window has the
+    // room, a column takes what its longest text needs.
     const int u = static_cast<int>(logicalDpiX() * 0.3);
+    int needed[RecipeLogRows::kColumns];
+    int total = 0;
+    for (int c = 0; c < RecipeLogRows::kColumns; ++c) {
+        const int content = topLevelItemCount() > 0 ? sizeHintForColumn(c) + 12 : 0;
+        needed[c] = std::max(kWidthUnits[c] * u, content);
+        total += needed[c];
+    }
+    const bool room = total <= viewport()->width();
     for (int c = 0; c < RecipeLogRows::kColumns; ++c)
-        setColumnWidth(c, kWidthUnits[c] * u);
+        setColumnWidth(c, room ? needed[c] : kWidthUnits[c] * u);
+}
+
+void CRecipeLogView::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    setColumnWidths();
 }
 
 CRecipeLogView::~CRecipeLogView() {
@@ -91,6 +112,7 @@ void CRecipeLogView::Refresh() {
     }
     RecipeLogRows::sort(m_rows, m_sortColumn, m_ascending);
     fill();
+    setColumnWidths();
     if (m_rows.empty())
         return;
     selectRow(std::min(m_selectedRow, static_cast<int>(m_rows.size()) - 1));

@@ -44,9 +44,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void fill();
+    // The widths of string 79's columns, wider where a text needs it and the window has room.
+    void setColumnWidths();
     void selectRow(int row);
     void readSelection();
 

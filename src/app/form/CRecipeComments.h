@@ -27,7 +27,6 @@ public:
     CheckableDateEdit* dateObtained() const { return m_date; }
 
 private:
-    RecordBinder* m_binder;
     QPlainTextEdit* m_source;
     QPlainTextEdit* m_comments;
     CheckableDateEdit* m_date;

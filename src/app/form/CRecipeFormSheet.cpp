@@ -25,6 +25,7 @@
 #include "shell/IconFactory.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -32,6 +33,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -39,6 +41,8 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace wsc {
 namespace {
@@ -92,6 +96,7 @@ CRecipeFormSheet::CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidge
             l->setContentsMargins(6, 4, 6, 4);
     }
     setMinimumSize(layout()->minimumSize());
+    qApp->installEventFilter(this);
 }
 
 QSize CRecipeFormSheet::sizeHint() const {
@@ -99,7 +104,68 @@ QSize CRecipeFormSheet::sizeHint() const {
 }
 
 CRecipeFormSheet::~CRecipeFormSheet() {
+    qApp->removeEventFilter(this);
     m_doc.removeView(this);
+}
+
+int CRecipeFormSheet::AcceleratorCommand(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    const bool ctrl = mods & Qt::ControlModifier;
+    const bool alt = mods & Qt::AltModifier;
+    const bool pad = mods & Qt::KeypadModifier;
+    if (!ctrl || (mods & Qt::MetaModifier))
+        return 0;
+    if (pad && event.key() == Qt::Key_Plus)
+        return alt ? ID_RECORD_COPY : ID_RECORD_ADD;
+    if (alt)
+        return 0;
+    if (pad && event.key() == Qt::Key_Minus)
+        return ID_RECORD_DELETE;
+    if (mods & Qt::ShiftModifier)
+        return 0;
+    switch (event.key()) {
+    case Qt::Key_F:
+        return ID_RECORD_FIRST;
+    case Qt::Key_L:
+        return ID_RECORD_LAST;
+    case Qt::Key_N:
+        return ID_RECORD_NEXT;
+    case Qt::Key_P:
+        return ID_RECORD_PREV;
+    case Qt::Key_R:
+        return ID_RECORD_REFRESH;
+    default:
+        return 0;
+    }
+}
+
+bool CRecipeFormSheet::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
+        return QWidget::eventFilter(watched, event);
+    auto* w = qobject_cast<QWidget*>(watched);
+    // Only keys meant for the form or one of its controls (a cell editor included), while the
+    // form's window is the active one.
+    if (!w || !(w == this || isAncestorOf(w)))
+        return QWidget::eventFilter(watched, event);
+    const int id = AcceleratorCommand(*static_cast<QKeyEvent*>(event));
+    if (id == 0)
+        return QWidget::eventFilter(watched, event);
+    if (type == QEvent::ShortcutOverride) {
+        // No shortcut of the main window gets it either: the form acts on the key press.
+        event->accept();
+        return true;
+    }
+    if (static_cast<QKeyEvent*>(event)->isAutoRepeat())
+        return true;
+    if (m_actionFor) {
+        if (QAction* a = m_actionFor(id)) {
+            a->trigger();
+            return true;
+        }
+    }
+    runCommand(id);
+    return true;
 }
 
 void CRecipeFormSheet::buildControls() {
@@ -288,7 +354,30 @@ bool CRecipeFormSheet::OnInitialUpdate() {
 }
 
 RecipeInputs CRecipeFormSheet::calcInputs() const {
-    return RecipeInputs::of(m_cmd->record());
+    // What the pages show, committed or not: a run always uses the values on screen.
+    RecipeInputs in = RecipeInputs::of(m_cmd->record());
+    auto shown = [this](const char* column) -> std::optional<QVariant> {
+        for (int i = 0; i < m_sheet->pageCount(); ++i) {
+            if (auto v = m_sheet->page(i)->shownValue(column))
+                return v;
+        }
+        return std::nullopt;
+    };
+    auto number = [&](const char* column, double& value, QString& text) {
+        if (const auto v = shown(column)) {
+            const bool isText = v->typeId() == QMetaType::QString;
+            value = isText ? std::nan("") : v->toDouble();
+            text = isText ? v->toString() : QString();
+        }
+    };
+    number("RecipeBatchSize", in.batchSize, in.batchSizeText);
+    number("RecipeBoilSize", in.boilSize, in.boilSizeText);
+    number("RecipeSystemEfficiencyExpected", in.efficiencyExpected, in.efficiencyText);
+    if (const auto priming = shown("RecipeFermPrimingName"))
+        in.primingName = priming->toString();
+    if (m_measure->checkedId() >= 0)
+        in.measureEnglish = m_measure->checkedId();
+    return in;
 }
 
 bool CRecipeFormSheet::QuerySaveRecipe() {

@@ -103,8 +103,14 @@ public:
     QLabel* targetLabel(int i) const { return m_target[i]; }
     CControlTipWnd* tips() const { return m_tips; }
 
+    // The command of the form's own accelerator table for a key, or 0: Ctrl+F, L, N, P, R,
+    // Ctrl with keypad plus (add) and minus (delete), Ctrl+Alt with keypad plus (copy).
+    static int AcceleratorCommand(const QKeyEvent& event);
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The accelerators are taken before any control of the form sees the key.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();

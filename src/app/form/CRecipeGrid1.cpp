@@ -11,6 +11,7 @@
 #include "shell/DialogRunner.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QTableWidget>
 
@@ -125,6 +126,11 @@ void CRecipeGrid1::BindSheet(int sheet) {
 void CRecipeGrid1::OnDatabaseError(const std::exception& e) {
     if (const auto* dao = dynamic_cast<const CDaoException*>(&e))
         ReportDaoError(*dao, m_doc.services().prompter, m_doc.services().help);
+}
+
+void CRecipeGrid1::OnInvalidCell(const QString& heading, const QString&) {
+    m_doc.services().prompter.text(QString::fromLatin1(Texts::kEnterQuantity).arg(heading),
+                                   PromptIcon::Exclamation);
 }
 
 bool CRecipeGrid1::GetNewRowDefault(bool, int col, QString& text) {
@@ -360,6 +366,20 @@ void CRecipeGrid1::OnRightButtonUp(const QPoint& pos) {
         return;
     SetCurrentCell(row, std::max(col, 0));
     runPopup(table(-1)->viewport()->mapToGlobal(pos));
+}
+
+bool CRecipeGrid1::IsCommandKey(const QKeyEvent& event) const {
+    if (event.modifiers() & ~Qt::KeypadModifier & ~Qt::ShiftModifier)
+        return false;
+    switch (event.key()) {
+    case Qt::Key_M:
+    case Qt::Key_D:
+    case Qt::Key_S:
+    case Qt::Key_C:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CRecipeGrid1::OnKeyUp(int key) {

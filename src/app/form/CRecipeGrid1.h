@@ -56,7 +56,9 @@ protected:
     void OnCellSet() override;
     void OnRightButtonUp(const QPoint& pos) override;
     void OnKeyUp(int key) override;
+    bool IsCommandKey(const QKeyEvent& event) const override;
     void OnDatabaseError(const std::exception& e) override;
+    void OnInvalidCell(const QString& heading, const QString& text) override;
 
 private:
     void runPopup(const QPoint& globalPos);

@@ -30,7 +30,6 @@ public:
 
 private:
     CRecipeGrid1* m_grid;
-    RecordBinder* m_binder;
     QLineEdit* m_boilTime;
 };
 

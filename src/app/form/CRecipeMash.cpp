@@ -78,34 +78,37 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
         m_binder->bind(m_temp[c], kTempColumns[c], QStringLiteral("Temperature") + column,
                        F::Whole);
     }
-    auto* mashPh = numberEdit(table, QStringLiteral("mashPh"));
+    m_mashPh = numberEdit(table, QStringLiteral("mashPh"));
     grid->addWidget(new QLabel(QStringLiteral("pH Adjustment"), table), 4, 0);
-    grid->addWidget(mashPh, 4, 1);
-    m_binder->bind(mashPh, "RecipeMashPhAdj", QStringLiteral("pH Adjustment"), F::Number);
+    grid->addWidget(m_mashPh, 4, 1);
+    m_binder->bind(m_mashPh, "RecipeMashPhAdj", QStringLiteral("pH Adjustment"), F::Number);
+    // Extra width goes past the units, so the headings stay over their edits.
+    grid->setColumnStretch(6, 1);
 
     auto* sparge = new QGroupBox(QStringLiteral("Sparge"), this);
     auto* sl = new QGridLayout(sparge);
-    auto* spargeVol = numberEdit(sparge, QStringLiteral("spargeVol"));
-    auto* spargeTemp = numberEdit(sparge, QStringLiteral("spargeTemp"));
-    auto* spargePh = numberEdit(sparge, QStringLiteral("spargePh"));
+    m_spargeVol = numberEdit(sparge, QStringLiteral("spargeVol"));
+    m_spargeTemp = numberEdit(sparge, QStringLiteral("spargeTemp"));
+    m_spargePh = numberEdit(sparge, QStringLiteral("spargePh"));
     sl->addWidget(new QLabel(QStringLiteral("Water Volume"), sparge), 0, 0);
-    sl->addWidget(spargeVol, 0, 1);
+    sl->addWidget(m_spargeVol, 0, 1);
     sl->addWidget(new QLabel(QStringLiteral("Temperature"), sparge), 1, 0);
-    sl->addWidget(spargeTemp, 1, 1);
+    sl->addWidget(m_spargeTemp, 1, 1);
     sl->addWidget(new QLabel(QStringLiteral("pH Adjustment"), sparge), 2, 0);
-    sl->addWidget(spargePh, 2, 1);
-    m_binder->bind(spargeVol, "RecipeSpargeVol", QStringLiteral("Water Volume"), F::Number);
-    m_binder->bind(spargeTemp, "RecipeSpargeTemp", QStringLiteral("Temperature (sparge)"),
+    sl->addWidget(m_spargePh, 2, 1);
+    m_binder->bind(m_spargeVol, "RecipeSpargeVol", QStringLiteral("Water Volume"), F::Number);
+    m_binder->bind(m_spargeTemp, "RecipeSpargeTemp", QStringLiteral("Temperature (sparge)"),
                    F::Whole);
-    m_binder->bind(spargePh, "RecipeSpargePhAdj", QStringLiteral("pH Adjustment (sparge)"),
+    m_binder->bind(m_spargePh, "RecipeSpargePhAdj", QStringLiteral("pH Adjustment (sparge)"),
                    F::Number);
 
     auto* wort = new QGroupBox(QStringLiteral("Wort"), this);
     auto* wl = new QGridLayout(wort);
-    auto* collected = numberEdit(wort, QStringLiteral("wortCollected"));
+    m_collected = numberEdit(wort, QStringLiteral("wortCollected"));
     wl->addWidget(new QLabel(QStringLiteral("Volume Collected"), wort), 0, 0);
-    wl->addWidget(collected, 0, 1);
-    m_binder->bind(collected, "RecipeWortCollectedVol", QStringLiteral("Volume Collected"),
+    wl->addWidget(m_collected, 0, 1);
+    wl->setRowStretch(1, 1);
+    m_binder->bind(m_collected, "RecipeWortCollectedVol", QStringLiteral("Volume Collected"),
                    F::Number);
 
     auto* efficiency = new QGroupBox(QStringLiteral("System Efficiency (%)"), this);
@@ -126,9 +129,12 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
 
     auto* helpButton = makeHelpButton(help, kHelpContext);
 
+    // The boxes keep the size their fields need; a maximised form grows the space beside and
+    // below them, never empty frames.
     auto* top = new QHBoxLayout;
     top->addWidget(typeBox);
-    top->addWidget(table, 1);
+    top->addWidget(table);
+    top->addStretch();
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(sparge);
     bottom->addWidget(wort);
@@ -174,6 +180,11 @@ void CRecipeMash::setToolTipsShown(bool shown) {
     m_tips = shown;
     setHint(m_expected, 10, shown);
     setHint(m_calculated, 11, shown);
+    setHint(m_mashPh, 205, shown);
+    setHint(m_spargePh, 205, shown);
+    setHint(m_spargeVol, 147, shown);
+    setHint(m_collected, 147, shown);
+    setHint(m_spargeTemp, 143, shown);
     ApplyMashTypeRules();
 }
 

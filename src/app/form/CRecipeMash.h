@@ -45,13 +45,17 @@ public:
 private:
     void showCalculated();
 
-    RecordBinder* m_binder;
     QButtonGroup* m_types;
     QLineEdit* m_time[4] = {};
     QLineEdit* m_temp[4] = {};
     QLineEdit* m_vol[4] = {};
     QLabel* m_heading[4] = {};
     QLineEdit* m_expected = nullptr;
+    QLineEdit* m_mashPh = nullptr;
+    QLineEdit* m_spargeVol = nullptr;
+    QLineEdit* m_spargeTemp = nullptr;
+    QLineEdit* m_spargePh = nullptr;
+    QLineEdit* m_collected = nullptr;
     QLabel* m_calculated = nullptr;
     std::function<std::optional<double>()> m_efficiency;
     bool m_tips = true;

@@ -1,5 +1,6 @@
 #include "form/CRecipePage.h"
 
+#include "form/RecordBinder.h"
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 
@@ -9,6 +10,10 @@ namespace wsc {
 
 void CRecipePage::setHint(QWidget* control, int stringId, bool shown) {
     control->setToolTip(shown ? MessageCatalog::text(stringId) : QString());
+}
+
+std::optional<QVariant> CRecipePage::shownValue(const char* column) const {
+    return m_binder ? m_binder->shownValue(QString::fromLatin1(column)) : std::nullopt;
 }
 
 QPushButton* CRecipePage::makeHelpButton(HelpService* help, int context) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QVariant>
 #include <QWidget>
+
+#include <optional>
 
 class QPushButton;
 
@@ -8,6 +11,7 @@ namespace wsc {
 
 class CRecordSetRecipe;
 class HelpService;
+class RecordBinder;
 
 // A page of the recipe form's tabbed sheet: it shows fields of the current recipe and moves
 // them back into the record when the recipe is saved.
@@ -27,6 +31,9 @@ public:
     virtual void activated() {}
     // Tips of the page's controls are shown only while the setting is on.
     virtual void setToolTipsShown(bool) {}
+    // What the page shows for a column of the recipe now, committed or not (see
+    // RecordBinder::shownValue); nothing when the page does not show that column.
+    std::optional<QVariant> shownValue(const char* column) const;
 
 signals:
     // The user changed a field of the recipe.
@@ -39,6 +46,7 @@ protected:
     QPushButton* makeHelpButton(HelpService* help, int context);
 
     CRecordSetRecipe* m_record = nullptr;
+    RecordBinder* m_binder = nullptr;
 };
 
 } // namespace wsc

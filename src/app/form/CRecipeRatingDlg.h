@@ -41,7 +41,6 @@ private:
 
     Prompter& m_prompter;
     DialogRunner& m_runner;
-    RecordBinder* m_binder;
     QLineEdit* m_score[4] = {};
     SpinButtons* m_spin[4] = {};
     QLabel* m_total = nullptr;

@@ -120,11 +120,11 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
 
     auto* yieldBox = new QGroupBox(QStringLiteral("&Yield"), this);
     auto* yl = new QVBoxLayout(yieldBox);
-    auto* yield = new QPlainTextEdit(yieldBox);
-    yield->setObjectName(QStringLiteral("yield"));
-    yield->setMaximumHeight(60);
-    yl->addWidget(yield);
-    m_binder->bind(yield, "RecipeYield");
+    m_yield = new QPlainTextEdit(yieldBox);
+    m_yield->setObjectName(QStringLiteral("yield"));
+    m_yield->setMaximumHeight(60);
+    yl->addWidget(m_yield);
+    m_binder->bind(m_yield, "RecipeYield");
 
     auto* priming = new QGroupBox(QStringLiteral("&Priming"), this);
     auto* pl = new QGridLayout(priming);
@@ -182,11 +182,15 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     right->addWidget(priming);
     right->addWidget(conditioning);
     right->addWidget(yieldBox);
+    right->addStretch();
     right->addWidget(helpButton, 0, Qt::AlignRight);
+    // The columns keep the width their fields need; a maximised form grows the space beside
+    // them, never empty frames.
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addLayout(middle);
-    layout->addLayout(right, 1);
+    layout->addLayout(right);
+    layout->addStretch();
 
     connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
     setToolTipsShown(true);
@@ -205,6 +209,7 @@ void CRecipeSpecGravities::setToolTipsShown(bool shown) {
     }
     tip(m_boil, 147);
     tip(m_batch, 147);
+    tip(m_yield, 130);
 }
 
 void CRecipeSpecGravities::loadRecord(const CRecordSetRecipe& record) {

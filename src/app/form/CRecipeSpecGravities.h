@@ -8,6 +8,7 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace wsc {
@@ -53,7 +54,6 @@ protected:
 private:
     void showPredicted(double og);
 
-    RecordBinder* m_binder;
     Prompter& m_prompter;
     QLineEdit* m_gravity[3] = {};
     QLineEdit* m_gravityTemp[3] = {};
@@ -64,6 +64,7 @@ private:
     QLineEdit* m_batch = nullptr;
     QLineEdit* m_primingMethod = nullptr;
     QLineEdit* m_conditioning = nullptr;
+    QPlainTextEdit* m_yield = nullptr;
     QPushButton* m_selectMethod = nullptr;
     QLabel* m_predicted = nullptr;
     std::function<double()> m_run;

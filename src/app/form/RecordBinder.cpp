@@ -102,6 +102,38 @@ void RecordBinder::load(const CDaoRecordset& record) {
     m_loading = false;
 }
 
+std::optional<QVariant> RecordBinder::shownValue(const QString& column) const {
+    for (const Binding& b : m_bindings) {
+        if (b.column != column)
+            continue;
+        switch (b.kind) {
+        case LineEdit: {
+            const QString text = static_cast<QLineEdit*>(b.widget)->text().trimmed();
+            if (b.format == Format::Text)
+                return QVariant(text);
+            if (text.isEmpty())
+                return b.format == Format::Whole ? QVariant(0LL) : QVariant(0.0);
+            bool ok = false;
+            if (b.format == Format::Whole) {
+                const qlonglong v = text.toLongLong(&ok);
+                return ok ? QVariant(v) : QVariant(text);
+            }
+            const double v = text.toDouble(&ok);
+            return ok ? QVariant(v) : QVariant(text);
+        }
+        case PlainText:
+            return QVariant(static_cast<QPlainTextEdit*>(b.widget)->toPlainText());
+        case Date:
+            return QVariant(static_cast<CheckableDateEdit*>(b.widget)->dateTime());
+        case Radios:
+            return QVariant(static_cast<qlonglong>(b.group->checkedId()));
+        case Combo:
+            return QVariant(static_cast<QComboBox*>(b.widget)->currentText());
+        }
+    }
+    return std::nullopt;
+}
+
 bool RecordBinder::showsStored(const Binding& b, const QVariant& v) const {
     switch (b.kind) {
     case LineEdit:

@@ -3,7 +3,9 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QVariant>
 
+#include <optional>
 #include <vector>
 
 class QButtonGroup;
@@ -42,6 +44,12 @@ public:
     bool isLoading() const { return m_loading; }
 
     static QString formatNumber(double value, Format format);
+
+    // What the control bound to `column` shows now, read without asking anything: a number
+    // field gives a double (0 when empty), a whole-number field a long long, and either gives
+    // its text when that is no number; a text field its text, radio buttons the chosen index.
+    // Nothing when the column is not bound here.
+    std::optional<QVariant> shownValue(const QString& column) const;
 
 signals:
     void modified();

@@ -21,6 +21,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace wsc {
 namespace {
 
@@ -310,6 +312,22 @@ void CGWGrid::editCell(int row, int col, const QString& text, int sheet) {
     // Only the sheet on show is edited.
     if (k != currentSheet())
         setCurrentSheet(k);
+    const Sheet& s = sheetAt(k);
+    if (col >= 0 && col < static_cast<int>(s.layout.columns.size())) {
+        const GridColumn& c = s.layout.columns[static_cast<std::size_t>(col)];
+        // Number cells hold quantities: a text that is no number of 0 or more is refused
+        // where it was typed, and the cell shows what it held.
+        if ((c.type == CellType::Float || c.type == CellType::Int) && !text.trimmed().isEmpty()) {
+            bool ok = false;
+            const double v = text.trimmed().toDouble(&ok);
+            if (!ok || !std::isfinite(v) || v < 0 ||
+                (c.type == CellType::Int && v != std::floor(v))) {
+                showCell(k, row, col);
+                OnInvalidCell(c.heading, text);
+                return;
+            }
+        }
+    }
     if (trySetCellText(row, col, text, k))
         OnCellChanged(row, col, text);
 }
@@ -508,10 +526,15 @@ bool CGWGrid::eventFilter(QObject* watched, QEvent* event) {
             OnRightButtonUp(static_cast<QMouseEvent*>(event)->position().toPoint());
             return true;
         }
+        // The owner's single-key commands act on the current row: the table never sees them,
+        // so its type-to-search cannot move the cursor first.
+        if (watched == s->table && event->type() == QEvent::KeyPress &&
+            IsCommandKey(*static_cast<QKeyEvent*>(event)))
+            return true;
         // While a cell is edited its editor has the keys; the table sees only its own.
         if (watched == s->table && event->type() == QEvent::KeyRelease) {
             auto* ke = static_cast<QKeyEvent*>(event);
-            if (!ke->isAutoRepeat())
+            if (!ke->isAutoRepeat() && IsCommandKey(*ke))
                 OnKeyUp(ke->key());
         }
     }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class QKeyEvent;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -97,9 +98,14 @@ protected:
     // After a cell was set (by the user or the owner).
     virtual void OnCellSet() {}
     virtual void OnRightButtonUp(const QPoint& /*pos*/) {}
+    // A command key (see IsCommandKey) was released while the table had the focus.
     virtual void OnKeyUp(int /*key*/) {}
+    // A key the owner acts on when it is released; the table does not get it.
+    virtual bool IsCommandKey(const QKeyEvent& /*event*/) const { return false; }
     // A database error while a sheet reads or writes; the default does nothing.
     virtual void OnDatabaseError(const std::exception& /*e*/) {}
+    // The user typed a text that a number cell cannot hold (nothing was written).
+    virtual void OnInvalidCell(const QString& /*heading*/, const QString& /*text*/) {}
 
     // Builds the sheets' tables from the layout (call after SetSettingsFile).
     void createSheets();

@@ -65,8 +65,10 @@ bool CLookupDlg::OnInitDialog() {
                                                           : QString::fromLatin1(spec.header));
         m_list->SetSortKinds(spec.sorts);
         m_list->SetHeaderSorting(true);
-        filled = FillList();
+        // Sorted first and filled after, so the rows come in the index's order, and the
+        // priming mode's two fixed entries stay at the top.
         m_list->SortBy(0, Qt::AscendingOrder);
+        filled = FillList();
         if (m_list->topLevelItemCount() > 0)
             selectRow(0);
     }

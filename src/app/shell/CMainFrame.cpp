@@ -24,6 +24,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
@@ -236,8 +237,8 @@ void CMainFrame::buildMenus() {
 
     if (open) {
         QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
-        window->addAction(QStringLiteral("&Cascade"), m_mdi, &QMdiArea::cascadeSubWindows);
-        window->addAction(QStringLiteral("&Tile"), m_mdi, &QMdiArea::tileSubWindows);
+        connect(window, &QMenu::aboutToShow, this, [this, window] { fillWindowMenu(window); });
+        fillWindowMenu(window);
     }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -252,6 +253,28 @@ void CMainFrame::buildMenus() {
             connect(a->menu(), &QMenu::aboutToShow, this, [this] { updateCommandStates(); });
     }
     updateToolsMenu();
+}
+
+void CMainFrame::fillWindowMenu(QMenu* window) {
+    window->clear();
+    window->addAction(QStringLiteral("&Cascade"), m_mdi, &QMdiArea::cascadeSubWindows);
+    window->addAction(QStringLiteral("&Tile"), m_mdi, &QMdiArea::tileSubWindows);
+    const QList<QMdiSubWindow*> open = m_mdi->subWindowList();
+    if (!open.isEmpty())
+        window->addSeparator();
+    int n = 0;
+    for (QMdiSubWindow* w : open) {
+        QAction* a = window->addAction(QStringLiteral("&%1 %2").arg(++n).arg(w->windowTitle()));
+        a->setObjectName(QStringLiteral("window%1").arg(n));
+        a->setCheckable(true);
+        a->setChecked(w == m_mdi->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, w] {
+            if (m_mdi->subWindowList().contains(w)) {
+                m_mdi->setActiveSubWindow(w);
+                w->raise();
+            }
+        });
+    }
 }
 
 void CMainFrame::updateToolsMenu() {
@@ -424,6 +447,14 @@ void CMainFrame::createOrActivateForm() {
     if (CWscalcFrame* f = formFrame()) {
         m_mdi->setActiveSubWindow(f);
         f->raise();
+        // A double click in the log ends with the log taking its window back: the form comes
+        // forward again once that click is over.
+        QTimer::singleShot(0, this, [this] {
+            if (CWscalcFrame* frame = formFrame()) {
+                m_mdi->setActiveSubWindow(frame);
+                frame->raise();
+            }
+        });
     }
 }
 

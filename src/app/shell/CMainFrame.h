@@ -61,6 +61,8 @@ public:
     void updateCommandStates();
     // Sets the Tools menu texts from the settings, as before the menu shows.
     void updateToolsMenu();
+    // The Window menu: arrange the windows, and one item per open window.
+    void fillWindowMenu(QMenu* window);
     QMenu* menu(const QString& title) const;
 
     // Where backups of the recipe databases opened here are kept.

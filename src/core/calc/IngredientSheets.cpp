@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <locale.h>
+#include <stdlib.h>
+
 namespace wsc {
 
 const char* SheetQueryName(int sheet) {
@@ -33,7 +36,10 @@ struct CellChars {
 } // namespace
 
 double ReadDouble(const QString& text) {
-    return std::strtod(CellChars(text).buf, nullptr);
+    // Cells hold numbers with a decimal point whatever the user's locale: "1.036" must never
+    // read as 1 under a decimal-comma locale.
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", nullptr);
+    return ::strtod_l(CellChars(text).buf, nullptr, c);
 }
 
 long ReadWhole(const QString& text) {

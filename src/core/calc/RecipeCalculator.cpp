@@ -5,6 +5,7 @@
 #include "settings/Prompter.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace wsc {
 
@@ -24,6 +25,10 @@ bool validGravity(double g) {
 
 QString rowText(long row) {
     return QString::asprintf("%lu", static_cast<unsigned long>(row));
+}
+
+QString numberText(double value, const QString& typed) {
+    return typed.isEmpty() ? QString::asprintf("%g", value) : typed;
 }
 
 } // namespace
@@ -117,6 +122,31 @@ void RecipeCalculator::addFormatted(int id, const QStringList& inserts, long row
     AddCalcMessage(MessageCatalog::substitute(MessageCatalog::text(id), inserts, row));
 }
 
+std::optional<double> RecipeCalculator::quantity(int sheet, int row, int col, const char* what,
+                                                 const char* kind) {
+    const QString text = m_sheets.cellText(sheet, row, col);
+    const double v = ReadDouble(text);
+    if (std::isfinite(v) && v >= 0)
+        return v;
+    AddCalcMessage(MessageCatalog::substitute(
+        QString::fromLatin1(Texts::kBadCellValue),
+        {QString::fromLatin1(what), text.trimmed(), QString::fromLatin1(kind)}, row));
+    return std::nullopt;
+}
+
+bool RecipeCalculator::usableSize(double value, const QString& text, const char* field,
+                                  int zeroMessage) {
+    if (value > 0 && std::isfinite(value))
+        return true;
+    if (value == 0 && text.isEmpty())
+        addFormatted(zeroMessage, {});
+    else
+        AddCalcMessage(
+            MessageCatalog::substitute(QString::fromLatin1(Texts::kBadRecipeValueBypassed),
+                                       {QString::fromLatin1(field), numberText(value, text)}));
+    return false;
+}
+
 double RecipeCalculator::gravityPart(int sheet, int weightCol, int unitCol, int gravityCol,
                                      const char* word,
                                      const std::function<double(int row)>& assumed, int skipCol,
@@ -126,8 +156,11 @@ double RecipeCalculator::gravityPart(int sheet, int weightCol, int unitCol, int 
     for (int r = 1; r <= n; ++r) {
         if (skipCol >= 0 && m_sheets.cellText(sheet, r, skipCol) == QLatin1String("0"))
             continue;
-        const double w = Pounds(ReadDouble(m_sheets.cellText(sheet, r, weightCol)),
-                                m_sheets.cellText(sheet, r, unitCol));
+        const auto weight =
+            quantity(sheet, r, weightCol, sheet == SheetAdjuncts ? "Amount" : "Weight", word);
+        if (!weight)
+            continue;
+        const double w = Pounds(*weight, m_sheets.cellText(sheet, r, unitCol));
         if (w == 0) {
             addFormatted(zeroMessage, {zeroWord, rowText(r)});
             continue;
@@ -164,10 +197,8 @@ void RecipeCalculator::CalcOriginalGravity() {
 void RecipeCalculator::computeOriginalGravity() {
     PredictedOG = 0;
     const double b = m_in.batchSize;
-    if (b == 0) {
-        addFormatted(289, {});
+    if (!usableSize(b, m_in.batchSizeText, "Batch Size", 289))
         return;
-    }
     const double v = m_in.measureEnglish == 1 ? kKitVolumeMetric : kKitVolumeEnglish;
 
     double kitPoints = 0;
@@ -201,9 +232,15 @@ void RecipeCalculator::computeOriginalGravity() {
         },
         -1, 285, QStringLiteral("Grain"));
     double e = m_in.efficiencyExpected * 0.01;
-    if (m_in.efficiencyExpected == 0) {
+    if (m_in.efficiencyExpected == 0 && m_in.efficiencyText.isEmpty()) {
         e = kDefaultEfficiency;
         addFormatted(288, {QStringLiteral("80%")});
+    } else if (!(m_in.efficiencyExpected > 0) || !std::isfinite(m_in.efficiencyExpected)) {
+        e = kDefaultEfficiency;
+        AddCalcMessage(
+            MessageCatalog::substitute(QString::fromLatin1(Texts::kBadEfficiencyAssumed),
+                                       {QStringLiteral("Expected Efficiency"),
+                                        numberText(m_in.efficiencyExpected, m_in.efficiencyText)}));
     }
 
     const double adjunctSum = gravityPart(
@@ -218,22 +255,30 @@ void RecipeCalculator::computeOriginalGravity() {
 }
 
 void RecipeCalculator::CalcHopRow(int row, bool /*unitFlag*/) {
-    if (m_in.boilSize == 0) {
-        addFormatted(210, {});
+    if (!usableSize(m_in.boilSize, m_in.boilSizeText, "Boil Size", 210))
+        return;
+    CalcOriginalGravity();
+    const auto time = quantity(SheetHops, row, 4, "Boil Time", "Hops");
+    const auto alphaValue = quantity(SheetHops, row, 1, "Alpha", "Hops");
+    const auto weight = quantity(SheetHops, row, 2, "Weight", "Hops");
+    if (!time || !alphaValue || !weight) {
+        // A row with a quantity that cannot be has no bitterness, not a negative one.
+        writeHopCells(row, 0, 0);
         return;
     }
-    CalcOriginalGravity();
     const long t = ReadWhole(m_sheets.cellText(SheetHops, row, 4));
     const double u = m_table.lookup(t, PredictedOG, false, nullptr,
                                     [this](const QString& m) { AddCalcMessage(m); });
-    const double alpha = ReadDouble(m_sheets.cellText(SheetHops, row, 1));
-    const double w = HopOunces(ReadDouble(m_sheets.cellText(SheetHops, row, 2)),
-                               m_sheets.cellText(SheetHops, row, 3));
+    const double alpha = *alphaValue;
+    const double w = HopOunces(*weight, m_sheets.cellText(SheetHops, row, 3));
     const double ibu = alpha * 0.01 * w * u * 7490 / m_in.boilSize;
     const double hbu = static_cast<double>(t) * (1.0 / 60) * w * alpha;
+    writeHopCells(row, ibu, hbu);
+}
+
+void RecipeCalculator::writeHopCells(int row, double ibu, double hbu) {
     const QString ibuText = QString::asprintf("%.0f", ibu);
     const QString hbuText = QString::asprintf("%.1f", hbu);
-
     if (ibuText != m_sheets.cellText(SheetHops, row, 5)) {
         m_sheets.setCellText(SheetHops, row, 5, ibuText);
         m_sheets.redrawCell(SheetHops, row, 5);
@@ -264,16 +309,19 @@ void RecipeCalculator::CalcBitterness() {
     }
     m_ogReplay = OgReplay{};
     for (int r = 1; r <= m_sheets.ingredientCount(SheetKits); ++r)
-        TotalHBU += ReadDouble(m_sheets.cellText(SheetKits, r, 2));
+        TotalHBU += quantity(SheetKits, r, 2, "HBU", "Kit").value_or(0);
     for (int r = 1; r <= m_sheets.ingredientCount(SheetExtracts); ++r)
-        TotalHBU += ReadDouble(m_sheets.cellText(SheetExtracts, r, 2));
+        TotalHBU += quantity(SheetExtracts, r, 2, "HBU", "Extract").value_or(0);
 }
 
 void RecipeCalculator::CalcAlcohol() {
     int validCount = 0;
     double valid = 0;
     for (int r = 1; r <= m_sheets.ingredientCount(SheetYeasts); ++r) {
-        if (ReadDouble(m_sheets.cellText(SheetYeasts, r, 4)) == 0) {
+        const auto amount = quantity(SheetYeasts, r, 4, "Amount", "Yeast");
+        if (!amount)
+            continue;
+        if (*amount == 0) {
             addFormatted(213, {QStringLiteral("Yeast"), rowText(r)});
             continue;
         }
@@ -292,7 +340,8 @@ void RecipeCalculator::CalcAlcohol() {
         addFormatted(237, {});
         attenuation = kDefaultAttenuation;
     }
-    const double priming = m_in.primingName.contains(QLatin1String("sugar"), Qt::CaseSensitive)
+    // "Corn Sugar (Dextrose)" is a sugar as much as "cane sugar" is.
+    const double priming = m_in.primingName.contains(QLatin1String("sugar"), Qt::CaseInsensitive)
                                ? kPrimingAllowance
                                : 0;
     PredictedABV =
@@ -302,10 +351,8 @@ void RecipeCalculator::CalcAlcohol() {
 void RecipeCalculator::CalcColor() {
     PredictedColor = 0;
     const double b = m_in.batchSize;
-    if (b == 0) {
-        addFormatted(212, {});
+    if (!usableSize(b, m_in.batchSizeText, "Batch Size", 212))
         return;
-    }
     const bool metric = m_in.measureEnglish == 1;
     const double v = metric ? kKitVolumeMetric : kKitVolumeEnglish;
     const double top = metric ? 2000 : 500;
@@ -335,8 +382,11 @@ void RecipeCalculator::CalcColor() {
         for (int r = 1; r <= m_sheets.ingredientCount(k.sheet); ++r) {
             if (k.skipCol >= 0 && m_sheets.cellText(k.sheet, r, k.skipCol) == QLatin1String("0"))
                 continue;
-            const double w = Pounds(ReadDouble(m_sheets.cellText(k.sheet, r, k.weightCol)),
-                                    m_sheets.cellText(k.sheet, r, k.unitCol));
+            const auto weight = quantity(k.sheet, r, k.weightCol,
+                                         k.sheet == SheetAdjuncts ? "Amount" : "Weight", k.word);
+            if (!weight)
+                continue;
+            const double w = Pounds(*weight, m_sheets.cellText(k.sheet, r, k.unitCol));
             if (w == 0) {
                 addFormatted(k.zeroMessage, {word, rowText(r)});
                 continue;

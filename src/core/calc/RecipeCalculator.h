@@ -24,6 +24,9 @@ struct RecipeInputs {
     long measureEnglish = 0; // 0 English, 1 Metric
     double efficiencyExpected = 80.0;
     QString primingName;
+    // The texts shown for the three numbers when they are no numbers at all (a field typed
+    // "abc"), for the messages; empty when the numbers are what was shown.
+    QString batchSizeText, boilSizeText, efficiencyText;
 
     // The fields of a recipe that the calculations read.
     static RecipeInputs of(const CRecordSetRecipe& recipe);
@@ -102,11 +105,18 @@ public:
 
 private:
     void computeOriginalGravity();
+    // The quantity in a cell: its leading number. A value below 0 or not finite (a stored
+    // "inf") is reported with the text as it stands, and gives nothing.
+    std::optional<double> quantity(int sheet, int row, int col, const char* what, const char* kind);
+    // A recipe size usable as a divisor: false (having said so) when it is 0, below 0 or no
+    // number. `zeroMessage` is the catalogue's message for 0.
+    bool usableSize(double value, const QString& text, const char* field, int zeroMessage);
     // A message of the catalogue with %1, %2 and the row number for %d, in one pass.
     void addFormatted(int id, const QStringList& inserts, long row = -1);
     double gravityPart(int sheet, int weightCol, int unitCol, int gravityCol, const char* word,
                        const std::function<double(int row)>& assumed, int skipCol, int zeroMessage,
                        const QString& zeroWord);
+    void writeHopCells(int row, double ibu, double hbu);
 
     IngredientSheets& m_sheets;
     const UtilizationTable& m_table;

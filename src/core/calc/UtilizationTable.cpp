@@ -1,9 +1,14 @@
 #include "calc/UtilizationTable.h"
 
+#include "db/SqliteConnection.h"
 #include "db/dao/CDaoException.h"
 #include "db/records/CRecordSetHopsUtilization.h"
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
+
+#include <QFile>
+
+#include <cmath>
 
 namespace wsc {
 
@@ -24,9 +29,28 @@ void UtilizationTable::load(CRecordSetHopsUtilization& rs) {
                                                "holds %1 rows, %2 are needed.")
                                     .arg(i)
                                     .arg(kEntries));
-        m_entries[static_cast<std::size_t>(i)] = rs.m_HopsUtil_Utilization;
+        // A value that is no finite fraction counts as one the load never reached.
+        const double u = rs.m_HopsUtil_Utilization;
+        m_entries[static_cast<std::size_t>(i)] = std::isfinite(u) && u >= 0 ? u : 0.0;
         rs.MoveNext();
     }
+}
+
+UtilizationTable UtilizationTable::shipped() {
+    QFile script(QStringLiteral(":/wsc/reference/90_hops_utilization.sql"));
+    if (!script.open(QIODevice::ReadOnly))
+        throw CDaoException(3024, QStringLiteral("The shipped hop utilization table is missing."));
+    SqliteConnection c(QStringLiteral("shipped utilization"), SqliteConnection::Mode::Memory);
+    c.exec(QStringLiteral("CREATE TABLE HopsUtilization (HopsUtil_BoilIndex, HopsUtil_BoilTime, "
+                          "HopsUtil_OriginalGravity, HopsUtil_Utilization)"));
+    c.exec(QString::fromUtf8(script.readAll()));
+    SqliteStatement st = c.prepare(QStringLiteral(
+        "SELECT HopsUtil_Utilization FROM HopsUtilization ORDER BY HopsUtil_BoilIndex, "
+        "HopsUtil_OriginalGravity"));
+    UtilizationTable table;
+    for (int i = 0; i < kEntries && st.step(); ++i)
+        table.m_entries[static_cast<std::size_t>(i)] = st.real(0);
+    return table;
 }
 
 int UtilizationTable::groupFor(long t) {
@@ -58,7 +82,8 @@ double UtilizationTable::lookup(long t, double og, bool interactive, Prompter* p
             addMessage(text);
         }
     };
-    if (og < 1.03 || og > 1.13) {
+    // Written so that a gravity that is no number is outside the table too.
+    if (!(og >= 1.03 && og <= 1.13)) {
         problems = 1;
         report(MessageCatalog::format(
             156, {QStringLiteral("Original Gravity"), QString::asprintf("%.3f", og)}));

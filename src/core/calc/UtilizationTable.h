@@ -25,6 +25,9 @@ public:
     // The same from a set that is already open (on the Data database named by the settings).
     void load(CRecordSetHopsUtilization& rs);
     void clear() { m_entries.fill(0.0); }
+    // The table the program ships in its Data database, read from the program's own copy of
+    // it (for making the sample recipes without a Data database at hand).
+    static UtilizationTable shipped();
     double entry(int group, int column) const { return m_entries.at(group * kColumns + column); }
     void setEntry(int group, int column, double value) {
         m_entries.at(group * kColumns + column) = value;

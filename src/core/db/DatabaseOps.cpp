@@ -1,5 +1,6 @@
 #include "db/DatabaseOps.h"
 
+#include "calc/UtilizationTable.h"
 #include "db/DatabaseBackup.h"
 #include "db/DatabaseLock.h"
 #include "db/IInfoStatusBar.h"
@@ -7,6 +8,7 @@
 #include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
 #include "db/dao/CDaoWorkspace.h"
+#include "document/StoredBitterness.h"
 #include "settings/MessageCatalog.h"
 #include "settings/ProfileStore.h"
 #include "settings/Prompter.h"
@@ -371,7 +373,8 @@ QString readResource(const QString& name) {
 // Builds a database of `marker`'s kind under a temporary name beside `path`, runs the scripts
 // of the resource folders in name order in one transaction, and only then gives it its name:
 // a build that is stopped midway leaves nothing under that name.
-void buildDatabase(const QString& path, const QString& marker, const QStringList& folders) {
+void buildDatabase(const QString& path, const QString& marker, const QStringList& folders,
+                   const std::function<void(CDaoDatabase&)>& finish = {}) {
     const QString resource = schemaResource(marker);
     if (resource.isEmpty())
         throw CDaoException(3024, QStringLiteral("Unknown database kind '%1'.").arg(marker));
@@ -408,6 +411,8 @@ void buildDatabase(const QString& path, const QString& marker, const QStringList
                      dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name))
                     c.exec(readResource(dir.filePath(name)));
             }
+            if (finish)
+                finish(db);
             c.exec(QStringLiteral("COMMIT"));
         }
         syncFile(temp);
@@ -431,8 +436,14 @@ void CreateDataDatabase(const QString& path) {
 }
 
 void CreateRecipeDatabase(const QString& path, bool withSamples) {
-    buildDatabase(path, QString::fromLatin1(kRecipeMarker),
-                  withSamples ? QStringList{QStringLiteral(":/wsc/samples")} : QStringList{});
+    if (!withSamples) {
+        buildDatabase(path, QString::fromLatin1(kRecipeMarker), {});
+        return;
+    }
+    // The samples come with their hop rows' bitterness as a run would store it.
+    buildDatabase(
+        path, QString::fromLatin1(kRecipeMarker), {QStringLiteral(":/wsc/samples")},
+        [](CDaoDatabase& db) { StoreComputedBitterness(db, UtilizationTable::shipped()); });
 }
 
 void CompactDatabase(const QString& path) {

@@ -166,7 +166,7 @@ QVariant SqliteStatement::value(int col) const {
 
 SqliteConnection::SqliteConnection(const QString& path, Mode mode, int busyTimeoutMs)
     : m_path(path) {
-    if (mode != Mode::Create)
+    if (mode == Mode::ReadWrite || mode == Mode::ReadOnly)
         CheckDatabaseHeader(path);
     int flags = SQLITE_OPEN_NOMUTEX;
     switch (mode) {
@@ -177,11 +177,14 @@ SqliteConnection::SqliteConnection(const QString& path, Mode mode, int busyTimeo
         flags |= SQLITE_OPEN_READONLY;
         break;
     case Mode::Create:
+    case Mode::Memory:
         flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
         break;
     }
     // An absolute path never begins with "file:", so SQLite can never take it for a URI.
-    const QByteArray utf8 = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    const QByteArray utf8 = mode == Mode::Memory
+                                ? QByteArray(":memory:")
+                                : QFile::encodeName(QFileInfo(path).absoluteFilePath());
     if (mode == Mode::ReadOnly)
         rollBackUnfinishedChange(utf8);
     const int rc = sqlite3_open_v2(utf8.constData(), &m_db, flags, nullptr);

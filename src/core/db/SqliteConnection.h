@@ -59,7 +59,8 @@ inline constexpr int kHeaderSize = 100;
 // failing call throws CDaoException.
 class SqliteConnection {
 public:
-    enum class Mode { ReadWrite, ReadOnly, Create };
+    // Memory: a database of its own in memory; the path is only a name for messages.
+    enum class Mode { ReadWrite, ReadOnly, Create, Memory };
 
     SqliteConnection(const QString& path, Mode mode, int busyTimeoutMs = 2000);
     ~SqliteConnection();

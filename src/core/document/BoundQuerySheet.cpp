@@ -3,6 +3,9 @@
 #include "calc/IngredientSheets.h"
 #include "db/SqliteConnection.h"
 #include "db/dao/CDaoDatabase.h"
+#include "db/dao/CDaoException.h"
+
+#include <cmath>
 
 namespace wsc {
 namespace {
@@ -85,10 +88,16 @@ long long BoundQuerySheet::rowId(int row) const {
 QVariant BoundQuerySheet::toStored(int col, const QString& text) const {
     if (!m_numeric[static_cast<std::size_t>(col)])
         return text;
+    // An emptied cell stays empty; a text that is no number is never stored as 0.
+    if (text.trimmed().isEmpty())
+        return {};
     bool ok = false;
     const double v = text.trimmed().toDouble(&ok);
-    if (!ok)
-        return 0.0;
+    if (!ok || !std::isfinite(v))
+        throw CDaoException(kConversionError,
+                            QStringLiteral("Data type conversion error. \"%1\" is no number, and "
+                                           "%2 holds numbers; nothing was written.")
+                                .arg(text, m_fields.at(col)));
     if (v == static_cast<double>(static_cast<long long>(v)) && !text.contains(u'.'))
         return QVariant::fromValue<qlonglong>(static_cast<long long>(v));
     return v;
@@ -113,22 +122,26 @@ int BoundQuerySheet::startRecord(const std::vector<QString>& texts) {
     if (!m_db)
         return -1;
     m_db->checkFileForWriting();
+    // A number column left empty takes the table's default.
     QStringList cols, marks;
-    for (int i = 0; i < m_fields.size(); ++i) {
-        cols << q(m_fields.at(i));
-        marks << QStringLiteral("?");
-    }
-    SqliteStatement st =
-        m_db->connection().prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                       .arg(q(m_table), cols.join(u','), marks.join(u',')));
+    QVariantList values;
     Row row;
     for (int i = 0; i < m_fields.size(); ++i) {
         const QString t =
             i < static_cast<int>(texts.size()) ? texts[static_cast<std::size_t>(i)] : QString();
-        const QVariant stored = toStored(i, t);
-        st.bind(i + 1, stored);
         row.cells.push_back(t);
+        if (m_numeric[static_cast<std::size_t>(i)] && t.trimmed().isEmpty())
+            continue;
+        cols << q(m_fields.at(i));
+        marks << QStringLiteral("?");
+        values << toStored(i, t);
     }
+    SqliteStatement st = m_db->connection().prepare(
+        cols.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(q(m_table))
+                       : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                             .arg(q(m_table), cols.join(u','), marks.join(u',')));
+    for (int i = 0; i < values.size(); ++i)
+        st.bind(i + 1, values.at(i));
     st.exec();
     row.id = m_db->connection().lastInsertRowId();
     m_rows.push_back(std::move(row));

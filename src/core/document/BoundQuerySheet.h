@@ -30,7 +30,10 @@ public:
     QString text(int row, int col) const;
     long long rowId(int row) const;
 
-    // Writes one cell: numbers into numeric columns (text that is no number counts as 0).
+    static constexpr long kConversionError = 3421;
+
+    // Writes one cell: numbers into numeric columns, an empty text as empty. A text that is
+    // no number is refused for a numeric column (CDaoException 3421) and nothing is written.
     void setText(int row, int col, const QString& text);
     // Inserts a record with these column texts; returns its row.
     int startRecord(const std::vector<QString>& texts);

@@ -42,6 +42,12 @@ bool ReadNumberField(const QString& text, const QString& label, Prompter& prompt
                       PromptIcon::Exclamation);
         return false;
     }
+    // Sizes, gravities, volumes and percentages are never below 0.
+    if (v < 0) {
+        prompter.text(QString::fromLatin1(Texts::kEnterQuantity).arg(PlainLabel(label)),
+                      PromptIcon::Exclamation);
+        return false;
+    }
     value = v;
     return true;
 }

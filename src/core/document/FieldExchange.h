@@ -8,8 +8,9 @@ namespace wsc {
 
 class Prompter;
 
-// Reading a numeric control into a record field. Text that is not a number is refused with a
-// message naming the field, and the field keeps its value. `label` is the control's label
+// Reading a numeric control into a record field. Text that is not a number (or, for a
+// quantity, a number below 0) is refused with a message naming the field, and the field keeps
+// its value. `label` is the control's label
 // ("&Batch #" is shown as "Batch #").
 bool ReadWholeField(const QString& text, const QString& label, Prompter& prompter,
                     std::int64_t& value);

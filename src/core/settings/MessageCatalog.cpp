@@ -196,6 +196,12 @@ QString MessageCatalog::substitute(const QString& pattern, const QStringList& in
                 ++i;
                 continue;
             }
+            // Texts of our own may take a third insert; a text without one keeps "%3".
+            if (n == u'3' && inserts.size() > 2) {
+                out += inserts.at(2);
+                ++i;
+                continue;
+            }
             if (n == u'd' && row >= 0) {
                 out += QString::number(row);
                 ++i;

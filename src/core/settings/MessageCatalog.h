@@ -13,8 +13,9 @@ public:
     static QString text(int id);
     static bool contains(int id);
 
-    // Replaces "%1" and "%2" by the inserts (and "%d" by `row` when it is not negative) in one
-    // pass, so an insert that itself holds "%2", "%d" or any per-cent sign comes through unchanged.
+    // Replaces "%1" and "%2" (and "%3" when there is a third insert) by the inserts, and "%d"
+    // by `row` when it is not negative, in one pass, so an insert that itself holds "%2", "%d"
+    // or any per-cent sign comes through unchanged.
     static QString substitute(const QString& pattern, const QStringList& inserts, long row = -1);
 
     // text(id) with the inserts substituted.
@@ -76,6 +77,18 @@ inline constexpr const char* kStoredValueProblems =
 inline constexpr const char* kNoNextBatchNumber =
     "Data Error:\nNo batch number is left after %1, the highest one in use.\nPlease give a "
     "recipe a lower batch number, then add again.";
+// A calculation input that is no number of 0 or more. %1 the quantity ("Boil Time"), %2 the
+// text as typed or stored, %3 the kind of ingredient; %d the row.
+inline constexpr const char* kBadCellValue =
+    "Warning: %1 of %2 invalid in %3 number %d.  Please enter a number of 0 or more.  This "
+    "ingredient was excluded from the calculations.";
+// A recipe field the calculations need that is no number of 0 or more; %1 the field ("Batch
+// Size"), %2 its text.
+inline constexpr const char* kBadRecipeValueBypassed =
+    "Warning: The recipe's %1 of %2 is not a valid number.  Calculations have been bypassed.";
+inline constexpr const char* kBadEfficiencyAssumed =
+    "Warning: The recipe's %1 of %2 is not a valid number.  A system efficiency of 80% was "
+    "assumed.";
 inline constexpr const char* kJudgeScoreTooHigh =
     "Data Error:\nThe Judge's score must be 50 or less.";
 inline constexpr const char* kJudgeScoreTip = "Judge's score, max of 50\nFormat = 99";
@@ -84,6 +97,8 @@ inline constexpr const char* kEnterWholeNumber =
     "Data Error:\nPlease enter a whole number from 0 to 2147483647 in the field \"%1\".";
 inline constexpr const char* kEnterNumber =
     "Data Error:\nPlease enter a number in the field \"%1\".";
+inline constexpr const char* kEnterQuantity =
+    "Data Error:\nPlease enter a number of 0 or more in the field \"%1\".";
 } // namespace Texts
 
 } // namespace wsc

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace wsc {
+
+class CDaoDatabase;
+class UtilizationTable;
+
+// Writes each hop row's IBU and HBU as a full calculation run on its recipe would write them,
+// for every recipe of the database, on the caller's connection and inside its transaction. The
+// sample recipes are made this way, so their stored bitterness is right before any run.
+void StoreComputedBitterness(CDaoDatabase& recipes, const UtilizationTable& table);
+
+} // namespace wsc
