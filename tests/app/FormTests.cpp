@@ -180,22 +180,28 @@ TEST_F(RecipeForm, RecipePageNamesTheUseOfEachHop) {
 
 TEST_F(RecipeForm, TargetStyleRunsTheCalculationsAndMsgsListsThem) {
     openSamples();
-    run(ID_RECORD_NEXT); // an extract recipe without an expected efficiency problem
-    form()->control(CRecipeFormSheet::kIdTargetStyle)->setFocus();
+    run(ID_RECORD_NEXT); // extract, with a hop at 0 minutes: message 233
     qobject_cast<QPushButton*>(form()->control(CRecipeFormSheet::kIdTargetStyle))->click();
-    EXPECT_NE(form()->statusLabel()->text(), QStringLiteral("Not Done"));
-    EXPECT_GT(form()->calculator().PredictedOG, 1.0);
-    if (form()->calculator().CalcMessageCount > 0) {
-        EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("Errors"));
-        EXPECT_EQ(form()->statusLabel()->textColor(), QColor(255, 0, 0));
-        EXPECT_TRUE(form()->msgsButton()->isEnabled());
-        form()->msgsButton()->click();
-        EXPECT_EQ(m_runner.dialogs, (QStringList{QStringLiteral("wsc::CTargetStyleDlg"),
-                                                 QStringLiteral("wsc::CCalcMessagesDlg")}));
-    } else {
-        EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("No Errors"));
-        EXPECT_EQ(form()->statusLabel()->textColor(), QColor(0, 0, 255));
-    }
+    EXPECT_NEAR(form()->calculator().PredictedOG, 1.0516, 1e-6);
+    ASSERT_GT(form()->calculator().CalcMessageCount, 0u);
+    EXPECT_TRUE(form()->calculator().CalcMessages.contains(QStringLiteral(
+        "Information: During Hops IBU calculation the Boil Time was zero.  These "
+        "will be assumed to be finishing  hops, and not contribute to bitterness.")));
+    EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("Errors"));
+    EXPECT_EQ(form()->statusLabel()->textColor(), QColor(255, 0, 0));
+    EXPECT_TRUE(form()->msgsButton()->isEnabled());
+    form()->msgsButton()->click();
+    EXPECT_EQ(m_runner.dialogs, (QStringList{QStringLiteral("wsc::CTargetStyleDlg"),
+                                             QStringLiteral("wsc::CCalcMessagesDlg")}));
+
+    // A recipe whose run finds nothing to say (batch 3) reads "No Errors" in blue.
+    run(ID_RECORD_NEXT);
+    m_runner.dialogs.clear();
+    qobject_cast<QPushButton*>(form()->control(CRecipeFormSheet::kIdTargetStyle))->click();
+    EXPECT_EQ(form()->calculator().CalcMessageCount, 0u);
+    EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("No Errors"));
+    EXPECT_EQ(form()->statusLabel()->textColor(), QColor(0, 0, 255));
+    EXPECT_FALSE(form()->msgsButton()->isEnabled());
     // A move sets the status back.
     run(ID_RECORD_NEXT);
     EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("Not Done"));

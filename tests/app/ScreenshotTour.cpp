@@ -1,8 +1,11 @@
 #include "AppFixture.h"
 
+#include "calc/CCalcMessagesDlg.h"
 #include "calc/CTargetStyleDlg.h"
+#include "calc/RecipeCalculator.h"
 #include "db/records/CRecordSetRecipe.h"
 #include "document/CWscalcDoc.h"
+#include "document/CWscalcFrame.h"
 #include "form/CRecipeFormSheet.h"
 #include "form/CRecipeGrid1.h"
 #include "form/CRecipePropertySheet.h"
@@ -67,6 +70,33 @@ TEST_F(ScreenshotTour, EveryPageOfTheRecipeForm) {
     dlg.show();
     QCoreApplication::processEvents();
     dlg.grab().save(QDir(dir).filePath(QStringLiteral("target-style.png")));
+
+    // The form maximised, on the Mash and Fermentation Info pages.
+    frame.showMaximized();
+    frame.formFrame()->showMaximized();
+    for (int page : {CRecipeFormSheet::PageMash, CRecipeFormSheet::PageFermentation}) {
+        form->sheet()->SetActivePage(page);
+        QCoreApplication::processEvents();
+        frame.grab().save(QDir(dir).filePath(QStringLiteral("maximised-page%1.png").arg(page)));
+    }
+    frame.formFrame()->showNormal();
+
+    // The messages of a recipe with several problems.
+    frame.runCommand(ID_RECORD_FIRST);
+    CRecipeGrid1* g = form->grid();
+    g->editCell(1, 5, QStringLiteral("1.350"), SheetKits);
+    g->editCell(1, 6, QStringLiteral("0"), SheetKits);
+    g->editCell(1, 6, QStringLiteral("0"), SheetYeasts);
+    g->editCell(1, 4, QStringLiteral("0"), SheetHops);
+    QStringList messages;
+    form->calculator().setInputs(RecipeInputs::of(form->commands().record()));
+    form->calculator().RunCalculations(false);
+    messages = form->calculator().CalcMessages;
+    CCalcMessagesDlg msgs(messages, &frame);
+    msgs.show();
+    QCoreApplication::processEvents();
+    msgs.grab().save(QDir(dir).filePath(QStringLiteral("messages.png")));
+    frame.runCommand(ID_RECORD_REFRESH);
 }
 
 } // namespace

@@ -214,5 +214,39 @@ TEST_F(Cli, ShowListsEveryRecipeAndNamesStoredValuesItCannotUse) {
     EXPECT_TRUE(stdoutText.contains(QStringLiteral("note: RecipeBatchNo is empty")));
 }
 
+TEST_F(Cli, CalcOfStoredValuesThatAreNoNumbersReportsThemAndWritesNoNull) {
+    const QString recipes = copyShippedSamples();
+    const QString data = copyShippedData();
+    execSql(recipes, QStringLiteral("UPDATE Recipes SET RecipeBatchSize=9e999 WHERE RecipeID=2;"
+                                    "UPDATE Ingredients_Hops SET IngHopsAlpha='nan' WHERE "
+                                    "IngRecipeID=3"));
+    for (const char* batch : {"2", "3"}) {
+        ASSERT_EQ(run({QStringLiteral("calc"), QStringLiteral("--db"), recipes,
+                       QStringLiteral("--data"), data, QStringLiteral("--batch"),
+                       QString::fromLatin1(batch), QStringLiteral("--json")}),
+                  cli::kOk)
+            << stderrText.toStdString();
+        EXPECT_FALSE(stdoutText.contains(QStringLiteral("null"))) << stdoutText.toStdString();
+        const QJsonObject o = QJsonDocument::fromJson(stdoutText.toUtf8()).object();
+        EXPECT_EQ(o.value(QStringLiteral("status")).toString(), QStringLiteral("Errors")) << batch;
+    }
+    EXPECT_TRUE(stdoutText.contains(QStringLiteral("Alpha of nan invalid in Hops number 1")));
+}
+
+TEST_F(Cli, CalcPrintsTheSameUnderADecimalCommaLocale) {
+    const QStringList args{
+        QStringLiteral("calc"),   QStringLiteral("--db"),      QStringLiteral(WSC_SAMPLES_DB),
+        QStringLiteral("--data"), QStringLiteral(WSC_DATA_DB), QStringLiteral("--batch"),
+        QStringLiteral("8")};
+    ASSERT_EQ(run(args), cli::kOk);
+    const QString inC = stdoutText;
+    EXPECT_TRUE(inC.contains(QStringLiteral("Original gravity  1.073")));
+    test::CommaLocale comma;
+    if (!comma.available())
+        GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    ASSERT_EQ(run(args), cli::kOk);
+    EXPECT_EQ(stdoutText, inC);
+}
+
 } // namespace
 } // namespace wsc

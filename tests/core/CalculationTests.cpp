@@ -1,12 +1,17 @@
 #include "calc/IngredientSheets.h"
 #include "calc/RecipeCalculator.h"
 #include "calc/UtilizationTable.h"
+#include "db/dao/CDaoDatabase.h"
+#include "db/records/CRecordSetRecipe.h"
 #include "settings/MessageCatalog.h"
 #include "settings/ScriptedPrompter.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <limits>
 
 namespace wsc {
 namespace {
@@ -486,6 +491,142 @@ TEST(CalcRun, GravityMessagesStandOncePerHopRow) {
     EXPECT_NEAR(calc.PredictedOG, 1 + 0.037 * 8 / 5 * 0.8, 1e-12);
     QStringList copy = calc.CalcMessages;
     EXPECT_EQ(CalcMessageLines(copy).size(), 2u); // 288 once, 237 once
+}
+
+} // namespace
+} // namespace wsc
+
+namespace wsc {
+namespace {
+
+TEST_F(Calc, QuantitiesBelowZeroAreReportedAsTypedAndLeftOut) {
+    const int row = hop(QStringLiteral("5"), QStringLiteral("1"), QStringLiteral("oz"),
+                        QStringLiteral("-5"), QStringLiteral("12"), QStringLiteral("3.0"));
+    grain(QStringLiteral("-2"), QStringLiteral("lbs"), QStringLiteral("1.036"),
+          QStringLiteral("3"));
+    grain(QStringLiteral("10"), QStringLiteral("lbs"), QStringLiteral("1.036"),
+          QStringLiteral("3"));
+    yeast(QStringLiteral("1"), QStringLiteral("75"));
+    in.efficiencyExpected = 75;
+    setInputs();
+    calc.RunCalculations(false);
+    EXPECT_TRUE(calc.CalcMessages.contains(
+        QStringLiteral("Warning: Boil Time of -5 invalid in Hops number 1.  Please enter a number "
+                       "of 0 or more.  This ingredient was excluded from the calculations.")));
+    EXPECT_TRUE(calc.CalcMessages.contains(
+        QStringLiteral("Warning: Weight of -2 invalid in Grain number 1.  Please enter a number "
+                       "of 0 or more.  This ingredient was excluded from the calculations.")));
+    // No 18446744073709551611-minute boil, no negative bitterness, no negative grain.
+    for (const QString& m : calc.CalcMessages)
+        EXPECT_FALSE(m.contains(QStringLiteral("18446744073709551611"))) << m.toStdString();
+    EXPECT_EQ(sheets.cellText(SheetHops, row, 5), QStringLiteral("0"));
+    EXPECT_EQ(sheets.cellText(SheetHops, row, 6), QStringLiteral("0.0"));
+    EXPECT_EQ(calc.TotalHBU, 0.0);
+    EXPECT_NEAR(calc.PredictedOG, 1 + 0.036 * 10 / 5 * 0.75, 1e-12);
+}
+
+TEST_F(Calc, ValuesThatAreNoFiniteNumbersAreReportedNeverComputed) {
+    hop(QStringLiteral("inf"), QStringLiteral("1"), QStringLiteral("oz"), QStringLiteral("60"));
+    hop(QStringLiteral("5"), QStringLiteral("nan"), QStringLiteral("oz"), QStringLiteral("60"));
+    kit(QStringLiteral("1.040"), QStringLiteral("8"), QStringLiteral("1e999"));
+    yeast(QStringLiteral("1"), QStringLiteral("75"));
+    calc.RunCalculations(false);
+    for (double v :
+         {calc.PredictedOG, calc.TotalIBU, calc.TotalHBU, calc.PredictedABV, calc.PredictedColor})
+        EXPECT_TRUE(std::isfinite(v));
+    EXPECT_EQ(calc.status, CalcStatus::Errors);
+    const QString all = calc.CalcMessages.join(u'\n');
+    EXPECT_TRUE(all.contains(QStringLiteral("Alpha of inf invalid in Hops number 1")));
+    EXPECT_TRUE(all.contains(QStringLiteral("Weight of nan invalid in Hops number 2")));
+    EXPECT_TRUE(all.contains(QStringLiteral("HBU of 1e999 invalid in Kit number 1")));
+
+    // Recipe sizes that are no numbers bypass the steps with a message, like a zero size.
+    for (double bad : {std::nan(""), std::numeric_limits<double>::infinity(), -5.0}) {
+        in.batchSize = bad;
+        in.boilSize = bad;
+        in.efficiencyExpected = bad;
+        setInputs();
+        EXPECT_NO_THROW(calc.RunCalculations(false));
+        EXPECT_TRUE(std::isfinite(calc.PredictedABV));
+        EXPECT_EQ(calc.PredictedOG, 0.0);
+        EXPECT_TRUE(calc.CalcMessages.join(u'\n').contains(
+            QStringLiteral("Warning: The recipe's Batch Size of ")));
+        EXPECT_TRUE(calc.CalcMessages.join(u'\n').contains(
+            QStringLiteral("Warning: The recipe's Boil Size of ")));
+    }
+    // A size typed as words is named as typed.
+    in.batchSize = std::nan("");
+    in.batchSizeText = QStringLiteral("five");
+    setInputs();
+    calc.RunCalculations(false);
+    EXPECT_TRUE(calc.CalcMessages.contains(
+        QStringLiteral("Warning: The recipe's Batch Size of five is not a valid number.  "
+                       "Calculations have been bypassed.")));
+}
+
+TEST(UtilizationLookup, AGravityThatIsNoNumberIsOutsideTheTable) {
+    const UtilizationTable t = markedTable();
+    QStringList msgs;
+    EXPECT_EQ(t.lookup(60, std::nan(""), false, nullptr, [&](const QString& m) { msgs << m; }), 0);
+    ASSERT_EQ(msgs.size(), 1);
+    EXPECT_TRUE(msgs[0].startsWith(
+        QStringLiteral("Warning: During Hops IBU calculation the Original Gravity (")));
+}
+
+// The sample recipes, computed in the C locale and again in a decimal-comma one.
+TEST(CalcLocale, TheSamplesComputeTheSameUnderADecimalCommaLocale) {
+    CDaoDatabase db;
+    db.Open(QStringLiteral(WSC_SAMPLES_DB), false, true);
+    const UtilizationTable table = UtilizationTable::shipped();
+    auto runAll = [&] {
+        QStringList results;
+        CRecordSetRecipe r(&db);
+        r.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
+        for (r.MoveFirst(); !r.IsEOF(); r.MoveNext()) {
+            MemorySheets sheets = MemorySheets::load(db, r.m_RecipeID);
+            RecipeCalculator calc(sheets, table);
+            calc.setInputs(RecipeInputs::of(r));
+            calc.RunCalculations(false);
+            results << QString::asprintf("%.9f %.9f %.9f %.9f %.9f", calc.PredictedOG,
+                                         calc.PredictedABV, calc.TotalIBU, calc.TotalHBU,
+                                         calc.PredictedColor) +
+                           calc.CalcMessages.join(u'|');
+        }
+        return results;
+    };
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "C");
+    const QStringList inC = runAll();
+    std::setlocale(LC_ALL, before.c_str());
+    ASSERT_EQ(inC.size(), 8);
+    EXPECT_TRUE(inC.first().startsWith(QStringLiteral("1.047200000")));
+    test::CommaLocale comma;
+    if (!comma.available())
+        GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    EXPECT_EQ(runAll(), inC);
+    EXPECT_EQ(ReadDouble(QStringLiteral("1.036")), 1.036);
+}
+
+// The samples are made with the bitterness a run would store, so a first look is right.
+TEST(SampleRecipes, ComeWithTheBitternessARunWouldStore) {
+    CDaoDatabase db;
+    db.Open(QStringLiteral(WSC_SAMPLES_DB), false, true);
+    const UtilizationTable table = UtilizationTable::shipped();
+    CRecordSetRecipe r(&db);
+    r.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
+    int nonZero = 0;
+    for (r.MoveFirst(); !r.IsEOF(); r.MoveNext()) {
+        MemorySheets sheets = MemorySheets::load(db, r.m_RecipeID);
+        RecipeCalculator calc(sheets, table);
+        int changed = 0;
+        calc.setModifiedHandler([&] { ++changed; });
+        calc.setInputs(RecipeInputs::of(r));
+        calc.RunCalculations(false);
+        EXPECT_EQ(changed, 0) << "batch " << r.m_RecipeBatchNo;
+        for (int row = 1; row <= sheets.ingredientCount(SheetHops); ++row)
+            nonZero += sheets.cellText(SheetHops, row, 5) != QLatin1String("0");
+    }
+    EXPECT_GT(nonZero, 10);
 }
 
 } // namespace

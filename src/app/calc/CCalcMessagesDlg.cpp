@@ -34,8 +34,15 @@ CCalcMessagesDlg::CCalcMessagesDlg(QStringList& messages, QWidget* parent) : QDi
         item->setText(0, QString::asprintf("%lu", line.number));
         item->setText(1, line.level);
         item->setText(2, line.message);
+        item->setToolTip(1, line.level);
         item->setToolTip(2, line.message);
     }
+    // "Information" is wider than the level column's design: the column takes what it needs.
+    int level = static_cast<int>(2.5 * u);
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        level = std::max(
+            level, m_list->fontMetrics().horizontalAdvance(m_list->topLevelItem(i)->text(1)) + 16);
+    m_list->setColumnWidth(1, level);
     if (m_list->topLevelItemCount() > 0) {
         m_list->setCurrentItem(m_list->topLevelItem(0));
         m_list->topLevelItem(0)->setSelected(true);
@@ -48,7 +55,7 @@ CCalcMessagesDlg::CCalcMessagesDlg(QStringList& messages, QWidget* parent) : QDi
     setSizeGripEnabled(true);
     // Wide enough for the three columns, within the screen; a message still wider than the
     // window shows whole as the row's tip.
-    const int wanted = u + static_cast<int>(2.5 * u) + 30 * u + 60;
+    const int wanted = u + m_list->columnWidth(1) + 30 * u + 60;
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     const int room = screen ? screen->availableGeometry().width() - 40 : wanted;
     resize(std::min(wanted, room), 360);

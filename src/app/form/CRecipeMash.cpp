@@ -107,7 +107,6 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     m_collected = numberEdit(wort, QStringLiteral("wortCollected"));
     wl->addWidget(new QLabel(QStringLiteral("Volume Collected"), wort), 0, 0);
     wl->addWidget(m_collected, 0, 1);
-    wl->setRowStretch(1, 1);
     m_binder->bind(m_collected, "RecipeWortCollectedVol", QStringLiteral("Volume Collected"),
                    F::Number);
 
@@ -132,13 +131,13 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     // The boxes keep the size their fields need; a maximised form grows the space beside and
     // below them, never empty frames.
     auto* top = new QHBoxLayout;
-    top->addWidget(typeBox);
-    top->addWidget(table);
+    top->addWidget(typeBox, 0, Qt::AlignTop);
+    top->addWidget(table, 0, Qt::AlignTop);
     top->addStretch();
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(sparge);
-    bottom->addWidget(wort);
-    bottom->addWidget(efficiency);
+    bottom->addWidget(sparge, 0, Qt::AlignTop);
+    bottom->addWidget(wort, 0, Qt::AlignTop);
+    bottom->addWidget(efficiency, 0, Qt::AlignTop);
     bottom->addStretch();
     bottom->addWidget(helpButton, 0, Qt::AlignBottom);
     auto* layout = new QVBoxLayout(this);

@@ -181,7 +181,7 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     auto* right = new QVBoxLayout;
     right->addWidget(priming);
     right->addWidget(conditioning);
-    right->addWidget(yieldBox);
+    right->addWidget(yieldBox, 0, Qt::AlignTop);
     right->addStretch();
     right->addWidget(helpButton, 0, Qt::AlignRight);
     // The columns keep the width their fields need; a maximised form grows the space beside
