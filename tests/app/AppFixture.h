@@ -34,8 +34,15 @@ public:
         return f;
     }
 
+    bool openUrl(const QString& address) override {
+        urls << address;
+        return openUrlResult;
+    }
+
     std::deque<QString> files;
     QStringList dialogs;
+    QStringList urls;
+    bool openUrlResult = true;
     std::function<int(QDialog&)> onDialog;
 };
 

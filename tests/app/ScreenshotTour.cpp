@@ -9,6 +9,7 @@
 #include "form/CRecipeFormSheet.h"
 #include "form/CRecipeGrid1.h"
 #include "form/CRecipePropertySheet.h"
+#include "reference/CAddChgDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/Commands.h"
 #include <QCoreApplication>
@@ -97,6 +98,23 @@ TEST_F(ScreenshotTour, EveryPageOfTheRecipeForm) {
     QCoreApplication::processEvents();
     msgs.grab().save(QDir(dir).filePath(QStringLiteral("messages.png")));
     frame.runCommand(ID_RECORD_REFRESH);
+
+    // The maintenance dialogs of the hops (on a hop with substitutes) and the styles.
+    for (ReferenceKind kind : {ReferenceKind::Hops, ReferenceKind::Styles, ReferenceKind::Suppliers,
+                               ReferenceKind::Grains}) {
+        auto dlg = CAddChgDlg::create(kind, frame.document()->services(), m_runner, &frame);
+        ASSERT_TRUE(dlg->OnInitDialog());
+        if (kind == ReferenceKind::Hops) {
+            for (int i = 0; i < 3; ++i)
+                dlg->runCommand(ID_RECORD_NEXT);
+        }
+        dlg->show();
+        QCoreApplication::processEvents();
+        dlg->grab().save(
+            QDir(dir).filePath(QStringLiteral("addchg-%1.png")
+                                   .arg(QString::fromLatin1(dlg->records().table().table))));
+        dlg->close();
+    }
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "form/CRecipeRatingDlg.h"
 #include "form/CRecipeRecipePage.h"
 #include "form/CRecipeSpecGravities.h"
+#include "reference/CAddChgDlg.h"
 #include "reference/CLookupDlg.h"
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
@@ -108,37 +109,6 @@ CRecipeFormSheet::~CRecipeFormSheet() {
     m_doc.removeView(this);
 }
 
-int CRecipeFormSheet::AcceleratorCommand(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers mods = event.modifiers();
-    const bool ctrl = mods & Qt::ControlModifier;
-    const bool alt = mods & Qt::AltModifier;
-    const bool pad = mods & Qt::KeypadModifier;
-    if (!ctrl || (mods & Qt::MetaModifier))
-        return 0;
-    if (pad && event.key() == Qt::Key_Plus)
-        return alt ? ID_RECORD_COPY : ID_RECORD_ADD;
-    if (alt)
-        return 0;
-    if (pad && event.key() == Qt::Key_Minus)
-        return ID_RECORD_DELETE;
-    if (mods & Qt::ShiftModifier)
-        return 0;
-    switch (event.key()) {
-    case Qt::Key_F:
-        return ID_RECORD_FIRST;
-    case Qt::Key_L:
-        return ID_RECORD_LAST;
-    case Qt::Key_N:
-        return ID_RECORD_NEXT;
-    case Qt::Key_P:
-        return ID_RECORD_PREV;
-    case Qt::Key_R:
-        return ID_RECORD_REFRESH;
-    default:
-        return 0;
-    }
-}
-
 bool CRecipeFormSheet::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
@@ -148,7 +118,7 @@ bool CRecipeFormSheet::eventFilter(QObject* watched, QEvent* event) {
     // form's window is the active one.
     if (!w || !(w == this || isAncestorOf(w)))
         return QWidget::eventFilter(watched, event);
-    const int id = AcceleratorCommand(*static_cast<QKeyEvent*>(event));
+    const int id = RecordAccelerator(*static_cast<QKeyEvent*>(event));
     if (id == 0)
         return QWidget::eventFilter(watched, event);
     if (type == QEvent::ShortcutOverride) {
@@ -280,7 +250,7 @@ void CRecipeFormSheet::buildControls() {
         return m_calc.PredictedOG;
     });
     fermentation->setPrimingChooser([this]() -> QString {
-        CLookupDlg lookup(LookupKind::Adjuncts, m_doc.services(), this);
+        CLookupDlg lookup(LookupKind::Adjuncts, m_doc.services(), this, &m_runner);
         lookup.setAdjunctMode(AdjunctMode::PrimingOnly);
         lookup.OnInitDialog();
         if (m_runner.exec(lookup) != QDialog::Accepted || !lookup.lookupResult())
@@ -640,7 +610,7 @@ void CRecipeFormSheet::OnUpdate(IDocumentView*, long hint, const CRowViewHint* o
 }
 
 bool CRecipeFormSheet::handlesCommand(int id) const {
-    if (IsRecordCommand(id))
+    if (IsRecordCommand(id) || ReferenceKindOf(id))
         return true;
     switch (id) {
     case ID_FILE_OPEN:
@@ -670,10 +640,21 @@ bool CRecipeFormSheet::commandEnabled(int id) const {
     }
 }
 
+void CRecipeFormSheet::OpenReferenceDialog(ReferenceKind kind) {
+    std::unique_ptr<CAddChgDlg> dlg = CAddChgDlg::create(kind, m_doc.services(), m_runner, this);
+    if (dlg->OnInitDialog())
+        m_runner.exec(*dlg);
+}
+
 void CRecipeFormSheet::runCommand(int id) {
     using Move = RecipeRecordCommands::Move;
     if (!commandEnabled(id))
         return;
+    if (const auto kind = ReferenceKindOf(id)) {
+        OpenReferenceDialog(*kind);
+        commandStateChanged();
+        return;
+    }
     switch (id) {
     case ID_RECORD_FIRST:
         m_cmd->OnRecordMove(Move::First);

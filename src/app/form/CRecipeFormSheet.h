@@ -5,6 +5,7 @@
 #include "document/RecipeFormControls.h"
 #include "document/RecipeRecordCommands.h"
 #include "document/UpdateHints.h"
+#include "reference/ReferenceTables.h"
 
 #include <QWidget>
 
@@ -85,6 +86,8 @@ public:
 
     void OnMsgs();
     void OnTargetStyle();
+    // The maintenance dialog of a reference table (the Data menu, Brewer's Information).
+    void OpenReferenceDialog(ReferenceKind kind);
     void ShowTargetStyle();
 
     QMenu* createPopupMenu(QWidget* parent);
@@ -102,10 +105,6 @@ public:
     QPushButton* msgsButton() const { return m_msgs; }
     QLabel* targetLabel(int i) const { return m_target[i]; }
     CControlTipWnd* tips() const { return m_tips; }
-
-    // The command of the form's own accelerator table for a key, or 0: Ctrl+F, L, N, P, R,
-    // Ctrl with keypad plus (add) and minus (delete), Ctrl+Alt with keypad plus (copy).
-    static int AcceleratorCommand(const QKeyEvent& event);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

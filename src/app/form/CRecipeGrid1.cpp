@@ -189,7 +189,7 @@ void CRecipeGrid1::SelectIngredient() {
             return;
         SetCurrentCell(row, 0, sheet);
     }
-    CLookupDlg dlg(LookupFor(sheet), m_doc.services(), this);
+    CLookupDlg dlg(LookupFor(sheet), m_doc.services(), this, &m_runner);
     dlg.setAdjunctMode(AdjunctMode::All);
     dlg.OnInitDialog();
     SelectRow(row);

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -39,6 +40,11 @@ void RecordBinder::bind(QButtonGroup* group, const char* column) {
     connect(group, &QButtonGroup::buttonClicked, this, &RecordBinder::changed);
 }
 
+void RecordBinder::bind(QCheckBox* check, const char* column) {
+    m_bindings.push_back({check, nullptr, QString::fromLatin1(column), {}, Format::Whole, Check});
+    connect(check, &QCheckBox::clicked, this, &RecordBinder::changed);
+}
+
 void RecordBinder::bind(QComboBox* combo, const char* column) {
     m_bindings.push_back({combo, nullptr, QString::fromLatin1(column), {}, Format::Text, Combo});
     connect(combo, &QComboBox::currentIndexChanged, this, &RecordBinder::changed);
@@ -48,6 +54,8 @@ QString RecordBinder::formatNumber(double value, Format format) {
     switch (format) {
     case Format::Gravity:
         return QString::asprintf("%.3f", value);
+    case Format::Tenths:
+        return QString::asprintf("%.1f", value);
     case Format::Whole:
         return QString::asprintf("%lld", static_cast<long long>(value));
     default:
@@ -64,8 +72,9 @@ QDateTime RecordBinder::dateFor(const QVariant& v) {
 }
 
 int RecordBinder::indexFor(const Binding& b, const QVariant& v) {
+    // A list entry stored in a fixed-width text ("Ale" and blanks) is that entry.
     if (b.kind == Combo)
-        return static_cast<QComboBox*>(b.widget)->findText(v.toString());
+        return static_cast<QComboBox*>(b.widget)->findText(v.toString().trimmed());
     return v.isNull() ? -1 : static_cast<int>(v.toLongLong());
 }
 
@@ -96,6 +105,9 @@ void RecordBinder::load(const CDaoRecordset& record) {
         }
         case Combo:
             static_cast<QComboBox*>(b.widget)->setCurrentIndex(indexFor(b, v));
+            break;
+        case Check:
+            static_cast<QCheckBox*>(b.widget)->setChecked(!v.isNull() && v.toLongLong() != 0);
             break;
         }
     }
@@ -129,9 +141,42 @@ std::optional<QVariant> RecordBinder::shownValue(const QString& column) const {
             return QVariant(static_cast<qlonglong>(b.group->checkedId()));
         case Combo:
             return QVariant(static_cast<QComboBox*>(b.widget)->currentText());
+        case Check:
+            return QVariant(
+                static_cast<qlonglong>(static_cast<QCheckBox*>(b.widget)->isChecked() ? 1 : 0));
         }
     }
     return std::nullopt;
+}
+
+void RecordBinder::clear() {
+    m_loading = true;
+    for (const Binding& b : m_bindings) {
+        switch (b.kind) {
+        case LineEdit:
+            static_cast<QLineEdit*>(b.widget)->clear();
+            break;
+        case PlainText:
+            static_cast<QPlainTextEdit*>(b.widget)->clear();
+            break;
+        case Date:
+            static_cast<CheckableDateEdit*>(b.widget)->setDateTime(QDateTime());
+            break;
+        case Radios:
+            b.group->setExclusive(false);
+            for (QAbstractButton* button : b.group->buttons())
+                button->setChecked(false);
+            b.group->setExclusive(true);
+            break;
+        case Combo:
+            static_cast<QComboBox*>(b.widget)->setCurrentIndex(-1);
+            break;
+        case Check:
+            static_cast<QCheckBox*>(b.widget)->setChecked(false);
+            break;
+        }
+    }
+    m_loading = false;
 }
 
 bool RecordBinder::showsStored(const Binding& b, const QVariant& v) const {
@@ -150,6 +195,9 @@ bool RecordBinder::showsStored(const Binding& b, const QVariant& v) const {
         return b.group->checkedId() == indexFor(b, v);
     case Combo:
         return static_cast<QComboBox*>(b.widget)->currentIndex() == indexFor(b, v);
+    case Check:
+        return static_cast<QCheckBox*>(b.widget)->isChecked() ==
+               (!v.isNull() && v.toLongLong() != 0);
     }
     return false;
 }
@@ -202,6 +250,11 @@ bool RecordBinder::save(CDaoRecordset& record) {
             break;
         case Combo:
             record.SetFieldValue(b.column, static_cast<QComboBox*>(b.widget)->currentText());
+            break;
+        case Check:
+            record.SetFieldValue(b.column,
+                                 QVariant::fromValue<qlonglong>(
+                                     static_cast<QCheckBox*>(b.widget)->isChecked() ? 1 : 0));
             break;
         }
     }

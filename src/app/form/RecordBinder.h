@@ -9,6 +9,7 @@
 #include <vector>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -26,7 +27,7 @@ class Prompter;
 class RecordBinder : public QObject {
     Q_OBJECT
 public:
-    enum class Format { Text, Whole, Number, Gravity };
+    enum class Format { Text, Whole, Number, Gravity, Tenths };
 
     RecordBinder(Prompter& prompter, QObject* parent = nullptr);
 
@@ -37,8 +38,12 @@ public:
     void bind(QButtonGroup* group, const char* column);
     // The chosen item's text.
     void bind(QComboBox* combo, const char* column);
+    // 1 when ticked, 0 when not.
+    void bind(QCheckBox* check, const char* column);
 
     void load(const CDaoRecordset& record);
+    // Empties every bound control (no row to show).
+    void clear();
     // Every control is attempted; false when one refused its text.
     bool save(CDaoRecordset& record);
     bool isLoading() const { return m_loading; }
@@ -55,7 +60,7 @@ signals:
     void modified();
 
 private:
-    enum Kind { LineEdit, PlainText, Date, Radios, Combo };
+    enum Kind { LineEdit, PlainText, Date, Radios, Combo, Check };
     struct Binding {
         QWidget* widget;
         QButtonGroup* group;

@@ -5,11 +5,14 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace wsc {
 
-SpinButtons::SpinButtons(QLineEdit* buddy, int low, int high, QWidget* parent)
-    : QWidget(parent), m_buddy(buddy), m_low(low), m_high(high) {
+SpinButtons::SpinButtons(QLineEdit* buddy, double low, double high, QWidget* parent, double step,
+                         int decimals)
+    : QWidget(parent), m_buddy(buddy), m_low(low), m_high(high), m_step(step),
+      m_decimals(decimals) {
     m_up = new QToolButton(this);
     m_down = new QToolButton(this);
     m_up->setArrowType(Qt::UpArrow);
@@ -28,15 +31,18 @@ SpinButtons::SpinButtons(QLineEdit* buddy, int low, int high, QWidget* parent)
     connect(m_down, &QToolButton::clicked, this, [this] { stepBy(-1); });
 }
 
-void SpinButtons::setRange(int low, int high) {
+void SpinButtons::setRange(double low, double high) {
     m_low = low;
     m_high = high;
 }
 
 void SpinButtons::stepBy(int steps) {
-    const long long now = m_buddy->text().trimmed().toLongLong();
-    const long long next = std::clamp<long long>(now + steps, m_low, m_high);
-    m_buddy->setText(QString::number(next));
+    const double now = m_buddy->text().trimmed().toDouble();
+    // Rounded to the places shown, so ten steps of 0.1 make exactly 1.
+    const double scale = std::pow(10.0, m_decimals);
+    const double next =
+        std::clamp(std::round((now + steps * m_step) * scale) / scale, m_low, m_high);
+    m_buddy->setText(QString::number(next, 'f', m_decimals));
 }
 
 } // namespace wsc

@@ -5,19 +5,23 @@
 #include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
 #include "db/dao/CDaoWorkspace.h"
+#include "reference/CAddChgDlg.h"
 #include "reference/CSortListCtrl.h"
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
+#include "shell/DialogRunner.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace wsc {
 
-CLookupDlg::CLookupDlg(LookupKind kind, CoreServices& services, QWidget* parent)
-    : QDialog(parent), m_kind(kind), m_services(services) {
+CLookupDlg::CLookupDlg(LookupKind kind, CoreServices& services, QWidget* parent,
+                       DialogRunner* runner)
+    : QDialog(parent), m_kind(kind), m_services(services), m_runner(runner) {
     setWindowTitle(QStringLiteral("Lookup Ingredient"));
     setObjectName(QStringLiteral("lookup"));
     m_list = new CSortListCtrl(this);
@@ -168,12 +172,51 @@ void CLookupDlg::ShowInfo() {
 }
 
 void CLookupDlg::OnAdd() {
-    // The maintenance dialogs of the reference tables come with a later version; the list is
-    // read again all the same, so a row added meanwhile shows.
-    m_services.prompter.message(19, {}, PromptIcon::Information);
+    static const std::pair<LookupKind, ReferenceKind> tables[] = {
+        {LookupKind::Hops, ReferenceKind::Hops},
+        {LookupKind::Grains, ReferenceKind::Grains},
+        {LookupKind::Extracts, ReferenceKind::Extracts},
+        {LookupKind::Kits, ReferenceKind::Kits},
+        {LookupKind::Yeast, ReferenceKind::Yeast},
+        {LookupKind::Adjuncts, ReferenceKind::Adjuncts},
+    };
+    ReferenceKind table = ReferenceKind::Hops;
+    for (const auto& [lookup, reference] : tables) {
+        if (lookup == m_kind)
+            table = reference;
+    }
+    const long place = highlightedId();
+    {
+        DialogRunner plain;
+        DialogRunner& runner = m_runner ? *m_runner : plain;
+        std::unique_ptr<CAddChgDlg> maintenance =
+            CAddChgDlg::create(table, m_services, runner, this);
+        if (maintenance->OnInitDialog())
+            runner.exec(*maintenance);
+    }
+    // The list shows the table as the maintenance dialog left it, on the row the user was on.
     m_result.reset();
+    if (m_data && m_data->IsOpen()) {
+        // A connection of its own reads what the other one committed; the old one is dropped.
+        cleanWorkspace(m_workspace, m_data, m_services.prompter, m_services.help);
+    }
     FillList();
     m_list->SortBy(m_list->currentSortColumn(), m_list->currentSortOrder());
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        if (m_list->itemData(i) == place) {
+            selectRow(i);
+            return;
+        }
+    }
+}
+
+void CLookupDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        if (m_services.help)
+            m_services.help->show(131072 + kDialogId);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CLookupDlg::OnHelp() {

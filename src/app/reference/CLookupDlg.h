@@ -21,7 +21,10 @@ struct CoreServices;
 class CLookupDlg : public QDialog {
     Q_OBJECT
 public:
-    CLookupDlg(LookupKind kind, CoreServices& services, QWidget* parent = nullptr);
+    // The maintenance dialog behind Add runs through `runner` (a plain modal run when none).
+    CLookupDlg(LookupKind kind, CoreServices& services, QWidget* parent = nullptr,
+               DialogRunner* runner = nullptr);
+    static constexpr int kDialogId = 158; // help context 131072 + this
     ~CLookupDlg() override;
 
     void setAdjunctMode(AdjunctMode mode) { m_mode = mode; }
@@ -39,6 +42,10 @@ public:
     CSortListCtrl* list() const { return m_list; }
     void selectRow(int row);
 
+protected:
+    // F1 opens the help of the lookup dialog itself.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     bool openData();
     long highlightedId() const;
@@ -47,6 +54,7 @@ private:
     LookupKind m_kind;
     AdjunctMode m_mode = AdjunctMode::All;
     CoreServices& m_services;
+    DialogRunner* m_runner;
     CSortListCtrl* m_list;
     std::unique_ptr<CDaoWorkspace> m_workspace;
     std::unique_ptr<CDaoDatabase> m_data;

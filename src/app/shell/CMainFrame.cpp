@@ -222,6 +222,15 @@ void CMainFrame::buildMenus() {
             {ID_RECORD_FIRST, ID_RECORD_PREV, ID_RECORD_NEXT, ID_RECORD_LAST, 0, ID_RECORD_ADD,
              ID_RECORD_COPY, ID_RECORD_REFRESH, ID_RECORD_DELETE, 0, ID_RECORD_COMMIT});
     }
+    if (open) {
+        QMenu* data = menuBar()->addMenu(QStringLiteral("&Data"));
+        for (int id : DataMenuLayout()) {
+            if (id == 0)
+                data->addSeparator();
+            else
+                data->addAction(action(id));
+        }
+    }
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addAction(m_toolBar->toggleViewAction());
     QAction* statusToggle = view->addAction(QStringLiteral("&Status Bar"));

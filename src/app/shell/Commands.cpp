@@ -1,5 +1,7 @@
 #include "shell/Commands.h"
 
+#include <QKeyEvent>
+
 #include <algorithm>
 
 namespace wsc {
@@ -81,6 +83,24 @@ const std::vector<CommandInfo>& CommandTable() {
         {ID_REFERENCE_YEAST, "&Yeast...", kNoKey, 0, "About yeasts\nYeasts", Glyph::None},
         {ID_TIP_OF_THE_DAY, "&Tip of the Day...", kNoKey, 0, "Show a brewing tip\nTip of the Day",
          Glyph::None},
+        {ID_DATA_STYLE, "&Style...", kNoKey, 0, "Add/Chg/Delete Beer Styles Data\nStyles",
+         Glyph::None},
+        {ID_DATA_KIT, "&Kit...", kNoKey, 0, "Add/Chg/Delete Kits Data\nKits", Glyph::None},
+        {ID_DATA_EXTRACT, "&Extract...", kNoKey, 0, "Add/Chg/Delete Extracts Data\nExtracts",
+         Glyph::None},
+        {ID_DATA_GRAIN, "&Grain...", kNoKey, 0, "Add/Chg/Delete Grains Data\nGrains", Glyph::None},
+        {ID_DATA_HOP, "&Hop...", kNoKey, 0, "Add/Chg/Delete Hops Data\nHops", Glyph::None},
+        {ID_DATA_YEAST, "&Yeast...", kNoKey, 0, "Add/Chg/Delete Yeasts Data\nYeasts", Glyph::None},
+        {ID_DATA_WATER, "&Water...", kNoKey, 0, "Add/Chg/Delete Waters Data\nWaters", Glyph::None},
+        {ID_DATA_ADJUNCT, "&Adjunct...", kNoKey, 0, "Add/Chg/Delete Adjuncts Data\nAdjuncts",
+         Glyph::None},
+        {ID_DATA_GLOSSARY, "G&lossary...", kNoKey, 0, "Add/Chg/Delete Glossary terms\nGlossary",
+         Glyph::None},
+        {ID_DATA_SUPPLIER, "S&upplier...", kNoKey, 0, "Add/Chg/Delete Suppliers Data\nSuppliers",
+         Glyph::None},
+        {ID_DATA_BREWER, "Brewer's &Information...", kNoKey, 0,
+         "Update Brewer's Information\nBrewer", Glyph::None},
+        {ID_RECORD_FIND, "&Find", kNoKey, 0, "Find a new record\nFind Record", Glyph::Find},
         {ID_APP_ABOUT, "&About Wortsmith Calculator...", kNoKey, 0,
          "Program information, version number and copyright\nAbout", Glyph::About},
         {ID_CONTEXT_HELP, "What's &This?", QKeySequence::WhatsThis, 0,
@@ -110,6 +130,64 @@ bool IsRecordCommand(int id) {
         return true;
     default:
         return false;
+    }
+}
+
+std::optional<ReferenceKind> ReferenceKindOf(int commandId) {
+    static const std::pair<int, ReferenceKind> kinds[] = {
+        {ID_DATA_STYLE, ReferenceKind::Styles},      {ID_DATA_KIT, ReferenceKind::Kits},
+        {ID_DATA_EXTRACT, ReferenceKind::Extracts},  {ID_DATA_GRAIN, ReferenceKind::Grains},
+        {ID_DATA_HOP, ReferenceKind::Hops},          {ID_DATA_YEAST, ReferenceKind::Yeast},
+        {ID_DATA_WATER, ReferenceKind::Water},       {ID_DATA_ADJUNCT, ReferenceKind::Adjuncts},
+        {ID_DATA_GLOSSARY, ReferenceKind::Glossary}, {ID_DATA_SUPPLIER, ReferenceKind::Suppliers},
+        {ID_DATA_BREWER, ReferenceKind::Brewer},
+    };
+    for (const auto& [id, kind] : kinds) {
+        if (id == commandId)
+            return kind;
+    }
+    return std::nullopt;
+}
+
+const std::vector<int>& DataMenuLayout() {
+    static const std::vector<int> layout = {
+        ID_DATA_STYLE,    ID_DATA_KIT,      ID_DATA_EXTRACT,
+        ID_DATA_GRAIN,    ID_DATA_HOP,      ID_DATA_YEAST,
+        ID_DATA_WATER,    ID_DATA_ADJUNCT,  0,
+        ID_DATA_GLOSSARY, ID_DATA_SUPPLIER, 0,
+        ID_DATA_BREWER,
+    };
+    return layout;
+}
+
+int RecordAccelerator(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    const bool ctrl = mods & Qt::ControlModifier;
+    const bool alt = mods & Qt::AltModifier;
+    const bool pad = mods & Qt::KeypadModifier;
+    if (!ctrl || (mods & Qt::MetaModifier))
+        return 0;
+    if (pad && event.key() == Qt::Key_Plus)
+        return alt ? ID_RECORD_COPY : ID_RECORD_ADD;
+    if (alt)
+        return 0;
+    if (pad && event.key() == Qt::Key_Minus)
+        return ID_RECORD_DELETE;
+    if (mods & Qt::ShiftModifier)
+        return 0;
+    switch (event.key()) {
+    case Qt::Key_F:
+        return ID_RECORD_FIRST;
+    case Qt::Key_L:
+        return ID_RECORD_LAST;
+    case Qt::Key_N:
+        return ID_RECORD_NEXT;
+    case Qt::Key_P:
+        return ID_RECORD_PREV;
+    case Qt::Key_R:
+        return ID_RECORD_REFRESH;
+    default:
+        return 0;
     }
 }
 

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "reference/ReferenceTables.h"
+
 #include <QKeySequence>
 #include <QString>
 
+#include <optional>
 #include <vector>
+
+class QKeyEvent;
 
 namespace wsc {
 
@@ -13,6 +18,17 @@ enum CommandId : int {
     ID_RECORD_COMMIT = 101,
     ID_CALC_BITTERNESS = 102,
     ID_DATA_BREWER = 104,
+    ID_DATA_HOP = 32782,
+    ID_DATA_WATER = 32785,
+    ID_DATA_GLOSSARY = 32789,
+    ID_DATA_SUPPLIER = 32790,
+    ID_DATA_STYLE = 32793,
+    ID_DATA_YEAST = 32796,
+    ID_DATA_GRAIN = 32798,
+    ID_RECORD_FIND = 32820,
+    ID_DATA_EXTRACT = 32846,
+    ID_DATA_KIT = 32848,
+    ID_DATA_ADJUNCT = 32865,
     ID_RECORD_ADD = 32771,
     ID_REFERENCE_GRAIN = 32804,
     ID_REFERENCE_STYLE = 32802,
@@ -82,6 +98,7 @@ enum class Glyph {
     Commit,
     About,
     ContextHelp,
+    Find,
 };
 
 struct CommandInfo {
@@ -99,6 +116,16 @@ const CommandInfo* FindCommand(int id);
 
 // The commands of the Record menu and File > Save, which the recipe form handles.
 bool IsRecordCommand(int id);
+
+// The reference table a command of the Data menu (or Brewer's Information) maintains.
+std::optional<ReferenceKind> ReferenceKindOf(int commandId);
+// The Data menu in order; 0 is a separator.
+const std::vector<int>& DataMenuLayout();
+
+// The record command of the accelerators a recipe form or a maintenance dialog takes before
+// any of its controls sees the key: Ctrl+F, L, N, P, R, Ctrl with keypad plus (add) and minus
+// (delete), Ctrl+Alt with keypad plus (copy); 0 for any other key.
+int RecordAccelerator(const QKeyEvent& event);
 
 // The ids of the tool bar in order; 0 is a separator.
 const std::vector<int>& ToolBarLayout();

@@ -1,7 +1,9 @@
 #include "shell/DialogRunner.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QUrl>
 
 namespace wsc {
 
@@ -11,6 +13,10 @@ int DialogRunner::exec(QDialog& dialog) {
 
 QString DialogRunner::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+bool DialogRunner::openUrl(const QString& address) {
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
 } // namespace wsc

@@ -14,6 +14,8 @@ public:
     virtual int exec(QDialog& dialog);
     // A file to open, or an empty text when the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
+    // Hands an address (mailto:, http:, https:) to the desktop; false when it could not.
+    virtual bool openUrl(const QString& address);
 };
 
 } // namespace wsc

@@ -100,6 +100,12 @@ void drawGlyph(QPainter& p, Glyph g) {
         p.drawEllipse(QPointF(14, 14), 4, 4);
         p.drawLine(QPointF(17, 17), QPointF(21, 21));
         break;
+    case Glyph::Find:
+        p.setPen(QPen(kInk, 2.4));
+        p.setBrush(QColor(200, 225, 255));
+        p.drawEllipse(QPointF(10, 10), 6, 6);
+        p.drawLine(QPointF(14.5, 14.5), QPointF(20, 20));
+        break;
     case Glyph::Form:
         page(p, QRectF(3, 3, 18, 18));
         p.setPen(QPen(kInk, 1));

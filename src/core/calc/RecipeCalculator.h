@@ -26,7 +26,9 @@ struct RecipeInputs {
     QString primingName;
     // The texts shown for the three numbers when they are no numbers at all (a field typed
     // "abc"), for the messages; empty when the numbers are what was shown.
-    QString batchSizeText, boilSizeText, efficiencyText;
+    QString batchSizeText = {};
+    QString boilSizeText = {};
+    QString efficiencyText = {};
 
     // The fields of a recipe that the calculations read.
     static RecipeInputs of(const CRecordSetRecipe& recipe);

@@ -77,6 +77,35 @@ inline constexpr const char* kStoredValueProblems =
 inline constexpr const char* kNoNextBatchNumber =
     "Data Error:\nNo batch number is left after %1, the highest one in use.\nPlease give a "
     "recipe a lower batch number, then add again.";
+// The maintenance dialogs of the reference tables.
+inline constexpr const char* kSaveDataRecord = "Save changes to current data record?";
+inline constexpr const char* kRequiredDataMissing = "Data Error:\nRequired data is missing.";
+inline constexpr const char* kAlphaBetween = "Data Error:\nAlpha values must be between 1 and 20. ";
+inline constexpr const char* kAlphaRange =
+    "Data Error:\nHops Alpha value is not between Low and High values OR\nLow and/or High value "
+    "missing OR\nLow and High values inconsistent";
+inline constexpr const char* kDeleteLastBrewer = "Should delete of last brewer be allowed?";
+inline constexpr const char* kAddChgRefreshError =
+    "CAddChgDAO::OnRecordRefresh; DAO logic error\"\nContact Quillbarrow Software (see "
+    "Help-About).\"";
+// %1 the address or site, %2 the error number.
+inline constexpr const char* kContactFailed =
+    "Support Program Error:\nAn error occurred while trying to contact \n%1\nvia the Internet "
+    "or E-mail.\n\nError = %2";
+// %1 the text that is no address.
+inline constexpr const char* kNotAnEmailAddress =
+    "Data Error:\n\"%1\" is not an e-mail address.  Please enter an address like "
+    "brewer@example.com.";
+inline constexpr const char* kNotAWebSite =
+    "Data Error:\n\"%1\" is not a web site address.  Please enter an address like "
+    "www.example.com or https://www.example.com.";
+// The description of a duplicate key (3022).
+inline constexpr const char* kDuplicateKey =
+    "The changes you requested to the table were not successful because they would create "
+    "duplicate values in the index, primary key, or relationship.  Change the data in the field "
+    "or fields that contain duplicate data, remove the index, or redefine the index to permit "
+    "duplicate entries and try again.";
+
 // A calculation input that is no number of 0 or more. %1 the quantity ("Boil Time"), %2 the
 // text as typed or stored, %3 the kind of ingredient; %d the row.
 inline constexpr const char* kBadCellValue =

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "reference/CAddChgDlg.h"
+
+namespace wsc {
+
+// The maintenance dialog of the malt extracts of the catalogue.
+class CAddChgExtracts : public CAddChgDlg {
+    Q_OBJECT
+public:
+    CAddChgExtracts(CoreServices& services, DialogRunner& runner, QWidget* parent = nullptr);
+};
+
+} // namespace wsc

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "reference/CAddChgDlg.h"
+
+namespace wsc {
+
+// The maintenance dialog of the grains and malts of the catalogue.
+class CAddChgGrains : public CAddChgDlg {
+    Q_OBJECT
+public:
+    CAddChgGrains(CoreServices& services, DialogRunner& runner, QWidget* parent = nullptr);
+};
+
+} // namespace wsc

@@ -1,0 +1,8 @@
+#include "reference/CAddChgStyles.h"
+
+namespace wsc {
+
+CAddChgStyles::CAddChgStyles(CoreServices& services, DialogRunner& runner, QWidget* parent)
+    : CAddChgDlg(ReferenceKind::Styles, services, runner, parent) {}
+
+} // namespace wsc

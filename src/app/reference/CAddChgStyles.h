@@ -1,0 +1,14 @@
+#pragma once
+
+#include "reference/CAddChgDlg.h"
+
+namespace wsc {
+
+// The maintenance dialog of the beer styles a recipe can aim at, with their ranges.
+class CAddChgStyles : public CAddChgDlg {
+    Q_OBJECT
+public:
+    CAddChgStyles(CoreServices& services, DialogRunner& runner, QWidget* parent = nullptr);
+};
+
+} // namespace wsc

@@ -1,0 +1,53 @@
+#include "reference/CAddChgSuppliers.h"
+
+#include "db/DatabaseOps.h"
+#include "reference/ContactAddresses.h"
+#include "settings/MessageCatalog.h"
+#include "settings/Prompter.h"
+#include "shell/DialogRunner.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace wsc {
+
+CAddChgSuppliers::CAddChgSuppliers(CoreServices& services, DialogRunner& runner, QWidget* parent)
+    : CAddChgDlg(ReferenceKind::Suppliers, services, runner, parent) {
+    m_send = new QPushButton(QStringLiteral("Send &Message"), this);
+    m_visit = new QPushButton(QStringLiteral("Visit We&b Site"), this);
+    m_send->setObjectName(QStringLiteral("sendMessage"));
+    m_visit->setObjectName(QStringLiteral("visitWebSite"));
+    for (QPushButton* b : {m_send, m_visit})
+        b->setAutoDefault(false);
+    fieldRow("SuppliersEMail")->addWidget(m_send);
+    fieldRow("SuppliersInternet")->addWidget(m_visit);
+    connect(m_send, &QPushButton::clicked, this, &CAddChgSuppliers::OnSendMessage);
+    connect(m_visit, &QPushButton::clicked, this, &CAddChgSuppliers::OnVisitWebSite);
+}
+
+void CAddChgSuppliers::open(const std::optional<QString>& address, const QString& typed,
+                            const char* refusal) {
+    if (typed.trimmed().isEmpty())
+        return;
+    if (!address) {
+        m_services.prompter.text(QString::fromLatin1(refusal).arg(typed.trimmed()),
+                                 PromptIcon::Exclamation);
+        return;
+    }
+    if (!m_runner.openUrl(*address))
+        m_services.prompter.text(
+            QString::fromLatin1(Texts::kContactFailed).arg(*address, QString::asprintf("%lu", 0UL)),
+            PromptIcon::Exclamation);
+}
+
+void CAddChgSuppliers::OnSendMessage() {
+    const QString typed = controlText("SuppliersEMail");
+    open(ContactAddresses::mailto(typed), typed, Texts::kNotAnEmailAddress);
+}
+
+void CAddChgSuppliers::OnVisitWebSite() {
+    const QString typed = controlText("SuppliersInternet");
+    open(ContactAddresses::website(typed), typed, Texts::kNotAWebSite);
+}
+
+} // namespace wsc

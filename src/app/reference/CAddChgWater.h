@@ -1,0 +1,14 @@
+#pragma once
+
+#include "reference/CAddChgDlg.h"
+
+namespace wsc {
+
+// The maintenance dialog of the brewing waters.
+class CAddChgWater : public CAddChgDlg {
+    Q_OBJECT
+public:
+    CAddChgWater(CoreServices& services, DialogRunner& runner, QWidget* parent = nullptr);
+};
+
+} // namespace wsc
