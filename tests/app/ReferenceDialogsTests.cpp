@@ -147,6 +147,20 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(ReferenceTableOf(info.param.kind).table);
     });
 
+TEST_F(ReferenceDialogs, TextsLongerThanTheirFieldCannotBeTyped) {
+    openSamples();
+    auto dlg = openDialog(ReferenceKind::Hops);
+    dlg->runCommand(ID_RECORD_ADD);
+    QWidget* name = dlg->control("HopsName");
+    typeInto(name, QString(45, QLatin1Char('x')));
+    EXPECT_EQ(dlg->controlText("HopsName"), QString(30, QLatin1Char('x')));
+    m_prompter.queue(PromptAnswer::Yes);
+    dlg->runCommand(ID_RECORD_FIRST);
+    EXPECT_EQ(data(QStringLiteral("SELECT length(HopsName) FROM Hops WHERE HopsName LIKE 'xxx%'"))
+                  .toInt(),
+              30);
+}
+
 TEST_F(ReferenceDialogs, HopsSpinnersStepTenthsAndSubstitutesComeFromTheLookup) {
     openSamples();
     auto base = openDialog(ReferenceKind::Hops);
