@@ -6,9 +6,11 @@
 
 namespace wsc::cli {
 
-// Exit codes: 0 success, 1 the file is not of the kind asked for, 2 bad input or failure.
+// Exit codes: 0 success; 1 the file is not of the kind asked for, or a calculator refused the
+// values (a data error); 2 bad usage, bad input or failure.
 inline constexpr int kOk = 0;
 inline constexpr int kWrongKind = 1;
+inline constexpr int kDataError = 1;
 inline constexpr int kError = 2;
 
 struct Output {

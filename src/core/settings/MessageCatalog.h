@@ -128,6 +128,15 @@ inline constexpr const char* kEnterNumber =
     "Data Error:\nPlease enter a number in the field \"%1\".";
 inline constexpr const char* kEnterQuantity =
     "Data Error:\nPlease enter a number of 0 or more in the field \"%1\".";
+// The brewing calculators. %1 the quantity asked for, %2 the value that leaves nothing to
+// divide by, %3 its text.
+inline constexpr const char* kCalcUnsolvable =
+    "Data Error:\nThe %1 cannot be calculated: with %2 = %3 the equation has no answer (it would "
+    "divide by zero).\nPlease change the values entered.";
+// %1 the quantity asked for.
+inline constexpr const char* kCalcOutOfReach =
+    "Data Error:\nThe %1 would be too large to show.  Please check the values entered.";
+inline constexpr const char* kBitternessMethod = "Tinseth's";
 } // namespace Texts
 
 } // namespace wsc

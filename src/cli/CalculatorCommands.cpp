@@ -1,0 +1,200 @@
+#include "CliSupport.h"
+
+#include "calc/UtilizationTable.h"
+#include "calculators/AbvAbwConverter.h"
+#include "calculators/AlcoholCalculator.h"
+#include "calculators/BitternessCalculator.h"
+#include "calculators/GravityCalculator.h"
+#include "calculators/SgBallingConverter.h"
+#include "db/DatabaseOps.h"
+#include "db/dao/CDaoDatabase.h"
+#include "db/dao/CDaoException.h"
+#include "settings/MessageCatalog.h"
+#include "settings/ScriptedPrompter.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <memory>
+
+namespace wsc::cli {
+namespace {
+
+using Maker = std::unique_ptr<SolverCalculator> (*)(Prompter&, const UtilizationTable&, bool);
+
+// The five calculators on the command line: one option per field, the unknown left out.
+struct CalculatorCommand {
+    const char* word;
+    bool hasUnits;  // takes --metric (grams and liters, or kilograms)
+    bool usesTable; // needs the hop utilization table (--data)
+    Maker make;
+};
+
+const CalculatorCommand kCommands[] = {
+    {"ibu", true, true,
+     [](Prompter& p, const UtilizationTable& t, bool metric) -> std::unique_ptr<SolverCalculator> {
+         auto c = std::make_unique<BitternessCalculator>(p, t);
+         c->useMetric(metric);
+         return c;
+     }},
+    {"og", true, false,
+     [](Prompter& p, const UtilizationTable&, bool metric) -> std::unique_ptr<SolverCalculator> {
+         auto c = std::make_unique<GravityCalculator>(p);
+         c->setKilograms(metric);
+         return c;
+     }},
+    {"abv", false, false,
+     [](Prompter& p, const UtilizationTable&, bool) -> std::unique_ptr<SolverCalculator> {
+         return std::make_unique<AlcoholCalculator>(p);
+     }},
+    {"sg-balling", false, false,
+     [](Prompter& p, const UtilizationTable&, bool) -> std::unique_ptr<SolverCalculator> {
+         return std::make_unique<SgBallingConverter>(p);
+     }},
+    {"abv-abw", false, false,
+     [](Prompter& p, const UtilizationTable&, bool) -> std::unique_ptr<SolverCalculator> {
+         return std::make_unique<AbvAbwConverter>(p);
+     }},
+};
+
+QString usage(const CalculatorCommand& cmd, const SolverCalculator& calc) {
+    QStringList parts{QStringLiteral("usage: wscalc-cli %1").arg(QLatin1String(cmd.word))};
+    QStringList quantities;
+    for (int i = 0; i < calc.fieldCount(); ++i) {
+        if (calc.field(i).kind == CalcFieldKind::Result)
+            continue;
+        parts << QStringLiteral("[--%1 N]").arg(QLatin1String(calc.field(i).key));
+        if (i < calc.quantityCount())
+            quantities << QLatin1String(calc.field(i).key);
+    }
+    if (cmd.hasUnits)
+        parts << QStringLiteral("[--metric]");
+    if (cmd.usesTable)
+        parts << QStringLiteral("[--data DATA.mdb]");
+    parts << QStringLiteral("[--json]");
+    return parts.join(u' ') + QStringLiteral("\n  leave out the one to solve for: %1")
+                                  .arg(quantities.join(QStringLiteral(", ")));
+}
+
+// The units the weights and volumes are in, where the calculator has a choice.
+QString unitsOf(const SolverCalculator& calc) {
+    if (auto* b = dynamic_cast<const BitternessCalculator*>(&calc))
+        return b->weightUnit() + QStringLiteral(", ") + b->volumeUnit();
+    if (auto* g = dynamic_cast<const GravityCalculator*>(&calc))
+        return (g->kilograms() ? QStringLiteral("Kilograms") : QStringLiteral("Pounds")) +
+               QStringLiteral(", Gallons");
+    return {};
+}
+
+// Reads the utilization table of the Data database named by --data, or takes the shipped one.
+int loadTable(const Args& a, UtilizationTable& table, const Output& io) {
+    const QString path = a.option(QStringLiteral("data"));
+    try {
+        if (path.isEmpty()) {
+            table = UtilizationTable::shipped();
+            return kOk;
+        }
+        if (ReadDatabaseMarker(path) != QLatin1String(kDataMarker)) {
+            print(io.err, MessageCatalog::format(171, {path}));
+            return kWrongKind;
+        }
+        CDaoDatabase data;
+        data.Open(path, false, true);
+        table.load(data);
+    } catch (const CDaoException& e) {
+        return fail(io, QString::fromUtf8(e.what()));
+    }
+    return kOk;
+}
+
+int runCalculator(const CalculatorCommand& cmd, const QStringList& argv, const Output& io) {
+    // The fields are the same for every instance; this one only names them.
+    ScriptedPrompter unused;
+    const UtilizationTable none;
+    const std::unique_ptr<SolverCalculator> probe = cmd.make(unused, none, false);
+    QStringList valued;
+    for (int i = 0; i < probe->fieldCount(); ++i) {
+        if (probe->field(i).kind != CalcFieldKind::Result)
+            valued << QLatin1String(probe->field(i).key);
+    }
+    if (cmd.usesTable)
+        valued << QStringLiteral("data");
+    QStringList flags{QStringLiteral("json")};
+    if (cmd.hasUnits)
+        flags << QStringLiteral("metric");
+    const Args a = Args::parse(argv, valued);
+    if (const QString problem = a.problem(flags, false); !problem.isEmpty())
+        return fail(io, problem + QStringLiteral("\n") + usage(cmd, *probe));
+
+    UtilizationTable table;
+    if (cmd.usesTable) {
+        if (const int rc = loadTable(a, table, io); rc != kOk)
+            return rc;
+    }
+    ScriptedPrompter prompter;
+    const std::unique_ptr<SolverCalculator> calc =
+        cmd.make(prompter, table, a.has(QStringLiteral("metric")));
+    for (int i = 0; i < calc->fieldCount(); ++i) {
+        if (calc->field(i).kind != CalcFieldKind::Result)
+            calc->setText(i, a.option(QLatin1String(calc->field(i).key)));
+    }
+    prompter.clear();
+    const bool solved = calc->calculate();
+
+    // Warnings along the way (a gravity outside the utilization table) go with the answer.
+    QJsonArray messages;
+    for (const Prompt& p : prompter.shown()) {
+        if (p.text == calc->lastError())
+            continue;
+        messages.append(p.text);
+        print(io.err, p.text);
+    }
+    if (!solved)
+        print(io.err, calc->lastError());
+
+    if (a.has(QStringLiteral("json"))) {
+        QJsonObject o{{QStringLiteral("calculator"), QLatin1String(cmd.word)},
+                      {QStringLiteral("messages"), messages}};
+        if (solved) {
+            QJsonObject values;
+            for (int i = 0; i < calc->fieldCount(); ++i)
+                values[QLatin1String(calc->field(i).key)] = calc->text(i).toDouble();
+            o[QStringLiteral("solved")] = QLatin1String(calc->field(calc->solvingFor()).key);
+            o[QStringLiteral("values")] = values;
+            if (const QString units = unitsOf(*calc); !units.isEmpty())
+                o[QStringLiteral("units")] = units;
+        } else {
+            o[QStringLiteral("error")] = calc->lastError();
+        }
+        print(io.out, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
+    } else if (solved) {
+        const QString units = unitsOf(*calc);
+        print(io.out, units.isEmpty() ? calc->title()
+                                      : QStringLiteral("%1 (%2)").arg(calc->title(), units));
+        qsizetype width = 0;
+        for (int i = 0; i < calc->fieldCount(); ++i)
+            width = std::max(width, FieldName(calc->field(i)).size());
+        for (int i = 0; i < calc->fieldCount(); ++i) {
+            QString line = QStringLiteral("  %1  %2")
+                               .arg(FieldName(calc->field(i)), -static_cast<int>(width))
+                               .arg(calc->text(i));
+            if (i == calc->solvingFor())
+                line += QStringLiteral("  (solved)");
+            print(io.out, line);
+        }
+    }
+    return solved ? kOk : kDataError;
+}
+
+} // namespace
+
+void addCalculatorCommands(CommandTable& table) {
+    for (const CalculatorCommand& cmd : kCommands) {
+        table[QLatin1String(cmd.word)] = [&cmd](const QStringList& a, const Output& o) {
+            return runCalculator(cmd, a, o);
+        };
+    }
+}
+
+} // namespace wsc::cli

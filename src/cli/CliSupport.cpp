@@ -1,0 +1,52 @@
+#include "CliSupport.h"
+
+namespace wsc::cli {
+
+void print(std::FILE* f, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), f);
+    std::fputc('\n', f);
+}
+
+int fail(const Output& io, const QString& text) {
+    print(io.err, QStringLiteral("wscalc-cli: ") + text);
+    return kError;
+}
+
+Args Args::parse(const QStringList& args, const QStringList& valued) {
+    Args a;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& s = args.at(i);
+        if (!s.startsWith(QStringLiteral("--"))) {
+            a.positional << s;
+            continue;
+        }
+        const QString name = s.mid(2);
+        if (!valued.contains(name))
+            a.flags << name;
+        else if (i + 1 < args.size())
+            a.options[name] = args.at(++i);
+        else
+            a.missingValues << name;
+    }
+    return a;
+}
+
+QString Args::option(const QString& name) const {
+    auto it = options.find(name);
+    return it == options.end() ? QString() : it->second;
+}
+
+QString Args::problem(const QStringList& knownFlags, bool positionalAllowed) const {
+    for (const QString& f : flags) {
+        if (!knownFlags.contains(f))
+            return QStringLiteral("unknown option --%1").arg(f);
+    }
+    if (!missingValues.isEmpty())
+        return QStringLiteral("--%1 needs a value").arg(missingValues.first());
+    if (!positionalAllowed && !positional.isEmpty())
+        return QStringLiteral("unexpected \"%1\"").arg(positional.first());
+    return {};
+}
+
+} // namespace wsc::cli

@@ -1,0 +1,161 @@
+#include "CliSupport.h"
+
+#include "db/DatabaseOps.h"
+#include "db/dao/CDaoDatabase.h"
+#include "db/dao/CDaoException.h"
+#include "db/records/CRecordSetRecipe.h"
+#include "settings/MessageCatalog.h"
+
+#include <QFileInfo>
+
+namespace wsc::cli {
+namespace {
+
+int cmdInitRecipes(const QStringList& argv, const Output& io) {
+    const Args a = Args::parse(argv, {});
+    if (a.positional.size() != 1)
+        return fail(io, QStringLiteral("usage: init-recipes PATH [--samples]"));
+    try {
+        CreateRecipeDatabase(a.positional.first(), a.has(QStringLiteral("samples")));
+    } catch (const CDaoException& e) {
+        return fail(io, QString::fromUtf8(e.what()));
+    }
+    print(io.out, QStringLiteral("created recipe database %1").arg(a.positional.first()));
+    return kOk;
+}
+
+int cmdInitData(const QStringList& argv, const Output& io) {
+    const Args a = Args::parse(argv, {});
+    if (a.positional.size() != 1)
+        return fail(io, QStringLiteral("usage: init-data PATH"));
+    try {
+        CreateDataDatabase(a.positional.first());
+    } catch (const CDaoException& e) {
+        return fail(io, QString::fromUtf8(e.what()));
+    }
+    print(io.out, QStringLiteral("created Data database %1").arg(a.positional.first()));
+    return kOk;
+}
+
+int cmdCheck(const QStringList& argv, const Output& io) {
+    const Args a = Args::parse(argv, {QStringLiteral("expect")});
+    if (a.positional.size() != 1)
+        return fail(io, QStringLiteral("usage: check PATH [--expect recipe|data]"));
+    const QString path = a.positional.first();
+    const QString expect = a.option(QStringLiteral("expect"));
+    if (a.options.count(QStringLiteral("expect")) && expect != QLatin1String("recipe") &&
+        expect != QLatin1String("data"))
+        return fail(
+            io,
+            QStringLiteral("usage: check PATH [--expect recipe|data] (not \"%1\")").arg(expect));
+    if (!a.problem({}, true).isEmpty())
+        return fail(io, QStringLiteral("usage: check PATH [--expect recipe|data]"));
+    QString marker;
+    try {
+        marker = ReadDatabaseMarker(path);
+    } catch (const CDaoException& e) {
+        return fail(io, QStringLiteral("%1 cannot be read as a database: %2")
+                            .arg(path, QString::fromUtf8(e.what())));
+    }
+    const bool recipe = marker == QLatin1String(kRecipeMarker);
+    const bool data = marker == QLatin1String(kDataMarker);
+    if (expect == QLatin1String("recipe") && !recipe) {
+        print(io.out, MessageCatalog::format(168, {path}));
+        return kWrongKind;
+    }
+    if ((expect == QLatin1String("data") && !data) || (!recipe && !data)) {
+        print(io.out, MessageCatalog::format(171, {path}));
+        return kWrongKind;
+    }
+    print(io.out, recipe ? QStringLiteral("recipe") : QStringLiteral("data"));
+    return kOk;
+}
+
+int maintenance(const QStringList& argv, const Output& io, const QString& word,
+                const std::function<void(const QString&)>& op) {
+    const Args a = Args::parse(argv, {});
+    if (a.positional.size() != 1)
+        return fail(io, QStringLiteral("usage: %1 PATH").arg(word));
+    const QString path = a.positional.first();
+    try {
+        op(path);
+    } catch (const CDaoException& e) {
+        return fail(io, QString::fromUtf8(e.what()));
+    }
+    print(io.out, MessageCatalog::format(4, {word, path}));
+    return kOk;
+}
+
+int cmdShow(const QStringList& argv, const Output& io) {
+    const Args a = Args::parse(argv, {});
+    if (a.positional.isEmpty() || a.positional.size() > 2)
+        return fail(io, QStringLiteral("usage: show RECIPES.mdb [DATA.mdb]"));
+    try {
+        // Both kinds first, so nothing is listed from a pair that cannot be shown.
+        const QString recipes = a.positional.at(0);
+        if (ReadDatabaseMarker(recipes) != QLatin1String(kRecipeMarker)) {
+            print(io.out, MessageCatalog::format(168, {recipes}));
+            return kWrongKind;
+        }
+        const QString dataPath = a.positional.value(1);
+        if (!dataPath.isEmpty() && ReadDatabaseMarker(dataPath) != QLatin1String(kDataMarker)) {
+            print(io.out, MessageCatalog::format(171, {dataPath}));
+            return kWrongKind;
+        }
+        CDaoDatabase db;
+        db.Open(recipes, false, true);
+        CRecordSetRecipe rs(&db);
+        rs.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
+        rs.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
+        print(io.out,
+              QStringLiteral("Recipe database %1").arg(QFileInfo(recipes).absoluteFilePath()));
+        print(io.out, QStringLiteral("%1  %2  %3")
+                          .arg(QStringLiteral("Batch"), -5)
+                          .arg(QStringLiteral("Recipe Name"), -36)
+                          .arg(QStringLiteral("Style")));
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            print(io.out, QStringLiteral("%1  %2  %3")
+                              .arg(rs.m_RecipeBatchNo, 5)
+                              .arg(rs.m_RecipeName, -36)
+                              .arg(rs.m_RecipeTargetStyle));
+            for (const QString& problem : rs.fieldProblems())
+                print(io.out, QStringLiteral("       note: %1").arg(problem));
+        }
+        if (!dataPath.isEmpty()) {
+            CDaoDatabase data;
+            data.Open(dataPath, false, true);
+            print(io.out,
+                  QStringLiteral("\nData database %1").arg(QFileInfo(dataPath).absoluteFilePath()));
+            for (const char* t :
+                 {"Styles", "Hops", "Grains", "Extracts", "Kits", "Yeast", "Adjuncts", "Water",
+                  "Glossary", "Suppliers", "Brewer", "HopsUtilization"}) {
+                SqliteStatement st = data.connection().prepare(
+                    QStringLiteral("SELECT count(*) FROM ") +
+                    SqliteConnection::quoteIdentifier(QString::fromLatin1(t)));
+                st.step();
+                print(io.out,
+                      QStringLiteral("  %1 %2").arg(QString::fromLatin1(t), -16).arg(st.int64(0)));
+            }
+        }
+    } catch (const CDaoException& e) {
+        return fail(io, QString::fromUtf8(e.what()));
+    }
+    return kOk;
+}
+
+} // namespace
+
+void addDatabaseCommands(CommandTable& table) {
+    table[QStringLiteral("init-recipes")] = cmdInitRecipes;
+    table[QStringLiteral("init-data")] = cmdInitData;
+    table[QStringLiteral("check")] = cmdCheck;
+    table[QStringLiteral("compress")] = [](const QStringList& a, const Output& o) {
+        return maintenance(a, o, QStringLiteral("compress"), CompactDatabase);
+    };
+    table[QStringLiteral("repair")] = [](const QStringList& a, const Output& o) {
+        return maintenance(a, o, QStringLiteral("repair"), RepairDatabase);
+    };
+    table[QStringLiteral("show")] = cmdShow;
+}
+
+} // namespace wsc::cli

@@ -1,0 +1,124 @@
+#include "CliFixture.h"
+
+#include "settings/MessageCatalog.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace wsc {
+namespace {
+
+using test::Cli;
+
+QStringList words(const char* line) {
+    return QString::fromLatin1(line).split(u' ', Qt::SkipEmptyParts);
+}
+
+struct Worked {
+    const char* line;
+    const char* solved;
+    double value;
+};
+
+class CalculatorCli : public Cli, public ::testing::WithParamInterface<Worked> {};
+
+TEST_P(CalculatorCli, SolvesTheQuantityLeftOut) {
+    const Worked& w = GetParam();
+    ASSERT_EQ(run(words(w.line) << QStringLiteral("--json")), cli::kOk) << stderrText.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(stdoutText.toUtf8()).object();
+    EXPECT_EQ(o.value(QStringLiteral("solved")).toString(), QLatin1String(w.solved));
+    EXPECT_DOUBLE_EQ(o.value(QStringLiteral("values")).toObject().value(w.solved).toDouble(),
+                     w.value);
+    EXPECT_TRUE(stderrText.isEmpty()) << stderrText.toStdString();
+
+    // The same line as text marks the solved field.
+    ASSERT_EQ(run(words(w.line)), cli::kOk);
+    EXPECT_TRUE(stdoutText.contains(QLatin1String("(solved)")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, CalculatorCli,
+    ::testing::Values(
+        Worked{"ibu --weight 1 --alpha 5 --volume 5 --gravity 1.050 --time 60", "ibu", 17},
+        Worked{"ibu --ibu 17 --alpha 5 --volume 19 --gravity 1.050 --time 60 --metric", "weight",
+               28},
+        Worked{"og --weight 6 --potential 1.045 --volume 5 --efficiency 100", "og", 1.054},
+        Worked{"og --weight 6 --potential 1.045 --volume 5 --efficiency 100 --metric", "og", 1.119},
+        Worked{"abv --og 1.050 --tg 1.010", "abv", 5.10},
+        Worked{"abv --og 1.050 --attenuation 75", "abv", 4.78},
+        Worked{"abv --abv 5.10 --tg 1.010", "og", 1.05},
+        Worked{"sg-balling --balling 12", "sg", 1.048},
+        Worked{"sg-balling --sg 1.048", "balling", 12}, Worked{"abv-abw --abw 4", "abv", 5},
+        Worked{"abv-abw --abv 5", "abw", 4}),
+    [](const ::testing::TestParamInfo<Worked>& info) {
+        return "Example" + std::to_string(info.index);
+    });
+
+TEST_F(Cli, CalculatorsRefuseWhatTheDialogsRefuseWithTheirMessages) {
+    struct Case {
+        const char* line;
+        int rc;
+        QString message;
+    };
+    const Case cases[] = {
+        // Two unknowns, a blank boil time, no unknown.
+        {"ibu --weight 1 --volume 5 --gravity 1.050 --time 60", cli::kDataError,
+         MessageCatalog::text(222)},
+        {"ibu --weight 1 --alpha 5 --volume 5 --gravity 1.050", cli::kDataError,
+         MessageCatalog::text(223)},
+        {"abv-abw --abv 5 --abw 4", cli::kDataError, MessageCatalog::text(270)},
+        {"og --weight 6 --potential 1.045 --volume 5", cli::kDataError, MessageCatalog::text(240)},
+        // Division by zero: no utilization outside the table, no points at 1.000.
+        {"ibu --ibu 20 --alpha 5 --volume 5 --gravity 1.2 --time 60", cli::kDataError,
+         QStringLiteral("with % Utilization of hops = 0 the equation has no answer")},
+        {"og --og 1.050 --potential 1.000 --volume 5 --efficiency 80", cli::kDataError,
+         QStringLiteral("with Extract Potential = 1.000")},
+        // Numbers that are none.
+        {"og --weight six --potential 1.045 --volume 5 --efficiency 100", cli::kDataError,
+         QStringLiteral("Please enter a number in the field \"Weight\".")},
+        {"abv --og 1,050 --tg 1.010", cli::kDataError,
+         QStringLiteral("Please enter a number in the field \"Original Gravity\".")},
+        {"sg-balling --balling 60", cli::kDataError,
+         MessageCatalog::format(268, {QStringLiteral("60")})},
+        // Usage.
+        {"abv --og 1.050 --metric", cli::kError, QStringLiteral("unknown option --metric")},
+        {"sg-balling --sg", cli::kError, QStringLiteral("--sg needs a value")},
+        {"abv-abw 5", cli::kError, QStringLiteral("unexpected \"5\"")},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(run(words(c.line)), c.rc) << c.line;
+        EXPECT_TRUE(stderrText.contains(c.message)) << c.line << "\n" << stderrText.toStdString();
+        EXPECT_TRUE(stdoutText.isEmpty()) << c.line;
+        if (c.rc == cli::kError) {
+            EXPECT_TRUE(stderrText.contains(QLatin1String("usage: wscalc-cli"))) << c.line;
+        }
+    }
+}
+
+TEST_F(Cli, IbuReadsTheUtilizationOfTheDataDatabaseGiven) {
+    const QString data = copyShippedData();
+    execSql(data, QStringLiteral("UPDATE HopsUtilization SET HopsUtil_Utilization = 0.5 WHERE "
+                                 "HopsUtil_BoilTime = 60 AND HopsUtil_OriginalGravity = 1.05"));
+    ASSERT_EQ(run(words("ibu --weight 1 --alpha 5 --volume 5 --gravity 1.050 --time 60 --json")
+                  << QStringLiteral("--data") << data),
+              cli::kOk)
+        << stderrText.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(stdoutText.toUtf8()).object();
+    EXPECT_EQ(o.value(QStringLiteral("values")).toObject().value(QStringLiteral("ibu")).toDouble(),
+              37); // 74.9 × 0.5
+    // A recipe database is not the Data database.
+    EXPECT_EQ(run(words("ibu --weight 1 --alpha 5 --volume 5 --gravity 1.050 --time 60")
+                  << QStringLiteral("--data") << makeRecipeDb()),
+              cli::kWrongKind);
+    EXPECT_TRUE(stderrText.contains(QLatin1String("File Error")));
+    // A gravity outside the table is a warning beside the answer.
+    ASSERT_EQ(run(words("ibu --weight 1 --alpha 5 --volume 5 --gravity 1.2 --time 60 --json")),
+              cli::kOk);
+    EXPECT_TRUE(stderrText.startsWith(QLatin1String("Warning: During Hops IBU calculation")));
+    const QJsonObject w = QJsonDocument::fromJson(stdoutText.toUtf8()).object();
+    EXPECT_EQ(w.value(QStringLiteral("messages")).toArray().size(), 1);
+}
+
+} // namespace
+} // namespace wsc
