@@ -3,6 +3,7 @@
 #include "calc/CCalcMessagesDlg.h"
 #include "calc/CTargetStyleDlg.h"
 #include "calc/RecipeCalculator.h"
+#include "calculators/CCalculatorDlg.h"
 #include "db/records/CRecordSetRecipe.h"
 #include "document/CWscalcDoc.h"
 #include "document/CWscalcFrame.h"
@@ -16,6 +17,7 @@
 #include <QTableWidget>
 
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 
 namespace wsc {
@@ -115,6 +117,33 @@ TEST_F(ScreenshotTour, EveryPageOfTheRecipeForm) {
                                    .arg(QString::fromLatin1(dlg->records().table().table))));
         dlg->close();
     }
+
+    // The calculators, each after one calculation with the values of a worked example.
+    const std::pair<int, QStringList> calculators[] = {
+        {ID_CALC_BITTERNESS,
+         {"weight=1", "alpha=5", "volume=5", "gravity=1.050", "time=60", "ibu="}},
+        {ID_CALC_GRAVITY, {"weight=6", "potential=1.045", "efficiency=100"}},
+        {ID_CALC_ALCOHOL, {"og=1.050", "tg=", "abv="}},
+        {ID_CALC_SG_BALLING, {"sg=", "balling=12"}},
+        {ID_CALC_ABV_ABW, {"abw="}},
+    };
+    for (const auto& [id, typed] : calculators) {
+        m_runner.onDialog = [&, id = id, typed = typed](QDialog& d) {
+            auto& dlg = static_cast<CCalculatorDlg&>(d);
+            dlg.show();
+            for (const QString& t : typed) {
+                QLineEdit* e = dlg.findChild<QLineEdit*>(t.section(u'=', 0, 0));
+                e->setText(t.section(u'=', 1));
+                emit e->textEdited(e->text());
+            }
+            dlg.OnCalculate();
+            QCoreApplication::processEvents();
+            dlg.grab().save(QDir(dir).filePath(QStringLiteral("calc-%1.png").arg(id)));
+            return QDialog::Rejected;
+        };
+        frame.runCommand(id);
+    }
+    m_runner.onDialog = nullptr;
 }
 
 } // namespace

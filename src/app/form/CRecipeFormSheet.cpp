@@ -3,6 +3,7 @@
 #include "calc/CCalcMessagesDlg.h"
 #include "calc/CColorLabel.h"
 #include "calc/CTargetStyleDlg.h"
+#include "calculators/CalculatorDialogs.h"
 #include "db/DatabaseOps.h"
 #include "db/IInfoStatusBar.h"
 #include "db/dao/CDaoException.h"
@@ -610,7 +611,7 @@ void CRecipeFormSheet::OnUpdate(IDocumentView*, long hint, const CRowViewHint* o
 }
 
 bool CRecipeFormSheet::handlesCommand(int id) const {
-    if (IsRecordCommand(id) || ReferenceKindOf(id))
+    if (IsRecordCommand(id) || ReferenceKindOf(id) || IsCalculatorCommand(id))
         return true;
     switch (id) {
     case ID_FILE_OPEN:
@@ -655,6 +656,8 @@ void CRecipeFormSheet::runCommand(int id) {
         commandStateChanged();
         return;
     }
+    if (RunCalculatorCommand(id, m_doc, m_runner, this))
+        return;
     switch (id) {
     case ID_RECORD_FIRST:
         m_cmd->OnRecordMove(Move::First);

@@ -30,9 +30,13 @@ CControlTipWnd::~CControlTipWnd() {
 }
 
 bool CControlTipWnd::AddTool(QWidget* control, int stringId) {
+    return AddTool(control, MessageCatalog::text(stringId));
+}
+
+bool CControlTipWnd::AddTool(QWidget* control, const QString& text) {
     if (!control || toolAt(control))
         return false;
-    m_tools.push_back({control, MessageCatalog::text(stringId)});
+    m_tools.push_back({control, text});
     control->setMouseTracking(true);
     control->installEventFilter(this);
     return true;

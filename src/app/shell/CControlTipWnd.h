@@ -27,6 +27,7 @@ public:
 
     // Registers a control with the text of string `stringId`; a control is registered once.
     bool AddTool(QWidget* control, int stringId);
+    bool AddTool(QWidget* control, const QString& text);
     void setActive(bool active);
     bool isActive() const { return m_active; }
 

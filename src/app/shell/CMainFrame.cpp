@@ -223,12 +223,15 @@ void CMainFrame::buildMenus() {
              ID_RECORD_COPY, ID_RECORD_REFRESH, ID_RECORD_DELETE, 0, ID_RECORD_COMMIT});
     }
     if (open) {
-        QMenu* data = menuBar()->addMenu(QStringLiteral("&Data"));
-        for (int id : DataMenuLayout()) {
-            if (id == 0)
-                data->addSeparator();
-            else
-                data->addAction(action(id));
+        for (const auto& [title, layout] : {std::pair{"&Data", &DataMenuLayout()},
+                                            std::pair{"&Calculators", &CalculatorsMenuLayout()}}) {
+            QMenu* m = menuBar()->addMenu(QString::fromLatin1(title));
+            for (int id : *layout) {
+                if (id == 0)
+                    m->addSeparator();
+                else
+                    m->addAction(action(id));
+            }
         }
     }
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));

@@ -100,6 +100,16 @@ const std::vector<CommandInfo>& CommandTable() {
          Glyph::None},
         {ID_DATA_BREWER, "Brewer's &Information...", kNoKey, 0,
          "Update Brewer's Information\nBrewer", Glyph::None},
+        {ID_CALC_BITTERNESS, "&Bitterness Calculator...", kNoKey, 0,
+         "Calculate bitterness related items\nBitterness Calculator", Glyph::None},
+        {ID_CALC_GRAVITY, "&Original Gravity Calculator...", kNoKey, 0,
+         "Calculate original gravity related items\nOriginal Gravity Calculator", Glyph::None},
+        {ID_CALC_ALCOHOL, "&Alcohol Calculator...", kNoKey, 0,
+         "Calculate alcohol related items\nAlcohol Calculator", Glyph::None},
+        {ID_CALC_SG_BALLING, "&Specific Gravity to/from Balling...", kNoKey, 0,
+         "Convert density related measures\nSpecific Gravity to/from Balling", Glyph::None},
+        {ID_CALC_ABV_ABW, "Alcohol by &Volume to/from by Weight...", kNoKey, 0,
+         "Convert alcohol related measures\nAlcohol by Volume to/from by Weight", Glyph::None},
         {ID_RECORD_FIND, "&Find", kNoKey, 0, "Find a new record\nFind Record", Glyph::Find},
         {ID_APP_ABOUT, "&About Wortsmith Calculator...", kNoKey, 0,
          "Program information, version number and copyright\nAbout", Glyph::About},
@@ -158,6 +168,19 @@ const std::vector<int>& DataMenuLayout() {
         ID_DATA_BREWER,
     };
     return layout;
+}
+
+const std::vector<int>& CalculatorsMenuLayout() {
+    static const std::vector<int> layout = {
+        ID_CALC_BITTERNESS, ID_CALC_GRAVITY, ID_CALC_ALCOHOL, 0,
+        ID_CALC_SG_BALLING, ID_CALC_ABV_ABW,
+    };
+    return layout;
+}
+
+bool IsCalculatorCommand(int id) {
+    const auto& l = CalculatorsMenuLayout();
+    return id != 0 && std::find(l.begin(), l.end(), id) != l.end();
 }
 
 int RecordAccelerator(const QKeyEvent& event) {

@@ -54,6 +54,10 @@ enum CommandId : int {
     ID_TOOLS_TOOL1 = 32876,
     ID_TOOLS_TOOL2 = 32877,
     ID_TOOLS_TOOL3 = 32878,
+    ID_CALC_GRAVITY = 32880,
+    ID_CALC_ALCOHOL = 32882,
+    ID_CALC_SG_BALLING = 32883,
+    ID_CALC_ABV_ABW = 32884,
     ID_FILE_OPEN = 57601,
     ID_FILE_CLOSE = 57602,
     ID_FILE_SAVE = 57603,
@@ -121,6 +125,9 @@ bool IsRecordCommand(int id);
 std::optional<ReferenceKind> ReferenceKindOf(int commandId);
 // The Data menu in order; 0 is a separator.
 const std::vector<int>& DataMenuLayout();
+// The Calculators menu in order; 0 is a separator.
+const std::vector<int>& CalculatorsMenuLayout();
+bool IsCalculatorCommand(int id);
 
 // The record command of the accelerators a recipe form or a maintenance dialog takes before
 // any of its controls sees the key: Ctrl+F, L, N, P, R, Ctrl with keypad plus (add) and minus

@@ -110,6 +110,7 @@ std::optional<int> BitternessCalculator::solve(Work& w) {
 
     const double u = lookup(static_cast<long>(v[Time]), v[Gravity]);
     m_utilization = u;
+    m_gravityOrTimeChanged = false; // looked up for these values just now
     const QString uName = FieldName(field(Utilization));
     switch (unknown) {
     case Ibu:

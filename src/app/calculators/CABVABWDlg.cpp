@@ -1,0 +1,33 @@
+#include "calculators/CABVABWDlg.h"
+
+#include "calculators/AbvAbwConverter.h"
+#include "shell/CControlTipWnd.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace wsc {
+
+using F = AbvAbwConverter::Field;
+
+CABVABWDlg::CABVABWDlg(Prompter& prompter, DialogRunner& runner, QWidget* parent)
+    : CCalculatorDlg(std::make_unique<AbvAbwConverter>(prompter), runner, parent),
+      m_tips(new CControlTipWnd(this)) {
+    auto* grid = new QGridLayout;
+    addRow(grid, 0, F::Abv, QStringLiteral("0.5 - 20.00%"));
+    grid->addWidget(new QLabel(QStringLiteral("ABV = ABW * 1.25"), this), 0, 3);
+    addRow(grid, 1, F::Abw, QStringLiteral("0.4 - 16.00%"));
+    grid->addWidget(new QLabel(QStringLiteral("ABW = ABV * 0.8"), this), 1, 3);
+    grid->setColumnStretch(3, 1);
+    grid->setHorizontalSpacing(12);
+    auto* top = new QVBoxLayout(this);
+    top->addLayout(grid);
+    top->addLayout(buttonRow());
+    m_tips->AddTool(edit(F::Abv), QStringLiteral("Alcohol by Volume\nPercentage\nFormat = 99.99"));
+    m_tips->AddTool(edit(F::Abw), QStringLiteral("Alcohol by Weight\nPercentage\nFormat = 99.99"));
+    refresh();
+}
+
+} // namespace wsc

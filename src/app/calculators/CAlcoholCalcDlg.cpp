@@ -1,0 +1,82 @@
+#include "calculators/CAlcoholCalcDlg.h"
+
+#include "calculators/AlcoholCalculator.h"
+#include "calculators/CABVABWDlg.h"
+#include "calculators/CSGBallingDlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace wsc {
+
+using F = AlcoholCalculator::Field;
+
+CAlcoholCalcDlg::CAlcoholCalcDlg(Prompter& prompter, DialogRunner& runner, QWidget* parent)
+    : CCalculatorDlg(std::make_unique<AlcoholCalculator>(prompter), runner, parent),
+      m_prompter(prompter) {
+    makeLarge(F::Abv);
+    makeLarge(F::Abw);
+
+    auto* grid = new QGridLayout;
+    addRow(grid, 0, F::Og, QStringLiteral("1.000 - 1.200"));
+    addRow(grid, 1, F::Tg, QStringLiteral("1.000 - 1.200"));
+    grid->addWidget(note(QStringLiteral("*Note: To calculate PREDICTED ABV, leave TG blank")), 2, 0,
+                    1, 4);
+    grid->setColumnStretch(3, 1);
+
+    auto* predicting =
+        new QGroupBox(QStringLiteral("Used for predicting Terminal Gravity only"), this);
+    auto* pl = new QGridLayout(predicting);
+    addRow(pl, 0, F::Attenuation, QStringLiteral("50 - 95"));
+    pl->addWidget(
+        note(QStringLiteral("Attenuation is normally 70-80%\n  (if unknown, assume 75%)")), 1, 0, 1,
+        3);
+
+    auto* results = new QGridLayout;
+    addRow(results, 0, F::Abv);
+    addRow(results, 1, F::Abw);
+    results->setColumnStretch(2, 1);
+
+    auto* formulas = new QGroupBox(this);
+    auto* fl = new QVBoxLayout(formulas);
+    fl->addWidget(note(QStringLiteral("%ABV = ( ( Original Gravity - Terminal Gravity ) * .1275")));
+    fl->addWidget(note(QStringLiteral("%ABW = ( ( Original Gravity - Terminal Gravity ) * .102")));
+    fl->addWidget(
+        note(QStringLiteral("- Gravities are stated in points (e.g., 1.035 = 35 SG points)")));
+
+    auto* abv = new QPushButton(QStringLiteral("&ABV to/from ABW..."), this);
+    abv->setObjectName(QStringLiteral("abvAbw"));
+    connect(abv, &QPushButton::clicked, this, &CAlcoholCalcDlg::OnAbvAbw);
+    auto* sg = new QPushButton(QStringLiteral("&SG to/from Balling..."), this);
+    sg->setObjectName(QStringLiteral("sgBalling"));
+    connect(sg, &QPushButton::clicked, this, &CAlcoholCalcDlg::OnSgBalling);
+
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(results, 1);
+    middle->addLayout(listBox());
+
+    auto* top = new QVBoxLayout(this);
+    top->addWidget(formulas);
+    top->addLayout(grid);
+    top->addWidget(predicting);
+    top->addLayout(middle);
+    top->addLayout(buttonRow({abv, sg}));
+    setTabChain({edit(F::Og), edit(F::Tg), edit(F::Attenuation), edit(F::Abv)}, {abv, sg});
+    refresh();
+}
+
+void CAlcoholCalcDlg::OnAbvAbw() {
+    CABVABWDlg converter(m_prompter, m_runner, this);
+    run(converter);
+}
+
+void CAlcoholCalcDlg::OnSgBalling() {
+    CSGBallingDlg converter(m_prompter, m_runner, this);
+    run(converter);
+}
+
+} // namespace wsc

@@ -1,0 +1,35 @@
+#include "calculators/CSGBallingDlg.h"
+
+#include "calculators/SgBallingConverter.h"
+#include "shell/CControlTipWnd.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace wsc {
+
+using F = SgBallingConverter::Field;
+
+CSGBallingDlg::CSGBallingDlg(Prompter& prompter, DialogRunner& runner, QWidget* parent)
+    : CCalculatorDlg(std::make_unique<SgBallingConverter>(prompter), runner, parent),
+      m_tips(new CControlTipWnd(this)) {
+    auto* grid = new QGridLayout;
+    addRow(grid, 0, F::Sg, QStringLiteral("1.000 - 1.200"));
+    grid->addWidget(new QLabel(QStringLiteral("SG = (B°)(.004) + 1.0"), this), 0, 3);
+    addRow(grid, 1, F::Balling, QStringLiteral("0 - 50"));
+    grid->addWidget(new QLabel(QStringLiteral("B° = (SG - 1.0) / .004"), this), 1, 3);
+    grid->setColumnStretch(3, 1);
+    grid->setHorizontalSpacing(12);
+    auto* top = new QVBoxLayout(this);
+    top->addLayout(grid);
+    top->addLayout(buttonRow());
+    m_tips->AddTool(edit(F::Sg), 148);
+    m_tips->AddTool(
+        edit(F::Balling),
+        QStringLiteral("Debrees Balling, which is another density scale\nFormat = 99.9"));
+    refresh();
+}
+
+} // namespace wsc
