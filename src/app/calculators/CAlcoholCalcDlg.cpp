@@ -34,7 +34,8 @@ CAlcoholCalcDlg::CAlcoholCalcDlg(Prompter& prompter, DialogRunner& runner, QWidg
     addRow(pl, 0, F::Attenuation, QStringLiteral("50 - 95"));
     pl->addWidget(
         note(QStringLiteral("Attenuation is normally 70-80%\n  (if unknown, assume 75%)")), 1, 0, 1,
-        3);
+        4);
+    pl->setColumnStretch(3, 1);
 
     auto* results = new QGridLayout;
     addRow(results, 0, F::Abv);
