@@ -42,9 +42,22 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QString::fromLatin1(wsc::ProfileStore::kApplication));
     QApplication::setApplicationVersion(QStringLiteral(WSC_VERSION));
 
+    // The handlers go in before the database opens: a logout during start-up still closes it
+    // cleanly instead of killing the program with the file open.
     wsc::CWscalcApp wscalc;
+    bool ending = false;
+    wsc::TerminationSignals termination;
+    QObject::connect(&termination, &wsc::TerminationSignals::terminationRequested, [&](int) {
+        ending = true;
+        if (wscalc.mainFrame())
+            wscalc.mainFrame()->CloseWithoutQuestions();
+        QApplication::quit();
+    });
+
     if (!wscalc.InitInstance(QApplication::arguments().mid(1)))
-        return 1;
+        return ending ? 0 : 1;
+    if (ending)
+        return 0;
 
     // A desktop logout first asks to save: the form puts its usual question when the session
     // lets it, and Cancel keeps the session going.
@@ -57,12 +70,6 @@ int main(int argc, char** argv) {
                 manager.cancel();
         }
     });
-    wsc::TerminationSignals termination;
-    QObject::connect(&termination, &wsc::TerminationSignals::terminationRequested, [&](int) {
-        wscalc.mainFrame()->CloseWithoutQuestions();
-        QApplication::quit();
-    });
-
     // For the start-up benchmark: report the time to the first shown form and quit.
     if (qEnvironmentVariableIsSet("WSC_QUIT_WHEN_SHOWN")) {
         QTimer::singleShot(0, [&] {
