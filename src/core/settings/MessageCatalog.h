@@ -137,6 +137,24 @@ inline constexpr const char* kCalcUnsolvable =
 inline constexpr const char* kCalcOutOfReach =
     "Data Error:\nThe %1 would be too large to show.  Please check the values entered.";
 inline constexpr const char* kBitternessMethod = "Tinseth's";
+// Reports. %1 the engine's error code, %2 its text.
+inline constexpr const char* kEngineDidNotOpen =
+    "Support Program Error:\nThe print engine did not open.  Reports will be disabled.\nThis is "
+    "probably due to an installation error.  Try Setup again.\n If problem persists, contact "
+    "Quillbarrow Software.\n\nError code = %1\nError text = %2";
+inline constexpr const char* kErrorOpeningReport = "Error opening report.\n";
+inline constexpr const char* kUnsavedRecipeReport =
+    "Warning:\nYou have asked to preview or print the current recipe, however the latest "
+    "change(s) have not been saved.\n\nAre you sure you want to continue?";
+inline constexpr const char* kReportErrorCode = "\nError code = ";
+// %1 the most characters, %2 the path.
+inline constexpr const char* kReportPathTooLong =
+    "Report Error:\nA report can read a data base whose path has at most %1 characters; this "
+    "one has more:\n%2\nPlease move the data base to a folder with a shorter path.";
+inline constexpr const char* kNoReportSelected =
+    "No report has been selected yet.  Please choose one with Select a Report.";
+// %1 the section, %2 why.
+inline constexpr const char* kSectionLeftOut = "Section %1 of this report is left out: %2";
 } // namespace Texts
 
 } // namespace wsc

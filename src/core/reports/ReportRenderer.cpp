@@ -1,0 +1,590 @@
+#include "reports/ReportRenderer.h"
+
+#include "calc/IngredientSheets.h"
+#include "calc/RecipeCalculator.h"
+#include "calc/UtilizationTable.h"
+#include "db/SqliteConnection.h"
+#include "db/dao/CDaoDatabase.h"
+#include "db/dao/CDaoException.h"
+#include "db/records/CRecordSetRecipe.h"
+
+#include <QStringList>
+
+#include <cmath>
+#include <memory>
+#include <set>
+
+namespace wsc {
+
+ReportError::ReportError(int code, const QString& text)
+    : std::runtime_error(text.toStdString()), m_code(code), m_text(text) {}
+
+namespace {
+
+// The rows of one query, with their column names.
+struct Rows {
+    QStringList columns;
+    std::vector<std::vector<QVariant>> rows;
+
+    int index(const QString& column) const { return static_cast<int>(columns.indexOf(column)); }
+};
+
+QString html(const QString& text) {
+    return text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
+}
+
+class Renderer {
+public:
+    explicit Renderer(const ReportInputs& in) : m_in(in), m_file(*in.file) {}
+
+    RenderedReport run() {
+        RenderedReport out;
+        out.title = m_file.title;
+        out.printDate = m_in.printDate;
+        const Rows main = select(m_in.database, m_file.source, m_in.selection, {});
+        out.rows = static_cast<int>(main.rows.size());
+        if (m_file.isRecordReport())
+            recordReport(main);
+        else
+            listReport(main);
+        for (const QString& note : m_in.notes)
+            add(ReportBlock::Kind::Note, note);
+        out.blocks = std::move(m_blocks);
+        out.html = ReportHtml(out);
+        return out;
+    }
+
+private:
+    SqliteConnection& connection(const QString& path) {
+        auto it = m_connections.find(path);
+        if (it != m_connections.end())
+            return *it->second;
+        try {
+            auto c = std::make_unique<SqliteConnection>(path, SqliteConnection::Mode::ReadOnly);
+            return *m_connections.emplace(path, std::move(c)).first->second;
+        } catch (const CDaoException& e) {
+            throw ReportError(ReportCode::kDatabase,
+                              QStringLiteral("The data base %1 cannot be opened: %2")
+                                  .arg(path, QString::fromUtf8(e.what())));
+        }
+    }
+
+    // The columns of a table, or a clear error when the database has no such table.
+    QStringList columnsOf(SqliteConnection& c, const QString& table) {
+        QStringList cols;
+        try {
+            SqliteStatement st = c.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+            st.bindText(1, table);
+            while (st.step())
+                cols << st.text(0);
+        } catch (const CDaoException& e) {
+            throw ReportError(ReportCode::kDatabase, QString::fromUtf8(e.what()));
+        }
+        if (cols.isEmpty())
+            throw ReportError(
+                ReportCode::kDatabase,
+                QStringLiteral("The data base %1 has no table %2.").arg(c.path(), table));
+        return cols;
+    }
+
+    void need(const QStringList& cols, const QString& column, const QString& table,
+              const QString& path) const {
+        if (!column.isEmpty() && !cols.contains(column))
+            throw ReportError(
+                ReportCode::kDatabase,
+                QStringLiteral("The table %1 of %2 has no column %3.").arg(table, path, column));
+    }
+
+    Rows select(const QString& path, const ReportSource& source,
+                const std::optional<SelectionFormula>& formula,
+                const std::optional<QVariant>& linkValue) {
+        if (path.isEmpty())
+            throw ReportError(
+                ReportCode::kDatabase,
+                QStringLiteral("No data base was given for the table %1.").arg(source.table));
+        SqliteConnection& c = connection(path);
+        const QStringList cols = columnsOf(c, source.table);
+        QString sql =
+            QStringLiteral("SELECT * FROM ") + SqliteConnection::quoteIdentifier(source.table);
+        QVariant bound;
+        if (formula) {
+            if (formula->table != source.table)
+                throw ReportError(ReportCode::kFormula,
+                                  QStringLiteral("The selection formula names the table %1; the "
+                                                 "report reads %2.")
+                                      .arg(formula->table, source.table));
+            need(cols, formula->column, source.table, path);
+            sql += QStringLiteral(" WHERE %1 = ?")
+                       .arg(SqliteConnection::quoteIdentifier(formula->column));
+            bound = QVariant::fromValue<qlonglong>(formula->value);
+        } else if (linkValue) {
+            need(cols, source.linkChild, source.table, path);
+            sql += QStringLiteral(" WHERE %1 = ?")
+                       .arg(SqliteConnection::quoteIdentifier(source.linkChild));
+            bound = *linkValue;
+        }
+        if (!source.order.isEmpty()) {
+            QStringList order;
+            for (const QString& o : source.order) {
+                need(cols, o, source.table, path);
+                order << SqliteConnection::quoteIdentifier(o);
+            }
+            sql += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
+        }
+        Rows out;
+        out.columns = cols;
+        try {
+            SqliteStatement st = c.prepare(sql);
+            if (bound.isValid())
+                st.bind(1, bound);
+            while (st.step()) {
+                std::vector<QVariant> row;
+                row.reserve(static_cast<std::size_t>(cols.size()));
+                for (int i = 0; i < st.columnCount(); ++i)
+                    row.push_back(st.value(i));
+                out.rows.push_back(std::move(row));
+            }
+        } catch (const CDaoException& e) {
+            throw ReportError(ReportCode::kDatabase, QString::fromUtf8(e.what()));
+        }
+        m_table = source.table;
+        m_path = path;
+        return out;
+    }
+
+    QVariant field(const Rows& rows, const std::vector<QVariant>& row, const QString& column) {
+        const int i = rows.index(column);
+        if (i < 0)
+            throw ReportError(ReportCode::kDatabase,
+                              QStringLiteral("The table %1 of %2 has no column %3.")
+                                  .arg(m_table, m_path, column));
+        return row[static_cast<std::size_t>(i)];
+    }
+
+    QString formatted(const QVariant& v, const QString& format) const {
+        if (v.isNull())
+            return {};
+        const bool number = v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong;
+        if (format.isEmpty()) {
+            if (v.typeId() == QMetaType::Double)
+                return QString::asprintf("%.15g", v.toDouble());
+            return v.toString();
+        }
+        if (format.startsWith(u'%')) {
+            // A stored text that is no number is shown as it is, not as 0.
+            bool ok = number;
+            const double d = number ? v.toDouble() : v.toString().toDouble(&ok);
+            if (!ok || !std::isfinite(d))
+                return v.toString();
+            if (format.endsWith(u'd'))
+                return QString::number(std::llround(d));
+            return QString::asprintf(format.toLatin1().constData(), d);
+        }
+        if (format == QLatin1String("date")) {
+            const QString s = v.toString();
+            return s.size() >= 10 && s.at(4) == u'-' ? s.left(10) : s;
+        }
+        if (format == QLatin1String("yesno"))
+            return v.toDouble() != 0 ? QStringLiteral("Yes") : QStringLiteral("No");
+        const auto& list = m_file.choices.at(format);
+        const QString key = number ? QString::number(std::llround(v.toDouble())) : v.toString();
+        auto it = list.find(key);
+        return it == list.end() ? v.toString() : it->second;
+    }
+
+    QString text(const Rows& rows, const std::vector<QVariant>& row, const ReportValue& value) {
+        if (value.column.isEmpty())
+            return value.literal;
+        QVariant first = field(rows, row, value.column);
+        if (!value.plusColumns.isEmpty()) {
+            double sum = first.toDouble();
+            for (const QString& more : value.plusColumns)
+                sum += field(rows, row, more).toDouble();
+            first = sum;
+        }
+        QString s = formatted(first, value.format);
+        if (!value.toColumn.isEmpty())
+            s += QStringLiteral(" - ") + formatted(field(rows, row, value.toColumn), value.format);
+        for (const QString& more : value.andColumns) {
+            const QString m = formatted(field(rows, row, more), value.format);
+            if (!m.trimmed().isEmpty())
+                s += (s.isEmpty() ? QString() : QStringLiteral(", ")) + m;
+        }
+        if (!value.unitsColumn.isEmpty()) {
+            const QString units = field(rows, row, value.unitsColumn).toString();
+            if (!s.isEmpty() && !units.isEmpty())
+                s += u' ' + units;
+        }
+        return s;
+    }
+
+    bool isBlank(const Rows& rows, const std::vector<QVariant>& row, const ReportValue& value) {
+        if (value.column.isEmpty())
+            return true;
+        const QVariant v = field(rows, row, value.column);
+        if (v.isNull())
+            return true;
+        if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong)
+            return v.toDouble() == 0;
+        return v.toString().trimmed().isEmpty();
+    }
+
+    ReportBlock& add(ReportBlock::Kind kind, const QString& text = {}) {
+        ReportBlock b;
+        b.kind = kind;
+        b.text = text;
+        m_blocks.push_back(std::move(b));
+        return m_blocks.back();
+    }
+
+    ReportBlock& table(const QStringList& headers, const std::vector<bool>& right) {
+        ReportBlock& b = add(ReportBlock::Kind::Table);
+        b.headers = headers;
+        b.right = right;
+        return b;
+    }
+
+    void columnsTable(const Rows& rows, const std::vector<ReportColumn>& columns,
+                      const QString& groupColumn) {
+        QStringList headers;
+        std::vector<bool> right;
+        for (const ReportColumn& c : columns) {
+            headers << c.header;
+            right.push_back(c.right);
+        }
+        std::vector<ReportRow> out;
+        out.reserve(rows.rows.size());
+        std::vector<QStringList> texts;
+        std::optional<QString> group;
+        for (const auto& row : rows.rows) {
+            if (!groupColumn.isEmpty()) {
+                const QString g = field(rows, row, groupColumn).toString();
+                if (!group || *group != g) {
+                    group = g;
+                    out.push_back(ReportRow{{g}, true});
+                }
+            }
+            QStringList t;
+            for (const ReportColumn& c : columns)
+                t << text(rows, row, c.value);
+            texts.push_back(t);
+            out.push_back(ReportRow{t, false});
+        }
+        ReportBlock& b = table(headers, right);
+        b.widths = percentWidths(headers, texts);
+        b.rows = std::move(out);
+    }
+
+    // Widths in per cent of the page, after the longest text of each column (a long text
+    // counts as less than its length: it wraps).
+    static std::vector<int> percentWidths(const QStringList& headers,
+                                          const std::vector<QStringList>& texts) {
+        std::vector<double> longest;
+        for (const QString& h : headers)
+            longest.push_back(std::max<qsizetype>(4, h.size()));
+        for (const QStringList& t : texts) {
+            for (qsizetype c = 0; c < t.size(); ++c)
+                longest[static_cast<std::size_t>(c)] =
+                    std::max<double>(longest[static_cast<std::size_t>(c)], t.at(c).size());
+        }
+        double sum = 0;
+        for (double& l : longest) {
+            l = l > 24 ? 24 + std::sqrt(l - 24) * 3 : l;
+            sum += l;
+        }
+        std::vector<int> out;
+        for (double l : longest)
+            out.push_back(std::max(1, static_cast<int>(std::lround(l * 100 / sum))));
+        return out;
+    }
+
+    void listReport(const Rows& main) {
+        add(ReportBlock::Kind::Title, m_file.title);
+        columnsTable(main, m_file.columns, m_file.groupColumn);
+        add(ReportBlock::Kind::Paragraph,
+            main.rows.size() == 1 ? QStringLiteral("1 entry.")
+                                  : QStringLiteral("%1 entries.").arg(main.rows.size()));
+    }
+
+    void recordReport(const Rows& main) {
+        if (main.rows.empty()) {
+            add(ReportBlock::Kind::Title, m_file.title);
+            add(ReportBlock::Kind::Paragraph, QStringLiteral("No record was selected."));
+        }
+        bool first = true;
+        for (const auto& row : main.rows) {
+            if (!first)
+                add(ReportBlock::Kind::PageBreak);
+            first = false;
+            for (const ReportItem& item : m_file.items)
+                recordItem(main, row, item);
+        }
+    }
+
+    void caption(const QString& text) { add(ReportBlock::Kind::Heading, text); }
+
+    void recordItem(const Rows& main, const std::vector<QVariant>& row, const ReportItem& item) {
+        switch (item.kind) {
+        case ReportItem::Kind::Heading: {
+            QString s;
+            for (const ReportValue& v : item.parts)
+                s += text(main, row, v);
+            add(ReportBlock::Kind::Title, s);
+            break;
+        }
+        case ReportItem::Kind::Fields: {
+            caption(item.caption);
+            ReportBlock& b = add(ReportBlock::Kind::Fields);
+            b.pairsPerRow = item.pairsPerRow;
+            for (const auto& [label, value] : item.fields)
+                b.fields.emplace_back(label, text(main, row, value));
+            break;
+        }
+        case ReportItem::Kind::Memo: {
+            const QString s = text(main, row, item.memo).trimmed();
+            if (s.isEmpty())
+                break;
+            caption(item.caption);
+            add(ReportBlock::Kind::Paragraph, s);
+            break;
+        }
+        case ReportItem::Kind::Grid: {
+            std::vector<std::vector<ReportValue>> shown;
+            for (const auto& cellsOfRow : item.rows) {
+                bool blank = true;
+                for (const ReportValue& v : cellsOfRow)
+                    blank = blank && isBlank(main, row, v);
+                if (!(item.skipEmptyRows && blank))
+                    shown.push_back(cellsOfRow);
+            }
+            if (shown.empty())
+                break;
+            caption(item.caption);
+            std::vector<bool> right(static_cast<std::size_t>(item.headers.size()), false);
+            for (std::size_t i = 1; i < right.size(); ++i)
+                right[i] = true;
+            std::vector<QStringList> texts;
+            for (const auto& cellsOfRow : shown) {
+                QStringList t;
+                for (const ReportValue& v : cellsOfRow)
+                    t << text(main, row, v);
+                texts.push_back(t);
+            }
+            ReportBlock& b = table(item.headers, right);
+            b.widths = percentWidths(item.headers, texts);
+            for (const QStringList& t : texts)
+                b.rows.push_back(ReportRow{t, false});
+            break;
+        }
+        case ReportItem::Kind::Subreport:
+            subreport(main, row, m_file.subreports[static_cast<std::size_t>(item.subreport)]);
+            break;
+        }
+    }
+
+    void subreport(const Rows& main, const std::vector<QVariant>& row, const ReportSubreport& s) {
+        caption(s.name);
+        auto at = m_in.subreportDatabases.find(s.name);
+        if (at == m_in.subreportDatabases.end()) {
+            add(ReportBlock::Kind::Note,
+                QStringLiteral("This section was not prepared and is left out."));
+            return;
+        }
+        const QString mainTable = m_table, mainPath = m_path;
+        try {
+            if (s.source.predictions) {
+                predictions(at->second, main, row);
+            } else {
+                const QVariant link = field(main, row, s.source.linkParent);
+                const Rows rows = select(at->second, s.source, std::nullopt, link);
+                if (rows.rows.empty())
+                    add(ReportBlock::Kind::Note,
+                        s.emptyText.isEmpty() ? QStringLiteral("None.") : s.emptyText);
+                else
+                    columnsTable(rows, s.columns, {});
+            }
+        } catch (const ReportError& e) {
+            // One section that cannot be read does not take the others with it.
+            add(ReportBlock::Kind::Note,
+                QStringLiteral("This section cannot be shown: %1").arg(e.text()));
+        }
+        m_table = mainTable;
+        m_path = mainPath;
+    }
+
+    // The recipe's predictions beside its target style's ranges.
+    void predictions(const QString& path, const Rows& main, const std::vector<QVariant>& row) {
+        if (!m_in.utilization)
+            throw ReportError(ReportCode::kDatabase,
+                              QStringLiteral("no hop utilization table was given."));
+        double og = 0, abv = 0, ibu = 0, color = 0;
+        try {
+            CDaoDatabase db;
+            db.Open(path, false, true);
+            CRecordSetRecipe recipe(&db);
+            recipe.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
+            recipe.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
+            if (!recipe.Seek(QStringLiteral("="),
+                             {field(main, row, QStringLiteral("RecipeBatchNo"))}))
+                throw ReportError(ReportCode::kDatabase,
+                                  QStringLiteral("the recipe is no longer in %1.").arg(path));
+            MemorySheets sheets = MemorySheets::load(db, recipe.m_RecipeID);
+            RecipeCalculator calc(sheets, *m_in.utilization);
+            calc.setInputs(RecipeInputs::of(recipe));
+            calc.RunCalculations(false);
+            og = calc.PredictedOG;
+            abv = calc.PredictedABV;
+            ibu = calc.TotalIBU;
+            color = calc.PredictedColor;
+        } catch (const CDaoException& e) {
+            throw ReportError(ReportCode::kDatabase, QString::fromUtf8(e.what()));
+        }
+        auto num = [&](const char* column) {
+            return field(main, row, QString::fromLatin1(column)).toDouble();
+        };
+        const QString style = field(main, row, QStringLiteral("RecipeTargetStyle")).toString();
+        if (style.trimmed().isEmpty()) {
+            add(ReportBlock::Kind::Paragraph, QStringLiteral("No target style chosen."));
+        } else {
+            QStringList where;
+            for (const char* c : {"RecipeTargetCategory", "RecipeTargetSubcategory"}) {
+                const QString part = field(main, row, QString::fromLatin1(c)).toString().trimmed();
+                if (!part.isEmpty())
+                    where << part;
+            }
+            add(ReportBlock::Kind::Paragraph,
+                style + (where.isEmpty()
+                             ? QString()
+                             : QStringLiteral("  (%1)").arg(where.join(QStringLiteral(", ")))))
+                .bold = true;
+        }
+        const std::vector<bool> right{false, true, true, true, false};
+        ReportBlock& b = table({QString(), QStringLiteral("Low"), QStringLiteral("High"),
+                                QStringLiteral("Predicted"), QStringLiteral("Style")},
+                               right);
+        b.widths = {40, 15, 15, 15, 15};
+        struct Line {
+            const char* name;
+            const char* low;
+            const char* high;
+            double value;
+            const char* format;
+        };
+        const Line lines[] = {
+            {"Original Gravity", "RecipeTargetSpGravLo", "RecipeTargetSpGravHi", og, "%.3f"},
+            {"Alcohol (% by volume)", "RecipeTargetAlcoLo", "RecipeTargetAlcoHi", abv, "%.1f"},
+            {"Bitterness (IBU)", "RecipeTargetIBULo", "RecipeTargetIBUHi", ibu, "%.0f"},
+            {"Color (Lovibond)", "RecipeTargetColorLo", "RecipeTargetColorHi", color, "%.1f"},
+        };
+        for (const Line& l : lines) {
+            const double lo = num(l.low), hi = num(l.high);
+            QString verdict;
+            if (!style.trimmed().isEmpty()) {
+                const int c = CompareWithRange(l.value, lo, hi);
+                verdict = c < 0   ? QStringLiteral("below")
+                          : c > 0 ? QStringLiteral("above")
+                                  : QStringLiteral("within");
+            }
+            b.rows.push_back(ReportRow{
+                {QString::fromLatin1(l.name), QString::asprintf(l.format, lo),
+                 QString::asprintf(l.format, hi), QString::asprintf(l.format, l.value), verdict},
+                false});
+        }
+    }
+
+    const ReportInputs& m_in;
+    const ReportFile& m_file;
+    std::vector<ReportBlock> m_blocks;
+    std::map<QString, std::unique_ptr<SqliteConnection>> m_connections;
+    QString m_table;
+    QString m_path;
+};
+
+} // namespace
+
+QString ReportHtml(const RenderedReport& report) {
+    QStringList lines;
+    lines << QStringLiteral("<html>")
+          << QStringLiteral("<head><meta charset=\"utf-8\"><title>%1</title></head>")
+                 .arg(html(report.title))
+          << QStringLiteral("<body>");
+    for (const ReportBlock& b : report.blocks) {
+        switch (b.kind) {
+        case ReportBlock::Kind::Title:
+            lines << QStringLiteral("<h1>%1</h1>").arg(html(b.text));
+            break;
+        case ReportBlock::Kind::Heading:
+            lines << QStringLiteral("<h2>%1</h2>").arg(html(b.text));
+            break;
+        case ReportBlock::Kind::Paragraph:
+            lines << (b.bold ? QStringLiteral("<p><b>%1</b></p>") : QStringLiteral("<p>%1</p>"))
+                         .arg(html(b.text));
+            break;
+        case ReportBlock::Kind::Note:
+            lines << QStringLiteral("<p><i>%1</i></p>").arg(html(b.text));
+            break;
+        case ReportBlock::Kind::PageBreak:
+            lines << QStringLiteral("<div style=\"page-break-before: always\"></div>");
+            break;
+        case ReportBlock::Kind::Fields: {
+            lines << QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">");
+            const auto n = static_cast<std::size_t>(b.pairsPerRow);
+            for (std::size_t i = 0; i < b.fields.size(); i += n) {
+                QString r = QStringLiteral("<tr>");
+                for (std::size_t j = i; j < i + n; ++j) {
+                    r += j < b.fields.size()
+                             ? QStringLiteral("<td><b>%1</b></td><td>%2</td>")
+                                   .arg(html(b.fields[j].first), html(b.fields[j].second))
+                             : QStringLiteral("<td></td><td></td>");
+                }
+                lines << r + QStringLiteral("</tr>");
+            }
+            lines << QStringLiteral("</table>");
+            break;
+        }
+        case ReportBlock::Kind::Table: {
+            lines << QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                                    "width=\"100%\">");
+            QString h = QStringLiteral("<thead><tr>");
+            for (qsizetype i = 0; i < b.headers.size(); ++i) {
+                const auto c = static_cast<std::size_t>(i);
+                h +=
+                    QStringLiteral("<th align=\"%1\"%3>%2</th>")
+                        .arg(b.right[c] ? QStringLiteral("right") : QStringLiteral("left"),
+                             html(b.headers.at(i)),
+                             c < b.widths.size() ? QStringLiteral(" width=\"%1%\"").arg(b.widths[c])
+                                                 : QString());
+            }
+            lines << h + QStringLiteral("</tr></thead>");
+            for (const ReportRow& row : b.rows) {
+                if (row.group) {
+                    lines << QStringLiteral("<tr><td colspan=\"%1\" bgcolor=\"#e8e8e8\"><b>%2"
+                                            "</b></td></tr>")
+                                 .arg(b.headers.size())
+                                 .arg(html(row.cells.value(0)));
+                    continue;
+                }
+                QString r = QStringLiteral("<tr>");
+                for (qsizetype i = 0; i < row.cells.size(); ++i)
+                    r += b.right[static_cast<std::size_t>(i)]
+                             ? QStringLiteral("<td align=\"right\">%1</td>")
+                                   .arg(html(row.cells.at(i)))
+                             : QStringLiteral("<td>%1</td>").arg(html(row.cells.at(i)));
+                lines << r + QStringLiteral("</tr>");
+            }
+            lines << QStringLiteral("</table>");
+            break;
+        }
+        }
+    }
+    lines << QStringLiteral("</body>") << QStringLiteral("</html>");
+    return lines.join(u'\n') + u'\n';
+}
+
+RenderedReport RenderReport(const ReportInputs& in) {
+    if (!in.file)
+        throw ReportError(ReportCode::kNoJob, QStringLiteral("No report file was given."));
+    return Renderer(in).run();
+}
+
+} // namespace wsc

@@ -1,0 +1,31 @@
+#include "PdfReportOutput.h"
+
+#include "ReportPages.h"
+
+#include <QSaveFile>
+
+namespace wsc {
+
+QObject* PdfReportOutput::showInWindow(const RenderedReport&, const WindowOutput&, QString* error) {
+    if (error)
+        *error = QStringLiteral("Reports are written to files here, not shown in a window.");
+    return nullptr;
+}
+
+bool PdfReportOutput::print(const RenderedReport& report, const PrintOptions&, QString* error) {
+    if (!m_html.isEmpty()) {
+        QSaveFile f(m_html);
+        if (!f.open(QIODevice::WriteOnly) || f.write(report.html.toUtf8()) < 0 || !f.commit()) {
+            if (error)
+                *error = QStringLiteral("%1 cannot be written: %2").arg(m_html, f.errorString());
+            return false;
+        }
+    }
+    if (m_pdf.isEmpty())
+        return true;
+    const ReportPages pages(report);
+    m_pages = pages.pageCount();
+    return pages.writePdf(m_pdf, error);
+}
+
+} // namespace wsc
