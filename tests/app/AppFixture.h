@@ -10,6 +10,7 @@
 #include "shell/DialogRunner.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QStringList>
 
 #include <deque>
@@ -38,8 +39,32 @@ public:
         urls << address;
         return openUrlResult;
     }
+    QString saveFileName(QWidget*, const QString&, const QString&) override {
+        if (saveFiles.empty())
+            return {};
+        const QString f = saveFiles.front();
+        saveFiles.pop_front();
+        return f;
+    }
+    // Prints into a PDF file when one is given, as if that printer had been chosen.
+    bool choosePrinter(QPrinter& printer, QWidget*) override {
+        ++printDialogs;
+        if (printToFile.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToFile);
+        return true;
+    }
+    bool setUpPrinter(QPrinter&, QWidget*) override {
+        ++pageSetups;
+        return true;
+    }
 
     std::deque<QString> files;
+    std::deque<QString> saveFiles;
+    QString printToFile;
+    int printDialogs = 0;
+    int pageSetups = 0;
     QStringList dialogs;
     QStringList urls;
     bool openUrlResult = true;

@@ -592,6 +592,19 @@ void CRecipeFormSheet::OnTargetStyle() {
     m_cmd->setModified(true);
 }
 
+bool CRecipeFormSheet::hasUnsavedChanges() {
+    commitPendingEdits();
+    return m_cmd->canRefresh();
+}
+
+std::int64_t CRecipeFormSheet::currentBatch() const {
+    return m_cmd->record().m_RecipeBatchNo;
+}
+
+void CRecipeFormSheet::setPrintRecipeHandler(std::function<void()> handler) {
+    m_recipePage->setPrintHandler(std::move(handler));
+}
+
 void CRecipeFormSheet::commandStateChanged() {
     if (m_onCommandState)
         m_onCommandState();

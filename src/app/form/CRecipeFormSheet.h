@@ -63,6 +63,12 @@ public:
     void readPreferences();
 
     RecipeRecordCommands& commands() { return *m_cmd; }
+    // What the reports ask of the form: a change not committed yet (a cell being typed into
+    // included), and the batch number of the recipe on show.
+    bool hasUnsavedChanges();
+    std::int64_t currentBatch() const;
+    // The Recipe page's Print button.
+    void setPrintRecipeHandler(std::function<void()> handler);
     RecipeCalculator& calculator() { return m_calc; }
     CWscalcDoc& document() { return m_doc; }
 

@@ -30,8 +30,11 @@ CRecipeRecipePage::CRecipeRecipePage(CDaoDatabase* database, CoreServices& servi
 
     m_print = new QPushButton(QStringLiteral("&Print"), this);
     m_print->setObjectName(QStringLiteral("printButton"));
-    // The recipe report comes with the reports; until then the button says so by being off.
     m_print->setEnabled(false);
+    connect(m_print, &QPushButton::clicked, this, [this] {
+        if (m_onPrint)
+            m_onPrint();
+    });
     auto* helpButton = makeHelpButton(m_services.help, kHelpContext);
 
     auto* buttons = new QVBoxLayout;
@@ -42,6 +45,11 @@ CRecipeRecipePage::CRecipeRecipePage(CDaoDatabase* database, CoreServices& servi
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
     setToolTipsShown(true);
+}
+
+void CRecipeRecipePage::setPrintHandler(std::function<void()> handler) {
+    m_onPrint = std::move(handler);
+    m_print->setEnabled(static_cast<bool>(m_onPrint));
 }
 
 void CRecipeRecipePage::setToolTipsShown(bool shown) {

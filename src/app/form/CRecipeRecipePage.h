@@ -2,6 +2,8 @@
 
 #include "form/CRecipePage.h"
 
+#include <functional>
+
 class QPushButton;
 class QTreeWidget;
 
@@ -25,6 +27,9 @@ public:
     void setToolTipsShown(bool shown) override;
 
     QTreeWidget* list() const { return m_list; }
+    QPushButton* printButton() const { return m_print; }
+    // Print previews the current recipe report; the button is in use once there is a handler.
+    void setPrintHandler(std::function<void()> handler);
     QStringList lineTexts() const;
 
 private:
@@ -35,6 +40,7 @@ private:
     long m_recipeId = 0;
     QTreeWidget* m_list;
     QPushButton* m_print;
+    std::function<void()> m_onPrint;
 };
 
 } // namespace wsc

@@ -6,6 +6,8 @@
 #include "document/CWscalcDoc.h"
 #include "document/CWscalcFrame.h"
 #include "form/CRecipeFormSheet.h"
+#include "reports/FormReportContext.h"
+#include "reports/ReportMenu.h"
 #include "settings/MessageCatalog.h"
 #include "settings/ProfileStore.h"
 #include "settings/Prompter.h"
@@ -67,6 +69,9 @@ CMainFrame::CMainFrame(ProfileStore& profile, Prompter& prompter, DialogRunner& 
     setStatusBar(m_status);
     m_services =
         std::make_unique<CoreServices>(CoreServices{m_prompter, m_profile, m_status, m_help});
+    // The report files lie in the program's own folder.
+    m_reports = std::make_unique<ReportMenu>(m_prompter, m_runner, m_mdi,
+                                             QCoreApplication::applicationDirPath());
     createActions();
     createToolBar();
     buildMenus();
@@ -116,6 +121,10 @@ void CMainFrame::createActions() {
     }
 
     m_handlers[ID_FILE_OPEN] = [this] { openFromDialog(); };
+    m_handlers[ID_REPORT_SELECT] = [this] { runReport(ID_REPORT_SELECT); };
+    for (int id : {ID_REPORT_PREVIEW, ID_REPORT_PRINT, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW})
+        m_handlers[id] = [this, id] { runReport(id); };
+    m_handlers[ID_FILE_PRINT_SETUP] = [this] { m_reports->setUpPrinter(this); };
     m_handlers[ID_FILE_CLOSE] = [this] { CloseDocument(); };
     m_handlers[ID_APP_EXIT] = [this] { close(); };
     m_handlers[ID_FILE_COMPRESS] = [this] { maintainDatabase(true); };
@@ -195,9 +204,9 @@ void CMainFrame::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     if (open)
         add(file, {ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, 0, ID_FILE_COMPRESS, ID_FILE_REPAIR,
-                   0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW});
+                   0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP});
     else
-        add(file, {ID_FILE_OPEN, 0, ID_FILE_COMPRESS, ID_FILE_REPAIR});
+        add(file, {ID_FILE_OPEN, 0, ID_FILE_COMPRESS, ID_FILE_REPAIR, 0, ID_FILE_PRINT_SETUP});
     file->addSeparator();
     for (int i = 0; i < kRecentFiles; ++i) {
         const QString path = m_profile.text(kRecent[i]);
@@ -224,7 +233,8 @@ void CMainFrame::buildMenus() {
     }
     if (open) {
         for (const auto& [title, layout] : {std::pair{"&Data", &DataMenuLayout()},
-                                            std::pair{"&Calculators", &CalculatorsMenuLayout()}}) {
+                                            std::pair{"&Calculators", &CalculatorsMenuLayout()},
+                                            std::pair{"Re&ports", &ReportsMenuLayout()}}) {
             QMenu* m = menuBar()->addMenu(QString::fromLatin1(title));
             for (int id : *layout) {
                 if (id == 0)
@@ -329,10 +339,15 @@ bool CMainFrame::isCommandEnabled(int id) {
         return m_doc != nullptr;
     case ID_FILE_OPEN:
         return m_doc == nullptr;
-    // Reports come with a later version: until one is chosen these stay grey.
+    // Reports read the open recipe database (or print its recipe); the repeat commands wait
+    // for a first choice.
+    case ID_REPORT_SELECT:
+        return recipeForm() != nullptr;
+    case ID_REPORT_PREVIEW:
+    case ID_REPORT_PRINT:
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
-        return false;
+        return recipeForm() != nullptr && !m_reports->noReportSelected();
     case ID_TOOLS_TOOL1:
     case ID_TOOLS_TOOL2:
     case ID_TOOLS_TOOL3: {
@@ -347,6 +362,34 @@ bool CMainFrame::isCommandEnabled(int id) {
 void CMainFrame::updateCommandStates() {
     for (auto& [id, a] : m_actions)
         a->setEnabled(isCommandEnabled(id));
+    action(ID_REPORT_PREVIEW)->setText(m_reports->previewText());
+    action(ID_REPORT_PRINT)->setText(m_reports->printText());
+}
+
+void CMainFrame::runReport(int id) {
+    CRecipeFormSheet* form = recipeForm();
+    if (!form || !m_doc)
+        return;
+    FormReportContext context(*form, m_profile);
+    const UtilizationTable* table = &m_doc->utilization();
+    switch (id) {
+    case ID_REPORT_SELECT:
+        m_reports->selectReport(context, table, this);
+        break;
+    case ID_REPORT_PREVIEW:
+    case ID_FILE_PRINT_PREVIEW:
+        m_reports->repeat(ReportCommands::Action::Preview, context, table);
+        break;
+    case ID_REPORT_PRINT:
+    case ID_FILE_PRINT:
+        m_reports->repeat(ReportCommands::Action::Print, context, table);
+        break;
+    case ID_RECORD_PRINT_RECIPE:
+        m_reports->previewCurrentRecipe(context, table);
+        break;
+    default:
+        break;
+    }
 }
 
 void CMainFrame::runCommand(int id) {
@@ -383,6 +426,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     auto* form = new CRecipeFormSheet(*m_doc, m_runner);
     form->setActionLookup([this](int id) { return action(id); });
     form->setCommandStateHandler([this] { updateCommandStates(); });
+    form->setPrintRecipeHandler([this] { runReport(ID_RECORD_PRINT_RECIPE); });
     m_doc->addView(form);
     auto* frame = new CWscalcFrame(*m_doc, form);
     frame->setWindowTitle(QStringLiteral("Recipe Form"));

@@ -22,6 +22,7 @@ class DialogRunner;
 class HelpService;
 class ProfileStore;
 class Prompter;
+class ReportMenu;
 struct CoreServices;
 
 // The main window: menus, tool bar and status bar around the child frames of the open recipe
@@ -65,6 +66,9 @@ public:
     void fillWindowMenu(QMenu* window);
     QMenu* menu(const QString& title) const;
 
+    // The reports: the print engine, the chosen report and the printer settings.
+    ReportMenu& reports() { return *m_reports; }
+
     // Where backups of the recipe databases opened here are kept.
     void setBackupRoot(const QString& folder);
 
@@ -76,6 +80,8 @@ protected:
 
 private:
     void createActions();
+    // A command of the Reports menu (or the Recipe page's Print button) on the open form.
+    void runReport(int id);
     void createToolBar();
     void buildMenus();
     void restorePlacement();
@@ -96,6 +102,7 @@ private:
     DialogRunner& m_runner;
     HelpService* m_help;
     std::unique_ptr<CoreServices> m_services;
+    std::unique_ptr<ReportMenu> m_reports;
     std::unique_ptr<CWscalcDoc> m_doc;
     QMdiArea* m_mdi = nullptr;
     CInfoStatusBar* m_status = nullptr;

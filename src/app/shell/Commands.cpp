@@ -110,6 +110,12 @@ const std::vector<CommandInfo>& CommandTable() {
          "Convert density related measures\nSpecific Gravity to/from Balling", Glyph::None},
         {ID_CALC_ABV_ABW, "Alcohol by &Volume to/from by Weight...", kNoKey, 0,
          "Convert alcohol related measures\nAlcohol by Volume to/from by Weight", Glyph::None},
+        {ID_REPORT_SELECT, "&Select a Report...", kNoKey, 0,
+         "Choose a report to preview or print\nSelect a Report", Glyph::None},
+        {ID_REPORT_PREVIEW, "Pre&view Selected Report", kNoKey, 0,
+         "Preview the report chosen last\nPreview Report", Glyph::Preview},
+        {ID_REPORT_PRINT, "Prin&t Selected Report", kNoKey, 0,
+         "Print the report chosen last\nPrint Report", Glyph::Print},
         {ID_RECORD_FIND, "&Find", kNoKey, 0, "Find a new record\nFind Record", Glyph::Find},
         {ID_APP_ABOUT, "&About Wortsmith Calculator...", kNoKey, 0,
          "Program information, version number and copyright\nAbout", Glyph::About},
@@ -167,6 +173,11 @@ const std::vector<int>& DataMenuLayout() {
         ID_DATA_GLOSSARY, ID_DATA_SUPPLIER, 0,
         ID_DATA_BREWER,
     };
+    return layout;
+}
+
+const std::vector<int>& ReportsMenuLayout() {
+    static const std::vector<int> layout = {ID_REPORT_SELECT, ID_REPORT_PREVIEW, ID_REPORT_PRINT};
     return layout;
 }
 

@@ -39,6 +39,11 @@ enum CommandId : int {
     ID_VIEW_RECIPE_LABEL = 32813,
     ID_TIP_OF_THE_DAY = 32814,
     ID_RECORD_DELETE = 32830,
+    ID_REPORT_SELECT = 32837,
+    ID_REPORT_PREVIEW = 32838,
+    ID_REPORT_PRINT = 32839,
+    // Not a menu command: the Recipe page's Print button, routed like one.
+    ID_RECORD_PRINT_RECIPE = 1316,
     ID_RECORD_REFRESH = 32831,
     ID_VIEW_RECIPE_LOG = 32832,
     ID_FILE_COMPRESS = 32842,
@@ -125,6 +130,8 @@ bool IsRecordCommand(int id);
 std::optional<ReferenceKind> ReferenceKindOf(int commandId);
 // The Data menu in order; 0 is a separator.
 const std::vector<int>& DataMenuLayout();
+// The Reports menu in order.
+const std::vector<int>& ReportsMenuLayout();
 // The Calculators menu in order; 0 is a separator.
 const std::vector<int>& CalculatorsMenuLayout();
 bool IsCalculatorCommand(int id);

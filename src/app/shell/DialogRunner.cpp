@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QUrl>
 
 namespace wsc {
@@ -17,6 +19,20 @@ QString DialogRunner::openFileName(QWidget* parent, const QString& caption, cons
 
 bool DialogRunner::openUrl(const QString& address) {
     return QDesktopServices::openUrl(QUrl(address));
+}
+
+QString DialogRunner::saveFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+}
+
+bool DialogRunner::choosePrinter(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool DialogRunner::setUpPrinter(QPrinter& printer, QWidget* parent) {
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace wsc

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace wsc {
@@ -16,6 +17,12 @@ public:
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
     // Hands an address (mailto:, http:, https:) to the desktop; false when it could not.
     virtual bool openUrl(const QString& address);
+    // A file to write, or an empty text when the user cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& filter);
+    // The system's print dialog; false when the user cancelled.
+    virtual bool choosePrinter(QPrinter& printer, QWidget* parent);
+    // The system's page setup dialog; false when the user cancelled.
+    virtual bool setUpPrinter(QPrinter& printer, QWidget* parent);
 };
 
 } // namespace wsc

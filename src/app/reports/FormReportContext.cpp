@@ -1,0 +1,29 @@
+#include "reports/FormReportContext.h"
+
+#include "document/CWscalcDoc.h"
+#include "form/CRecipeFormSheet.h"
+#include "settings/ProfileStore.h"
+
+namespace wsc {
+
+QString FormReportContext::recipeDatabase() const {
+    return m_form.document().GetPathName();
+}
+
+QString FormReportContext::dataDatabase() const {
+    return m_profile.text(Setting::DefaultDataFile);
+}
+
+std::int64_t FormReportContext::currentBatch() const {
+    return m_form.currentBatch();
+}
+
+bool FormReportContext::hasUnsavedChanges() const {
+    return m_form.hasUnsavedChanges();
+}
+
+bool FormReportContext::displayWarnings() const {
+    return m_profile.integer(Setting::DisplayWarnings) != 0;
+}
+
+} // namespace wsc

@@ -1,0 +1,50 @@
+#include "reports/SelectReportDlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace wsc {
+
+SelectReportDlg::SelectReportDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Select Report"));
+    m_list = new QComboBox(this);
+    m_list->setObjectName(QStringLiteral("reportList"));
+    for (const ReportEntry& e : ReportCatalog())
+        m_list->addItem(QString::fromLatin1(e.display));
+    m_list->setCurrentIndex(0);
+    auto* label = new QLabel(QStringLiteral("&Report:"), this);
+    label->setBuddy(m_list);
+
+    auto* action = new QGroupBox(QStringLiteral("Action"), this);
+    m_preview = new QRadioButton(QStringLiteral("Pre&view"), action);
+    m_print = new QRadioButton(QStringLiteral("&Print"), action);
+    m_print->setObjectName(QStringLiteral("print"));
+    m_preview->setChecked(true);
+    auto* al = new QVBoxLayout(action);
+    al->addWidget(m_preview);
+    al->addWidget(m_print);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_list);
+    layout->addWidget(action);
+    layout->addWidget(buttons);
+}
+
+const ReportEntry& SelectReportDlg::chosen() const {
+    return ReportCatalog().at(static_cast<std::size_t>(std::max(0, m_list->currentIndex())));
+}
+
+ReportCommands::Action SelectReportDlg::action() const {
+    return m_print->isChecked() ? ReportCommands::Action::Print : ReportCommands::Action::Preview;
+}
+
+} // namespace wsc

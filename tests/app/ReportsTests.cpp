@@ -1,0 +1,226 @@
+#include "AppFixture.h"
+
+#include "ReportPages.h"
+
+#include "form/CRecipeFormSheet.h"
+#include "form/CRecipeRecipePage.h"
+#include "reports/CRPEMDIChildWnd.h"
+#include "reports/ReportMenu.h"
+#include "reports/SelectReportDlg.h"
+#include "settings/MessageCatalog.h"
+#include "shell/CMainFrame.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest/QTest>
+
+namespace wsc {
+namespace {
+
+class Reports : public test::FormFixture {
+protected:
+    void SetUp() override {
+        openSamples();
+        m_runner.dialogs.clear();
+    }
+    // Answers Select Report with the entry of that text and the action.
+    void choose(const QString& display, bool print = false) {
+        m_runner.onDialog = [display, print](QDialog& d) {
+            auto* select = qobject_cast<SelectReportDlg*>(&d);
+            if (!select)
+                return int(QDialog::Rejected);
+            select->reportList()->setCurrentIndex(select->reportList()->findText(display));
+            if (print)
+                select->printButton()->setChecked(true);
+            return int(QDialog::Accepted);
+        };
+    }
+    QList<CRPEMDIChildWnd*> previews() {
+        QList<CRPEMDIChildWnd*> out;
+        for (QMdiSubWindow* w : frame().mdiArea()->subWindowList()) {
+            if (auto* p = qobject_cast<CRPEMDIChildWnd*>(w))
+                out << p;
+        }
+        return out;
+    }
+    static bool isPdf(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-";
+    }
+};
+
+TEST_F(Reports, AChoiceRetitlesTheRepeatItemsWhichThenRepeatItWithoutTheDialog) {
+    QAction* preview = frame().action(ID_REPORT_PREVIEW);
+    QAction* print = frame().action(ID_REPORT_PRINT);
+    frame().updateCommandStates();
+    EXPECT_EQ(preview->text(), QStringLiteral("Pre&view Selected Report"));
+    EXPECT_FALSE(preview->isEnabled());
+    EXPECT_FALSE(print->isEnabled());
+    ASSERT_NE(frame().menu(QStringLiteral("Reports")), nullptr);
+
+    choose(QStringLiteral("List all Hops"));
+    frame().runCommand(ID_REPORT_SELECT);
+    EXPECT_EQ(m_runner.dialogs, QStringList{QStringLiteral("wsc::SelectReportDlg")});
+    EXPECT_EQ(preview->text(), QStringLiteral("Pre&view: List all Hops"));
+    EXPECT_EQ(print->text(), QStringLiteral("Prin&t: List all Hops"));
+    EXPECT_TRUE(preview->isEnabled());
+    EXPECT_TRUE(print->isEnabled());
+    ASSERT_EQ(previews().size(), 1);
+
+    // The preview child: its place and size, its title, and its page filling it when resized.
+    CRPEMDIChildWnd* child = previews().front();
+    EXPECT_EQ(child->windowTitle(), QStringLiteral("Wortsmith Calculator Reports"));
+    EXPECT_EQ(child->geometry(), QRect(10, 20, 600, 400));
+    child->resize(700, 500);
+    QApplication::processEvents();
+    EXPECT_GT(child->widget()->width(), 650);
+    EXPECT_GT(child->widget()->height(), 420);
+    EXPECT_GE(child->pageCount(), 2);
+    EXPECT_EQ(child->pageLabel()->text(), QStringLiteral("Page 1 of %1").arg(child->pageCount()));
+    QTest::keyClick(child, Qt::Key_PageDown);
+    EXPECT_EQ(child->page(), 1);
+
+    // Preview Selected Report: the same report again, no dialog.
+    frame().runCommand(ID_REPORT_PREVIEW);
+    EXPECT_EQ(m_runner.dialogs.size(), 1);
+    EXPECT_EQ(previews().size(), 2);
+    // Print Selected Report: the system's print dialog, then the printer.
+    const QString printed = path(QStringLiteral("printed.pdf"));
+    m_runner.printToFile = printed;
+    frame().runCommand(ID_REPORT_PRINT);
+    EXPECT_EQ(m_runner.printDialogs, 1);
+    EXPECT_TRUE(isPdf(printed));
+    EXPECT_TRUE(m_prompter.shown().empty());
+}
+
+TEST_F(Reports, AMissingReportFileIsReportedAndTheTitlesStay) {
+    choose(QStringLiteral("List all Kits"));
+    frame().runCommand(ID_REPORT_SELECT);
+    ASSERT_EQ(previews().size(), 1);
+
+    // A folder holding every report but the hops'.
+    const QString dir = path(QStringLiteral("reports"));
+    QDir().mkpath(dir);
+    for (const QString& f : QDir(QStringLiteral(WSC_REPORTS_DIR)).entryList({"*.rpt"})) {
+        if (f != QLatin1String("Hops.rpt"))
+            QFile::copy(QDir(QStringLiteral(WSC_REPORTS_DIR)).filePath(f), QDir(dir).filePath(f));
+    }
+    frame().reports().commands().setReportDirectory(dir);
+    choose(QStringLiteral("List all Hops"));
+    frame().runCommand(ID_REPORT_SELECT);
+    EXPECT_TRUE(m_prompter.last().text.startsWith(QLatin1String("Error opening report.\n")));
+    EXPECT_TRUE(m_prompter.last().text.contains(QLatin1String("Hops.rpt")));
+    EXPECT_EQ(frame().action(ID_REPORT_PREVIEW)->text(), QStringLiteral("Pre&view: List all Kits"));
+    EXPECT_EQ(previews().size(), 1);
+    // The repeat command tries the chosen file again and outputs nothing else meanwhile.
+    m_prompter.clear();
+    frame().runCommand(ID_REPORT_PREVIEW);
+    EXPECT_TRUE(m_prompter.last().text.startsWith(QLatin1String("Error opening report.\n")));
+    EXPECT_EQ(previews().size(), 1);
+}
+
+TEST_F(Reports, TheRecipePagePrintAsksAboutUnsavedChangesOnlyWithWarningsOn) {
+    QPushButton* print = form()->recipePage()->printButton();
+    EXPECT_TRUE(print->isEnabled());
+    goToBatch(8);
+    QTest::keyClicks(form()->nameEdit(), QStringLiteral(" (2nd)"));
+
+    m_profile.setInteger(Setting::DisplayWarnings, 1);
+    m_prompter.queue(PromptAnswer::No);
+    print->click();
+    EXPECT_EQ(m_prompter.last().text, QString::fromLatin1(Texts::kUnsavedRecipeReport));
+    EXPECT_TRUE(previews().isEmpty());
+
+    m_profile.setInteger(Setting::DisplayWarnings, 0);
+    m_prompter.clear();
+    print->click();
+    EXPECT_TRUE(m_prompter.shown().empty());
+    ASSERT_EQ(previews().size(), 1);
+    // The menu's choice is untouched by the button.
+    EXPECT_EQ(frame().action(ID_REPORT_PREVIEW)->text(),
+              QStringLiteral("Pre&view Selected Report"));
+    EXPECT_FALSE(frame().action(ID_REPORT_PREVIEW)->isEnabled());
+
+    // Export PDF from the preview: the whole file or none.
+    const QString pdf = path(QStringLiteral("recipe.pdf"));
+    m_runner.saveFiles.push_back(pdf);
+    previews().front()->OnExportPdf();
+    EXPECT_TRUE(isPdf(pdf));
+    m_runner.saveFiles.push_back(path(QStringLiteral("no-such-folder/recipe.pdf")));
+    previews().front()->OnExportPdf();
+    EXPECT_TRUE(m_prompter.last().text.startsWith(QLatin1String("The PDF file was not written")));
+}
+
+TEST_F(Reports, PrintSetupOpensThePageSetup) {
+    frame().runCommand(ID_FILE_PRINT_SETUP);
+    EXPECT_EQ(m_runner.pageSetups, 1);
+}
+
+// The pages of a report as printed: head rows again on each page, headings kept with what
+// follows, the foot line, a row never cut in two.
+TEST(ReportLayout, LongTablesKeepTheirHeadAndHeadingsTheirBody) {
+    RenderedReport r;
+    r.title = QStringLiteral("A long list");
+    r.printDate = QDate(2026, 12, 7);
+    ReportBlock title;
+    title.kind = ReportBlock::Kind::Title;
+    title.text = r.title;
+    ReportBlock table;
+    table.kind = ReportBlock::Kind::Table;
+    table.headers = {QStringLiteral("Number"), QStringLiteral("Text")};
+    table.right = {true, false};
+    for (int i = 1; i <= 200; ++i)
+        table.rows.push_back(
+            ReportRow{{QString::number(i), QStringLiteral("row %1").arg(i)}, false});
+    // A long text wraps in its cell and makes its row taller.
+    table.rows[100].cells[1] = QString(60, u'w').append(u' ').repeated(8);
+    ReportBlock heading;
+    heading.kind = ReportBlock::Kind::Heading;
+    heading.text = QStringLiteral("After the list");
+    ReportBlock para;
+    para.kind = ReportBlock::Kind::Paragraph;
+    para.text = QStringLiteral("The end.");
+    r.blocks = {title, table, heading, para};
+
+    const ReportPages pages(r);
+    ASSERT_GE(pages.pageCount(), 4);
+    int rowsSeen = 0;
+    for (int p = 0; p < pages.pageCount(); ++p) {
+        const QStringList texts = pages.pageTexts(p);
+        if (p == 0) {
+            EXPECT_EQ(texts.value(0), QStringLiteral("A long list"));
+        }
+        if (texts.contains(QStringLiteral("row 1")) || texts.contains(QStringLiteral("row 150"))) {
+            const qsizetype head = texts.indexOf(QStringLiteral("Number"));
+            EXPECT_GE(head, 0) << "page " << p + 1;
+            EXPECT_EQ(texts.value(head + 1), QStringLiteral("Text"));
+        }
+        for (const QString& t : texts)
+            rowsSeen += t.startsWith(QLatin1String("row ")) ? 1 : 0;
+        EXPECT_EQ(pages.footer(p),
+                  QStringLiteral("A long list  -  Printed 2026-12-07  -  Page %1 of %2")
+                      .arg(p + 1)
+                      .arg(pages.pageCount()));
+    }
+    EXPECT_EQ(rowsSeen, 199); // every row once (row 101 holds the long text)
+    // The heading is on the same page as the paragraph after it.
+    const QStringList last = pages.pageTexts(pages.pageCount() - 1);
+    EXPECT_TRUE(last.contains(QStringLiteral("After the list")));
+    EXPECT_TRUE(last.contains(QStringLiteral("The end.")));
+    // A picture of a page has the page's proportions.
+    const QImage img = pages.pageImage(0, 0.5);
+    EXPECT_EQ(img.width(), qRound(8.5 * 48));
+    EXPECT_EQ(img.height(), 11 * 48);
+}
+
+} // namespace
+} // namespace wsc
