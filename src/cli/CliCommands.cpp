@@ -7,6 +7,7 @@ int run(const QStringList& args, const Output& io) {
     addDatabaseCommands(commands);
     addCalculationCommands(commands);
     addCalculatorCommands(commands);
+    addReportCommands(commands);
     if (args.isEmpty() || !commands.count(args.first())) {
         QStringList names;
         for (const auto& [name, cmd] : commands)

@@ -39,5 +39,6 @@ using CommandTable = std::map<QString, Command>;
 void addDatabaseCommands(CommandTable& table);
 void addCalculationCommands(CommandTable& table);
 void addCalculatorCommands(CommandTable& table);
+void addReportCommands(CommandTable& table);
 
 } // namespace wsc::cli

@@ -1,0 +1,135 @@
+#include "CliSupport.h"
+
+#include "PdfReportOutput.h"
+#include "calc/UtilizationTable.h"
+#include "db/DatabaseOps.h"
+#include "db/dao/CDaoDatabase.h"
+#include "db/dao/CDaoException.h"
+#include "reports/PrintEngine.h"
+#include "reports/ReportCommands.h"
+#include "settings/MessageCatalog.h"
+#include "settings/ScriptedPrompter.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace wsc::cli {
+namespace {
+
+// The databases named on the command line; nothing is ever unsaved here.
+class CliReportContext : public ReportContext {
+public:
+    QString recipeDatabase() const override { return recipes; }
+    QString dataDatabase() const override { return data; }
+    std::int64_t currentBatch() const override { return batch; }
+    bool hasUnsavedChanges() const override { return false; }
+    bool displayWarnings() const override { return false; }
+
+    QString recipes;
+    QString data;
+    std::int64_t batch = 0;
+};
+
+QString reportUsage() {
+    QStringList names;
+    for (const ReportEntry& e : ReportCatalog())
+        names << QLatin1String(e.file);
+    return QStringLiteral("usage: wscalc-cli report --report NAME [--db RECIPES.mdb] [--data "
+                          "DATA.mdb] [--batch N] [--reports DIR] (--pdf OUT.pdf | --html "
+                          "OUT.html)\n  NAME is one of %1")
+        .arg(names.join(QStringLiteral(", ")));
+}
+
+int cmdReport(const QStringList& argv, const Output& io) {
+    const Args a =
+        Args::parse(argv, {QStringLiteral("report"), QStringLiteral("db"), QStringLiteral("data"),
+                           QStringLiteral("batch"), QStringLiteral("reports"),
+                           QStringLiteral("pdf"), QStringLiteral("html")});
+    if (const QString problem = a.problem({}, false); !problem.isEmpty())
+        return fail(io, problem + u'\n' + reportUsage());
+    const ReportEntry* entry = ReportNamed(a.option(QStringLiteral("report")));
+    if (!entry)
+        return fail(
+            io, QStringLiteral("unknown report \"%1\"\n").arg(a.option(QStringLiteral("report"))) +
+                    reportUsage());
+    const QString pdf = a.option(QStringLiteral("pdf"));
+    const QString htmlOut = a.option(QStringLiteral("html"));
+    if (pdf.isEmpty() && htmlOut.isEmpty())
+        return fail(io,
+                    QStringLiteral("say where the report goes: --pdf or --html\n") + reportUsage());
+    if (!pdf.isEmpty() && !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return fail(io, QStringLiteral("PDF files are written by the program wscalc-cli only"));
+
+    CliReportContext context;
+    context.recipes = a.option(QStringLiteral("db"));
+    context.data = a.option(QStringLiteral("data"));
+    const bool recipeReport = QLatin1String(entry->file) == QLatin1String(kRecipeReport);
+    if (recipeReport) {
+        bool ok = false;
+        context.batch = a.option(QStringLiteral("batch")).toLongLong(&ok);
+        if (!ok || context.batch < 0)
+            return fail(io, QStringLiteral("the current recipe report needs --batch N\n") +
+                                reportUsage());
+    }
+    const bool needsRecipes = entry->database == ReportDatabase::Recipes;
+    if ((needsRecipes && context.recipes.isEmpty()) || (!needsRecipes && context.data.isEmpty()))
+        return fail(io,
+                    QStringLiteral("the report \"%1\" reads the %2 database: give --%3\n")
+                            .arg(QLatin1String(entry->display),
+                                 needsRecipes ? QStringLiteral("recipe") : QStringLiteral("Data"),
+                                 needsRecipes ? QStringLiteral("db") : QStringLiteral("data")) +
+                        reportUsage());
+
+    UtilizationTable table;
+    try {
+        if (!context.recipes.isEmpty() &&
+            ReadDatabaseMarker(context.recipes) != QLatin1String(kRecipeMarker)) {
+            print(io.err, MessageCatalog::format(168, {context.recipes}));
+            return kWrongKind;
+        }
+        if (!context.data.isEmpty()) {
+            if (ReadDatabaseMarker(context.data) != QLatin1String(kDataMarker)) {
+                print(io.err, MessageCatalog::format(171, {context.data}));
+                return kWrongKind;
+            }
+            CDaoDatabase data;
+            data.Open(context.data, false, true);
+            table.load(data);
+        } else {
+            table = UtilizationTable::shipped();
+        }
+    } catch (const CDaoException& e) {
+        return fail(io, QString::fromUtf8(e.what()));
+    }
+    QString directory = a.option(QStringLiteral("reports"));
+    if (directory.isEmpty())
+        directory = QCoreApplication::applicationDirPath();
+    PrintEngine engine;
+    PdfReportOutput output(pdf, htmlOut);
+    engine.setOutput(&output);
+    engine.setUtilization(&table);
+    ScriptedPrompter prompter;
+    ReportCommands commands(engine, prompter, directory);
+    const ReportSelection selection = ReportSelection::of(*entry);
+    const bool done = commands.ensureEngineOpen() && commands.openReport(selection) &&
+                      commands.output(selection, ReportCommands::Action::Print, context, {});
+    for (const Prompt& p : prompter.shown())
+        print(io.err, p.text);
+    if (!done)
+        return kError;
+    if (!pdf.isEmpty())
+        print(io.out, QStringLiteral("%1: %2 page(s) written to %3")
+                          .arg(QLatin1String(entry->display))
+                          .arg(output.pages())
+                          .arg(QFileInfo(pdf).absoluteFilePath()));
+    return kOk;
+}
+
+} // namespace
+
+void addReportCommands(CommandTable& table) {
+    table[QStringLiteral("report")] = cmdReport;
+}
+
+} // namespace wsc::cli
