@@ -1,0 +1,105 @@
+// Reports to PDF as a script makes them: the current recipe sheet, and the list of all recipes
+// of a 10,000-recipe database.
+#include "BenchData.h"
+#include "PdfReportOutput.h"
+#include "ReportPages.h"
+#include "reports/PrintEngine.h"
+#include "reports/ReportCommands.h"
+#include "reports/ReportRenderer.h"
+#include "settings/ScriptedPrompter.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace wsc;
+
+class Context : public ReportContext {
+public:
+    explicit Context(QString recipes) : m_recipes(std::move(recipes)) {}
+    QString recipeDatabase() const override { return m_recipes; }
+    QString dataDatabase() const override { return QStringLiteral(WSC_DATA_DB); }
+    std::int64_t currentBatch() const override { return 8; }
+    bool hasUnsavedChanges() const override { return false; }
+    bool displayWarnings() const override { return false; }
+
+private:
+    QString m_recipes;
+};
+
+void toPdf(benchmark::State& state, const QString& recipes, const char* file) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    Context context(recipes);
+    int pages = 0;
+    for (auto _ : state) {
+        PrintEngine engine;
+        PdfReportOutput output(pdf);
+        engine.setOutput(&output);
+        ScriptedPrompter prompter;
+        ReportCommands commands(engine, prompter, QCoreApplication::applicationDirPath());
+        const ReportSelection s = ReportSelection::of(*ReportNamed(QString::fromLatin1(file)));
+        if (!commands.ensureEngineOpen() || !commands.openReport(s) ||
+            !commands.output(s, ReportCommands::Action::Print, context, {})) {
+            state.SkipWithError("the report was not made");
+            return;
+        }
+        pages = output.pages();
+    }
+    state.counters["pages"] = pages;
+}
+
+void BM_CurrentRecipeToPdf(benchmark::State& state) {
+    toPdf(state, QStringLiteral(WSC_SAMPLES_DB), "Recipe");
+}
+BENCHMARK(BM_CurrentRecipeToPdf)->Unit(benchmark::kMillisecond);
+
+void BM_AllRecipesOf10000ToPdf(benchmark::State& state) {
+    toPdf(state, wsc::bench::BigRecipeDatabase(), "Recipes");
+}
+BENCHMARK(BM_AllRecipesOf10000ToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The three stages of the big list on their own: the rows as HTML, the pages, the PDF file.
+const RenderedReport& bigList() {
+    static const ReportFile file =
+        ReportFile::load(QCoreApplication::applicationDirPath() + QStringLiteral("/Recipes.rpt"));
+    static const RenderedReport report = [] {
+        ReportInputs in;
+        in.file = &file;
+        in.database = wsc::bench::BigRecipeDatabase();
+        in.printDate = QDate(2026, 12, 7);
+        return RenderReport(in);
+    }();
+    return report;
+}
+
+void BM_AllRecipesOf10000Html(benchmark::State& state) {
+    const ReportFile file =
+        ReportFile::load(QCoreApplication::applicationDirPath() + QStringLiteral("/Recipes.rpt"));
+    ReportInputs in;
+    in.file = &file;
+    in.database = wsc::bench::BigRecipeDatabase();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderReport(in).html.size());
+}
+BENCHMARK(BM_AllRecipesOf10000Html)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_AllRecipesOf10000Pages(benchmark::State& state) {
+    const RenderedReport& report = bigList();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReportPages(report).pageCount());
+}
+BENCHMARK(BM_AllRecipesOf10000Pages)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_AllRecipesOf10000PdfOnly(benchmark::State& state) {
+    const ReportPages pages(bigList());
+    QTemporaryDir dir;
+    for (auto _ : state)
+        pages.writePdf(dir.filePath(QStringLiteral("out.pdf")), nullptr);
+}
+BENCHMARK(BM_AllRecipesOf10000PdfOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
