@@ -37,7 +37,7 @@ QString reportUsage() {
         names << QLatin1String(e.file);
     return QStringLiteral("usage: wscalc-cli report --report NAME [--db RECIPES.mdb] [--data "
                           "DATA.mdb] [--batch N] [--reports DIR] (--pdf OUT.pdf | --html "
-                          "OUT.html)\n  NAME is one of %1")
+                          "OUT.html)\n  NAME is one of %1, or its title in Select Report")
         .arg(names.join(QStringLiteral(", ")));
 }
 

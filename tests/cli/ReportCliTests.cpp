@@ -41,7 +41,7 @@ TEST_F(ReportCli, WritesTheRecipeSheetAndAListAsPdfWithoutADisplay) {
         << out.toStdString();
 
     const QString html = path(QStringLiteral("hops.html"));
-    ASSERT_EQ(tool({"--report", "hops", "--data", data, "--html", html}), cli::kOk)
+    ASSERT_EQ(tool({"--report", "list ALL hops", "--data", data, "--html", html}), cli::kOk)
         << err.toStdString();
     QFile f(html);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

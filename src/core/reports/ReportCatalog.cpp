@@ -23,7 +23,8 @@ const std::vector<ReportEntry>& ReportCatalog() {
 
 const ReportEntry* ReportNamed(const QString& file) {
     for (const ReportEntry& e : ReportCatalog()) {
-        if (file.compare(QLatin1String(e.file), Qt::CaseInsensitive) == 0)
+        if (file.compare(QLatin1String(e.file), Qt::CaseInsensitive) == 0 ||
+            file.compare(QLatin1String(e.display), Qt::CaseInsensitive) == 0)
             return &e;
     }
     return nullptr;

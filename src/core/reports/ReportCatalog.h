@@ -17,7 +17,7 @@ struct ReportEntry {
 };
 
 const std::vector<ReportEntry>& ReportCatalog();
-// The entry of a report file name (any case), or null.
+// The entry of a report file name or its title in the list (any case), or null.
 const ReportEntry* ReportNamed(const QString& file);
 
 // The current recipe report's file.
