@@ -11,8 +11,10 @@
 #include "form/CRecipeGrid1.h"
 #include "form/CRecipePropertySheet.h"
 #include "reference/CAddChgDlg.h"
+#include "reports/SelectReportDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/Commands.h"
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QTableWidget>
 
@@ -142,6 +144,23 @@ TEST_F(ScreenshotTour, EveryPageOfTheRecipeForm) {
             return QDialog::Rejected;
         };
         frame.runCommand(id);
+    }
+
+    // The current recipe's sheet in the preview window, and a list.
+    for (const QString& report :
+         {QStringLiteral("Print Current Recipe"), QStringLiteral("List all Styles")}) {
+        m_runner.onDialog = [report](QDialog& d) {
+            auto* select = qobject_cast<SelectReportDlg*>(&d);
+            if (!select)
+                return int(QDialog::Rejected);
+            select->reportList()->setCurrentIndex(select->reportList()->findText(report));
+            return int(QDialog::Accepted);
+        };
+        frame.runCommand(ID_REPORT_SELECT);
+        frame.showMaximized();
+        QCoreApplication::processEvents();
+        frame.grab().save(QDir(dir).filePath(
+            QStringLiteral("report-%1.png").arg(report.section(u' ', -1).toLower())));
     }
     m_runner.onDialog = nullptr;
 }
