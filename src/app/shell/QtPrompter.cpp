@@ -1,12 +1,29 @@
 #include "shell/QtPrompter.h"
 
+#include "help/HelpContextProperty.h"
+
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace wsc {
 
 PromptAnswer QtPrompter::show(const Prompt& prompt) {
     QMessageBox box(m_parent ? m_parent : QApplication::activeWindow());
+    build(box, prompt);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return PromptAnswer::Yes;
+    case QMessageBox::No:
+        return PromptAnswer::No;
+    case QMessageBox::Cancel:
+        return PromptAnswer::Cancel;
+    default:
+        return prompt.buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Ok;
+    }
+}
+
+void QtPrompter::build(QMessageBox& box, const Prompt& prompt) {
     box.setWindowTitle(QStringLiteral("Wortsmith Calculator"));
     box.setText(prompt.text);
     switch (prompt.icon) {
@@ -39,15 +56,16 @@ PromptAnswer QtPrompter::show(const Prompt& prompt) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return PromptAnswer::Yes;
-    case QMessageBox::No:
-        return PromptAnswer::No;
-    case QMessageBox::Cancel:
-        return PromptAnswer::Cancel;
-    default:
-        return prompt.buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Ok;
+    if (m_help && prompt.helpContext != 0 && m_help->hasTopic(prompt.helpContext)) {
+        SetHelpContext(&box, prompt.helpContext);
+        QPushButton* help = box.addButton(QMessageBox::Help);
+        help->setObjectName(QStringLiteral("helpButton"));
+        // Help opens the topic and leaves the question open.
+        QObject::disconnect(help, &QAbstractButton::clicked, nullptr, nullptr);
+        HelpService* service = m_help;
+        const int context = prompt.helpContext;
+        QObject::connect(help, &QAbstractButton::clicked, &box,
+                         [service, context] { service->show(context); });
     }
 }
 

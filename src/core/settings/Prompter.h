@@ -37,6 +37,9 @@ class HelpService {
 public:
     virtual ~HelpService() = default;
     virtual void show(int context, const QString& helpFile = {}) = 0;
+    // True when the help holds a topic of its own for `context` (a message box then offers a
+    // Help button).
+    virtual bool hasTopic(int context) { return context != 0; }
 };
 
 } // namespace wsc
