@@ -71,10 +71,21 @@ public:
     std::function<int(QDialog&)> onDialog;
 };
 
+// Keeps the help contexts asked for.
+class RecordingHelpService : public HelpService {
+public:
+    void show(int context, const QString&) override { contexts.push_back(context); }
+    std::vector<int> contexts;
+};
+
 // The program started the way main() starts it, on a settings file of the test's own.
 class AppFixture : public DbFixture {
 protected:
-    AppFixture() { m_profile.setText(Setting::DefaultDataFile, copyShippedData()); }
+    AppFixture() {
+        m_profile.setText(Setting::DefaultDataFile, copyShippedData());
+        // Tests that want the Tip of the Day at start-up ask for it.
+        m_profile.setInteger(Setting::TipStartUp, 1);
+    }
 
     CWscalcApp& start(const QStringList& arguments) {
         CWscalcApp::Environment env;
@@ -83,19 +94,15 @@ protected:
         env.runner = &m_runner;
         env.help = &m_help;
         env.backupRoot = path(QStringLiteral("backups"));
+        env.tipsFile = m_tipsFile;
         m_app = std::make_unique<CWscalcApp>(env);
         m_app->InitInstance(arguments);
         return *m_app;
     }
 
-    class RecordingHelp : public HelpService {
-    public:
-        void show(int context, const QString&) override { contexts.push_back(context); }
-        std::vector<int> contexts;
-    };
-
     ScriptedRunner m_runner;
-    RecordingHelp m_help;
+    RecordingHelpService m_help;
+    QString m_tipsFile;
     std::unique_ptr<CWscalcApp> m_app;
 };
 

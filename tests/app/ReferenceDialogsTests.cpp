@@ -1,5 +1,7 @@
 #include "AppFixture.h"
 
+#include "help/HelpContexts.h"
+
 #include "db/SqliteConnection.h"
 #include "document/CWscalcDoc.h"
 #include "form/CRecipeFormSheet.h"
@@ -283,7 +285,7 @@ TEST_F(ReferenceDialogs, F1InALookupOpensTheLookupsOwnHelp) {
     lookup.OnInitDialog();
     QTest::keyClick(&lookup, Qt::Key_F1);
     ASSERT_FALSE(m_help.contexts.empty());
-    EXPECT_EQ(m_help.contexts.back(), 131072 + CLookupDlg::kDialogId);
+    EXPECT_EQ(m_help.contexts.back(), HelpContext::kLookup);
 }
 
 } // namespace

@@ -10,6 +10,10 @@
 #include "form/CRecipeFormSheet.h"
 #include "form/CRecipeGrid1.h"
 #include "form/CRecipePropertySheet.h"
+#include "help/HelpContexts.h"
+#include "help/HelpWindow.h"
+#include "help/QtHelpService.h"
+#include "options/CWSOptionsSheet.h"
 #include "reference/CAddChgDlg.h"
 #include "reports/SelectReportDlg.h"
 #include "shell/CMainFrame.h"
@@ -19,6 +23,9 @@
 #include <QTableWidget>
 
 #include <QDir>
+#include <QFile>
+#include <QTabWidget>
+#include <QtTest/QTest>
 #include <QLineEdit>
 #include <QPixmap>
 
@@ -162,7 +169,44 @@ TEST_F(ScreenshotTour, EveryPageOfTheRecipeForm) {
         frame.grab().save(QDir(dir).filePath(
             QStringLiteral("report-%1.png").arg(report.section(u' ', -1).toLower())));
     }
+
+    // Options (each page), the Tip of the Day, the About box and the help at the hops topic.
+    m_runner.onDialog = [&](QDialog& d) {
+        auto* sheet = dynamic_cast<CWSOptionsSheet*>(&d);
+        if (!sheet)
+            return int(QDialog::Rejected);
+        sheet->show();
+        for (int page = 0; page < 3; ++page) {
+            sheet->tabs()->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            sheet->grab().save(QDir(dir).filePath(QStringLiteral("options-%1.png").arg(page)));
+        }
+        return int(QDialog::Rejected);
+    };
+    frame.runCommand(ID_TOOLS_OPTIONS);
+    const QString tips = path(QStringLiteral("tips.txt"));
+    {
+        QFile f(tips);
+        f.open(QIODevice::WriteOnly);
+        f.write("; tips\nHops lose alpha acid and aroma in warm air; keep them sealed in the "
+                "freezer.\n");
+    }
+    frame.setTipsFile(tips);
+    m_runner.onDialog = [&](QDialog& d) {
+        d.show();
+        QCoreApplication::processEvents();
+        d.grab().save(QDir(dir).filePath(
+            QStringLiteral("%1.png").arg(QString::fromLatin1(d.metaObject()->className()).mid(5))));
+        return int(QDialog::Rejected);
+    };
+    frame.runCommand(ID_TIP_OF_THE_DAY);
+    frame.runCommand(ID_APP_ABOUT);
     m_runner.onDialog = nullptr;
+    QtHelpService help(m_prompter, QStringLiteral(WSC_HELP_FILE), path(QStringLiteral("cache")));
+    help.show(HelpContext::kHops);
+    ASSERT_NE(help.window(), nullptr);
+    QTest::qWait(1000);
+    help.window()->grab().save(QDir(dir).filePath(QStringLiteral("help-hops.png")));
 }
 
 } // namespace

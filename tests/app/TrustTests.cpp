@@ -166,6 +166,13 @@ class Ending : public test::DbFixture, public ::testing::WithParamInterface<int>
 TEST_P(Ending, ASignalClosesTheDatabaseCleanly) {
     const QString file = copyShippedSamples();
     openFolderToEveryone();
+    // The program starts without the Tip of the Day, as a user who turned it off.
+    const QString config = path(QStringLiteral("home/config/Quillbarrow Software"));
+    ASSERT_TRUE(QDir().mkpath(config));
+    QFile settings(config + QStringLiteral("/Wortsmith Calculator.conf"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[Tip]\nStartUp=1\n");
+    settings.close();
     const pid_t pid = ::fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {

@@ -1,5 +1,8 @@
 #include "calc/CCalcMessagesDlg.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "calc/RecipeCalculator.h"
 #include "settings/MessageCatalog.h"
 
@@ -15,6 +18,7 @@
 namespace wsc {
 
 CCalcMessagesDlg::CCalcMessagesDlg(QStringList& messages, QWidget* parent) : QDialog(parent) {
+    SetHelpContext(this, HelpContext::kCalcMessages);
     setWindowTitle(QStringLiteral("Calculation Messages"));
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("messageList"));

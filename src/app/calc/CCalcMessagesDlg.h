@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/HelpContexts.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -12,7 +14,7 @@ namespace wsc {
 class CCalcMessagesDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 131072 + 204;
+    static constexpr int kHelpContext = HelpContext::kCalcMessages;
 
     // Sorts and de-duplicates `messages` in place, as the form keeps them afterwards.
     CCalcMessagesDlg(QStringList& messages, QWidget* parent = nullptr);

@@ -1,5 +1,8 @@
 #include "calc/CTargetStyleDlg.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "calc/CColorLabel.h"
 #include "calc/CTargetStyleGrid2.h"
 #include "db/DatabaseOps.h"
@@ -32,6 +35,7 @@ constexpr int kTargetNotFound = 188;
 CTargetStyleDlg::CTargetStyleDlg(CoreServices& services, const QString& layoutDirectory,
                                  Inputs inputs, QWidget* parent)
     : QDialog(parent), m_services(services), m_in(std::move(inputs)) {
+    SetHelpContext(this, HelpContext::kTargetStyle);
     setWindowTitle(QStringLiteral("Target Style"));
     setObjectName(QStringLiteral("targetStyleDialog"));
     m_tree = new QTreeWidget(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/HelpContexts.h"
+
 #include "calc/TargetStyles.h"
 
 #include <QDialog>
@@ -26,7 +28,7 @@ struct CoreServices;
 class CTargetStyleDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 131072 + 127;
+    static constexpr int kHelpContext = HelpContext::kTargetStyle;
 
     struct Inputs {
         StyleKey target;

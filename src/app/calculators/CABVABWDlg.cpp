@@ -1,5 +1,8 @@
 #include "calculators/CABVABWDlg.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "calculators/AbvAbwConverter.h"
 #include "shell/CControlTipWnd.h"
 
@@ -15,6 +18,7 @@ using F = AbvAbwConverter::Field;
 CABVABWDlg::CABVABWDlg(Prompter& prompter, DialogRunner& runner, QWidget* parent)
     : CCalculatorDlg(std::make_unique<AbvAbwConverter>(prompter), runner, parent),
       m_tips(new CControlTipWnd(this)) {
+    SetHelpContext(this, HelpContext::kAbvAbw);
     auto* grid = new QGridLayout;
     addRow(grid, 0, F::Abv, QStringLiteral("0.5 - 20.00%"));
     grid->addWidget(new QLabel(QStringLiteral("ABV = ABW * 1.25"), this), 0, 3);

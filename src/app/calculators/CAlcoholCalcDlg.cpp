@@ -1,5 +1,8 @@
 #include "calculators/CAlcoholCalcDlg.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "calculators/AlcoholCalculator.h"
 #include "calculators/CABVABWDlg.h"
 #include "calculators/CSGBallingDlg.h"
@@ -18,6 +21,7 @@ using F = AlcoholCalculator::Field;
 CAlcoholCalcDlg::CAlcoholCalcDlg(Prompter& prompter, DialogRunner& runner, QWidget* parent)
     : CCalculatorDlg(std::make_unique<AlcoholCalculator>(prompter), runner, parent),
       m_prompter(prompter) {
+    SetHelpContext(this, HelpContext::kAlcoholCalc);
     makeLarge(F::Abv);
     makeLarge(F::Abw);
 

@@ -1,5 +1,8 @@
 #include "calculators/CBitternessCalcDlg.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "document/CWscalcDoc.h"
 #include "reference/CLookupDlg.h"
 #include "settings/MessageCatalog.h"
@@ -25,6 +28,7 @@ CBitternessCalcDlg::CBitternessCalcDlg(CWscalcDoc& doc, DialogRunner& runner, QW
           std::make_unique<BitternessCalculator>(doc.services().prompter, doc.utilization()),
           runner, parent),
       m_doc(doc), m_model(static_cast<BitternessCalculator&>(m_calc)) {
+    SetHelpContext(this, HelpContext::kBitternessCalc);
     makeLarge(F::Ibu);
     makeLarge(F::Hbu);
 

@@ -1,5 +1,8 @@
 #include "calculators/COGCalcDlg.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "calculators/CSGBallingDlg.h"
 #include "db/DatabaseOps.h"
 #include "reference/CLookupDlg.h"
@@ -21,6 +24,7 @@ using Source = GravityCalculator::Source;
 COGCalcDlg::COGCalcDlg(CoreServices& services, DialogRunner& runner, QWidget* parent)
     : CCalculatorDlg(std::make_unique<GravityCalculator>(services.prompter), runner, parent),
       m_services(services), m_model(static_cast<GravityCalculator&>(m_calc)) {
+    SetHelpContext(this, HelpContext::kGravityCalc);
     makeLarge(F::Og);
     makeLarge(F::Balling);
     m_source = new QLabel(this);

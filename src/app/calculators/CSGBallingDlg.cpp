@@ -1,5 +1,8 @@
 #include "calculators/CSGBallingDlg.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "calculators/SgBallingConverter.h"
 #include "shell/CControlTipWnd.h"
 
@@ -15,6 +18,7 @@ using F = SgBallingConverter::Field;
 CSGBallingDlg::CSGBallingDlg(Prompter& prompter, DialogRunner& runner, QWidget* parent)
     : CCalculatorDlg(std::make_unique<SgBallingConverter>(prompter), runner, parent),
       m_tips(new CControlTipWnd(this)) {
+    SetHelpContext(this, HelpContext::kSgBalling);
     auto* grid = new QGridLayout;
     addRow(grid, 0, F::Sg, QStringLiteral("1.000 - 1.200"));
     grid->addWidget(new QLabel(QStringLiteral("SG = (B°)(.004) + 1.0"), this), 0, 3);

@@ -1,5 +1,8 @@
 #include "document/CRecipeLogView.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "db/DatabaseOps.h"
 #include "db/IInfoStatusBar.h"
 #include "db/dao/CDaoDatabase.h"
@@ -25,6 +28,7 @@ constexpr int kWidthUnits[RecipeLogRows::kColumns] = {2, 4, 3, 3, 3, 3};
 } // namespace
 
 CRecipeLogView::CRecipeLogView(CWscalcDoc& doc, QWidget* parent) : QTreeWidget(parent), m_doc(doc) {
+    SetHelpContext(this, HelpContext::kRecipeLog);
     setObjectName(QStringLiteral("recipeLog"));
     setRootIsDecorated(false);
     setUniformRowHeights(true);

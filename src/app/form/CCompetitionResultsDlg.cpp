@@ -1,5 +1,8 @@
 #include "form/CCompetitionResultsDlg.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "db/records/CRecordSetRecipe.h"
 #include "form/CheckableDateEdit.h"
 #include "form/RecordBinder.h"
@@ -17,6 +20,7 @@ namespace wsc {
 CCompetitionResultsDlg::CCompetitionResultsDlg(CRecordSetRecipe& record, Prompter& prompter,
                                                bool tips, QWidget* parent)
     : QDialog(parent), m_record(record), m_prompter(prompter) {
+    SetHelpContext(this, HelpContext::kCompetitionResults);
     setWindowTitle(QStringLiteral("Competition Results"));
     m_binder = new RecordBinder(prompter, this);
     m_name = new QLineEdit(this);

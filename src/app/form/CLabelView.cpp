@@ -1,10 +1,14 @@
 #include "form/CLabelView.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include <QPainter>
 
 namespace wsc {
 
 CLabelView::CLabelView(QWidget* parent) : QWidget(parent) {
+    SetHelpContext(this, HelpContext::kLabelView);
     setObjectName(QStringLiteral("labelView"));
     setMinimumSize(320, 120);
 }

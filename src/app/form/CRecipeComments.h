@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/HelpContexts.h"
+
 #include "form/CRecipePage.h"
 
 class QPlainTextEdit;
@@ -15,7 +17,7 @@ class RecordBinder;
 class CRecipeComments : public CRecipePage {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 131221;
+    static constexpr int kHelpContext = HelpContext::kComments;
 
     CRecipeComments(Prompter& prompter, HelpService* help, QWidget* parent = nullptr);
     void loadRecord(const CRecordSetRecipe& record) override;

@@ -1,5 +1,8 @@
 #include "form/CRecipeFormSheet.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "calc/CCalcMessagesDlg.h"
 #include "calc/CColorLabel.h"
 #include "calc/CTargetStyleDlg.h"
@@ -86,6 +89,7 @@ CRecipeFormSheet::CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidge
                               }})),
       m_calc(*m_grid, doc.utilization()) {
     setObjectName(QStringLiteral("recipeForm"));
+    SetHelpContext(this, HelpContext::kRecipeForm);
     m_cmd = std::make_unique<RecipeRecordCommands>(doc, *this, this);
     m_calc.setPrompter(&doc.services().prompter);
     m_calc.setModifiedHandler([this] { setModifiedByUser(); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/HelpContexts.h"
+
 #include "form/CRecipePage.h"
 
 class QLineEdit;
@@ -15,7 +17,7 @@ class RecordBinder;
 class CRecipeIngredientsPage : public CRecipePage {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 131265;
+    static constexpr int kHelpContext = HelpContext::kIngredients;
 
     CRecipeIngredientsPage(CRecipeGrid1* grid, Prompter& prompter, HelpService* help,
                            QWidget* parent = nullptr);

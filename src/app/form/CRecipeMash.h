@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/HelpContexts.h"
+
 #include "form/CRecipePage.h"
 
 #include <functional>
@@ -19,7 +21,7 @@ class HelpService;
 class CRecipeMash : public CRecipePage {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 131072 + 176;
+    static constexpr int kHelpContext = HelpContext::kMash;
 
     CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent = nullptr);
 

@@ -1,6 +1,7 @@
 #include "form/CRecipePage.h"
 
 #include "form/RecordBinder.h"
+#include "help/HelpContextProperty.h"
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 
@@ -17,6 +18,8 @@ std::optional<QVariant> CRecipePage::shownValue(const char* column) const {
 }
 
 QPushButton* CRecipePage::makeHelpButton(HelpService* help, int context) {
+    // The page's Help button and F1 on the page open the same topic.
+    SetHelpContext(this, context);
     auto* button = new QPushButton(QStringLiteral("&Help"), this);
     connect(button, &QPushButton::clicked, this, [help, context] {
         if (help)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/HelpContexts.h"
+
 #include "form/CRecipePage.h"
 
 class QLabel;
@@ -21,7 +23,7 @@ class SpinButtons;
 class CRecipeRatingDlg : public CRecipePage {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 131222;
+    static constexpr int kHelpContext = HelpContext::kRating;
 
     CRecipeRatingDlg(Prompter& prompter, HelpService* help, DialogRunner& runner,
                      QWidget* parent = nullptr);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/HelpContexts.h"
+
 #include "form/CRecipePage.h"
 
 #include <functional>
@@ -17,7 +19,7 @@ struct CoreServices;
 class CRecipeRecipePage : public CRecipePage {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 131072 + 194;
+    static constexpr int kHelpContext = HelpContext::kRecipePage;
 
     CRecipeRecipePage(CDaoDatabase* database, CoreServices& services, QWidget* parent = nullptr);
 

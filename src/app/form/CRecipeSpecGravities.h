@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/HelpContexts.h"
+
 #include "form/CRecipePage.h"
 
 #include <functional>
@@ -23,8 +25,8 @@ class RecordBinder;
 class CRecipeSpecGravities : public CRecipePage {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 131072 + 177;
-    static constexpr int kTempAdjustHelp = 65699;
+    static constexpr int kHelpContext = HelpContext::kFermentation;
+    static constexpr int kTempAdjustHelp = HelpContext::kTempAdjust;
 
     CRecipeSpecGravities(Prompter& prompter, HelpService* help, QWidget* parent = nullptr);
 

@@ -1,5 +1,8 @@
 #include "reference/CAddChgDlg.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "db/DatabaseOps.h"
 #include "form/RecordBinder.h"
 #include "reference/CAddChgAdjuncts.h"
@@ -96,6 +99,7 @@ CAddChgDlg::CAddChgDlg(ReferenceKind kind, CoreServices& services, DialogRunner&
     : QDialog(parent), m_services(services), m_runner(runner),
       m_records(std::make_unique<CAddChgDAO>(kind, services, *this)),
       m_binder(new RecordBinder(services.prompter, this)) {
+    SetHelpContext(this, HelpContext::addChg(int(kind)));
     const ReferenceTable& t = m_records->table();
     setWindowTitle(QString::fromLatin1(t.title));
     setObjectName(QStringLiteral("addChg") + QString::fromLatin1(t.table));

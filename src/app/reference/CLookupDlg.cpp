@@ -1,5 +1,8 @@
 #include "reference/CLookupDlg.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "db/DatabaseOps.h"
 #include "db/IInfoStatusBar.h"
 #include "db/dao/CDaoDatabase.h"
@@ -22,6 +25,7 @@ namespace wsc {
 CLookupDlg::CLookupDlg(LookupKind kind, CoreServices& services, QWidget* parent,
                        DialogRunner* runner)
     : QDialog(parent), m_kind(kind), m_services(services), m_runner(runner) {
+    SetHelpContext(this, HelpContext::kLookup);
     setWindowTitle(QStringLiteral("Lookup Ingredient"));
     setObjectName(QStringLiteral("lookup"));
     m_list = new CSortListCtrl(this);
@@ -213,7 +217,7 @@ void CLookupDlg::OnAdd() {
 void CLookupDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         if (m_services.help)
-            m_services.help->show(131072 + kDialogId);
+            m_services.help->show(HelpContext::kLookup);
         return;
     }
     QDialog::keyPressEvent(event);

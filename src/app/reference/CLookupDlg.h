@@ -24,7 +24,6 @@ public:
     // The maintenance dialog behind Add runs through `runner` (a plain modal run when none).
     CLookupDlg(LookupKind kind, CoreServices& services, QWidget* parent = nullptr,
                DialogRunner* runner = nullptr);
-    static constexpr int kDialogId = 158; // help context 131072 + this
     ~CLookupDlg() override;
 
     void setAdjunctMode(AdjunctMode mode) { m_mode = mode; }

@@ -1,5 +1,8 @@
 #include "reports/CRPEMDIChildWnd.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include "ReportPages.h"
 #include "settings/Prompter.h"
 #include "shell/DialogRunner.h"
@@ -21,6 +24,7 @@ CRPEMDIChildWnd::CRPEMDIChildWnd(const RenderedReport& report, QPrinter& printer
     : QMdiSubWindow(parent), m_report(std::make_unique<RenderedReport>(report)),
       m_pages(std::make_unique<ReportPages>(report)), m_printer(printer), m_runner(runner),
       m_prompter(prompter) {
+    SetHelpContext(this, HelpContext::kReportPreview);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* inside = new QWidget(this);
     auto* bar = new QHBoxLayout;

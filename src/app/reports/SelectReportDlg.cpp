@@ -1,5 +1,8 @@
 #include "reports/SelectReportDlg.h"
 
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -10,6 +13,7 @@
 namespace wsc {
 
 SelectReportDlg::SelectReportDlg(QWidget* parent) : QDialog(parent) {
+    SetHelpContext(this, HelpContext::kSelectReport);
     setWindowTitle(QStringLiteral("Select Report"));
     m_list = new QComboBox(this);
     m_list->setObjectName(QStringLiteral("reportList"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/HelpContexts.h"
+
 #include "db/IInfoStatusBar.h"
 
 #include <QStatusBar>
@@ -24,7 +26,7 @@ public:
     static constexpr int kNextLineId = 2002;
     static constexpr int kHelpId = 2003;
     static constexpr int kProgressId = 2004;
-    static constexpr int kStylesHelpContext = 98338;
+    static constexpr int kStylesHelpContext = HelpContext::kStyles;
 
     explicit CInfoStatusBar(QWidget* parent = nullptr, int style = 7);
 

@@ -1,11 +1,16 @@
 #include "shell/CMainFrame.h"
 
+#include "about/CAboutBoxDlg.h"
+#include "about/CTipOfTheDayDlg.h"
 #include "db/DatabaseOps.h"
 #include "db/dao/CDaoException.h"
 #include "document/CRecipeLogView.h"
 #include "document/CWscalcDoc.h"
 #include "document/CWscalcFrame.h"
 #include "form/CRecipeFormSheet.h"
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+#include "options/CWSOptionsSheet.h"
 #include "reports/FormReportContext.h"
 #include "reports/ReportMenu.h"
 #include "settings/MessageCatalog.h"
@@ -17,6 +22,7 @@
 #include "shell/DialogRunner.h"
 #include "shell/DocTemplates.h"
 #include "shell/IconFactory.h"
+#include "shell/ProgramFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,6 +64,7 @@ CMainFrame::CMainFrame(ProfileStore& profile, Prompter& prompter, DialogRunner& 
     : QMainWindow(parent), m_profile(profile), m_prompter(prompter), m_runner(runner),
       m_help(help) {
     setObjectName(QStringLiteral("mainFrame"));
+    SetHelpContext(this, HelpContext::kMainWindow);
     setWindowTitle(QStringLiteral("Wortsmith Calculator"));
     setWindowIcon(IconFactory::appIcon());
     m_mdi = new QMdiArea(this);
@@ -148,23 +155,26 @@ void CMainFrame::createActions() {
     };
     for (int n = 0; n < 3; ++n)
         m_handlers[ID_TOOLS_TOOL1 + n] = [this, n] { runTool(n); };
-    m_handlers[ID_HELP_INDEX] = [this] { showHelp(0); };
-    m_handlers[ID_HELP_GLOSSARY] = [this] { showHelp(98409); };
-    m_handlers[ID_HELP_HOW_TO_BREW] = [this] { showHelp(98410); };
+    using namespace HelpContext;
     const std::pair<int, int> topics[] = {
-        {ID_REFERENCE_ADJUNCT, 98404}, {ID_REFERENCE_GRAIN, 98340},   {ID_REFERENCE_HOP, 98339},
-        {ID_REFERENCE_KIT, 98386},     {ID_REFERENCE_EXTRACT, 98385}, {ID_REFERENCE_RECIPE, 98344},
-        {ID_REFERENCE_STYLE, 98338},   {ID_REFERENCE_WATER, 98342},   {ID_REFERENCE_YEAST, 98343},
+        {ID_HELP_INDEX, kContents},        {ID_HELP_USING, kUsingHelp},
+        {ID_HELP_GLOSSARY, kGlossary},     {ID_HELP_HOW_TO_BREW, kHowToBrew},
+        {ID_REFERENCE_ADJUNCT, kAdjuncts}, {ID_REFERENCE_GRAIN, kGrains},
+        {ID_REFERENCE_HOP, kHops},         {ID_REFERENCE_KIT, kKits},
+        {ID_REFERENCE_EXTRACT, kExtracts}, {ID_REFERENCE_RECIPE, kRecipes},
+        {ID_REFERENCE_STYLE, kStyles},     {ID_REFERENCE_WATER, kWater},
+        {ID_REFERENCE_YEAST, kYeasts},
     };
     for (const auto& [id, context] : topics) {
         const int ctx = context;
         m_handlers[id] = [this, ctx] { showHelp(ctx); };
     }
     m_handlers[ID_APP_ABOUT] = [this] {
-        m_prompter.text(QStringLiteral("Wortsmith Calculator\nVersion %1\n\n%2")
-                            .arg(QStringLiteral(WSC_VERSION), MessageCatalog::text(14)),
-                        PromptIcon::Information);
+        CAboutBoxDlg about(m_prompter, m_runner, m_profile, this);
+        m_runner.exec(about);
     };
+    m_handlers[ID_TIP_OF_THE_DAY] = [this] { ShowTipOfTheDay(false); };
+    m_handlers[ID_TOOLS_OPTIONS] = [this] { RunOptions(); };
     m_handlers[ID_CONTEXT_HELP] = [] { QWhatsThis::enterWhatsThisMode(); };
 }
 
@@ -254,7 +264,7 @@ void CMainFrame::buildMenus() {
         add(view, {0, ID_VIEW_RECIPE_FORM, ID_VIEW_RECIPE_LOG, ID_VIEW_RECIPE_LABEL});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    add(tools, {ID_TOOLS_TOOL1, ID_TOOLS_TOOL2, ID_TOOLS_TOOL3});
+    add(tools, {ID_TOOLS_TOOL1, ID_TOOLS_TOOL2, ID_TOOLS_TOOL3, 0, ID_TOOLS_OPTIONS});
     connect(tools, &QMenu::aboutToShow, this, [this] { updateToolsMenu(); });
 
     if (open) {
@@ -269,7 +279,7 @@ void CMainFrame::buildMenus() {
     add(reference, {ID_REFERENCE_ADJUNCT, ID_REFERENCE_EXTRACT, ID_REFERENCE_GRAIN,
                     ID_REFERENCE_HOP, ID_REFERENCE_KIT, ID_REFERENCE_RECIPE, ID_REFERENCE_STYLE,
                     ID_REFERENCE_WATER, ID_REFERENCE_YEAST});
-    add(help, {0, ID_CONTEXT_HELP, 0, ID_APP_ABOUT});
+    add(help, {ID_HELP_USING, 0, ID_TIP_OF_THE_DAY, ID_CONTEXT_HELP, 0, ID_APP_ABOUT});
     for (QAction* a : menuBar()->actions()) {
         if (a->menu())
             connect(a->menu(), &QMenu::aboutToShow, this, [this] { updateCommandStates(); });
@@ -593,6 +603,32 @@ void CMainFrame::maintainDatabase(bool compress) {
     m_prompter.message(kMaintenanceDone,
                        {compress ? QStringLiteral("compress") : QStringLiteral("repair"), path},
                        PromptIcon::Information);
+}
+
+void CMainFrame::RunOptions() {
+    CWSOptionsSheet sheet(services(), m_runner, m_help);
+    if (m_runner.exec(sheet) != QDialog::Accepted)
+        return;
+    sheet.writeSettings();
+    // The form follows the new preferences at once.
+    if (CRecipeFormSheet* form = recipeForm())
+        form->readPreferences();
+}
+
+void CMainFrame::ShowTipOfTheDay(bool atStartUp) {
+    const QString tips = !m_tipsFile.isEmpty()
+                             ? (QFileInfo(m_tipsFile).isFile() ? m_tipsFile : QString())
+                             : ProgramFiles::find(QString::fromLatin1(TipsFile::kFileName));
+    if (atStartUp) {
+        if (m_profile.integer(Setting::TipStartUp) != 0)
+            return;
+        // A missing tips file is said once, not at every start.
+        if (tips.isEmpty() && m_profile.integer(Setting::TipMissingReported) != 0)
+            return;
+        m_profile.setInteger(Setting::TipMissingReported, tips.isEmpty() ? 1 : 0);
+    }
+    CTipOfTheDayDlg dlg(m_profile, tips, this);
+    m_runner.exec(dlg);
 }
 
 void CMainFrame::showHelp(int context) {

@@ -44,6 +44,12 @@ public:
     // The program is being ended from outside (SIGTERM, SIGHUP): closes the database without
     // asking anything, discarding the edit that was not committed.
     void CloseWithoutQuestions();
+    // Tools > Options; on OK the recipe form re-reads its preferences.
+    void RunOptions();
+    // The Tip of the Day; at start-up only when the user wants it.
+    void ShowTipOfTheDay(bool atStartUp);
+    // The tips file to use instead of the one beside the program.
+    void setTipsFile(const QString& path) { m_tipsFile = path; }
 
     CWscalcDoc* document() const { return m_doc.get(); }
     CRecipeFormSheet* recipeForm() const;
@@ -101,6 +107,7 @@ private:
     Prompter& m_prompter;
     DialogRunner& m_runner;
     HelpService* m_help;
+    QString m_tipsFile;
     std::unique_ptr<CoreServices> m_services;
     std::unique_ptr<ReportMenu> m_reports;
     std::unique_ptr<CWscalcDoc> m_doc;

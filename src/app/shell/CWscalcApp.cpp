@@ -1,10 +1,11 @@
 #include "shell/CWscalcApp.h"
 
+#include "help/HelpKey.h"
+#include "help/QtHelpService.h"
 #include "settings/ProfileStore.h"
 #include "shell/CMainFrame.h"
 #include "shell/CSplashWnd.h"
 #include "shell/DialogRunner.h"
-#include "shell/QtHelpService.h"
 #include "shell/QtPrompter.h"
 
 #include <QCoreApplication>
@@ -30,10 +31,16 @@ CWscalcApp::CWscalcApp(Environment env) : m_env(std::move(env)) {
         m_env.runner = m_ownRunner.get();
     }
     if (!m_env.help) {
-        const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath("help");
-        m_ownHelp = std::make_unique<QtHelpService>(*m_env.prompter, folder);
+        m_ownHelp = std::make_unique<QtHelpService>(*m_env.prompter, QtHelpService::FindHelpFile(),
+                                                    QtHelpService::DefaultCacheFolder());
         m_env.help = m_ownHelp.get();
     }
+    if (auto* qt = dynamic_cast<QtPrompter*>(m_env.prompter))
+        qt->setHelp(m_env.help);
+    // F1 anywhere in the program.
+    m_helpKey = std::make_unique<HelpKey>(*m_env.help);
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->installEventFilter(m_helpKey.get());
 }
 
 CWscalcApp::~CWscalcApp() {
@@ -86,8 +93,9 @@ bool CWscalcApp::InitInstance(const QStringList& arguments) {
     if (!database.isEmpty())
         m_mainFrame->OpenDocumentFile(database);
 
-    if (showTipAtStartUp)
-        showTipAtStartUp();
+    if (!m_env.tipsFile.isEmpty())
+        m_mainFrame->setTipsFile(m_env.tipsFile);
+    m_mainFrame->ShowTipOfTheDay(true);
     return true;
 }
 

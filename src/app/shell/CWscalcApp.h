@@ -14,6 +14,7 @@ namespace wsc {
 class CMainFrame;
 class CSplashWnd;
 class DialogRunner;
+class HelpKey;
 class HelpService;
 class ProfileStore;
 class Prompter;
@@ -32,6 +33,8 @@ public:
         QString shippedDataFile;
         // Where backups of recipe databases go; the per-user data folder when empty.
         QString backupRoot;
+        // The tips file; found beside the program when empty.
+        QString tipsFile;
     };
 
     CWscalcApp();
@@ -48,9 +51,6 @@ public:
     const CommandLine& commandLine() const { return m_commandLine; }
     ProfileStore& profile() const { return *m_env.profile; }
 
-    // Shows the tip of the day at start-up when the user asked for it.
-    std::function<void()> showTipAtStartUp;
-
     // The shipped Data database beside the program or in the build tree, or an empty text.
     static QString FindShippedDataFile();
     // "backups" in the per-user data folder.
@@ -62,6 +62,7 @@ private:
     std::unique_ptr<Prompter> m_ownPrompter;
     std::unique_ptr<DialogRunner> m_ownRunner;
     std::unique_ptr<HelpService> m_ownHelp;
+    std::unique_ptr<HelpKey> m_helpKey;
     CommandLine m_commandLine;
     QPointer<CSplashWnd> m_splash;
     std::unique_ptr<CMainFrame> m_mainFrame;

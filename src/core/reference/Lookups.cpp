@@ -1,5 +1,7 @@
 #include "reference/Lookups.h"
 
+#include "help/HelpContexts.h"
+
 #include "db/records/CRecordSetAdjuncts.h"
 #include "db/records/CRecordSetExtracts.h"
 #include "db/records/CRecordSetGrains.h"
@@ -45,36 +47,42 @@ const LookupSpec& SpecOf(LookupKind kind) {
          {4, 2, 4},
          "IndexHopsNameAlpha",
          "Hops",
-         98339},
+         HelpContext::kHops},
         {LookupKind::Grains,
          "Category,Name",
          {kSortText, kSortText},
          {6, 5},
          "IndexGrainsCategoryName",
          "Grain",
-         98340},
+         HelpContext::kGrains},
         {LookupKind::Extracts,
          "Manufacturer,Name",
          {kSortText, kSortText},
          {6, 5},
          "IndexExtractsManufName",
          "Extract",
-         98385},
+         HelpContext::kExtracts},
         {LookupKind::Kits,
          "Manufacturer,Style",
          {kSortText, kSortText},
          {6, 5},
          "IndexKitsManufStyle",
          "Kit",
-         98386},
+         HelpContext::kKits},
         {LookupKind::Yeast,
          "Manufacturer,Strain",
          {kSortText, kSortText},
          {6, 5},
          "IndexYeastManufStrain",
          "Yeast",
-         98343},
-        {LookupKind::Adjuncts, "Name", {kSortText}, {8}, "IndexAdjunctsName", "Adjuncts", 98404},
+         HelpContext::kYeasts},
+        {LookupKind::Adjuncts,
+         "Name",
+         {kSortText},
+         {8},
+         "IndexAdjunctsName",
+         "Adjuncts",
+         HelpContext::kAdjuncts},
     };
     return specs[static_cast<int>(kind)];
 }

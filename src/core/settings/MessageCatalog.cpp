@@ -178,6 +178,13 @@ QString MessageCatalog::text(int id) {
     return e ? QString::fromUtf8(e->text) : QString();
 }
 
+std::vector<int> MessageCatalog::ids() {
+    std::vector<int> out;
+    for (const Entry& e : kStrings)
+        out.push_back(e.id);
+    return out;
+}
+
 bool MessageCatalog::contains(int id) {
     return find(id) != nullptr;
 }

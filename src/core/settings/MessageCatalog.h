@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace wsc {
 
 // The program's string table: every user-visible text that has a string id, by that id.
@@ -12,6 +14,8 @@ public:
     // The text of string `id`; an empty string for an id the table does not hold.
     static QString text(int id);
     static bool contains(int id);
+    // Every id the table holds, in order.
+    static std::vector<int> ids();
 
     // Replaces "%1" and "%2" (and "%3" when there is a third insert) by the inserts, and "%d"
     // by `row` when it is not negative, in one pass, so an insert that itself holds "%2", "%d"
@@ -155,6 +159,10 @@ inline constexpr const char* kNoReportSelected =
     "No report has been selected yet.  Please choose one with Select a Report.";
 // %1 the section, %2 why.
 inline constexpr const char* kSectionLeftOut = "Section %1 of this report is left out: %2";
+// %1 the help file.
+inline constexpr const char* kHelpMissing =
+    "Configuration Error:\nThe help file %1 is missing or cannot be read.\nPlease reinstall "
+    "Wortsmith Calculator.";
 } // namespace Texts
 
 } // namespace wsc

@@ -8,7 +8,7 @@ namespace wsc {
 
 namespace {
 
-const std::array<SettingInfo, 28> kSettings = {{
+const std::array<SettingInfo, 29> kSettings = {{
     {Setting::DefaultDataFile, "Settings", "DefaultDataFile", QString()},
     {Setting::DefaultRecipeFile, "Settings", "DefaultRecipeFile", QString()},
     {Setting::RecipeFileOpened, "Settings", "RecipeFileOpened", QString()},
@@ -37,6 +37,7 @@ const std::array<SettingInfo, 28> kSettings = {{
     {Setting::TipStartUp, "Tip", "StartUp", 0},
     {Setting::TipFilePos, "Tip", "FilePos", 0, 0},
     {Setting::TipTimeStamp, "Tip", "TimeStamp", QString()},
+    {Setting::TipMissingReported, "Tip", "MissingReported", 0, 0, 1},
 }};
 
 QString path(const SettingInfo& i) {

@@ -40,6 +40,8 @@ enum class Setting {
     TipStartUp,
     TipFilePos,
     TipTimeStamp,
+    // Set once a missing tips file has been reported at start-up, so it is said only once.
+    TipMissingReported,
 };
 
 struct SettingInfo {

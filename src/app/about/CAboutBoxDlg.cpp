@@ -1,0 +1,196 @@
+#include "about/CAboutBoxDlg.h"
+
+#include "about/CCreditsDlg.h"
+#include "help/HelpContextProperty.h"
+#include "help/HelpContexts.h"
+#include "reference/ContactAddresses.h"
+#include "settings/MessageCatalog.h"
+#include "settings/ProfileStore.h"
+#include "settings/Prompter.h"
+#include "shell/DialogRunner.h"
+#include "shell/FileVersionInfo.h"
+#include "shell/IconFactory.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QSysInfo>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace wsc {
+
+namespace {
+constexpr int kPlannedFunction = 19;
+constexpr const char* kContactError =
+    "Support Program Error:\nAn error occurred while trying to contact\nQuillbarrow Software via "
+    "the Internet or E-mail.\nRefer to Help, but you may need to use the phone - %1\n\nError = %2";
+constexpr const char* kNoSystemInfo =
+    "Support Program Error:\nThe system information cannot be displayed.\nA possible cause is "
+    "that the system information program file is not installed on your computer.  It should be "
+    "located at\n%1\nContact Quillbarrow Software for further information";
+constexpr const char* kLegalNotice =
+    "This program is protected by copyright law.  Copying or passing on this program, or any "
+    "part of it, without permission may lead to civil and criminal penalties.";
+} // namespace
+
+CAboutBoxDlg::CAboutBoxDlg(Prompter& prompter, DialogRunner& runner, ProfileStore& profile,
+                           QWidget* parent)
+    : QDialog(parent), m_prompter(prompter), m_runner(runner), m_profile(profile) {
+    setWindowTitle(QStringLiteral("About Wortsmith Calculator"));
+    SetHelpContext(this, HelpContext::kAbout);
+
+    auto version = [](int key) { return CFileVersionInfo::value(key, 0).value_or(QString()); };
+    m_product =
+        new QLabel(QStringLiteral("%1  Product Version %2")
+                       .arg(MessageCatalog::text(57344), version(CFileVersionInfo::ProductVersion)),
+                   this);
+    QFont bold = m_product->font();
+    bold.setBold(true);
+    m_product->setFont(bold);
+    m_file = new QLabel(
+        QStringLiteral("File Version %1").arg(version(CFileVersionInfo::FileVersion)), this);
+    m_special = new QLabel(version(CFileVersionInfo::SpecialBuild), this);
+    m_special->setObjectName(QStringLiteral("specialBuild"));
+
+    // Twice the system icon size plus 8 pixels each way, with the program icon inside.
+    const int iconSize = style()->pixelMetric(QStyle::PM_LargeIconSize);
+    auto makeIcon = [&](const QString& tip) {
+        auto* b = new QToolButton(this);
+        b->setIcon(IconFactory::appIcon());
+        b->setIconSize(QSize(iconSize * 2, iconSize * 2));
+        b->setFixedSize(iconSize * 2 + 8, iconSize * 2 + 8);
+        b->setCursor(Qt::PointingHandCursor);
+        b->setToolTip(tip);
+        return b;
+    };
+    m_emailIcon = makeIcon(QStringLiteral("Write to us"));
+    m_webIcon = makeIcon(QStringLiteral("Visit our web site"));
+    connect(m_emailIcon, &QToolButton::clicked, this, &CAboutBoxDlg::OnEmailIcon);
+    connect(m_webIcon, &QToolButton::clicked, this, &CAboutBoxDlg::OnWebIcon);
+
+    m_email = new CColorLabel(QString::fromLatin1(kEmail), this);
+    m_web = new CColorLabel(QString::fromLatin1(kWebSite), this);
+    for (CColorLabel* l : {m_email, m_web}) {
+        l->setLinkMode(true);
+        l->onClicked = [this](const QString& text) { OpenLink(text); };
+    }
+
+    auto* notice = new QLabel(QString::fromLatin1(kLegalNotice), this);
+    notice->setWordWrap(true);
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(m_product);
+    text->addWidget(m_file);
+    text->addWidget(m_special);
+    text->addSpacing(6);
+    text->addWidget(new QLabel(QString::fromLatin1(kOwnership), this));
+    text->addWidget(new QLabel(QStringLiteral("%1   Telephone %2")
+                                   .arg(QString::fromLatin1(kAddress), QString::fromLatin1(kPhone)),
+                               this));
+    auto* links = new QGridLayout;
+    links->addWidget(m_emailIcon, 0, 0);
+    links->addWidget(m_email, 0, 1);
+    links->addWidget(m_webIcon, 1, 0);
+    links->addWidget(m_web, 1, 1);
+    links->setColumnStretch(1, 1);
+    text->addLayout(links);
+    text->addWidget(notice);
+
+    m_systemInfo = new QPushButton(QStringLiteral("System Info..."), this);
+    m_moreInfo = new QPushButton(QStringLiteral("More Info..."), this);
+    m_credits = new QPushButton(QStringLiteral("Credits..."), this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(m_systemInfo, &QPushButton::clicked, this, &CAboutBoxDlg::OnSystemInfo);
+    connect(m_moreInfo, &QPushButton::clicked, this, &CAboutBoxDlg::OnMoreInfo);
+    connect(m_credits, &QPushButton::clicked, this, &CAboutBoxDlg::OnCredits);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(m_systemInfo);
+    buttons->addWidget(m_moreInfo);
+    buttons->addWidget(m_credits);
+    buttons->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(text, 1);
+    layout->addLayout(buttons);
+}
+
+void CAboutBoxDlg::contact(const QString& address) {
+    if (!m_runner.openUrl(address)) {
+        m_prompter.text(QString::fromLatin1(kContactError)
+                            .arg(QString::fromLatin1(kPhone), QStringLiteral("0")),
+                        PromptIcon::Exclamation);
+    }
+}
+
+void CAboutBoxDlg::OnEmailIcon() {
+    contact(ContactAddresses::mailto(QString::fromLatin1(kEmail)).value_or(QString()));
+}
+
+void CAboutBoxDlg::OnWebIcon() {
+    contact(ContactAddresses::website(QString::fromLatin1(kWebSite)).value_or(QString()));
+}
+
+void CAboutBoxDlg::OpenLink(const QString& text) {
+    // A link's text is an e-mail address or a web site, and nothing else reaches the desktop.
+    std::optional<QString> address = text.contains(u'@') && !text.contains(QLatin1String("://"))
+                                         ? ContactAddresses::mailto(text)
+                                         : ContactAddresses::website(text);
+    if (!address) {
+        m_prompter.text(QString::fromLatin1(kContactError)
+                            .arg(QString::fromLatin1(kPhone), QStringLiteral("0")),
+                        PromptIcon::Exclamation);
+        return;
+    }
+    contact(*address);
+}
+
+QString CAboutBoxDlg::SystemInformation() {
+    QStringList lines;
+    lines << QStringLiteral("Operating system: %1").arg(QSysInfo::prettyProductName());
+    lines << QStringLiteral("Kernel: %1 %2").arg(QSysInfo::kernelType(), QSysInfo::kernelVersion());
+    lines << QStringLiteral("Processor: %1").arg(QSysInfo::currentCpuArchitecture());
+    lines << QStringLiteral("Computer name: %1").arg(QSysInfo::machineHostName());
+    lines << QStringLiteral("Qt version: %1").arg(QString::fromLatin1(qVersion()));
+    lines << QStringLiteral("Language: %1").arg(QLocale().name());
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        lines << QStringLiteral("Screen: %1 x %2, %3 dpi")
+                     .arg(s->size().width())
+                     .arg(s->size().height())
+                     .arg(qRound(s->logicalDotsPerInch()));
+    }
+    return lines.join(u'\n');
+}
+
+void CAboutBoxDlg::OnSystemInfo() {
+    const QString program = m_profile.text(Setting::MSInfoPath);
+    if (program.isEmpty()) {
+        // No program named: what the running system reports.
+        m_prompter.text(QStringLiteral("System Information:\n") + SystemInformation(),
+                        PromptIcon::Information);
+        return;
+    }
+    if (!QProcess::startDetached(program, {}))
+        m_prompter.text(QString::fromLatin1(kNoSystemInfo).arg(program), PromptIcon::Exclamation);
+}
+
+void CAboutBoxDlg::OnMoreInfo() {
+    m_prompter.message(kPlannedFunction, {}, PromptIcon::Information);
+}
+
+void CAboutBoxDlg::OnCredits() {
+    CCreditsDlg credits(m_prompter, this);
+    m_runner.exec(credits);
+}
+
+} // namespace wsc
