@@ -24,10 +24,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTabWidget>
-#include <QtTest/QTest>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QTabWidget>
+#include <QtTest/QTest>
 
 namespace wsc {
 namespace {
