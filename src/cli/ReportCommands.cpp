@@ -1,4 +1,5 @@
 #include "CliSupport.h"
+#include "shell/ProgramFiles.h"
 
 #include "PdfReportOutput.h"
 #include "calc/UtilizationTable.h"
@@ -104,7 +105,7 @@ int cmdReport(const QStringList& argv, const Output& io) {
     }
     QString directory = a.option(QStringLiteral("reports"));
     if (directory.isEmpty())
-        directory = QCoreApplication::applicationDirPath();
+        directory = ProgramFiles::installedFolderHolding(QStringLiteral("Recipe.rpt"));
     PrintEngine engine;
     PdfReportOutput output(pdf, htmlOut);
     engine.setOutput(&output);

@@ -6,9 +6,12 @@
 #include "shell/CreditLines.h"
 #include "shell/FileVersionInfo.h"
 #include "shell/OptionsSettings.h"
+#include "shell/ProgramFiles.h"
 #include "shell/TipsFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <set>
 
@@ -214,6 +217,52 @@ TEST(HelpContextList, DeclaresEachContextOnceAndEveryMessageBox) {
     EXPECT_TRUE(has(68));
     EXPECT_FALSE(has(66));  // "Settings", a key name
     EXPECT_FALSE(has(148)); // a control tip
+}
+
+} // namespace
+} // namespace wsc
+
+namespace wsc {
+namespace {
+
+class InstalledFiles : public test::DbFixture {};
+
+TEST_F(InstalledFiles, AUserGetsAnOwnCopyOfADataDatabaseTheyCannotChange) {
+    const QString shared = readOnlySharedData();
+    const QString home = path(QStringLiteral("user"));
+    openFolderToEveryone();
+    bool skipped = false;
+    const std::string result = test::RunAsUnprivileged(
+        [&]() -> std::string {
+            const QString first = ProgramFiles::dataFileForUser(shared, home);
+            if (first != QDir(home).filePath(QFileInfo(shared).fileName()))
+                return "no copy: " + first.toStdString();
+            if (!QFileInfo(first).isWritable())
+                return "the copy cannot be written";
+            if (test::FileDigest(first) != test::FileDigest(shared))
+                return "the copy differs";
+            // Made once: a second start keeps the user's changes.
+            QFile mark(first);
+            if (!mark.open(QIODevice::Append))
+                return "cannot change the copy";
+            mark.write("x");
+            mark.close();
+            if (ProgramFiles::dataFileForUser(shared, home) != first ||
+                test::FileDigest(first) == test::FileDigest(shared))
+                return "the copy was made again";
+            return {};
+        },
+        &skipped);
+    if (skipped)
+        GTEST_SKIP() << result;
+    EXPECT_EQ(result, "");
+    // A Data database the user may change is used where it is.
+    const QString own = copyShippedData();
+    EXPECT_EQ(ProgramFiles::dataFileForUser(own, home), QFileInfo(own).absoluteFilePath());
+    // An installed one is never changed in place, not even by whoever may write it.
+    const QString copied = ProgramFiles::dataFileForUser(own, path(QStringLiteral("mine")), true);
+    EXPECT_EQ(copied, QDir(path(QStringLiteral("mine"))).filePath(QFileInfo(own).fileName()));
+    EXPECT_TRUE(QFileInfo(copied).isFile());
 }
 
 } // namespace

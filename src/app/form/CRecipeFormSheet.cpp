@@ -1,5 +1,7 @@
 #include "form/CRecipeFormSheet.h"
 
+#include "shell/ProgramFiles.h"
+
 #include "help/HelpContextProperty.h"
 #include "help/HelpContexts.h"
 
@@ -72,8 +74,9 @@ void CRecipeFormSheet::setGridLayoutDirectory(const QString& directory) {
 }
 
 QString CRecipeFormSheet::gridLayoutDirectory() {
-    return g_gridLayoutDirectory.isEmpty() ? QCoreApplication::applicationDirPath()
-                                           : g_gridLayoutDirectory;
+    return g_gridLayoutDirectory.isEmpty()
+               ? ProgramFiles::installedFolderHolding(QStringLiteral("GWIngredients.gws"))
+               : g_gridLayoutDirectory;
 }
 
 CRecipeFormSheet::CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidget* parent)

@@ -76,9 +76,10 @@ CMainFrame::CMainFrame(ProfileStore& profile, Prompter& prompter, DialogRunner& 
     setStatusBar(m_status);
     m_services =
         std::make_unique<CoreServices>(CoreServices{m_prompter, m_profile, m_status, m_help});
-    // The report files lie in the program's own folder.
-    m_reports = std::make_unique<ReportMenu>(m_prompter, m_runner, m_mdi,
-                                             QCoreApplication::applicationDirPath());
+    // The report files lie beside the program, or in the installed share folder.
+    m_reports = std::make_unique<ReportMenu>(
+        m_prompter, m_runner, m_mdi,
+        ProgramFiles::installedFolderHolding(QStringLiteral("Recipe.rpt")));
     createActions();
     createToolBar();
     buildMenus();

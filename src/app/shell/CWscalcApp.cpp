@@ -6,6 +6,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CSplashWnd.h"
 #include "shell/DialogRunner.h"
+#include "shell/ProgramFiles.h"
 #include "shell/QtPrompter.h"
 
 #include <QCoreApplication>
@@ -77,8 +78,14 @@ bool CWscalcApp::InitInstance(const QStringList& arguments) {
     if (profile.text(Setting::DefaultDataFile).isEmpty()) {
         const QString shipped =
             m_env.shippedDataFile.isEmpty() ? FindShippedDataFile() : m_env.shippedDataFile;
-        if (!shipped.isEmpty() && QFileInfo(shipped).isFile())
-            profile.setText(Setting::DefaultDataFile, shipped);
+        if (!shipped.isEmpty() && QFileInfo(shipped).isFile()) {
+            const QString userData =
+                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+            const bool installed =
+                QFileInfo(shipped).absolutePath() == ProgramFiles::folders().value(2);
+            profile.setText(Setting::DefaultDataFile,
+                            ProgramFiles::dataFileForUser(shipped, userData, installed));
+        }
     }
 
     m_mainFrame = std::make_unique<CMainFrame>(profile, *m_env.prompter, *m_env.runner, m_env.help);

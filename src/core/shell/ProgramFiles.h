@@ -12,6 +12,16 @@ public:
     static QStringList folders();
     // The first existing `name` in folders(), or an empty text.
     static QString find(const QString& name);
+    // The folder of the files installed with the program (report files, grid layouts): the
+    // program's own folder when `name` is there, else the installed share folder when it is
+    // there, else the program's folder.
+    static QString installedFolderHolding(const QString& name);
+    // The Data database a new user starts with: the shipped one when the user may change it
+    // and it is not an installed file, else a copy of it in `userFolder` (made once), so the
+    // Data menu can keep it up to date without touching what the package installed. The shipped
+    // file itself when no copy can be made.
+    static QString dataFileForUser(const QString& shipped, const QString& userFolder,
+                                   bool installed = false);
 };
 
 } // namespace wsc
