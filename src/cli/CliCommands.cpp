@@ -8,6 +8,7 @@ int run(const QStringList& args, const Output& io) {
     addCalculationCommands(commands);
     addCalculatorCommands(commands);
     addReportCommands(commands);
+    addInterchangeCommands(commands);
     if (args.isEmpty() || !commands.count(args.first())) {
         QStringList names;
         for (const auto& [name, cmd] : commands)

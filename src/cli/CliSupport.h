@@ -40,5 +40,6 @@ void addDatabaseCommands(CommandTable& table);
 void addCalculationCommands(CommandTable& table);
 void addCalculatorCommands(CommandTable& table);
 void addReportCommands(CommandTable& table);
+void addInterchangeCommands(CommandTable& table);
 
 } // namespace wsc::cli

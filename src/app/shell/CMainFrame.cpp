@@ -3,6 +3,7 @@
 #include "about/CAboutBoxDlg.h"
 #include "about/CTipOfTheDayDlg.h"
 #include "db/DatabaseOps.h"
+#include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
 #include "document/CRecipeLogView.h"
 #include "document/CWscalcDoc.h"
@@ -10,6 +11,7 @@
 #include "form/CRecipeFormSheet.h"
 #include "help/HelpContextProperty.h"
 #include "help/HelpContexts.h"
+#include "interchange/BeerXml.h"
 #include "options/CWSOptionsSheet.h"
 #include "reports/FormReportContext.h"
 #include "reports/ReportMenu.h"
@@ -28,6 +30,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -35,6 +38,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QProcess>
+#include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
@@ -135,6 +139,9 @@ void CMainFrame::createActions() {
     m_handlers[ID_FILE_PRINT_SETUP] = [this] { m_reports->setUpPrinter(this); };
     m_handlers[ID_FILE_CLOSE] = [this] { CloseDocument(); };
     m_handlers[ID_APP_EXIT] = [this] { close(); };
+    m_handlers[ID_FILE_IMPORT_RECIPES] = [this] { ImportRecipes(); };
+    m_handlers[ID_FILE_EXPORT_RECIPE] = [this] { ExportRecipes(false); };
+    m_handlers[ID_FILE_EXPORT_ALL] = [this] { ExportRecipes(true); };
     m_handlers[ID_FILE_COMPRESS] = [this] { maintainDatabase(true); };
     m_handlers[ID_FILE_REPAIR] = [this] { maintainDatabase(false); };
     m_handlers[ID_EDIT_CUT] = [] {
@@ -214,7 +221,8 @@ void CMainFrame::buildMenus() {
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     if (open)
-        add(file, {ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, 0, ID_FILE_COMPRESS, ID_FILE_REPAIR,
+        add(file, {ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, 0, ID_FILE_IMPORT_RECIPES,
+                   ID_FILE_EXPORT_RECIPE, ID_FILE_EXPORT_ALL, 0, ID_FILE_COMPRESS, ID_FILE_REPAIR,
                    0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP});
     else
         add(file, {ID_FILE_OPEN, 0, ID_FILE_COMPRESS, ID_FILE_REPAIR, 0, ID_FILE_PRINT_SETUP});
@@ -353,7 +361,11 @@ bool CMainFrame::isCommandEnabled(int id) {
     // Reports read the open recipe database (or print its recipe); the repeat commands wait
     // for a first choice.
     case ID_REPORT_SELECT:
+    case ID_FILE_IMPORT_RECIPES:
+    case ID_FILE_EXPORT_ALL:
         return recipeForm() != nullptr;
+    case ID_FILE_EXPORT_RECIPE:
+        return recipeForm() != nullptr && recipeForm()->commands().hasRecord();
     case ID_REPORT_PREVIEW:
     case ID_REPORT_PRINT:
     case ID_FILE_PRINT:
@@ -604,6 +616,91 @@ void CMainFrame::maintainDatabase(bool compress) {
     m_prompter.message(kMaintenanceDone,
                        {compress ? QStringLiteral("compress") : QStringLiteral("repair"), path},
                        PromptIcon::Information);
+}
+
+void CMainFrame::ImportRecipes() {
+    CRecipeFormSheet* form = recipeForm();
+    if (!form || !m_doc || !m_doc->database())
+        return;
+    const QString path =
+        m_runner.openFileName(this, QStringLiteral("Import Recipes"),
+                              QStringLiteral("BeerXML files (*.xml);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    auto refuse = [&](const QString& why) {
+        m_prompter.text(QString::fromLatin1(Texts::kImportFailed).arg(path, why),
+                        PromptIcon::Exclamation);
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString());
+    if (file.size() > BeerXml::kMaxBytes)
+        return refuse(QStringLiteral("the file has %1 bytes; at most %2 are read")
+                          .arg(file.size())
+                          .arg(BeerXml::kMaxBytes));
+    const QByteArray bytes = file.readAll();
+    // Ingredients are matched against the Data database when it can be read.
+    std::unique_ptr<CDaoDatabase> data;
+    try {
+        data = std::make_unique<CDaoDatabase>();
+        data->Open(m_profile.text(Setting::DefaultDataFile), false, true);
+    } catch (const CDaoException&) {
+        data.reset();
+    }
+    std::optional<ImportSummary> summary;
+    QString error;
+    const bool ran = form->commands().RunBetweenEdits([&] {
+        summary =
+            BeerXml::Import(*m_doc->database(), data.get(), bytes, m_doc->utilization(), error);
+    });
+    if (!ran)
+        return;
+    if (!summary)
+        return refuse(error);
+    m_doc->UpdateAllViews(nullptr, 0);
+    form->commands().GoToBatch(summary->added.front().batch);
+    m_prompter.text(
+        QStringLiteral("Information:\nImport of %1 complete.\n\n%2").arg(path, summary->text()),
+        PromptIcon::Information);
+}
+
+void CMainFrame::ExportRecipes(bool all) {
+    CRecipeFormSheet* form = recipeForm();
+    if (!form || !m_doc || !m_doc->database())
+        return;
+    // What is exported is what is saved: a changed recipe is saved first, after the question.
+    if (!form->commands().QuerySaveRecipe())
+        return;
+    QString path = m_runner.saveFileName(
+        this, all ? QStringLiteral("Export All Recipes") : QStringLiteral("Export Recipe"),
+        QStringLiteral("BeerXML files (*.xml)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".xml");
+    QString error;
+    QByteArray xml;
+    try {
+        xml = BeerXml::Export(*m_doc->database(),
+                              all ? std::vector<long>{}
+                                  : std::vector<long>{long(form->commands().currentBatch())},
+                              m_doc->utilization(), error);
+    } catch (const CDaoException& e) {
+        error = QString::fromUtf8(e.what());
+    }
+    QSaveFile out(path);
+    if (error.isEmpty() &&
+        (!out.open(QIODevice::WriteOnly) || out.write(xml) != xml.size() || !out.commit()))
+        error = out.errorString();
+    if (!error.isEmpty()) {
+        m_prompter.text(QString::fromLatin1(Texts::kExportFailed).arg(path, error),
+                        PromptIcon::Exclamation);
+        return;
+    }
+    m_prompter.text(
+        QStringLiteral("Information:\nThe %1 written to %2.")
+            .arg(all ? QStringLiteral("recipes were") : QStringLiteral("recipe was"), path),
+        PromptIcon::Information);
 }
 
 void CMainFrame::RunOptions() {

@@ -46,6 +46,9 @@ public:
     void CloseWithoutQuestions();
     // Tools > Options; on OK the recipe form re-reads its preferences.
     void RunOptions();
+    // File > Import Recipes, Export Recipe, Export All Recipes (BeerXML).
+    void ImportRecipes();
+    void ExportRecipes(bool all);
     // The Tip of the Day; at start-up only when the user wants it.
     void ShowTipOfTheDay(bool atStartUp);
     // The tips file to use instead of the one beside the program.

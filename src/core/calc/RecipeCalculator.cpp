@@ -79,7 +79,7 @@ RecipeCalculator::RecipeCalculator(IngredientSheets& sheets, const UtilizationTa
     : m_sheets(sheets), m_table(table) {}
 
 void RecipeCalculator::resetResults() {
-    PredictedOG = PredictedABV = TotalIBU = TotalHBU = PredictedColor = 0;
+    PredictedOG = PredictedABV = PredictedFG = TotalIBU = TotalHBU = PredictedColor = 0;
 }
 
 std::optional<double> RecipeCalculator::SystemEfficiencyActual(IngredientSheets& sheets,
@@ -346,6 +346,7 @@ void RecipeCalculator::CalcAlcohol() {
                                : 0;
     PredictedABV =
         PredictedOG > 1.0 ? (PredictedOG - 1) * 1000 * attenuation * kAlcoholPerPoint + priming : 0;
+    PredictedFG = PredictedOG > 1.0 ? 1 + (PredictedOG - 1) * (1 - attenuation) : 0;
 }
 
 void RecipeCalculator::CalcColor() {

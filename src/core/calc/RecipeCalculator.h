@@ -86,6 +86,8 @@ public:
 
     double PredictedOG = 0;
     double PredictedABV = 0;
+    // What the yeast's attenuation leaves of the original gravity.
+    double PredictedFG = 0;
     double TotalIBU = 0;
     double TotalHBU = 0;
     double PredictedColor = 0;

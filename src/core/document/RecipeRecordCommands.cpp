@@ -261,6 +261,22 @@ void RecipeRecordCommands::BeginRecipeEdit() {
     m_form.commandStateChanged();
 }
 
+bool RecipeRecordCommands::RunBetweenEdits(const std::function<void()>& work) {
+    if (!SaveRecipeChanges())
+        return false;
+    try {
+        if (m_set.GetEditMode() != CDaoRecordset::dbEditNone)
+            m_set.CancelUpdate();
+        commitTransaction();
+    } catch (const CDaoException& e) {
+        report(e);
+        return false;
+    }
+    work();
+    BeginRecipeEdit();
+    return true;
+}
+
 long RecipeRecordCommands::NextBatchNumber() {
     CRecordSetRecipeMaxBatch max(m_doc.database());
     max.Open(CDaoRecordset::dbOpenDynaset, {},

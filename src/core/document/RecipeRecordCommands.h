@@ -6,6 +6,7 @@
 #include "document/UpdateHints.h"
 
 #include <QString>
+#include <functional>
 
 namespace wsc {
 
@@ -56,6 +57,11 @@ public:
     bool SaveRecipeChanges(bool ask = true);
     bool QuerySaveRecipe();
     void BeginRecipeEdit();
+    // Runs `work` on the database outside the recipe's open transaction: the current recipe is
+    // saved first (after the usual question; false when the user cancels or it cannot be
+    // saved), and editing begins again afterwards.
+    bool RunBetweenEdits(const std::function<void()>& work);
+    long currentBatch() const { return hasRecord() ? m_set.m_RecipeBatchNo : 0; }
     long NextBatchNumber();
     static constexpr long kHighestBatchNumber = 2147483647;
     bool ValidateRecipe();

@@ -1,5 +1,7 @@
 #include "document/StoredBitterness.h"
 
+#include <algorithm>
+
 #include "calc/IngredientSheets.h"
 #include "calc/RecipeCalculator.h"
 #include "db/records/CRecordSetRecipe.h"
@@ -9,9 +11,17 @@
 namespace wsc {
 
 void StoreComputedBitterness(CDaoDatabase& recipes, const UtilizationTable& table) {
+    StoreComputedBitterness(recipes, table, {});
+}
+
+void StoreComputedBitterness(CDaoDatabase& recipes, const UtilizationTable& table,
+                             const std::vector<long>& recipeIds) {
     CRecordSetRecipe recipe(&recipes);
     recipe.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
     for (recipe.MoveFirst(); !recipe.IsEOF(); recipe.MoveNext()) {
+        if (!recipeIds.empty() &&
+            std::find(recipeIds.begin(), recipeIds.end(), recipe.m_RecipeID) == recipeIds.end())
+            continue;
         MemorySheets sheets = MemorySheets::load(recipes, recipe.m_RecipeID);
         RecipeCalculator calc(sheets, table);
         calc.setInputs(RecipeInputs::of(recipe));

@@ -159,6 +159,11 @@ inline constexpr const char* kNoReportSelected =
     "No report has been selected yet.  Please choose one with Select a Report.";
 // %1 the section, %2 why.
 inline constexpr const char* kSectionLeftOut = "Section %1 of this report is left out: %2";
+// BeerXML. %1 the file, %2 what is wrong with it and where.
+inline constexpr const char* kImportFailed =
+    "Data Error:\nThe file %1 cannot be imported:\n%2\n\nNothing was imported.";
+inline constexpr const char* kExportFailed =
+    "File Error:\nThe recipes could not be written to %1:\n%2";
 // %1 the help file.
 inline constexpr const char* kHelpMissing =
     "Configuration Error:\nThe help file %1 is missing or cannot be read.\nPlease reinstall "

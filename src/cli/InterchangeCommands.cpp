@@ -1,0 +1,131 @@
+#include "CliSupport.h"
+
+#include "calc/UtilizationTable.h"
+#include "db/DatabaseLock.h"
+#include "db/DatabaseOps.h"
+#include "db/dao/CDaoDatabase.h"
+#include "db/dao/CDaoException.h"
+#include "interchange/BeerXml.h"
+#include "settings/MessageCatalog.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace wsc::cli {
+namespace {
+
+const QString kImportUsage =
+    QStringLiteral("usage: wscalc-cli import --db RECIPES.mdb [--data DATA.mdb] FILE.xml");
+const QString kExportUsage = QStringLiteral(
+    "usage: wscalc-cli export --db RECIPES.mdb [--data DATA.mdb] (--batch N | --all) OUT.xml");
+
+// The kind of each database given; the utilization table of the Data database (the shipped
+// one without it).
+std::optional<int> checkKinds(const QString& recipes, const QString& data, const Output& io) {
+    if (ReadDatabaseMarker(recipes) != QLatin1String(kRecipeMarker)) {
+        print(io.err, MessageCatalog::format(168, {recipes}));
+        return kWrongKind;
+    }
+    if (!data.isEmpty() && ReadDatabaseMarker(data) != QLatin1String(kDataMarker)) {
+        print(io.err, MessageCatalog::format(171, {data}));
+        return kWrongKind;
+    }
+    return std::nullopt;
+}
+
+UtilizationTable tableOf(std::unique_ptr<CDaoDatabase>& data, const QString& path) {
+    UtilizationTable table;
+    if (path.isEmpty())
+        return UtilizationTable::shipped();
+    data = std::make_unique<CDaoDatabase>();
+    data->Open(path, false, true);
+    table.load(*data);
+    return table;
+}
+
+int cmdImport(const QStringList& argv, const Output& io) {
+    const Args a = Args::parse(argv, {QStringLiteral("db"), QStringLiteral("data")});
+    const QString recipes = a.option(QStringLiteral("db"));
+    const QString dataPath = a.option(QStringLiteral("data"));
+    if (recipes.isEmpty() || a.positional.size() != 1 || !a.problem({}, true).isEmpty())
+        return fail(io, kImportUsage);
+    QFile file(a.positional.first());
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(io,
+                    QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
+    if (file.size() > BeerXml::kMaxBytes)
+        return fail(io, QStringLiteral("%1: the file has %2 bytes; at most %3 are read")
+                            .arg(file.fileName())
+                            .arg(file.size())
+                            .arg(BeerXml::kMaxBytes));
+    const QByteArray bytes = file.readAll();
+    try {
+        if (const auto wrong = checkKinds(recipes, dataPath, io))
+            return *wrong;
+        // Nobody else may change the recipes meanwhile.
+        DatabaseLock lock(recipes);
+        if (!lock.tryLock())
+            return fail(
+                io, QString::fromLatin1(Texts::kDatabaseInUse).arg(recipes, lock.failureText()));
+        std::unique_ptr<CDaoDatabase> data;
+        const UtilizationTable table = tableOf(data, dataPath);
+        CDaoDatabase db;
+        db.Open(recipes, false, false);
+        QString error;
+        const auto summary = BeerXml::Import(db, data.get(), bytes, table, error);
+        if (!summary)
+            return fail(
+                io, QStringLiteral("%1: %2\nNothing was imported.").arg(file.fileName(), error));
+        print(io.out, summary->text());
+        return kOk;
+    } catch (const CDaoException& e) {
+        return fail(io, QString::fromUtf8(e.what()));
+    }
+}
+
+int cmdExport(const QStringList& argv, const Output& io) {
+    const Args a =
+        Args::parse(argv, {QStringLiteral("db"), QStringLiteral("data"), QStringLiteral("batch")});
+    const QString recipes = a.option(QStringLiteral("db"));
+    const QString dataPath = a.option(QStringLiteral("data"));
+    const bool all = a.has(QStringLiteral("all"));
+    bool ok = false;
+    const long batch = a.option(QStringLiteral("batch")).toLong(&ok);
+    if (recipes.isEmpty() || a.positional.size() != 1 || all == a.given(QStringLiteral("batch")) ||
+        (!all && !ok) || !a.problem({QStringLiteral("all")}, true).isEmpty())
+        return fail(io, kExportUsage);
+    try {
+        if (const auto wrong = checkKinds(recipes, dataPath, io))
+            return *wrong;
+        std::unique_ptr<CDaoDatabase> data;
+        const UtilizationTable table = tableOf(data, dataPath);
+        CDaoDatabase db;
+        db.Open(recipes, false, true);
+        QString error;
+        const QByteArray xml =
+            BeerXml::Export(db, all ? std::vector<long>{} : std::vector<long>{batch}, table, error);
+        if (!error.isEmpty())
+            return fail(io, error);
+        // Written under a temporary name first: a failed export leaves no half file.
+        QSaveFile out(a.positional.first());
+        if (!out.open(QIODevice::WriteOnly) || out.write(xml) != xml.size() || !out.commit())
+            return fail(
+                io, QStringLiteral("cannot write %1: %2").arg(out.fileName(), out.errorString()));
+        print(io.out,
+              QStringLiteral("exported %1 to %2")
+                  .arg(all ? QStringLiteral("every recipe") : QStringLiteral("batch %1").arg(batch),
+                       a.positional.first()));
+        return kOk;
+    } catch (const CDaoException& e) {
+        return fail(io, QString::fromUtf8(e.what()));
+    }
+}
+
+} // namespace
+
+void addInterchangeCommands(CommandTable& table) {
+    table[QStringLiteral("import")] = cmdImport;
+    table[QStringLiteral("export")] = cmdExport;
+}
+
+} // namespace wsc::cli

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace wsc {
+
+class CDaoDatabase;
+class UtilizationTable;
+
+// What an import did, for the summary the window and the command-line tool show.
+struct ImportSummary {
+    struct Added {
+        long batch;
+        QString name;
+    };
+    std::vector<Added> added;
+    int matched = 0;
+    // Ingredients found nowhere in the Data database, kept in the recipe as typed.
+    QStringList keptAsTyped;
+    // What the file holds that a recipe has no place for.
+    QStringList skipped;
+
+    QString text() const;
+};
+
+// BeerXML 1.0, the interchange format of brewing programs: kilograms, litres and degrees
+// Celsius, converted to and from the recipe's own units.
+class BeerXml {
+public:
+    // Files larger than this are refused unread.
+    static constexpr qint64 kMaxBytes = 20 * 1024 * 1024;
+
+    // The recipes of `batches` (every recipe when empty) as a BeerXML document, with the
+    // calculated predictions as display fields. An empty document and `error` set when a batch
+    // is missing.
+    static QByteArray Export(CDaoDatabase& recipes, const std::vector<long>& batches,
+                             const UtilizationTable& table, QString& error);
+
+    // Adds every recipe of `bytes` to `recipes` with the next batch numbers, all in one
+    // transaction: on any fault nothing is added, and `error` says what and where. Ingredients
+    // are matched by name (any case) against `data` when it is given.
+    static std::optional<ImportSummary> Import(CDaoDatabase& recipes, CDaoDatabase* data,
+                                               const QByteArray& bytes,
+                                               const UtilizationTable& table, QString& error);
+};
+
+} // namespace wsc

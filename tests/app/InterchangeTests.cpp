@@ -1,0 +1,78 @@
+#include "AppFixture.h"
+
+#include "settings/MessageCatalog.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QtTest/QTest>
+
+namespace wsc {
+namespace {
+
+class RecipeFiles : public test::FormFixture {
+protected:
+    QString writeFile(const QString& name, const QByteArray& content) {
+        const QString file = path(name);
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        return file;
+    }
+};
+
+TEST_F(RecipeFiles, ExportThenImportAddsCommittedRecipesAndShowsTheFirst) {
+    openSamples();
+    frame().updateCommandStates();
+    EXPECT_TRUE(frame().action(ID_FILE_IMPORT_RECIPES)->isEnabled());
+    const QString all = path(QStringLiteral("all.xml"));
+    m_runner.saveFiles.push_back(path(QStringLiteral("all"))); // the extension is added
+    frame().runCommand(ID_FILE_EXPORT_ALL);
+    ASSERT_EQ(readFile(all).count("<RECIPE>"), 8);
+    goToBatch(3);
+    m_runner.saveFiles.push_back(path(QStringLiteral("one.xml")));
+    frame().runCommand(ID_FILE_EXPORT_RECIPE);
+    EXPECT_EQ(readFile(path(QStringLiteral("one.xml"))).count("<RECIPE>"), 1);
+    EXPECT_TRUE(readFile(path(QStringLiteral("one.xml"))).contains("<NAME>Porch Stout</NAME>"));
+    m_prompter.clear();
+
+    m_runner.files.push_back(all);
+    frame().runCommand(ID_FILE_IMPORT_RECIPES);
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_TRUE(m_prompter.shown()[0].text.contains(QLatin1String("Recipes added: 8")))
+        << m_prompter.shown()[0].text.toStdString();
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 16);
+    EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("Homestead Bitter"));
+    EXPECT_EQ(form()->commands().currentBatch(), 9);
+    // The import is committed: a Refresh on the form does not take it back.
+    frame().runCommand(ID_RECORD_REFRESH);
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 16);
+}
+
+TEST_F(RecipeFiles, ABadFileOrACancelledQuestionImportsNothing) {
+    openSamples();
+    const QByteArray before = test::FileDigest(m_file);
+    m_runner.files.push_back(writeFile(QStringLiteral("bad.xml"), "<RECIPES><RECIPE><NAME>x"));
+    frame().runCommand(ID_FILE_IMPORT_RECIPES);
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_TRUE(m_prompter.shown()[0].text.startsWith(QLatin1String("Data Error:\nThe file ")));
+    EXPECT_TRUE(m_prompter.shown()[0].text.contains(QLatin1String("Nothing was imported.")));
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+
+    // A changed recipe: Cancel on the question stops the import and keeps the typing.
+    m_prompter.clear();
+    QTest::keyClicks(form()->nameEdit(), QStringLiteral("Bitter Mk II"));
+    const QString typed = form()->nameEdit()->text();
+    m_prompter.queue(PromptAnswer::Cancel);
+    m_runner.files.push_back(writeFile(QStringLiteral("one.xml"), R"(<RECIPE><NAME>Solo</NAME>
+        <FERMENTABLES/><HOPS/></RECIPE>)"));
+    frame().runCommand(ID_FILE_IMPORT_RECIPES);
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_EQ(m_prompter.shown()[0].helpContext, 68);
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+    EXPECT_EQ(form()->nameEdit()->text(), typed);
+    EXPECT_TRUE(form()->commands().isModified());
+    EXPECT_EQ(test::FileDigest(m_file), before);
+}
+
+} // namespace
+} // namespace wsc
