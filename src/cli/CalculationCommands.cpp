@@ -27,14 +27,8 @@ int cmdCalc(const QStringList& argv, const Output& io) {
         return fail(
             io, QStringLiteral("usage: calc --db RECIPES.mdb --data DATA.mdb --batch N [--json]"));
     try {
-        if (ReadDatabaseMarker(dbPath) != QLatin1String(kRecipeMarker)) {
-            print(io.err, MessageCatalog::format(168, {dbPath}));
-            return kWrongKind;
-        }
-        if (ReadDatabaseMarker(dataPath) != QLatin1String(kDataMarker)) {
-            print(io.err, MessageCatalog::format(171, {dataPath}));
-            return kWrongKind;
-        }
+        if (const auto wrong = wrongKind(io.err, dbPath, dataPath))
+            return *wrong;
         CDaoDatabase db;
         db.Open(dbPath, false, true);
         CRecordSetRecipe recipe(&db);

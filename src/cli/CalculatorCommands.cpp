@@ -91,17 +91,9 @@ QString unitsOf(const SolverCalculator& calc) {
 int loadTable(const Args& a, UtilizationTable& table, const Output& io) {
     const QString path = a.option(QStringLiteral("data"));
     try {
-        if (path.isEmpty()) {
-            table = UtilizationTable::shipped();
-            return kOk;
-        }
-        if (ReadDatabaseMarker(path) != QLatin1String(kDataMarker)) {
-            print(io.err, MessageCatalog::format(171, {path}));
-            return kWrongKind;
-        }
-        CDaoDatabase data;
-        data.Open(path, false, true);
-        table.load(data);
+        if (const auto wrong = wrongKind(io.err, QString(), path))
+            return *wrong;
+        table = loadUtilization(path);
     } catch (const CDaoException& e) {
         return fail(io, QString::fromUtf8(e.what()));
     }

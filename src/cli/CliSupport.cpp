@@ -1,11 +1,39 @@
 #include "CliSupport.h"
 
+#include "db/DatabaseOps.h"
+#include "db/dao/CDaoDatabase.h"
+#include "settings/MessageCatalog.h"
+
 namespace wsc::cli {
 
 void print(std::FILE* f, const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), f);
     std::fputc('\n', f);
+}
+
+std::optional<int> wrongKind(std::FILE* to, const QString& recipes, const QString& data) {
+    if (!recipes.isEmpty() && ReadDatabaseMarker(recipes) != QLatin1String(kRecipeMarker)) {
+        print(to, MessageCatalog::format(168, {recipes}));
+        return kWrongKind;
+    }
+    if (!data.isEmpty() && ReadDatabaseMarker(data) != QLatin1String(kDataMarker)) {
+        print(to, MessageCatalog::format(171, {data}));
+        return kWrongKind;
+    }
+    return std::nullopt;
+}
+
+UtilizationTable loadUtilization(const QString& dataPath, std::unique_ptr<CDaoDatabase>* keepOpen) {
+    if (dataPath.isEmpty())
+        return UtilizationTable::shipped();
+    auto data = std::make_unique<CDaoDatabase>();
+    data->Open(dataPath, false, true);
+    UtilizationTable table;
+    table.load(*data);
+    if (keepOpen)
+        *keepOpen = std::move(data);
+    return table;
 }
 
 int fail(const Output& io, const QString& text) {

@@ -2,11 +2,19 @@
 
 #include "CliCommands.h"
 
+#include "calc/UtilizationTable.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
+
+namespace wsc {
+class CDaoDatabase;
+}
 
 namespace wsc::cli {
 
@@ -31,6 +39,14 @@ struct Args {
     // well.
     QString problem(const QStringList& knownFlags, bool positionalAllowed) const;
 };
+
+// The kind of each database given (an empty path is not checked): for the first of the wrong
+// kind, the program's file-error message is printed to `to` and kWrongKind returned.
+std::optional<int> wrongKind(std::FILE* to, const QString& recipes, const QString& data);
+// The utilization table of the Data database at `dataPath` (opened read-only, and kept open in
+// `keepOpen` when given), or the shipped table when no path is given. Throws CDaoException.
+UtilizationTable loadUtilization(const QString& dataPath,
+                                 std::unique_ptr<CDaoDatabase>* keepOpen = nullptr);
 
 using Command = std::function<int(const QStringList&, const Output&)>;
 using CommandTable = std::map<QString, Command>;

@@ -93,15 +93,9 @@ int cmdShow(const QStringList& argv, const Output& io) {
     try {
         // Both kinds first, so nothing is listed from a pair that cannot be shown.
         const QString recipes = a.positional.at(0);
-        if (ReadDatabaseMarker(recipes) != QLatin1String(kRecipeMarker)) {
-            print(io.out, MessageCatalog::format(168, {recipes}));
-            return kWrongKind;
-        }
         const QString dataPath = a.positional.value(1);
-        if (!dataPath.isEmpty() && ReadDatabaseMarker(dataPath) != QLatin1String(kDataMarker)) {
-            print(io.out, MessageCatalog::format(171, {dataPath}));
-            return kWrongKind;
-        }
+        if (const auto wrong = wrongKind(io.out, recipes, dataPath))
+            return *wrong;
         CDaoDatabase db;
         db.Open(recipes, false, true);
         CRecordSetRecipe rs(&db);

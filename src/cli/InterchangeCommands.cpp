@@ -19,30 +19,6 @@ const QString kImportUsage =
 const QString kExportUsage = QStringLiteral(
     "usage: wscalc-cli export --db RECIPES.mdb [--data DATA.mdb] (--batch N | --all) OUT.xml");
 
-// The kind of each database given; the utilization table of the Data database (the shipped
-// one without it).
-std::optional<int> checkKinds(const QString& recipes, const QString& data, const Output& io) {
-    if (ReadDatabaseMarker(recipes) != QLatin1String(kRecipeMarker)) {
-        print(io.err, MessageCatalog::format(168, {recipes}));
-        return kWrongKind;
-    }
-    if (!data.isEmpty() && ReadDatabaseMarker(data) != QLatin1String(kDataMarker)) {
-        print(io.err, MessageCatalog::format(171, {data}));
-        return kWrongKind;
-    }
-    return std::nullopt;
-}
-
-UtilizationTable tableOf(std::unique_ptr<CDaoDatabase>& data, const QString& path) {
-    UtilizationTable table;
-    if (path.isEmpty())
-        return UtilizationTable::shipped();
-    data = std::make_unique<CDaoDatabase>();
-    data->Open(path, false, true);
-    table.load(*data);
-    return table;
-}
-
 int cmdImport(const QStringList& argv, const Output& io) {
     const Args a = Args::parse(argv, {QStringLiteral("db"), QStringLiteral("data")});
     const QString recipes = a.option(QStringLiteral("db"));
@@ -60,7 +36,7 @@ int cmdImport(const QStringList& argv, const Output& io) {
                             .arg(BeerXml::kMaxBytes));
     const QByteArray bytes = file.readAll();
     try {
-        if (const auto wrong = checkKinds(recipes, dataPath, io))
+        if (const auto wrong = wrongKind(io.err, recipes, dataPath))
             return *wrong;
         // Nobody else may change the recipes meanwhile.
         DatabaseLock lock(recipes);
@@ -68,7 +44,7 @@ int cmdImport(const QStringList& argv, const Output& io) {
             return fail(
                 io, QString::fromLatin1(Texts::kDatabaseInUse).arg(recipes, lock.failureText()));
         std::unique_ptr<CDaoDatabase> data;
-        const UtilizationTable table = tableOf(data, dataPath);
+        const UtilizationTable table = loadUtilization(dataPath, &data);
         CDaoDatabase db;
         db.Open(recipes, false, false);
         QString error;
@@ -95,10 +71,10 @@ int cmdExport(const QStringList& argv, const Output& io) {
         (!all && !ok) || !a.problem({QStringLiteral("all")}, true).isEmpty())
         return fail(io, kExportUsage);
     try {
-        if (const auto wrong = checkKinds(recipes, dataPath, io))
+        if (const auto wrong = wrongKind(io.err, recipes, dataPath))
             return *wrong;
         std::unique_ptr<CDaoDatabase> data;
-        const UtilizationTable table = tableOf(data, dataPath);
+        const UtilizationTable table = loadUtilization(dataPath, &data);
         CDaoDatabase db;
         db.Open(recipes, false, true);
         QString error;

@@ -84,22 +84,9 @@ int cmdReport(const QStringList& argv, const Output& io) {
 
     UtilizationTable table;
     try {
-        if (!context.recipes.isEmpty() &&
-            ReadDatabaseMarker(context.recipes) != QLatin1String(kRecipeMarker)) {
-            print(io.err, MessageCatalog::format(168, {context.recipes}));
-            return kWrongKind;
-        }
-        if (!context.data.isEmpty()) {
-            if (ReadDatabaseMarker(context.data) != QLatin1String(kDataMarker)) {
-                print(io.err, MessageCatalog::format(171, {context.data}));
-                return kWrongKind;
-            }
-            CDaoDatabase data;
-            data.Open(context.data, false, true);
-            table.load(data);
-        } else {
-            table = UtilizationTable::shipped();
-        }
+        if (const auto wrong = wrongKind(io.err, context.recipes, context.data))
+            return *wrong;
+        table = loadUtilization(context.data);
     } catch (const CDaoException& e) {
         return fail(io, QString::fromUtf8(e.what()));
     }
