@@ -42,7 +42,7 @@ TEST_F(RecipeFiles, ExportThenImportAddsCommittedRecipesAndShowsTheFirst) {
         << m_prompter.shown()[0].text.toStdString();
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 16);
     EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("Homestead Bitter"));
-    EXPECT_EQ(form()->commands().currentBatch(), 9);
+    EXPECT_EQ(form()->currentBatch(), 9);
     // The import is committed: a Refresh on the form does not take it back.
     frame().runCommand(ID_RECORD_REFRESH);
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 16);

@@ -125,8 +125,10 @@ CAboutBoxDlg::CAboutBoxDlg(Prompter& prompter, DialogRunner& runner, ProfileStor
     layout->addLayout(buttons);
 }
 
-void CAboutBoxDlg::contact(const QString& address) {
-    if (!m_runner.openUrl(address)) {
+// Only an address reaches the desktop; no address, or one the desktop could not open, gets the
+// support message with the telephone number.
+void CAboutBoxDlg::contact(const std::optional<QString>& address) {
+    if (!address || !m_runner.openUrl(*address)) {
         m_prompter.text(QString::fromLatin1(kContactError)
                             .arg(QString::fromLatin1(kPhone), QStringLiteral("0")),
                         PromptIcon::Exclamation);
@@ -134,25 +136,18 @@ void CAboutBoxDlg::contact(const QString& address) {
 }
 
 void CAboutBoxDlg::OnEmailIcon() {
-    contact(ContactAddresses::mailto(QString::fromLatin1(kEmail)).value_or(QString()));
+    contact(ContactAddresses::mailto(QString::fromLatin1(kEmail)));
 }
 
 void CAboutBoxDlg::OnWebIcon() {
-    contact(ContactAddresses::website(QString::fromLatin1(kWebSite)).value_or(QString()));
+    contact(ContactAddresses::website(QString::fromLatin1(kWebSite)));
 }
 
 void CAboutBoxDlg::OpenLink(const QString& text) {
-    // A link's text is an e-mail address or a web site, and nothing else reaches the desktop.
-    std::optional<QString> address = text.contains(u'@') && !text.contains(QLatin1String("://"))
-                                         ? ContactAddresses::mailto(text)
-                                         : ContactAddresses::website(text);
-    if (!address) {
-        m_prompter.text(QString::fromLatin1(kContactError)
-                            .arg(QString::fromLatin1(kPhone), QStringLiteral("0")),
-                        PromptIcon::Exclamation);
-        return;
-    }
-    contact(*address);
+    // A link's text is an e-mail address or a web site.
+    contact(text.contains(u'@') && !text.contains(QLatin1String("://"))
+                ? ContactAddresses::mailto(text)
+                : ContactAddresses::website(text));
 }
 
 QString CAboutBoxDlg::SystemInformation() {

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QLabel>
 
+#include <optional>
+
 class QPushButton;
 class QToolButton;
 
@@ -53,7 +55,7 @@ public:
     QPushButton* creditsButton() const { return m_credits; }
 
 private:
-    void contact(const QString& address);
+    void contact(const std::optional<QString>& address);
 
     Prompter& m_prompter;
     DialogRunner& m_runner;

@@ -683,7 +683,7 @@ void CMainFrame::ExportRecipes(bool all) {
     try {
         xml = BeerXml::Export(*m_doc->database(),
                               all ? std::vector<long>{}
-                                  : std::vector<long>{long(form->commands().currentBatch())},
+                                  : std::vector<long>{long(form->currentBatch())},
                               m_doc->utilization(), error);
     } catch (const CDaoException& e) {
         error = QString::fromUtf8(e.what());

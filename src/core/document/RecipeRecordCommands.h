@@ -61,7 +61,6 @@ public:
     // saved first (after the usual question; false when the user cancels or it cannot be
     // saved), and editing begins again afterwards.
     bool RunBetweenEdits(const std::function<void()>& work);
-    long currentBatch() const { return hasRecord() ? m_set.m_RecipeBatchNo : 0; }
     long NextBatchNumber();
     static constexpr long kHighestBatchNumber = 2147483647;
     bool ValidateRecipe();
