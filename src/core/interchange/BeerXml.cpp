@@ -465,7 +465,7 @@ struct Insert {
 
 class Importer {
 public:
-    Importer(SqliteConnection& c, SqliteConnection* data, ImportSummary& summary)
+    Importer(SqliteConnection& c, Queries* data, ImportSummary& summary)
         : m_c(c), m_data(data), m_summary(summary) {}
 
     long nextBatch() {
@@ -480,14 +480,15 @@ public:
     qlonglong match(const char* table, const char* idColumn, const char* nameColumn,
                     const QString& name, const QString& kind, const QString& recipe) {
         if (m_data && !name.isEmpty()) {
-            SqliteStatement st = m_data->prepare(
-                QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE lower(\"%3\") = lower(?) LIMIT 1")
+            const std::vector<Row> found = m_data->rows(
+                QStringLiteral(
+                    "SELECT \"%1\" AS id FROM \"%2\" WHERE lower(\"%3\") = lower(?) LIMIT 1")
                     .arg(QString::fromLatin1(idColumn), QString::fromLatin1(table),
-                         QString::fromLatin1(nameColumn)));
-            st.bind(1, name);
-            if (st.step()) {
+                         QString::fromLatin1(nameColumn)),
+                name);
+            if (!found.empty()) {
                 ++m_summary.matched;
-                return st.value(0).toLongLong();
+                return found.front().whole("id");
             }
         }
         m_summary.keptAsTyped << QStringLiteral("%1 \"%2\" in \"%3\"").arg(kind, name, recipe);
@@ -513,7 +514,7 @@ public:
 
 private:
     SqliteConnection& m_c;
-    SqliteConnection* m_data;
+    Queries* m_data;
     ImportSummary& m_summary;
 };
 
@@ -909,7 +910,11 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
     };
     c.exec(begin);
     try {
-        Importer importer(c, data ? &data->connection() : nullptr, summary);
+        // Each table's name query is prepared once for the whole file.
+        std::optional<Queries> dataQueries;
+        if (data)
+            dataQueries.emplace(data->connection());
+        Importer importer(c, dataQueries ? &*dataQueries : nullptr, summary);
         std::vector<long> ids;
         for (const XmlElement* e : list)
             ids.push_back(importer.recipe(*e));
