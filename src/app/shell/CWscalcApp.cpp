@@ -50,12 +50,11 @@ CWscalcApp::~CWscalcApp() {
 }
 
 QString CWscalcApp::FindShippedDataFile() {
-    const QDir here(QCoreApplication::applicationDirPath());
+    const QString name = QStringLiteral("WortsmithData.mdb");
     const QString candidates[] = {
-        here.filePath(QStringLiteral("WortsmithData.mdb")),
-        here.filePath(QStringLiteral("../share/wortsmith/WortsmithData.mdb")),
+        QDir(ProgramFiles::installedFolderHolding(name)).filePath(name),
         // The build tree: build/<preset>/src/app/wscalc next to build/<preset>/data.
-        here.filePath(QStringLiteral("../../data/WortsmithData.mdb")),
+        QDir(ProgramFiles::programFolder()).filePath(QStringLiteral("../../data/") + name),
     };
     for (const QString& c : candidates) {
         if (QFileInfo(c).isFile())
@@ -81,8 +80,7 @@ bool CWscalcApp::InitInstance(const QStringList& arguments) {
         if (!shipped.isEmpty() && QFileInfo(shipped).isFile()) {
             const QString userData =
                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-            const bool installed =
-                QFileInfo(shipped).absolutePath() == ProgramFiles::folders().value(2);
+            const bool installed = QFileInfo(shipped).absolutePath() == ProgramFiles::shareFolder();
             profile.setText(Setting::DefaultDataFile,
                             ProgramFiles::dataFileForUser(shipped, userData, installed));
         }

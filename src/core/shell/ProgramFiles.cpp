@@ -7,19 +7,24 @@
 
 namespace wsc {
 
+QString ProgramFiles::programFolder() {
+    return QDir(QCoreApplication::applicationDirPath()).absolutePath();
+}
+
+QString ProgramFiles::shareFolder() {
+    return QDir::cleanPath(QDir(programFolder()).filePath(QStringLiteral("../share/wortsmith")));
+}
+
 QStringList ProgramFiles::folders() {
-    const QDir program(QCoreApplication::applicationDirPath());
-    return {QDir::currentPath(), program.absolutePath(),
-            QDir::cleanPath(program.filePath(QStringLiteral("../share/wortsmith")))};
+    return {QDir::currentPath(), programFolder(), shareFolder()};
 }
 
 QString ProgramFiles::installedFolderHolding(const QString& name) {
-    const QStringList all = folders();
-    for (const QString& folder : all.mid(1)) {
+    for (const QString& folder : {programFolder(), shareFolder()}) {
         if (QFileInfo(QDir(folder).filePath(name)).isFile())
             return folder;
     }
-    return all.at(1);
+    return programFolder();
 }
 
 QString ProgramFiles::dataFileForUser(const QString& shipped, const QString& userFolder,

@@ -10,6 +10,9 @@ namespace wsc {
 class ProgramFiles {
 public:
     static QStringList folders();
+    // The program's own folder, and the share folder of an installed program beside it.
+    static QString programFolder();
+    static QString shareFolder();
     // The first existing `name` in folders(), or an empty text.
     static QString find(const QString& name);
     // The folder of the files installed with the program (report files, grid layouts): the
