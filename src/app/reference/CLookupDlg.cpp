@@ -214,15 +214,6 @@ void CLookupDlg::OnAdd() {
     }
 }
 
-void CLookupDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        if (m_services.help)
-            m_services.help->show(HelpContext::kLookup);
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void CLookupDlg::OnHelp() {
     if (m_services.help)
         m_services.help->show(SpecOf(m_kind).helpContext);

@@ -41,10 +41,6 @@ public:
     CSortListCtrl* list() const { return m_list; }
     void selectRow(int row);
 
-protected:
-    // F1 opens the help of the lookup dialog itself.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     bool openData();
     long highlightedId() const;
