@@ -693,12 +693,12 @@ long Importer::recipe(const XmlElement& e) {
             const Reader fr(*f, QStringLiteral("fermentable of \"%1\":").arg(name));
             const QString fname = fr.text("NAME");
             const QString ftype = fr.text("TYPE").toLower();
-            const double kg = fr.number("AMOUNT");
+            // Every kind of fermentable is weighed in the unit our file names, else in pounds.
+            const auto [w, unit] = weightIn(fr.number("AMOUNT"), fr.ext("UNITS"), "lbs");
             const double potential = potentialOf(fr.number("YIELD"));
             const double color = fr.number("COLOR");
             if (fr.yes("WORTSMITH_KIT")) {
                 Insert i = row("Ingredients_Kits");
-                const auto [w, unit] = weightIn(kg, fr.ext("UNITS"), "lbs");
                 add(i, "IngKitsStyle", fname);
                 add(i, "IngKitsManuf", fr.text("SUPPLIER"));
                 add(i, "IngKitsWeight", w);
@@ -711,7 +711,6 @@ long Importer::recipe(const XmlElement& e) {
                 insert(i);
             } else if (ftype == QLatin1String("extract") || ftype == QLatin1String("dry extract")) {
                 Insert i = row("Ingredients_Extracts");
-                const auto [w, unit] = weightIn(kg, fr.ext("UNITS"), "lbs");
                 add(i, "IngExtractsName", fname);
                 add(i, "IngExtractsManuf", fr.text("SUPPLIER"));
                 add(i, "IngExtractsWeight", w);
@@ -731,7 +730,6 @@ long Importer::recipe(const XmlElement& e) {
                 insert(i);
             } else if (ftype == QLatin1String("grain")) {
                 Insert i = row("Ingredients_Grains");
-                const auto [w, unit] = weightIn(kg, fr.ext("UNITS"), "lbs");
                 add(i, "IngGrainsName", fname);
                 add(i, "IngGrainsWeight", w);
                 add(i, "IngGrainsUnits", unit);
@@ -743,7 +741,6 @@ long Importer::recipe(const XmlElement& e) {
                 insert(i);
             } else if (ftype == QLatin1String("sugar") || ftype == QLatin1String("adjunct")) {
                 Insert i = row("Ingredients_Adjuncts");
-                const auto [w, unit] = weightIn(kg, fr.ext("UNITS"), "lbs");
                 add(i, "IngAdjunctsName", fname);
                 add(i, "IngAdjunctsAmt", fr.hasExt("AMOUNT") ? fr.ext("AMOUNT") : number(w));
                 add(i, "IngAdjunctsUnits", unit);
