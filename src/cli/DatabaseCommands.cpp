@@ -103,15 +103,15 @@ int cmdShow(const QStringList& argv, const Output& io) {
         rs.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
         print(io.out,
               QStringLiteral("Recipe database %1").arg(QFileInfo(recipes).absoluteFilePath()));
-        print(io.out, QStringLiteral("%1  %2  %3")
-                          .arg(QStringLiteral("Batch"), -5)
-                          .arg(QStringLiteral("Recipe Name"), -36)
-                          .arg(QStringLiteral("Style")));
+        // One pass over the line: a name that holds "%2" is printed as it is.
+        const auto line = [](const QString& batch, const QString& name, const QString& style) {
+            return QStringLiteral("%1  %2  %3").arg(batch, name.leftJustified(36), style);
+        };
+        print(io.out, line(QStringLiteral("Batch"), QStringLiteral("Recipe Name"),
+                           QStringLiteral("Style")));
         for (; !rs.IsEOF(); rs.MoveNext()) {
-            print(io.out, QStringLiteral("%1  %2  %3")
-                              .arg(rs.m_RecipeBatchNo, 5)
-                              .arg(rs.m_RecipeName, -36)
-                              .arg(rs.m_RecipeTargetStyle));
+            print(io.out, line(QString::number(rs.m_RecipeBatchNo).rightJustified(5),
+                               rs.m_RecipeName, rs.m_RecipeTargetStyle));
             for (const QString& problem : rs.fieldProblems())
                 print(io.out, QStringLiteral("       note: %1").arg(problem));
         }

@@ -9,6 +9,7 @@
 #include "settings/MessageCatalog.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace wsc::cli {
@@ -31,18 +32,20 @@ int cmdImport(const QStringList& argv, const Output& io) {
                     QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
     if (file.size() > BeerXml::kMaxBytes)
         return fail(io, QStringLiteral("%1: the file has %2 bytes; at most %3 are read")
-                            .arg(file.fileName())
-                            .arg(file.size())
-                            .arg(BeerXml::kMaxBytes));
+                            .arg(file.fileName(), QString::number(file.size()),
+                                 QString::number(BeerXml::kMaxBytes)));
     const QByteArray bytes = file.readAll();
     try {
         if (const auto wrong = wrongKind(io.err, recipes, dataPath))
             return *wrong;
+        // A read-only file or folder is said to be so, not taken for one in use elsewhere.
+        CheckWritable(recipes);
         // Nobody else may change the recipes meanwhile.
         DatabaseLock lock(recipes);
         if (!lock.tryLock())
             return fail(
                 io, QString::fromLatin1(Texts::kDatabaseInUse).arg(recipes, lock.failureText()));
+        RemoveBuildDebris(QFileInfo(recipes).absolutePath());
         std::unique_ptr<CDaoDatabase> data;
         const UtilizationTable table = loadUtilization(dataPath, &data);
         CDaoDatabase db;

@@ -205,9 +205,8 @@ void ReportPages::layoutTable(const ReportBlock& b) {
 
 QString ReportPages::footer(int page) const {
     return QStringLiteral("%1  -  Printed %2  -  Page %3 of %4")
-        .arg(m_title, m_printDate.toString(Qt::ISODate))
-        .arg(page + 1)
-        .arg(pageCount());
+        .arg(m_title, m_printDate.toString(Qt::ISODate), QString::number(page + 1),
+             QString::number(pageCount()));
 }
 
 QStringList ReportPages::pageTexts(int page) const {

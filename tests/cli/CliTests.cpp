@@ -226,5 +226,81 @@ TEST_F(Cli, CalcPrintsTheSameUnderADecimalCommaLocale) {
     EXPECT_EQ(stdoutText, inC);
 }
 
+TEST_F(Cli, ShowPrintsNamesAsTheyAreStored) {
+    const QString recipes = copyShippedSamples();
+    execSql(recipes, QStringLiteral("UPDATE Recipes SET RecipeName = '%s%s%n%d %1 %2', "
+                                    "RecipeTargetStyle = 'Style %1' WHERE RecipeBatchNo = 1"));
+    EXPECT_EQ(run({QStringLiteral("show"), recipes}), cli::kOk);
+    EXPECT_TRUE(stdoutText.contains(QStringLiteral("    1  %s%s%n%d %1 %2")))
+        << stdoutText.toStdString();
+    EXPECT_TRUE(stdoutText.contains(QStringLiteral("Style %1\n"))) << stdoutText.toStdString();
+}
+
+// A file another tool left in WAL mode gets nothing beside it from the reading commands.
+TEST_F(Cli, ReadingAWalModeFileLeavesNothingBesideIt) {
+    const QString recipes = copyShippedSamples();
+    const QString data = copyShippedData();
+    for (const QString& f : {recipes, data})
+        execSql(f, QStringLiteral("PRAGMA journal_mode=WAL"));
+    ASSERT_TRUE(test::SidecarsOf(recipes).isEmpty());
+    const QByteArray before = test::FileDigest(recipes);
+    EXPECT_EQ(run({QStringLiteral("check"), recipes}), cli::kOk);
+    EXPECT_EQ(run({QStringLiteral("show"), recipes, data}), cli::kOk) << stderrText.toStdString();
+    EXPECT_EQ(run({QStringLiteral("calc"), QStringLiteral("--db"), recipes,
+                   QStringLiteral("--data"), data, QStringLiteral("--batch"), QStringLiteral("2")}),
+              cli::kOk)
+        << stderrText.toStdString();
+    EXPECT_TRUE(test::SidecarsOf(recipes).isEmpty())
+        << test::SidecarsOf(recipes).join(u' ').toStdString();
+    EXPECT_TRUE(test::SidecarsOf(data).isEmpty())
+        << test::SidecarsOf(data).join(u' ').toStdString();
+    EXPECT_EQ(test::FileDigest(recipes), before);
+}
+
+TEST_F(Cli, APipeIsNoDatabase) {
+    const QString pipe = path(QStringLiteral("pipe.mdb"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(run({QStringLiteral("check"), pipe}), cli::kError);
+    EXPECT_TRUE(stderrText.contains(QStringLiteral("not a file but a pipe")))
+        << stderrText.toStdString();
+    EXPECT_FALSE(stderrText.contains(QStringLiteral("empty"))) << stderrText.toStdString();
+}
+
+TEST_F(Cli, ImportIntoAReadOnlyFolderSaysSo) {
+    const QString folder = path(QStringLiteral("shared"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString recipes = folder + QStringLiteral("/recipes.mdb");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(WSC_SAMPLES_DB), recipes));
+    ::chmod(QFile::encodeName(recipes).constData(), 0666);
+    const QString xml = path(QStringLiteral("one.xml"));
+    {
+        QFile f(xml);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<RECIPES><RECIPE><NAME>Plain</NAME></RECIPE></RECIPES>");
+    }
+    openFolderToEveryone();
+    ::chmod(QFile::encodeName(folder).constData(), 0555);
+    const QByteArray before = test::FileDigest(recipes);
+    bool skip = false;
+    const std::string result = test::RunAsUnprivileged(
+        [&]() -> std::string {
+            const int rc = run({QStringLiteral("import"), QStringLiteral("--db"), recipes, xml});
+            if (rc != cli::kError)
+                return "rc " + std::to_string(rc);
+            if (!stderrText.contains(QStringLiteral("folder of")) ||
+                !stderrText.contains(QStringLiteral("read-only")))
+                return "not said to be read-only: " + stderrText.toStdString();
+            if (stderrText.contains(QStringLiteral("another program")))
+                return "said to be in use: " + stderrText.toStdString();
+            return {};
+        },
+        &skip);
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    if (skip)
+        GTEST_SKIP() << "no unprivileged user";
+    EXPECT_EQ(result, "");
+    EXPECT_EQ(test::FileDigest(recipes), before);
+}
+
 } // namespace
 } // namespace wsc

@@ -1,6 +1,8 @@
+#include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
 #include "db/SqliteConnection.h"
+#include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
 
 #include <QDir>
@@ -9,84 +11,17 @@
 
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <random>
 
 #include <fcntl.h>
-#include <poll.h>
-#include <sys/wait.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace wsc {
 namespace {
 
-// A child process with its standard output on a pipe.
-class Child {
-public:
-    explicit Child(const std::vector<QByteArray>& args, const QByteArray& errors = "/dev/null") {
-        int out[2];
-        if (::pipe(out) != 0)
-            return;
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::dup2(out[1], STDOUT_FILENO);
-            const int err = ::open(errors.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            ::dup2(err, STDERR_FILENO);
-            ::close(out[0]);
-            ::close(out[1]);
-            std::vector<char*> argv;
-            for (const QByteArray& a : args)
-                argv.push_back(const_cast<char*>(a.constData()));
-            argv.push_back(nullptr);
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        m_out = out[0];
-    }
-    ~Child() {
-        if (m_pid > 0)
-            killNow();
-        if (m_out >= 0)
-            ::close(m_out);
-    }
-    // Waits until the child has written `line` (or ten seconds have passed); what it wrote
-    // before stays to be read.
-    bool waitFor(const QByteArray& line) {
-        for (int i = 0; i < 1000 && !m_read.contains(line + '\n'); ++i) {
-            pollfd p{m_out, POLLIN, 0};
-            if (::poll(&p, 1, 10) > 0) {
-                char buffer[256];
-                const ssize_t n = ::read(m_out, buffer, sizeof buffer);
-                if (n <= 0)
-                    return false;
-                m_read.append(buffer, n);
-            }
-        }
-        return m_read.contains(line + '\n');
-    }
-    // SIGKILL, then everything it wrote before it died.
-    QByteArray killNow() {
-        ::kill(m_pid, SIGKILL);
-        QByteArray all = m_read;
-        char buffer[4096];
-        ssize_t n = 0;
-        while ((n = ::read(m_out, buffer, sizeof buffer)) > 0)
-            all.append(buffer, n);
-        int status = 0;
-        ::waitpid(m_pid, &status, 0);
-        m_exited = WIFEXITED(status);
-        m_pid = -1;
-        return all;
-    }
-    bool exitedByItself() const { return m_exited; }
-    bool started() const { return m_pid > 0; }
-
-private:
-    pid_t m_pid = -1;
-    int m_out = -1;
-    bool m_exited = false;
-    QByteArray m_read;
-};
+using test::ChildProcess;
 
 int killCount() {
     const int n = qEnvironmentVariableIntValue("WSC_CRASH_KILLS");
@@ -109,13 +44,19 @@ TEST_F(Crash, KillingTheProgramMidCommitNeverDamagesTheFile) {
     const int kills = killCount();
     for (int k = 0; k < kills; ++k) {
         const QString errors = path(QStringLiteral("child-errors.txt"));
-        Child child({QByteArray(WSC_CRASH_CHILD), QFile::encodeName(recipes),
-                     QFile::encodeName(data), QFile::encodeName(settings)},
-                    QFile::encodeName(errors));
+        ChildProcess child({QByteArray(WSC_CRASH_CHILD), QFile::encodeName(recipes),
+                            QFile::encodeName(data), QFile::encodeName(settings)},
+                           {}, QFile::encodeName(errors));
         ASSERT_TRUE(child.started());
         // The random moment is counted from when the program has the file open, so a slow
         // start (a sanitizer build) does not leave it killed before it ever commits.
         ASSERT_TRUE(child.waitFor("ready")) << readFile(errors).constData();
+        // Every tenth waits for a commit first, so commits are checked however slow the
+        // machine is; the others die at any moment, before a commit or within one.
+        if (k % 10 == 9) {
+            ASSERT_TRUE(child.waitFor("committed Crash " + QByteArray::number(child.pid()) + "-1"))
+                << readFile(errors).constData();
+        }
         ::usleep(static_cast<useconds_t>(delayMs(random)) * 1000);
         const QByteArray out = child.killNow();
         ASSERT_FALSE(child.exitedByItself()) << "the child stopped by itself after kill " << k
@@ -164,16 +105,26 @@ TEST_F(Crash, KillingTheProgramMidCommitNeverDamagesTheFile) {
     EXPECT_TRUE(left.isEmpty()) << left.join(u' ').toStdString();
 }
 
-// A database that is being made appears under its name whole or not at all.
+QStringList buildDebrisIn(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral(".*.building-*")}, QDir::Files | QDir::Hidden);
+}
+
+// A database that is being made appears under its name whole or not at all, and what a killed
+// build leaves is cleared by the next program that opens a database of that folder for changes.
 TEST_F(Crash, KillingTheMakingOfADatabaseLeavesNothingHalfMade) {
     std::mt19937 random(7u);
     std::uniform_int_distribution<int> delayMs(1, 40);
-    const QString target = path(QStringLiteral("Data.mdb"));
     int whole = 0;
     for (int k = 0; k < 20; ++k) {
+        const bool data = k % 2 == 0;
+        const QString target = path(data ? QStringLiteral("Data.mdb") : QStringLiteral("New.mdb"));
         QFile::remove(target);
-        Child child(
-            {QByteArray(WSC_CLI_BINARY), QByteArray("init-data"), QFile::encodeName(target)});
+        std::vector<QByteArray> args = {QByteArray(WSC_CLI_BINARY),
+                                        data ? QByteArray("init-data") : QByteArray("init-recipes"),
+                                        QFile::encodeName(target)};
+        if (!data)
+            args.push_back("--samples");
+        ChildProcess child(args);
         ASSERT_TRUE(child.started());
         ::usleep(static_cast<useconds_t>(delayMs(random)) * 1000);
         child.killNow();
@@ -182,17 +133,97 @@ TEST_F(Crash, KillingTheMakingOfADatabaseLeavesNothingHalfMade) {
         ++whole;
         SqliteConnection c(target, SqliteConnection::Mode::ReadOnly);
         EXPECT_EQ(c.integrityCheck(), QStringLiteral("ok"));
-        EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM HopsUtilization")), 275);
+        EXPECT_EQ(c.scalar(data ? QStringLiteral("SELECT count(*) FROM HopsUtilization")
+                                : QStringLiteral("SELECT count(*) FROM Recipes")),
+                  data ? 275 : 8);
     }
-    // What the killed ones left is cleared by the next one that finishes.
-    QFile::remove(target);
-    ASSERT_NO_THROW(CreateDataDatabase(target));
-    const QStringList debris =
-        QDir(m_dir.path())
-            .entryList({QStringLiteral(".Data.mdb.building-*")}, QDir::Files | QDir::Hidden);
-    EXPECT_TRUE(debris.isEmpty()) << debris.join(u' ').toStdString();
+    const QString recipes = copyShippedSamples();
+    auto db = OpenRecipeDatabase(recipes, m_services);
+    ASSERT_NE(db, nullptr);
+    EXPECT_TRUE(buildDebrisIn(m_dir.path()).isEmpty())
+        << buildDebrisIn(m_dir.path()).join(u' ').toStdString();
     std::printf("%d of 20 killed builds had finished\n", whole);
 }
+
+// The debris a killed build or a killed clean-up can leave, made by hand: each command that
+// changes a database clears it, whichever part is left, and never touches a build that is
+// still running or a file that only looks alike.
+struct DebrisCase {
+    const char* name;
+    std::function<void(const QString& folder, const QString& recipes)> run;
+};
+void PrintTo(const DebrisCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Debris : public test::DbFixture, public ::testing::WithParamInterface<DebrisCase> {};
+
+TEST_P(Debris, IsClearedByTheNextCommandOnAFolderDatabase) {
+    const QString recipes = copyShippedSamples();
+    const QString folder = m_dir.path();
+    auto make = [&](const QString& name, const QByteArray& bytes = QByteArray("x")) {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    // A killed build: its file and its journal.
+    make(QStringLiteral(".Old.mdb.building-abc123"));
+    make(QStringLiteral(".Old.mdb.building-abc123-journal"), QByteArray(512, '\0'));
+    // A clean-up killed after the file went: the journal alone.
+    make(QStringLiteral(".Gone.mdb.building-Def456-journal"));
+    // A build still running in another program holds its file locked.
+    make(QStringLiteral(".Live.mdb.building-ghi789"));
+    make(QStringLiteral(".Live.mdb.building-ghi789-journal"));
+    const int live = ::open(QFile::encodeName(path(QStringLiteral(".Live.mdb.building-ghi789"))),
+                            O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(live, 0);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+    // The user's own files.
+    make(QStringLiteral("notes.building-abc123"));
+    make(QStringLiteral(".notes.building-abc123.txt"));
+
+    GetParam().run(folder, recipes);
+    ::close(live);
+
+    QStringList left = buildDebrisIn(folder);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{QStringLiteral(".Live.mdb.building-ghi789"),
+                                 QStringLiteral(".Live.mdb.building-ghi789-journal"),
+                                 QStringLiteral(".notes.building-abc123.txt")}));
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("notes.building-abc123"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, Debris,
+    ::testing::Values(
+        DebrisCase{"OpenForChanges",
+                   [](const QString&, const QString& recipes) {
+                       ProfileStore profile(recipes + QStringLiteral(".ini"));
+                       ScriptedPrompter prompter;
+                       CoreServices services{prompter, profile};
+                       EXPECT_NE(OpenRecipeDatabase(recipes, services), nullptr);
+                   }},
+        DebrisCase{"MakeAnother",
+                   [](const QString& folder, const QString&) {
+                       CreateRecipeDatabase(folder + QStringLiteral("/Another.mdb"), false);
+                   }},
+        DebrisCase{"Compress",
+                   [](const QString&, const QString& recipes) { CompactDatabase(recipes); }},
+        DebrisCase{"Repair",
+                   [](const QString&, const QString& recipes) { RepairDatabase(recipes); }},
+        DebrisCase{"ImportFromTheCommandLine",
+                   [](const QString& folder, const QString& recipes) {
+                       const QString xml = folder + QStringLiteral("/one.xml");
+                       QFile f(xml);
+                       ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                       f.write("<RECIPES><RECIPE><NAME>Plain</NAME></RECIPE></RECIPES>");
+                       f.close();
+                       ChildProcess cli({QByteArray(WSC_CLI_BINARY), "import", "--db",
+                                         QFile::encodeName(recipes), QFile::encodeName(xml)});
+                       ASSERT_TRUE(cli.waitForExit());
+                       EXPECT_EQ(cli.exitCode(), 0) << cli.output().constData();
+                   }}),
+    [](const ::testing::TestParamInfo<DebrisCase>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace wsc

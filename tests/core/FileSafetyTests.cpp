@@ -16,7 +16,9 @@
 #include <QSysInfo>
 
 #include <csignal>
+#include <functional>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -45,6 +47,11 @@ protected:
     }
     QString lastText() const {
         return m_prompter.shown().empty() ? QString() : m_prompter.last().text;
+    }
+    static QString committedBrewer(const QString& file) {
+        SqliteConnection c(file, SqliteConnection::Mode::ReadOnly);
+        return c.scalar(QStringLiteral("SELECT RecipeBrewer FROM Recipes WHERE RecipeID = 1"))
+            .toString();
     }
 };
 
@@ -478,6 +485,193 @@ TEST_F(FileSafety, ADatabaseErrorTextIsTakenAsItStands) {
                    m_prompter);
     EXPECT_EQ(lastText(), QStringLiteral("Couldn't find file 'batch%d.mdb'.   (3024)\n\nWould you "
                                          "like to see help?"));
+}
+
+// Changes the key of the last entry in the first page of an index, so that the index no longer
+// matches its table: the file opens and reads, but fails the integrity check.
+void damageIndex(const QString& file, const QString& index) {
+    qint64 root = 0;
+    qint64 pageSize = 0;
+    {
+        SqliteConnection c(file, SqliteConnection::Mode::ReadOnly);
+        SqliteStatement st =
+            c.prepare(QStringLiteral("SELECT rootpage FROM sqlite_schema WHERE name = ?"));
+        st.bindText(1, index);
+        ASSERT_TRUE(st.step());
+        root = st.int64(0);
+        pageSize = c.scalar(QStringLiteral("PRAGMA page_size")).toLongLong();
+    }
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    const qint64 start = (root - 1) * pageSize;
+    ASSERT_TRUE(f.seek(start));
+    QByteArray page = f.read(pageSize);
+    ASSERT_EQ(static_cast<unsigned char>(page.at(0)), 0x0Au) << "not an index leaf page";
+    const int cells =
+        (static_cast<unsigned char>(page.at(3)) << 8) | static_cast<unsigned char>(page.at(4));
+    const int at = 8 + 2 * (cells - 1);
+    const int cell = (static_cast<unsigned char>(page.at(at)) << 8) |
+                     static_cast<unsigned char>(page.at(at + 1));
+    // Payload size, header size 3, serial type 1 (a one-byte key), the row's serial type, the key.
+    ASSERT_EQ(page.at(cell + 1), 3);
+    ASSERT_EQ(page.at(cell + 2), 1);
+    page[cell + 4] = 0x7F;
+    ASSERT_TRUE(f.seek(start));
+    ASSERT_EQ(f.write(page), pageSize);
+}
+
+TEST_F(FileSafety, CompressRefusesADamagedFileWithoutChangingAByte) {
+    const QString file = copyShippedSamples();
+    damageIndex(file, QStringLiteral("IndexRecipeBatchNo"));
+    {
+        SqliteConnection c(file, SqliteConnection::Mode::ReadOnly);
+        ASSERT_NE(c.integrityCheck(), QStringLiteral("ok"));
+    }
+    const QByteArray before = readFile(file);
+    try {
+        CompactDatabase(file);
+        ADD_FAILURE() << "a damaged file was compressed";
+    } catch (const CDaoException& e) {
+        EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral("use Repair"))) << e.what();
+    }
+    EXPECT_EQ(readFile(file), before);
+    EXPECT_TRUE(test::SidecarsOf(file).isEmpty());
+    // Repair is what mends it.
+    ASSERT_NO_THROW(RepairDatabase(file));
+    SqliteConnection c(file, SqliteConnection::Mode::ReadOnly);
+    EXPECT_EQ(c.integrityCheck(), QStringLiteral("ok"));
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+}
+
+// A journal that holds no unfinished change (a program was stopped as it began or ended one)
+// is ignored by SQLite but stays until the next change; the next open takes it away.
+TEST_F(FileSafety, AJournalWithoutAChangeGoesAtTheNextOpen) {
+    const QString file = copyShippedSamples();
+    const auto leaveStaleJournal = [&] {
+        QFile j(file + QStringLiteral("-journal"));
+        ASSERT_TRUE(j.open(QIODevice::WriteOnly));
+        j.write(QByteArray(4096, '\0'));
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> openers = {
+        {"open for changes", [&] { EXPECT_NE(OpenRecipeDatabase(file, m_services), nullptr); }},
+        {"compress", [&] { CompactDatabase(file); }},
+        {"repair", [&] { RepairDatabase(file); }},
+    };
+    for (const auto& [what, run] : openers) {
+        leaveStaleJournal();
+        run();
+        EXPECT_TRUE(test::SidecarsOf(file).isEmpty())
+            << what << ": " << test::SidecarsOf(file).join(u' ').toStdString();
+    }
+    SqliteConnection c(file, SqliteConnection::Mode::ReadOnly);
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+}
+
+TEST_F(FileSafety, AJournalAnotherProgramIsWritingStays) {
+    const QString file = copyShippedSamples();
+    SqliteConnection writer(file, SqliteConnection::Mode::ReadWrite);
+    writer.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    writer.exec(
+        QStringLiteral("UPDATE Recipes SET RecipeBrewer = 'the other program' WHERE RecipeID = 1"));
+    ASSERT_TRUE(QFileInfo::exists(file + QStringLiteral("-journal")));
+    auto db = OpenRecipeDatabase(file, m_services);
+    ASSERT_NE(db, nullptr) << lastText().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(file + QStringLiteral("-journal")));
+    db.reset();
+    writer.exec(QStringLiteral("COMMIT"));
+    EXPECT_EQ(committedBrewer(file), QStringLiteral("the other program"));
+}
+
+// A file another tool left in WAL mode is read without anything made beside it.
+TEST_F(FileSafety, AWalModeFileIsReadWithoutFilesBesideIt) {
+    const QString file = copyShippedSamples();
+    {
+        SqliteConnection c(file, SqliteConnection::Mode::ReadWrite);
+        ASSERT_EQ(c.scalar(QStringLiteral("PRAGMA journal_mode=WAL")).toString(),
+                  QStringLiteral("wal"));
+    }
+    ASSERT_TRUE(test::SidecarsOf(file).isEmpty());
+    const QByteArray before = readFile(file);
+    EXPECT_EQ(ReadDatabaseMarker(file), QStringLiteral("A_Recipes"));
+    {
+        CDaoDatabase db;
+        db.Open(file, false, true);
+        EXPECT_EQ(db.connection().scalar(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+    }
+    EXPECT_TRUE(test::SidecarsOf(file).isEmpty())
+        << test::SidecarsOf(file).join(u' ').toStdString();
+    EXPECT_EQ(readFile(file), before);
+    // Opened for changes it becomes a file of ours, with nothing left beside it either.
+    auto db = OpenRecipeDatabase(file, m_services);
+    ASSERT_NE(db, nullptr);
+    db.reset();
+    EXPECT_TRUE(test::SidecarsOf(file).isEmpty())
+        << test::SidecarsOf(file).join(u' ').toStdString();
+}
+
+TEST_F(FileSafety, APipeIsNoDatabaseAndIsNotWaitedOn) {
+    const QString pipe = path(QStringLiteral("pipe.mdb"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(OpenRecipeDatabase(pipe, m_services));
+    EXPECT_TRUE(lastText().contains(QStringLiteral("not a file but a pipe")))
+        << lastText().toStdString();
+    EXPECT_FALSE(lastText().contains(QStringLiteral("empty")));
+    EXPECT_THROW(CompactDatabase(pipe), CDaoException);
+}
+
+// "database is locked" names the file and who has it.
+TEST_F(FileSafety, ALockedFileIsReportedWithItsHolder) {
+    const QString file = copyShippedSamples();
+    // Another program has the file open for changes and is in the middle of writing it.
+    const QString lockFile = DatabaseLock::lockFilePath(file);
+    QFile lock(lockFile);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("4711\nwscalc\nbrewhouse\n");
+    lock.flush();
+    ASSERT_EQ(::flock(lock.handle(), LOCK_EX), 0);
+    SqliteConnection writer(file, SqliteConnection::Mode::ReadWrite);
+    writer.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    try {
+        SqliteConnection reader(file, SqliteConnection::Mode::ReadOnly, 50);
+        ADD_FAILURE() << "a file locked for writing was read";
+    } catch (const CDaoException& e) {
+        EXPECT_EQ(e.errorInfo().m_lErrorCode, CDaoException::kLocked);
+        const QString text = QString::fromUtf8(e.what());
+        EXPECT_TRUE(text.contains(file)) << e.what();
+        EXPECT_TRUE(text.contains(QStringLiteral("wscalc, process 4711 on brewhouse"))) << e.what();
+        EXPECT_FALSE(text.contains(QStringLiteral("database is locked"))) << e.what();
+    }
+    // Without a lock file of ours, another program is all that can be said.
+    ::flock(lock.handle(), LOCK_UN);
+    try {
+        SqliteConnection reader(file, SqliteConnection::Mode::ReadOnly, 50);
+        ADD_FAILURE() << "a file locked for writing was read";
+    } catch (const CDaoException& e) {
+        EXPECT_TRUE(
+            QString::fromUtf8(e.what()).contains(QStringLiteral("locked by another program")))
+            << e.what();
+    }
+}
+
+// Another tool stored a batch "number" as text; the next batch comes from the numbers.
+TEST_F(FileSafety, ATextBatchNumberDoesNotStopAddOrImport) {
+    const QString file = copyShippedSamples();
+    execSql(file,
+            QStringLiteral("UPDATE Recipes SET RecipeBatchNo = 'seven' WHERE RecipeBatchNo = 7"));
+    open(file);
+    m_prompter.clear();
+    m_cmd->OnRecordAdd();
+    EXPECT_EQ(m_cmd->record().m_RecipeBatchNo, 9);
+    m_form->name = QStringLiteral("After the odd one");
+    m_cmd->setModified();
+    ASSERT_TRUE(m_cmd->OnRecordCommit()) << lastText().toStdString();
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeName FROM Recipes WHERE RecipeBatchNo = 9")),
+              QStringLiteral("After the odd one"));
+    // The odd row is named when it is shown, as any stored value the program cannot use.
+    m_prompter.clear();
+    m_cmd->OnRecordMove(Move::Last);
+    ASSERT_FALSE(m_prompter.shown().empty());
+    EXPECT_TRUE(lastText().contains(QStringLiteral("RecipeBatchNo"))) << lastText().toStdString();
 }
 
 } // namespace

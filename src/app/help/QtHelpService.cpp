@@ -21,9 +21,8 @@ constexpr const char* kStampKey = "wscHelpFileStamp";
 QString stampOf(const QString& file) {
     const QFileInfo info(file);
     return QStringLiteral("%1|%2|%3")
-        .arg(info.absoluteFilePath())
-        .arg(info.size())
-        .arg(info.lastModified().toMSecsSinceEpoch());
+        .arg(info.absoluteFilePath(), QString::number(info.size()),
+             QString::number(info.lastModified().toMSecsSinceEpoch()));
 }
 } // namespace
 

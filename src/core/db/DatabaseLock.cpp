@@ -94,18 +94,40 @@ void DatabaseLock::unlock() {
     m_fd = -1;
 }
 
-QString DatabaseLock::holder() const {
-    QFile f(m_lockPath);
+namespace {
+
+struct Holder {
+    qint64 pid = 0;
+    QString text;
+};
+
+// Who holds the lock now; nobody when the file is only what a crashed program left.
+Holder readHolder(const QString& lockPath) {
+    QFile f(lockPath);
     if (!f.open(QIODevice::ReadOnly))
+        return {};
+    if (::flock(f.handle(), LOCK_SH | LOCK_NB) == 0)
         return {};
     const QStringList lines = QString::fromUtf8(f.read(1024)).split(u'\n');
     bool ok = false;
     const qint64 pid = lines.value(0).toLongLong(&ok);
     if (!ok || lines.size() < 3)
         return {};
-    return QStringLiteral("%1, process %2 on %3")
-        .arg(lines.value(1), QString::number(pid),
-             lines.value(2).isEmpty() ? QStringLiteral("an unknown machine") : lines.value(2));
+    return {pid, QStringLiteral("%1, process %2 on %3")
+                     .arg(lines.value(1), QString::number(pid),
+                          lines.value(2).isEmpty() ? QStringLiteral("an unknown machine")
+                                                   : lines.value(2))};
+}
+
+} // namespace
+
+QString DatabaseLock::holder() const {
+    return readHolder(m_lockPath).text;
+}
+
+QString DatabaseLock::otherHolder() const {
+    const Holder h = readHolder(m_lockPath);
+    return h.pid == QCoreApplication::applicationPid() ? QString() : h.text;
 }
 
 } // namespace wsc

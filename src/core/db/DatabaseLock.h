@@ -24,6 +24,8 @@ public:
     // Who holds the lock, for a message: "wscalc, process 4711 on brewhouse"; empty when it
     // cannot be read.
     QString holder() const;
+    // The holder, unless it is this process.
+    QString otherHolder() const;
     // Why tryLock failed, for a message.
     QString failureText() const { return m_failure; }
 

@@ -27,6 +27,7 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -92,20 +93,27 @@ void publish(const QString& from, const QString& path) {
                                   .arg(path, QString::fromLocal8Bit(std::strerror(error))));
 }
 
-// What a killed build or an earlier way of compressing left beside `path`.
-void removeDebris(const QString& path) {
-    const QFileInfo info(path);
-    const QDir dir = info.absoluteDir();
-    const QString building =
-        QStringLiteral(".") + info.fileName() + QStringLiteral(".building-??????");
-    const QStringList sidecars = {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"),
+const QStringList& sidecarSuffixes() {
+    static const QStringList s = {QStringLiteral("-journal"), QStringLiteral("-wal"),
                                   QStringLiteral("-shm")};
-    for (const QString& name : dir.entryList({building}, QDir::Files | QDir::Hidden)) {
-        for (const QString& s : sidecars)
-            QFile::remove(dir.filePath(name + s));
-    }
-    // Copies named temp-XXXXXX.mdb by an earlier compress, recognised by their marker table.
+    return s;
+}
+
+// A build in progress holds an exclusive lock on its file for as long as it runs; the
+// operating system drops it when the build ends however it ends.
+bool buildIsAlive(const QString& file) {
+    const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool alive = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return alive;
+}
+
+// Copies named temp-XXXXXX.mdb by an earlier compress, recognised by their marker table.
+void removeOldCompressCopies(const QString& path) {
     static const QRegularExpression oldTemp(QStringLiteral("^temp-[A-Za-z0-9]{6}\\.mdb$"));
+    const QDir dir = QFileInfo(path).absoluteDir();
     QString marker;
     try {
         marker = ReadDatabaseMarker(path);
@@ -123,10 +131,44 @@ void removeDebris(const QString& path) {
             same = false;
         }
         if (same) {
-            for (const QString& s : sidecars)
+            for (const QString& s : sidecarSuffixes())
                 QFile::remove(candidate + s);
+            QFile::remove(candidate);
         }
     }
+}
+
+} // namespace
+
+void RemoveBuildDebris(const QString& folder) {
+    static const QRegularExpression debris(
+        QStringLiteral("^(\\..+\\.building-[A-Za-z0-9]{6})(-journal|-wal|-shm)?$"));
+    const QDir dir(folder);
+    QStringList builds;
+    for (const QString& name :
+         dir.entryList({QStringLiteral(".*.building-*")}, QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch m = debris.match(name);
+        if (m.hasMatch() && !builds.contains(m.captured(1)))
+            builds << m.captured(1);
+    }
+    for (const QString& build : builds) {
+        const QString file = dir.filePath(build);
+        if (buildIsAlive(file))
+            continue;
+        // The journal before its file: a clean-up stopped midway leaves nothing that the
+        // next one cannot recognise.
+        for (const QString& s : sidecarSuffixes())
+            QFile::remove(file + s);
+        QFile::remove(file);
+    }
+}
+
+namespace {
+
+// What a killed build or an earlier way of compressing left beside `path`.
+void removeDebris(const QString& path) {
+    RemoveBuildDebris(QFileInfo(path).absolutePath());
+    removeOldCompressCopies(path);
 }
 
 } // namespace
@@ -234,6 +276,7 @@ std::unique_ptr<CDaoDatabase> OpenRecipeDatabase(const QString& path, CoreServic
                 }
             }
         }
+        RemoveBuildDebris(QFileInfo(path).absolutePath());
         auto db = std::make_unique<CDaoDatabase>();
         db->Open(path);
         db->holdLock(std::move(lock));
@@ -386,14 +429,23 @@ void buildDatabase(const QString& path, const QString& marker, const QStringList
                                                  "exist.")
                                       .arg(path));
     removeDebris(path);
+    // The file stays open and locked until the build is over, so that a clean-up running
+    // meanwhile (another build in this folder) knows it from the debris of a killed one. It
+    // is closed only after the database connection, whose own locks would go with it.
     QTemporaryFile reserve(info.absoluteDir().filePath(QStringLiteral(".") + info.fileName() +
                                                        QStringLiteral(".building-XXXXXX")));
-    if (!reserve.open())
+    if (!reserve.open() || ::flock(reserve.handle(), LOCK_EX) != 0)
         throw CDaoException(3051, QStringLiteral("No database can be made in the folder of '%1' "
                                                  "(%2).")
                                       .arg(path, reserve.errorString()));
     const QString temp = reserve.fileName();
-    reserve.close();
+    struct stat held {
+    }, named{};
+    if (::fstat(reserve.handle(), &held) != 0 ||
+        ::stat(QFile::encodeName(temp).constData(), &named) != 0 || held.st_ino != named.st_ino)
+        throw CDaoException(3051, QStringLiteral("The database '%1' could not be made: its "
+                                                 "folder changed meanwhile.  Please try again.")
+                                      .arg(path));
     // The new file gets the permissions any new file of the user gets, not a temporary's.
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -454,17 +506,32 @@ void CompactDatabase(const QString& path) {
     // SQLite's own VACUUM rewrites the file in place under its journal: the file keeps its
     // name, links, owner and mode, a connection another program holds open stays valid, and
     // a compress stopped midway is rolled back when the file is next opened.
+    const auto damaged = [&](const QString& result) {
+        return CDaoException(
+            11, QStringLiteral("The database '%1' is damaged (%2); use Repair.").arg(path, result));
+    };
     try {
         SqliteConnection c(path, SqliteConnection::Mode::ReadWrite, 2000);
+        // A damaged file is refused before anything is written into it: VACUUM would rewrite
+        // what it can read of it.
+        QString result;
+        try {
+            result = c.integrityCheck();
+        } catch (const CDaoException& e) {
+            if (isBusy(e))
+                throw;
+            result = QString::fromUtf8(e.what());
+        }
+        if (result != QLatin1String("ok"))
+            throw damaged(result);
         const QString marker = CDaoDatabase::firstTableName(c);
         if (marker == QLatin1String(kRecipeMarker) || marker == QLatin1String(kDataMarker))
             CDaoDatabase::useRollbackJournal(c);
+        c.removeStaleJournal();
         c.exec(QStringLiteral("VACUUM"));
-        const QString result = c.integrityCheck();
+        result = c.integrityCheck();
         if (result != QLatin1String("ok"))
-            throw CDaoException(11, QStringLiteral("The database '%1' is damaged (%2); use "
-                                                   "Repair.")
-                                        .arg(path, result));
+            throw damaged(result);
     } catch (const CDaoException& e) {
         if (isBusy(e))
             throw inUse(path, QStringLiteral("another program is reading or changing it"),
@@ -478,9 +545,11 @@ void RepairDatabase(const QString& path) {
     CheckDatabaseHeader(path);
     CheckWritable(path);
     const auto lock = lockForMaintenance(path, QStringLiteral("repair"));
+    removeDebris(path);
     QString result;
     try {
         SqliteConnection c(path, SqliteConnection::Mode::ReadWrite, 2000);
+        c.removeStaleJournal();
         try {
             c.exec(QStringLiteral("REINDEX"));
             c.exec(QStringLiteral("VACUUM"));

@@ -88,6 +88,11 @@ void RunSqlScript(CDaoDatabase& db, const QString& script);
 void CreateDataDatabase(const QString& path);
 void CreateRecipeDatabase(const QString& path, bool withSamples);
 
+// Removes what killed builds of databases left in `folder` (hidden ".NAME.building-XXXXXX"
+// files and their journals, with or without the file they belonged to). A build that is
+// still running is left alone.
+void RemoveBuildDebris(const QString& folder);
+
 // Compacts the file in place under its journal. Refuses (3045) a file another program has open
 // for changes or is using, and a file that is no database. Throws CDaoException.
 void CompactDatabase(const QString& path);

@@ -5,16 +5,21 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <sqlite3.h>
 
 #include <utility>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace wsc {
 
 namespace {
+
+QByteArray readHeader(const QString& path);
+bool isWalHeader(const QByteArray& header);
 
 void check(sqlite3* db, int rc, const QString& context = {}) {
     if (rc != SQLITE_OK && rc != SQLITE_ROW && rc != SQLITE_DONE)
@@ -165,9 +170,10 @@ QVariant SqliteStatement::value(int col) const {
 }
 
 SqliteConnection::SqliteConnection(const QString& path, Mode mode, int busyTimeoutMs)
-    : m_path(path) {
+    : m_path(path), m_busyTimeoutMs(busyTimeoutMs) {
+    QByteArray header;
     if (mode == Mode::ReadWrite || mode == Mode::ReadOnly)
-        CheckDatabaseHeader(path);
+        header = readHeader(path);
     int flags = SQLITE_OPEN_NOMUTEX;
     switch (mode) {
     case Mode::ReadWrite:
@@ -182,11 +188,18 @@ SqliteConnection::SqliteConnection(const QString& path, Mode mode, int busyTimeo
         break;
     }
     // An absolute path never begins with "file:", so SQLite can never take it for a URI.
-    const QByteArray utf8 = mode == Mode::Memory
-                                ? QByteArray(":memory:")
-                                : QFile::encodeName(QFileInfo(path).absoluteFilePath());
-    if (mode == Mode::ReadOnly)
+    QByteArray utf8 = mode == Mode::Memory ? QByteArray(":memory:")
+                                           : QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    if (mode == Mode::ReadOnly) {
         rollBackUnfinishedChange(utf8);
+        // A file another tool left in WAL mode would get its "-wal" and "-shm" files made
+        // beside it just to be read. With no "-wal" there, nobody is changing it and all of it
+        // is in the file: it is read as it stands.
+        if (isWalHeader(header) && ::access((utf8 + "-wal").constData(), F_OK) != 0) {
+            utf8 = QUrl::fromLocalFile(QFile::decodeName(utf8)).toEncoded() + "?immutable=1";
+            flags |= SQLITE_OPEN_URI;
+        }
+    }
     const int rc = sqlite3_open_v2(utf8.constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const CDaoException e = CDaoException::fromSqlite(m_db, rc, path);
@@ -220,7 +233,10 @@ void SqliteConnection::rollBackUnfinishedChange(const QByteArray& file) {
     sqlite3_close_v2(db);
 }
 
-void CheckDatabaseHeader(const QString& path) {
+namespace {
+
+// The first bytes of a database file, after the checks that make them safe to read.
+QByteArray readHeader(const QString& path) {
     const QFileInfo fi(path);
     if (!fi.exists())
         throw CDaoException(SQLITE_CANTOPEN,
@@ -228,6 +244,13 @@ void CheckDatabaseHeader(const QString& path) {
     if (fi.isDir())
         throw CDaoException(SQLITE_CANTOPEN,
                             QStringLiteral("'%1' is a folder, not a database file.").arg(path));
+    // A pipe, a socket or a device holds no database, and reading one could wait for ever.
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        throw CDaoException(SQLITE_CANTOPEN,
+                            QStringLiteral("'%1' is not a file but a pipe, a socket or a device; "
+                                           "it holds no database.")
+                                .arg(path));
     // SQLite would take an empty file for a new database and write into it.
     if (fi.size() == 0)
         throw CDaoException(
@@ -250,12 +273,23 @@ void CheckDatabaseHeader(const QString& path) {
     const auto writeVersion = static_cast<unsigned char>(header.at(18));
     const auto readVersion = static_cast<unsigned char>(header.at(19));
     if (writeVersion < 1 || writeVersion > 2 || readVersion < 1 || readVersion > 2)
-        throw CDaoException(SQLITE_NOTADB,
-                            QStringLiteral("The database header of '%1' is damaged (file format "
-                                           "%2/%3); the file cannot be used.")
-                                .arg(path)
-                                .arg(writeVersion)
-                                .arg(readVersion));
+        throw CDaoException(
+            SQLITE_NOTADB,
+            QStringLiteral("The database header of '%1' is damaged (file format "
+                           "%2/%3); the file cannot be used.")
+                .arg(path, QString::number(writeVersion), QString::number(readVersion)));
+    return header;
+}
+
+bool isWalHeader(const QByteArray& header) {
+    return static_cast<unsigned char>(header.at(18)) == 2 &&
+           static_cast<unsigned char>(header.at(19)) == 2;
+}
+
+} // namespace
+
+void CheckDatabaseHeader(const QString& path) {
+    readHeader(path);
 }
 
 SqliteConnection::~SqliteConnection() {
@@ -300,6 +334,21 @@ QVariant SqliteConnection::scalar(const QString& sql) {
 
 QString SqliteConnection::integrityCheck() {
     return scalar(QStringLiteral("PRAGMA integrity_check")).toString();
+}
+
+void SqliteConnection::removeStaleJournal() {
+    const QByteArray journal = QFile::encodeName(QFileInfo(m_path).absoluteFilePath()) + "-journal";
+    if (::access(journal.constData(), F_OK) != 0 || inTransaction())
+        return;
+    // Taking the write lock first rolls back a journal that holds an unfinished change; with
+    // the lock held, no other connection can have a change pending in one. A connection that
+    // is writing keeps its journal: the lock is not waited for.
+    sqlite3_busy_timeout(m_db, 0);
+    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK) {
+        ::unlink(journal.constData());
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    sqlite3_busy_timeout(m_db, m_busyTimeoutMs);
 }
 
 QString SqliteConnection::quoteIdentifier(const QString& name) {

@@ -80,6 +80,10 @@ public:
     QVariant scalar(const QString& sql);
     // "ok" when the file passes PRAGMA integrity_check, else the first problem found.
     QString integrityCheck();
+    // Removes a journal beside the file that holds no unfinished change (one a program left
+    // when it was stopped at the start or end of a change): SQLite ignores such a journal but
+    // leaves it there until the next change. One that another connection is using is kept.
+    void removeStaleJournal();
 
     // Quotes an identifier for SQL text ("a ""b""").
     static QString quoteIdentifier(const QString& name);
@@ -89,6 +93,7 @@ private:
 
     sqlite3* m_db = nullptr;
     QString m_path;
+    int m_busyTimeoutMs = 0;
 };
 
 } // namespace wsc

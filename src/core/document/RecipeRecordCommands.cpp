@@ -281,7 +281,10 @@ long RecipeRecordCommands::NextBatchNumber() {
     CRecordSetRecipeMaxBatch max(m_doc.database());
     max.Open(CDaoRecordset::dbOpenDynaset, {},
              CDaoRecordset::dbForwardOnly | CDaoRecordset::dbReadOnly);
-    const long highest = max.IsEOF() ? 0 : static_cast<long>(max.m_MaxOfRecipeBatchNo);
+    long highest = max.IsEOF() ? 0 : static_cast<long>(max.m_MaxOfRecipeBatchNo);
+    if (!max.IsEOF() && !max.fieldProblems().isEmpty())
+        highest = static_cast<long>(
+            CRecordSetRecipeMaxBatch::HighestNumericBatch(m_doc.database()->connection()));
     max.Close();
     return highest + 1;
 }

@@ -108,8 +108,8 @@ private:
     void count(const std::vector<Token>& t, std::size_t least, std::size_t most) const {
         if (t.size() < least || t.size() > most)
             fail(QStringLiteral("\"%1\" takes %2 word(s) after it")
-                     .arg(t[0].text)
-                     .arg(least == most ? QString::number(least - 1)
+                     .arg(t[0].text,
+                          least == most ? QString::number(least - 1)
                                         : QStringLiteral("%1 to %2").arg(least - 1).arg(most - 1)));
     }
 

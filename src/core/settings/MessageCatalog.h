@@ -69,6 +69,19 @@ inline constexpr const char* kGridLayoutGarbled =
 inline constexpr const char* kDatabaseInUse =
     "File Error:\nThe data base %1 is open for changes in another program (%2).\nOnly one "
     "program at a time can change a recipe data base.  Close it there, then open it here.";
+// %1 the switches the program does not know.
+inline constexpr const char* kUnknownSwitches =
+    "Command Line Error:\nThe switch %1 is not known and was left out.\nWortsmith Calculator "
+    "takes /l (open the last-used database), /s (no splash window) and a database file; a file "
+    "whose name begins with \"-\" may also be given after \"--\".";
+// A stored text longer than its field takes: %1 the characters shown, %2 those stored.
+inline constexpr const char* kTextShownCut =
+    "Only the first %1 of its %2 characters are shown: the text is longer than this field "
+    "takes.  It stays as it is stored and cannot be changed here.";
+// A database engine's "database is locked": %1 the database, %2 who holds it.
+inline constexpr const char* kDatabaseBusy =
+    "Couldn't use %1; it is locked by %2, which is reading or changing it.  Wait until it has "
+    "finished, or close it there, then try again.";
 // %1 the database, %2 why.
 inline constexpr const char* kBackupFailed =
     "Warning:\nNo backup copy of the data base %1 could be made (%2).\nYou can go on working; "

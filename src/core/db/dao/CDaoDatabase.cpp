@@ -10,6 +10,8 @@
 
 #include <sqlite3.h>
 
+#include <vector>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +20,12 @@ namespace wsc {
 namespace {
 
 int g_busyTimeoutMs = 2000;
+
+// Every open database of the program, for AbandonAll.
+std::vector<CDaoDatabase*>& openDatabases() {
+    static std::vector<CDaoDatabase*> all;
+    return all;
+}
 
 QString savepoint(int level) {
     return QStringLiteral("wsc_level_%1").arg(level);
@@ -63,8 +71,10 @@ void CDaoDatabase::Open(const QString& path, bool /*exclusive*/, bool readOnly,
         // Only a file known to be one of ours is set up for writing: a foreign file is never
         // changed by being looked at.
         const QString marker = firstTableName(*conn);
-        if (marker == QLatin1String("A_Recipes") || marker == QLatin1String("A_Data"))
+        if (marker == QLatin1String("A_Recipes") || marker == QLatin1String("A_Data")) {
             useRollbackJournal(*conn);
+            conn->removeStaleJournal();
+        }
     }
     conn->exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
     m_conn = std::move(conn);
@@ -76,6 +86,7 @@ void CDaoDatabase::Open(const QString& path, bool /*exclusive*/, bool readOnly,
         m_inode = static_cast<unsigned long long>(st.st_ino);
     }
     m_workspace->attach(this);
+    openDatabases().push_back(this);
 }
 
 void CDaoDatabase::useRollbackJournal(SqliteConnection& conn) {
@@ -127,12 +138,14 @@ void CDaoDatabase::Create(const QString& path) {
     m_path = path;
     m_readOnly = false;
     m_workspace->attach(this);
+    openDatabases().push_back(this);
 }
 
 void CDaoDatabase::Close() {
     if (!m_conn)
         return;
     m_workspace->detach(this);
+    std::erase(openDatabases(), this);
     m_indexCache.clear();
     m_conn.reset(); // an open transaction is rolled back by the engine
     m_path.clear();
@@ -141,6 +154,15 @@ void CDaoDatabase::Close() {
 
 void CDaoDatabase::holdLock(std::unique_ptr<DatabaseLock> lock) {
     m_lock = std::move(lock);
+}
+
+void CDaoDatabase::AbandonAll() {
+    for (CDaoDatabase* db : openDatabases()) {
+        // ROLLBACK ends the statements still running on the connection as well.
+        if (db->m_conn && db->m_conn->inTransaction())
+            sqlite3_exec(db->m_conn->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        db->m_lock.reset();
+    }
 }
 
 SqliteConnection& CDaoDatabase::connection() {

@@ -65,6 +65,12 @@ public:
     // The file's lock, held for as long as the database is open.
     void holdLock(std::unique_ptr<DatabaseLock> lock);
 
+    // For a program that must end at once, from wherever it is (a signal while a question is
+    // open): every open transaction of every open database is rolled back and every lock
+    // released, without anything else of the program running. The databases stay open, so
+    // whatever still uses them finds nothing freed; the program is expected to exit next.
+    static void AbandonAll();
+
 private:
     std::unique_ptr<CDaoWorkspace> m_ownWorkspace;
     CDaoWorkspace* m_workspace = nullptr;

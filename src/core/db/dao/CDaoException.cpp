@@ -1,5 +1,8 @@
 #include "db/dao/CDaoException.h"
 
+#include "db/DatabaseLock.h"
+#include "settings/MessageCatalog.h"
+
 #include <sqlite3.h>
 
 namespace wsc {
@@ -27,6 +30,16 @@ CDaoException CDaoException::fromSqlite(sqlite3* db, int rc, const QString& cont
         message = QStringLiteral("The change would create a duplicate value in a unique index "
                                  "or key (%1).")
                       .arg(message);
+    }
+    if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) {
+        // "database is locked" says neither which file nor who has it.
+        const char* file = db ? sqlite3_db_filename(db, "main") : nullptr;
+        const QString path = file && *file ? QString::fromUtf8(file) : context;
+        const QString who = path.isEmpty() ? QString() : DatabaseLock(path).otherHolder();
+        code = kLocked;
+        message = QString::fromLatin1(Texts::kDatabaseBusy)
+                      .arg(path.isEmpty() ? QStringLiteral("the data base") : path,
+                           who.isEmpty() ? QStringLiteral("another program") : who);
     }
     CDaoException e(code, message, QStringLiteral("SQLite"));
     e.m_sqliteCode = ext;

@@ -28,6 +28,8 @@ public:
     static constexpr long kItemNotFound = 3265;
     static constexpr long kNotAnIndex = 3800;
     static constexpr long kNotUpdatable = 3027;
+    // "Couldn't update; currently locked": another program holds the file's lock.
+    static constexpr long kLocked = 3260;
 
     CDaoException(long code, const QString& description, const QString& source = "WSC.Database");
     explicit CDaoException(std::int32_t statusCode); // no error record

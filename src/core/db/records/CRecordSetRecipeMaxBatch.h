@@ -16,6 +16,11 @@ public:
     void loadFields(const FieldValues& v) override;
     void storeFields(FieldValues& v) const override;
     void resetFields() override { m_MaxOfRecipeBatchNo = 0; }
+
+    // The highest batch number that is a number, 0 when there is none. Another tool may have
+    // stored a batch "number" as text ("seven"), which the query's maximum would give (text
+    // sorts after numbers) and which reads as 0.
+    static std::int64_t HighestNumericBatch(SqliteConnection& c);
 };
 
 } // namespace wsc
