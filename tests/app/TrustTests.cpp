@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "support/ChildProcess.h"
 
 #include "calc/CTargetStyleGrid2.h"
 #include "db/SqliteConnection.h"
@@ -6,6 +7,7 @@
 #include "document/CWscalcFrame.h"
 #include "form/CRecipeFormSheet.h"
 #include "form/CRecipeGrid1.h"
+#include "form/CRecipePage.h"
 #include "form/CRecipePropertySheet.h"
 #include "settings/MessageCatalog.h"
 #include "shell/CMainFrame.h"
@@ -15,14 +17,12 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTableWidget>
 #include <QtTest/QTest>
 
 #include <csignal>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace wsc {
 namespace {
@@ -95,6 +95,49 @@ TEST_F(Trust, FieldsTheUserDidNotTouchKeepTheirStoredValues) {
               72.25);
 }
 
+// Texts another tool stored, longer than the fields take: shown at once, cut, with a note,
+// and kept whole however the recipe is changed and committed.
+TEST_F(Trust, TextsLongerThanTheirFieldsAreShownCutAndKeptWhole) {
+    const QString file = copyShippedSamples();
+    const QString name = QStringLiteral("A name longer than the fifty characters the field takes");
+    execSql(file,
+            QStringLiteral("UPDATE Recipes SET RecipeComments = replace(hex(zeroblob(500000)), "
+                           "'00', 'ab'), RecipeName = '%1' WHERE RecipeBatchNo = 1")
+                .arg(name));
+    open(file);
+    auto* comments = form()
+                         ->sheet()
+                         ->page(CRecipeFormSheet::PageComments)
+                         ->findChild<QPlainTextEdit*>(QStringLiteral("comments"));
+    ASSERT_NE(comments, nullptr);
+    form()->showPage(CRecipeFormSheet::PageComments);
+    EXPECT_LT(comments->toPlainText().size(), 70000);
+    EXPECT_TRUE(
+        comments->toPlainText().contains(QStringLiteral("of its 1000000 characters are shown")));
+    EXPECT_TRUE(comments->isReadOnly());
+    EXPECT_EQ(form()->nameEdit()->text(), name.left(50));
+    EXPECT_TRUE(form()->nameEdit()->isReadOnly());
+    EXPECT_FALSE(form()->brewerEdit()->isReadOnly());
+
+    // Another field changed and committed: the long texts stay as they were stored.
+    form()->brewerEdit()->setFocus();
+    QTest::keyClicks(form()->brewerEdit(), QStringLiteral(" and friend"));
+    frame().runCommand(ID_RECORD_COMMIT);
+    EXPECT_EQ(committed(QStringLiteral("SELECT length(RecipeComments) FROM Recipes WHERE "
+                                       "RecipeBatchNo = 1")),
+              1000000);
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeName FROM Recipes WHERE RecipeBatchNo = 1")),
+              name);
+    EXPECT_TRUE(
+        committed(QStringLiteral("SELECT RecipeBrewer FROM Recipes WHERE RecipeBatchNo = 1"))
+            .toString()
+            .endsWith(QStringLiteral(" and friend")));
+    // The next recipe's texts are whole and can be changed again.
+    frame().runCommand(ID_RECORD_NEXT);
+    EXPECT_FALSE(comments->isReadOnly());
+    EXPECT_FALSE(form()->nameEdit()->isReadOnly());
+}
+
 struct LayoutCase {
     const char* name;
     QByteArray content; // empty: no file at all
@@ -161,60 +204,117 @@ TEST_F(Trust, SettingsOfTheWrongSizeOrTypeAreIgnored) {
 }
 
 // The program itself, started as a user starts it and ended from outside.
-class Ending : public test::DbFixture, public ::testing::WithParamInterface<int> {};
+class Ending : public test::DbFixture {
+protected:
+    // A settings file of the program's own under a home folder of the test's.
+    test::ChildProcess::Environment startAsAUser(const QString& data) {
+        const QString config = path(QStringLiteral("home/config/Quillbarrow Software"));
+        EXPECT_TRUE(QDir().mkpath(config));
+        QFile settings(config + QStringLiteral("/Wortsmith Calculator.conf"));
+        EXPECT_TRUE(settings.open(QIODevice::WriteOnly));
+        // The program starts without the Tip of the Day, as a user who turned it off.
+        settings.write("[Tip]\nStartUp=1\n");
+        if (!data.isEmpty())
+            settings.write("[Settings]\nDefaultDataFile=" + QFile::encodeName(data) + "\n");
+        settings.close();
+        const QByteArray home = QFile::encodeName(path(QStringLiteral("home")));
+        return {{"HOME", home},
+                {"XDG_CONFIG_HOME", home + "/config"},
+                {"XDG_DATA_HOME", home + "/data"},
+                {"XDG_CACHE_HOME", home + "/cache"},
+                {"QT_QPA_PLATFORM", "offscreen"}};
+    }
+    // The program ended by itself with status 0, leaving each file whole, with nothing beside
+    // it, and as it was before.
+    void expectEndedCleanly(test::ChildProcess& child, const QString& file,
+                            const QByteArray& digest) {
+        ASSERT_TRUE(child.waitForExit()) << "the program did not end";
+        EXPECT_TRUE(child.exitedByItself()) << "ended by signal " << child.endingSignal();
+        EXPECT_EQ(child.exitCode(), 0);
+        EXPECT_TRUE(test::SidecarsOf(file).isEmpty())
+            << test::SidecarsOf(file).join(u' ').toStdString();
+        EXPECT_EQ(test::FileDigest(file), digest) << file.toStdString() << " was changed";
+        SqliteConnection c(file, SqliteConnection::Mode::ReadOnly);
+        EXPECT_EQ(c.integrityCheck(), QStringLiteral("ok"));
+    }
+};
 
-TEST_P(Ending, ASignalClosesTheDatabaseCleanly) {
+class EndingIdle : public Ending, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EndingIdle, ASignalClosesTheDatabaseCleanly) {
     const QString file = copyShippedSamples();
     openFolderToEveryone();
-    // The program starts without the Tip of the Day, as a user who turned it off.
-    const QString config = path(QStringLiteral("home/config/Quillbarrow Software"));
-    ASSERT_TRUE(QDir().mkpath(config));
-    QFile settings(config + QStringLiteral("/Wortsmith Calculator.conf"));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write("[Tip]\nStartUp=1\n");
-    settings.close();
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        const QByteArray home = QFile::encodeName(path(QStringLiteral("home")));
-        ::setenv("HOME", home.constData(), 1);
-        ::setenv("XDG_CONFIG_HOME", (home + "/config").constData(), 1);
-        ::setenv("XDG_DATA_HOME", (home + "/data").constData(), 1);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        const QByteArray program(WSC_APP_BINARY);
-        const QByteArray database = QFile::encodeName(file);
-        ::execl(program.constData(), program.constData(), "/s", database.constData(), nullptr);
-        ::_exit(127);
-    }
+    const QByteArray digest = test::FileDigest(file);
+    test::ChildProcess child({QByteArray(WSC_APP_BINARY), "/s", QFile::encodeName(file)},
+                             startAsAUser({}));
     // The program has the file open once its lock is there.
     const QString lock = file + QStringLiteral(".lock");
-    for (int i = 0; i < 200 && !QFileInfo::exists(lock); ++i)
+    for (int i = 0; i < 1200 && !QFileInfo::exists(lock); ++i)
         QTest::qWait(50);
     ASSERT_TRUE(QFileInfo::exists(lock));
-    QTest::qWait(200);
-    ::kill(pid, GetParam());
-    int status = 0;
-    pid_t done = 0;
-    for (int i = 0; i < 200 && done == 0; ++i) {
-        done = ::waitpid(pid, &status, WNOHANG);
-        if (done == 0)
-            QTest::qWait(50);
-    }
-    if (done == 0) {
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, &status, 0);
-        FAIL() << "the program did not end";
-    }
-    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_TRUE(test::SidecarsOf(file).isEmpty())
-        << test::SidecarsOf(file).join(u' ').toStdString();
+    child.signal(GetParam());
+    expectEndedCleanly(child, file, digest);
     SqliteConnection c(file, SqliteConnection::Mode::ReadOnly);
-    EXPECT_EQ(c.integrityCheck(), QStringLiteral("ok"));
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
 }
 
-INSTANTIATE_TEST_SUITE_P(TermAndHangUp, Ending, ::testing::Values(SIGTERM, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(TermAndHangUp, EndingIdle, ::testing::Values(SIGTERM, SIGHUP));
+
+struct OpenWindowCase {
+    const char* scenario;
+    // What is open when the signal comes.
+    const char* window;
+    int signal;
+};
+void PrintTo(const OpenWindowCase& c, std::ostream* os) {
+    *os << c.scenario << " with " << c.window << " open";
+}
+
+class EndingWithAWindowOpen : public Ending,
+                              public ::testing::WithParamInterface<OpenWindowCase> {};
+
+// A signal while a question, a dialog or a start-up message is open ends the program cleanly:
+// what was typed is rolled back unasked, the locks go, and the status is 0.
+TEST_P(EndingWithAWindowOpen, ASignalEndsTheProgramWithNothingHalfSaved) {
+    const OpenWindowCase& c = GetParam();
+    const QString recipes = copyShippedSamples();
+    const QString data = copyShippedData();
+    // A value the program cannot use, which it says at once when the recipe shows.
+    if (QByteArray(c.scenario) == "startup")
+        execSql(recipes, QStringLiteral(
+                             "UPDATE Recipes SET RecipeBoilLth = 'long' WHERE RecipeBatchNo = 1"));
+    const QByteArray recipesDigest = test::FileDigest(recipes);
+    const QByteArray dataDigest = test::FileDigest(data);
+    const QString errors = path(QStringLiteral("errors.txt"));
+    test::ChildProcess child(
+        {QByteArray(WSC_SIGNAL_CHILD), c.scenario, "/s", QFile::encodeName(recipes)},
+        startAsAUser(data), QFile::encodeName(errors));
+    ASSERT_TRUE(child.waitFor(QByteArray("open ") + c.window))
+        << child.output().constData() << readFile(errors).constData();
+    // The file is held while the window is open.
+    EXPECT_TRUE(QFileInfo::exists(recipes + QStringLiteral(".lock")));
+    child.signal(c.signal);
+    expectEndedCleanly(child, recipes, recipesDigest);
+    expectEndedCleanly(child, data, dataDigest);
+    EXPECT_FALSE(child.output().contains("returned")) << "the command went on after the signal";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, EndingWithAWindowOpen,
+    ::testing::Values(OpenWindowCase{"question", "QMessageBox", SIGTERM},
+                      OpenWindowCase{"question", "QMessageBox", SIGHUP},
+                      OpenWindowCase{"delete", "QMessageBox", SIGTERM},
+                      OpenWindowCase{"startup", "QMessageBox", SIGTERM},
+                      OpenWindowCase{"startup", "QMessageBox", SIGHUP},
+                      OpenWindowCase{"lookup", "wsc::CLookupDlg", SIGTERM},
+                      OpenWindowCase{"maintenance", "wsc::CAddChgHops", SIGTERM},
+                      OpenWindowCase{"options", "wsc::CWSOptionsSheet", SIGTERM},
+                      OpenWindowCase{"calculator", "wsc::CBitternessCalcDlg", SIGHUP},
+                      OpenWindowCase{"filedialog", "QFileDialog", SIGTERM}),
+    [](const ::testing::TestParamInfo<OpenWindowCase>& info) {
+        return std::string(info.param.scenario) +
+               (info.param.signal == SIGTERM ? "_Term" : "_HangUp");
+    });
 
 } // namespace
 } // namespace wsc

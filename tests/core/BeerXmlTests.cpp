@@ -234,5 +234,36 @@ TEST_F(BeerXmlFiles, ExportNamesAMissingBatch) {
     EXPECT_TRUE(one.contains("<EST_OG>"));
 }
 
+TEST_F(BeerXmlFiles, TextsKeepTheLengthsOfTheirFields) {
+    const QString db = copyShippedSamples();
+    const QByteArray before = test::FileDigest(db);
+    const auto recipe = [](const QByteArray& fields) {
+        return "<RECIPES><RECIPE><NAME>Long</NAME>" + fields + "</RECIPE></RECIPES>";
+    };
+    // A memo longer than any brewer writes is refused, with its place.
+    QString error;
+    EXPECT_FALSE(import(db, recipe("\n<NOTES>" + QByteArray(70000, 'n') + "</NOTES>"), &error));
+    EXPECT_TRUE(error.contains(QLatin1String("line 2, column"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QLatin1String("NOTES holds 70000 characters")))
+        << error.toStdString();
+    EXPECT_EQ(test::FileDigest(db), before);
+
+    // A long one that a brewer might write comes in whole; a one-line text keeps its field's
+    // length, and the summary says what was cut.
+    const QByteArray notes(60000, 'n');
+    const auto summary = import(
+        db, recipe("<NOTES>" + notes + "</NOTES><BREWER>" + QByteArray(80, 'b') + "</BREWER>"),
+        &error);
+    ASSERT_TRUE(summary) << error.toStdString();
+    EXPECT_EQ(scalar(db, QStringLiteral("SELECT length(RecipeComments) FROM Recipes WHERE "
+                                        "RecipeBatchNo = 9")),
+              60000);
+    EXPECT_EQ(
+        scalar(db, QStringLiteral("SELECT RecipeBrewer FROM Recipes WHERE RecipeBatchNo = 9")),
+        QString(50, u'b'));
+    EXPECT_TRUE(summary->text().contains(QLatin1String("the end of RecipeBrewer of \"Long\"")))
+        << summary->text().toStdString();
+}
+
 } // namespace
 } // namespace wsc

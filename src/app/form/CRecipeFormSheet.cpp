@@ -22,6 +22,7 @@
 #include "form/CRecipeRatingDlg.h"
 #include "form/CRecipeRecipePage.h"
 #include "form/CRecipeSpecGravities.h"
+#include "form/StoredText.h"
 #include "reference/CAddChgDlg.h"
 #include "reference/CLookupDlg.h"
 #include "settings/MessageCatalog.h"
@@ -367,9 +368,9 @@ bool CRecipeFormSheet::saveControls(CRecordSetRecipe& r) {
     commitPendingEdits();
     // Only what a control shows differently from the record is moved into it.
     bool ok = true;
-    if (m_name->text() != r.m_RecipeName)
+    if (!IsShownCut(m_name) && m_name->text() != r.m_RecipeName)
         r.m_RecipeName = m_name->text();
-    if (m_brewer->text() != r.m_RecipeBrewer)
+    if (!IsShownCut(m_brewer) && m_brewer->text() != r.m_RecipeBrewer)
         r.m_RecipeBrewer = m_brewer->text();
     // An empty batch number is left to the validation, which names it with its own message.
     if (m_batch->text() != QString::number(r.m_RecipeBatchNo) &&
@@ -407,8 +408,8 @@ void CRecipeFormSheet::commitPendingEdits() {
 void CRecipeFormSheet::loadControls(const CRecordSetRecipe& r) {
     m_loading = true;
     const bool has = r.HasCurrentRecord();
-    m_name->setText(has ? r.m_RecipeName : QString());
-    m_brewer->setText(has ? r.m_RecipeBrewer : QString());
+    ShowStoredText(m_name, has ? r.m_RecipeName : QString());
+    ShowStoredText(m_brewer, has ? r.m_RecipeBrewer : QString());
     m_batch->setText(has ? QString::number(r.m_RecipeBatchNo) : QString());
     m_measure->setExclusive(false);
     m_english->setChecked(has && r.m_RecipeMeasureEnglish == 0);

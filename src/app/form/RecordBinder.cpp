@@ -3,6 +3,7 @@
 #include "db/dao/CDaoRecordset.h"
 #include "document/FieldExchange.h"
 #include "form/CheckableDateEdit.h"
+#include "form/StoredText.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -85,12 +86,12 @@ void RecordBinder::load(const CDaoRecordset& record) {
         switch (b.kind) {
         case LineEdit: {
             auto* e = static_cast<QLineEdit*>(b.widget);
-            e->setText(textFor(b, v));
+            ShowStoredText(e, textFor(b, v));
             e->setCursorPosition(0);
             break;
         }
         case PlainText:
-            static_cast<QPlainTextEdit*>(b.widget)->setPlainText(v.toString());
+            ShowStoredText(static_cast<QPlainTextEdit*>(b.widget), v.toString());
             break;
         case Date:
             static_cast<CheckableDateEdit*>(b.widget)->setDateTime(dateFor(v));
@@ -180,6 +181,9 @@ void RecordBinder::clear() {
 }
 
 bool RecordBinder::showsStored(const Binding& b, const QVariant& v) const {
+    // A text shown cut cannot be changed: what is stored stays.
+    if (b.widget && IsShownCut(b.widget))
+        return true;
     switch (b.kind) {
     case LineEdit:
         return static_cast<QLineEdit*>(b.widget)->text() == textFor(b, v);

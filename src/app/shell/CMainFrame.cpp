@@ -501,19 +501,6 @@ void CMainFrame::closeViewsAndDocument() {
     updateCommandStates();
 }
 
-void CMainFrame::CloseWithoutQuestions() {
-    if (m_doc) {
-        // Nobody is there to answer: what is committed stays, the pending edit is rolled back
-        // with the transaction, and the file is closed whole.
-        m_doc->m_closing = true;
-        if (CRecipeFormSheet* form = recipeForm())
-            form->commands().OnRecordRefresh();
-        closeViewsAndDocument();
-    }
-    savePlacement();
-    m_profile.sync();
-}
-
 void CMainFrame::onFormFrameClosed(CWscalcFrame*) {
     // The frame has agreed to close; it and the other views go once its close event is over,
     // then the document.

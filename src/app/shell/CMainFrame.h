@@ -41,9 +41,8 @@ public:
     bool OpenDocumentFile(const QString& path);
     // File > Close: asks to save, closes every view and the document. False when cancelled.
     bool CloseDocument();
-    // The program is being ended from outside (SIGTERM, SIGHUP): closes the database without
-    // asking anything, discarding the edit that was not committed.
-    void CloseWithoutQuestions();
+    // Keeps the window's place and the tool bar's state in the settings.
+    void savePlacement();
     // Tools > Options; on OK the recipe form re-reads its preferences.
     void RunOptions();
     // File > Import Recipes, Export Recipe, Export All Recipes (BeerXML).
@@ -94,7 +93,6 @@ private:
     void createToolBar();
     void buildMenus();
     void restorePlacement();
-    void savePlacement();
     void addRecentFile(const QString& path);
     void openFromDialog();
     void runTool(int n);

@@ -5,7 +5,9 @@
 #include "db/SqliteConnection.h"
 #include "db/dao/CDaoDatabase.h"
 #include "db/records/CRecordSetRecipe.h"
+#include "db/records/CRecordSetRecipeMaxBatch.h"
 #include "document/StoredBitterness.h"
+#include "document/TextLengths.h"
 #include "interchange/XmlTree.h"
 
 #include <QLocale>
@@ -417,9 +419,20 @@ struct ImportFault {
 class Reader {
 public:
     Reader(const XmlElement& e, const QString& where) : m_e(e), m_where(where) {}
-    QString text(const char* name) const { return m_e.value(name); }
+    // No text of a recipe holds more than a memo: a longer one is refused with its place.
+    QString text(const char* name) const {
+        const XmlElement* c = m_e.child(name);
+        if (c && c->text.size() > kMemoLength)
+            throw ImportFault{QStringLiteral("line %1, column %2: %3 %4 holds %5 characters; a "
+                                             "text of a recipe holds at most %6")
+                                  .arg(QString::number(c->line), QString::number(c->column),
+                                       m_where, QString::fromLatin1(name),
+                                       QString::number(c->text.size()),
+                                       QString::number(kMemoLength))};
+        return m_e.value(name);
+    }
     bool has(const char* name) const { return m_e.child(name) != nullptr; }
-    QString ext(const char* name) const { return m_e.value((QByteArray(kExt) + name).constData()); }
+    QString ext(const char* name) const { return text((QByteArray(kExt) + name).constData()); }
     bool hasExt(const char* name) const {
         return m_e.child((QByteArray(kExt) + name).constData()) != nullptr;
     }
@@ -469,8 +482,7 @@ public:
         : m_c(c), m_data(data), m_summary(summary) {}
 
     long nextBatch() {
-        const QVariant max = m_c.scalar(QStringLiteral("SELECT max(RecipeBatchNo) FROM Recipes"));
-        const long last = max.isNull() ? 0 : max.toLongLong();
+        const long last = static_cast<long>(CRecordSetRecipeMaxBatch::HighestNumericBatch(m_c));
         if (last >= kLastBatch)
             throw ImportFault{QStringLiteral("no batch number is left after %1").arg(last)};
         return last + 1;
@@ -495,7 +507,17 @@ public:
         return 0;
     }
 
-    void insert(const Insert& row) {
+    // A one-line text longer than its field keeps the field's length, and the summary says so.
+    void insert(Insert& row, const QString& recipeName) {
+        for (auto& [col, value] : row.values) {
+            const int length = RecipeTextLength(col);
+            if (value.typeId() == QMetaType::QString && value.toString().size() > length) {
+                m_summary.skipped << QStringLiteral("the end of %1 of \"%2\" (the field holds %3 "
+                                                    "characters)")
+                                         .arg(col, recipeName, QString::number(length));
+                value = value.toString().left(length);
+            }
+        }
         QStringList cols, marks;
         for (const auto& [col, value] : row.values) {
             cols << SqliteConnection::quoteIdentifier(col);
@@ -549,7 +571,7 @@ long Importer::recipe(const XmlElement& e) {
         rec.values.emplace_back(QString::fromLatin1(col), v);
     };
     set("RecipeBatchNo", qlonglong(batch));
-    set("RecipeName", name.left(50));
+    set("RecipeName", name);
     set("RecipeBrewer", r.text("BREWER"));
     set("RecipeMeasureEnglish", metric ? 1 : 0);
     if (r.has("BATCH_SIZE"))
@@ -659,7 +681,7 @@ long Importer::recipe(const XmlElement& e) {
         m_summary.skipped
             << QStringLiteral("the water profiles of \"%1\" (a recipe keeps none)").arg(name);
 
-    insert(rec);
+    insert(rec, name);
     const qlonglong id = m_c.lastInsertRowId();
     auto row = [&](const char* table) {
         Insert i{QString::fromLatin1(table), {}};
@@ -685,7 +707,7 @@ long Importer::recipe(const XmlElement& e) {
             add(i, "IngHopsTime", dry ? 0.0 : hr.number("TIME"));
             add(i, "IngHopsID",
                 match("Hops", "HopsID", "HopsName", hopName, QStringLiteral("Hop"), name));
-            insert(i);
+            insert(i, name);
         }
     }
     if (const XmlElement* list = e.child("FERMENTABLES")) {
@@ -708,7 +730,7 @@ long Importer::recipe(const XmlElement& e) {
                 add(i, "IngKitsHBU", fr.number("WORTSMITH_HBU"));
                 add(i, "IngKitsID",
                     match("Kits", "KitsID", "KitsStyle", fname, QStringLiteral("Kit"), name));
-                insert(i);
+                insert(i, name);
             } else if (ftype == QLatin1String("extract") || ftype == QLatin1String("dry extract")) {
                 Insert i = row("Ingredients_Extracts");
                 add(i, "IngExtractsName", fname);
@@ -727,7 +749,7 @@ long Importer::recipe(const XmlElement& e) {
                 add(i, "IngExtractsID",
                     match("Extracts", "ExtractsID", "ExtractsName", fname,
                           QStringLiteral("Extract"), name));
-                insert(i);
+                insert(i, name);
             } else if (ftype == QLatin1String("grain")) {
                 Insert i = row("Ingredients_Grains");
                 add(i, "IngGrainsName", fname);
@@ -738,7 +760,7 @@ long Importer::recipe(const XmlElement& e) {
                 add(i, "IngGrainsID",
                     match("Grains", "GrainsID", "GrainsName", fname, QStringLiteral("Grain"),
                           name));
-                insert(i);
+                insert(i, name);
             } else if (ftype == QLatin1String("sugar") || ftype == QLatin1String("adjunct")) {
                 Insert i = row("Ingredients_Adjuncts");
                 add(i, "IngAdjunctsName", fname);
@@ -750,7 +772,7 @@ long Importer::recipe(const XmlElement& e) {
                 add(i, "IngAdjunctsID",
                     match("Adjuncts", "AdjunctsID", "AdjunctsName", fname,
                           QStringLiteral("Adjunct"), name));
-                insert(i);
+                insert(i, name);
             } else {
                 m_summary.skipped << QStringLiteral(
                                          "fermentable \"%1\" of \"%2\" (unknown type \"%3\")")
@@ -779,7 +801,7 @@ long Importer::recipe(const XmlElement& e) {
             add(i, "IngAdjunctsID",
                 match("Adjuncts", "AdjunctsID", "AdjunctsName", mname, QStringLiteral("Adjunct"),
                       name));
-            insert(i);
+            insert(i, name);
         }
     }
     if (const XmlElement* list = e.child("YEASTS")) {
@@ -801,7 +823,7 @@ long Importer::recipe(const XmlElement& e) {
             }
             add(i, "IngYeastID",
                 match("Yeast", "YeastID", "YeastStrain", yname, QStringLiteral("Yeast"), name));
-            insert(i);
+            insert(i, name);
         }
     }
     m_summary.added.push_back({batch, name});

@@ -1,0 +1,97 @@
+#include "shell/ProgramMain.h"
+
+#include "db/dao/CDaoDatabase.h"
+#include "form/CRecipeFormSheet.h"
+#include "settings/ProfileStore.h"
+#include "shell/CMainFrame.h"
+#include "shell/CWscalcApp.h"
+#include "shell/QtPrompter.h"
+#include "shell/TerminationSignals.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSessionManager>
+#include <QTimer>
+
+#include <cstdio>
+#include <exception>
+
+#include <unistd.h>
+
+namespace wsc {
+namespace {
+
+// The last guard: an error no command caught is shown, and the program keeps running with
+// the open transaction as it was, so nothing typed is lost to a crash.
+class WscApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            QtPrompter prompter;
+            prompter.text(QStringLiteral("Error:\n%1").arg(QString::fromUtf8(e.what())),
+                          PromptIcon::Stop);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void EndProgramNow(CWscalcApp& app) {
+    // A signal may come while a command is inside a question or a dialog: closing the windows
+    // from there would pull the form out from under the command. Nothing the user typed is
+    // committed (nobody is there to be asked), so the transactions are simply rolled back.
+    CDaoDatabase::AbandonAll();
+    if (CMainFrame* frame = app.mainFrame())
+        frame->savePlacement();
+    app.profile().sync();
+    std::fflush(nullptr);
+    ::_exit(0);
+}
+
+int RunProgram(int argc, char** argv, const std::function<void(CWscalcApp&)>& beforeStart) {
+    QElapsedTimer started;
+    started.start();
+    WscApplication qtApp(argc, argv);
+    QCoreApplication::setOrganizationName(QString::fromLatin1(ProfileStore::kCompany));
+    QCoreApplication::setApplicationName(QString::fromLatin1(ProfileStore::kApplication));
+    QApplication::setApplicationVersion(QStringLiteral(WSC_VERSION));
+
+    // The handlers go in before the database opens: a logout during start-up, even while a
+    // start-up message is showing, still closes it cleanly.
+    CWscalcApp wscalc;
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested,
+                     [&](int) { EndProgramNow(wscalc); });
+    if (beforeStart)
+        beforeStart(wscalc);
+
+    if (!wscalc.InitInstance(QApplication::arguments().mid(1)))
+        return 1;
+
+    // A desktop logout first asks to save: the form puts its usual question when the session
+    // lets it, and Cancel keeps the session going.
+    QObject::connect(&qtApp, &QGuiApplication::commitDataRequest, [&](QSessionManager& manager) {
+        CRecipeFormSheet* form = wscalc.mainFrame()->recipeForm();
+        if (form && manager.allowsInteraction()) {
+            const bool goOn = form->QuerySaveRecipe();
+            manager.release();
+            if (!goOn)
+                manager.cancel();
+        }
+    });
+    // For the start-up benchmark: report the time to the first shown form and quit.
+    if (qEnvironmentVariableIsSet("WSC_QUIT_WHEN_SHOWN")) {
+        QTimer::singleShot(0, [&] {
+            std::printf("shown after %lld ms\n", static_cast<long long>(started.elapsed()));
+            std::fflush(stdout);
+            QApplication::quit();
+        });
+    }
+    return QApplication::exec();
+}
+
+} // namespace wsc

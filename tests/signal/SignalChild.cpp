@@ -1,0 +1,109 @@
+// The real program, started as a user starts it, driven into a question or a dialog and then
+// left there: the signal test ends it from outside at that moment.
+//
+//   wsc_signal_child SCENARIO [wscalc arguments...]
+//
+// SCENARIO says where to go once the window is up: "question" (a change typed, then
+// Ctrl+N: the question whether to save), "delete" (Ctrl+keypad -: the question whether to
+// delete), "startup" (nothing: a message the start-up itself shows), "lookup" (S on a hop row),
+// "maintenance" (Data > Hops, with a change typed), "options", "calculator", "filedialog"
+// (File > Import Recipes...). When a modal window is up it says "open CLASSNAME".
+#include "form/CRecipeFormSheet.h"
+#include "form/CRecipeGrid1.h"
+#include "form/CRecipePropertySheet.h"
+#include "shell/CMainFrame.h"
+#include "shell/CWscalcApp.h"
+#include "shell/Commands.h"
+#include "shell/ProgramMain.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using namespace wsc;
+
+void say(const QByteArray& line) {
+    std::printf("%s\n", line.constData());
+    std::fflush(stdout);
+}
+
+// A change in the dialog, so that it has something to lose.
+void typeInto(QWidget* dialog) {
+    for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+        if (edit->isVisible() && edit->isEnabled() && !edit->isReadOnly()) {
+            edit->setFocus();
+            QTest::keyClicks(edit, QStringLiteral("zz"));
+            return;
+        }
+    }
+}
+
+void drive(const QByteArray& scenario, CWscalcApp& app) {
+    CMainFrame* frame = app.mainFrame();
+    CRecipeFormSheet* form = frame->recipeForm();
+    if (!form) {
+        say("no form");
+        return;
+    }
+    frame->activateWindow();
+    if (!QTest::qWaitForWindowActive(frame))
+        say("no active window");
+    if (scenario == "question") {
+        QTest::keyClicks(form->nameEdit(), QStringLiteral(" typed"));
+        QTest::keyClick(form->nameEdit(), Qt::Key_N, Qt::ControlModifier);
+    } else if (scenario == "delete") {
+        QTest::keyClick(form->nameEdit(), Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+    } else if (scenario == "lookup") {
+        form->showPage(CRecipeFormSheet::PageIngredients);
+        form->grid()->setCurrentSheet(SheetHops);
+        form->grid()->SetCurrentCell(1, 0, SheetHops);
+        QTest::keyClick(form->grid()->table(SheetHops), Qt::Key_S);
+    } else if (scenario == "maintenance") {
+        frame->runCommand(ID_DATA_HOP);
+    } else if (scenario == "options") {
+        frame->runCommand(ID_TOOLS_OPTIONS);
+    } else if (scenario == "calculator") {
+        frame->runCommand(ID_CALC_BITTERNESS);
+    } else if (scenario == "filedialog") {
+        frame->runCommand(ID_FILE_IMPORT_RECIPES);
+    }
+    say("returned");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: wsc_signal_child SCENARIO [ARGUMENTS...]\n");
+        return 2;
+    }
+    const QByteArray scenario = argv[1];
+    std::vector<char*> args = {argv[0]};
+    for (int i = 2; i < argc; ++i)
+        args.push_back(argv[i]);
+    int count = static_cast<int>(args.size());
+    args.push_back(nullptr);
+    return RunProgram(count, args.data(), [scenario](CWscalcApp& app) {
+        auto* watch = new QTimer(qApp);
+        watch->setInterval(20);
+        QObject::connect(watch, &QTimer::timeout, [watch, scenario] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            watch->stop();
+            if (scenario == "maintenance")
+                typeInto(modal);
+            say("open " + QByteArray(modal->metaObject()->className()));
+        });
+        watch->start();
+        if (scenario != "startup")
+            QTimer::singleShot(0, qApp, [scenario, &app] { drive(scenario, app); });
+    });
+}
