@@ -9,6 +9,7 @@
 #include "settings/MessageCatalog.h"
 #include "shell/QtPrompter.h"
 
+#include <QApplication>
 #include <QHelpEngine>
 #include <QHelpLink>
 #include <QHelpSearchEngine>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest/QTest>
 
 namespace wsc {
@@ -130,6 +132,43 @@ TEST_F(Help, AMessageWithATopicOffersHelpThatLeavesTheQuestionOpen) {
     prompter.build(
         plain, Prompt{QStringLiteral("Anything"), PromptIcon::Information, PromptButtons::Ok, 0});
     EXPECT_EQ(plain.findChild<QPushButton*>(QStringLiteral("helpButton")), nullptr);
+}
+
+// Escape closes every message box as its closing button would, also one with a Help button
+// beside OK, whose box has no button of its own to close with.
+TEST_F(Help, EscapeClosesEveryMessageBox) {
+    test::RecordingHelpService help;
+    QtPrompter prompter;
+    prompter.setHelp(&help);
+    const std::pair<PromptButtons, PromptAnswer> cases[] = {
+        {PromptButtons::Ok, PromptAnswer::Ok},
+        {PromptButtons::OkCancel, PromptAnswer::Cancel},
+        {PromptButtons::YesNo, PromptAnswer::No},
+        {PromptButtons::YesNoCancel, PromptAnswer::Cancel},
+    };
+    for (const auto& [buttons, answer] : cases) {
+        bool pressed = false;
+        QTimer press;
+        press.setInterval(10);
+        QObject::connect(&press, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                if (!pressed) {
+                    pressed = true;
+                    EXPECT_NE(box->findChild<QPushButton*>(QStringLiteral("helpButton")), nullptr);
+                    QTest::keyClick(box, Qt::Key_Escape);
+                } else {
+                    // Escape did nothing: the box is closed so the test can go on.
+                    box->done(QMessageBox::Yes);
+                }
+            }
+        });
+        press.start();
+        const PromptAnswer got =
+            prompter.show(Prompt{MessageCatalog::text(221), PromptIcon::Exclamation, buttons, 221});
+        EXPECT_TRUE(pressed);
+        EXPECT_EQ(static_cast<int>(got), static_cast<int>(answer))
+            << "buttons " << static_cast<int>(buttons);
+    }
 }
 
 // F1 pressed on real widgets of the running program.

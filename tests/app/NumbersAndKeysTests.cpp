@@ -317,8 +317,8 @@ TEST_F(Windows, TheLogFitsItsNamesAndBringsTheFormForward) {
     log->setCurrentItem(log->topLevelItem(4));
     log->GoToSelectedRecipe();
     frame().mdiArea()->setActiveSubWindow(logFrame); // the log's own click taking it back
-    QTest::qWait(20);
-    EXPECT_EQ(frame().mdiArea()->activeSubWindow(), frame().formFrame());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return frame().mdiArea()->activeSubWindow() == frame().formFrame(); }, 10000));
     EXPECT_EQ(form()->commands().record().m_RecipeBatchNo, 5);
 }
 

@@ -56,6 +56,14 @@ void QtPrompter::build(QMessageBox& box, const Prompt& prompt) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // Escape answers as closing the box does, also when a Help button is there beside OK.
+    for (const QMessageBox::StandardButton b :
+         {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok}) {
+        if (QAbstractButton* button = box.button(b)) {
+            box.setEscapeButton(button);
+            break;
+        }
+    }
     if (m_help && prompt.helpContext != 0 && m_help->hasTopic(prompt.helpContext)) {
         SetHelpContext(&box, prompt.helpContext);
         QPushButton* help = box.addButton(QMessageBox::Help);

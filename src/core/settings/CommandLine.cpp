@@ -1,16 +1,27 @@
 #include "settings/CommandLine.h"
 
+#include "settings/MessageCatalog.h"
 #include "settings/ProfileStore.h"
 #include "settings/Prompter.h"
+
+#include <QFileInfo>
 
 namespace wsc {
 
 CommandLine CommandLine::parse(const QStringList& arguments) {
     CommandLine cl;
+    bool switchesEnded = false;
     for (const QString& arg : arguments) {
+        // After "--" every word is a file, as in other programs.
+        if (!switchesEnded && arg == u"--") {
+            switchesEnded = true;
+            continue;
+        }
         // "/" also starts every absolute path here: only a single letter after it is a switch.
+        // A file whose name begins with "-" is a file when it is there.
         const bool isSwitch =
-            (arg.size() >= 2 && arg.at(0) == u'-') || (arg.size() == 2 && arg.at(0) == u'/');
+            !switchesEnded && ((arg.size() >= 2 && arg.at(0) == u'-' && !QFileInfo::exists(arg)) ||
+                               (arg.size() == 2 && arg.at(0) == u'/'));
         if (!isSwitch) {
             if (cl.file.isEmpty())
                 cl.file = arg;
@@ -28,6 +39,10 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
 }
 
 QString CommandLine::databaseToOpen(const ProfileStore& profile, Prompter& prompter) const {
+    if (!unknownSwitches.isEmpty())
+        prompter.text(MessageCatalog::substitute(QString::fromLatin1(Texts::kUnknownSwitches),
+                                                 {unknownSwitches.join(u' ')}),
+                      PromptIcon::Exclamation);
     if (openLast && !file.isEmpty()) {
         prompter.message(230, {file}, PromptIcon::Information);
         return {};
