@@ -35,8 +35,10 @@ public:
         return f;
     }
 
-    bool openUrl(const QString& address) override {
+    bool openUrl(const QString& address, QString& why) override {
         urls << address;
+        if (!openUrlResult)
+            why = openUrlWhy;
         return openUrlResult;
     }
     QString saveFileName(QWidget*, const QString&, const QString&) override {
@@ -68,6 +70,7 @@ public:
     QStringList dialogs;
     QStringList urls;
     bool openUrlResult = true;
+    QString openUrlWhy = QStringLiteral("the desktop has no program set up for web addresses");
     std::function<int(QDialog&)> onDialog;
 };
 

@@ -94,13 +94,13 @@ TEST_F(Grid, PopupMenuOnHeadingAppendRowAndHopRow) {
         return out;
     };
     const int append = grid()->GetRowCount(SheetHops) - 1;
-    EXPECT_EQ(enabledTexts(grid()->createPopupMenu(append)),
-              (QStringList{QStringLiteral("&Select Ingredient\tCtrl+S"),
-                           QStringLiteral("Cancel Menu\tEsc")}));
+    EXPECT_EQ(
+        enabledTexts(grid()->createPopupMenu(append)),
+        (QStringList{QStringLiteral("&Select Ingredient\tS"), QStringLiteral("Cancel Menu\tEsc")}));
     EXPECT_EQ(enabledTexts(grid()->createPopupMenu(1)).size(), 4);
     grid()->setCurrentSheet(SheetGrains);
     EXPECT_FALSE(enabledTexts(grid()->createPopupMenu(1))
-                     .contains(QStringLiteral("&Calculate Bitterness\tCtrl+C")));
+                     .contains(QStringLiteral("&Calculate Bitterness\tC")));
 }
 
 TEST_F(Grid, ChoosingAHopResetsItsRow) {

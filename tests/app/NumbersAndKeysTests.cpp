@@ -129,6 +129,25 @@ TEST_F(Numbers, QuantitiesBelowZeroAreRefusedWhereTheyAreTyped) {
               60.0);
 }
 
+TEST_F(Numbers, ADecimalCommaInAPageFieldIsADecimalMark) {
+    openSamples();
+    goToBatch(2);
+    type(fermentationField("batchSize"), QStringLiteral("5,5"));
+    frame().runCommand(ID_RECORD_COMMIT);
+    EXPECT_TRUE(m_prompter.shown().empty()) << m_prompter.last().text.toStdString();
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBatchSize FROM Recipes WHERE RecipeID=2"))
+                  .toDouble(),
+              5.5);
+    // A thousands mark is no number: refused, naming the field.
+    type(fermentationField("batchSize"), QStringLiteral("1,005.5"));
+    frame().runCommand(ID_RECORD_COMMIT);
+    EXPECT_EQ(m_prompter.last().text,
+              QStringLiteral("Data Error:\nPlease enter a number in the field \"Batch\"."));
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBatchSize FROM Recipes WHERE RecipeID=2"))
+                  .toDouble(),
+              5.5);
+}
+
 TEST_F(Numbers, OkWithoutAValidStyleKeepsTheRecipesTarget) {
     const QString file = copyShippedSamples();
     execSql(file, QStringLiteral("UPDATE Recipes SET RecipeTargetStyle='No Such Style', "

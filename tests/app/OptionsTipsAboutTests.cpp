@@ -234,6 +234,10 @@ TEST_F(TipAndAbout, TheAboutBoxShowsTheBuildAndHandsOnlyAddressesToTheDesktop) {
         EXPECT_TRUE(m_prompter.shown()[0].text.startsWith(
             QLatin1String("Support Program Error:\nAn error occurred while trying to contact\n")));
         EXPECT_TRUE(m_prompter.shown()[0].text.contains(QLatin1String(CAboutBoxDlg::kPhone)));
+        // Why it failed, not a number that means nothing here.
+        EXPECT_TRUE(m_prompter.shown()[0].text.endsWith(
+            QLatin1String("Error = the desktop has no program set up for web addresses")))
+            << m_prompter.shown()[0].text.toStdString();
         m_prompter.clear();
 
         // System Info: what the running system reports, or the named program.

@@ -163,6 +163,21 @@ TEST_F(ReferenceDialogs, TextsLongerThanTheirFieldCannotBeTyped) {
               30);
 }
 
+TEST_F(ReferenceDialogs, ADecimalCommaIsADecimalMark) {
+    openSamples();
+    auto dlg = openDialog(ReferenceKind::Hops);
+    const QString name = dlg->controlText("HopsName");
+    typeInto(dlg->control("HopsAlphaLo"), QStringLiteral("6,0"));
+    typeInto(dlg->control("HopsAlphaHi"), QStringLiteral("7,0"));
+    typeInto(dlg->control("HopsAlpha"), QStringLiteral("6,5"));
+    m_prompter.queue(PromptAnswer::Yes);
+    press(dlg->control("HopsAlpha"), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(m_prompter.last().text, QStringLiteral("Save changes to current data record?"));
+    EXPECT_EQ(data(QStringLiteral("SELECT HopsAlpha FROM Hops WHERE HopsName = '%1'").arg(name))
+                  .toDouble(),
+              6.5);
+}
+
 TEST_F(ReferenceDialogs, HopsSpinnersStepTenthsAndSubstitutesComeFromTheLookup) {
     openSamples();
     auto base = openDialog(ReferenceKind::Hops);
@@ -218,7 +233,8 @@ TEST_F(ReferenceDialogs, SuppliersOpenOnlyMailAndWebAddresses) {
     suppliers->visitButton()->click();
     EXPECT_EQ(m_prompter.last().text,
               QStringLiteral("Support Program Error:\nAn error occurred while trying to contact "
-                             "\nhttps://example.org\nvia the Internet or E-mail.\n\nError = 0"));
+                             "\nhttps://example.org\nvia the Internet or E-mail.\n\nError = the "
+                             "desktop has no program set up for web addresses"));
 }
 
 TEST_F(ReferenceDialogs, ALookupsAddOffersTheNewHopAndReturnsIt) {

@@ -15,11 +15,14 @@
 #include "help/QtHelpService.h"
 #include "options/CWSOptionsSheet.h"
 #include "reference/CAddChgDlg.h"
+#include "reference/CLookupDlg.h"
 #include "reports/SelectReportDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/Commands.h"
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QPainter>
 #include <QTableWidget>
 
 #include <QDir>
@@ -59,6 +62,44 @@ TEST_F(ScreenshotTour, EveryPageOfTheRecipeForm) {
     hops->editItem(hops->item(1, 2));
     QCoreApplication::processEvents();
     frame.grab().save(QDir(dir).filePath(QStringLiteral("hop-edit.png")));
+
+    // A drop-down cell with its list open, and the row menu of a right click: each popup is a
+    // window of its own, drawn here over the main window where it stands.
+    auto grabWithPopup = [&](const QString& name) {
+        QPixmap shot = frame.grab();
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            QPainter p(&shot);
+            p.drawPixmap(popup->mapToGlobal(QPoint(0, 0)) - frame.mapToGlobal(QPoint(0, 0)),
+                         popup->grab());
+            popup->close();
+        }
+        shot.save(QDir(dir).filePath(name));
+    };
+    hops->setFocus();
+    grid->SetCurrentCell(1, 3, SheetHops);
+    QTest::keyClick(hops, Qt::Key_F2);
+    if (auto* box = qobject_cast<QComboBox*>(QApplication::focusWidget())) {
+        box->showPopup();
+        QCoreApplication::processEvents();
+        grabWithPopup(QStringLiteral("dropdown-open.png"));
+        QTest::keyClick(box, Qt::Key_Escape);
+    }
+    QCoreApplication::processEvents();
+    const QPoint row = hops->visualItemRect(hops->item(0, 1)).center();
+    QTest::mousePress(hops->viewport(), Qt::RightButton, {}, row);
+    QTest::mouseRelease(hops->viewport(), Qt::RightButton, {}, row);
+    QCoreApplication::processEvents();
+    grabWithPopup(QStringLiteral("row-menu.png"));
+
+    // The grain lookup, narrowed by its find box.
+    {
+        CLookupDlg lookup(LookupKind::Grains, frame.document()->services(), &frame, &m_runner);
+        ASSERT_TRUE(lookup.OnInitDialog());
+        lookup.show();
+        QTest::keyClicks(lookup.filter(), QStringLiteral("crystal"));
+        QCoreApplication::processEvents();
+        lookup.grab().save(QDir(dir).filePath(QStringLiteral("lookup-find.png")));
+    }
 
     // The recipe log beside the form.
     frame.runCommand(ID_VIEW_RECIPE_LOG);

@@ -263,15 +263,21 @@ TEST_F(MainFrame, FileOpenWithNoDatabaseUsesTheChooser) {
 
 TEST_F(MainFrame, ViewCommands) {
     start({QStringLiteral("/s")});
-    frame().runCommand(ID_VIEW_RECIPE_FORM); // no database: nothing happens
-    frame().runCommand(ID_VIEW_RECIPE_LOG);
+    // Without a database the views have nothing to show: their tool buttons are off, as their
+    // menu items are absent.
+    for (int id : {ID_VIEW_RECIPE_FORM, ID_VIEW_RECIPE_LOG, ID_VIEW_RECIPE_LABEL}) {
+        EXPECT_FALSE(frame().action(id)->isEnabled()) << id;
+        frame().runCommand(id);
+    }
     EXPECT_TRUE(m_prompter.shown().empty());
-    frame().runCommand(ID_VIEW_RECIPE_LABEL);
-    EXPECT_EQ(m_prompter.ids(), std::vector<int>{19});
 
     ASSERT_TRUE(frame().OpenDocumentFile(copyShippedSamples()));
+    for (int id : {ID_VIEW_RECIPE_FORM, ID_VIEW_RECIPE_LOG, ID_VIEW_RECIPE_LABEL})
+        EXPECT_TRUE(frame().action(id)->isEnabled()) << id;
     frame().runCommand(ID_VIEW_RECIPE_FORM);
     EXPECT_EQ(frame().mdiArea()->subWindowList().size(), 1);
+    frame().runCommand(ID_VIEW_RECIPE_LABEL);
+    EXPECT_EQ(m_prompter.ids(), std::vector<int>{19});
 }
 
 TEST_F(MainFrame, CloseAsksAboutChangesAndCancelKeepsEverything) {

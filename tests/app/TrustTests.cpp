@@ -260,6 +260,22 @@ TEST_P(EndingIdle, ASignalClosesTheDatabaseCleanly) {
 
 INSTANTIATE_TEST_SUITE_P(TermAndHangUp, EndingIdle, ::testing::Values(SIGTERM, SIGHUP));
 
+// File > Exit ends the program, also while the help window is open beside it.
+TEST_F(Ending, ExitEndsTheProgramWithTheHelpWindowOpen) {
+    const QString recipes = copyShippedSamples();
+    const QString data = copyShippedData();
+    const QByteArray digest = test::FileDigest(recipes);
+    const QString errors = path(QStringLiteral("errors.txt"));
+    // Started in the help file's folder, where the program looks for it first.
+    test::ChildProcess child(
+        {QByteArray(WSC_SIGNAL_CHILD), "exit-with-help", "/s", QFile::encodeName(recipes)},
+        startAsAUser(data), QFile::encodeName(errors),
+        QFile::encodeName(QFileInfo(QStringLiteral(WSC_HELP_FILE)).absolutePath()));
+    ASSERT_TRUE(child.waitFor("help open"))
+        << child.output().constData() << readFile(errors).constData();
+    expectEndedCleanly(child, recipes, digest);
+}
+
 struct OpenWindowCase {
     const char* scenario;
     // What is open when the signal comes.

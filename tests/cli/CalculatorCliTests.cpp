@@ -46,6 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         Worked{"og --weight 6 --potential 1.045 --volume 5 --efficiency 100", "og", 1.054},
         Worked{"og --weight 6 --potential 1.045 --volume 5 --efficiency 100 --metric", "og", 1.119},
         Worked{"abv --og 1.050 --tg 1.010", "abv", 5.10},
+        // A decimal comma is a decimal mark.
+        Worked{"abv --og 1,050 --tg 1,010", "abv", 5.10},
         Worked{"abv --og 1.050 --attenuation 75", "abv", 4.78},
         Worked{"abv --abv 5.10 --tg 1.010", "og", 1.05},
         Worked{"sg-balling --balling 12", "sg", 1.048},
@@ -77,7 +79,7 @@ TEST_F(Cli, CalculatorsRefuseWhatTheDialogsRefuseWithTheirMessages) {
         // Numbers that are none.
         {"og --weight six --potential 1.045 --volume 5 --efficiency 100", cli::kDataError,
          QStringLiteral("Please enter a number in the field \"Weight\".")},
-        {"abv --og 1,050 --tg 1.010", cli::kDataError,
+        {"abv --og 1,050.0 --tg 1.010", cli::kDataError,
          QStringLiteral("Please enter a number in the field \"Original Gravity\".")},
         {"sg-balling --balling 60", cli::kDataError,
          MessageCatalog::format(268, {QStringLiteral("60")})},

@@ -511,8 +511,12 @@ TEST(Calculators, NumbersReadAndWriteWithAPointUnderACommaLocale) {
     ASSERT_TRUE(calc.calculate());
     EXPECT_EQ(shown(calc, "abv"), QStringLiteral("5.10"));
     EXPECT_EQ(shown(calc, "og"), QStringLiteral("1.05"));
-    // A comma is no decimal mark here: refused, not read as 1.
+    // A comma is the decimal mark a brewer in this locale types: 1,060 is 1.060, never 1.
     type(calc, {{"og", "1,060"}, {"abv", ""}});
+    ASSERT_TRUE(calc.calculate());
+    EXPECT_EQ(shown(calc, "abv"), QStringLiteral("6.38"));
+    // A thousands mark makes no number: refused.
+    type(calc, {{"og", "1,060.0"}, {"abv", ""}});
     EXPECT_FALSE(calc.calculate());
     EXPECT_EQ(prompter.last().text,
               QStringLiteral("Data Error:\nPlease enter a number in the field \"Original "

@@ -77,7 +77,15 @@ TEST(NumberFields, RefusedTextNamesTheFieldAndKeepsTheValue) {
     EXPECT_TRUE(ReadWholeField(QStringLiteral(" 70000 "), QStringLiteral("x"), prompter, whole));
     EXPECT_EQ(whole, 70000);
     double number = 1.5;
-    EXPECT_FALSE(ReadNumberField(QStringLiteral("1,5"), QStringLiteral("Boil"), prompter, number));
+    // A decimal comma is a decimal mark; a thousands mark makes no number.
+    EXPECT_TRUE(
+        ReadNumberField(QStringLiteral(" 2,25 "), QStringLiteral("Boil"), prompter, number));
+    EXPECT_EQ(number, 2.25);
+    number = 1.5;
+    EXPECT_FALSE(
+        ReadNumberField(QStringLiteral("1,000.5"), QStringLiteral("Boil"), prompter, number));
+    EXPECT_FALSE(
+        ReadNumberField(QStringLiteral("1,0,0"), QStringLiteral("Boil"), prompter, number));
     EXPECT_EQ(number, 1.5);
     EXPECT_FALSE(ReadNumberField(QStringLiteral("inf"), QStringLiteral("Boil"), prompter, number));
     EXPECT_EQ(PlainLabel(QStringLiteral("Salt && &Pepper")), QStringLiteral("Salt & Pepper"));

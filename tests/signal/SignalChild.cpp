@@ -7,7 +7,8 @@
 // Ctrl+N: the question whether to save), "delete" (Ctrl+keypad -: the question whether to
 // delete), "startup" (nothing: a message the start-up itself shows), "lookup" (S on a hop row),
 // "maintenance" (Data > Hops, with a change typed), "options", "calculator", "filedialog"
-// (File > Import Recipes...). When a modal window is up it says "open CLASSNAME".
+// (File > Import Recipes...), "exit-with-help" (F1, then File > Exit: the program must end).
+// When a modal window is up it says "open CLASSNAME".
 #include "form/CRecipeFormSheet.h"
 #include "form/CRecipeGrid1.h"
 #include "form/CRecipePropertySheet.h"
@@ -73,6 +74,14 @@ void drive(const QByteArray& scenario, CWscalcApp& app) {
         frame->runCommand(ID_CALC_BITTERNESS);
     } else if (scenario == "filedialog") {
         frame->runCommand(ID_FILE_IMPORT_RECIPES);
+    } else if (scenario == "exit-with-help") {
+        // The help window open beside the main window, then File > Exit.
+        QTest::keyClick(form->nameEdit(), Qt::Key_F1);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("helpWindow") && w->isVisible())
+                say("help open");
+        }
+        frame->runCommand(ID_APP_EXIT);
     }
     say("returned");
 }

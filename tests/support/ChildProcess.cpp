@@ -11,7 +11,7 @@
 namespace wsc::test {
 
 ChildProcess::ChildProcess(const std::vector<QByteArray>& args, const Environment& env,
-                           const QByteArray& errors) {
+                           const QByteArray& errors, const QByteArray& workingDirectory) {
     int out[2];
     if (::pipe(out) != 0)
         return;
@@ -24,6 +24,8 @@ ChildProcess::ChildProcess(const std::vector<QByteArray>& args, const Environmen
         ::close(out[1]);
         for (const auto& [name, value] : env)
             ::setenv(name.constData(), value.constData(), 1);
+        if (!workingDirectory.isEmpty() && ::chdir(workingDirectory.constData()) != 0)
+            ::_exit(126);
         std::vector<char*> argv;
         for (const QByteArray& a : args)
             argv.push_back(const_cast<char*>(a.constData()));

@@ -16,7 +16,8 @@ public:
     using Environment = std::vector<std::pair<QByteArray, QByteArray>>;
 
     explicit ChildProcess(const std::vector<QByteArray>& args, const Environment& env = {},
-                          const QByteArray& errors = "/dev/null");
+                          const QByteArray& errors = "/dev/null",
+                          const QByteArray& workingDirectory = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

@@ -128,9 +128,9 @@ CAboutBoxDlg::CAboutBoxDlg(Prompter& prompter, DialogRunner& runner, ProfileStor
 // Only an address reaches the desktop; no address, or one the desktop could not open, gets the
 // support message with the telephone number.
 void CAboutBoxDlg::contact(const std::optional<QString>& address) {
-    if (!address || !m_runner.openUrl(*address)) {
-        m_prompter.text(QString::fromLatin1(kContactError)
-                            .arg(QString::fromLatin1(kPhone), QStringLiteral("0")),
+    QString why = QStringLiteral("the address is not one of the program's");
+    if (!address || !m_runner.openUrl(*address, why)) {
+        m_prompter.text(QString::fromLatin1(kContactError).arg(QString::fromLatin1(kPhone), why),
                         PromptIcon::Exclamation);
     }
 }

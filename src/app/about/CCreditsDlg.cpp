@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <QKeyEvent>
+
 namespace wsc {
 
 // The sunken display area: shows the drawing surface.
@@ -88,6 +90,14 @@ CCreditsDlg::CCreditsDlg(Prompter& prompter, QWidget* parent)
     m_timer.setInterval(10);
     connect(&m_timer, &QTimer::timeout, this, &CCreditsDlg::OnTimer);
     m_timer.start();
+}
+
+void CCreditsDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 int CCreditsDlg::heightOf(int line) const {

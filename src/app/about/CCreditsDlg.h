@@ -27,6 +27,10 @@ public:
     static QFont fontOf(char code);
     static QColor colourOf(char code);
 
+protected:
+    // Enter closes the credits, as Escape does: the dialog has no button to press.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     int heightOf(int line) const;
     void drawStrip();

@@ -32,9 +32,9 @@ CRecipeComments::CRecipeComments(Prompter& prompter, HelpService* help, QWidget*
     auto* layout = new QGridLayout(this);
     layout->addWidget(label(QStringLiteral("&Source of recipe"), m_source), 0, 0, Qt::AlignTop);
     layout->addWidget(m_source, 0, 1);
-    layout->addWidget(label(QStringLiteral("&Date Obtained"), m_date), 1, 0);
+    layout->addWidget(label(QStringLiteral("Date Obta&ined"), m_date), 1, 0);
     layout->addWidget(m_date, 1, 1, Qt::AlignLeft);
-    layout->addWidget(label(QStringLiteral("&Comments"), m_comments), 2, 0, Qt::AlignTop);
+    layout->addWidget(label(QStringLiteral("Comments"), m_comments), 2, 0, Qt::AlignTop);
     layout->addWidget(m_comments, 2, 1);
     layout->addWidget(helpButton, 3, 1, Qt::AlignRight);
     layout->setRowStretch(0, 1);

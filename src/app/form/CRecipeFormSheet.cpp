@@ -97,6 +97,7 @@ CRecipeFormSheet::CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidge
     m_cmd = std::make_unique<RecipeRecordCommands>(doc, *this, this);
     m_calc.setPrompter(&doc.services().prompter);
     m_calc.setModifiedHandler([this] { setModifiedByUser(); });
+    m_calc.setStatusHandler([this] { showCalcStatus(); });
     buildControls();
     readPreferences();
     // The form keeps to the document size where its pages allow; the frame scrolls the rest.
@@ -165,7 +166,7 @@ void CRecipeFormSheet::buildControls() {
 
     m_measureGroup = new QGroupBox(QStringLiteral("Measurement"), this);
     m_measureGroup->setObjectName(QStringLiteral("measurement"));
-    m_english = new QRadioButton(QStringLiteral("&English"), m_measureGroup);
+    m_english = new QRadioButton(QStringLiteral("Eng&lish"), m_measureGroup);
     m_metric = new QRadioButton(QStringLiteral("&Metric"), m_measureGroup);
     m_english->setEnabled(false);
     m_metric->setEnabled(false);
@@ -176,7 +177,7 @@ void CRecipeFormSheet::buildControls() {
     ml->addWidget(m_english);
     ml->addWidget(m_metric);
 
-    m_processGroup = new QGroupBox(QStringLiteral("&Process"), this);
+    m_processGroup = new QGroupBox(QStringLiteral("Pr&ocess"), this);
     m_processGroup->setObjectName(QStringLiteral("process"));
     m_kit = new QCheckBox(QStringLiteral("Kit"), m_processGroup);
     m_extract = new QCheckBox(QStringLiteral("Extract"), m_processGroup);
@@ -189,7 +190,7 @@ void CRecipeFormSheet::buildControls() {
     pl->addWidget(m_allGrain, 1, 1);
 
     auto* targetGroup = new QGroupBox(QStringLiteral("Target"), this);
-    m_targetButton = new QPushButton(QStringLiteral("&Target Style..."), targetGroup);
+    m_targetButton = new QPushButton(QStringLiteral("Tar&get Style..."), targetGroup);
     m_targetButton->setObjectName(QStringLiteral("targetStyle"));
     auto* tl = new QGridLayout(targetGroup);
     tl->addWidget(m_targetButton, 0, 0, 3, 1, Qt::AlignTop);
@@ -222,9 +223,9 @@ void CRecipeFormSheet::buildControls() {
     auto* heading = new QGridLayout;
     heading->addWidget(label(QStringLiteral("&Name"), m_name), 0, 0);
     heading->addWidget(m_name, 0, 1);
-    heading->addWidget(label(QStringLiteral("Bre&wer"), m_brewer), 0, 2);
+    heading->addWidget(label(QStringLiteral("&Brewer"), m_brewer), 0, 2);
     heading->addWidget(m_brewer, 0, 3);
-    heading->addWidget(label(QStringLiteral("&Batch #"), m_batch), 0, 4);
+    heading->addWidget(label(QStringLiteral("B&atch #"), m_batch), 0, 4);
     heading->addWidget(m_batch, 0, 5);
     heading->setColumnStretch(1, 3);
     heading->setColumnStretch(3, 2);

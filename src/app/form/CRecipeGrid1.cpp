@@ -11,9 +11,11 @@
 #include "shell/DialogRunner.h"
 
 #include <QDir>
+
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace wsc {
 namespace {
@@ -184,7 +186,8 @@ void CRecipeGrid1::SelectIngredient() {
     if (row < 1)
         return;
     const int sheet = currentSheet();
-    if (isAppendRow(row)) {
+    const bool started = isAppendRow(row);
+    if (started) {
         if (!startNewRow(row))
             return;
         SetCurrentCell(row, 0, sheet);
@@ -264,6 +267,18 @@ void CRecipeGrid1::SelectIngredient() {
         }
         if (m_hooks.setModified)
             m_hooks.setModified();
+    } else if (started) {
+        // Nothing chosen for a row started for the choice: the row goes again, so no "<new>"
+        // is left to stop the commit.
+        try {
+            if (BoundQuerySheet* b = binding(sheet))
+                b->deleteRow(row - 1);
+            ReadSheet(sheet);
+        } catch (const CDaoException& e) {
+            OnDatabaseError(e);
+        }
+        SetCurrentCell(std::min(row, GetRowCount(sheet) - 1), 0, sheet);
+        return;
     }
     RedrawRow(row);
 }
@@ -325,13 +340,14 @@ QMenu* CRecipeGrid1::createPopupMenu(int row) {
         a->setEnabled(enabled);
         return a;
     };
-    QAction* select = add(QStringLiteral("&Select Ingredient\tCtrl+S"), ID_SELECT_INGREDIENT,
+    // The keys shown are the ones the grid takes: the letters alone (Ctrl+S commits the recipe).
+    QAction* select = add(QStringLiteral("&Select Ingredient\tS"), ID_SELECT_INGREDIENT,
                           QStringLiteral("Select an ingredient to add to the recipe"), true);
     QAction* calc =
-        add(QStringLiteral("&Calculate Bitterness\tCtrl+C"), ID_CALCULATE_BITTERNESS,
+        add(QStringLiteral("&Calculate Bitterness\tC"), ID_CALCULATE_BITTERNESS,
             QStringLiteral("Calculate Hops Bitterness"), currentSheet() == SheetHops && !append);
     menu->addSeparator();
-    QAction* del = add(QStringLiteral("&Delete Ingredient\tCtrl+D"), ID_DELETE_INGREDIENT,
+    QAction* del = add(QStringLiteral("&Delete Ingredient\tD"), ID_DELETE_INGREDIENT,
                        QStringLiteral("Delete the ingredient from the recipe"), !append);
     menu->addSeparator();
     QAction* cancel = add(QStringLiteral("Cancel Menu\tEsc"), ID_CANCEL_MENU,

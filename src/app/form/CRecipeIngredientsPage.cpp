@@ -23,7 +23,7 @@ CRecipeIngredientsPage::CRecipeIngredientsPage(CRecipeGrid1* grid, Prompter& pro
     m_boilTime->setObjectName(QStringLiteral("boilTime"));
     m_boilTime->setMaximumWidth(60);
     m_boilTime->setAlignment(Qt::AlignRight);
-    auto* label = new QLabel(QStringLiteral("Total B&oil Time (Min)"), this);
+    auto* label = new QLabel(QStringLiteral("Total Boil T&ime (Min)"), this);
     label->setBuddy(m_boilTime);
     auto* helpButton = makeHelpButton(help, kHelpContext);
     m_binder->bind(m_boilTime, "RecipeBoilLth", QStringLiteral("Total Boil Time (Min)"),

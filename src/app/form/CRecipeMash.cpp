@@ -44,7 +44,7 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     auto* typeBox = new QGroupBox(QStringLiteral("Mash Type"), this);
     m_types = new QButtonGroup(this);
     auto* tl = new QVBoxLayout(typeBox);
-    const char* types[] = {"Single Stage &Infusion", "&Step Infusion", "&Decoction"};
+    const char* types[] = {"Single Stage Inf&usion", "&Step Infusion", "Decoct&ion"};
     for (int i = 0; i < 3; ++i) {
         auto* r = new QRadioButton(QString::fromLatin1(types[i]), typeBox);
         m_types->addButton(r, i);

@@ -20,7 +20,7 @@ std::optional<QVariant> CRecipePage::shownValue(const char* column) const {
 QPushButton* CRecipePage::makeHelpButton(HelpService* help, int context) {
     // The page's Help button and F1 on the page open the same topic.
     SetHelpContext(this, context);
-    auto* button = new QPushButton(QStringLiteral("&Help"), this);
+    auto* button = new QPushButton(QStringLiteral("Help"), this);
     connect(button, &QPushButton::clicked, this, [help, context] {
         if (help)
             help->show(context);

@@ -29,6 +29,9 @@ public:
     virtual bool saveRecord(CRecordSetRecipe& record) = 0;
     // The page became the shown one.
     virtual void activated() {}
+    // The page is about to be left for another: false (after saying why, with the focus on the
+    // field at fault) keeps it.
+    virtual bool canLeave() { return true; }
     // Tips of the page's controls are shown only while the setting is on.
     virtual void setToolTipsShown(bool) {}
     // What the page shows for a column of the recipe now, committed or not (see

@@ -9,6 +9,18 @@ CRecipePropertySheet::CRecipePropertySheet(QWidget* parent) : QTabWidget(parent)
     setObjectName(QStringLiteral("recipePropertySheet"));
     setAccessibleName(MessageCatalog::text(138));
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        // A page holding a value it refuses is not left: the sheet goes back to it.
+        if (m_returning)
+            return;
+        if (CRecipePage* left = page(m_current); left && index != m_current && !left->canLeave()) {
+            m_returning = true;
+            setCurrentIndex(m_current);
+            m_returning = false;
+            if (QWidget* field = left->focusWidget())
+                field->setFocus();
+            return;
+        }
+        m_current = index;
         if (CRecipePage* p = page(index))
             p->activated();
     });

@@ -23,6 +23,8 @@ public:
 
 private:
     std::vector<CRecipePage*> m_pages;
+    int m_current = 0;
+    bool m_returning = false;
 };
 
 } // namespace wsc

@@ -1,10 +1,12 @@
 #include "form/CRecipeRatingDlg.h"
 
 #include "db/records/CRecordSetRecipe.h"
+#include "document/FieldExchange.h"
 #include "form/CCompetitionResultsDlg.h"
 #include "form/CheckableDateEdit.h"
 #include "form/RecordBinder.h"
 #include "form/SpinButtons.h"
+#include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 #include "shell/DialogRunner.h"
 
@@ -34,10 +36,10 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
         const char* column;
         int low, high;
     };
-    const Score scores[] = {{"&Appearance (15%)", "RecipeRatingAppearance", 0, 3},
-                            {"Aroma &Bouquet (20%)", "RecipeRatingAroma", 0, 4},
-                            {"&Taste (50%)", "RecipeRatingTaste", 0, 10},
-                            {"&Overall Impression (15%)", "RecipeRatingImpression", 1, 3}};
+    const Score scores[] = {{"Appearance (15%)", "RecipeRatingAppearance", 0, 3},
+                            {"Aroma Bo&uquet (20%)", "RecipeRatingAroma", 0, 4},
+                            {"Taste (50%)", "RecipeRatingTaste", 0, 10},
+                            {"Overall &Impression (15%)", "RecipeRatingImpression", 1, 3}};
     for (int i = 0; i < 4; ++i) {
         const QString label = QString::fromLatin1(scores[i].label);
         m_score[i] = new QLineEdit(scale);
@@ -52,12 +54,25 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
         sl->addWidget(m_score[i], row, 1);
         sl->addWidget(m_spin[i], row, 2);
         m_binder->bind(m_score[i], scores[i].column, label, RecordBinder::Format::Whole);
+        m_label[i] = label;
+        m_low[i] = scores[i].low;
+        m_high[i] = scores[i].high;
         connect(m_score[i], &QLineEdit::textChanged, this, [this] {
             if (!m_started || m_binder->isLoading())
                 return;
-            if (m_record)
+            // While a score is being typed nothing is said; it goes to the record once every
+            // score is one the scale has.
+            bool all = true;
+            for (int k = 0; k < 4; ++k)
+                all = all && checkScore(k, false);
+            if (all && m_record)
                 m_binder->save(*m_record);
             computeTotal();
+        });
+        // A score that is no number or outside its range is refused where it was typed.
+        connect(m_score[i], &QLineEdit::editingFinished, this, [this, i] {
+            if (m_started && !m_binder->isLoading() && isVisible())
+                checkScore(i, true);
         });
     }
     auto* tasteParts =
@@ -82,13 +97,13 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
         gl->addWidget(new QLabel(QString::fromLatin1(guideRows[i][1]), guide), i, 1);
     }
 
-    auto* notesLabel = new QLabel(QStringLiteral("Tasting &Notes"), this);
+    auto* notesLabel = new QLabel(QStringLiteral("Ta&sting Notes"), this);
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("tastingNotes"));
     notesLabel->setBuddy(m_notes);
     m_binder->bind(m_notes, "RecipeRatingNotes");
 
-    auto* dates = new QGroupBox(QStringLiteral("&Dates Sampled"), this);
+    auto* dates = new QGroupBox(QStringLiteral("Dates Sampled"), this);
     auto* dl = new QVBoxLayout(dates);
     const char* dateColumns[] = {"RecipeRatingDateSampled1", "RecipeRatingDateSampled2",
                                  "RecipeRatingDateSampled3"};
@@ -132,10 +147,48 @@ void CRecipeRatingDlg::setToolTipsShown(bool shown) {
         setHint(d, 196, shown);
 }
 
+bool CRecipeRatingDlg::checkScore(int i, bool tell) {
+    const QString text = m_score[i]->text().trimmed();
+    bool ok = text.isEmpty();
+    const long v = ok ? 0 : text.toLong(&ok);
+    if (ok && v >= m_low[i] && v <= m_high[i])
+        return true;
+    if (tell && !m_telling) {
+        m_telling = true;
+        m_prompter.text(
+            MessageCatalog::substitute(
+                QString::fromLatin1(Texts::kScoreOutOfRange),
+                {PlainLabel(m_label[i]), QString::number(m_low[i]), QString::number(m_high[i])}),
+            PromptIcon::Exclamation);
+        m_telling = false;
+        m_score[i]->setFocus();
+        m_score[i]->selectAll();
+    }
+    return false;
+}
+
+bool CRecipeRatingDlg::checkScores() {
+    for (int i = 0; i < 4; ++i) {
+        if (!checkScore(i, true))
+            return false;
+    }
+    return true;
+}
+
+bool CRecipeRatingDlg::canLeave() {
+    return checkScores();
+}
+
 void CRecipeRatingDlg::computeTotal() {
+    // On a 20-point scale: a score the scale does not have makes no total.
     unsigned long total = 0;
-    for (QLineEdit* e : m_score)
-        total += static_cast<unsigned long>(e->text().trimmed().toLong());
+    for (int i = 0; i < 4; ++i) {
+        if (!checkScore(i, false)) {
+            m_total->clear();
+            return;
+        }
+        total += static_cast<unsigned long>(m_score[i]->text().trimmed().toLong());
+    }
     m_total->setText(QString::asprintf("%lu", total));
 }
 
@@ -146,7 +199,7 @@ void CRecipeRatingDlg::loadRecord(const CRecordSetRecipe& record) {
 }
 
 bool CRecipeRatingDlg::saveRecord(CRecordSetRecipe& record) {
-    return m_binder->save(record);
+    return checkScores() && m_binder->save(record);
 }
 
 void CRecipeRatingDlg::activated() {

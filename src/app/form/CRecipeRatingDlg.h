@@ -31,6 +31,7 @@ public:
     void loadRecord(const CRecordSetRecipe& record) override;
     bool saveRecord(CRecordSetRecipe& record) override;
     void activated() override;
+    bool canLeave() override;
     void setToolTipsShown(bool shown) override;
 
     void OnCompetitionResults();
@@ -40,15 +41,22 @@ public:
 
 private:
     void computeTotal();
+    // A whole number within its spin range; otherwise, when `tell`, the message and the focus.
+    bool checkScore(int i, bool tell);
+    bool checkScores();
 
     Prompter& m_prompter;
     DialogRunner& m_runner;
     QLineEdit* m_score[4] = {};
+    QString m_label[4];
+    int m_low[4] = {};
+    int m_high[4] = {};
     SpinButtons* m_spin[4] = {};
     QLabel* m_total = nullptr;
     QPlainTextEdit* m_notes = nullptr;
     CheckableDateEdit* m_dates[3] = {};
     bool m_started = false;
+    bool m_telling = false;
     bool m_tips = true;
 };
 

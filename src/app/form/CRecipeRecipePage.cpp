@@ -28,7 +28,7 @@ CRecipeRecipePage::CRecipeRecipePage(CDaoDatabase* database, CoreServices& servi
     m_list->setIconSize(QSize(16, 16));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_print = new QPushButton(QStringLiteral("&Print"), this);
+    m_print = new QPushButton(QStringLiteral("Pr&int"), this);
     m_print->setObjectName(QStringLiteral("printButton"));
     m_print->setEnabled(false);
     connect(m_print, &QPushButton::clicked, this, [this] {

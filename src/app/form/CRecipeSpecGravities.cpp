@@ -1,6 +1,7 @@
 #include "form/CRecipeSpecGravities.h"
 
 #include "db/records/CRecordSetRecipe.h"
+#include "document/FieldExchange.h"
 #include "form/CheckableDateEdit.h"
 #include "form/RecordBinder.h"
 #include "settings/Prompter.h"
@@ -37,7 +38,7 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     m_binder = new RecordBinder(prompter, this);
     using F = RecordBinder::Format;
 
-    auto* gravities = new QGroupBox(QStringLiteral("Specific &Gravities"), this);
+    auto* gravities = new QGroupBox(QStringLiteral("&Specific Gravities"), this);
     auto* gl = new QGridLayout(gravities);
     gl->addWidget(new QLabel(QStringLiteral("Temp"), gravities), 0, 2);
     const char* names[] = {"Original", "Racking", "Final"};
@@ -66,7 +67,7 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
             help->show(kTempAdjustHelp);
     });
 
-    auto* ferm = new QGroupBox(QStringLiteral("F&ermentation"), this);
+    auto* ferm = new QGroupBox(QStringLiteral("Fermentat&ion"), this);
     auto* fl = new QGridLayout(ferm);
     auto* types = new QButtonGroup(this);
     const char* kinds[] = {"Ale", "Lager", "Other"};
@@ -94,7 +95,7 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
         m_binder->bind(m_fermTemp[i], tempColumns[i], stage + QStringLiteral(" Temp"), F::Whole);
     }
 
-    auto* dates = new QGroupBox(QStringLiteral("&Dates"), this);
+    auto* dates = new QGroupBox(QStringLiteral("Dates"), this);
     auto* dl = new QGridLayout(dates);
     const char* dateNames[] = {"Brewed", "Racked", "Bottled"};
     const char* dateColumns[] = {"RecipeDateBrewed", "RecipeDateRacked", "RecipeDateBottled"};
@@ -106,7 +107,7 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
         m_binder->bind(m_dates[i], dateColumns[i]);
     }
 
-    auto* sizes = new QGroupBox(QStringLiteral("&Size (Gallons)"), this);
+    auto* sizes = new QGroupBox(QStringLiteral("Si&ze (Gallons)"), this);
     auto* zl = new QGridLayout(sizes);
     m_boil = numberEdit(sizes, QStringLiteral("boilSize"));
     m_batch = numberEdit(sizes, QStringLiteral("batchSize"));
@@ -126,7 +127,7 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     yl->addWidget(m_yield);
     m_binder->bind(m_yield, "RecipeYield");
 
-    auto* priming = new QGroupBox(QStringLiteral("&Priming"), this);
+    auto* priming = new QGroupBox(QStringLiteral("Priming"), this);
     auto* pl = new QGridLayout(priming);
     m_primingMethod = new QLineEdit(priming);
     m_primingMethod->setObjectName(QStringLiteral("primingMethod"));
@@ -241,7 +242,7 @@ void CRecipeSpecGravities::boilSizeLeft() {
         return;
     // Text that is no number is refused when the recipe is saved, not on every focus change.
     bool ok = false;
-    const double value = m_boil->text().trimmed().toDouble(&ok);
+    const double value = ReadTypedNumber(m_boil->text(), &ok);
     if (!ok)
         return;
     if (value == m_record->m_RecipeBoilSize)

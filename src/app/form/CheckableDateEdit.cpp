@@ -14,7 +14,9 @@ CheckableDateEdit::CheckableDateEdit(QWidget* parent) : QWidget(parent) {
     m_date->setCalendarPopup(true);
     m_date->setDate(QDate::currentDate());
     m_date->setEnabled(false);
-    setFocusProxy(m_date);
+    // The tick box first, then the date: Tab reaches both, in that order. A focus proxy would
+    // put the date before the box in the tab chain, so a ticked box could not be reached.
+    setFocusPolicy(Qt::NoFocus);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);

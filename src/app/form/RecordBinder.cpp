@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -29,6 +30,24 @@ void RecordBinder::bind(QLineEdit* edit, const char* column, const QString& labe
 void RecordBinder::bind(QPlainTextEdit* edit, const char* column) {
     m_bindings.push_back({edit, nullptr, QString::fromLatin1(column), {}, Format::Text, PlainText});
     connect(edit, &QPlainTextEdit::textChanged, this, &RecordBinder::changed);
+    // A form's text field: Tab moves on to the next field; Enter and, as its tip says,
+    // Ctrl+Enter break the line.
+    edit->setTabChangesFocus(true);
+    edit->installEventFilter(this);
+}
+
+bool RecordBinder::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* edit = qobject_cast<QPlainTextEdit*>(watched);
+        if (edit && !edit->isReadOnly() &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            edit->insertPlainText(QStringLiteral("\n"));
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void RecordBinder::bind(CheckableDateEdit* edit, const char* column) {
@@ -131,7 +150,7 @@ std::optional<QVariant> RecordBinder::shownValue(const QString& column) const {
                 const qlonglong v = text.toLongLong(&ok);
                 return ok ? QVariant(v) : QVariant(text);
             }
-            const double v = text.toDouble(&ok);
+            const double v = ReadTypedNumber(text, &ok);
             return ok ? QVariant(v) : QVariant(text);
         }
         case PlainText:

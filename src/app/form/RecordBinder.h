@@ -59,6 +59,9 @@ public:
 signals:
     void modified();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     enum Kind { LineEdit, PlainText, Date, Radios, Combo, Check };
     struct Binding {

@@ -1,5 +1,7 @@
 #include "form/SpinButtons.h"
 
+#include "document/FieldExchange.h"
+
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -37,7 +39,9 @@ void SpinButtons::setRange(double low, double high) {
 }
 
 void SpinButtons::stepBy(int steps) {
-    const double now = m_buddy->text().trimmed().toDouble();
+    bool ok = false;
+    const double typed = ReadTypedNumber(m_buddy->text(), &ok);
+    const double now = ok ? typed : 0.0;
     // Rounded to the places shown, so ten steps of 0.1 make exactly 1.
     const double scale = std::pow(10.0, m_decimals);
     const double next =

@@ -5,14 +5,14 @@
 #include "grid/CGWTabGridCtrl.h"
 
 #include "db/dao/CDaoException.h"
+#include "document/FieldExchange.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDoubleValidator>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -46,21 +46,22 @@ public:
             auto* box = new QComboBox(parent);
             box->addItems(c.items);
             box->setEditable(c.type == CellType::ComboBox);
+            // A choice from the list is the edit: it goes to the cell at once, as a typed one.
+            if (c.type == CellType::DropDownList) {
+                auto* self = const_cast<GridCellDelegate*>(this);
+                connect(box, &QComboBox::activated, self, [self, box] {
+                    emit self->commitData(box);
+                    emit self->closeEditor(box, QAbstractItemDelegate::SubmitModelCache);
+                });
+            }
             return box;
         }
-        case CellType::Int: {
-            auto* e = new QLineEdit(parent);
-            e->setValidator(new QIntValidator(e));
-            return e;
-        }
-        case CellType::Float: {
-            auto* e = new QLineEdit(parent);
-            auto* v = new QDoubleValidator(e);
-            v->setLocale(QLocale::c());
-            v->setNotation(QDoubleValidator::StandardNotation);
-            e->setValidator(v);
-            return e;
-        }
+        case CellType::Int:
+        case CellType::Float:
+            // No validator: one would drop what it does not take (a decimal comma, a
+            // thousands mark) and make another number of it. The cell refuses what is no
+            // number, with its message.
+            return new QLineEdit(parent);
         case CellType::Edit:
             break;
         }
@@ -163,9 +164,12 @@ void CGWGrid::createSheets() {
         t->setSelectionMode(QAbstractItemView::SingleSelection);
         // Single keys are the owner's commands: a cell is edited with F2 or a second click.
         t->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+        // Tab moves on to the next control of the form; the arrow keys move within the sheet.
+        t->setTabKeyNavigation(false);
         t->setItemDelegate(new GridCellDelegate(s.layout, t));
-        t->installEventFilter(this);
-        t->viewport()->installEventFilter(this);
+        for (QWidget* w : std::initializer_list<QWidget*>{t, t->viewport(), t->horizontalHeader(),
+                                                          t->verticalHeader()})
+            w->installEventFilter(this);
         connect(t, &QTableWidget::itemChanged, this, &CGWGrid::onItemChanged);
         connect(t, &QTableWidget::cellDoubleClicked, this,
                 [this, i](int row, int col) { activateCell(row + 1, col, static_cast<int>(i)); });
@@ -319,13 +323,18 @@ void CGWGrid::editCell(int row, int col, const QString& text, int sheet) {
         // where it was typed, and the cell shows what it held.
         if ((c.type == CellType::Float || c.type == CellType::Int) && !text.trimmed().isEmpty()) {
             bool ok = false;
-            const double v = text.trimmed().toDouble(&ok);
+            const double v = ReadTypedNumber(text, &ok);
             if (!ok || !std::isfinite(v) || v < 0 ||
                 (c.type == CellType::Int && v != std::floor(v))) {
                 showCell(k, row, col);
                 OnInvalidCell(c.heading, text);
                 return;
             }
+            // "0,5" is stored as the half it means.
+            const QString number = QString::number(v, 'g', 15);
+            if (trySetCellText(row, col, number, k))
+                OnCellChanged(row, col, number);
+            return;
         }
     }
     if (trySetCellText(row, col, text, k))
@@ -517,28 +526,112 @@ void CGWGrid::commitOpenEditor() {
     }
 }
 
+bool CGWGrid::startsNumberEdit(QTableWidget* t, const QKeyEvent& key) const {
+    if (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier) || key.text().size() != 1)
+        return false;
+    const QChar c = key.text().at(0);
+    if (!c.isDigit() && c != u'.' && c != u',')
+        return false;
+    const QModelIndex index = t->currentIndex();
+    // Keys reach the table itself only while no cell editor is open.
+    if (!index.isValid() || !(index.flags() & Qt::ItemIsEditable))
+        return false;
+    for (const auto& s : m_sheets) {
+        if (s->table == t && index.column() < static_cast<int>(s->layout.columns.size())) {
+            const CellType type = s->layout.columns[static_cast<std::size_t>(index.column())].type;
+            return type == CellType::Float || type == CellType::Int;
+        }
+    }
+    return false;
+}
+
 bool CGWGrid::eventFilter(QObject* watched, QEvent* event) {
     for (const auto& s : m_sheets) {
-        if (!s->table)
+        QTableWidget* t = s->table;
+        if (!t)
             continue;
-        if (watched == s->table->viewport() && event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-            OnRightButtonUp(static_cast<QMouseEvent*>(event)->position().toPoint());
+        const bool inTable = watched == t || watched == t->viewport() ||
+                             watched == t->horizontalHeader() || watched == t->verticalHeader();
+        if (!inTable)
+            continue;
+        switch (event->type()) {
+        case QEvent::ContextMenu: {
+            // The grid's own menu comes with the release of the right button, over a data row;
+            // a context-menu event (X11 sends it with the press) never reaches the form, whose
+            // menu is about the whole recipe.
+            auto* menu = static_cast<QContextMenuEvent*>(event);
+            if (menu->reason() == QContextMenuEvent::Keyboard && watched == t)
+                OnKeyUp(Qt::Key_M);
+            menu->accept();
             return true;
         }
-        // The owner's single-key commands act on the current row: the table never sees them,
-        // so its type-to-search cannot move the cursor first.
-        if (watched == s->table && event->type() == QEvent::KeyPress &&
-            IsCommandKey(*static_cast<QKeyEvent*>(event)))
-            return true;
-        // While a cell is edited its editor has the keys; the table sees only its own.
-        if (watched == s->table && event->type() == QEvent::KeyRelease) {
-            auto* ke = static_cast<QKeyEvent*>(event);
-            if (!ke->isAutoRepeat() && IsCommandKey(*ke))
-                OnKeyUp(ke->key());
+        case QEvent::MouseButtonRelease:
+            if (watched == t->viewport() &&
+                static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+                OnRightButtonUp(static_cast<QMouseEvent*>(event)->position().toPoint());
+                return true;
+            }
+            break;
+        case QEvent::KeyPress: {
+            if (watched != t)
+                break;
+            auto* key = static_cast<QKeyEvent*>(event);
+            // The owner's single-key commands act on the current row, on the release of a key
+            // pressed without Ctrl or Alt: the table never sees them, so its type-to-search
+            // cannot move the cursor first, and Ctrl+S stays the window's.
+            if (IsCommandKey(*key)) {
+                if (!key->isAutoRepeat())
+                    m_commandKey = key->key();
+                return true;
+            }
+            m_commandKey = 0;
+            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+                !(key->modifiers() & Qt::AltModifier)) {
+                leaveGrid(t, key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+                return true;
+            }
+            // A digit typed into a number cell starts its edit with that digit.
+            if (startsNumberEdit(t, *key)) {
+                t->edit(t->currentIndex());
+                if (QWidget* editor = QApplication::focusWidget(); editor && editor != t)
+                    QCoreApplication::sendEvent(editor, key);
+                return true;
+            }
+            break;
+        }
+        case QEvent::KeyRelease: {
+            if (watched != t)
+                break;
+            // While a cell is edited its editor has the keys; the table sees only its own.
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat() && key->key() == m_commandKey) {
+                m_commandKey = 0;
+                OnKeyUp(key->key());
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void CGWGrid::leaveGrid(QTableWidget* table, bool forward) {
+    // The next control before or after the whole grid: its own tabs and sheets are skipped.
+    QWidget* w = table;
+    for (int guard = 0; guard < 10000; ++guard) {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (!w || w == table)
+            return;
+        if (w == m_tabs || m_tabs->isAncestorOf(w) || w->window() != table->window())
+            continue;
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    }
 }
 
 } // namespace wsc

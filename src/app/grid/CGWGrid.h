@@ -127,6 +127,8 @@ private:
     void showCell(int sheet, int row, int col);
     void onItemChanged(QTableWidgetItem* item);
     void startRecord(int sheet, int col, const QString& text);
+    bool startsNumberEdit(QTableWidget* table, const QKeyEvent& key) const;
+    void leaveGrid(QTableWidget* table, bool forward);
     void writeCell(int sheet, int row, int col, const QString& text);
 
     CGWTabGridCtrl* m_tabs;
@@ -136,6 +138,8 @@ private:
     QString m_caption;
     int m_selectedRow = -1;
     int m_updating = 0;
+    // The command key pressed (without Ctrl or Alt) whose release runs its command.
+    int m_commandKey = 0;
 };
 
 } // namespace wsc

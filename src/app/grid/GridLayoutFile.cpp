@@ -1,20 +1,52 @@
 #include "grid/GridLayoutFile.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QHash>
 
 namespace wsc {
 namespace {
 
 // A whole number within [lo, hi], or nothing.
-bool readCount(const QVariant& v, int lo, int hi, int& out) {
+bool readCount(const QString& v, int lo, int hi, int& out) {
     bool ok = false;
-    const qlonglong n = v.toString().trimmed().toLongLong(&ok);
+    const qlonglong n = v.trimmed().toLongLong(&ok);
     if (!ok || n < lo || n > hi)
         return false;
     out = static_cast<int>(n);
     return true;
 }
+
+// The values of an INI-style file by "Section/Key". A ";" starts a comment only at the start
+// of a line: the choices of a drop-down list are separated by it.
+class LayoutValues {
+public:
+    bool read(const QString& path) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+            return false;
+        QString section;
+        const QStringList lines = QString::fromUtf8(f.readAll()).split(u'\n');
+        for (const QString& raw : lines) {
+            const QString line = raw.trimmed();
+            if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
+                continue;
+            if (line.startsWith(u'[') && line.endsWith(u']')) {
+                section = line.mid(1, line.size() - 2).trimmed();
+                continue;
+            }
+            const qsizetype eq = line.indexOf(u'=');
+            if (eq > 0)
+                m_values.insert(section + u'/' + line.left(eq).trimmed(),
+                                line.mid(eq + 1).trimmed());
+        }
+        return true;
+    }
+    QString value(const QString& key) const { return m_values.value(key); }
+
+private:
+    QHash<QString, QString> m_values;
+};
 
 } // namespace
 
@@ -44,12 +76,12 @@ GridLayoutFile GridLayoutFile::load(const QString& path, const std::vector<int>&
         problem = QStringLiteral("the file is missing or empty");
         return {};
     }
-    QSettings ini(path, QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError) {
+    LayoutValues ini;
+    if (!ini.read(path)) {
         problem = QStringLiteral("it cannot be read as a layout file");
         return {};
     }
-    file.caption = ini.value(QStringLiteral("Grid/Caption")).toString();
+    file.caption = ini.value(QStringLiteral("Grid/Caption"));
     const int needed = static_cast<int>(columnsPerSheet.size());
     int sheets = 0;
     if (!readCount(ini.value(QStringLiteral("Grid/Sheets")), 1, kMaxSheets, sheets)) {
@@ -63,11 +95,11 @@ GridLayoutFile GridLayoutFile::load(const QString& path, const std::vector<int>&
         return {};
     }
     for (int s = 0; s < sheets; ++s) {
-        ini.beginGroup(QStringLiteral("Sheet%1").arg(s));
+        const QString group = QStringLiteral("Sheet%1/").arg(s);
         GridSheetLayout sheet;
-        sheet.title = ini.value(QStringLiteral("Title")).toString();
+        sheet.title = ini.value(group + QStringLiteral("Title"));
         int columns = 0;
-        if (!readCount(ini.value(QStringLiteral("Columns")), 1, kMaxColumns, columns) ||
+        if (!readCount(ini.value(group + QStringLiteral("Columns")), 1, kMaxColumns, columns) ||
             columns != columnsPerSheet[static_cast<std::size_t>(s)]) {
             problem = QStringLiteral("sheet %1 does not have the %2 columns it needs")
                           .arg(s)
@@ -75,12 +107,8 @@ GridLayoutFile GridLayoutFile::load(const QString& path, const std::vector<int>&
             return {};
         }
         for (int c = 0; c < columns; ++c) {
-            // QSettings splits unquoted commas into a list; a heading may hold one.
-            const QVariant v = ini.value(QStringLiteral("Column%1").arg(c));
-            const QString text = v.typeId() == QMetaType::QStringList
-                                     ? v.toStringList().join(QStringLiteral(", "))
-                                     : v.toString();
-            const QStringList parts = text.split(u'|');
+            const QStringList parts =
+                ini.value(group + QStringLiteral("Column%1").arg(c)).split(u'|');
             GridColumn col;
             col.heading = parts.value(0);
             if (!readCount(parts.value(1, QStringLiteral("80")), 0, kMaxWidth, col.width)) {
@@ -95,7 +123,6 @@ GridLayoutFile GridLayoutFile::load(const QString& path, const std::vector<int>&
                 col.items = parts.at(3).split(u';');
             sheet.columns.push_back(col);
         }
-        ini.endGroup();
         file.sheets.push_back(sheet);
     }
     return file;

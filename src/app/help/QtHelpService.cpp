@@ -3,6 +3,7 @@
 #include "help/HelpWindow.h"
 #include "settings/MessageCatalog.h"
 #include "shell/ProgramFiles.h"
+#include "shell/ScreenFit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -117,8 +118,12 @@ void QtHelpService::show(int context, const QString&) {
     // An unknown context opens the contents.
     if (url.isEmpty())
         url = contentsUrl();
-    if (!m_window)
+    if (!m_window) {
         m_window = new HelpWindow(*m_engine);
+        // The help does not keep the program running once its main window has closed.
+        m_window->setAttribute(Qt::WA_QuitOnClose, false);
+        FitOnScreen(*m_window, QApplication::activeWindow());
+    }
     // Over a modal question the help must be modal too, or the question would block it.
     QWidget* modal = QApplication::activeModalWidget();
     const Qt::WindowModality wanted =

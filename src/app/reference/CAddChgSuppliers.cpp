@@ -34,10 +34,10 @@ void CAddChgSuppliers::open(const std::optional<QString>& address, const QString
                                  PromptIcon::Exclamation);
         return;
     }
-    if (!m_runner.openUrl(*address))
-        m_services.prompter.text(
-            QString::fromLatin1(Texts::kContactFailed).arg(*address, QString::asprintf("%lu", 0UL)),
-            PromptIcon::Exclamation);
+    QString why;
+    if (!m_runner.openUrl(*address, why))
+        m_services.prompter.text(QString::fromLatin1(Texts::kContactFailed).arg(*address, why),
+                                 PromptIcon::Exclamation);
 }
 
 void CAddChgSuppliers::OnSendMessage() {

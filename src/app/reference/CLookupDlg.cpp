@@ -13,10 +13,14 @@
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 #include "shell/DialogRunner.h"
+#include "shell/ScreenFit.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -30,6 +34,15 @@ CLookupDlg::CLookupDlg(LookupKind kind, CoreServices& services, QWidget* parent,
     setObjectName(QStringLiteral("lookup"));
     m_list = new CSortListCtrl(this);
     m_list->setObjectName(QStringLiteral("lookupList"));
+    // Narrows the list as the brewer types: the text anywhere in a row, in any case.
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("lookupFilter"));
+    m_filter->setPlaceholderText(QStringLiteral("Type to narrow the list"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->installEventFilter(this);
+    auto* filterLabel = new QLabel(QStringLiteral("&Find:"), this);
+    filterLabel->setBuddy(m_filter);
+    connect(m_filter, &QLineEdit::textChanged, m_list, &CSortListCtrl::setFilter);
     auto* select = new QPushButton(QStringLiteral("&Select"), this);
     select->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
@@ -46,10 +59,35 @@ CLookupDlg::CLookupDlg(LookupKind kind, CoreServices& services, QWidget* parent,
     for (QPushButton* b : {select, cancel, add, info, help})
         buttons->addWidget(b);
     buttons->addStretch();
+    auto* find = new QHBoxLayout;
+    find->addWidget(filterLabel);
+    find->addWidget(m_filter, 1);
+    auto* left = new QVBoxLayout;
+    left->addLayout(find);
+    left->addWidget(m_list, 1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_list, 1);
+    layout->addLayout(left, 1);
     layout->addLayout(buttons);
+    setSizeGripEnabled(true);
     resize(520, 360);
+}
+
+bool CLookupDlg::eventFilter(QObject* watched, QEvent* event) {
+    // From the find box the arrow keys move in the list, and Enter selects.
+    if (watched == m_filter && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+        case Qt::Key_PageDown:
+        case Qt::Key_PageUp:
+            QCoreApplication::sendEvent(m_list, key);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 CLookupDlg::~CLookupDlg() {
@@ -79,6 +117,7 @@ bool CLookupDlg::OnInitDialog() {
         filled = FillList();
         if (m_list->topLevelItemCount() > 0)
             selectRow(0);
+        FitOnScreen(*this, parentWidget());
     }
     if (filled)
         m_list->setFocus();
@@ -104,10 +143,21 @@ bool CLookupDlg::FillList() {
     }
     for (const LookupRow& r : rows)
         m_list->addRow(r.texts, r.id);
+    // The widths of the lookup's own columns at the least, wider where an entry needs it, and
+    // the dialog as wide as its columns (within the screen).
     const int u = static_cast<int>(logicalDpiX() * 0.3);
-    for (std::size_t c = 0; c < spec.widths.size(); ++c)
-        m_list->setColumnWidth(static_cast<int>(c), spec.widths[c] * u);
-    if (m_list->topLevelItemCount() > 0)
+    std::vector<int> widths;
+    for (int w : spec.widths)
+        widths.push_back(w * u);
+    m_list->fitColumns(widths);
+    int total = 0;
+    for (int c = 0; c < m_list->columnCount(); ++c)
+        total += m_list->columnWidth(c);
+    const int wanted = total + width() - m_list->viewport()->width() + 4;
+    if (wanted > width())
+        resize(wanted, height());
+    m_list->setFilter(m_filter->text());
+    if (m_list->topLevelItemCount() > 0 && m_filter->text().isEmpty())
         selectRow(0);
     return true;
 }
@@ -157,7 +207,7 @@ void CLookupDlg::accept() {
 }
 
 void CLookupDlg::ShowInfo() {
-    if (!m_list->currentItem() || highlightedId() < 0)
+    if (!m_list->currentItem())
         return;
     std::optional<QString> text;
     try {

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+class QLineEdit;
+
 #include <memory>
 #include <optional>
 
@@ -39,7 +41,11 @@ public:
 
     const std::optional<LookupResult>& lookupResult() const { return m_result; }
     CSortListCtrl* list() const { return m_list; }
+    QLineEdit* filter() const { return m_filter; }
     void selectRow(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool openData();
@@ -51,6 +57,7 @@ private:
     CoreServices& m_services;
     DialogRunner* m_runner;
     CSortListCtrl* m_list;
+    QLineEdit* m_filter;
     std::unique_ptr<CDaoWorkspace> m_workspace;
     std::unique_ptr<CDaoDatabase> m_data;
     std::optional<LookupResult> m_result;

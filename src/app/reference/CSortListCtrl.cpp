@@ -2,7 +2,10 @@
 
 #include "reference/Lookups.h"
 
+#include <QApplication>
 #include <QHeaderView>
+
+#include <algorithm>
 
 namespace wsc {
 namespace {
@@ -86,6 +89,70 @@ void CSortListCtrl::addRow(const QStringList& texts, long data) {
 long CSortListCtrl::itemData(int row) const {
     const QTreeWidgetItem* item = topLevelItem(row);
     return item ? static_cast<long>(item->data(0, Qt::UserRole).toLongLong()) : 0;
+}
+
+void CSortListCtrl::setFilter(const QString& text) {
+    const QString wanted = text.trimmed();
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = topLevelItem(i);
+        bool shown = wanted.isEmpty();
+        for (int c = 0; c < columnCount() && !shown; ++c)
+            shown = item->text(c).contains(wanted, Qt::CaseInsensitive);
+        item->setHidden(!shown);
+    }
+    if (QTreeWidgetItem* first = firstShown()) {
+        if (!currentItem() || currentItem()->isHidden()) {
+            setCurrentItem(first);
+            first->setSelected(true);
+        }
+    } else {
+        setCurrentItem(nullptr);
+    }
+}
+
+QTreeWidgetItem* CSortListCtrl::firstShown() const {
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        if (!topLevelItem(i)->isHidden())
+            return topLevelItem(i);
+    }
+    return nullptr;
+}
+
+void CSortListCtrl::keyboardSearch(const QString& search) {
+    if (search.isEmpty())
+        return;
+    // Letters typed in quick succession make one word; a pause starts a new one.
+    const bool more =
+        m_typed.isValid() && m_typed.elapsed() < QApplication::keyboardInputInterval();
+    m_search = more ? m_search + search : search;
+    m_typed.start();
+    const int rows = topLevelItemCount();
+    if (rows == 0)
+        return;
+    const int current = currentItem() ? indexOfTopLevelItem(currentItem()) : -1;
+    // The same letter again moves on to the next row that starts with it.
+    const int start = more ? std::max(current, 0) : current + 1;
+    for (int k = 0; k < rows; ++k) {
+        QTreeWidgetItem* item = topLevelItem((start + k) % rows);
+        if (!item->isHidden() &&
+            item->text(m_sortColumn).startsWith(m_search, Qt::CaseInsensitive)) {
+            setCurrentItem(item);
+            item->setSelected(true);
+            scrollToItem(item);
+            return;
+        }
+    }
+}
+
+void CSortListCtrl::fitColumns(const std::vector<int>& minimum) {
+    for (int c = 0; c < columnCount(); ++c) {
+        resizeColumnToContents(c);
+        const int least =
+            c < static_cast<int>(minimum.size()) ? minimum[static_cast<std::size_t>(c)] : 0;
+        const int heading = header()->fontMetrics().horizontalAdvance(headerItem()->text(c)) + 24;
+        // A gap after the widest entry, so that columns do not run into each other.
+        setColumnWidth(c, std::max({columnWidth(c) + 12, least, heading}));
+    }
 }
 
 QStringList CSortListCtrl::columnTexts(int column) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTreeWidget>
 
 #include <vector>
@@ -27,8 +28,19 @@ public:
     void addRow(const QStringList& texts, long itemData);
     long itemData(int row) const;
     QStringList columnTexts(int column) const;
+    // Shows only the rows that hold `text` in one of their columns, in any case; an empty text
+    // shows them all. The first row shown becomes the current one.
+    void setFilter(const QString& text);
+    // Type-ahead: the next row whose text in the column the list is sorted by starts with
+    // what was typed.
+    void keyboardSearch(const QString& search) override;
+    // Every column as wide as its widest entry and heading, and at least `minimum` pixels.
+    void fitColumns(const std::vector<int>& minimum);
 
 private:
+    QTreeWidgetItem* firstShown() const;
+    QString m_search;
+    QElapsedTimer m_typed;
     std::vector<int> m_kinds;
     bool m_headerSorting = false;
     int m_sortColumn = 0;

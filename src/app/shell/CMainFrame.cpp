@@ -121,7 +121,9 @@ void CMainFrame::createActions() {
         const QStringList prompt = QString::fromLatin1(c.prompt).split(u'\n');
         a->setStatusTip(prompt.value(0));
         a->setToolTip(prompt.value(1, prompt.value(0)));
-        if (c.key != 0)
+        if (c.key != 0 && c.alternateKey != 0)
+            a->setShortcuts({QKeySequence(c.key), QKeySequence(c.alternateKey)});
+        else if (c.key != 0)
             a->setShortcut(QKeySequence(c.key));
         else if (c.standardKey != QKeySequence::UnknownKey)
             a->setShortcuts(c.standardKey);
@@ -355,6 +357,10 @@ bool CMainFrame::isCommandEnabled(int id) {
         return false;
     switch (id) {
     case ID_FILE_CLOSE:
+    // The views show the open database; without one the tool buttons are off like the menu.
+    case ID_VIEW_RECIPE_FORM:
+    case ID_VIEW_RECIPE_LOG:
+    case ID_VIEW_RECIPE_LABEL:
         return m_doc != nullptr;
     case ID_FILE_OPEN:
         return m_doc == nullptr;

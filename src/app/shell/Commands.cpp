@@ -10,6 +10,7 @@ namespace {
 constexpr auto kNoKey = QKeySequence::UnknownKey;
 constexpr int kCtrl = static_cast<int>(Qt::CTRL);
 constexpr int kAlt = static_cast<int>(Qt::ALT);
+constexpr int kShift = static_cast<int>(Qt::SHIFT);
 constexpr int kPad = static_cast<int>(Qt::KeypadModifier);
 
 } // namespace
@@ -46,8 +47,12 @@ const std::vector<CommandInfo>& CommandTable() {
          "Go to the recipe with the highest batch number\nLast Recipe", Glyph::Last},
         {ID_RECORD_ADD, "&Add", kNoKey, kCtrl | kPad | Qt::Key_Plus, "Add a new recipe\nAdd Recipe",
          Glyph::Add},
-        {ID_RECORD_COPY, "&Copy", kNoKey, kCtrl | kAlt | kPad | Qt::Key_Plus,
-         "Copy the current recipe into a new one\nCopy Recipe", Glyph::CopyRecord},
+        // Ctrl+Alt+keypad + is what the recipe form always took; many X11 keyboard maps turn
+        // it into a video-mode switch before it reaches any program, so Ctrl+Shift+keypad +,
+        // which every session delivers, is the one the menu shows.
+        {ID_RECORD_COPY, "&Copy", kNoKey, kCtrl | kShift | kPad | Qt::Key_Plus,
+         "Copy the current recipe into a new one\nCopy Recipe", Glyph::CopyRecord,
+         kCtrl | kAlt | kPad | Qt::Key_Plus},
         {ID_RECORD_REFRESH, "&Refresh", kNoKey, kCtrl | Qt::Key_R,
          "Discard the changes to the current recipe\nRefresh Recipe", Glyph::Refresh},
         {ID_RECORD_DELETE, "&Delete", kNoKey, kCtrl | kPad | Qt::Key_Minus,
@@ -71,8 +76,9 @@ const std::vector<CommandInfo>& CommandTable() {
         {ID_TOOLS_TOOL1, "Tool 1", kNoKey, 0, "Run user tool 1\nTool 1", Glyph::None},
         {ID_TOOLS_TOOL2, "Tool 2", kNoKey, 0, "Run user tool 2\nTool 2", Glyph::None},
         {ID_TOOLS_TOOL3, "Tool 3", kNoKey, 0, "Run user tool 3\nTool 3", Glyph::None},
-        {ID_HELP_INDEX, "&Help Topics", QKeySequence::HelpContents, 0,
-         "List the help topics\nHelp Topics", Glyph::None},
+        // F1 is not this command's: it opens the topic of the window with the focus.
+        {ID_HELP_INDEX, "&Help Topics", kNoKey, 0, "List the help topics\nHelp Topics",
+         Glyph::None},
         {ID_HELP_GLOSSARY, "&Glossary", kNoKey, 0, "Brewing terms explained\nGlossary",
          Glyph::None},
         {ID_HELP_HOW_TO_BREW, "How to &Brew", kNoKey, 0, "How to brew beer\nHow to Brew",
@@ -209,7 +215,7 @@ int RecordAccelerator(const QKeyEvent& event) {
     if (!ctrl || (mods & Qt::MetaModifier))
         return 0;
     if (pad && event.key() == Qt::Key_Plus)
-        return alt ? ID_RECORD_COPY : ID_RECORD_ADD;
+        return alt || (mods & Qt::ShiftModifier) ? ID_RECORD_COPY : ID_RECORD_ADD;
     if (alt)
         return 0;
     if (pad && event.key() == Qt::Key_Minus)

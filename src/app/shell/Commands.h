@@ -121,6 +121,7 @@ struct CommandInfo {
     int key;            // a Qt key combination, 0 for none
     const char* prompt; // status-bar text, then "\n" and the tool tip
     Glyph glyph;
+    int alternateKey = 0; // a second key combination that works as well; the menu shows `key`
 };
 
 // Every command, declared once.

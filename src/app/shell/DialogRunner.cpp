@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace wsc {
@@ -17,8 +18,18 @@ QString DialogRunner::openFileName(QWidget* parent, const QString& caption, cons
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
-bool DialogRunner::openUrl(const QString& address) {
-    return QDesktopServices::openUrl(QUrl(address));
+bool DialogRunner::openUrl(const QString& address, QString& why) {
+    const QUrl url(address);
+    if (QDesktopServices::openUrl(url))
+        return true;
+    const QString kind =
+        url.scheme() == QLatin1String("mailto") ? QStringLiteral("e-mail") : QStringLiteral("web");
+    why = QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()
+              ? QStringLiteral("xdg-open, which hands %1 addresses to the desktop's programs, is "
+                               "not installed")
+                    .arg(kind)
+              : QStringLiteral("the desktop has no program set up for %1 addresses").arg(kind);
+    return false;
 }
 
 QString DialogRunner::saveFileName(QWidget* parent, const QString& caption, const QString& filter) {

@@ -15,8 +15,9 @@ public:
     virtual int exec(QDialog& dialog);
     // A file to open, or an empty text when the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
-    // Hands an address (mailto:, http:, https:) to the desktop; false when it could not.
-    virtual bool openUrl(const QString& address);
+    // Hands an address (mailto:, http:, https:) to the desktop; false, with the reason in
+    // `why`, when it could not.
+    virtual bool openUrl(const QString& address, QString& why);
     // A file to write, or an empty text when the user cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& filter);
     // The system's print dialog; false when the user cancelled.

@@ -9,7 +9,12 @@
 namespace wsc {
 
 PromptAnswer QtPrompter::show(const Prompt& prompt) {
-    QMessageBox box(m_parent ? m_parent : QApplication::activeWindow());
+    // Over the dialog that asks (the Options sheet, a maintenance dialog), so the dialog stays
+    // above the main window while its question is open.
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent)
+        parent = m_parent ? m_parent : QApplication::activeWindow();
+    QMessageBox box(parent);
     build(box, prompt);
     switch (box.exec()) {
     case QMessageBox::Yes:

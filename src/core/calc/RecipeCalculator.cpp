@@ -413,13 +413,11 @@ CalcStatus RecipeCalculator::RunCalculations(bool showWarning) {
         CalcOriginalGravity();
     CalcAlcohol();
     CalcColor();
-    if (CalcMessageCount > 0) {
-        status = CalcStatus::Errors;
-        if (m_displayWarnings && showWarning && m_prompter)
-            m_prompter->message(12, {}, PromptIcon::Information);
-    } else {
-        status = CalcStatus::NoErrors;
-    }
+    status = CalcMessageCount > 0 ? CalcStatus::Errors : CalcStatus::NoErrors;
+    if (m_onStatus)
+        m_onStatus();
+    if (status == CalcStatus::Errors && m_displayWarnings && showWarning && m_prompter)
+        m_prompter->message(12, {}, PromptIcon::Information);
     return status;
 }
 

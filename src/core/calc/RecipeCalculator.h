@@ -68,6 +68,9 @@ public:
     void setDisplayWarnings(bool on) { m_displayWarnings = on; }
     // Called whenever a calculation changes a cell (the recipe is then modified).
     void setModifiedHandler(std::function<void()> handler) { m_onModified = std::move(handler); }
+    // Called as soon as a run has set the status, before any message box of the run: what is
+    // shown behind the box is the run's outcome, not the one before.
+    void setStatusHandler(std::function<void()> handler) { m_onStatus = std::move(handler); }
 
     // All five results to 0 (new form, Add, Copy, Refresh).
     void resetResults();
@@ -128,6 +131,7 @@ private:
     Prompter* m_prompter = nullptr;
     bool m_displayWarnings = true;
     std::function<void()> m_onModified;
+    std::function<void()> m_onStatus;
     bool m_ogComputed = false;
     // Within one bitterness step the fermentable rows cannot change, so the gravity of the
     // first hop row is replayed (value and messages) for the others.

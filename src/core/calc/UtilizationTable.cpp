@@ -31,7 +31,9 @@ void UtilizationTable::load(CRecordSetHopsUtilization& rs) {
                                     .arg(kEntries));
         // A value that is no finite fraction counts as one the load never reached.
         const double u = rs.m_HopsUtil_Utilization;
-        m_entries[static_cast<std::size_t>(i)] = std::isfinite(u) && u >= 0 ? u : 0.0;
+        const bool usable = std::isfinite(u) && u >= 0;
+        m_entries[static_cast<std::size_t>(i)] = usable ? u : 0.0;
+        m_loaded[static_cast<std::size_t>(i)] = usable;
         rs.MoveNext();
     }
 }
@@ -48,8 +50,10 @@ UtilizationTable UtilizationTable::shipped() {
         "SELECT HopsUtil_Utilization FROM HopsUtilization ORDER BY HopsUtil_BoilIndex, "
         "HopsUtil_OriginalGravity"));
     UtilizationTable table;
-    for (int i = 0; i < kEntries && st.step(); ++i)
+    for (int i = 0; i < kEntries && st.step(); ++i) {
         table.m_entries[static_cast<std::size_t>(i)] = st.real(0);
+        table.m_loaded[static_cast<std::size_t>(i)] = true;
+    }
     return table;
 }
 
@@ -99,15 +103,15 @@ double UtilizationTable::lookup(long t, double og, bool interactive, Prompter* p
     }
     if (problems > 0)
         return 0.0;
-    const double u = entry(groupFor(t), columnFor(og));
-    // An entry the load never filled counts as outside the table, not as "no bitterness".
-    if (u == 0.0) {
+    // An entry the load never filled counts as outside the table; one that holds 0 is a
+    // utilization of 0.
+    if (!isLoaded(groupFor(t), columnFor(og))) {
         report(
             MessageCatalog::format(156, {QStringLiteral("Boil Time"),
                                          QString::asprintf("%lu", static_cast<unsigned long>(t))}));
         return 0.0;
     }
-    return u;
+    return entry(groupFor(t), columnFor(og));
 }
 
 } // namespace wsc

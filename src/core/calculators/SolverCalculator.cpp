@@ -145,8 +145,7 @@ bool SolverCalculator::readField(int i, double& value) {
         value = static_cast<double>(v);
         return true;
     }
-    // QString reads numbers with a decimal point whatever the locale.
-    const double v = text.toDouble(&ok);
+    const double v = ReadTypedNumber(text, &ok);
     if (!ok || !std::isfinite(v))
         return refuse(Texts::kEnterNumber);
     if (v < 0 && !f.negativeAllowed)

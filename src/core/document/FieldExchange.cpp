@@ -21,6 +21,13 @@ QString PlainLabel(const QString& label) {
     return out;
 }
 
+double ReadTypedNumber(const QString& text, bool* ok) {
+    QString t = text.trimmed();
+    if (t.count(u',') == 1 && !t.contains(u'.'))
+        t.replace(u',', u'.');
+    return t.toDouble(ok);
+}
+
 bool ReadWholeField(const QString& text, const QString& label, Prompter& prompter,
                     std::int64_t& value) {
     bool ok = false;
@@ -36,7 +43,7 @@ bool ReadWholeField(const QString& text, const QString& label, Prompter& prompte
 
 bool ReadNumberField(const QString& text, const QString& label, Prompter& prompter, double& value) {
     bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
+    const double v = ReadTypedNumber(text, &ok);
     if (!ok || !std::isfinite(v)) {
         prompter.text(QString::fromLatin1(Texts::kEnterNumber).arg(PlainLabel(label)),
                       PromptIcon::Exclamation);

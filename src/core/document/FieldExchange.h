@@ -16,6 +16,11 @@ bool ReadWholeField(const QString& text, const QString& label, Prompter& prompte
                     std::int64_t& value);
 bool ReadNumberField(const QString& text, const QString& label, Prompter& prompter, double& value);
 
+// A number as a brewer types it, with a decimal point or, in its place, a decimal comma ("0,5"
+// is a half, in every locale). Thousands separators and other text make it no number: a typed
+// text is never read as another number.
+double ReadTypedNumber(const QString& text, bool* ok);
+
 // A control label without its mnemonic marks.
 QString PlainLabel(const QString& label);
 

@@ -1,6 +1,7 @@
 #include "reference/HopsRules.h"
 
 #include "db/dao/CDaoRecordset.h"
+#include "document/FieldExchange.h"
 #include "settings/MessageCatalog.h"
 
 #include <cmath>
@@ -13,7 +14,7 @@ const char* const kSubstitutes[HopsRules::kMaxSubstitutes] = {"HopsSubstitute1",
 
 double readOrZero(const QString& text) {
     bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
+    const double v = ReadTypedNumber(text, &ok);
     return ok && std::isfinite(v) ? v : 0.0;
 }
 

@@ -1,5 +1,7 @@
 #include "reference/Lookups.h"
 
+#include "settings/MessageCatalog.h"
+
 #include "help/HelpContexts.h"
 
 #include "db/records/CRecordSetAdjuncts.h"
@@ -335,6 +337,11 @@ std::optional<LookupResult> Lookups::result(CDaoDatabase& data, LookupKind kind,
 }
 
 std::optional<QString> Lookups::info(CDaoDatabase& data, LookupKind kind, long id) {
+    // The priming methods that are no row of the Adjuncts table say what they are.
+    if (kind == LookupKind::Adjuncts && id == kForcedCarbonation)
+        return QString::fromLatin1(Texts::kForcedCarbonationInfo);
+    if (kind == LookupKind::Adjuncts && id == kDryMaltExtract)
+        return QString::fromLatin1(Texts::kDryMaltExtractInfo);
     std::optional<QString> text;
     dispatch(kind, [&]<class Kind>() {
         withRow<Kind>(data, SpecOf(kind).index, id,

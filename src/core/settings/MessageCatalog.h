@@ -78,6 +78,15 @@ inline constexpr const char* kUnknownSwitches =
 inline constexpr const char* kTextShownCut =
     "Only the first %1 of its %2 characters are shown: the text is longer than this field "
     "takes.  It stays as it is stored and cannot be changed here.";
+// The Info of the two priming methods the priming lookup offers beside the Adjuncts table.
+inline constexpr const char* kForcedCarbonationInfo =
+    "Forced Carbonation\nNo sugar is added at bottling or kegging: the beer is carbonated with "
+    "carbon dioxide from a cylinder, in the keg, at the pressure and temperature that give the "
+    "wanted volumes of CO2.";
+inline constexpr const char* kDryMaltExtractInfo =
+    "Dry Malt Extract\nPrimes with malt rather than sugar: about 1 1/4 cups (about 160 g) per "
+    "5 gallons, boiled in a little water.  It ferments more slowly than corn sugar and leaves a "
+    "little more body and a finer head.";
 // A database engine's "database is locked": %1 the database, %2 who holds it.
 inline constexpr const char* kDatabaseBusy =
     "Couldn't use %1; it is locked by %2, which is reading or changing it.  Wait until it has "
@@ -141,6 +150,9 @@ inline constexpr const char* kJudgeScoreTip = "Judge's score, max of 50\nFormat 
 // A numeric field that holds no number; %1 is the field's label.
 inline constexpr const char* kEnterWholeNumber =
     "Data Error:\nPlease enter a whole number from 0 to 2147483647 in the field \"%1\".";
+// A score of the tasting scale: %1 the field, %2 and %3 its range.
+inline constexpr const char* kScoreOutOfRange =
+    "Data Error:\nPlease enter a whole number from %2 to %3 in the field \"%1\".";
 inline constexpr const char* kEnterNumber =
     "Data Error:\nPlease enter a number in the field \"%1\".";
 inline constexpr const char* kEnterQuantity =

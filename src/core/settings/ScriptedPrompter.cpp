@@ -4,6 +4,8 @@ namespace wsc {
 
 PromptAnswer ScriptedPrompter::show(const Prompt& prompt) {
     m_shown.push_back(prompt);
+    if (onShow)
+        onShow(prompt);
     if (!m_answers.empty()) {
         const PromptAnswer a = m_answers.front();
         m_answers.pop_front();

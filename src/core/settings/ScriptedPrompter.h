@@ -3,6 +3,7 @@
 #include "settings/Prompter.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace wsc {
@@ -19,6 +20,9 @@ public:
     std::vector<int> ids() const;
     const Prompt& last() const { return m_shown.back(); }
     void clear() { m_shown.clear(); }
+    // Called with each prompt while it is "open", before it is answered: a test looks at the
+    // window as the user would see it behind the box.
+    std::function<void(const Prompt&)> onShow;
 
 private:
     std::deque<PromptAnswer> m_answers;
