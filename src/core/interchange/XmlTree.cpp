@@ -6,8 +6,10 @@ namespace wsc {
 
 const XmlElement* XmlElement::child(const char* childName) const {
     for (const XmlElement& c : children) {
-        if (c.name == QLatin1String(childName))
+        if (c.name == QLatin1String(childName)) {
+            c.used = true;
             return &c;
+        }
     }
     return nullptr;
 }
@@ -15,8 +17,10 @@ const XmlElement* XmlElement::child(const char* childName) const {
 std::vector<const XmlElement*> XmlElement::all(const char* childName) const {
     std::vector<const XmlElement*> out;
     for (const XmlElement& c : children) {
-        if (c.name == QLatin1String(childName))
+        if (c.name == QLatin1String(childName)) {
+            c.used = true;
             out.push_back(&c);
+        }
     }
     return out;
 }
@@ -32,14 +36,87 @@ QString XmlProblem::describe() const {
     return QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(text);
 }
 
-std::optional<XmlElement> ReadXmlTree(const QByteArray& bytes, XmlProblem& problem,
-                                      qint64 maxBytes) {
+namespace {
+
+// The bytes without the control characters XML 1.0 does not allow (all below 0x20 but tab,
+// line feed and carriage return). In UTF-8 such a byte is always a character of its own; a
+// file in UTF-16 or UTF-32 is left as it is.
+QByteArray withoutControls(const QByteArray& bytes, XmlReadNotes& notes) {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+        bytes.contains(QByteArray(2, '\0')))
+        return bytes;
+    QByteArray out;
+    out.reserve(bytes.size());
+    qint64 line = 1;
+    qint64 column = 1;
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+            if (notes.droppedControls++ == 0) {
+                notes.firstDropLine = line;
+                notes.firstDropColumn = column;
+            }
+            continue;
+        }
+        out.append(c);
+        if (c == '\n') {
+            ++line;
+            column = 1;
+        } else if ((u & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return out;
+}
+
+// The same text with all its top-level elements inside one, after the XML declaration and on
+// the same line, so that lines keep their numbers.
+QByteArray wrapped(const QByteArray& bytes) {
+    qsizetype at = 0;
+    const qsizetype declaration = bytes.indexOf("<?xml");
+    if (declaration >= 0 && declaration <= 3) {
+        const qsizetype end = bytes.indexOf("?>", declaration);
+        if (end >= 0)
+            at = end + 2;
+    }
+    return bytes.left(at) + "<WSC_DOCUMENT>" + bytes.mid(at) + "</WSC_DOCUMENT>";
+}
+
+std::optional<XmlElement> parse(const QByteArray& bytes, XmlProblem& problem, bool& extraContent);
+
+} // namespace
+
+std::optional<XmlElement> ReadXmlTree(const QByteArray& bytes, XmlProblem& problem, qint64 maxBytes,
+                                      XmlReadNotes* notesOut) {
     if (bytes.size() > maxBytes) {
         problem = {QStringLiteral("the file has %1 bytes; at most %2 are read")
                        .arg(bytes.size())
                        .arg(maxBytes)};
         return std::nullopt;
     }
+    XmlReadNotes notes;
+    const QByteArray clean = withoutControls(bytes, notes);
+    bool extraContent = false;
+    std::optional<XmlElement> root = parse(clean, problem, extraContent);
+    if (!root && extraContent) {
+        // Several sections side by side (some programs write their reference lists beside the
+        // recipes): read them all.
+        XmlProblem second;
+        bool again = false;
+        root = parse(wrapped(clean), second, again);
+        if (root) {
+            root->name = QString::fromLatin1(kXmlDocumentRoot);
+            notes.severalRoots = true;
+        }
+    }
+    if (notesOut)
+        *notesOut = notes;
+    return root;
+}
+
+namespace {
+
+std::optional<XmlElement> parse(const QByteArray& bytes, XmlProblem& problem, bool& extraContent) {
     QXmlStreamReader reader(bytes);
     reader.setNamespaceProcessing(false);
     std::vector<XmlElement> stack;
@@ -71,6 +148,9 @@ std::optional<XmlElement> ReadXmlTree(const QByteArray& bytes, XmlProblem& probl
         case QXmlStreamReader::EndElement: {
             XmlElement done = std::move(stack.back());
             stack.pop_back();
+            // Only an element without children can have a text worth keeping as it stands.
+            if (done.children.empty())
+                done.raw = done.text;
             done.text = done.text.trimmed();
             if (stack.empty())
                 root = std::move(done);
@@ -83,6 +163,8 @@ std::optional<XmlElement> ReadXmlTree(const QByteArray& bytes, XmlProblem& probl
         }
     }
     if (reader.hasError()) {
+        // A complete first element followed by more: a file of several sections.
+        extraContent = root.has_value() && reader.error() == QXmlStreamReader::NotWellFormedError;
         problem = {reader.errorString(), reader.lineNumber(), reader.columnNumber()};
         return std::nullopt;
     }
@@ -92,5 +174,7 @@ std::optional<XmlElement> ReadXmlTree(const QByteArray& bytes, XmlProblem& probl
     }
     return root;
 }
+
+} // namespace
 
 } // namespace wsc

@@ -14,16 +14,32 @@ namespace wsc {
 struct XmlElement {
     QString name;
     QString text;
+    // The text as it stands in the file, blanks around it included.
+    QString raw;
     std::vector<XmlElement> children;
     qint64 line = 0;
     qint64 column = 0;
+    // Set when a reader asked for this element: what no reader asked for was not kept.
+    mutable bool used = false;
 
-    // The first child of that name (capitals), or null.
+    // The first child of that name (capitals), or null. Each marks what it returns as used.
     const XmlElement* child(const char* childName) const;
     std::vector<const XmlElement*> all(const char* childName) const;
     // The text of a child; empty when there is none.
     QString value(const char* childName) const;
 };
+
+// What reading a file had to mend: characters XML does not allow, dropped, and several
+// top-level elements side by side, read as the children of one.
+struct XmlReadNotes {
+    int droppedControls = 0;
+    qint64 firstDropLine = 0;
+    qint64 firstDropColumn = 0;
+    bool severalRoots = false;
+};
+
+// The name of the element that holds several top-level elements of a file.
+inline constexpr const char* kXmlDocumentRoot = "#DOCUMENT";
 
 struct XmlProblem {
     QString text;
@@ -34,8 +50,11 @@ struct XmlProblem {
 };
 
 // Reads a whole file: no document type declarations (so no entities are ever expanded or
-// fetched), at most `maxBytes`. Nothing and a problem on any fault.
-std::optional<XmlElement> ReadXmlTree(const QByteArray& bytes, XmlProblem& problem,
-                                      qint64 maxBytes);
+// fetched), at most `maxBytes`. Nothing and a problem on any fault. Control characters (which
+// XML forbids, and some programs leave in texts) are dropped, and a file with several
+// top-level elements is read as one element named kXmlDocumentRoot holding them; `notes`
+// says so when given.
+std::optional<XmlElement> ReadXmlTree(const QByteArray& bytes, XmlProblem& problem, qint64 maxBytes,
+                                      XmlReadNotes* notes = nullptr);
 
 } // namespace wsc
