@@ -583,21 +583,27 @@ def style_ranges(category):
 
 
 def hop(name, weight, minutes, units="oz"):
-    alpha = next(h[1] for h in HOPS if h[0] == name)
-    return ("Ingredients_Hops", {"IngHopsName": name, "IngHopsAlpha": alpha, "IngHopsWeight": weight,
+    # Each ingredient is linked to its row of the Data database, as a lookup links it; the
+    # reference rows are numbered in the order written.
+    i = next(i for i, h in enumerate(HOPS) if h[0] == name)
+    alpha = HOPS[i][1]
+    return ("Ingredients_Hops", {"IngHopsID": i + 1, "IngHopsName": name, "IngHopsAlpha": alpha,
+                                 "IngHopsWeight": weight,
                                  "IngHopsUnits": units, "IngHopsTime": float(minutes)})
 
 
 def grain(name, weight, units="lbs"):
-    g = next(x for x in GRAINS if x[1] == name)
-    return ("Ingredients_Grains", {"IngGrainsName": name, "IngGrainsWeight": weight,
+    i = next(i for i, x in enumerate(GRAINS) if x[1] == name)
+    g = GRAINS[i]
+    return ("Ingredients_Grains", {"IngGrainsID": i + 1, "IngGrainsName": name, "IngGrainsWeight": weight,
                                    "IngGrainsUnits": units, "IngGrainsSPGrav": g[3],
                                    "IngGrainsColor": g[2]})
 
 
 def extract(name, weight, units="lbs"):
-    e = next(x for x in EXTRACTS if x[1] == name)
-    return ("Ingredients_Extracts", {"IngExtractsManuf": e[0], "IngExtractsName": name,
+    i = next(i for i, x in enumerate(EXTRACTS) if x[1] == name)
+    e = EXTRACTS[i]
+    return ("Ingredients_Extracts", {"IngExtractsID": i + 1, "IngExtractsManuf": e[0], "IngExtractsName": name,
                                      "IngExtractsHBU": e[6], "IngExtractsWeight": weight,
                                      "IngExtractsUnits": units,
                                      "IngExtractsForm": "Dry" if e[3] else "Syrup",
@@ -606,22 +612,25 @@ def extract(name, weight, units="lbs"):
 
 
 def kit(manuf, style):
-    k = next(x for x in KITS if x[0] == manuf and x[1] == style)
-    return ("Ingredients_Kits", {"IngKitsManuf": manuf, "IngKitsStyle": style, "IngKitsHBU": k[3],
+    i = next(i for i, x in enumerate(KITS) if x[0] == manuf and x[1] == style)
+    k = KITS[i]
+    return ("Ingredients_Kits", {"IngKitsID": i + 1, "IngKitsManuf": manuf, "IngKitsStyle": style, "IngKitsHBU": k[3],
                                  "IngKitsWeight": k[6], "IngKitsUnits": "kg" if k[5] else "lbs",
                                  "IngKitsStartSPGrav": k[4], "IngKitsColor": k[2]})
 
 
 def adjunct(name, amount, units):
-    a = next(x for x in ADJUNCTS if x[0] == name)
-    return ("Ingredients_Adjuncts", {"IngAdjunctsName": name, "IngAdjunctsAmt": amount,
+    i = next(i for i, x in enumerate(ADJUNCTS) if x[0] == name)
+    a = ADJUNCTS[i]
+    return ("Ingredients_Adjuncts", {"IngAdjunctsID": i + 1, "IngAdjunctsName": name, "IngAdjunctsAmt": amount,
                                      "IngAdjunctsUnits": units, "IngAdjunctsFermentable": int(a[3]),
                                      "IngAdjunctsSPGrav": a[2], "IngAdjunctsColor": a[1]})
 
 
 def yeast(manuf, strain, amount=1.0):
-    y = next(x for x in YEASTS if x[0] == manuf and x[1] == strain)
-    return ("Ingredients_Yeasts", {"IngYeastManuf": manuf, "IngYeastName": strain,
+    i = next(i for i, x in enumerate(YEASTS) if x[0] == manuf and x[1] == strain)
+    y = YEASTS[i]
+    return ("Ingredients_Yeasts", {"IngYeastID": i + 1, "IngYeastManuf": manuf, "IngYeastName": strain,
                                    "IngYeastType": "Ale" if y[3] else "Lager",
                                    "IngYeastForm": "Dry" if y[2] else "Liquid", "IngYeastAmt": amount,
                                    "IngYeastUnits": "pkg", "IngYeastAttenuation": y[4]})

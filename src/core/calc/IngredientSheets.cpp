@@ -93,11 +93,23 @@ QString SheetCellText(const QVariant& v) {
 }
 
 MemorySheets MemorySheets::load(CDaoDatabase& recipes, long recipeId) {
+    return Loader(recipes).load(recipeId);
+}
+
+MemorySheets::Loader::Loader(CDaoDatabase& recipes) {
+    for (int s = 0; s < SheetCount; ++s)
+        m_queries.push_back(recipes.connection().prepare(
+            QStringLiteral("SELECT * FROM %1 WHERE IngRecipeID = ? ORDER BY IngRowID")
+                .arg(SqliteConnection::quoteIdentifier(QString::fromLatin1(SheetQueryName(s))))));
+}
+
+MemorySheets::Loader::~Loader() = default;
+
+MemorySheets MemorySheets::Loader::load(long recipeId) {
     MemorySheets sheets;
     for (int s = 0; s < SheetCount; ++s) {
-        SqliteStatement st = recipes.connection().prepare(
-            QStringLiteral("SELECT * FROM %1 WHERE IngRecipeID = ? ORDER BY IngRowID")
-                .arg(SqliteConnection::quoteIdentifier(QString::fromLatin1(SheetQueryName(s)))));
+        SqliteStatement& st = m_queries[static_cast<std::size_t>(s)];
+        st.reset();
         st.bindInt64(1, recipeId);
         while (st.step()) {
             Row row;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/SqliteConnection.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -51,6 +53,19 @@ public:
     // Reads one recipe's rows through the six RecipeIngredients queries, with cells as the
     // grid shows them: text as stored, whole numbers "%d", other numbers "%.15g".
     static MemorySheets load(CDaoDatabase& recipes, long recipeId);
+
+    // The same for recipe after recipe, with the six queries prepared once.
+    class Loader {
+    public:
+        explicit Loader(CDaoDatabase& recipes);
+        ~Loader();
+        Loader(const Loader&) = delete;
+        Loader& operator=(const Loader&) = delete;
+        MemorySheets load(long recipeId);
+
+    private:
+        std::vector<SqliteStatement> m_queries;
+    };
 
 private:
     struct Row {

@@ -8,9 +8,13 @@
 #include "db/records/CRecordSetRecipeMaxBatch.h"
 #include "document/StoredBitterness.h"
 #include "document/TextLengths.h"
+#include "interchange/BeerXmlFields.h"
+#include "interchange/InterchangeExtras.h"
+#include "interchange/RecipeDates.h"
 #include "interchange/XmlTree.h"
 
 #include <QLocale>
+#include <QSet>
 #include <QXmlStreamWriter>
 
 #include <cmath>
@@ -18,6 +22,8 @@
 #include <map>
 
 namespace wsc {
+
+using namespace beerxml;
 
 namespace {
 
@@ -27,6 +33,16 @@ constexpr double kLitresPerGallon = 3.785411784;
 // Gravity points of one pound in one US gallon at 100 % yield (sucrose).
 constexpr double kPointsAtFullYield = 46.214;
 constexpr long kLastBatch = 2147483647;
+// What one package of yeast is in the format's units: a sachet of dry yeast, a pouch of
+// liquid yeast.
+constexpr double kKgPerDryPackage = 0.0115;
+constexpr double kLitresPerLiquidPackage = 0.125;
+// A negative amount closer to 0 than this is another program's rounding, not a mistake.
+constexpr double kRoundingTolerance = 0.01;
+// What the peer programs take: gravities and temperatures in these ranges.
+constexpr double kLowestGravity = 0.990;
+constexpr double kHighestGravity = 2.0;
+constexpr double kHighestCelsius = 150;
 
 // Our own elements for what BeerXML has no place for; other programs ignore them.
 constexpr const char* kExt = "WORTSMITH_";
@@ -87,45 +103,74 @@ double potentialOf(double yield) {
     return yield > 0 ? rounded(1 + yield / 100 * kPointsAtFullYield / 1000) : 0;
 }
 
-// ---------------------------------------------------------------------------------------------
-// Writing
+// Degrees Plato as specific gravity.
+double gravityOfPlato(double plato) {
+    return 1 + plato / (258.6 - plato / 258.2 * 227.1);
+}
 
-class Writer {
-public:
-    explicit Writer(QByteArray* out) : m_xml(out) { m_xml.setAutoFormatting(true); }
-    QXmlStreamWriter& xml() { return m_xml; }
-    void field(const char* name, const QString& value) {
-        m_xml.writeTextElement(QString::fromLatin1(name), value);
-    }
-    void field(const char* name, double value) { field(name, number(value)); }
-    void ext(const char* name, const QString& value) {
-        m_xml.writeTextElement(QString::fromLatin1(kExt) + QString::fromLatin1(name), value);
-    }
-    void begin(const char* name) { m_xml.writeStartElement(QString::fromLatin1(name)); }
-    void end() { m_xml.writeEndElement(); }
+// Malt colour units as SRM (Morey), the scale every style guide uses.
+double srmOf(double mcu) {
+    return mcu > 0 ? 1.4922 * std::pow(mcu, 0.6859) : 0;
+}
 
-private:
-    QXmlStreamWriter m_xml;
-};
+// A word of one of the format's lists, in the list's spelling, or `otherwise`: other programs
+// refuse a file with any other word.
+QString oneOf(const QString& word, std::initializer_list<const char*> list, const char* otherwise) {
+    for (const char* w : list) {
+        if (word.trimmed().compare(QLatin1String(w), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(w);
+    }
+    return QString::fromLatin1(otherwise);
+}
+
+bool isTrue(const QString& text) {
+    return text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0;
+}
 
 QString flag(bool on) {
     return on ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 
+// The display figures of the format: every program computes its own.
+bool isDisplayField(const QString& name) {
+    static const QSet<QString> figures = {
+        QStringLiteral("EST_OG"),
+        QStringLiteral("EST_FG"),
+        QStringLiteral("EST_COLOR"),
+        QStringLiteral("IBU"),
+        QStringLiteral("IBU_METHOD"),
+        QStringLiteral("EST_ABV"),
+        QStringLiteral("ABV"),
+        QStringLiteral("ACTUAL_EFFICIENCY"),
+        QStringLiteral("CALORIES"),
+        QStringLiteral("VERSION"),
+        QStringLiteral("DISPLAY_AMOUNT"),
+        QStringLiteral("INVENTORY"),
+    };
+    return name.startsWith(QLatin1String("DISPLAY_")) || figures.contains(name);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Rows as stored
+
 struct Row {
-    std::map<QString, QVariant> v;
+    std::map<QString, QVariant, std::less<>> v;
+    QVariant raw(const char* c) const {
+        auto it = v.find(QLatin1StringView(c));
+        return it == v.end() ? QVariant() : it->second;
+    }
     QString text(const char* c) const {
-        auto it = v.find(QString::fromLatin1(c));
-        return it == v.end() || it->second.isNull() ? QString() : it->second.toString();
+        const QVariant x = raw(c);
+        return x.isNull() ? QString() : x.toString();
     }
     double real(const char* c) const {
-        auto it = v.find(QString::fromLatin1(c));
-        return it == v.end() ? 0 : it->second.toDouble();
+        const QVariant x = raw(c);
+        return x.isNull() ? 0 : x.toDouble();
     }
     long whole(const char* c) const { return long(std::llround(real(c))); }
 };
 
-// The rows of a query; each query is prepared once per export, as every recipe asks the same.
+// The rows of a query; each query is prepared once per export or import.
 class Queries {
 public:
     explicit Queries(SqliteConnection& c) : m_c(c) {}
@@ -155,179 +200,516 @@ private:
     std::map<QString, SqliteStatement> m_statements;
 };
 
-void writeAmount(Writer& w, double amount, const QString& units, bool weightOnly) {
+// A stored value exactly, for our own element.
+QString exact(const QVariant& v) {
+    if (v.typeId() == QMetaType::Double)
+        return QString::number(v.toDouble(), 'g', 17);
+    return v.toString();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writing
+
+class Writer {
+public:
+    explicit Writer(QByteArray* out) : m_xml(out) { m_xml.setAutoFormatting(true); }
+    QXmlStreamWriter& xml() { return m_xml; }
+    void field(const char* name, const QString& value) { field(QString::fromLatin1(name), value); }
+    void field(const QString& name, const QString& value) {
+        m_xml.writeTextElement(name, value);
+        if (!m_written.empty())
+            m_written.back().insert(name);
+    }
+    void field(const char* name, double value) { field(name, number(value)); }
+    void ext(const char* name, const QString& value) {
+        field(QString::fromLatin1(kExt) + QString::fromLatin1(name), value);
+    }
+    void begin(const char* name) {
+        m_xml.writeStartElement(QString::fromLatin1(name));
+        m_written.emplace_back();
+    }
+    void end() {
+        m_xml.writeEndElement();
+        m_written.pop_back();
+    }
+    // An element of the record being written is there already.
+    bool has(const QString& name) const {
+        return !m_written.empty() && m_written.back().contains(name);
+    }
+
+private:
+    QXmlStreamWriter m_xml;
+    std::vector<QSet<QString>> m_written;
+};
+
+// How the recipe's own measure reads in the format's units.
+struct Measure {
+    bool metric = false;
+    double litres(double v) const { return metric ? v : v * kLitresPerGallon; }
+    double celsius(double v) const { return metric ? v : (v - 32) / 1.8; }
+    double fromLitres(double v) const { return rounded(metric ? v : v / kLitresPerGallon); }
+    qlonglong fromCelsius(double c) const { return std::llround(metric ? c : c * 1.8 + 32); }
+};
+
+bool gravityShown(double g) {
+    return g != 1.0 && g >= kLowestGravity && g <= kHighestGravity;
+}
+
+// The fields of a record that other programs read, each left out when it is unset or outside
+// what the format takes.
+void writeFields(Writer& w, std::span<const Field> fields, const Row& r, const Measure& m) {
+    for (const Field& f : fields) {
+        const QVariant v = r.raw(f.column);
+        switch (f.conv) {
+        case Conv::Text:
+            if (!v.toString().isEmpty())
+                w.field(f.element, v.toString());
+            break;
+        case Conv::Number:
+            if (v.toDouble() > 0)
+                w.field(f.element, v.toDouble());
+            break;
+        case Conv::Whole:
+            if (v.toLongLong() > 0)
+                w.field(f.element, double(v.toLongLong()));
+            break;
+        case Conv::Volume:
+            if (v.toDouble() > 0)
+                w.field(f.element, m.litres(v.toDouble()));
+            break;
+        case Conv::Temperature: {
+            const double c = m.celsius(v.toDouble());
+            if (v.toDouble() != 0 && c >= 0 && c <= kHighestCelsius)
+                w.field(f.element, c);
+            break;
+        }
+        case Conv::Gravity:
+            if (gravityShown(v.toDouble()))
+                w.field(f.element, v.toDouble());
+            break;
+        case Conv::Yield:
+            if (v.toDouble() > 1)
+                w.field(f.element, yieldOf(v.toDouble()));
+            break;
+        case Conv::Date: {
+            const QDateTime d = QDateTime::fromString(v.toString(), Qt::ISODate);
+            if (d.isValid())
+                w.field(f.element, d.date().toString(Qt::ISODate));
+            break;
+        }
+        }
+    }
+}
+
+// Every column of a row in our own element, so that a file of ours brings back exactly what
+// was stored; a column with no value is left out.
+void writeColumns(Writer& w, const TableMap& t, const Row& r) {
+    // Each table's own element names, made once.
+    static std::map<const TableMap*, std::vector<std::pair<const char*, QString>>> names;
+    auto& columns = names[&t];
+    if (columns.empty()) {
+        for (const char* column : t.columns) {
+            if (!IsIdentity(QString::fromLatin1(column)))
+                columns.emplace_back(column, ExtensionFor(column));
+        }
+    }
+    for (const auto& [column, element] : columns) {
+        const QVariant v = r.raw(column);
+        if (!v.isNull())
+            w.field(element, exact(v));
+    }
+}
+
+// Our own element that carries a kept element (or a mark of ours, "#..."), for our next
+// import of the file.
+QString keptElement(const QString& name) {
+    return QStringLiteral("WORTSMITH_KEPT.") +
+           (name.startsWith(u'#') ? QStringLiteral("SIG.") + name.mid(1) : name);
+}
+
+// The kept element an element of ours carries, or nothing.
+std::optional<QString> keptName(const QString& element) {
+    static const QString kept = QStringLiteral("WORTSMITH_KEPT.");
+    if (!element.startsWith(kept))
+        return std::nullopt;
+    const QString name = element.mid(kept.size());
+    return name.startsWith(QLatin1String("SIG.")) ? u'#' + name.mid(4) : name;
+}
+
+// What another program's file brought that this program keeps for it: written back where the
+// record has no element of that name already, and in our own elements for our next import.
+// A kept value another program takes: a word of the format's lists where the element has one.
+bool takenAs(const char* record, const QString& name, const QString& value) {
+    static const std::map<QString, std::vector<const char*>> lists = {
+        {QStringLiteral("HOP/FORM"), {"Pellet", "Plug", "Leaf"}},
+        {QStringLiteral("HOP/TYPE"), {"Bittering", "Aroma", "Both"}},
+        {QStringLiteral("YEAST/FLOCCULATION"), {"Low", "Medium", "High", "Very High"}},
+    };
+    static const QSet<QString> flags = {
+        QStringLiteral("ADD_AFTER_BOIL"),     QStringLiteral("RECOMMEND_MASH"),
+        QStringLiteral("IS_MASHED"),          QStringLiteral("ADD_TO_SECONDARY"),
+        QStringLiteral("FORCED_CARBONATION"), QStringLiteral("CALC_BOIL_VOLUME")};
+    if (flags.contains(name))
+        return isTrue(value) || value.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0;
+    const auto it = lists.find(QString::fromLatin1(record) + u'/' + name);
+    if (it == lists.end())
+        return true;
+    for (const char* word : it->second) {
+        if (value == QLatin1String(word))
+            return true;
+    }
+    return false;
+}
+
+void writeExtras(Writer& w, const std::map<QString, QString>& extras, const char* record,
+                 const QString& prefix = {}) {
+    for (const auto& [element, value] : extras) {
+        if (!element.startsWith(prefix))
+            continue;
+        const QString name = element.mid(prefix.size());
+        if (name.contains(u'/'))
+            continue;
+        if (!name.startsWith(u'#') && !w.has(name) && takenAs(record, name, value))
+            w.field(name, value);
+        w.field(keptElement(name), value);
+    }
+}
+
+void writeAmount(Writer& w, double amount, const QString& units, bool weightOnly,
+                 const QString& form = {}) {
+    const QString u = units.trimmed().toLower();
     if (const auto kg = kilogramsPer(units)) {
-        w.field("AMOUNT", amount * *kg);
+        w.field("AMOUNT", std::max(0.0, amount * *kg));
         if (!weightOnly)
             w.field("AMOUNT_IS_WEIGHT", flag(true));
     } else if (const auto l = weightOnly ? std::nullopt : litresPer(units)) {
-        w.field("AMOUNT", amount * *l);
+        w.field("AMOUNT", std::max(0.0, amount * *l));
         w.field("AMOUNT_IS_WEIGHT", flag(false));
+    } else if (u == QLatin1String("pkg") && !weightOnly) {
+        // A package means a sachet of dry yeast or a pouch of liquid yeast.
+        const bool dry = form.compare(QLatin1String("Dry"), Qt::CaseInsensitive) == 0;
+        w.field("AMOUNT",
+                std::max(0.0, amount) * (dry ? kKgPerDryPackage : kLitresPerLiquidPackage));
+        w.field("AMOUNT_IS_WEIGHT", flag(dry));
     } else {
         w.field("AMOUNT", 0.0);
     }
 }
 
-void writeRecipe(Writer& w, Queries& c, const Row& r, RecipeCalculator& calc) {
-    const long id = r.whole("RecipeID");
-    const bool metric = r.whole("RecipeMeasureEnglish") == 1;
-    auto litres = [&](double v) { return metric ? v : v * kLitresPerGallon; };
-    auto celsius = [&](double v) { return metric ? v : (v - 32) / 1.8; };
+// The style's ranges the format requires. A range the recipe does not hold is written as the
+// whole range a beer can have, which asks nothing of the recipe.
+std::pair<double, double> rangeOr(double lo, double hi, double least, double most) {
+    if (lo >= least && hi <= most && lo <= hi && hi > lo)
+        return {lo, hi};
+    return {least, most};
+}
+
+class ExportOf {
+public:
+    ExportOf(Writer& w, Queries& c, InterchangeExtras& extras) : w(w), c(c), m_extras(extras) {}
+    void recipe(const Row& r, const RecipeCalculator& calc);
+
+private:
+    std::vector<Row> rowsOf(const TableMap& t, long id) {
+        return c.rows(QStringLiteral("SELECT * FROM %1 WHERE IngRecipeID = ? ORDER BY IngRowID")
+                          .arg(SqliteConnection::quoteIdentifier(QString::fromLatin1(t.table))),
+                      qlonglong(id));
+    }
+    std::map<QString, QString> extrasOf(const TableMap& t, const Row& row) {
+        return m_extras.of(QString::fromLatin1(t.table), row.raw("IngRowID").toLongLong());
+    }
+    void style(const Row& r, const std::map<QString, QString>& extras);
+    void equipment(const Row& r, const Measure& m);
+    void mash(const Row& r, const Measure& m, const std::map<QString, QString>& extras);
+    void fermentable(const TableMap& t, const Row& row, const char* type, double amount,
+                     const QString& units, bool mashed);
+
+    Writer& w;
+    Queries& c;
+    InterchangeExtras& m_extras;
+};
+
+void ExportOf::style(const Row& r, const std::map<QString, QString>& extras) {
+    namespace rc = col::recipe;
+    w.begin("STYLE");
+    Row styled = r;
+    // A recipe without a target style says so: the format wants a name.
+    if (r.text(rc::RecipeTargetStyle).trimmed().isEmpty())
+        styled.v[QString::fromLatin1(rc::RecipeTargetStyle)] = QStringLiteral("No target style");
+    writeFields(w, StyleFields(), styled, Measure{});
+    w.field("VERSION", QStringLiteral("1"));
+    // What the file the style came with said of it (its number and letter, its final
+    // gravities), as long as the recipe keeps that style.
+    const auto chosen = extras.find(QStringLiteral("STYLE/#STYLE"));
+    if (chosen != extras.end() && chosen->second == r.text(rc::RecipeTargetStyle))
+        writeExtras(w, extras, "STYLE", QStringLiteral("STYLE/"));
+    for (const char* required : {"CATEGORY", "CATEGORY_NUMBER", "STYLE_LETTER", "STYLE_GUIDE"}) {
+        if (!w.has(QString::fromLatin1(required)))
+            w.field(required, QString());
+    }
+    if (!w.has(QStringLiteral("TYPE")))
+        w.field("TYPE", r.whole(rc::RecipeFermTypeAle) == 1 ? QStringLiteral("Lager")
+                                                            : QStringLiteral("Ale"));
+    const auto [ogLo, ogHi] =
+        rangeOr(r.real(rc::RecipeTargetSpGravLo), r.real(rc::RecipeTargetSpGravHi), 1.0, 1.2);
+    w.field("OG_MIN", ogLo);
+    w.field("OG_MAX", ogHi);
+    // The format wants a final gravity range too, which a style of ours does not hold: the one
+    // its original gravities reach at the usual 65 to 85 % apparent attenuation.
+    if (!w.has(QStringLiteral("FG_MIN")))
+        w.field("FG_MIN", rounded(1 + (ogLo - 1) * 0.15));
+    if (!w.has(QStringLiteral("FG_MAX")))
+        w.field("FG_MAX", rounded(1 + (ogHi - 1) * 0.35));
+    for (const auto& [element, lo, hi, most] :
+         {std::tuple{"IBU", rc::RecipeTargetIBULo, rc::RecipeTargetIBUHi, 150.0},
+          std::tuple{"COLOR", rc::RecipeTargetColorLo, rc::RecipeTargetColorHi, 100.0}}) {
+        const auto [a, b] = rangeOr(r.real(lo), r.real(hi), 0.0, most);
+        const QString name = QString::fromLatin1(element);
+        if (!w.has(name + QStringLiteral("_MIN")))
+            w.field(name + QStringLiteral("_MIN"), number(a));
+        if (!w.has(name + QStringLiteral("_MAX")))
+            w.field(name + QStringLiteral("_MAX"), number(b));
+    }
+    // A subcategory of one blank is none, as everywhere else.
+    w.ext("SUBCATEGORY", r.text(rc::RecipeTargetSubcategory).trimmed());
+    w.end();
+}
+
+void ExportOf::equipment(const Row& r, const Measure& m) {
+    namespace rc = col::recipe;
+    // The recipe's own sizes: the format asks for an equipment record.
+    w.begin("EQUIPMENT");
+    w.field("NAME", QStringLiteral("As in the recipe"));
+    w.field("VERSION", QStringLiteral("1"));
+    w.field("BOIL_SIZE", m.litres(std::max(0.0, r.real(rc::RecipeBoilSize))));
+    w.field("BATCH_SIZE", m.litres(std::max(0.0, r.real(rc::RecipeBatchSize))));
+    if (r.whole(rc::RecipeBoilLth) > 0)
+        w.field("BOIL_TIME", double(r.whole(rc::RecipeBoilLth)));
+    w.end();
+}
+
+void ExportOf::mash(const Row& r, const Measure& m, const std::map<QString, QString>& extras) {
+    namespace rc = col::recipe;
+    static const char* times[] = {rc::RecipeMashTime1, rc::RecipeMashTime2, rc::RecipeMashTime3,
+                                  rc::RecipeMashTime4};
+    static const char* temps[] = {rc::RecipeMashTemp1, rc::RecipeMashTemp2, rc::RecipeMashTemp3,
+                                  rc::RecipeMashTemp4};
+    static const char* vols[] = {rc::RecipeMashVol1, rc::RecipeMashVol2, rc::RecipeMashVol3,
+                                 rc::RecipeMashVol4};
+    static const char* names[] = {"Protein Rest", "Starch Conversion", "Starch Conversion 2",
+                                  "Mash Out"};
+    const long type = r.whole(rc::RecipeMashType);
+    w.begin("MASH");
+    w.field("NAME", type == 2 ? QStringLiteral("Decoction Mash")
+                              : (type == 1 ? QStringLiteral("Step Infusion Mash")
+                                           : QStringLiteral("Single Infusion Mash")));
+    w.field("VERSION", QStringLiteral("1"));
+    const auto grain = extras.find(QStringLiteral("MASH/GRAIN_TEMP"));
+    // The format requires it; a recipe of ours does not know it: the grain at room temperature.
+    w.field("GRAIN_TEMP", grain != extras.end() ? grain->second : QStringLiteral("20"));
+    w.begin("MASH_STEPS");
+    for (int i = 0; i < 4; ++i) {
+        const double time = r.real(times[i]);
+        const double temp = r.real(temps[i]);
+        const double vol = r.real(vols[i]);
+        const double c = m.celsius(temp);
+        // A step needs its temperature in the format; one without goes in our own elements.
+        if (temp == 0 || c < 0 || c > kHighestCelsius)
+            continue;
+        const QString place = QStringLiteral("MASH_STEP%1/").arg(i + 1);
+        w.begin("MASH_STEP");
+        const auto stepName = extras.find(place + QStringLiteral("NAME"));
+        w.field("NAME",
+                stepName != extras.end() ? stepName->second : QString::fromLatin1(names[i]));
+        w.field("VERSION", QStringLiteral("1"));
+        const auto stepType = extras.find(place + QStringLiteral("TYPE"));
+        const char* ours = type == 2 ? "Decoction" : (vol > 0 ? "Infusion" : "Temperature");
+        w.field("TYPE",
+                stepType != extras.end()
+                    ? oneOf(stepType->second, {"Infusion", "Temperature", "Decoction"}, ours)
+                    : QString::fromLatin1(ours));
+        if (vol > 0)
+            w.field("INFUSE_AMOUNT", m.litres(vol));
+        w.field("STEP_TEMP", c);
+        w.field("STEP_TIME", std::max(0.0, time));
+        w.ext("PLACE", QString::number(i + 1));
+        writeExtras(w, extras, "MASH_STEP", place);
+        w.end();
+    }
+    w.end();
+    const double sparge = m.celsius(r.real(rc::RecipeSpargeTemp));
+    if (r.real(rc::RecipeSpargeTemp) != 0 && sparge >= 0 && sparge <= kHighestCelsius)
+        w.field("SPARGE_TEMP", sparge);
+    if (r.real(rc::RecipeMashPhAdj) > 0)
+        w.field("PH", r.real(rc::RecipeMashPhAdj));
+    w.ext("MASH_TYPE", QString::number(type));
+    w.ext("SPARGE_VOLUME", number(m.litres(r.real(rc::RecipeSpargeVol))));
+    writeExtras(w, extras, "MASH", QStringLiteral("MASH/"));
+    w.end();
+}
+
+void ExportOf::fermentable(const TableMap& t, const Row& row, const char* type, double amount,
+                           const QString& units, bool mashed) {
+    w.begin("FERMENTABLE");
+    writeFields(w, t.fields, row, Measure{});
+    w.field("VERSION", QStringLiteral("1"));
+    w.field("TYPE", QString::fromLatin1(type));
+    writeAmount(w, amount, units, true);
+    for (const char* required : {"YIELD", "COLOR"}) {
+        if (!w.has(QString::fromLatin1(required)))
+            w.field(required, 0.0);
+    }
+    const std::map<QString, QString> extras = extrasOf(t, row);
+    // Grain is mashed in a mash recipe; steeped in an extract one.
+    if (QLatin1String(type) == QLatin1String("Grain") &&
+        extras.find(QStringLiteral("RECOMMEND_MASH")) == extras.end())
+        w.field("RECOMMEND_MASH", flag(mashed));
+    w.ext("UNITS", units);
+    writeExtras(w, extras, "FERMENTABLE");
+}
+
+void ExportOf::recipe(const Row& r, const RecipeCalculator& calc) {
+    namespace rc = col::recipe;
+    const long id = r.whole(rc::RecipeID);
+    const Measure m{r.whole(rc::RecipeMeasureEnglish) == 1};
+    const std::map<QString, QString> extras = m_extras.of(QStringLiteral("Recipes"), id);
 
     w.begin("RECIPE");
-    w.field("NAME", r.text("RecipeName"));
+    Row named = r;
+    if (r.text(rc::RecipeName).trimmed().isEmpty())
+        named.v[QString::fromLatin1(rc::RecipeName)] =
+            QStringLiteral("Batch %1").arg(r.whole(rc::RecipeBatchNo));
+    writeFields(w, Recipes().fields, named, m);
     w.field("VERSION", QStringLiteral("1"));
-    const bool allGrain = r.whole("RecipeProcessAllGrain") != 0;
-    const bool partial = r.whole("RecipeProcessPartial") != 0;
+    const bool allGrain = r.whole(rc::RecipeProcessAllGrain) != 0;
+    const bool partial = r.whole(rc::RecipeProcessPartial) != 0;
+    const bool mashed = allGrain || partial;
     w.field("TYPE", allGrain
                         ? QStringLiteral("All Grain")
                         : (partial ? QStringLiteral("Partial Mash") : QStringLiteral("Extract")));
-    w.field("BREWER", r.text("RecipeBrewer"));
-    w.field("BATCH_SIZE", litres(r.real("RecipeBatchSize")));
-    w.field("BOIL_SIZE", litres(r.real("RecipeBoilSize")));
-    w.field("BOIL_TIME", double(r.whole("RecipeBoilLth")));
-    w.field("EFFICIENCY", r.real("RecipeSystemEfficiencyExpected"));
-    w.field("NOTES", r.text("RecipeComments"));
-    w.field("TASTE_NOTES", r.text("RecipeRatingNotes"));
-    const long aroma = r.whole("RecipeRatingAroma"), appearance = r.whole("RecipeRatingAppearance"),
-               taste = r.whole("RecipeRatingTaste"), impression = r.whole("RecipeRatingImpression");
-    // Our 20-point score on the 50-point scale of the format.
-    w.field("TASTE_RATING", double(aroma + appearance + taste + impression) * 2.5);
-    w.field("OG", r.real("RecipeSGOriginal"));
-    w.field("FG", r.real("RecipeSGFinal"));
-    w.field("DATE", r.text("RecipeDateBrewed"));
-    w.field("PRIMARY_AGE", double(r.whole("RecipeFermPrimary")));
-    w.field("PRIMARY_TEMP", celsius(r.real("RecipeFermAvgTempPri")));
-    w.field("SECONDARY_AGE", double(r.whole("RecipeFermSecondary")));
-    w.field("SECONDARY_TEMP", celsius(r.real("RecipeFermAvgTempSec")));
-    const bool weeks = r.text("RecipeFermConditioningUnits")
+    if (!w.has(QStringLiteral("BREWER")))
+        w.field("BREWER", QString());
+    for (const char* required : {"BATCH_SIZE", "BOIL_SIZE", "BOIL_TIME"}) {
+        if (!w.has(QString::fromLatin1(required)))
+            w.field(required, QStringLiteral("0"));
+    }
+    const long aroma = r.whole(rc::RecipeRatingAroma);
+    const long appearance = r.whole(rc::RecipeRatingAppearance);
+    const long taste = r.whole(rc::RecipeRatingTaste);
+    const long impression = r.whole(rc::RecipeRatingImpression);
+    // Our 20-point score on the 50-point scale of the format, once the recipe has one.
+    if (aroma + appearance + taste > 0)
+        w.field("TASTE_RATING", double(aroma + appearance + taste + impression) * 2.5);
+    const bool weeks = r.text(rc::RecipeFermConditioningUnits)
                            .compare(QLatin1String("Weeks"), Qt::CaseInsensitive) == 0;
-    w.field("AGE", double(r.whole("RecipeFermConditioningAmt")) * (weeks ? 7 : 1));
-    w.field("PRIMING_SUGAR_NAME", r.text("RecipeFermPrimingName"));
-    // The predictions, as display fields.
+    if (r.whole(rc::RecipeFermConditioningAmt) > 0)
+        w.field("AGE", double(r.whole(rc::RecipeFermConditioningAmt)) * (weeks ? 7 : 1));
+    // The predictions, as display fields: colour in SRM as the format says. The bitterness
+    // comes from the utilization table of the Data database, which is no method of the
+    // format's list (Rager, Tinseth, Garetz; programs refuse any other word): it is named in
+    // our own element only.
     w.field("EST_OG", QStringLiteral("%1 SG").arg(calc.PredictedOG, 0, 'f', 3));
     w.field("EST_FG", QStringLiteral("%1 SG").arg(calc.PredictedFG, 0, 'f', 3));
-    w.field("EST_COLOR", QStringLiteral("%1 SRM").arg(calc.PredictedColor, 0, 'f', 1));
+    w.field("EST_COLOR", QStringLiteral("%1 SRM").arg(srmOf(calc.PredictedColor), 0, 'f', 1));
     w.field("IBU", QStringLiteral("%1 IBUs").arg(calc.TotalIBU, 0, 'f', 1));
-    w.field("IBU_METHOD", QStringLiteral("Tinseth"));
+    w.ext("IBU_METHOD", QStringLiteral("Utilization table of the Data database"));
     w.field("EST_ABV", QStringLiteral("%1 %").arg(calc.PredictedABV, 0, 'f', 1));
-    w.ext("MEASURE", metric ? QStringLiteral("Metric") : QStringLiteral("English"));
+    w.ext("MCU", QString::asprintf("%.1f", calc.PredictedColor));
+    // What earlier versions of the program read from its own files.
+    w.ext("MEASURE", m.metric ? QStringLiteral("Metric") : QStringLiteral("English"));
     w.ext("PROCESS", QStringLiteral("%1,%2,%3,%4")
-                         .arg(r.whole("RecipeProcessKit"))
-                         .arg(r.whole("RecipeProcessExtract"))
-                         .arg(r.whole("RecipeProcessPartial"))
-                         .arg(r.whole("RecipeProcessAllGrain")));
-    w.ext("RATING",
-          QStringLiteral("%1,%2,%3,%4").arg(aroma).arg(appearance).arg(taste).arg(impression));
-    w.ext("CONDITIONING_UNITS", r.text("RecipeFermConditioningUnits"));
-    w.ext("PRIMING_AMOUNT", r.text("RecipeFermPrimingAmt"));
-    w.ext("PRIMING_UNITS", r.text("RecipeFermPrimingUnits"));
+                         .arg(QString::number(r.whole(rc::RecipeProcessKit)),
+                              QString::number(r.whole(rc::RecipeProcessExtract)),
+                              QString::number(r.whole(rc::RecipeProcessPartial)),
+                              QString::number(r.whole(rc::RecipeProcessAllGrain))));
+    w.ext("RATING", QStringLiteral("%1,%2,%3,%4")
+                        .arg(QString::number(aroma), QString::number(appearance),
+                             QString::number(taste), QString::number(impression)));
+    w.ext("CONDITIONING_UNITS", r.text(rc::RecipeFermConditioningUnits));
+    w.ext("PRIMING_AMOUNT", r.text(rc::RecipeFermPrimingAmt));
+    w.ext("PRIMING_UNITS", r.text(rc::RecipeFermPrimingUnits));
+    writeColumns(w, Recipes(), r);
 
-    w.begin("STYLE");
-    w.field("NAME", r.text("RecipeTargetStyle"));
-    w.field("VERSION", QStringLiteral("1"));
-    w.field("CATEGORY", r.text("RecipeTargetCategory"));
-    w.field("CATEGORY_NUMBER", QString());
-    w.field("STYLE_LETTER", QString());
-    w.field("STYLE_GUIDE", QString());
-    w.field("TYPE",
-            r.whole("RecipeFermTypeAle") == 0 ? QStringLiteral("Ale") : QStringLiteral("Lager"));
-    w.field("OG_MIN", r.real("RecipeTargetSpGravLo"));
-    w.field("OG_MAX", r.real("RecipeTargetSpGravHi"));
-    w.field("FG_MIN", 1.0);
-    w.field("FG_MAX", 1.0);
-    w.field("IBU_MIN", r.real("RecipeTargetIBULo"));
-    w.field("IBU_MAX", r.real("RecipeTargetIBUHi"));
-    w.field("COLOR_MIN", r.real("RecipeTargetColorLo"));
-    w.field("COLOR_MAX", r.real("RecipeTargetColorHi"));
-    w.field("ABV_MIN", r.real("RecipeTargetAlcoLo"));
-    w.field("ABV_MAX", r.real("RecipeTargetAlcoHi"));
-    // A subcategory of one blank is none, as everywhere else.
-    w.ext("SUBCATEGORY", r.text("RecipeTargetSubcategory").trimmed());
-    w.end();
+    style(r, extras);
+    equipment(r, m);
 
     w.begin("HOPS");
-    for (const Row& h :
-         c.rows(QStringLiteral(
-                    "SELECT * FROM Ingredients_Hops WHERE IngRecipeID = ? ORDER BY IngRowID"),
-                qlonglong(id))) {
+    for (const Row& h : rowsOf(Hops(), id)) {
+        namespace hc = col::hops;
+        const std::map<QString, QString> hx = extrasOf(Hops(), h);
         w.begin("HOP");
-        w.field("NAME", h.text("IngHopsName"));
+        writeFields(w, Hops().fields, h, Measure{});
         w.field("VERSION", QStringLiteral("1"));
-        w.field("ALPHA", h.real("IngHopsAlpha"));
-        writeAmount(w, h.real("IngHopsWeight"), h.text("IngHopsUnits"), true);
-        const double time = h.real("IngHopsTime");
-        w.field("USE", time > 0 ? QStringLiteral("Boil") : QStringLiteral("Aroma"));
-        w.field("TIME", time);
-        w.ext("UNITS", h.text("IngHopsUnits"));
+        if (!w.has(QStringLiteral("ALPHA")))
+            w.field("ALPHA", 0.0);
+        writeAmount(w, h.real(hc::IngHopsWeight), h.text(hc::IngHopsUnits), true);
+        const double time = std::max(0.0, h.real(hc::IngHopsTime));
+        // A hop added outside the boil keeps the use and minutes it came with, as long as
+        // nobody changed its time since.
+        const auto use = hx.find(QStringLiteral("USE"));
+        const auto stored = hx.find(QStringLiteral("#STOREDTIME"));
+        if (use != hx.end() && stored != hx.end() && stored->second.toDouble() == time) {
+            w.field("USE", oneOf(use->second, {"Boil", "Dry Hop", "Mash", "First Wort", "Aroma"},
+                                 "Aroma"));
+            const auto minutes = hx.find(QStringLiteral("TIME"));
+            w.field("TIME", minutes != hx.end() ? minutes->second : number(time));
+        } else {
+            w.field("USE", time > 0 ? QStringLiteral("Boil") : QStringLiteral("Aroma"));
+            w.field("TIME", time);
+        }
+        w.ext("UNITS", h.text(hc::IngHopsUnits));
+        writeColumns(w, Hops(), h);
+        writeExtras(w, hx, "HOP");
         w.end();
     }
     w.end();
 
     w.begin("FERMENTABLES");
-    auto fermentable = [&](const QString& name, const char* type, double amount,
-                           const QString& units, double potential, double color,
-                           const QString& supplier) {
-        w.begin("FERMENTABLE");
-        w.field("NAME", name);
-        w.field("VERSION", QStringLiteral("1"));
-        w.field("TYPE", QString::fromLatin1(type));
-        writeAmount(w, amount, units, true);
-        w.field("YIELD", yieldOf(potential));
-        w.field("COLOR", color);
-        if (!supplier.isEmpty())
-            w.field("SUPPLIER", supplier);
-        w.ext("UNITS", units);
-    };
-    for (const Row& k :
-         c.rows(QStringLiteral(
-                    "SELECT * FROM Ingredients_Kits WHERE IngRecipeID = ? ORDER BY IngRowID"),
-                qlonglong(id))) {
-        fermentable(k.text("IngKitsStyle"), "Extract", k.real("IngKitsWeight"),
-                    k.text("IngKitsUnits"), k.real("IngKitsStartSPGrav"), k.real("IngKitsColor"),
-                    k.text("IngKitsManuf"));
+    for (const Row& k : rowsOf(Kits(), id)) {
+        namespace kc = col::kits;
+        fermentable(Kits(), k, "Extract", k.real(kc::IngKitsWeight), k.text(kc::IngKitsUnits),
+                    false);
         w.ext("KIT", flag(true));
-        w.ext("HBU", number(k.real("IngKitsHBU")));
+        w.ext("HBU", number(k.real(kc::IngKitsHBU)));
+        writeColumns(w, Kits(), k);
         w.end();
     }
-    for (const Row& e :
-         c.rows(QStringLiteral(
-                    "SELECT * FROM Ingredients_Extracts WHERE IngRecipeID = ? ORDER BY IngRowID"),
-                qlonglong(id))) {
+    for (const Row& e : rowsOf(Extracts(), id)) {
+        namespace ec = col::extracts;
         const bool dry =
-            e.text("IngExtractsForm").compare(QLatin1String("Dry"), Qt::CaseInsensitive) == 0;
-        fermentable(e.text("IngExtractsName"), dry ? "Dry Extract" : "Extract",
-                    e.real("IngExtractsWeight"), e.text("IngExtractsUnits"),
-                    e.real("IngExtractsSPGrav"), e.real("IngExtractsColor"),
-                    e.text("IngExtractsManuf"));
-        w.ext("FORM", e.text("IngExtractsForm"));
-        w.ext("HOPPED", flag(e.whole("IngExtractsHopped") != 0));
-        w.ext("HBU", number(e.real("IngExtractsHBU")));
+            e.text(ec::IngExtractsForm).compare(QLatin1String("Dry"), Qt::CaseInsensitive) == 0;
+        fermentable(Extracts(), e, dry ? "Dry Extract" : "Extract", e.real(ec::IngExtractsWeight),
+                    e.text(ec::IngExtractsUnits), false);
+        w.ext("FORM", e.text(ec::IngExtractsForm));
+        w.ext("HOPPED", flag(e.whole(ec::IngExtractsHopped) != 0));
+        w.ext("HBU", number(e.real(ec::IngExtractsHBU)));
+        writeColumns(w, Extracts(), e);
         w.end();
     }
-    for (const Row& g :
-         c.rows(QStringLiteral(
-                    "SELECT * FROM Ingredients_Grains WHERE IngRecipeID = ? ORDER BY IngRowID"),
-                qlonglong(id))) {
-        fermentable(g.text("IngGrainsName"), "Grain", g.real("IngGrainsWeight"),
-                    g.text("IngGrainsUnits"), g.real("IngGrainsSPGrav"), g.real("IngGrainsColor"),
-                    QString());
+    for (const Row& g : rowsOf(Grains(), id)) {
+        namespace gc = col::grains;
+        const std::map<QString, QString> gx = extrasOf(Grains(), g);
+        const auto type = gx.find(QStringLiteral("#TYPE"));
+        const bool adjunct = type != gx.end() && type->second == QLatin1String("Adjunct");
+        fermentable(Grains(), g, adjunct ? "Adjunct" : "Grain", g.real(gc::IngGrainsWeight),
+                    g.text(gc::IngGrainsUnits), mashed);
+        writeColumns(w, Grains(), g);
         w.end();
     }
-    const std::vector<Row> adjuncts =
-        c.rows(QStringLiteral(
-                   "SELECT * FROM Ingredients_Adjuncts WHERE IngRecipeID = ? ORDER BY IngRowID"),
-               qlonglong(id));
+    const std::vector<Row> adjuncts = rowsOf(Adjuncts(), id);
+    namespace ac = col::adjuncts;
     auto isSugar = [](const Row& a) {
-        return a.whole("IngAdjunctsFermentable") != 0 && kilogramsPer(a.text("IngAdjunctsUnits"));
+        return a.whole(ac::IngAdjunctsFermentable) != 0 &&
+               kilogramsPer(a.text(ac::IngAdjunctsUnits));
     };
     for (const Row& a : adjuncts) {
         if (!isSugar(a))
             continue;
-        fermentable(a.text("IngAdjunctsName"), "Sugar", ReadDouble(a.text("IngAdjunctsAmt")),
-                    a.text("IngAdjunctsUnits"), a.real("IngAdjunctsSPGrav"),
-                    a.real("IngAdjunctsColor"), QString());
-        w.ext("AMOUNT", a.text("IngAdjunctsAmt"));
+        const double amount = ReadDouble(a.text(ac::IngAdjunctsAmt));
+        fermentable(Adjuncts(), a, "Sugar", std::isfinite(amount) ? amount : 0,
+                    a.text(ac::IngAdjunctsUnits), false);
+        w.ext("AMOUNT", a.text(ac::IngAdjunctsAmt));
+        writeColumns(w, Adjuncts(), a);
         w.end();
     }
     w.end();
@@ -336,76 +718,61 @@ void writeRecipe(Writer& w, Queries& c, const Row& r, RecipeCalculator& calc) {
     for (const Row& a : adjuncts) {
         if (isSugar(a))
             continue;
+        const std::map<QString, QString> ax = extrasOf(Adjuncts(), a);
+        auto kept = [&](const char* element, const QString& otherwise) {
+            const auto it = ax.find(QString::fromLatin1(element));
+            return it != ax.end() ? it->second : otherwise;
+        };
         w.begin("MISC");
-        w.field("NAME", a.text("IngAdjunctsName"));
+        writeFields(w, Adjuncts().fields, a, Measure{});
         w.field("VERSION", QStringLiteral("1"));
-        w.field("TYPE", QStringLiteral("Other"));
-        w.field("USE", QStringLiteral("Boil"));
-        w.field("TIME", 0.0);
-        const double amount = ReadDouble(a.text("IngAdjunctsAmt"));
-        writeAmount(w, std::isfinite(amount) ? amount : 0, a.text("IngAdjunctsUnits"), false);
-        w.ext("AMOUNT", a.text("IngAdjunctsAmt"));
-        w.ext("UNITS", a.text("IngAdjunctsUnits"));
-        w.ext("FERMENTABLE", flag(a.whole("IngAdjunctsFermentable") != 0));
-        w.ext("POTENTIAL", number(a.real("IngAdjunctsSPGrav")));
-        w.ext("COLOR", number(a.real("IngAdjunctsColor")));
+        // What the file it came with said; else what the recipe means: every adjunct of ours
+        // goes into the boil, for the whole of it.
+        w.field("TYPE",
+                oneOf(kept("TYPE", {}),
+                      {"Spice", "Fining", "Water Agent", "Herb", "Flavor", "Other"}, "Other"));
+        w.field("USE", oneOf(kept("USE", {}), {"Boil", "Mash", "Primary", "Secondary", "Bottling"},
+                             "Boil"));
+        w.field("TIME", kept("TIME", number(std::max(0L, r.whole(rc::RecipeBoilLth)))));
+        const double amount = ReadDouble(a.text(ac::IngAdjunctsAmt));
+        writeAmount(w, std::isfinite(amount) ? amount : 0, a.text(ac::IngAdjunctsUnits), false);
+        w.ext("AMOUNT", a.text(ac::IngAdjunctsAmt));
+        w.ext("UNITS", a.text(ac::IngAdjunctsUnits));
+        w.ext("FERMENTABLE", flag(a.whole(ac::IngAdjunctsFermentable) != 0));
+        w.ext("POTENTIAL", number(a.real(ac::IngAdjunctsSPGrav)));
+        w.ext("COLOR", number(a.real(ac::IngAdjunctsColor)));
+        writeColumns(w, Adjuncts(), a);
+        writeExtras(w, ax, "MISC");
         w.end();
     }
     w.end();
 
     w.begin("YEASTS");
-    for (const Row& y :
-         c.rows(QStringLiteral(
-                    "SELECT * FROM Ingredients_Yeasts WHERE IngRecipeID = ? ORDER BY IngRowID"),
-                qlonglong(id))) {
+    for (const Row& y : rowsOf(Yeasts(), id)) {
+        namespace yc = col::yeasts;
         w.begin("YEAST");
-        w.field("NAME", y.text("IngYeastName"));
+        Row shown = y;
+        // The format knows these words only.
+        shown.v[QString::fromLatin1(yc::IngYeastType)] =
+            oneOf(y.text(yc::IngYeastType), {"Ale", "Lager", "Wheat", "Wine", "Champagne"}, "Ale");
+        shown.v[QString::fromLatin1(yc::IngYeastForm)] =
+            oneOf(y.text(yc::IngYeastForm), {"Liquid", "Dry", "Slant", "Culture"}, "Liquid");
+        writeFields(w, Yeasts().fields, shown, Measure{});
         w.field("VERSION", QStringLiteral("1"));
-        const QString type = y.text("IngYeastType");
-        w.field("TYPE", type.isEmpty() ? QStringLiteral("Ale") : type);
-        const QString form = y.text("IngYeastForm");
-        w.field("FORM", form.isEmpty() ? QStringLiteral("Liquid") : form);
-        writeAmount(w, y.real("IngYeastAmt"), y.text("IngYeastUnits"), false);
-        w.field("LABORATORY", y.text("IngYeastManuf"));
-        w.field("ATTENUATION", y.real("IngYeastAttenuation"));
-        w.ext("AMOUNT", number(y.real("IngYeastAmt")));
-        w.ext("UNITS", y.text("IngYeastUnits"));
+        writeAmount(w, y.real(yc::IngYeastAmt), y.text(yc::IngYeastUnits), false,
+                    shown.text(yc::IngYeastForm));
+        w.ext("AMOUNT", number(y.real(yc::IngYeastAmt)));
+        w.ext("UNITS", y.text(yc::IngYeastUnits));
+        writeColumns(w, Yeasts(), y);
+        writeExtras(w, extrasOf(Yeasts(), y), "YEAST");
         w.end();
     }
     w.end();
 
     w.begin("WATERS");
     w.end();
-
-    w.begin("MASH");
-    w.field("NAME", QStringLiteral("Mash"));
-    w.field("VERSION", QStringLiteral("1"));
-    w.field("GRAIN_TEMP", 20.0);
-    w.begin("MASH_STEPS");
-    for (int i = 1; i <= 4; ++i) {
-        const QByteArray n = QByteArray::number(i);
-        const double time = r.real(("RecipeMashTime" + n).constData());
-        const double temp = r.real(("RecipeMashTemp" + n).constData());
-        const double vol = r.real(("RecipeMashVol" + n).constData());
-        if (time == 0 && temp == 0 && vol == 0)
-            continue;
-        w.begin("MASH_STEP");
-        w.field("NAME", QStringLiteral("Step %1").arg(i));
-        w.field("VERSION", QStringLiteral("1"));
-        w.field("TYPE", QStringLiteral("Infusion"));
-        w.field("INFUSE_AMOUNT", litres(vol));
-        w.field("STEP_TEMP", celsius(temp));
-        w.field("STEP_TIME", time);
-        w.ext("PLACE", QString::number(i));
-        w.end();
-    }
-    w.end();
-    w.field("SPARGE_TEMP", celsius(r.real("RecipeSpargeTemp")));
-    w.field("PH", r.real("RecipeMashPhAdj"));
-    w.ext("MASH_TYPE", QString::number(r.whole("RecipeMashType")));
-    w.ext("SPARGE_VOLUME", number(litres(r.real("RecipeSpargeVol"))));
-    w.end();
-
+    mash(r, m, extras);
+    writeExtras(w, extras, "RECIPE");
     w.end(); // RECIPE
 }
 
@@ -416,9 +783,22 @@ struct ImportFault {
     QString text;
 };
 
+// What the import read differently from the file, or did not keep, for the summary.
+class Notes {
+public:
+    explicit Notes(ImportSummary& s) : m_s(s) {}
+    void readAs(const QString& text) { m_s.readDifferently << text; }
+    void notKept(const QString& kind, int count = 1) { m_s.notKept[kind] += count; }
+    ImportSummary& summary() { return m_s; }
+
+private:
+    ImportSummary& m_s;
+};
+
 class Reader {
 public:
-    Reader(const XmlElement& e, const QString& where) : m_e(e), m_where(where) {}
+    Reader(const XmlElement& e, const QString& where, Notes& notes)
+        : m_e(e), m_where(where), m_notes(notes) {}
     // No text of a recipe holds more than a memo: a longer one is refused with its place.
     QString text(const char* name) const {
         const XmlElement* c = m_e.child(name);
@@ -429,115 +809,106 @@ public:
                                        m_where, QString::fromLatin1(name),
                                        QString::number(c->text.size()),
                                        QString::number(kMemoLength))};
-        return m_e.value(name);
+        return c ? c->text : QString();
     }
     bool has(const char* name) const { return m_e.child(name) != nullptr; }
     QString ext(const char* name) const { return text((QByteArray(kExt) + name).constData()); }
     bool hasExt(const char* name) const {
         return m_e.child((QByteArray(kExt) + name).constData()) != nullptr;
     }
-    // A number: blanks around it are fine, anything else that is no number is refused.
+    // A number: blanks around it are fine, a display unit after it too ("5.0 %", "1.050 SG");
+    // anything else that is no number is refused. Below 0 is refused too, but for the rounding
+    // of another program (a hair below 0), which reads as 0.
     double number(const char* name, double fallback = 0, bool nonNegative = true) const {
         const XmlElement* c = m_e.child(name);
         if (!c || c->text.isEmpty())
             return fallback;
-        QString t = c->text;
-        // Display units some programs add ("5.0 %", "1.050 SG") are not part of the number.
+        const QString t = c->text;
         bool ok = false;
         double v = QLocale::c().toDouble(t, &ok);
-        if (!ok) {
-            const QString first = t.section(u' ', 0, 0);
-            v = QLocale::c().toDouble(first, &ok);
-        }
+        if (!ok)
+            v = QLocale::c().toDouble(t.section(u' ', 0, 0), &ok);
         if (!ok || !std::isfinite(v))
             throw ImportFault{QStringLiteral("line %1, column %2: %3 %4 is no number: \"%5\"")
-                                  .arg(c->line)
-                                  .arg(c->column)
-                                  .arg(m_where, QString::fromLatin1(name), c->text)};
-        if (nonNegative && v < 0)
+                                  .arg(QString::number(c->line), QString::number(c->column),
+                                       m_where, QString::fromLatin1(name), c->text)};
+        if (nonNegative && v < 0) {
+            if (v > -kRoundingTolerance) {
+                m_notes.readAs(
+                    QStringLiteral("%1 %2 of %3 (line %4) read as 0")
+                        .arg(m_where, QString::fromLatin1(name), t, QString::number(c->line)));
+                return 0;
+            }
             throw ImportFault{QStringLiteral("line %1, column %2: %3 %4 is negative: %5")
-                                  .arg(c->line)
-                                  .arg(c->column)
-                                  .arg(m_where, QString::fromLatin1(name), c->text)};
+                                  .arg(QString::number(c->line), QString::number(c->column),
+                                       m_where, QString::fromLatin1(name), c->text)};
+        }
         return v;
     }
-    bool yes(const char* name) const {
-        return text(name).compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0;
+    // A gravity: read as specific gravity, and as the scale a brewer's eye sees when it is
+    // clearly another (degrees Plato from 2 to 40, points from 1000 to 1200).
+    double gravity(const char* name) const {
+        const double v = number(name);
+        if (v > 2 && v <= 40) {
+            const double sg = rounded(gravityOfPlato(v));
+            m_notes.readAs(QStringLiteral("%1 %2 of %3 read as degrees Plato: %4")
+                               .arg(m_where, QString::fromLatin1(name), number(v),
+                                    QString::asprintf("%.3f", sg)));
+            return sg;
+        }
+        if (v >= 1000 && v <= 1200) {
+            m_notes.readAs(QStringLiteral("%1 %2 of %3 read as gravity points: %4")
+                               .arg(m_where, QString::fromLatin1(name), number(v),
+                                    QString::asprintf("%.3f", v / 1000)));
+            return rounded(v / 1000);
+        }
+        return v;
     }
+    // A temperature in degrees Celsius, or in Fahrenheit when it is clearly that: above what a
+    // mash (100 °C) or a fermentation (50 °C) ever reaches.
+    std::optional<double> celsius(const char* name, double highest) const {
+        if (!has(name) || text(name).isEmpty())
+            return std::nullopt;
+        const double v = number(name, 0, false);
+        if (v > highest) {
+            const double c = rounded((v - 32) / 1.8);
+            m_notes.readAs(QStringLiteral("%1 %2 of %3 read as degrees Fahrenheit: %4 °C")
+                               .arg(m_where, QString::fromLatin1(name), number(v), number(c)));
+            return c;
+        }
+        return v;
+    }
+    bool yes(const char* name) const { return isTrue(text(name)); }
     const XmlElement& element() const { return m_e; }
+    const QString& where() const { return m_where; }
+    static QString number(double v) { return wsc::number(v); }
 
 private:
     const XmlElement& m_e;
     QString m_where;
+    Notes& m_notes;
 };
 
 struct Insert {
     QString table;
     std::vector<std::pair<QString, QVariant>> values;
-};
-
-class Importer {
-public:
-    Importer(SqliteConnection& c, Queries* data, ImportSummary& summary)
-        : m_c(c), m_data(data), m_summary(summary) {}
-
-    long nextBatch() {
-        const long last = static_cast<long>(CRecordSetRecipeMaxBatch::HighestNumericBatch(m_c));
-        if (last >= kLastBatch)
-            throw ImportFault{QStringLiteral("no batch number is left after %1").arg(last)};
-        return last + 1;
-    }
-
-    // The Data row of that name (any case), counting matches and what was kept as typed.
-    qlonglong match(const char* table, const char* idColumn, const char* nameColumn,
-                    const QString& name, const QString& kind, const QString& recipe) {
-        if (m_data && !name.isEmpty()) {
-            const std::vector<Row> found = m_data->rows(
-                QStringLiteral(
-                    "SELECT \"%1\" AS id FROM \"%2\" WHERE lower(\"%3\") = lower(?) LIMIT 1")
-                    .arg(QString::fromLatin1(idColumn), QString::fromLatin1(table),
-                         QString::fromLatin1(nameColumn)),
-                name);
-            if (!found.empty()) {
-                ++m_summary.matched;
-                return found.front().whole("id");
+    void set(const char* column, const QVariant& v) { set(QString::fromLatin1(column), v); }
+    void set(const QString& column, const QVariant& v) {
+        for (auto& [c, value] : values) {
+            if (c == column) {
+                value = v;
+                return;
             }
         }
-        m_summary.keptAsTyped << QStringLiteral("%1 \"%2\" in \"%3\"").arg(kind, name, recipe);
-        return 0;
+        values.emplace_back(column, v);
     }
-
-    // A one-line text longer than its field keeps the field's length, and the summary says so.
-    void insert(Insert& row, const QString& recipeName) {
-        for (auto& [col, value] : row.values) {
-            const int length = RecipeTextLength(col);
-            if (value.typeId() == QMetaType::QString && value.toString().size() > length) {
-                m_summary.skipped << QStringLiteral("the end of %1 of \"%2\" (the field holds %3 "
-                                                    "characters)")
-                                         .arg(col, recipeName, QString::number(length));
-                value = value.toString().left(length);
-            }
+    QVariant get(const char* column) const {
+        for (const auto& [c, value] : values) {
+            if (c == QLatin1String(column))
+                return value;
         }
-        QStringList cols, marks;
-        for (const auto& [col, value] : row.values) {
-            cols << SqliteConnection::quoteIdentifier(col);
-            marks << QStringLiteral("?");
-        }
-        SqliteStatement st = m_c.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                             .arg(SqliteConnection::quoteIdentifier(row.table),
-                                                  cols.join(u','), marks.join(u',')));
-        int i = 1;
-        for (const auto& [col, value] : row.values)
-            st.bind(i++, value);
-        st.step();
+        return {};
     }
-
-    long recipe(const XmlElement& e);
-
-private:
-    SqliteConnection& m_c;
-    Queries* m_data;
-    ImportSummary& m_summary;
 };
 
 // The recipe's own weight unit for an amount in kilograms: the unit our file names, else pounds
@@ -552,299 +923,582 @@ std::pair<double, QString> weightIn(double kg, const QString& ours, const char* 
     return {rounded(kg / *per), unit};
 }
 
+// An element and all within it, read (or named in the summary as not kept) as a whole.
+void markUsed(const XmlElement& e) {
+    e.used = true;
+    for (const XmlElement& c : e.children)
+        markUsed(c);
+}
+
+// The uses of a hop the format knows, and those other programs write, that are no boil: their
+// minutes are steeping, not boiling.
+bool boiled(const QString& use) {
+    const QString u = use.trimmed().toLower();
+    return u.isEmpty() || u == QLatin1String("boil") || u == QLatin1String("first wort");
+}
+
+class Importer {
+public:
+    Importer(SqliteConnection& c, Queries* data, Notes& notes, InterchangeExtras& extras,
+             RecipeDates::Order dates)
+        : m_c(c), m_data(data), m_notes(notes), m_extras(extras), m_dates(dates) {}
+
+    long recipe(const XmlElement& e);
+
+private:
+    long nextBatch() {
+        const long last = static_cast<long>(CRecordSetRecipeMaxBatch::HighestNumericBatch(m_c));
+        if (last >= kLastBatch)
+            throw ImportFault{QStringLiteral("no batch number is left after %1").arg(last)};
+        return last + 1;
+    }
+    void readFields(Insert& row, std::span<const Field> fields, const Reader& r, const Measure& m,
+                    const QString& recipe);
+    void readColumns(Insert& row, const TableMap& t, const Reader& r);
+    qlonglong link(const TableMap& t, const Insert& row, const Reader& r, const QString& recipe);
+    qlonglong insert(Insert& row, const QString& recipeName);
+    // Leaf elements of `e` no reader asked for, kept for the row (with `prefix` before each
+    // name); display figures are named as not kept. A file of ours carries what is kept in
+    // elements of its own, and its other elements are all written from the recipe.
+    void keepTheRest(const XmlElement& e, const QString& table, qlonglong row,
+                     const QString& prefix = {});
+    bool m_ours = false;
+    qlonglong ingredient(const TableMap& t, Insert& i, const Reader& r, const QString& recipe);
+    // A record of the file the recipe keeps nothing of: named once in the summary.
+    void notKept(const XmlElement* e, const QString& kind) {
+        if (!e)
+            return;
+        m_notes.notKept(kind);
+        markUsed(*e);
+    }
+
+    SqliteConnection& m_c;
+    Queries* m_data;
+    Notes& m_notes;
+    InterchangeExtras& m_extras;
+    RecipeDates::Order m_dates;
+    std::map<QString, SqliteStatement> m_inserts;
+    std::vector<std::pair<const XmlElement*, int>> m_stepPlaces;
+};
+
+void Importer::readFields(Insert& row, std::span<const Field> fields, const Reader& r,
+                          const Measure& m, const QString& recipe) {
+    for (const Field& f : fields) {
+        if (!r.has(f.element))
+            continue;
+        switch (f.conv) {
+        case Conv::Text:
+            row.set(f.column, r.text(f.element));
+            break;
+        case Conv::Number:
+            row.set(f.column, r.number(f.element));
+            break;
+        case Conv::Whole:
+            row.set(f.column, qlonglong(std::llround(r.number(f.element))));
+            break;
+        case Conv::Volume:
+            row.set(f.column, m.fromLitres(r.number(f.element)));
+            break;
+        case Conv::Temperature:
+            if (const auto c = r.celsius(f.element, 50))
+                row.set(f.column, m.fromCelsius(*c));
+            break;
+        case Conv::Gravity:
+            row.set(f.column, r.gravity(f.element));
+            break;
+        case Conv::Yield:
+            row.set(f.column, potentialOf(r.number(f.element)));
+            break;
+        case Conv::Date: {
+            const QString text = r.text(f.element);
+            if (text.isEmpty())
+                break;
+            if (const auto d = RecipeDates::Parse(text, m_dates)) {
+                row.set(f.column, d->toString(Qt::ISODate));
+            } else {
+                // Kept where a brewer reads it, never in a date column.
+                const QString line = QStringLiteral("%1 (as the file gave it): %2")
+                                         .arg(QString::fromLatin1(f.element), text);
+                const QString notes = row.get(col::recipe::RecipeComments).toString();
+                row.set(col::recipe::RecipeComments,
+                        notes.isEmpty() ? line : notes + QStringLiteral("\n") + line);
+                m_notes.readAs(QStringLiteral("the %1 \"%2\" of \"%3\" is no date this program "
+                                              "reads; it is in the recipe's comments")
+                                   .arg(QString::fromLatin1(f.element), text, recipe));
+            }
+            break;
+        }
+        }
+    }
+}
+
+void Importer::readColumns(Insert& row, const TableMap& t, const Reader& r) {
+    // A file of ours: every column as it was stored.
+    for (const char* column : t.columns) {
+        if (IsIdentity(QString::fromLatin1(column)))
+            continue;
+        const QByteArray element = ExtensionFor(column).toUpper().toLatin1();
+        if (const XmlElement* c = r.element().child(element.constData())) {
+            if (c->text.size() > kMemoLength)
+                r.text(element.constData()); // refused with its place
+            // Nothing was written for no value; an empty text is the column's default.
+            if (!c->raw.isEmpty())
+                row.set(column, c->raw);
+        }
+    }
+}
+
+qlonglong Importer::link(const TableMap& t, const Insert& row, const Reader& r,
+                         const QString& recipe) {
+    const QString name = row.get(t.nameColumn).toString();
+    const QByteArray element = ExtensionFor(t.idColumn).toUpper().toLatin1();
+    const qlonglong ours = r.element().child(element.constData())
+                               ? r.element().child(element.constData())->text.toLongLong()
+                               : 0;
+    if (ours > 0) {
+        // The file's own link, where it still is the row of that name (or where there is no
+        // Data database to look in).
+        if (!m_data) {
+            ++m_notes.summary().matched;
+            return ours;
+        }
+        const std::vector<Row> same =
+            m_data->rows(QStringLiteral("SELECT \"%1\" AS name FROM \"%2\" WHERE \"%3\" = ?")
+                             .arg(QString::fromLatin1(t.dataName), QString::fromLatin1(t.dataTable),
+                                  QString::fromLatin1(t.dataId)),
+                         ours);
+        if (!same.empty() && same.front().text("name").compare(name, Qt::CaseInsensitive) == 0) {
+            ++m_notes.summary().matched;
+            return ours;
+        }
+    }
+    if (m_data && !name.isEmpty()) {
+        // The row of that name (any case) in the Data database.
+        std::vector<Row> found = m_data->rows(
+            QStringLiteral("SELECT \"%1\" AS id FROM \"%2\" WHERE lower(\"%3\") = lower(?) LIMIT 1")
+                .arg(QString::fromLatin1(t.dataId), QString::fromLatin1(t.dataTable),
+                     QString::fromLatin1(t.dataName)),
+            name);
+        if (!found.empty()) {
+            ++m_notes.summary().matched;
+            return qlonglong(found.front().real("id"));
+        }
+    }
+    m_notes.summary().keptAsTyped
+        << QStringLiteral("%1 \"%2\" in \"%3\"").arg(QString::fromLatin1(t.kind), name, recipe);
+    return 0;
+}
+
+qlonglong Importer::insert(Insert& row, const QString& recipeName) {
+    // A one-line text longer than its field keeps the field's length, and the summary says so.
+    for (auto& [column, value] : row.values) {
+        const int length = RecipeTextLength(column);
+        if (value.typeId() == QMetaType::QString && value.toString().size() > length) {
+            m_notes.readAs(QStringLiteral("%1 of \"%2\" shortened to its field's %3 characters: "
+                                          "\"%4\"")
+                               .arg(column, recipeName, QString::number(length), value.toString()));
+            value = value.toString().left(length);
+        }
+    }
+    QStringList cols, marks;
+    for (const auto& [column, value] : row.values) {
+        cols << SqliteConnection::quoteIdentifier(column);
+        marks << QStringLiteral("?");
+    }
+    const QString sql =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(SqliteConnection::quoteIdentifier(row.table), cols.join(u','), marks.join(u','));
+    auto it = m_inserts.find(sql);
+    if (it == m_inserts.end())
+        it = m_inserts.emplace(sql, m_c.prepare(sql)).first;
+    SqliteStatement& st = it->second;
+    st.reset();
+    int i = 1;
+    for (const auto& [column, value] : row.values)
+        st.bind(i++, value);
+    st.exec();
+    return m_c.lastInsertRowId();
+}
+
+void Importer::keepTheRest(const XmlElement& e, const QString& table, qlonglong row,
+                           const QString& prefix) {
+    for (const XmlElement& c : e.children) {
+        if (const std::optional<QString> kept = keptName(c.name)) {
+            c.used = true;
+            m_extras.put(table, row, prefix + *kept, c.text);
+            continue;
+        }
+        if (c.used)
+            continue;
+        if (isDisplayField(c.name) || c.name.startsWith(QLatin1String(kExt)) ||
+            (m_ours && c.children.empty())) {
+            c.used = true;
+            if (!m_ours && !c.name.startsWith(QLatin1String(kExt)) &&
+                c.name != QLatin1String("VERSION"))
+                m_notes.notKept(QStringLiteral("display figures (estimates and display texts; "
+                                               "the program computes its own)"));
+            continue;
+        }
+        if (!c.children.empty())
+            continue; // a record of its own: named in the summary
+        c.used = true;
+        if (!c.text.isEmpty())
+            m_extras.put(table, row, prefix + c.name, c.text);
+    }
+}
+
+qlonglong Importer::ingredient(const TableMap& t, Insert& i, const Reader& r,
+                               const QString& recipe) {
+    readColumns(i, t, r);
+    i.set(t.idColumn, link(t, i, r, recipe));
+    const qlonglong row = insert(i, recipe);
+    keepTheRest(r.element(), QString::fromLatin1(t.table), row);
+    return row;
+}
+
 long Importer::recipe(const XmlElement& e) {
+    namespace rc = col::recipe;
     const QString name = e.value("NAME");
     if (name.isEmpty())
         throw ImportFault{QStringLiteral("line %1, column %2: a recipe without a name")
-                              .arg(e.line)
-                              .arg(e.column)};
-    const Reader r(e, QStringLiteral("recipe \"%1\":").arg(name));
-    const bool metric = r.ext("MEASURE").compare(QLatin1String("Metric"), Qt::CaseInsensitive) == 0;
-    auto volume = [&](double litres) {
-        return rounded(metric ? litres : litres / kLitresPerGallon);
-    };
-    auto degrees = [&](double c) { return qlonglong(std::llround(metric ? c : c * 1.8 + 32)); };
+                              .arg(QString::number(e.line), QString::number(e.column))};
+    const Reader r(e, QStringLiteral("recipe \"%1\":").arg(name), m_notes);
+    const Measure m{r.ext("MEASURE").compare(QLatin1String("Metric"), Qt::CaseInsensitive) == 0};
+    // A file of ours: its own elements bring back everything the recipe stored.
+    m_ours = r.hasExt("MEASURE");
 
-    const long batch = nextBatch();
     Insert rec{QStringLiteral("Recipes"), {}};
-    auto set = [&](const char* col, const QVariant& v) {
-        rec.values.emplace_back(QString::fromLatin1(col), v);
-    };
-    set("RecipeBatchNo", qlonglong(batch));
-    set("RecipeName", name);
-    set("RecipeBrewer", r.text("BREWER"));
-    set("RecipeMeasureEnglish", metric ? 1 : 0);
-    if (r.has("BATCH_SIZE"))
-        set("RecipeBatchSize", volume(r.number("BATCH_SIZE")));
-    if (r.has("BOIL_SIZE"))
-        set("RecipeBoilSize", volume(r.number("BOIL_SIZE")));
-    set("RecipeBoilLth", qlonglong(std::llround(r.number("BOIL_TIME"))));
-    if (r.has("EFFICIENCY"))
-        set("RecipeSystemEfficiencyExpected", r.number("EFFICIENCY"));
-    set("RecipeComments", r.text("NOTES"));
-    set("RecipeRatingNotes", r.text("TASTE_NOTES"));
-    if (r.has("OG"))
-        set("RecipeSGOriginal", r.number("OG"));
-    if (r.has("FG"))
-        set("RecipeSGFinal", r.number("FG"));
-    if (!r.text("DATE").isEmpty())
-        set("RecipeDateBrewed", r.text("DATE"));
-    set("RecipeFermPrimary", qlonglong(std::llround(r.number("PRIMARY_AGE"))));
-    set("RecipeFermSecondary", qlonglong(std::llround(r.number("SECONDARY_AGE"))));
-    if (r.has("PRIMARY_TEMP"))
-        set("RecipeFermAvgTempPri", degrees(r.number("PRIMARY_TEMP", 0, false)));
-    if (r.has("SECONDARY_TEMP"))
-        set("RecipeFermAvgTempSec", degrees(r.number("SECONDARY_TEMP", 0, false)));
-    const QString conditioningUnits =
-        r.hasExt("CONDITIONING_UNITS") ? r.ext("CONDITIONING_UNITS") : QStringLiteral("Days");
-    const bool weeks = conditioningUnits.compare(QLatin1String("Weeks"), Qt::CaseInsensitive) == 0;
-    set("RecipeFermConditioningUnits", conditioningUnits);
-    set("RecipeFermConditioningAmt", qlonglong(std::llround(r.number("AGE") / (weeks ? 7 : 1))));
-    set("RecipeFermPrimingName", r.text("PRIMING_SUGAR_NAME"));
-    set("RecipeFermPrimingAmt", r.ext("PRIMING_AMOUNT"));
-    set("RecipeFermPrimingUnits", r.ext("PRIMING_UNITS"));
+    rec.set(rc::RecipeBatchNo, qlonglong(nextBatch()));
+    rec.set(rc::RecipeMeasureEnglish, m.metric ? 1 : 0);
+    readFields(rec, Recipes().fields, r, m, name);
+
+    // The boil: a missing or empty boil size is the batch size, with what boils off in the
+    // boil time at the equipment's rate when the file gives one.
+    if (r.number("BOIL_SIZE") <= 0 && r.number("BATCH_SIZE") > 0) {
+        double litres = r.number("BATCH_SIZE");
+        QString how = QStringLiteral("the batch size");
+        if (const XmlElement* eq = e.child("EQUIPMENT")) {
+            const Reader er(*eq, QStringLiteral("equipment of \"%1\":").arg(name), m_notes);
+            const double rate = er.number("EVAP_RATE");
+            const double minutes = r.number("BOIL_TIME", er.number("BOIL_TIME"));
+            if (rate > 0 && minutes > 0) {
+                litres *= 1 + rate / 100 * minutes / 60;
+                how =
+                    QStringLiteral("the batch size and %1 % an hour boiled off").arg(number(rate));
+            }
+        }
+        rec.set(rc::RecipeBoilSize, m.fromLitres(litres));
+        m_notes.readAs(
+            QStringLiteral("the boil size of \"%1\", missing or 0, taken from %2").arg(name, how));
+    }
 
     const QString type = r.text("TYPE").toLower();
     const QStringList process = r.ext("PROCESS").split(u',');
     if (process.size() == 4) {
-        set("RecipeProcessKit", process[0].toInt());
-        set("RecipeProcessExtract", process[1].toInt());
-        set("RecipeProcessPartial", process[2].toInt());
-        set("RecipeProcessAllGrain", process[3].toInt());
+        rec.set(rc::RecipeProcessKit, process[0].toInt());
+        rec.set(rc::RecipeProcessExtract, process[1].toInt());
+        rec.set(rc::RecipeProcessPartial, process[2].toInt());
+        rec.set(rc::RecipeProcessAllGrain, process[3].toInt());
     } else {
-        set("RecipeProcessAllGrain", type == QLatin1String("all grain") ? 1 : 0);
-        set("RecipeProcessPartial", type == QLatin1String("partial mash") ? 1 : 0);
-        set("RecipeProcessExtract", type == QLatin1String("extract") ? 1 : 0);
+        rec.set(rc::RecipeProcessAllGrain, type == QLatin1String("all grain") ? 1 : 0);
+        rec.set(rc::RecipeProcessPartial, type == QLatin1String("partial mash") ? 1 : 0);
+        rec.set(rc::RecipeProcessExtract, type == QLatin1String("extract") ? 1 : 0);
     }
     const QStringList rating = r.ext("RATING").split(u',');
     if (rating.size() == 4) {
-        set("RecipeRatingAroma", rating[0].toInt());
-        set("RecipeRatingAppearance", rating[1].toInt());
-        set("RecipeRatingTaste", rating[2].toInt());
-        set("RecipeRatingImpression", rating[3].toInt());
+        rec.set(rc::RecipeRatingAroma, rating[0].toInt());
+        rec.set(rc::RecipeRatingAppearance, rating[1].toInt());
+        rec.set(rc::RecipeRatingTaste, rating[2].toInt());
+        rec.set(rc::RecipeRatingImpression, rating[3].toInt());
     } else if (r.has("TASTE_RATING")) {
-        m_summary.skipped << QStringLiteral("the taste rating of \"%1\" (this program keeps the "
-                                            "four parts of its score, not a total)")
-                                 .arg(name);
+        m_notes.summary().skipped
+            << QStringLiteral("the taste rating of \"%1\" (this program keeps the four parts of "
+                              "its score, not a total)")
+                   .arg(name);
     }
+    const QString conditioningUnits =
+        r.hasExt("CONDITIONING_UNITS") ? r.ext("CONDITIONING_UNITS") : QStringLiteral("Days");
+    const bool weeks = conditioningUnits.compare(QLatin1String("Weeks"), Qt::CaseInsensitive) == 0;
+    rec.set(rc::RecipeFermConditioningUnits, conditioningUnits);
+    if (r.has("AGE"))
+        rec.set(rc::RecipeFermConditioningAmt,
+                qlonglong(std::llround(r.number("AGE") / (weeks ? 7 : 1))));
+    if (r.hasExt("PRIMING_AMOUNT"))
+        rec.set(rc::RecipeFermPrimingAmt, r.ext("PRIMING_AMOUNT"));
+    if (r.hasExt("PRIMING_UNITS"))
+        rec.set(rc::RecipeFermPrimingUnits, r.ext("PRIMING_UNITS"));
 
     if (const XmlElement* style = e.child("STYLE")) {
-        const Reader s(*style, QStringLiteral("style of \"%1\":").arg(name));
-        set("RecipeTargetStyle", s.text("NAME"));
-        set("RecipeTargetCategory", s.text("CATEGORY"));
-        set("RecipeTargetSubcategory", s.ext("SUBCATEGORY"));
-        set("RecipeFermTypeAle",
-            s.text("TYPE").compare(QLatin1String("Lager"), Qt::CaseInsensitive) == 0 ? 1 : 0);
-        set("RecipeTargetSpGravLo", s.number("OG_MIN", 1.0));
-        set("RecipeTargetSpGravHi", s.number("OG_MAX", 1.0));
-        set("RecipeTargetIBULo", s.number("IBU_MIN"));
-        set("RecipeTargetIBUHi", s.number("IBU_MAX"));
-        set("RecipeTargetColorLo", s.number("COLOR_MIN"));
-        set("RecipeTargetColorHi", s.number("COLOR_MAX"));
-        set("RecipeTargetAlcoLo", s.number("ABV_MIN"));
-        set("RecipeTargetAlcoHi", s.number("ABV_MAX"));
+        const Reader s(*style, QStringLiteral("style of \"%1\":").arg(name), m_notes);
+        readFields(rec, StyleFields(), s, m, name);
+        if (s.text("NAME") == QLatin1String("No target style"))
+            rec.set(rc::RecipeTargetStyle, QString());
+        rec.set(rc::RecipeTargetSubcategory, s.ext("SUBCATEGORY"));
+        rec.set(rc::RecipeFermTypeAle,
+                s.text("TYPE").compare(QLatin1String("Lager"), Qt::CaseInsensitive) == 0 ? 1 : 0);
+        for (const auto& [element, column] : {std::pair{"OG_MIN", rc::RecipeTargetSpGravLo},
+                                              std::pair{"OG_MAX", rc::RecipeTargetSpGravHi}}) {
+            if (s.has(element))
+                rec.set(column, s.gravity(element));
+        }
+        // The fermentation type is the recipe's own now.
+        (void)style->child("TYPE");
     }
 
     if (const XmlElement* mash = e.child("MASH")) {
-        const Reader m(*mash, QStringLiteral("mash of \"%1\":").arg(name));
-        if (m.has("SPARGE_TEMP"))
-            set("RecipeSpargeTemp", degrees(m.number("SPARGE_TEMP", 0, false)));
-        set("RecipeMashPhAdj", m.number("PH"));
-        if (m.hasExt("MASH_TYPE"))
-            set("RecipeMashType", m.ext("MASH_TYPE").toInt());
-        if (m.hasExt("SPARGE_VOLUME"))
-            set("RecipeSpargeVol",
-                rounded(m.number("WORTSMITH_SPARGE_VOLUME") / (metric ? 1 : kLitresPerGallon)));
+        const Reader ms(*mash, QStringLiteral("mash of \"%1\":").arg(name), m_notes);
+        if (const auto c = ms.celsius("SPARGE_TEMP", 100))
+            rec.set(rc::RecipeSpargeTemp, m.fromCelsius(*c));
+        if (ms.has("PH"))
+            rec.set(rc::RecipeMashPhAdj, ms.number("PH"));
+        if (ms.hasExt("MASH_TYPE"))
+            rec.set(rc::RecipeMashType, ms.ext("MASH_TYPE").toInt());
+        if (ms.hasExt("SPARGE_VOLUME"))
+            rec.set(rc::RecipeSpargeVol, m.fromLitres(ms.number("WORTSMITH_SPARGE_VOLUME")));
+        static const char* times[] = {rc::RecipeMashTime1, rc::RecipeMashTime2, rc::RecipeMashTime3,
+                                      rc::RecipeMashTime4};
+        static const char* temps[] = {rc::RecipeMashTemp1, rc::RecipeMashTemp2, rc::RecipeMashTemp3,
+                                      rc::RecipeMashTemp4};
+        static const char* vols[] = {rc::RecipeMashVol1, rc::RecipeMashVol2, rc::RecipeMashVol3,
+                                     rc::RecipeMashVol4};
         int next = 1;
         if (const XmlElement* steps = mash->child("MASH_STEPS")) {
             for (const XmlElement* step : steps->all("MASH_STEP")) {
-                const Reader st(*step, QStringLiteral("mash step of \"%1\":").arg(name));
+                const Reader st(*step, QStringLiteral("mash step of \"%1\":").arg(name), m_notes);
                 int place = st.hasExt("PLACE") ? st.ext("PLACE").toInt() : next;
                 if (place < next)
                     place = next;
                 if (place > 4) {
-                    m_summary.skipped << QStringLiteral("mash step \"%1\" of \"%2\" (the mash "
-                                                        "schedule has four places)")
-                                             .arg(st.text("NAME"), name);
+                    m_notes.summary().skipped
+                        << QStringLiteral("mash step \"%1\" of \"%2\" (the mash schedule has four "
+                                          "places)")
+                               .arg(st.text("NAME"), name);
+                    step->used = true;
                     continue;
                 }
-                const QByteArray n = QByteArray::number(place);
-                set(("RecipeMashTime" + n).constData(),
-                    qlonglong(std::llround(st.number("STEP_TIME"))));
-                set(("RecipeMashTemp" + n).constData(), degrees(st.number("STEP_TEMP", 0, false)));
-                set(("RecipeMashVol" + n).constData(), volume(st.number("INFUSE_AMOUNT")));
+                rec.set(times[place - 1], qlonglong(std::llround(st.number("STEP_TIME"))));
+                if (const auto c = st.celsius("STEP_TEMP", 100))
+                    rec.set(temps[place - 1], m.fromCelsius(*c));
+                rec.set(vols[place - 1], m.fromLitres(st.number("INFUSE_AMOUNT")));
+                m_stepPlaces.emplace_back(step, place);
                 next = place + 1;
             }
         }
     }
-    if (const XmlElement* waters = e.child("WATERS"); waters && !waters->children.empty())
-        m_summary.skipped
-            << QStringLiteral("the water profiles of \"%1\" (a recipe keeps none)").arg(name);
+    if (const XmlElement* waters = e.child("WATERS")) {
+        for (const XmlElement* water : waters->all("WATER"))
+            notKept(water, QStringLiteral("water profiles (a recipe keeps none)"));
+        markUsed(*waters);
+    }
+    if (m_ours) {
+        if (const XmlElement* eq = e.child("EQUIPMENT"))
+            markUsed(*eq);
+    } else {
+        notKept(e.child("EQUIPMENT"),
+                QStringLiteral("equipment records (the recipe keeps its sizes)"));
+    }
+    readColumns(rec, Recipes(), r);
+    const qlonglong id = insert(rec, name);
+    const QString recipes = QStringLiteral("Recipes");
+    // The mash steps' and the mash's own elements.
+    for (const auto& [step, place] : m_stepPlaces)
+        keepTheRest(*step, recipes, id, QStringLiteral("MASH_STEP%1/").arg(place));
+    m_stepPlaces.clear();
+    if (const XmlElement* mash = e.child("MASH"))
+        keepTheRest(*mash, recipes, id, QStringLiteral("MASH/"));
+    if (const XmlElement* style = e.child("STYLE")) {
+        keepTheRest(*style, recipes, id, QStringLiteral("STYLE/"));
+        // What is kept of a style holds while the recipe keeps that style.
+        if (!m_ours)
+            m_extras.put(recipes, id, QStringLiteral("STYLE/#STYLE"),
+                         rec.get(rc::RecipeTargetStyle).toString());
+    }
 
-    insert(rec, name);
-    const qlonglong id = m_c.lastInsertRowId();
-    auto row = [&](const char* table) {
-        Insert i{QString::fromLatin1(table), {}};
-        i.values.emplace_back(QStringLiteral("IngRecipeID"), id);
+    auto row = [&](const TableMap& t) {
+        Insert i{QString::fromLatin1(t.table), {}};
+        i.set(QStringLiteral("IngRecipeID"), id);
         return i;
-    };
-    auto add = [](Insert& i, const char* col, const QVariant& v) {
-        i.values.emplace_back(QString::fromLatin1(col), v);
     };
 
     if (const XmlElement* hops = e.child("HOPS")) {
+        namespace hc = col::hops;
         for (const XmlElement* h : hops->all("HOP")) {
-            const Reader hr(*h, QStringLiteral("hop of \"%1\":").arg(name));
-            Insert i = row("Ingredients_Hops");
-            const QString hopName = hr.text("NAME");
-            add(i, "IngHopsName", hopName);
-            add(i, "IngHopsAlpha", hr.number("ALPHA"));
+            const Reader hr(*h, QStringLiteral("hop of \"%1\":").arg(name), m_notes);
+            Insert i = row(Hops());
+            readFields(i, Hops().fields, hr, m, name);
             const auto [w, unit] = weightIn(hr.number("AMOUNT"), hr.ext("UNITS"), "oz");
-            add(i, "IngHopsWeight", w);
-            add(i, "IngHopsUnits", unit);
-            const bool dry =
-                hr.text("USE").compare(QLatin1String("Dry Hop"), Qt::CaseInsensitive) == 0;
-            add(i, "IngHopsTime", dry ? 0.0 : hr.number("TIME"));
-            add(i, "IngHopsID",
-                match("Hops", "HopsID", "HopsName", hopName, QStringLiteral("Hop"), name));
-            insert(i, name);
+            i.set(hc::IngHopsWeight, w);
+            i.set(hc::IngHopsUnits, unit);
+            // Minutes of a hop outside the boil are steeping, not boiling: no bitterness of a
+            // boil for them. The use and the minutes go back out with the recipe.
+            const QString use = hr.text("USE");
+            const double minutes = hr.number("TIME");
+            const bool boil = boiled(use);
+            i.set(hc::IngHopsTime, boil ? minutes : 0.0);
+            const qlonglong rowId = ingredient(Hops(), i, hr, name);
+            // (A file of ours brings back its own kept use and minutes.)
+            if (!boil && !m_ours) {
+                const QString table = QString::fromLatin1(Hops().table);
+                m_extras.put(table, rowId, QStringLiteral("USE"), use);
+                m_extras.put(table, rowId, QStringLiteral("TIME"), number(minutes));
+                m_extras.put(table, rowId, QStringLiteral("#STOREDTIME"),
+                             number(i.get(hc::IngHopsTime).toDouble()));
+                if (minutes > 0)
+                    m_notes.readAs(
+                        QStringLiteral("the %1 minutes of \"%2\" in \"%3\" (%4) count "
+                                       "as no boil")
+                            .arg(number(minutes), i.get(hc::IngHopsName).toString(), name, use));
+            }
         }
     }
     if (const XmlElement* list = e.child("FERMENTABLES")) {
         for (const XmlElement* f : list->all("FERMENTABLE")) {
-            const Reader fr(*f, QStringLiteral("fermentable of \"%1\":").arg(name));
-            const QString fname = fr.text("NAME");
+            const Reader fr(*f, QStringLiteral("fermentable of \"%1\":").arg(name), m_notes);
             const QString ftype = fr.text("TYPE").toLower();
             // Every kind of fermentable is weighed in the unit our file names, else in pounds.
             const auto [w, unit] = weightIn(fr.number("AMOUNT"), fr.ext("UNITS"), "lbs");
-            const double potential = potentialOf(fr.number("YIELD"));
-            const double color = fr.number("COLOR");
             if (fr.yes("WORTSMITH_KIT")) {
-                Insert i = row("Ingredients_Kits");
-                add(i, "IngKitsStyle", fname);
-                add(i, "IngKitsManuf", fr.text("SUPPLIER"));
-                add(i, "IngKitsWeight", w);
-                add(i, "IngKitsUnits", unit);
-                add(i, "IngKitsStartSPGrav", potential);
-                add(i, "IngKitsColor", color);
-                add(i, "IngKitsHBU", fr.number("WORTSMITH_HBU"));
-                add(i, "IngKitsID",
-                    match("Kits", "KitsID", "KitsStyle", fname, QStringLiteral("Kit"), name));
-                insert(i, name);
+                namespace kc = col::kits;
+                Insert i = row(Kits());
+                readFields(i, Kits().fields, fr, m, name);
+                i.set(kc::IngKitsWeight, w);
+                i.set(kc::IngKitsUnits, unit);
+                i.set(kc::IngKitsHBU, fr.number("WORTSMITH_HBU"));
+                ingredient(Kits(), i, fr, name);
             } else if (ftype == QLatin1String("extract") || ftype == QLatin1String("dry extract")) {
-                Insert i = row("Ingredients_Extracts");
-                add(i, "IngExtractsName", fname);
-                add(i, "IngExtractsManuf", fr.text("SUPPLIER"));
-                add(i, "IngExtractsWeight", w);
-                add(i, "IngExtractsUnits", unit);
-                add(i, "IngExtractsSPGrav", potential);
-                add(i, "IngExtractsColor", color);
-                add(i, "IngExtractsForm",
-                    fr.hasExt("FORM")
-                        ? fr.ext("FORM")
-                        : (ftype == QLatin1String("dry extract") ? QStringLiteral("Dry")
-                                                                 : QStringLiteral("Syrup")));
-                add(i, "IngExtractsHopped", fr.yes("WORTSMITH_HOPPED") ? 1 : 0);
-                add(i, "IngExtractsHBU", fr.number("WORTSMITH_HBU"));
-                add(i, "IngExtractsID",
-                    match("Extracts", "ExtractsID", "ExtractsName", fname,
-                          QStringLiteral("Extract"), name));
-                insert(i, name);
-            } else if (ftype == QLatin1String("grain")) {
-                Insert i = row("Ingredients_Grains");
-                add(i, "IngGrainsName", fname);
-                add(i, "IngGrainsWeight", w);
-                add(i, "IngGrainsUnits", unit);
-                add(i, "IngGrainsSPGrav", potential);
-                add(i, "IngGrainsColor", color);
-                add(i, "IngGrainsID",
-                    match("Grains", "GrainsID", "GrainsName", fname, QStringLiteral("Grain"),
-                          name));
-                insert(i, name);
-            } else if (ftype == QLatin1String("sugar") || ftype == QLatin1String("adjunct")) {
-                Insert i = row("Ingredients_Adjuncts");
-                add(i, "IngAdjunctsName", fname);
-                add(i, "IngAdjunctsAmt", fr.hasExt("AMOUNT") ? fr.ext("AMOUNT") : number(w));
-                add(i, "IngAdjunctsUnits", unit);
-                add(i, "IngAdjunctsFermentable", 1);
-                add(i, "IngAdjunctsSPGrav", potential);
-                add(i, "IngAdjunctsColor", color);
-                add(i, "IngAdjunctsID",
-                    match("Adjuncts", "AdjunctsID", "AdjunctsName", fname,
-                          QStringLiteral("Adjunct"), name));
-                insert(i, name);
+                namespace ec = col::extracts;
+                Insert i = row(Extracts());
+                readFields(i, Extracts().fields, fr, m, name);
+                i.set(ec::IngExtractsWeight, w);
+                i.set(ec::IngExtractsUnits, unit);
+                i.set(ec::IngExtractsForm,
+                      fr.hasExt("FORM")
+                          ? fr.ext("FORM")
+                          : (ftype == QLatin1String("dry extract") ? QStringLiteral("Dry")
+                                                                   : QStringLiteral("Syrup")));
+                i.set(ec::IngExtractsHopped, fr.yes("WORTSMITH_HOPPED") ? 1 : 0);
+                i.set(ec::IngExtractsHBU, fr.number("WORTSMITH_HBU"));
+                ingredient(Extracts(), i, fr, name);
+            } else if (ftype == QLatin1String("grain") || ftype == QLatin1String("adjunct")) {
+                // Flaked grains and the like are mashed with the grain: the efficiency applies.
+                namespace gc = col::grains;
+                Insert i = row(Grains());
+                readFields(i, Grains().fields, fr, m, name);
+                i.set(gc::IngGrainsWeight, w);
+                i.set(gc::IngGrainsUnits, unit);
+                const qlonglong rowId = ingredient(Grains(), i, fr, name);
+                if (ftype == QLatin1String("adjunct"))
+                    m_extras.put(QString::fromLatin1(Grains().table), rowId,
+                                 QStringLiteral("#TYPE"), QStringLiteral("Adjunct"));
+            } else if (ftype == QLatin1String("sugar")) {
+                namespace ac = col::adjuncts;
+                Insert i = row(Adjuncts());
+                readFields(i, Adjuncts().fields, fr, m, name);
+                i.set(ac::IngAdjunctsAmt, fr.hasExt("AMOUNT") ? fr.ext("AMOUNT") : number(w));
+                i.set(ac::IngAdjunctsUnits, unit);
+                i.set(ac::IngAdjunctsFermentable, 1);
+                ingredient(Adjuncts(), i, fr, name);
             } else {
-                m_summary.skipped << QStringLiteral(
-                                         "fermentable \"%1\" of \"%2\" (unknown type \"%3\")")
-                                         .arg(fname, name, fr.text("TYPE"));
+                m_notes.summary().skipped
+                    << QStringLiteral("fermentable \"%1\" of \"%2\" (unknown type \"%3\")")
+                           .arg(fr.text("NAME"), name, fr.text("TYPE"));
+                f->used = true;
+                for (const XmlElement& c : f->children)
+                    c.used = true;
             }
         }
     }
     if (const XmlElement* list = e.child("MISCS")) {
-        for (const XmlElement* m : list->all("MISC")) {
-            const Reader mr(*m, QStringLiteral("misc of \"%1\":").arg(name));
-            Insert i = row("Ingredients_Adjuncts");
-            const QString mname = mr.text("NAME");
-            add(i, "IngAdjunctsName", mname);
+        for (const XmlElement* mi : list->all("MISC")) {
+            namespace ac = col::adjuncts;
+            const Reader mr(*mi, QStringLiteral("misc of \"%1\":").arg(name), m_notes);
+            Insert i = row(Adjuncts());
+            readFields(i, Adjuncts().fields, mr, m, name);
             if (mr.hasExt("UNITS")) {
-                add(i, "IngAdjunctsAmt", mr.ext("AMOUNT"));
-                add(i, "IngAdjunctsUnits", mr.ext("UNITS"));
+                i.set(ac::IngAdjunctsAmt, mr.ext("AMOUNT"));
+                i.set(ac::IngAdjunctsUnits, mr.ext("UNITS"));
             } else {
                 const double amount = mr.number("AMOUNT");
                 const bool weight = mr.yes("AMOUNT_IS_WEIGHT");
-                add(i, "IngAdjunctsAmt", number(rounded(amount * 1000)));
-                add(i, "IngAdjunctsUnits", weight ? QStringLiteral("g") : QStringLiteral("ml"));
+                i.set(ac::IngAdjunctsAmt, number(rounded(amount * 1000)));
+                i.set(ac::IngAdjunctsUnits, weight ? QStringLiteral("g") : QStringLiteral("ml"));
             }
-            add(i, "IngAdjunctsFermentable", mr.yes("WORTSMITH_FERMENTABLE") ? 1 : 0);
-            add(i, "IngAdjunctsSPGrav", mr.number("WORTSMITH_POTENTIAL"));
-            add(i, "IngAdjunctsColor", mr.number("WORTSMITH_COLOR"));
-            add(i, "IngAdjunctsID",
-                match("Adjuncts", "AdjunctsID", "AdjunctsName", mname, QStringLiteral("Adjunct"),
-                      name));
-            insert(i, name);
+            i.set(ac::IngAdjunctsFermentable, mr.yes("WORTSMITH_FERMENTABLE") ? 1 : 0);
+            i.set(ac::IngAdjunctsSPGrav, mr.number("WORTSMITH_POTENTIAL"));
+            i.set(ac::IngAdjunctsColor, mr.number("WORTSMITH_COLOR"));
+            ingredient(Adjuncts(), i, mr, name);
         }
     }
     if (const XmlElement* list = e.child("YEASTS")) {
-        for (const XmlElement* y : list->all("YEAST")) {
-            const Reader yr(*y, QStringLiteral("yeast of \"%1\":").arg(name));
-            Insert i = row("Ingredients_Yeasts");
-            const QString yname = yr.text("NAME");
-            add(i, "IngYeastName", yname);
-            add(i, "IngYeastType", yr.text("TYPE"));
-            add(i, "IngYeastForm", yr.text("FORM"));
-            add(i, "IngYeastManuf", yr.text("LABORATORY"));
-            add(i, "IngYeastAttenuation", yr.number("ATTENUATION"));
+        for (const XmlElement* ye : list->all("YEAST")) {
+            namespace yc = col::yeasts;
+            const Reader yr(*ye, QStringLiteral("yeast of \"%1\":").arg(name), m_notes);
+            Insert i = row(Yeasts());
+            readFields(i, Yeasts().fields, yr, m, name);
             if (yr.hasExt("UNITS")) {
-                add(i, "IngYeastAmt", yr.number("WORTSMITH_AMOUNT"));
-                add(i, "IngYeastUnits", yr.ext("UNITS"));
+                i.set(yc::IngYeastAmt, yr.number("WORTSMITH_AMOUNT"));
+                i.set(yc::IngYeastUnits, yr.ext("UNITS"));
             } else {
-                add(i, "IngYeastAmt", 1.0);
-                add(i, "IngYeastUnits", QStringLiteral("pkg"));
+                (void)yr.has("AMOUNT");
+                (void)yr.has("AMOUNT_IS_WEIGHT");
+                i.set(yc::IngYeastAmt, 1.0);
+                i.set(yc::IngYeastUnits, QStringLiteral("pkg"));
             }
-            add(i, "IngYeastID",
-                match("Yeast", "YeastID", "YeastStrain", yname, QStringLiteral("Yeast"), name));
-            insert(i, name);
+            ingredient(Yeasts(), i, yr, name);
         }
     }
-    m_summary.added.push_back({batch, name});
+    keepTheRest(e, recipes, id);
+    m_notes.summary().added.push_back({rec.get(rc::RecipeBatchNo).toLongLong(), name});
     return long(id);
+}
+
+// What the file holds that no reader asked for, by kind.
+void countNotKept(const XmlElement& e, Notes& notes, const QString& where) {
+    for (const XmlElement& c : e.children) {
+        if (!c.used) {
+            notes.notKept(where.isEmpty() ? c.name : where + u'/' + c.name);
+            continue;
+        }
+        if (!c.children.empty())
+            countNotKept(c, notes, c.name);
+    }
 }
 
 } // namespace
 
-QString ImportSummary::text() const {
+QString ImportSummary::text(int listLimit) const {
     QStringList lines;
-    lines << QStringLiteral("Recipes added: %1").arg(added.size());
-    for (const Added& a : added)
-        lines << QStringLiteral("  batch %1: %2").arg(a.batch).arg(a.name);
+    auto list = [&](const QString& heading, qsizetype count, auto&& line) {
+        lines << heading.arg(count);
+        const qsizetype shown = listLimit < 0 ? count : std::min<qsizetype>(count, listLimit);
+        for (qsizetype i = 0; i < shown; ++i)
+            lines << QStringLiteral("  ") + line(i);
+        if (shown < count)
+            lines << QStringLiteral("  ... and %1 more").arg(count - shown);
+    };
+    list(QStringLiteral("Recipes added: %1"), qsizetype(added.size()), [&](qsizetype i) {
+        return QStringLiteral("batch %1: %2").arg(QString::number(added[i].batch), added[i].name);
+    });
     lines << QStringLiteral("Ingredients matched to the Data database: %1").arg(matched);
-    lines << QStringLiteral("Kept as typed (not in the Data database): %1").arg(keptAsTyped.size());
-    for (const QString& k : keptAsTyped)
-        lines << QStringLiteral("  ") + k;
-    lines << QStringLiteral("Skipped: %1").arg(skipped.size());
-    for (const QString& s : skipped)
-        lines << QStringLiteral("  ") + s;
+    list(QStringLiteral("Kept as typed (not in the Data database): %1"), keptAsTyped.size(),
+         [&](qsizetype i) { return keptAsTyped[i]; });
+    list(QStringLiteral("Skipped: %1"), skipped.size(), [&](qsizetype i) { return skipped[i]; });
+    list(QStringLiteral("Read differently from the file: %1"), readDifferently.size(),
+         [&](qsizetype i) { return readDifferently[i]; });
+    auto kind = notKept.begin();
+    list(QStringLiteral("Not kept: %1"), qsizetype(notKept.size()), [&](qsizetype) {
+        const QString line =
+            QStringLiteral("%1 × %2").arg(QString::number(kind->second), kind->first);
+        ++kind;
+        return line;
+    });
     return lines.join(u'\n');
+}
+
+bool ImportSummary::exceeds(int listLimit) const {
+    const auto over = [&](qsizetype n) { return n > listLimit; };
+    return over(qsizetype(added.size())) || over(keptAsTyped.size()) || over(skipped.size()) ||
+           over(readDifferently.size()) || over(qsizetype(notKept.size()));
 }
 
 QByteArray BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
@@ -868,16 +1522,19 @@ QByteArray BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batch
     Writer w(&out);
     w.xml().writeStartDocument();
     w.begin("RECIPES");
+    InterchangeExtras extras(recipes.connection());
+    ExportOf recipeOut(w, c, extras);
     CRecordSetRecipe record(&recipes);
     record.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
     record.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
+    MemorySheets::Loader loader(recipes);
     for (const Row& r : chosen) {
-        record.Seek(QStringLiteral("="), {QString::number(r.whole("RecipeBatchNo"))});
-        MemorySheets sheets = MemorySheets::load(recipes, r.whole("RecipeID"));
+        record.Seek(QStringLiteral("="), {QString::number(r.whole(col::recipe::RecipeBatchNo))});
+        MemorySheets sheets = loader.load(r.whole(col::recipe::RecipeID));
         RecipeCalculator calc(sheets, table);
         calc.setInputs(RecipeInputs::of(record));
         calc.RunCalculations(false);
-        writeRecipe(w, c, r, calc);
+        recipeOut.recipe(r, calc);
     }
     w.end();
     w.xml().writeEndDocument();
@@ -888,16 +1545,43 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
                                              const QByteArray& bytes, const UtilizationTable& table,
                                              QString& error) {
     XmlProblem problem;
-    const std::optional<XmlElement> root = ReadXmlTree(bytes, problem, kMaxBytes);
+    XmlReadNotes read;
+    const std::optional<XmlElement> root = ReadXmlTree(bytes, problem, kMaxBytes, &read);
     if (!root) {
         error = problem.describe();
         return std::nullopt;
     }
+    ImportSummary summary;
+    Notes notes(summary);
+    if (read.droppedControls > 0)
+        notes.readAs(QStringLiteral("%1 control character(s), which XML does not allow, dropped "
+                                    "from the file's texts (the first at line %2, column %3)")
+                         .arg(QString::number(read.droppedControls),
+                              QString::number(read.firstDropLine),
+                              QString::number(read.firstDropColumn)));
     std::vector<const XmlElement*> list;
-    if (root->name == QLatin1String("RECIPES"))
-        list = root->all("RECIPE");
-    else if (root->name == QLatin1String("RECIPE"))
-        list = {&*root};
+    const XmlElement* top = &*root;
+    if (root->name == QLatin1String(kXmlDocumentRoot)) {
+        // Sections side by side: the recipes are read, the rest named as not imported.
+        if (const XmlElement* all = root->child("RECIPES"))
+            top = all;
+        else if (root->child("RECIPE"))
+            top = &*root;
+        for (const XmlElement& section : root->children) {
+            if (section.name != QLatin1String("RECIPES") &&
+                section.name != QLatin1String("RECIPE")) {
+                markUsed(section);
+                notes.notKept(QStringLiteral("%1 (a list of the file beside its recipes, not "
+                                             "imported)")
+                                  .arg(section.name),
+                              std::max<int>(1, static_cast<int>(section.children.size())));
+            }
+        }
+    }
+    if (top->name == QLatin1String("RECIPES") || top->name == QLatin1String(kXmlDocumentRoot))
+        list = top->all("RECIPE");
+    else if (top->name == QLatin1String("RECIPE"))
+        list = {top};
     else {
         error = XmlProblem{QStringLiteral("the file's root element is <%1>, not <RECIPES> or "
                                           "<RECIPE>; is it a BeerXML recipe file?")
@@ -910,8 +1594,17 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
         error = QStringLiteral("the file holds no recipe");
         return std::nullopt;
     }
+    // The order of the file's numeric dates, from all of them.
+    QStringList dates;
+    for (const XmlElement* e : list)
+        dates << e->value("DATE");
+    const RecipeDates::Order order = RecipeDates::OrderOf(dates);
+    for (const XmlElement* e : list) {
+        if (const XmlElement* d = e->child("DATE"))
+            d->used = false; // read again with the recipe
+    }
+
     SqliteConnection& c = recipes.connection();
-    ImportSummary summary;
     // A transaction of its own (a rolled-back one leaves the file as it was, byte for byte), or
     // a savepoint inside the caller's.
     const bool own = !c.inTransaction();
@@ -933,10 +1626,13 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
         std::optional<Queries> dataQueries;
         if (data)
             dataQueries.emplace(data->connection());
-        Importer importer(c, dataQueries ? &*dataQueries : nullptr, summary);
+        InterchangeExtras extras(c);
+        extras.prepareForWriting();
+        Importer importer(c, dataQueries ? &*dataQueries : nullptr, notes, extras, order);
         std::vector<long> ids;
         for (const XmlElement* e : list)
             ids.push_back(importer.recipe(*e));
+        countNotKept(*root, notes, {});
         // The hop rows get the bitterness a calculation run would store.
         StoreComputedBitterness(recipes, table, ids);
         c.exec(commit);

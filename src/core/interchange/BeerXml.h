@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -24,8 +25,14 @@ struct ImportSummary {
     QStringList keptAsTyped;
     // What the file holds that a recipe has no place for.
     QStringList skipped;
+    // What was read otherwise than the file says: another scale, a date, a shortened name.
+    QStringList readDifferently;
+    // Elements of the file the import did not keep, by kind, with how many of each.
+    std::map<QString, int> notKept;
 
-    QString text() const;
+    // Every list in full, or at most `listLimit` lines of each with how many more there are.
+    QString text(int listLimit = -1) const;
+    bool exceeds(int listLimit) const;
 };
 
 // BeerXML 1.0, the interchange format of brewing programs: kilograms, litres and degrees
