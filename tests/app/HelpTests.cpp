@@ -119,7 +119,8 @@ TEST_F(Help, AMessageWithATopicOffersHelpThatLeavesTheQuestionOpen) {
     prompter.setHelp(&help);
     QMessageBox box;
     prompter.build(
-        box, Prompt{MessageCatalog::text(221), PromptIcon::Exclamation, PromptButtons::Ok, 221});
+        box,
+        Prompt{MessageCatalog::text(221), PromptIcon::Exclamation, PromptButtons::Ok, 221, {}});
     auto* button = box.findChild<QPushButton*>(QStringLiteral("helpButton"));
     ASSERT_NE(button, nullptr);
     box.show();
@@ -130,7 +131,8 @@ TEST_F(Help, AMessageWithATopicOffersHelpThatLeavesTheQuestionOpen) {
     // A text without a string id has no Help button.
     QMessageBox plain;
     prompter.build(
-        plain, Prompt{QStringLiteral("Anything"), PromptIcon::Information, PromptButtons::Ok, 0});
+        plain,
+        Prompt{QStringLiteral("Anything"), PromptIcon::Information, PromptButtons::Ok, 0, {}});
     EXPECT_EQ(plain.findChild<QPushButton*>(QStringLiteral("helpButton")), nullptr);
 }
 
@@ -163,8 +165,8 @@ TEST_F(Help, EscapeClosesEveryMessageBox) {
             }
         });
         press.start();
-        const PromptAnswer got =
-            prompter.show(Prompt{MessageCatalog::text(221), PromptIcon::Exclamation, buttons, 221});
+        const PromptAnswer got = prompter.show(
+            Prompt{MessageCatalog::text(221), PromptIcon::Exclamation, buttons, 221, {}});
         EXPECT_TRUE(pressed);
         EXPECT_EQ(static_cast<int>(got), static_cast<int>(answer))
             << "buttons " << static_cast<int>(buttons);

@@ -2,8 +2,13 @@
 
 #include "settings/MessageCatalog.h"
 
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 #include <QtTest/QTest>
 
 namespace wsc {
@@ -72,6 +77,58 @@ TEST_F(RecipeFiles, ABadFileOrACancelledQuestionImportsNothing) {
     EXPECT_EQ(form()->nameEdit()->text(), typed);
     EXPECT_TRUE(form()->commands().isModified());
     EXPECT_EQ(test::FileDigest(m_file), before);
+}
+
+// A BeerXML file dropped on the main window is imported; anything else is not taken.
+TEST_F(RecipeFiles, AFileDroppedOnTheWindowIsImported) {
+    openSamples();
+    const QString xml = writeFile(QStringLiteral("dropped.xml"),
+                                  "<RECIPES><RECIPE><NAME>Dropped In</NAME></RECIPE></RECIPES>");
+    const QString text = writeFile(QStringLiteral("notes.txt"), "not a recipe");
+    auto drop = [&](const QString& file) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(file)});
+        const QPoint at = frame().rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&frame(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&frame(), &dropped);
+        return true;
+    };
+    EXPECT_FALSE(drop(text));
+    EXPECT_TRUE(drop(xml));
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBatchNo FROM Recipes WHERE RecipeName = "
+                                       "'Dropped In'")),
+              9);
+    EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("Dropped In"));
+}
+
+// Forty recipes would make a box taller than any screen: the box lists the head of each list
+// and holds the whole summary behind its details button; a short summary has none.
+TEST_F(RecipeFiles, ALongSummaryKeepsItsBoxOnTheScreen) {
+    openSamples();
+    QByteArray many = "<RECIPES>";
+    for (int i = 1; i <= 40; ++i)
+        many += "<RECIPE><NAME>Brew " + QByteArray::number(i) + "</NAME></RECIPE>";
+    m_runner.files.push_back(writeFile(QStringLiteral("many.xml"), many + "</RECIPES>"));
+    frame().runCommand(ID_FILE_IMPORT_RECIPES);
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    const Prompt& box = m_prompter.shown()[0];
+    EXPECT_TRUE(box.text.contains(QLatin1String("Recipes added: 40")));
+    EXPECT_TRUE(box.text.contains(QLatin1String("batch 16: Brew 8\n  ... and 32 more")))
+        << box.text.toStdString();
+    EXPECT_FALSE(box.text.contains(QLatin1String("Brew 9")));
+    EXPECT_LT(box.text.count(u'\n'), 25);
+    EXPECT_TRUE(box.details.contains(QLatin1String("batch 48: Brew 40")));
+
+    m_prompter.clear();
+    m_runner.files.push_back(writeFile(QStringLiteral("one.xml"),
+                                       "<RECIPES><RECIPE><NAME>Single</NAME></RECIPE></RECIPES>"));
+    frame().runCommand(ID_FILE_IMPORT_RECIPES);
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_TRUE(m_prompter.shown()[0].details.isEmpty());
 }
 
 } // namespace

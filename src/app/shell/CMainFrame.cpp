@@ -30,6 +30,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -37,11 +39,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProcess>
 #include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <QWhatsThis>
 
 namespace wsc {
@@ -69,6 +73,8 @@ CMainFrame::CMainFrame(ProfileStore& profile, Prompter& prompter, DialogRunner& 
       m_help(help) {
     setObjectName(QStringLiteral("mainFrame"));
     SetHelpContext(this, HelpContext::kMainWindow);
+    // BeerXML files dropped on the window are imported.
+    setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Wortsmith Calculator"));
     setWindowIcon(IconFactory::appIcon());
     m_mdi = new QMdiArea(this);
@@ -612,13 +618,46 @@ void CMainFrame::maintainDatabase(bool compress) {
 }
 
 void CMainFrame::ImportRecipes() {
-    CRecipeFormSheet* form = recipeForm();
-    if (!form || !m_doc || !m_doc->database())
+    if (!recipeForm() || !m_doc || !m_doc->database())
         return;
     const QString path =
         m_runner.openFileName(this, QStringLiteral("Import Recipes"),
                               QStringLiteral("BeerXML files (*.xml);;All files (*)"));
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        ImportRecipeFile(path);
+}
+
+// The BeerXML files a drag brings, or none.
+static QStringList droppedRecipeFiles(const QMimeData* mime) {
+    QStringList files;
+    if (!mime || !mime->hasUrls())
+        return files;
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile())
+                                         .suffix()
+                                         .compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0)
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (recipeForm() && !droppedRecipeFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QStringList files = droppedRecipeFiles(event->mimeData());
+    if (!recipeForm() || files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    for (const QString& path : files)
+        ImportRecipeFile(path);
+}
+
+void CMainFrame::ImportRecipeFile(const QString& path) {
+    CRecipeFormSheet* form = recipeForm();
+    if (!form || !m_doc || !m_doc->database())
         return;
     auto refuse = [&](const QString& why) {
         m_prompter.text(QString::fromLatin1(Texts::kImportFailed).arg(path, why),
@@ -652,9 +691,15 @@ void CMainFrame::ImportRecipes() {
         return refuse(error);
     m_doc->UpdateAllViews(nullptr, 0);
     form->commands().GoToBatch(summary->added.front().batch);
-    m_prompter.text(
-        QStringLiteral("Information:\nImport of %1 complete.\n\n%2").arg(path, summary->text()),
-        PromptIcon::Information);
+    // A long summary would make a box taller than the screen: the box shows the head of each
+    // list, and the whole summary scrolls behind "Show Details...".
+    constexpr int kListLines = 8;
+    Prompt prompt;
+    prompt.text = QStringLiteral("Information:\nImport of %1 complete.\n\n%2")
+                      .arg(path, summary->text(kListLines));
+    if (summary->exceeds(kListLines))
+        prompt.details = summary->text();
+    m_prompter.show(prompt);
 }
 
 void CMainFrame::ExportRecipes(bool all) {

@@ -47,6 +47,8 @@ public:
     void RunOptions();
     // File > Import Recipes, Export Recipe, Export All Recipes (BeerXML).
     void ImportRecipes();
+    // The same for one file (a BeerXML file dropped on the window comes here too).
+    void ImportRecipeFile(const QString& path);
     void ExportRecipes(bool all);
     // The Tip of the Day; at start-up only when the user wants it.
     void ShowTipOfTheDay(bool atStartUp);
@@ -85,6 +87,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createActions();

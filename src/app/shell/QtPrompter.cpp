@@ -31,6 +31,8 @@ PromptAnswer QtPrompter::show(const Prompt& prompt) {
 void QtPrompter::build(QMessageBox& box, const Prompt& prompt) {
     box.setWindowTitle(QStringLiteral("Wortsmith Calculator"));
     box.setText(prompt.text);
+    if (!prompt.details.isEmpty())
+        box.setDetailedText(prompt.details);
     switch (prompt.icon) {
     case PromptIcon::None:
         break;

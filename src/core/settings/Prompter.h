@@ -14,6 +14,8 @@ struct Prompt {
     PromptIcon icon = PromptIcon::Information;
     PromptButtons buttons = PromptButtons::Ok;
     int helpContext = 0;
+    // A longer text the box offers behind a button (a scrolled list), when not empty.
+    QString details;
 };
 
 // Every message box of the program goes through a Prompter: the window build shows a
