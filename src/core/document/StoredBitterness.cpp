@@ -18,11 +18,12 @@ void StoreComputedBitterness(CDaoDatabase& recipes, const UtilizationTable& tabl
                              const std::vector<long>& recipeIds) {
     CRecordSetRecipe recipe(&recipes);
     recipe.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
+    MemorySheets::Loader loader(recipes);
     for (recipe.MoveFirst(); !recipe.IsEOF(); recipe.MoveNext()) {
         if (!recipeIds.empty() &&
             std::find(recipeIds.begin(), recipeIds.end(), recipe.m_RecipeID) == recipeIds.end())
             continue;
-        MemorySheets sheets = MemorySheets::load(recipes, recipe.m_RecipeID);
+        MemorySheets sheets = loader.load(recipe.m_RecipeID);
         RecipeCalculator calc(sheets, table);
         calc.setInputs(RecipeInputs::of(recipe));
         calc.RunCalculations(false);

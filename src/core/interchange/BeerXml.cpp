@@ -1503,6 +1503,24 @@ bool ImportSummary::exceeds(int listLimit) const {
 
 QByteArray BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
                            const UtilizationTable& table, QString& error) {
+    // One read transaction for the whole file: the recipes as they were at one moment, even
+    // while another program changes them, and one lock taken instead of one per query.
+    struct Snapshot {
+        SqliteConnection& c;
+        bool own;
+        explicit Snapshot(SqliteConnection& c) : c(c), own(!c.inTransaction()) {
+            if (own)
+                c.exec(QStringLiteral("BEGIN"));
+        }
+        ~Snapshot() {
+            try {
+                if (own && c.inTransaction())
+                    c.exec(QStringLiteral("COMMIT"));
+            } catch (...) {
+                // Nothing was written; the connection ends the read when it closes.
+            }
+        }
+    } snapshot(recipes.connection());
     Queries c(recipes.connection());
     std::vector<Row> chosen;
     if (batches.empty()) {
