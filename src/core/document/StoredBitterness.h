@@ -11,7 +11,8 @@ class UtilizationTable;
 // for every recipe of the database, on the caller's connection and inside its transaction. The
 // sample recipes are made this way, so their stored bitterness is right before any run.
 void StoreComputedBitterness(CDaoDatabase& recipes, const UtilizationTable& table);
-// The same for the recipes of these ids only.
+// The same for the recipes of these ids only (none when empty); the rest of the file is not
+// read.
 void StoreComputedBitterness(CDaoDatabase& recipes, const UtilizationTable& table,
                              const std::vector<long>& recipeIds);
 

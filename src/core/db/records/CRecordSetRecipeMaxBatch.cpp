@@ -11,9 +11,11 @@ const RecordLayout& CRecordSetRecipeMaxBatch::layout() const {
 }
 
 std::int64_t CRecordSetRecipeMaxBatch::HighestNumericBatch(SqliteConnection& c) {
+    // Numbers sort before every text in the batch number's index: the last number below the
+    // empty text is one step down the index, however many recipes there are.
     return c
-        .scalar(QStringLiteral("SELECT max(RecipeBatchNo) FROM Recipes WHERE typeof(RecipeBatchNo) "
-                               "IN ('integer', 'real')"))
+        .scalar(QStringLiteral("SELECT RecipeBatchNo FROM Recipes WHERE RecipeBatchNo < '' ORDER "
+                               "BY RecipeBatchNo DESC LIMIT 1"))
         .toLongLong();
 }
 

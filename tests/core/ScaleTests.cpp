@@ -1,0 +1,76 @@
+// What must not grow with the size of the database: the work of an import, of a commit seen by
+// the log, of an export. Counted in SQLite's own steps and in bytes, never in time.
+#include "support/TestSupport.h"
+
+#include "calc/UtilizationTable.h"
+#include "db/SqliteConnection.h"
+#include "db/dao/CDaoDatabase.h"
+#include "interchange/BeerXml.h"
+
+#include <sqlite3.h>
+
+namespace wsc {
+namespace {
+
+class Scale : public test::DbFixture {
+protected:
+    // A recipe database of `recipes` recipes with a hop row each.
+    QString databaseOf(int recipes, const QString& name) {
+        const QString file = makeRecipeDb(name);
+        execSql(file, QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM "
+                                     "n WHERE i < %1) INSERT INTO Recipes (RecipeID, "
+                                     "RecipeBatchNo, RecipeName) SELECT i, i, 'Recipe ' || i FROM "
+                                     "n; INSERT INTO Ingredients_Hops (IngRecipeID, IngHopsName, "
+                                     "IngHopsAlpha, IngHopsTime, IngHopsWeight, IngHopsUnits) "
+                                     "SELECT RecipeID, 'Cascade', 5, 60, 1, 'oz' FROM Recipes")
+                          .arg(recipes));
+        return file;
+    }
+    UtilizationTable m_table = UtilizationTable::shipped();
+};
+
+// Every step SQLite's machine makes on a connection while it is counted.
+class StepCounter {
+public:
+    explicit StepCounter(sqlite3* db) : m_db(db) {
+        sqlite3_trace_v2(m_db, SQLITE_TRACE_PROFILE, &StepCounter::onStatement, this);
+    }
+    ~StepCounter() { sqlite3_trace_v2(m_db, 0, nullptr, nullptr); }
+    long long steps() const { return m_steps; }
+
+private:
+    static int onStatement(unsigned, void* self, void* statement, void*) {
+        static_cast<StepCounter*>(self)->m_steps += sqlite3_stmt_status(
+            static_cast<sqlite3_stmt*>(statement), SQLITE_STMTSTATUS_VM_STEP, 1);
+        return 0;
+    }
+    sqlite3* m_db;
+    long long m_steps = 0;
+};
+
+// An import reads and writes what it adds and nothing of the recipes already there: a file of
+// two recipes costs the same into 20 recipes as into 4,000.
+TEST_F(Scale, AnImportTouchesOnlyTheRecipesItAdds) {
+    const QByteArray file =
+        "<RECIPES><RECIPE><NAME>One</NAME><BATCH_SIZE>20</BATCH_SIZE><HOPS><HOP><NAME>Cascade"
+        "</NAME><ALPHA>5</ALPHA><AMOUNT>0.03</AMOUNT><USE>Boil</USE><TIME>60</TIME></HOP></HOPS>"
+        "</RECIPE><RECIPE><NAME>Two</NAME></RECIPE></RECIPES>";
+    auto stepsInto = [&](int recipes) {
+        CDaoDatabase db;
+        db.Open(databaseOf(recipes, QStringLiteral("r%1.mdb").arg(recipes)), false, false);
+        StepCounter counter(db.connection().handle());
+        QString error;
+        const auto summary = BeerXml::Import(db, nullptr, file, m_table, error);
+        EXPECT_TRUE(summary) << error.toStdString();
+        EXPECT_EQ(summary ? summary->added.front().batch : 0, recipes + 1);
+        return counter.steps();
+    };
+    const long long small = stepsInto(20);
+    const long long large = stepsInto(4000);
+    EXPECT_GT(small, 0);
+    EXPECT_LT(large, small * 12 / 10)
+        << small << " steps into 20 recipes, " << large << " into 4,000";
+}
+
+} // namespace
+} // namespace wsc
