@@ -333,7 +333,7 @@ TEST_F(Windows, TheLogFitsItsNamesAndBringsTheFormForward) {
     EXPECT_TRUE(titles.contains(QStringLiteral("&2 ") + logFrame->windowTitle()));
 
     // Going to a recipe from the log shows the form in front once the click is over.
-    log->setCurrentItem(log->topLevelItem(4));
+    log->setCurrentIndex(log->model()->index(4, 0));
     log->GoToSelectedRecipe();
     frame().mdiArea()->setActiveSubWindow(logFrame); // the log's own click taking it back
     EXPECT_TRUE(QTest::qWaitFor(

@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
@@ -230,7 +231,8 @@ protected:
 
 TEST_F(Log, ShowsEveryRecipeInBatchOrderWithItsColumns) {
     openWithLogRows();
-    EXPECT_EQ(log()->headerItem()->text(2), QStringLiteral("Brew Date"));
+    EXPECT_EQ(log()->model()->headerData(2, Qt::Horizontal).toString(),
+              QStringLiteral("Brew Date"));
     const QStringList batches = log()->columnTexts(0);
     ASSERT_EQ(batches.size(), 10);
     EXPECT_EQ(batches.at(8), QStringLiteral("9"));
@@ -271,11 +273,61 @@ TEST_F(Log, ShowsOnlyCommittedRecipesAndFollowsTheRecordCommands) {
     EXPECT_EQ(log()->columnTexts(1).last(), QStringLiteral("<new recipe>"));
 }
 
+// A commit, a delete and an add each move, take out or put in the one row they wrote: the
+// other rows stay what they were (a row kept by the view still points at its recipe), and the
+// rows keep the order of the sorted column.
+TEST_F(Log, ACommitDeleteOrAddChangesOnlyItsOwnRow) {
+    openWithLogRows();
+    log()->SortBy(1);
+    QAbstractItemModel* rows = log()->model();
+    QSignalSpy resets(rows, &QAbstractItemModel::modelReset);
+    QSignalSpy removed(rows, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy inserted(rows, &QAbstractItemModel::rowsInserted);
+    const int zesty = log()->columnTexts(1).indexOf(QStringLiteral("Zesty Saison"));
+    ASSERT_GE(zesty, 0);
+    const QPersistentModelIndex kept = rows->index(zesty, 0);
+    const QVariant keptId = kept.data(Qt::UserRole);
+    auto inOrder = [&] {
+        const QStringList names = log()->columnTexts(1);
+        for (int i = 1; i < names.size(); ++i)
+            if (names.at(i - 1).toUtf8() > names.at(i).toUtf8())
+                return false;
+        return true;
+    };
+
+    frame().runCommand(ID_VIEW_RECIPE_FORM);
+    form()->nameEdit()->setText(QStringLiteral("Amber Homestead"));
+    form()->batchEdit()->setText(QStringLiteral("42"));
+    frame().runCommand(ID_RECORD_COMMIT);
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(removed.count(), 1);
+    EXPECT_EQ(inserted.count(), 1);
+    const int amber = log()->columnTexts(1).indexOf(QStringLiteral("Amber Homestead"));
+    ASSERT_GE(amber, 0);
+    EXPECT_EQ(log()->columnTexts(0).at(amber), QStringLiteral("42"));
+    EXPECT_FALSE(log()->columnTexts(1).contains(QStringLiteral("Homestead Bitter")));
+    EXPECT_TRUE(inOrder());
+    ASSERT_TRUE(kept.isValid());
+    EXPECT_EQ(kept.data(Qt::UserRole), keptId);
+    EXPECT_EQ(kept.data(Qt::DisplayRole).toString(), QStringLiteral("9"));
+
+    m_profile.setInteger(Setting::DisplayDeleteWarnings, 0);
+    form()->readPreferences();
+    form()->runCommand(ID_RECORD_DELETE);
+    EXPECT_EQ(log()->rowCount(), 9);
+    EXPECT_FALSE(log()->columnTexts(1).contains(QStringLiteral("Amber Homestead")));
+    form()->runCommand(ID_RECORD_ADD);
+    EXPECT_EQ(log()->rowCount(), 10);
+    EXPECT_TRUE(log()->columnTexts(1).contains(QStringLiteral("<new recipe>")));
+    EXPECT_TRUE(inOrder());
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(kept.data(Qt::UserRole), keptId);
+}
+
 TEST_F(Log, SelectionStaysOnItsRowAfterADelete) {
     openWithLogRows();
     frame().setFocus();
-    QTreeWidgetItem* last = log()->topLevelItem(9);
-    const QPoint at = log()->visualItemRect(last).center();
+    const QPoint at = log()->visualRect(log()->model()->index(9, 0)).center();
     QTest::mouseClick(log()->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(log()->selectedRow(), 9);
     EXPECT_EQ(log()->selectedBatchNo(), 10);
@@ -289,14 +341,13 @@ TEST_F(Log, SelectionStaysOnItsRowAfterADelete) {
 
 TEST_F(Log, DoubleClickGoesToTheRecipeAndBelowTheLastRowDoesNothing) {
     openWithLogRows();
-    QTreeWidgetItem* row = log()->topLevelItem(4);
-    const QPoint on = log()->visualItemRect(row).center();
+    const QPoint on = log()->visualRect(log()->model()->index(4, 0)).center();
     QTest::mouseClick(log()->viewport(), Qt::LeftButton, {}, on);
     QTest::mouseDClick(log()->viewport(), Qt::LeftButton, {}, on);
     EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("5"));
 
     frame().runCommand(ID_VIEW_RECIPE_LOG);
-    const QPoint below(on.x(), log()->visualItemRect(log()->topLevelItem(9)).bottom() + 40);
+    const QPoint below(on.x(), log()->visualRect(log()->model()->index(9, 0)).bottom() + 40);
     QTest::mouseClick(log()->viewport(), Qt::LeftButton, {}, below);
     QTest::mouseDClick(log()->viewport(), Qt::LeftButton, {}, below);
     EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("5"));
@@ -305,7 +356,7 @@ TEST_F(Log, DoubleClickGoesToTheRecipeAndBelowTheLastRowDoesNothing) {
 
 TEST_F(Log, EnterGoesToTheSelectedRecipe) {
     openWithLogRows();
-    log()->setCurrentItem(log()->topLevelItem(9));
+    log()->setCurrentIndex(log()->model()->index(9, 0));
     QTest::keyClick(log(), Qt::Key_Return);
     EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("10"));
     EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("apricot wheat"));

@@ -10,7 +10,7 @@
 #include "document/BoundQuerySheet.h"
 #include "document/FieldExchange.h"
 #include "document/MashTypeRules.h"
-#include "document/RecipeLogRows.h"
+#include "document/RecipeLogTable.h"
 #include "reference/Lookups.h"
 
 #include "settings/ScriptedPrompter.h"
@@ -22,30 +22,71 @@ namespace {
 
 using test::DbFixture;
 
-TEST(LogSort, NumbersDatesAndBytes) {
-    const auto number = LogSortKind::Number;
-    EXPECT_LT(RecipeLogRows::compare(number, QStringLiteral("9"), QStringLiteral("10")), 0);
-    const auto date = LogSortKind::Date;
-    EXPECT_LT(RecipeLogRows::compare(date, QString(), QStringLiteral("1/1/1900")), 0);
-    EXPECT_GT(
-        RecipeLogRows::compare(date, QStringLiteral("12/31/2025"), QStringLiteral("1/1/2025")), 0);
-    // A date that does not read is equal to anything.
-    EXPECT_EQ(RecipeLogRows::compare(date, QStringLiteral("soon"), QStringLiteral("1/1/2025")), 0);
-    const auto text = LogSortKind::Text;
-    EXPECT_LT(RecipeLogRows::compare(text, QStringLiteral("Zesty"), QStringLiteral("apricot")), 0);
-    EXPECT_LT(RecipeLogRows::compare(text, QStringLiteral("Ale"), QStringLiteral("Ale 2")), 0);
-    EXPECT_EQ(RecipeLogRows::dateText(QDateTime(QDate(2026, 3, 7), QTime())),
-              QStringLiteral("3/7/2026"));
-    EXPECT_TRUE(RecipeLogRows::dateText(QDateTime()).isEmpty());
+class LogTable : public DbFixture {
+protected:
+    // Dates as other programs store them: without a time, in UTC, as a word.
+    void SetUp() override {
+        DbFixture::SetUp();
+        m_file = makeRecipeDb(QStringLiteral("log.mdb"));
+        execSql(m_file,
+                QStringLiteral(
+                    "INSERT INTO Recipes (RecipeID, RecipeBatchNo, RecipeName, RecipeDateBrewed, "
+                    "RecipeTargetStyle) VALUES (1, 10, 'apricot', '2026-02-01T00:00:00', 'Ale'), "
+                    "(2, 9, 'Zesty', NULL, 'Ale 2'), (3, 11, 'Zesty', '2026-01-05', 'Ale'), "
+                    "(4, '12', 1234, '2025-12-31T23:30:00Z', NULL), "
+                    "(5, 13, 'Bitter', 'soon', 'ale')"));
+        m_db.Open(m_file, false, true);
+        m_table.read(m_db);
+    }
+    QStringList column(int c) const {
+        QStringList out;
+        for (int i = 0; i < m_table.rowCount(); ++i)
+            out << m_table.text(i, c);
+        return out;
+    }
+    QString m_file;
+    CDaoDatabase m_db;
+    RecipeLogTable m_table;
+};
 
-    std::vector<RecipeLogRow> rows = {{1, {QStringLiteral("10"), {}, QStringLiteral("2/1/2026")}},
-                                      {2, {QStringLiteral("9"), {}, QString()}},
-                                      {3, {QStringLiteral("11"), {}, QStringLiteral("1/5/2026")}}};
-    RecipeLogRows::sort(rows, 0, true);
-    EXPECT_EQ(rows.front().recipeId, 2);
-    RecipeLogRows::sort(rows, 2, false);
-    EXPECT_EQ(rows.front().recipeId, 1);
-    EXPECT_EQ(rows.back().recipeId, 2);
+TEST_F(LogTable, SortsNumbersDatesAndBytesWithTiesInBatchOrder) {
+    EXPECT_EQ(column(0), (QStringList{"9", "10", "11", "12", "13"}));
+    EXPECT_EQ(column(1), (QStringList{"Zesty", "apricot", "Zesty", "1234", "Bitter"}));
+    EXPECT_EQ(column(2), (QStringList{"", "2/1/2026", "1/5/2026", "12/31/2025", ""}));
+    EXPECT_EQ(RecipeLogTable::dateText(QDateTime(QDate(2026, 3, 7), QTime())),
+              QStringLiteral("3/7/2026"));
+
+    m_table.sort(1, true); // capitals before small letters, digits before both
+    EXPECT_EQ(column(0), (QStringList{"12", "13", "9", "11", "10"}));
+    m_table.sort(3, true); // an empty style first; "Ale" before "Ale 2" before "ale"
+    EXPECT_EQ(column(0), (QStringList{"12", "10", "11", "9", "13"}));
+    m_table.sort(2, true); // no date (and one that does not read) before every date
+    EXPECT_EQ(column(0), (QStringList{"9", "13", "12", "11", "10"}));
+    m_table.sort(2, false);
+    EXPECT_EQ(column(0), (QStringList{"10", "11", "12", "9", "13"}));
+    m_table.sort(0, false);
+    EXPECT_EQ(column(0), (QStringList{"13", "12", "11", "10", "9"}));
+}
+
+TEST_F(LogTable, FollowsOneRecipeToItsPlaceInTheOrder) {
+    m_table.sort(1, true);
+    execSql(m_file, QStringLiteral("UPDATE Recipes SET RecipeName = 'Amber' WHERE RecipeID = 2"));
+    const auto amber = m_table.fetch(m_db, 2);
+    ASSERT_TRUE(amber.has_value());
+    EXPECT_FALSE(m_table.fitsAt(m_table.find(2), *amber));
+    m_table.erase(m_table.find(2));
+    m_table.insert(m_table.positionFor(*amber), *amber);
+    EXPECT_TRUE(m_table.fitsAt(m_table.find(2), *amber));
+    EXPECT_TRUE(m_table.fitsAt(0, m_table.row(0)));
+    EXPECT_TRUE(m_table.fitsAt(4, m_table.row(4)));
+    EXPECT_EQ(column(1), (QStringList{"1234", "Amber", "Bitter", "Zesty", "apricot"}));
+    EXPECT_EQ(m_table.text(m_table.find(2), 0), QStringLiteral("9"));
+    // A recipe that is gone reads as none; the batch search wraps past the end.
+    execSql(m_file, QStringLiteral("DELETE FROM Recipes WHERE RecipeID = 5"));
+    EXPECT_FALSE(m_table.fetch(m_db, 5).has_value());
+    EXPECT_EQ(m_table.findBatch(12, 0), 0);
+    EXPECT_EQ(m_table.findBatch(12, 4), 0);
+    EXPECT_EQ(m_table.findBatch(99, 2), -1);
 }
 
 TEST(MashRules, EnabledEditsAndHeadingsByType) {

@@ -391,6 +391,7 @@ TEST_F(RecordCommands, GoToBatchFindsNumbersAbove65535) {
     m_form->batch = QStringLiteral("70000");
     m_cmd->setModified();
     ASSERT_TRUE(m_cmd->OnRecordCommit());
+    EXPECT_EQ(m_log.recipes, std::vector<long>{1}); // the commit names the recipe it wrote
     m_cmd->OnRecordMove(Move::Next);
     HintLog other;
     m_doc->addView(&other);

@@ -46,11 +46,14 @@ class HintLog : public IDocumentView {
 public:
     void OnUpdate(IDocumentView*, long hint, const CRowViewHint* object) override {
         events.push_back(static_cast<int>(HintEventOf(hint)));
-        if (object)
+        if (object && HintEventOf(hint) == HintEvent::GoToBatch)
             batches.push_back(object->batchNo);
+        if (object && object->recipeId != 0)
+            recipes.push_back(object->recipeId);
     }
     std::vector<int> events;
-    std::vector<long> batches;
+    std::vector<long> batches; // of go-to-batch hints
+    std::vector<long> recipes; // written or removed, as hints name them
 };
 
 // A recipe database open as a document with the record commands over a FakeForm.

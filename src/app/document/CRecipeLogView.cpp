@@ -8,11 +8,11 @@
 #include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
 #include "db/dao/CDaoWorkspace.h"
-#include "db/records/CRecordSetRecipeLog.h"
 #include "document/CWscalcDoc.h"
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
 
+#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -23,50 +23,111 @@ namespace wsc {
 namespace {
 
 constexpr int kColumnTitles = 79;
-constexpr int kWidthUnits[RecipeLogRows::kColumns] = {2, 4, 3, 3, 3, 3};
+constexpr int kWidthUnits[RecipeLogTable::kColumns] = {2, 4, 3, 3, 3, 3};
 
 } // namespace
 
-CRecipeLogView::CRecipeLogView(CWscalcDoc& doc, QWidget* parent) : QTreeWidget(parent), m_doc(doc) {
+// The log's rows as the view asks for them: texts made when a row is drawn.
+class RecipeLogModel : public QAbstractTableModel {
+public:
+    RecipeLogModel(RecipeLogTable& table, QObject* parent)
+        : QAbstractTableModel(parent), m_table(table),
+          m_titles(MessageCatalog::text(kColumnTitles).split(u',')) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : m_table.rowCount();
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : RecipeLogTable::kColumns;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= m_table.rowCount())
+            return {};
+        if (role == Qt::DisplayRole)
+            return m_table.text(index.row(), index.column());
+        if (role == Qt::UserRole)
+            return QVariant::fromValue<qlonglong>(m_table.row(index.row()).recipeId);
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return m_titles.value(section);
+        return {};
+    }
+
+    template <class Change> void reset(Change change) {
+        beginResetModel();
+        try {
+            change();
+        } catch (...) {
+            endResetModel();
+            throw;
+        }
+        endResetModel();
+    }
+    void replace(int row, const RecipeLogTable::Row& values) {
+        m_table.replace(row, values);
+        emit dataChanged(index(row, 0), index(row, RecipeLogTable::kColumns - 1));
+    }
+    void removeAt(int row) {
+        beginRemoveRows({}, row, row);
+        m_table.erase(row);
+        endRemoveRows();
+    }
+    void insertAt(int row, const RecipeLogTable::Row& values) {
+        beginInsertRows({}, row, row);
+        m_table.insert(row, values);
+        endInsertRows();
+    }
+
+private:
+    RecipeLogTable& m_table;
+    QStringList m_titles;
+};
+
+CRecipeLogView::CRecipeLogView(CWscalcDoc& doc, QWidget* parent) : QTreeView(parent), m_doc(doc) {
     SetHelpContext(this, HelpContext::kRecipeLog);
     setObjectName(QStringLiteral("recipeLog"));
     setRootIsDecorated(false);
+    setItemsExpandable(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setAllColumnsShowFocus(true);
     setSortingEnabled(false);
-    setHeaderLabels(MessageCatalog::text(kColumnTitles).split(u','));
+    m_model = new RecipeLogModel(m_table, this);
+    setModel(m_model);
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(true);
+    header()->setSortIndicator(0, Qt::AscendingOrder);
     connect(header(), &QHeaderView::sectionClicked, this, [this](int column) { SortBy(column); });
     setColumnWidths();
 }
 
 void CRecipeLogView::setColumnWidths() {
     // The widths of the log's design; where names or styles are longer and the window has the
-    // room, a column takes what its longest text needs.
+    // room, a column takes what its longest text needs (of the rows on the screen: the view
+    // measures those).
     const int u = static_cast<int>(logicalDpiX() * 0.3);
-    int needed[RecipeLogRows::kColumns];
+    int needed[RecipeLogTable::kColumns];
     int total = 0;
-    for (int c = 0; c < RecipeLogRows::kColumns; ++c) {
-        const int content = topLevelItemCount() > 0 ? sizeHintForColumn(c) + 12 : 0;
+    for (int c = 0; c < RecipeLogTable::kColumns; ++c) {
+        const int content = m_table.rowCount() > 0 ? sizeHintForColumn(c) + 12 : 0;
         needed[c] = std::max(kWidthUnits[c] * u, content);
         total += needed[c];
     }
     const bool room = total <= viewport()->width();
-    for (int c = 0; c < RecipeLogRows::kColumns; ++c)
+    for (int c = 0; c < RecipeLogTable::kColumns; ++c)
         setColumnWidth(c, room ? needed[c] : kWidthUnits[c] * u);
 }
 
 void CRecipeLogView::resizeEvent(QResizeEvent* event) {
-    QTreeWidget::resizeEvent(event);
+    QTreeView::resizeEvent(event);
     setColumnWidths();
 }
 
 CRecipeLogView::~CRecipeLogView() {
     m_doc.removeView(this);
-    m_log.reset();
     if (m_workspace || m_database)
         cleanWorkspace(m_workspace, m_database, m_doc.services().prompter, m_doc.services().help);
 }
@@ -74,113 +135,116 @@ CRecipeLogView::~CRecipeLogView() {
 void CRecipeLogView::OnUpdate(IDocumentView* sender, long hint, const CRowViewHint* object) {
     if (sender == this)
         return;
-    if (object) {
+    const HintEvent event = HintEventOf(hint);
+    if (event == HintEvent::GoToBatch && object) {
         // The whole batch number travels in the hint object.
-        const QString batch = QString::asprintf("%lu", static_cast<unsigned long>(object->batchNo));
-        const int n = static_cast<int>(m_rows.size());
-        for (int i = 0; i < n; ++i) {
-            const int row = (m_selectedRow + 1 + i) % n;
-            if (m_rows[static_cast<std::size_t>(row)].cells.value(0) == batch) {
-                selectRow(row);
-                break;
-            }
-        }
+        const int row = m_table.findBatch(object->batchNo, m_selectedRow);
+        if (row >= 0)
+            selectRow(row);
         return;
     }
-    (void)hint;
+    const bool oneRecipe = event == HintEvent::Committed || event == HintEvent::Added ||
+                           event == HintEvent::Copied || event == HintEvent::Deleted;
+    if (oneRecipe && object && object->recipeId != 0 && followRecipe(object->recipeId))
+        return;
     Refresh();
+}
+
+bool CRecipeLogView::openConnection() {
+    if (m_database && m_database->IsOpen())
+        return true;
+    if (GetNewWorkspace(m_workspace, m_database, QString::fromLatin1(kWorkspaceLogView),
+                        m_doc.services(), m_doc.GetPathName()) != 0)
+        return true;
+    m_doc.services().prompter.text(QString::fromLatin1(Texts::kLogViewWorkspaceFailed));
+    return false;
+}
+
+bool CRecipeLogView::followRecipe(long recipeId) {
+    if (!m_loaded || !m_database || !m_database->IsOpen())
+        return false;
+    try {
+        const std::optional<RecipeLogTable::Row> now = m_table.fetch(*m_database, recipeId);
+        const int was = m_table.find(recipeId);
+        // A row that keeps its place is written over: the view lays out nothing again.
+        if (was >= 0 && now && m_table.fitsAt(was, *now)) {
+            m_model->replace(was, *now);
+        } else {
+            if (was >= 0)
+                m_model->removeAt(was);
+            if (now)
+                m_model->insertAt(m_table.positionFor(*now), *now);
+        }
+    } catch (const CDaoException& e) {
+        ReportDaoError(e, m_doc.services().prompter, m_doc.services().help);
+        return true;
+    }
+    if (m_table.rowCount() > 0)
+        selectRow(std::min(m_selectedRow, m_table.rowCount() - 1));
+    return true;
 }
 
 void CRecipeLogView::Refresh() {
     WaitCursor wait(m_doc.services().statusBar);
-    clear();
-    m_rows.clear();
+    if (!openConnection()) {
+        m_model->reset([&] { m_table.clear(); });
+        return;
+    }
     try {
-        if (!m_log || !m_log->IsOpen()) {
-            if (!m_database || !m_database->IsOpen()) {
-                if (GetNewWorkspace(m_workspace, m_database, QString::fromLatin1(kWorkspaceLogView),
-                                    m_doc.services(), m_doc.GetPathName()) == 0) {
-                    m_doc.services().prompter.text(
-                        QString::fromLatin1(Texts::kLogViewWorkspaceFailed));
-                    return;
-                }
-            }
-            m_log = std::make_unique<CRecordSetRecipeLog>(m_database.get());
-            m_log->Open(CDaoRecordset::dbOpenSnapshot, {}, CDaoRecordset::dbReadOnly);
-        } else {
-            m_log->Requery();
-        }
-        m_rows = RecipeLogRows::read(*m_log);
+        m_model->reset([&] { m_table.read(*m_database); });
+        m_loaded = true;
     } catch (const CDaoException& e) {
+        m_model->reset([&] { m_table.clear(); });
         ReportDaoError(e, m_doc.services().prompter, m_doc.services().help);
     }
-    RecipeLogRows::sort(m_rows, m_sortColumn, m_ascending);
-    fill();
+    header()->setSortIndicator(sortColumn(),
+                               ascending() ? Qt::AscendingOrder : Qt::DescendingOrder);
     setColumnWidths();
-    if (m_rows.empty())
+    if (m_table.rowCount() == 0)
         return;
-    selectRow(std::min(m_selectedRow, static_cast<int>(m_rows.size()) - 1));
-}
-
-void CRecipeLogView::fill() {
-    clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(m_rows.size()));
-    for (const RecipeLogRow& r : m_rows) {
-        auto* item = new QTreeWidgetItem(r.cells);
-        item->setData(0, Qt::UserRole, QVariant::fromValue<qlonglong>(r.recipeId));
-        items << item;
-    }
-    addTopLevelItems(items);
-    header()->setSortIndicator(m_sortColumn,
-                               m_ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    selectRow(std::min(m_selectedRow, m_table.rowCount() - 1));
 }
 
 void CRecipeLogView::SortBy(int column) {
-    if (column == m_sortColumn)
-        m_ascending = !m_ascending;
-    else
-        m_ascending = true;
-    m_sortColumn = column;
+    const bool up = column == sortColumn() ? !ascending() : true;
     const long keep = m_selectedRecipeId;
-    RecipeLogRows::sort(m_rows, m_sortColumn, m_ascending);
-    fill();
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i].recipeId == keep) {
-            selectRow(static_cast<int>(i));
-            return;
-        }
-    }
+    m_model->reset([&] { m_table.sort(column, up); });
+    header()->setSortIndicator(sortColumn(),
+                               ascending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    const int at = m_table.find(keep);
+    if (at >= 0)
+        selectRow(at);
 }
 
 void CRecipeLogView::selectRow(int row) {
-    QTreeWidgetItem* item = topLevelItem(row);
-    if (!item)
+    const QModelIndex index = m_model->index(row, 0);
+    if (!index.isValid())
         return;
-    setCurrentItem(item);
-    item->setSelected(true);
-    scrollToItem(item);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                 QItemSelectionModel::Rows);
+    scrollTo(index);
     readSelection();
 }
 
 void CRecipeLogView::readSelection() {
-    QTreeWidgetItem* item = currentItem();
-    if (!item)
+    const QModelIndex index = currentIndex();
+    if (!index.isValid() || index.row() >= m_table.rowCount())
         return;
-    m_selectedRow = indexOfTopLevelItem(item);
-    m_selectedRecipeId = static_cast<long>(item->data(0, Qt::UserRole).toLongLong());
-    m_selectedBatch = item->text(0).toLong();
+    m_selectedRow = index.row();
+    m_selectedRecipeId = static_cast<long>(m_table.row(m_selectedRow).recipeId);
+    m_selectedBatch = m_table.text(m_selectedRow, 0).toLong();
 }
 
 QStringList CRecipeLogView::columnTexts(int column) const {
     QStringList out;
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        out << topLevelItem(i)->text(column);
+    out.reserve(m_table.rowCount());
+    for (int i = 0; i < m_table.rowCount(); ++i)
+        out << m_table.text(i, column);
     return out;
 }
 
 void CRecipeLogView::GoToSelectedRecipe() {
-    if (!currentItem())
+    if (!currentIndex().isValid())
         return;
     readSelection();
     m_doc.SelectBatch(this, m_selectedBatch);
@@ -190,22 +254,19 @@ void CRecipeLogView::GoToSelectedRecipe() {
 
 void CRecipeLogView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
-        QTreeWidget::mousePressEvent(event);
+        QTreeView::mousePressEvent(event);
         return;
     }
-    QTreeWidgetItem* item = itemAt(event->position().toPoint());
-    m_clickedOnRow = item != nullptr;
-    if (item) {
-        setCurrentItem(item);
-        item->setSelected(true);
-        readSelection();
-    }
+    const QModelIndex index = indexAt(event->position().toPoint());
+    m_clickedOnRow = index.isValid();
+    if (index.isValid())
+        selectRow(index.row());
     setFocus(Qt::MouseFocusReason);
 }
 
 void CRecipeLogView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && m_clickedOnRow &&
-        itemAt(event->position().toPoint()) != nullptr)
+        indexAt(event->position().toPoint()).isValid())
         GoToSelectedRecipe();
 }
 
@@ -219,7 +280,7 @@ void CRecipeLogView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Escape:
         return;
     default:
-        QTreeWidget::keyPressEvent(event);
+        QTreeView::keyPressEvent(event);
         readSelection();
     }
 }

@@ -139,6 +139,27 @@ bool SqliteStatement::isNull(int col) const {
     return sqlite3_column_type(m_stmt, col) == SQLITE_NULL;
 }
 
+SqliteStatement::Kind SqliteStatement::kind(int col) const {
+    switch (sqlite3_column_type(m_stmt, col)) {
+    case SQLITE_INTEGER:
+        return Kind::Integer;
+    case SQLITE_FLOAT:
+        return Kind::Real;
+    case SQLITE_BLOB:
+        return Kind::Blob;
+    case SQLITE_NULL:
+        return Kind::Null;
+    default:
+        return Kind::Text;
+    }
+}
+
+std::string_view SqliteStatement::utf8(int col) const {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, col));
+    return p ? std::string_view(p, static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, col)))
+             : std::string_view();
+}
+
 std::int64_t SqliteStatement::int64(int col) const {
     return sqlite3_column_int64(m_stmt, col);
 }

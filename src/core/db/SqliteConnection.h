@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -40,6 +41,12 @@ public:
     int columnCount() const;
     QString columnName(int col) const;
     bool isNull(int col) const;
+    // The kind of value SQLite holds in a column of the current row.
+    enum class Kind { Integer, Real, Text, Blob, Null };
+    Kind kind(int col) const;
+    // A text value's bytes as stored, valid until the next step; for reading many rows without
+    // converting each value.
+    std::string_view utf8(int col) const;
     std::int64_t int64(int col) const;
     double real(int col) const;
     QString text(int col) const;

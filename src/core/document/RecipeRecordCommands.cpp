@@ -92,8 +92,9 @@ void RecipeRecordCommands::report(const CDaoException& e) {
     ReportDaoError(e, m_doc.services().prompter, m_doc.services().help);
 }
 
-void RecipeRecordCommands::notify(HintEvent event) {
-    m_doc.UpdateAllViews(m_view, MakeHint(event));
+void RecipeRecordCommands::notify(HintEvent event, long recipeId) {
+    const CRowViewHint written{0, recipeId};
+    m_doc.UpdateAllViews(m_view, MakeHint(event), recipeId != 0 ? &written : nullptr);
 }
 
 void RecipeRecordCommands::ensureTransaction() {
@@ -233,11 +234,11 @@ bool RecipeRecordCommands::SaveRecipeChanges(bool ask) {
     }
     m_modified = false;
     if (m_newRecord) {
-        notify(HintEvent::Added);
+        notify(HintEvent::Added, m_currentRecipeId);
         m_newRecord = false;
     }
     if (m_copiedIngredients) {
-        notify(HintEvent::Copied);
+        notify(HintEvent::Copied, m_currentRecipeId);
         m_copiedIngredients = false;
     }
     storeCurrentInDocument();
@@ -383,7 +384,7 @@ void RecipeRecordCommands::OnRecordAdd() {
         abandonNewRecord(previous);
         return;
     }
-    notify(HintEvent::Added);
+    notify(HintEvent::Added, m_currentRecipeId);
     storeCurrentInDocument();
     try {
         m_set.Edit();
@@ -483,7 +484,7 @@ void RecipeRecordCommands::OnRecordDelete() {
     } catch (const CDaoException& e) {
         report(e);
     }
-    notify(HintEvent::Deleted);
+    notify(HintEvent::Deleted, recipeId);
     BeginRecipeEdit();
 }
 
@@ -532,7 +533,7 @@ bool RecipeRecordCommands::OnRecordCommit() {
         if (hasRecord())
             m_set.Edit();
         if (!m_doc.m_closing) {
-            notify(HintEvent::Committed);
+            notify(HintEvent::Committed, m_currentRecipeId);
             ensureTransaction();
         }
     } catch (const CDaoException& e) {

@@ -86,7 +86,7 @@ private:
     void commitTransaction();
     void rollbackTransaction();
     void report(const CDaoException& e);
-    void notify(HintEvent event);
+    void notify(HintEvent event, long recipeId);
     // False, having said so, when the next batch number would be past the highest one.
     bool nextBatchNumberExists();
     // Gives the new record in the edit buffer the next batch number, inserts it and puts it

@@ -19,10 +19,12 @@ constexpr HintEvent HintEventOf(long hint) {
     return static_cast<HintEvent>(hint >> 16);
 }
 
-// Travels with the go-to-batch hint. It carries the whole batch number: the hint's low word
-// holds only 16 bits of it.
+// Travels with a hint. With the go-to-batch hint it carries the whole batch number (the hint's
+// low word holds only 16 bits of it); with a commit, add, copy or delete, the recipe written or
+// removed, so that a view can follow that one recipe instead of reading them all again.
 struct CRowViewHint {
     long batchNo = 0;
+    long recipeId = 0;
 };
 
 // A view of a recipe document (the form, the log, the label).
