@@ -1,9 +1,10 @@
 #include "CliSupport.h"
 
 #include "db/DatabaseOps.h"
+#include "db/SqliteConnection.h"
 #include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
-#include "db/records/CRecordSetRecipe.h"
+#include "document/RecipeListing.h"
 #include "settings/MessageCatalog.h"
 
 #include <QFileInfo>
@@ -98,9 +99,6 @@ int cmdShow(const QStringList& argv, const Output& io) {
             return *wrong;
         CDaoDatabase db;
         db.Open(recipes, false, true);
-        CRecordSetRecipe rs(&db);
-        rs.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
-        rs.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
         print(io.out,
               QStringLiteral("Recipe database %1").arg(QFileInfo(recipes).absoluteFilePath()));
         // One pass over the line: a name that holds "%2" is printed as it is.
@@ -109,12 +107,11 @@ int cmdShow(const QStringList& argv, const Output& io) {
         };
         print(io.out, line(QStringLiteral("Batch"), QStringLiteral("Recipe Name"),
                            QStringLiteral("Style")));
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            print(io.out, line(QString::number(rs.m_RecipeBatchNo).rightJustified(5),
-                               rs.m_RecipeName, rs.m_RecipeTargetStyle));
-            for (const QString& problem : rs.fieldProblems())
+        ListRecipes(db, [&](const ListedRecipe& r) {
+            print(io.out, line(QString::number(r.batch).rightJustified(5), r.name, r.style));
+            for (const QString& problem : r.problems)
                 print(io.out, QStringLiteral("       note: %1").arg(problem));
-        }
+        });
         if (!dataPath.isEmpty()) {
             CDaoDatabase data;
             data.Open(dataPath, false, true);

@@ -192,6 +192,39 @@ TEST_F(Cli, ShowListsEveryRecipeAndNamesStoredValuesItCannotUse) {
     EXPECT_TRUE(stdoutText.contains(QStringLiteral("note: RecipeBatchNo is empty")));
 }
 
+// Each kind of value a column cannot keep is named, and only those: the listing reads a row
+// whole only when the kinds SQLite holds say it may need a note.
+TEST_F(Cli, ShowNamesEveryKindOfValueAColumnCannotKeep) {
+    const QString recipes = copyShippedSamples();
+    execSql(recipes,
+            QStringLiteral(
+                "UPDATE Recipes SET RecipeDateBrewed='2026-02-30T00:00:00' WHERE RecipeID=1;"
+                "UPDATE Recipes SET RecipeBatchSize='big', RecipeDateRacked='soon' WHERE "
+                "RecipeID=2;"
+                "UPDATE Recipes SET RecipeBoilSize=9e999 WHERE RecipeID=3;"
+                "UPDATE Recipes SET RecipeBatchNo=3000000000 WHERE RecipeID=4;"
+                "UPDATE Recipes SET RecipeDateBottled=20260101, RecipeDateBrewed='2026-03-01' "
+                "WHERE RecipeID=5;"
+                "UPDATE Recipes SET RecipeBatchNo=12.5 WHERE RecipeID=6;"
+                "UPDATE Recipes SET RecipeBatchSize=x'00ff', RecipeName=NULL WHERE RecipeID=7;"
+                "UPDATE Recipes SET RecipeDateBrewed='2026-01-10T07:30:00', RecipeBoilSize=6 "
+                "WHERE RecipeID=8"));
+    EXPECT_EQ(run({QStringLiteral("show"), recipes}), cli::kOk);
+    const QStringList notes = stdoutText.split(u'\n').filter(QStringLiteral("note: "));
+    const QStringList expected = {
+        QStringLiteral("RecipeDateBrewed holds \"2026-02-30T00:00:00\", not a date"),
+        QStringLiteral("RecipeBatchSize holds the text \"big\", not a number"),
+        QStringLiteral("RecipeDateRacked holds \"soon\", not a date"),
+        QStringLiteral("RecipeBoilSize holds inf, not a finite number"),
+        QStringLiteral("RecipeBatchNo holds 3000000000, beyond the whole numbers this field keeps"),
+        QStringLiteral("RecipeDateBottled holds \"20260101\", not a date"),
+        QStringLiteral("RecipeBatchNo holds 12.5, not a whole number"),
+        QStringLiteral("RecipeBatchSize holds binary data, not a number")};
+    for (const QString& e : expected)
+        EXPECT_EQ(notes.filter(e).size(), 1) << e.toStdString() << "\n" << stdoutText.toStdString();
+    EXPECT_EQ(notes.size(), expected.size()) << stdoutText.toStdString();
+}
+
 TEST_F(Cli, CalcOfStoredValuesThatAreNoNumbersReportsThemAndWritesNoNull) {
     const QString recipes = copyShippedSamples();
     const QString data = copyShippedData();
