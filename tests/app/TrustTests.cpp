@@ -207,13 +207,14 @@ TEST_F(Trust, SettingsOfTheWrongSizeOrTypeAreIgnored) {
 class Ending : public test::DbFixture {
 protected:
     // A settings file of the program's own under a home folder of the test's.
-    test::ChildProcess::Environment startAsAUser(const QString& data) {
+    test::ChildProcess::Environment startAsAUser(const QString& data, bool tipAtStart = false) {
         const QString config = path(QStringLiteral("home/config/Quillbarrow Software"));
         EXPECT_TRUE(QDir().mkpath(config));
         QFile settings(config + QStringLiteral("/Wortsmith Calculator.conf"));
         EXPECT_TRUE(settings.open(QIODevice::WriteOnly));
-        // The program starts without the Tip of the Day, as a user who turned it off.
-        settings.write("[Tip]\nStartUp=1\n");
+        // The program starts without the Tip of the Day, as a user who turned it off, unless
+        // the tip is what the test is about.
+        settings.write(tipAtStart ? "[Tip]\nStartUp=0\n" : "[Tip]\nStartUp=1\n");
         if (!data.isEmpty())
             settings.write("[Settings]\nDefaultDataFile=" + QFile::encodeName(data) + "\n");
         settings.close();
@@ -302,9 +303,11 @@ TEST_P(EndingWithAWindowOpen, ASignalEndsTheProgramWithNothingHalfSaved) {
     const QByteArray recipesDigest = test::FileDigest(recipes);
     const QByteArray dataDigest = test::FileDigest(data);
     const QString errors = path(QStringLiteral("errors.txt"));
+    const bool tip = QByteArray(c.scenario) == "tip";
     test::ChildProcess child(
-        {QByteArray(WSC_SIGNAL_CHILD), c.scenario, "/s", QFile::encodeName(recipes)},
-        startAsAUser(data), QFile::encodeName(errors));
+        {QByteArray(WSC_SIGNAL_CHILD), tip ? "startup" : c.scenario, "/s",
+         QFile::encodeName(recipes)},
+        startAsAUser(data, tip), QFile::encodeName(errors));
     ASSERT_TRUE(child.waitFor(QByteArray("open ") + c.window))
         << child.output().constData() << readFile(errors).constData();
     // The file is held while the window is open.
@@ -322,6 +325,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OpenWindowCase{"delete", "QMessageBox", SIGTERM},
                       OpenWindowCase{"startup", "QMessageBox", SIGTERM},
                       OpenWindowCase{"startup", "QMessageBox", SIGHUP},
+                      OpenWindowCase{"tip", "wsc::CTipOfTheDayDlg", SIGTERM},
+                      OpenWindowCase{"tip", "wsc::CTipOfTheDayDlg", SIGHUP},
                       OpenWindowCase{"lookup", "wsc::CLookupDlg", SIGTERM},
                       OpenWindowCase{"maintenance", "wsc::CAddChgHops", SIGTERM},
                       OpenWindowCase{"options", "wsc::CWSOptionsSheet", SIGTERM},
