@@ -80,14 +80,17 @@ int cmdExport(const QStringList& argv, const Output& io) {
         const UtilizationTable table = loadUtilization(dataPath, &data);
         CDaoDatabase db;
         db.Open(recipes, false, true);
-        QString error;
-        const QByteArray xml =
-            BeerXml::Export(db, all ? std::vector<long>{} : std::vector<long>{batch}, table, error);
-        if (!error.isEmpty())
-            return fail(io, error);
-        // Written under a temporary name first: a failed export leaves no half file.
+        // Written under a temporary name first, recipe by recipe: a failed export leaves no
+        // half file.
         QSaveFile out(a.positional.first());
-        if (!out.open(QIODevice::WriteOnly) || out.write(xml) != xml.size() || !out.commit())
+        if (!out.open(QIODevice::WriteOnly))
+            return fail(
+                io, QStringLiteral("cannot write %1: %2").arg(out.fileName(), out.errorString()));
+        QString error;
+        if (!BeerXml::Export(db, all ? std::vector<long>{} : std::vector<long>{batch}, table, out,
+                             error))
+            return fail(io, error);
+        if (!out.commit())
             return fail(
                 io, QStringLiteral("cannot write %1: %2").arg(out.fileName(), out.errorString()));
         print(io.out,

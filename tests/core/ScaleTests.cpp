@@ -7,6 +7,8 @@
 #include "db/dao/CDaoDatabase.h"
 #include "interchange/BeerXml.h"
 
+#include <QSaveFile>
+
 #include <sqlite3.h>
 
 namespace wsc {
@@ -70,6 +72,38 @@ TEST_F(Scale, AnImportTouchesOnlyTheRecipesItAdds) {
     EXPECT_GT(small, 0);
     EXPECT_LT(large, small * 12 / 10)
         << small << " steps into 20 recipes, " << large << " into 4,000";
+}
+
+// An export writes each recipe as it reads it: when the first recipe is reported done it is in
+// the file and the second is not, and a cancelled export leaves the destination as it was.
+TEST_F(Scale, AnExportWritesEachRecipeAsItReadsIt) {
+    CDaoDatabase db;
+    db.Open(copyShippedSamples(), false, true);
+    const QString target = path(QStringLiteral("out.xml"));
+    {
+        QFile before(target);
+        ASSERT_TRUE(before.open(QIODevice::WriteOnly));
+        before.write("what was there");
+    }
+    QSaveFile out(target);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    QString error;
+    std::vector<qint64> sizes;
+    const bool written =
+        BeerXml::Export(db, {}, m_table, out, error, [&](qint64 done, qint64 total) {
+            EXPECT_EQ(total, 8);
+            sizes.push_back(out.size());
+            return done < 3;
+        });
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error, QStringLiteral("the export was cancelled"));
+    ASSERT_EQ(sizes.size(), 3u);
+    EXPECT_GT(sizes[0], 0);
+    EXPECT_GT(sizes[1], sizes[0]);
+    EXPECT_GT(sizes[2], sizes[1]);
+    out.cancelWriting();
+    EXPECT_FALSE(out.commit());
+    EXPECT_EQ(readFile(target), QByteArray("what was there"));
 }
 
 } // namespace

@@ -717,19 +717,34 @@ void CMainFrame::ExportRecipes(bool all) {
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".xml");
     QString error;
-    QByteArray xml;
-    try {
-        xml = BeerXml::Export(*m_doc->database(),
-                              all ? std::vector<long>{}
-                                  : std::vector<long>{long(form->currentBatch())},
-                              m_doc->utilization(), error);
-    } catch (const CDaoException& e) {
-        error = QString::fromUtf8(e.what());
-    }
+    // Written under a temporary name, recipe by recipe, with the progress in the status bar:
+    // a failed export leaves no half file.
     QSaveFile out(path);
-    if (error.isEmpty() &&
-        (!out.open(QIODevice::WriteOnly) || out.write(xml) != xml.size() || !out.commit()))
+    if (!out.open(QIODevice::WriteOnly)) {
         error = out.errorString();
+    } else {
+        IInfoStatusBar* status = services().statusBar;
+        WaitCursor wait(status);
+        int shown = -1;
+        try {
+            if (BeerXml::Export(
+                    *m_doc->database(),
+                    all ? std::vector<long>{} : std::vector<long>{long(form->currentBatch())},
+                    m_doc->utilization(), out, error,
+                    [&](qint64 done, qint64 total) {
+                        const int percent = int(done * 100 / std::max<qint64>(total, 1));
+                        if (status && total > 1 && percent != shown)
+                            status->SetProgress(shown = percent, 100);
+                        return true;
+                    }) &&
+                !out.commit())
+                error = out.errorString();
+        } catch (const CDaoException& e) {
+            error = QString::fromUtf8(e.what());
+        }
+        if (status)
+            status->SetProgress(-1, 0);
+    }
     if (!error.isEmpty()) {
         m_prompter.text(QString::fromLatin1(Texts::kExportFailed).arg(path, error),
                         PromptIcon::Exclamation);

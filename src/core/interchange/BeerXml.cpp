@@ -13,6 +13,7 @@
 #include "interchange/RecipeDates.h"
 #include "interchange/XmlTree.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QSet>
 #include <QXmlStreamWriter>
@@ -183,6 +184,21 @@ public:
         if (key.isValid())
             st.bind(1, key);
         std::vector<Row> out;
+        eachOf(st, [&](Row&& r) {
+            out.push_back(std::move(r));
+            return true;
+        });
+        return out;
+    }
+    // The rows one at a time, for a query of more rows than are held at once; false when
+    // `take` stopped it.
+    template <class Take> bool each(const QString& sql, Take take) {
+        SqliteStatement st = m_c.prepare(sql);
+        return eachOf(st, take);
+    }
+
+private:
+    template <class Take> static bool eachOf(SqliteStatement& st, Take take) {
         QStringList names;
         for (int i = 0; i < st.columnCount(); ++i)
             names << st.columnName(i);
@@ -190,12 +206,14 @@ public:
             Row r;
             for (int i = 0; i < names.size(); ++i)
                 r.v[names[i]] = st.value(i);
-            out.push_back(std::move(r));
+            if (!take(std::move(r))) {
+                st.reset();
+                return false;
+            }
         }
-        return out;
+        return true;
     }
 
-private:
     SqliteConnection& m_c;
     std::map<QString, SqliteStatement> m_statements;
 };
@@ -212,7 +230,7 @@ QString exact(const QVariant& v) {
 
 class Writer {
 public:
-    explicit Writer(QByteArray* out) : m_xml(out) { m_xml.setAutoFormatting(true); }
+    explicit Writer(QIODevice* out) : m_xml(out) { m_xml.setAutoFormatting(true); }
     QXmlStreamWriter& xml() { return m_xml; }
     void field(const char* name, const QString& value) { field(QString::fromLatin1(name), value); }
     void field(const QString& name, const QString& value) {
@@ -1503,6 +1521,17 @@ bool ImportSummary::exceeds(int listLimit) const {
 
 QByteArray BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
                            const UtilizationTable& table, QString& error) {
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    if (!Export(recipes, batches, table, buffer, error))
+        return {};
+    return out;
+}
+
+bool BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
+                     const UtilizationTable& table, QIODevice& out, QString& error,
+                     const ExportProgress& progress) {
     // One read transaction for the whole file: the recipes as they were at one moment, even
     // while another program changes them, and one lock taken instead of one per query.
     struct Snapshot {
@@ -1522,21 +1551,22 @@ QByteArray BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batch
         }
     } snapshot(recipes.connection());
     Queries c(recipes.connection());
+    // A missing batch is said before a byte is written.
     std::vector<Row> chosen;
-    if (batches.empty()) {
-        chosen = c.rows(QStringLiteral("SELECT * FROM Recipes ORDER BY RecipeBatchNo"));
-    } else {
-        for (long b : batches) {
-            std::vector<Row> one = c.rows(
-                QStringLiteral("SELECT * FROM Recipes WHERE RecipeBatchNo = ?"), qlonglong(b));
-            if (one.empty()) {
-                error = QStringLiteral("no recipe with batch number %1").arg(b);
-                return {};
-            }
-            chosen.push_back(std::move(one.front()));
+    for (long b : batches) {
+        std::vector<Row> one =
+            c.rows(QStringLiteral("SELECT * FROM Recipes WHERE RecipeBatchNo = ?"), qlonglong(b));
+        if (one.empty()) {
+            error = QStringLiteral("no recipe with batch number %1").arg(b);
+            return false;
         }
+        chosen.push_back(std::move(one.front()));
     }
-    QByteArray out;
+    const qint64 total = batches.empty()
+                             ? recipes.connection()
+                                   .scalar(QStringLiteral("SELECT count(*) FROM Recipes"))
+                                   .toLongLong()
+                             : qint64(chosen.size());
     Writer w(&out);
     w.xml().writeStartDocument();
     w.begin("RECIPES");
@@ -1546,17 +1576,42 @@ QByteArray BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batch
     record.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
     record.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
     MemorySheets::Loader loader(recipes);
-    for (const Row& r : chosen) {
+    qint64 done = 0;
+    // Each recipe is written as it is read: what the export holds at once is one recipe.
+    auto write = [&](const Row& r) {
         record.Seek(QStringLiteral("="), {QString::number(r.whole(col::recipe::RecipeBatchNo))});
         MemorySheets sheets = loader.load(r.whole(col::recipe::RecipeID));
         RecipeCalculator calc(sheets, table);
         calc.setInputs(RecipeInputs::of(record));
         calc.RunCalculations(false);
         recipeOut.recipe(r, calc);
+        if (w.xml().hasError()) {
+            error = out.errorString().isEmpty() ? QStringLiteral("the file could not be written")
+                                                : out.errorString();
+            return false;
+        }
+        if (progress && !progress(++done, total)) {
+            error = QStringLiteral("the export was cancelled");
+            return false;
+        }
+        return true;
+    };
+    if (batches.empty()) {
+        if (!c.each(QStringLiteral("SELECT * FROM Recipes ORDER BY RecipeBatchNo"),
+                    [&](Row&& r) { return write(r); }))
+            return false;
+    } else {
+        for (const Row& r : chosen)
+            if (!write(r))
+                return false;
     }
     w.end();
     w.xml().writeEndDocument();
-    return out;
+    if (w.xml().hasError()) {
+        error = out.errorString();
+        return false;
+    }
+    return true;
 }
 
 std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase* data,

@@ -4,9 +4,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
+
+class QIODevice;
 
 namespace wsc {
 
@@ -47,6 +50,13 @@ public:
     // is missing.
     static QByteArray Export(CDaoDatabase& recipes, const std::vector<long>& batches,
                              const UtilizationTable& table, QString& error);
+    // The same, written to `out` recipe by recipe as each is read, so that the memory it takes
+    // does not grow with the number of recipes. `progress` hears of each recipe written and
+    // cancels by returning false. False with `error` set on any fault.
+    using ExportProgress = std::function<bool(qint64 done, qint64 total)>;
+    static bool Export(CDaoDatabase& recipes, const std::vector<long>& batches,
+                       const UtilizationTable& table, QIODevice& out, QString& error,
+                       const ExportProgress& progress = {});
 
     // Adds every recipe of `bytes` to `recipes` with the next batch numbers, all in one
     // transaction: on any fault nothing is added, and `error` says what and where. Ingredients
