@@ -304,10 +304,9 @@ TEST_P(EndingWithAWindowOpen, ASignalEndsTheProgramWithNothingHalfSaved) {
     const QByteArray dataDigest = test::FileDigest(data);
     const QString errors = path(QStringLiteral("errors.txt"));
     const bool tip = QByteArray(c.scenario) == "tip";
-    test::ChildProcess child(
-        {QByteArray(WSC_SIGNAL_CHILD), tip ? "startup" : c.scenario, "/s",
-         QFile::encodeName(recipes)},
-        startAsAUser(data, tip), QFile::encodeName(errors));
+    test::ChildProcess child({QByteArray(WSC_SIGNAL_CHILD), tip ? "startup" : c.scenario, "/s",
+                              QFile::encodeName(recipes)},
+                             startAsAUser(data, tip), QFile::encodeName(errors));
     ASSERT_TRUE(child.waitFor(QByteArray("open ") + c.window))
         << child.output().constData() << readFile(errors).constData();
     // The file is held while the window is open.

@@ -16,7 +16,7 @@ QObject* QtReportOutput::showInWindow(const RenderedReport& report, const Window
             *error = QStringLiteral("There is no window to show the report in.");
         return nullptr;
     }
-    auto* child = new CRPEMDIChildWnd(report, m_printer, m_runner, m_prompter);
+    auto* child = new CRPEMDIChildWnd(report, printer(), m_runner, m_prompter);
     child->setWindowTitle(where.title);
     area->addSubWindow(child);
     child->setGeometry(where.left, where.top, where.width, where.height);
@@ -27,17 +27,17 @@ QObject* QtReportOutput::showInWindow(const RenderedReport& report, const Window
 
 bool QtReportOutput::print(const RenderedReport& report, const PrintOptions& options,
                            QString* error) {
-    m_printer.setCopyCount(std::max<int>(1, options.word(PrintOptions::kCopiesOffset)));
-    m_printer.setCollateCopies(options.word(PrintOptions::kCollateOffset) != 0);
+    printer().setCopyCount(std::max<int>(1, options.word(PrintOptions::kCopiesOffset)));
+    printer().setCollateCopies(options.word(PrintOptions::kCollateOffset) != 0);
     // The user may still say no: that is no failure.
-    if (!m_runner.choosePrinter(m_printer, nullptr))
+    if (!m_runner.choosePrinter(printer(), nullptr))
         return true;
-    const ReportPages pages(report, m_printer.pageLayout());
-    if (pages.paint(m_printer))
+    const ReportPages pages(report, printer().pageLayout());
+    if (pages.paint(printer()))
         return true;
     if (error)
         *error =
-            QStringLiteral("The report could not be printed on %1.").arg(m_printer.printerName());
+            QStringLiteral("The report could not be printed on %1.").arg(printer().printerName());
     return false;
 }
 

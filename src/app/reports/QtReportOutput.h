@@ -4,6 +4,8 @@
 
 #include <QPrinter>
 
+#include <memory>
+
 namespace wsc {
 
 class DialogRunner;
@@ -20,12 +22,17 @@ public:
                           QString* error) override;
     bool print(const RenderedReport& report, const PrintOptions& options, QString* error) override;
     // The printer and its settings, kept for the whole session (Print Setup changes them).
-    QPrinter& printer() { return m_printer; }
+    // Made when first needed: it loads the system's print service, which the start does not.
+    QPrinter& printer() {
+        if (!m_printer)
+            m_printer = std::make_unique<QPrinter>();
+        return *m_printer;
+    }
 
 private:
     DialogRunner& m_runner;
     Prompter& m_prompter;
-    QPrinter m_printer;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace wsc
