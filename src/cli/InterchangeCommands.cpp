@@ -34,7 +34,6 @@ int cmdImport(const QStringList& argv, const Output& io) {
         return fail(io, QStringLiteral("%1: the file has %2 bytes; at most %3 are read")
                             .arg(file.fileName(), QString::number(file.size()),
                                  QString::number(BeerXml::kMaxBytes)));
-    const QByteArray bytes = file.readAll();
     try {
         if (const auto wrong = wrongKind(io.err, recipes, dataPath))
             return *wrong;
@@ -51,7 +50,8 @@ int cmdImport(const QStringList& argv, const Output& io) {
         CDaoDatabase db;
         db.Open(recipes, false, false);
         QString error;
-        const auto summary = BeerXml::Import(db, data.get(), bytes, table, error);
+        // Read as a stream: the file is never held whole.
+        const auto summary = BeerXml::Import(db, data.get(), file, table, error);
         if (!summary)
             return fail(
                 io, QStringLiteral("%1: %2\nNothing was imported.").arg(file.fileName(), error));

@@ -8,6 +8,9 @@
 #include "db/records/CRecordSetRecipe.h"
 #include "interchange/BeerXml.h"
 
+#include <QFileInfo>
+#include <QSaveFile>
+
 #include <cmath>
 
 namespace wsc {
@@ -201,7 +204,6 @@ TEST_F(BeerXmlFiles, BadFilesAreRefusedAndTheDatabaseIsUnchanged) {
         {notNumber, "ALPHA is no number: \"five\""},
         {bomb, "document type declarations"},
         {external, "document type declarations"},
-        {QByteArray(BeerXml::kMaxBytes + 1, ' '), "at most"},
         {"<RECIPES></RECIPES>", "no recipe"},
     };
     for (const auto& [bytes, expected] : cases) {
@@ -210,6 +212,91 @@ TEST_F(BeerXmlFiles, BadFilesAreRefusedAndTheDatabaseIsUnchanged) {
         EXPECT_TRUE(error.contains(QLatin1String(expected))) << error.toStdString();
         EXPECT_EQ(test::FileDigest(db), before) << expected;
     }
+}
+
+// The limit is the same for what is read and what is written: a file past it is refused
+// unread, and an export that would pass it stops without touching its destination.
+TEST_F(BeerXmlFiles, TheImportLimitAndTheExportAgree) {
+    const QString db = copyShippedSamples();
+    const QByteArray before = test::FileDigest(db);
+    {
+        // Sparse: as large as the limit allows and one byte more, without the disk it takes.
+        QFile big(path(QStringLiteral("big.xml")));
+        ASSERT_TRUE(big.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(big.resize(BeerXml::kMaxBytes + 1));
+        CDaoDatabase recipes;
+        recipes.Open(db, false, false);
+        QString error;
+        EXPECT_FALSE(BeerXml::Import(recipes, nullptr, big, m_table, error));
+        EXPECT_TRUE(error.contains(QStringLiteral("at most %1 are read").arg(BeerXml::kMaxBytes)))
+            << error.toStdString();
+    }
+    EXPECT_EQ(test::FileDigest(db), before);
+
+    CDaoDatabase recipes;
+    recipes.Open(db, false, true);
+    const QByteArray all = exportAll(db);
+    const QString target = path(QStringLiteral("all.xml"));
+    QString error;
+    {
+        QSaveFile out(target);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        EXPECT_FALSE(BeerXml::Export(recipes, {}, m_table, out, error, {}, all.size() / 2));
+    }
+    EXPECT_TRUE(error.contains(QStringLiteral("larger than the %1 bytes").arg(all.size() / 2)))
+        << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral(" of 8 recipes fit"))) << error.toStdString();
+    EXPECT_FALSE(error.contains(QStringLiteral("(0 of 8"))) << error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(target));
+    // At the limit exactly, the whole file is written.
+    QSaveFile out(target);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    EXPECT_TRUE(BeerXml::Export(recipes, {}, m_table, out, error, {}, all.size()))
+        << error.toStdString();
+    ASSERT_TRUE(out.commit());
+    EXPECT_EQ(readFile(target), all);
+}
+
+// A file of many recipes in several sections is read a recipe at a time and comes in whole,
+// in its order; an error in its last line adds nothing.
+TEST_F(BeerXmlFiles, AStreamedFileComesInWholeOrNotAtAll) {
+    const QString samples = copyShippedSamples();
+    QByteArray recipes;
+    for (int i = 1; i <= 300; ++i)
+        recipes += QStringLiteral("<RECIPE><NAME>Streamed %1</NAME><DATE>%2/1/2026</DATE>"
+                                  "<HOPS><HOP><NAME>Cascade</NAME><ALPHA>5</ALPHA><AMOUNT>0.03"
+                                  "</AMOUNT><USE>Boil</USE><TIME>60</TIME></HOP></HOPS>"
+                                  "<COLOUR_OF_THE_LABEL>red</COLOUR_OF_THE_LABEL></RECIPE>\n")
+                       .arg(i)
+                       .arg(i % 12 + 1)
+                       .toUtf8();
+    const QByteArray file = "<?xml version=\"1.0\"?><HOPS><HOP><NAME>Saaz</NAME></HOP></HOPS>\n"
+                            "<RECIPES>\n" +
+                            recipes + "</RECIPES>\n<YEASTS><YEAST/><YEAST/></YEASTS>\n";
+    const QByteArray before = test::FileDigest(samples);
+    QString error;
+    EXPECT_FALSE(import(samples, file + "<RECIPES><", &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("line "))) << error.toStdString();
+    EXPECT_EQ(test::FileDigest(samples), before);
+
+    const auto summary = import(samples, file, &error);
+    ASSERT_TRUE(summary) << error.toStdString();
+    ASSERT_EQ(summary->added.size(), 300u);
+    EXPECT_EQ(summary->added.front().name, QStringLiteral("Streamed 1"));
+    EXPECT_EQ(summary->added.back().name, QStringLiteral("Streamed 300"));
+    EXPECT_EQ(summary->added.back().batch, summary->added.front().batch + 299);
+    EXPECT_EQ(summary->notKept.at(QStringLiteral("HOPS (a list of the file beside its recipes, "
+                                                 "not imported)")),
+              1);
+    EXPECT_EQ(summary->notKept.at(QStringLiteral("YEASTS (a list of the file beside its "
+                                                 "recipes, not imported)")),
+              2);
+    SqliteConnection c(samples, SqliteConnection::Mode::ReadOnly);
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM Recipes r JOIN Ingredients_Hops h ON "
+                                      "h.IngRecipeID = r.RecipeID WHERE r.RecipeName LIKE "
+                                      "'Streamed %' AND h.IngHopsHBU > 0"))
+                  .toInt(),
+              300);
 }
 
 TEST_F(BeerXmlFiles, NoBatchNumberLeftAddsNothing) {

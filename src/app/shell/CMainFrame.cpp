@@ -670,7 +670,6 @@ void CMainFrame::ImportRecipeFile(const QString& path) {
         return refuse(QStringLiteral("the file has %1 bytes; at most %2 are read")
                           .arg(file.size())
                           .arg(BeerXml::kMaxBytes));
-    const QByteArray bytes = file.readAll();
     // Ingredients are matched against the Data database when it can be read.
     std::unique_ptr<CDaoDatabase> data;
     try {
@@ -682,8 +681,20 @@ void CMainFrame::ImportRecipeFile(const QString& path) {
     std::optional<ImportSummary> summary;
     QString error;
     const bool ran = form->commands().RunBetweenEdits([&] {
-        summary =
-            BeerXml::Import(*m_doc->database(), data.get(), bytes, m_doc->utilization(), error);
+        // Read as a stream, with the progress in the status bar.
+        IInfoStatusBar* status = services().statusBar;
+        WaitCursor wait(status);
+        int shown = -1;
+        summary = BeerXml::Import(*m_doc->database(), data.get(), file, m_doc->utilization(), error,
+                                  [&](qint64 done, qint64 total) {
+                                      const int percent =
+                                          int(done * 100 / std::max<qint64>(total, 1));
+                                      if (status && total > 1 && percent != shown)
+                                          status->SetProgress(shown = percent, 100);
+                                      return true;
+                                  });
+        if (status)
+            status->SetProgress(-1, 0);
     });
     if (!ran)
         return;

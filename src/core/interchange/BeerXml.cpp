@@ -1531,7 +1531,7 @@ QByteArray BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batch
 
 bool BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
                      const UtilizationTable& table, QIODevice& out, QString& error,
-                     const ExportProgress& progress) {
+                     const ExportProgress& progress, qint64 maxBytes) {
     // One read transaction for the whole file: the recipes as they were at one moment, even
     // while another program changes them, and one lock taken instead of one per query.
     struct Snapshot {
@@ -1577,6 +1577,12 @@ bool BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
     record.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
     MemorySheets::Loader loader(recipes);
     qint64 done = 0;
+    auto tooLarge = [&] {
+        error = QStringLiteral("the file would be larger than the %1 bytes an import reads (%2 "
+                               "of %3 recipes fit); export fewer recipes at a time")
+                    .arg(QString::number(maxBytes), QString::number(done), QString::number(total));
+        return false;
+    };
     // Each recipe is written as it is read: what the export holds at once is one recipe.
     auto write = [&](const Row& r) {
         record.Seek(QStringLiteral("="), {QString::number(r.whole(col::recipe::RecipeBatchNo))});
@@ -1590,7 +1596,10 @@ bool BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
                                                 : out.errorString();
             return false;
         }
-        if (progress && !progress(++done, total)) {
+        if (out.pos() > maxBytes)
+            return tooLarge();
+        ++done;
+        if (progress && !progress(done, total)) {
             error = QStringLiteral("the export was cancelled");
             return false;
         }
@@ -1611,19 +1620,110 @@ bool BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
         error = out.errorString();
         return false;
     }
-    return true;
+    return out.pos() <= maxBytes || tooLarge();
 }
 
 std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase* data,
                                              const QByteArray& bytes, const UtilizationTable& table,
                                              QString& error) {
+    QByteArray copy = bytes;
+    QBuffer in(&copy);
+    in.open(QIODevice::ReadOnly);
+    return Import(recipes, data, in, table, error);
+}
+
+namespace {
+
+// Where a RECIPE element stands in a file: what decides whether it is one of the recipes read.
+enum class RecipePlace { Elsewhere, InRoot, FirstSection, OtherSection, TopLevel };
+
+RecipePlace placeOf(const XmlElement& e, const std::vector<XmlElement>& open) {
+    if (e.name != QLatin1String("RECIPE") || open.empty())
+        return RecipePlace::Elsewhere;
+    static const QString document = QStringLiteral("WSC_DOCUMENT");
+    if (open.size() == 1)
+        return open[0].name == QLatin1String("RECIPES") ? RecipePlace::InRoot
+               : open[0].name == document               ? RecipePlace::TopLevel
+                                                        : RecipePlace::Elsewhere;
+    if (open.size() == 2 && open[0].name == document && open[1].name == QLatin1String("RECIPES")) {
+        const bool earlier =
+            std::any_of(open[0].children.begin(), open[0].children.end(),
+                        [](const XmlElement& c) { return c.name == QLatin1String("RECIPES"); });
+        return earlier ? RecipePlace::OtherSection : RecipePlace::FirstSection;
+    }
+    return RecipePlace::Elsewhere;
+}
+
+} // namespace
+
+std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase* data,
+                                             QIODevice& in, const UtilizationTable& table,
+                                             QString& error, const ImportProgress& progress) {
+    // The file is read twice, a recipe at a time: first to know it is whole and what its dates
+    // look like, then to add its recipes. Nothing is written until the first reading is done.
     XmlProblem problem;
     XmlReadNotes read;
-    const std::optional<XmlElement> root = ReadXmlTree(bytes, problem, kMaxBytes, &read);
-    if (!root) {
+    QStringList inList, topLevel;
+    XmlStream scan;
+    scan.take = [&](XmlElement& e, const std::vector<XmlElement>& open) {
+        switch (placeOf(e, open)) {
+        case RecipePlace::InRoot:
+        case RecipePlace::FirstSection:
+            inList << e.value("DATE");
+            return true;
+        case RecipePlace::TopLevel:
+            topLevel << e.value("DATE");
+            return true;
+        case RecipePlace::OtherSection:
+            return true;
+        case RecipePlace::Elsewhere:
+            break;
+        }
+        return false;
+    };
+    scan.restart = [&] {
+        inList.clear();
+        topLevel.clear();
+    };
+    // Of a recipe, only its date is needed now.
+    scan.keep = [](const XmlElement& e, const std::vector<XmlElement>& open) {
+        if (!open.empty() && open.back().name == QLatin1String("RECIPE"))
+            return e.name == QLatin1String("DATE");
+        return open.size() <= 2;
+    };
+    const std::optional<XmlElement> shape = ReadXmlStream(in, problem, kMaxBytes, scan, &read);
+    if (!shape) {
         error = problem.describe();
         return std::nullopt;
     }
+    const bool document = shape->name == QLatin1String(kXmlDocumentRoot);
+    const bool hasSection = document && std::any_of(shape->children.begin(), shape->children.end(),
+                                                    [](const XmlElement& c) {
+                                                        return c.name == QLatin1String("RECIPES");
+                                                    });
+    QStringList dates;
+    if (shape->name == QLatin1String("RECIPES") || hasSection)
+        dates = inList;
+    else if (document)
+        dates = topLevel;
+    else if (shape->name == QLatin1String("RECIPE"))
+        dates = {shape->value("DATE")};
+    else {
+        error = XmlProblem{QStringLiteral("the file's root element is <%1>, not <RECIPES> or "
+                                          "<RECIPE>; is it a BeerXML recipe file?")
+                               .arg(shape->name),
+                           shape->line, shape->column}
+                    .describe();
+        return std::nullopt;
+    }
+    if (dates.isEmpty()) {
+        error = QStringLiteral("the file holds no recipe");
+        return std::nullopt;
+    }
+    // The order of the file's numeric dates, from all of them.
+    const RecipeDates::Order order = RecipeDates::OrderOf(dates);
+    const qint64 total = dates.size();
+
     ImportSummary summary;
     Notes notes(summary);
     if (read.droppedControls > 0)
@@ -1632,50 +1732,6 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
                          .arg(QString::number(read.droppedControls),
                               QString::number(read.firstDropLine),
                               QString::number(read.firstDropColumn)));
-    std::vector<const XmlElement*> list;
-    const XmlElement* top = &*root;
-    if (root->name == QLatin1String(kXmlDocumentRoot)) {
-        // Sections side by side: the recipes are read, the rest named as not imported.
-        if (const XmlElement* all = root->child("RECIPES"))
-            top = all;
-        else if (root->child("RECIPE"))
-            top = &*root;
-        for (const XmlElement& section : root->children) {
-            if (section.name != QLatin1String("RECIPES") &&
-                section.name != QLatin1String("RECIPE")) {
-                markUsed(section);
-                notes.notKept(QStringLiteral("%1 (a list of the file beside its recipes, not "
-                                             "imported)")
-                                  .arg(section.name),
-                              std::max<int>(1, static_cast<int>(section.children.size())));
-            }
-        }
-    }
-    if (top->name == QLatin1String("RECIPES") || top->name == QLatin1String(kXmlDocumentRoot))
-        list = top->all("RECIPE");
-    else if (top->name == QLatin1String("RECIPE"))
-        list = {top};
-    else {
-        error = XmlProblem{QStringLiteral("the file's root element is <%1>, not <RECIPES> or "
-                                          "<RECIPE>; is it a BeerXML recipe file?")
-                               .arg(root->name),
-                           root->line, root->column}
-                    .describe();
-        return std::nullopt;
-    }
-    if (list.empty()) {
-        error = QStringLiteral("the file holds no recipe");
-        return std::nullopt;
-    }
-    // The order of the file's numeric dates, from all of them.
-    QStringList dates;
-    for (const XmlElement* e : list)
-        dates << e->value("DATE");
-    const RecipeDates::Order order = RecipeDates::OrderOf(dates);
-    for (const XmlElement* e : list) {
-        if (const XmlElement* d = e->child("DATE"))
-            d->used = false; // read again with the recipe
-    }
 
     SqliteConnection& c = recipes.connection();
     // A transaction of its own (a rolled-back one leaves the file as it was, byte for byte), or
@@ -1703,9 +1759,61 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
         extras.prepareForWriting();
         Importer importer(c, dataQueries ? &*dataQueries : nullptr, notes, extras, order);
         std::vector<long> ids;
-        for (const XmlElement* e : list)
-            ids.push_back(importer.recipe(*e));
-        countNotKept(*root, notes, {});
+        auto add = [&](const XmlElement& e, const QString& where) {
+            e.used = true;
+            ids.push_back(importer.recipe(e));
+            countNotKept(e, notes, where);
+            if (progress && !progress(qint64(ids.size()), total))
+                throw ImportFault{QStringLiteral("the import was cancelled")};
+        };
+        XmlStream adding;
+        adding.severalRoots = read.severalRoots;
+        adding.take = [&](XmlElement& e, const std::vector<XmlElement>& open) {
+            switch (placeOf(e, open)) {
+            case RecipePlace::InRoot:
+            case RecipePlace::FirstSection:
+                add(e, QStringLiteral("RECIPE"));
+                return true;
+            case RecipePlace::TopLevel:
+                // Beside a list of recipes, a recipe of its own is not read.
+                if (hasSection)
+                    notes.notKept(QStringLiteral("RECIPE"));
+                else
+                    add(e, QStringLiteral("RECIPE"));
+                return true;
+            case RecipePlace::OtherSection:
+                // Only the first list is read; the others are named as a whole.
+                return true;
+            case RecipePlace::Elsewhere:
+                break;
+            }
+            return false;
+        };
+        if (!in.seek(0))
+            throw ImportFault{
+                QStringLiteral("the file could not be read again: %1").arg(in.errorString())};
+        XmlReadNotes again;
+        std::optional<XmlElement> root = ReadXmlStream(in, problem, kMaxBytes, adding, &again);
+        if (!root)
+            throw ImportFault{problem.describe()};
+        if (document) {
+            // Sections side by side: the recipes are read, the rest named as not imported.
+            root->child("RECIPES");
+            for (const XmlElement& section : root->children) {
+                if (section.name != QLatin1String("RECIPES") &&
+                    section.name != QLatin1String("RECIPE")) {
+                    markUsed(section);
+                    notes.notKept(QStringLiteral("%1 (a list of the file beside its recipes, not "
+                                                 "imported)")
+                                      .arg(section.name),
+                                  std::max<int>(1, static_cast<int>(section.children.size())));
+                }
+            }
+        }
+        if (root->name == QLatin1String("RECIPE"))
+            add(*root, QString());
+        else
+            countNotKept(*root, notes, {});
         // The hop rows get the bitterness a calculation run would store.
         StoreComputedBitterness(recipes, table, ids);
         c.exec(commit);

@@ -42,8 +42,9 @@ struct ImportSummary {
 // Celsius, converted to and from the recipe's own units.
 class BeerXml {
 public:
-    // Files larger than this are refused unread.
-    static constexpr qint64 kMaxBytes = 20 * 1024 * 1024;
+    // Files larger than this are refused unread, and no export writes one. A file is read as
+    // a stream, so the limit is one of time, not of memory.
+    static constexpr qint64 kMaxBytes = qint64(4) * 1024 * 1024 * 1024;
 
     // The recipes of `batches` (every recipe when empty) as a BeerXML document, with the
     // calculated predictions as display fields. An empty document and `error` set when a batch
@@ -52,11 +53,13 @@ public:
                              const UtilizationTable& table, QString& error);
     // The same, written to `out` recipe by recipe as each is read, so that the memory it takes
     // does not grow with the number of recipes. `progress` hears of each recipe written and
-    // cancels by returning false. False with `error` set on any fault.
+    // cancels by returning false. False with `error` set on any fault, and when the file would
+    // grow past `maxBytes`, what an import reads: it stops there, and the caller keeps what it
+    // wrote from the destination.
     using ExportProgress = std::function<bool(qint64 done, qint64 total)>;
     static bool Export(CDaoDatabase& recipes, const std::vector<long>& batches,
                        const UtilizationTable& table, QIODevice& out, QString& error,
-                       const ExportProgress& progress = {});
+                       const ExportProgress& progress = {}, qint64 maxBytes = kMaxBytes);
 
     // Adds every recipe of `bytes` to `recipes` with the next batch numbers, all in one
     // transaction: on any fault nothing is added, and `error` says what and where. Ingredients
@@ -64,6 +67,13 @@ public:
     static std::optional<ImportSummary> Import(CDaoDatabase& recipes, CDaoDatabase* data,
                                                const QByteArray& bytes,
                                                const UtilizationTable& table, QString& error);
+    // The same from a file, read as a stream: what the import holds at once is one recipe,
+    // however large the file. `progress` hears of each recipe added and cancels (nothing is
+    // added) by returning false.
+    using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
+    static std::optional<ImportSummary> Import(CDaoDatabase& recipes, CDaoDatabase* data,
+                                               QIODevice& in, const UtilizationTable& table,
+                                               QString& error, const ImportProgress& progress = {});
 };
 
 } // namespace wsc

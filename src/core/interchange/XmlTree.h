@@ -3,9 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
+
+class QIODevice;
 
 namespace wsc {
 
@@ -56,5 +59,22 @@ struct XmlProblem {
 // says so when given.
 std::optional<XmlElement> ReadXmlTree(const QByteArray& bytes, XmlProblem& problem, qint64 maxBytes,
                                       XmlReadNotes* notes = nullptr);
+
+// Reads a file as a stream, as ReadXmlTree reads it, without holding it: each element is
+// offered to `take` as it ends, with the elements still open around it (outermost first), and
+// one it takes is left out of the tree, so a file of many records is held one record at a
+// time. A file of several top-level elements is read a second time as one: `restart` hears of
+// that first. `in` must be able to seek back to its start.
+struct XmlStream {
+    std::function<bool(XmlElement& element, const std::vector<XmlElement>& open)> take;
+    std::function<void()> restart;
+    // When given, an element it does not keep is read past, unbuilt, with all it holds; what
+    // it holds must still be well-formed.
+    std::function<bool(const XmlElement& element, const std::vector<XmlElement>& open)> keep;
+    // Known from an earlier reading to hold several top-level elements: read as one at once.
+    bool severalRoots = false;
+};
+std::optional<XmlElement> ReadXmlStream(QIODevice& in, XmlProblem& problem, qint64 maxBytes,
+                                        const XmlStream& stream, XmlReadNotes* notes = nullptr);
 
 } // namespace wsc
