@@ -2,6 +2,7 @@
 #include "support/ChildProcess.h"
 
 #include "calc/CTargetStyleGrid2.h"
+#include "db/DatabaseBackup.h"
 #include "db/SqliteConnection.h"
 #include "document/CRecipeLogView.h"
 #include "document/CWscalcFrame.h"
@@ -52,6 +53,48 @@ TEST_F(Trust, TheLogReadsItsOwnDocumentsFile) {
     frame().runCommand(ID_VIEW_RECIPE_LOG);
     ASSERT_NE(frame().recipeLog(), nullptr);
     EXPECT_EQ(frame().recipeLog()->columnTexts(0).size(), 8);
+}
+
+// The copy of a changed file is made once the form shows its first recipe, not before, and
+// before the first change is written: a failed copy is said over the form; a made one holds
+// the file as it was, even when a commit comes before the program has drawn a thing.
+TEST_F(Trust, TheStartBackupComesOnceTheFormShowsAndBeforeTheFirstCommit) {
+    const QString file = copyShippedSamples();
+    auto recipes = [](const QString& db) {
+        SqliteConnection c(db, SqliteConnection::Mode::ReadOnly);
+        return c
+            .scalar(QStringLiteral("SELECT group_concat(RecipeBatchNo || RecipeName, '|') FROM "
+                                   "(SELECT * FROM Recipes ORDER BY RecipeID)"))
+            .toString();
+    };
+    const QString before = recipes(file);
+    writeFile(QStringLiteral("backups"), "a file where the folder of backups would go");
+    bool formShown = false;
+    m_prompter.onShow = [&](const Prompt& p) {
+        if (p.text.startsWith(QStringLiteral("Warning:\nNo backup copy")))
+            formShown = form() && form()->isVisible() &&
+                        form()->nameEdit()->text() == QStringLiteral("Homestead Bitter");
+    };
+    start({QStringLiteral("/s"), file});
+    ASSERT_NE(form(), nullptr);
+    EXPECT_TRUE(texts().filter(QStringLiteral("No backup copy")).isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !texts().filter(QStringLiteral("No backup copy")).isEmpty(); }, 5000));
+    EXPECT_TRUE(formShown);
+    m_prompter.onShow = {};
+    m_app.reset();
+
+    QFile::remove(path(QStringLiteral("backups")));
+    start({QStringLiteral("/s"), file});
+    ASSERT_NE(form(), nullptr);
+    form()->nameEdit()->setText(QStringLiteral("Changed at once"));
+    frame().runCommand(ID_RECORD_COMMIT);
+    const QStringList made = DatabaseBackup(path(QStringLiteral("backups"))).backupsOf(file);
+    ASSERT_EQ(made.size(), 1);
+    EXPECT_EQ(recipes(made.front()), before);
+    EXPECT_NE(recipes(file), before);
+    QTest::qWait(50); // the copy the start asked for is not made twice
+    EXPECT_EQ(DatabaseBackup(path(QStringLiteral("backups"))).backupsOf(file).size(), 1);
 }
 
 TEST_F(Trust, FieldsTheUserDidNotTouchKeepTheirStoredValues) {

@@ -108,6 +108,7 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::setBackupRoot(const QString& folder) {
     m_services->backupRoot = folder;
+    m_services->backupWhenShown = true;
 }
 
 CoreServices& CMainFrame::services() {
@@ -452,6 +453,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
         m_prompter.message(72, {}, PromptIcon::Exclamation);
         return false;
     }
+    services().pendingBackup.clear();
     auto doc = std::make_unique<CWscalcDoc>(services());
     if (!doc->OnOpenDocument(path)) {
         m_status->SetPaneText(QString(), 0);
@@ -481,6 +483,10 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     setWindowTitle(QStringLiteral("Wortsmith Calculator - ") + m_doc->GetTitle());
     buildMenus();
     updateCommandStates();
+    // The copy a changed file needs is made once the form shows: the first commit makes it
+    // first if it comes sooner.
+    if (!services().pendingBackup.isEmpty())
+        QTimer::singleShot(0, this, [this] { MakePendingBackup(services()); });
     return true;
 }
 
@@ -659,6 +665,7 @@ void CMainFrame::ImportRecipeFile(const QString& path) {
     CRecipeFormSheet* form = recipeForm();
     if (!form || !m_doc || !m_doc->database())
         return;
+    MakePendingBackup(services());
     auto refuse = [&](const QString& why) {
         m_prompter.text(QString::fromLatin1(Texts::kImportFailed).arg(path, why),
                         PromptIcon::Exclamation);

@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include <cerrno>
 
@@ -234,6 +235,22 @@ void CheckWritable(const QString& path) {
                                 .arg(path));
 }
 
+void MakePendingBackup(CoreServices& s) {
+    const QString path = std::exchange(s.pendingBackup, QString());
+    if (path.isEmpty() || s.backupRoot.isEmpty())
+        return;
+    try {
+        DatabaseBackup(s.backupRoot).backUp(path);
+    } catch (const CDaoException& e) {
+        if (!s.backupFailureReported) {
+            s.backupFailureReported = true;
+            s.prompter.text(
+                QString::fromLatin1(Texts::kBackupFailed).arg(path, QString::fromUtf8(e.what())),
+                PromptIcon::Exclamation);
+        }
+    }
+}
+
 std::unique_ptr<CDaoDatabase> OpenRecipeDatabase(const QString& path, CoreServices& s) {
     IInfoStatusBar* bar = s.statusBar;
     if (bar) {
@@ -265,16 +282,9 @@ std::unique_ptr<CDaoDatabase> OpenRecipeDatabase(const QString& path, CoreServic
             return refuse();
         }
         if (!s.backupRoot.isEmpty()) {
-            try {
-                DatabaseBackup(s.backupRoot).backUp(path);
-            } catch (const CDaoException& e) {
-                if (!s.backupFailureReported) {
-                    s.backupFailureReported = true;
-                    s.prompter.text(QString::fromLatin1(Texts::kBackupFailed)
-                                        .arg(path, QString::fromUtf8(e.what())),
-                                    PromptIcon::Exclamation);
-                }
-            }
+            s.pendingBackup = path;
+            if (!s.backupWhenShown)
+                MakePendingBackup(s);
         }
         RemoveBuildDebris(QFileInfo(path).absolutePath());
         auto db = std::make_unique<CDaoDatabase>();

@@ -24,6 +24,10 @@ struct CoreServices {
     // Where the backups of recipe databases go; none are made while it is empty.
     QString backupRoot = {};
     bool backupFailureReported = false;
+    // Set by the windowed program: the backup an opening needs is left for MakePendingBackup,
+    // once the form shows, instead of keeping the window from showing meanwhile.
+    bool backupWhenShown = false;
+    QString pendingBackup = {};
 };
 
 inline constexpr const char* kRecipeMarker = "A_Recipes";
@@ -55,6 +59,10 @@ StatusCodeParts SplitStatusCode(int scode);
 // database. The open database holds the file's lock; a backup copy is made first when
 // `backupRoot` is set. On success writes the path to "RecipeFileOpened"; on failure leaves it.
 std::unique_ptr<CDaoDatabase> OpenRecipeDatabase(const QString& path, CoreServices& services);
+
+// The backup an opening left for later (`backupWhenShown`), made now: the caller makes sure
+// nothing was committed since. A failure is said once per session, as at opening.
+void MakePendingBackup(CoreServices& services);
 
 // True when the first table of `path` is named exactly `marker`; otherwise message 171 (or
 // the database error), `focus(controlId)`, false.

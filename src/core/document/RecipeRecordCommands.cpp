@@ -1,5 +1,7 @@
 #include "document/RecipeRecordCommands.h"
 
+#include "db/DatabaseOps.h"
+
 #include "calc/IngredientSheets.h"
 #include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
@@ -105,8 +107,11 @@ void RecipeRecordCommands::ensureTransaction() {
 
 void RecipeRecordCommands::commitTransaction() {
     CDaoWorkspace* ws = m_doc.workspace();
-    if (ws && ws->transactionDepth() > 0)
+    if (ws && ws->transactionDepth() > 0) {
+        // The copy an opening left for later is made before the first change reaches the file.
+        MakePendingBackup(m_doc.services());
         ws->CommitTrans();
+    }
 }
 
 void RecipeRecordCommands::rollbackTransaction() {
