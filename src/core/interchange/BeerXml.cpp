@@ -1749,6 +1749,24 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
             c.exec(QStringLiteral("RELEASE beerxml_import"));
         }
     };
+    // A file of many recipes is more than memory should hold until the commit: its pages may go
+    // to the file before then (readers wait meanwhile, as for any writer), and the journal
+    // still undoes them all on any fault.
+    struct Spill {
+        SqliteConnection& c;
+        bool on;
+        Spill(SqliteConnection& c, bool on) : c(c), on(on) {
+            if (on)
+                c.exec(QStringLiteral("PRAGMA cache_spill=ON"));
+        }
+        ~Spill() {
+            try {
+                if (on)
+                    c.exec(QStringLiteral("PRAGMA cache_spill=OFF"));
+            } catch (...) {
+            }
+        }
+    } spill(c, own);
     c.exec(begin);
     try {
         // Each table's name query is prepared once for the whole file.
