@@ -51,6 +51,32 @@
 namespace wsc {
 namespace {
 
+// A long file operation's progress in the status bar, a step per whole per cent, under the wait
+// cursor; the bar goes when the operation ends, however it ends.
+class StatusProgress {
+public:
+    explicit StatusProgress(IInfoStatusBar* status) : m_status(status), m_wait(status) {}
+    ~StatusProgress() {
+        if (m_status)
+            m_status->SetProgress(-1, 0);
+    }
+    StatusProgress(const StatusProgress&) = delete;
+    StatusProgress& operator=(const StatusProgress&) = delete;
+    std::function<bool(qint64, qint64)> step() {
+        return [this](qint64 done, qint64 total) {
+            const int percent = int(done * 100 / std::max<qint64>(total, 1));
+            if (m_status && total > 1 && percent != m_shown)
+                m_status->SetProgress(m_shown = percent, 100);
+            return true;
+        };
+    }
+
+private:
+    IInfoStatusBar* m_status;
+    WaitCursor m_wait;
+    int m_shown = -1;
+};
+
 constexpr int kPlannedFunction = 19;
 constexpr int kToolNotLoaded = 78;
 constexpr int kMaintenanceDone = 4;
@@ -689,19 +715,9 @@ void CMainFrame::ImportRecipeFile(const QString& path) {
     QString error;
     const bool ran = form->commands().RunBetweenEdits([&] {
         // Read as a stream, with the progress in the status bar.
-        IInfoStatusBar* status = services().statusBar;
-        WaitCursor wait(status);
-        int shown = -1;
+        StatusProgress progress(services().statusBar);
         summary = BeerXml::Import(*m_doc->database(), data.get(), file, m_doc->utilization(), error,
-                                  [&](qint64 done, qint64 total) {
-                                      const int percent =
-                                          int(done * 100 / std::max<qint64>(total, 1));
-                                      if (status && total > 1 && percent != shown)
-                                          status->SetProgress(shown = percent, 100);
-                                      return true;
-                                  });
-        if (status)
-            status->SetProgress(-1, 0);
+                                  progress.step());
     });
     if (!ran)
         return;
@@ -741,27 +757,17 @@ void CMainFrame::ExportRecipes(bool all) {
     if (!out.open(QIODevice::WriteOnly)) {
         error = out.errorString();
     } else {
-        IInfoStatusBar* status = services().statusBar;
-        WaitCursor wait(status);
-        int shown = -1;
+        StatusProgress progress(services().statusBar);
         try {
-            if (BeerXml::Export(
-                    *m_doc->database(),
-                    all ? std::vector<long>{} : std::vector<long>{long(form->currentBatch())},
-                    m_doc->utilization(), out, error,
-                    [&](qint64 done, qint64 total) {
-                        const int percent = int(done * 100 / std::max<qint64>(total, 1));
-                        if (status && total > 1 && percent != shown)
-                            status->SetProgress(shown = percent, 100);
-                        return true;
-                    }) &&
+            if (BeerXml::Export(*m_doc->database(),
+                                all ? std::vector<long>{}
+                                    : std::vector<long>{long(form->currentBatch())},
+                                m_doc->utilization(), out, error, progress.step()) &&
                 !out.commit())
                 error = out.errorString();
         } catch (const CDaoException& e) {
             error = QString::fromUtf8(e.what());
         }
-        if (status)
-            status->SetProgress(-1, 0);
     }
     if (!error.isEmpty()) {
         m_prompter.text(QString::fromLatin1(Texts::kExportFailed).arg(path, error),
