@@ -1,4 +1,4 @@
-#include "support/TestSupport.h"
+#include "support/BeerXmlFixture.h"
 
 #include "calc/IngredientSheets.h"
 #include "calc/RecipeCalculator.h"
@@ -16,30 +16,8 @@
 namespace wsc {
 namespace {
 
-class BeerXmlFiles : public test::DbFixture {
+class BeerXmlFiles : public test::BeerXmlFixture {
 protected:
-    BeerXmlFiles() : m_table(UtilizationTable::shipped()) {}
-
-    QByteArray exportAll(const QString& file) {
-        CDaoDatabase db;
-        db.Open(file, false, true);
-        QString error;
-        const QByteArray xml = BeerXml::Export(db, {}, m_table, error);
-        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-        return xml;
-    }
-    std::optional<ImportSummary> import(const QString& file, const QByteArray& xml,
-                                        QString* errorOut = nullptr) {
-        CDaoDatabase db;
-        db.Open(file, false, false);
-        CDaoDatabase data;
-        data.Open(m_data, false, true);
-        QString error;
-        auto summary = BeerXml::Import(db, &data, xml, m_table, error);
-        if (errorOut)
-            *errorOut = error;
-        return summary;
-    }
     struct Predictions {
         double og, abv, ibu, color;
     };
@@ -56,13 +34,6 @@ protected:
         calc.RunCalculations(false);
         return {calc.PredictedOG, calc.PredictedABV, calc.TotalIBU, calc.PredictedColor};
     }
-    QVariant scalar(const QString& file, const QString& sql) {
-        SqliteConnection c(file, SqliteConnection::Mode::ReadOnly);
-        return c.scalar(sql);
-    }
-
-    UtilizationTable m_table;
-    QString m_data = copyShippedData();
 };
 
 TEST_F(BeerXmlFiles, EverySampleSurvivesARoundTripWithItsPredictions) {

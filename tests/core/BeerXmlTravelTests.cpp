@@ -1,6 +1,6 @@
 // Recipe files as other programs write them and read them: what comes in, what goes out, and
 // what a peer program's schema refuses.
-#include "support/TestSupport.h"
+#include "support/BeerXmlFixture.h"
 
 #include "calc/UtilizationTable.h"
 #include "db/SqliteConnection.h"
@@ -18,34 +18,17 @@
 namespace wsc {
 namespace {
 
-class Travel : public test::DbFixture {
+class Travel : public test::BeerXmlFixture {
 protected:
-    Travel() : m_table(UtilizationTable::shipped()) {}
-
-    QByteArray exportAll(const QString& file) {
-        CDaoDatabase db;
-        db.Open(file, false, true);
-        QString error;
-        const QByteArray xml = BeerXml::Export(db, {}, m_table, error);
-        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-        return xml;
-    }
+    // An import that fails unasked is a failure of the test.
     std::optional<ImportSummary> import(const QString& file, const QByteArray& xml,
                                         QString* errorOut = nullptr) {
-        CDaoDatabase db;
-        db.Open(file, false, false);
-        CDaoDatabase data;
-        data.Open(m_data, false, true);
         QString error;
-        auto summary = BeerXml::Import(db, &data, xml, m_table, error);
+        auto summary = BeerXmlFixture::import(file, xml, &error);
         if (errorOut)
             *errorOut = error;
         EXPECT_TRUE(summary || errorOut) << error.toStdString();
         return summary;
-    }
-    QVariant scalar(const QString& file, const QString& sql) {
-        SqliteConnection c(file, SqliteConnection::Mode::ReadOnly);
-        return c.scalar(sql);
     }
     static XmlElement tree(const QByteArray& xml) {
         XmlProblem problem;
@@ -61,9 +44,6 @@ protected:
                inside + "</RECIPE></RECIPES>";
     }
     QString summaryText(const std::optional<ImportSummary>& s) { return s ? s->text() : QString(); }
-
-    UtilizationTable m_table;
-    QString m_data = copyShippedData();
 };
 
 // ---- What we write -------------------------------------------------------------------------
