@@ -11,6 +11,7 @@
 #include "interchange/XmlTree.h"
 
 #include <QSet>
+#include <QXmlStreamReader>
 
 #include <cmath>
 #include <functional>
@@ -485,6 +486,30 @@ TEST_F(Travel, EveryStoredFieldComesBackFromOurOwnFile) {
         }
     }
     EXPECT_GT(compared, 120);
+}
+
+// Text the format must escape comes back as it was; a character XML cannot hold at all is left
+// out of a file that stays well-formed, and the rest of its text comes back.
+TEST_F(Travel, MarkupAndControlCharactersInATextMakeAWellFormedFile) {
+    const QString samples = copyShippedSamples();
+    execSql(samples, QStringLiteral("UPDATE Recipes SET RecipeComments = 'Tom & Jerry''s \"best\" "
+                                    "<ale> > all ' || char(127866) || ' ]]>', RecipeName = 'Bell' "
+                                    "|| char(1) || char(11) || ' Ringer' || char(65534) WHERE "
+                                    "RecipeBatchNo = (SELECT min(RecipeBatchNo) FROM Recipes)"));
+    const QByteArray xml = exportAll(samples);
+    ASSERT_FALSE(xml.isEmpty());
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd())
+        reader.readNext();
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    const QString copy = makeRecipeDb(QStringLiteral("copy.mdb"));
+    ASSERT_TRUE(import(copy, xml));
+    const QString first = QStringLiteral(" FROM Recipes ORDER BY RecipeBatchNo LIMIT 1");
+    EXPECT_EQ(scalar(copy, QStringLiteral("SELECT RecipeComments") + first).toString(),
+              QStringLiteral("Tom & Jerry's \"best\" <ale> > all ") +
+                  QString::fromUcs4(U"\U0001F37A") + QStringLiteral(" ]]>"));
+    EXPECT_EQ(scalar(copy, QStringLiteral("SELECT RecipeName") + first).toString(),
+              QStringLiteral("Bell Ringer"));
 }
 
 } // namespace

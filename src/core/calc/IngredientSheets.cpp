@@ -85,10 +85,11 @@ long long MemorySheets::rowId(int sheet, int row) const {
 }
 
 QString SheetCellText(const QVariant& v) {
+    // The texts of "%d" and "%.15g", without parsing a format for every cell.
     if (v.typeId() == QMetaType::LongLong)
-        return QString::asprintf("%d", static_cast<int>(v.toLongLong()));
+        return QString::number(static_cast<int>(v.toLongLong()));
     if (v.typeId() == QMetaType::Double)
-        return QString::asprintf("%.15g", v.toDouble());
+        return QString::number(v.toDouble(), 'g', 15);
     return v.toString();
 }
 
@@ -97,10 +98,18 @@ MemorySheets MemorySheets::load(CDaoDatabase& recipes, long recipeId) {
 }
 
 MemorySheets::Loader::Loader(CDaoDatabase& recipes) {
-    for (int s = 0; s < SheetCount; ++s)
-        m_queries.push_back(recipes.connection().prepare(
+    for (int s = 0; s < SheetCount; ++s) {
+        SqliteStatement st = recipes.connection().prepare(
             QStringLiteral("SELECT * FROM %1 WHERE IngRecipeID = ? ORDER BY IngRowID")
-                .arg(SqliteConnection::quoteIdentifier(QString::fromLatin1(SheetQueryName(s))))));
+                .arg(SqliteConnection::quoteIdentifier(QString::fromLatin1(SheetQueryName(s)))));
+        int id = -1;
+        for (int c = 0; c < st.columnCount() && id < 0; ++c) {
+            if (st.columnName(c) == QLatin1String("IngRowID"))
+                id = c;
+        }
+        m_idColumns.push_back(id);
+        m_queries.push_back(std::move(st));
+    }
 }
 
 MemorySheets::Loader::~Loader() = default;
@@ -109,13 +118,15 @@ MemorySheets MemorySheets::Loader::load(long recipeId) {
     MemorySheets sheets;
     for (int s = 0; s < SheetCount; ++s) {
         SqliteStatement& st = m_queries[static_cast<std::size_t>(s)];
+        const int idColumn = m_idColumns[static_cast<std::size_t>(s)];
         st.reset();
         st.bindInt64(1, recipeId);
         while (st.step()) {
             Row row;
             const int n = st.columnCount();
+            row.cells.reserve(static_cast<std::size_t>(n));
             for (int c = 0; c < n; ++c) {
-                if (st.columnName(c) == QLatin1String("IngRowID")) {
+                if (c == idColumn) {
                     row.id = st.int64(c);
                     continue;
                 }

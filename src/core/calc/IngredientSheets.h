@@ -65,6 +65,8 @@ public:
 
     private:
         std::vector<SqliteStatement> m_queries;
+        // Where each query holds the row's id; -1 where it has none.
+        std::vector<int> m_idColumns;
     };
 
 private:

@@ -16,11 +16,14 @@
 #include <QBuffer>
 #include <QLocale>
 #include <QSet>
-#include <QXmlStreamWriter>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <functional>
 #include <map>
+#include <optional>
+#include <string_view>
 
 namespace wsc {
 
@@ -51,14 +54,21 @@ constexpr const char* kExt = "WORTSMITH_";
 QString number(double v) {
     if (!std::isfinite(v))
         v = 0;
-    QString s = QString::number(v, 'f', 9);
-    while (s.contains(u'.') && (s.endsWith(u'0') || s.endsWith(u'.'))) {
-        const bool dot = s.endsWith(u'.');
-        s.chop(1);
-        if (dot)
-            break;
+    // Nine decimals, exactly rounded, without the zeros that follow the last digit.
+    char buf[400];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 9);
+    if (ec != std::errc())
+        return QStringLiteral("0");
+    std::string_view s(buf, static_cast<std::size_t>(end - buf));
+    if (s.find('.') != std::string_view::npos) {
+        while (s.back() == '0')
+            s.remove_suffix(1);
+        if (s.back() == '.')
+            s.remove_suffix(1);
     }
-    return s == QLatin1String("-0") ? QStringLiteral("0") : s;
+    if (s == "-0")
+        return QStringLiteral("0");
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 // Converted values are kept to the precision a brewer can weigh and read.
@@ -199,13 +209,18 @@ public:
 
 private:
     template <class Take> static bool eachOf(SqliteStatement& st, Take take) {
-        QStringList names;
+        // The columns in the map's order, so that each row is built without a search; of two
+        // columns of one name the later one counts.
+        std::vector<std::pair<QString, int>> names;
         for (int i = 0; i < st.columnCount(); ++i)
-            names << st.columnName(i);
+            names.emplace_back(st.columnName(i), i);
+        std::sort(names.begin(), names.end(), [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first < b.first : a.second > b.second;
+        });
         while (st.step()) {
             Row r;
-            for (int i = 0; i < names.size(); ++i)
-                r.v[names[i]] = st.value(i);
+            for (const auto& [name, i] : names)
+                r.v.emplace_hint(r.v.end(), name, st.value(i));
             if (!take(std::move(r))) {
                 st.reset();
                 return false;
@@ -220,44 +235,137 @@ private:
 
 // A stored value exactly, for our own element.
 QString exact(const QVariant& v) {
-    if (v.typeId() == QMetaType::Double)
+    if (v.typeId() == QMetaType::Double) {
+        // The shortest text that reads back as the same double.
+        char buf[32];
+        const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v.toDouble());
+        if (ec == std::errc())
+            return QString::fromLatin1(buf, static_cast<qsizetype>(end - buf));
         return QString::number(v.toDouble(), 'g', 17);
+    }
     return v.toString();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Writing
 
+// The file's XML, indented four spaces a level, written straight into a buffer that goes to
+// the device a large piece at a time: the export of a big file spends its time on the
+// recipes, not on the writing.
 class Writer {
 public:
-    explicit Writer(QIODevice* out) : m_xml(out) { m_xml.setAutoFormatting(true); }
-    QXmlStreamWriter& xml() { return m_xml; }
+    explicit Writer(QIODevice* out) : m_out(out) {}
+    void startDocument() { m_bytes.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"); }
+    void endDocument() {
+        while (!m_open.empty())
+            end();
+        m_bytes.append('\n');
+    }
+    // What is written so far, on the device and in the buffer.
+    qint64 size() const { return m_out->pos() + m_bytes.size(); }
+    // Hands what is buffered to the device once there is enough of it for a large write (or
+    // at once when `now`); false when the device could not take it all.
+    bool flush(bool now = false) {
+        if (!now && m_bytes.size() < kChunk)
+            return true;
+        const qint64 size = m_bytes.size();
+        const bool written = size == 0 || m_out->write(m_bytes.constData(), size) == size;
+        m_bytes.resize(0);
+        return written;
+    }
     void field(const char* name, const QString& value) { field(QString::fromLatin1(name), value); }
     void field(const QString& name, const QString& value) {
-        m_xml.writeTextElement(name, value);
-        if (!m_written.empty())
-            m_written.back().insert(name);
+        const QByteArray tag = name.toUtf8();
+        startTag(tag);
+        m_bytes.append('>');
+        appendText(value);
+        m_bytes.append("</").append(tag).append('>');
+        if (!m_open.empty())
+            m_open.back().written.push_back(name);
     }
     void field(const char* name, double value) { field(name, number(value)); }
     void ext(const char* name, const QString& value) {
         field(QString::fromLatin1(kExt) + QString::fromLatin1(name), value);
     }
     void begin(const char* name) {
-        m_xml.writeStartElement(QString::fromLatin1(name));
-        m_written.emplace_back();
+        const QByteArray tag(name);
+        startTag(tag);
+        m_open.push_back({tag, {}, true});
     }
     void end() {
-        m_xml.writeEndElement();
-        m_written.pop_back();
+        Open& e = m_open.back();
+        if (e.empty) {
+            m_bytes.append("/>");
+        } else {
+            indent(m_open.size() - 1);
+            m_bytes.append("</").append(e.tag).append('>');
+        }
+        m_open.pop_back();
     }
     // An element of the record being written is there already.
     bool has(const QString& name) const {
-        return !m_written.empty() && m_written.back().contains(name);
+        return !m_open.empty() &&
+               std::find(m_open.back().written.begin(), m_open.back().written.end(), name) !=
+                   m_open.back().written.end();
     }
 
 private:
-    QXmlStreamWriter m_xml;
-    std::vector<QSet<QString>> m_written;
+    struct Open {
+        QByteArray tag;
+        // The names the element holds, in writing order; asked about a few times a record.
+        std::vector<QString> written;
+        bool empty;
+    };
+    void indent(std::size_t depth) {
+        m_bytes.append('\n');
+        m_bytes.append(qsizetype(depth * 4), ' ');
+    }
+    void startTag(const QByteArray& tag) {
+        if (!m_open.empty() && m_open.back().empty) {
+            m_bytes.append('>');
+            m_open.back().empty = false;
+        }
+        indent(m_open.size());
+        m_bytes.append('<').append(tag);
+    }
+    // The text escaped as element content. A character XML cannot hold at all (a control
+    // character, half of a surrogate pair) is left out, as an import leaves it out.
+    void appendText(const QString& text) {
+        const auto plain = [](char16_t c) {
+            return c >= 0x20 && c < 0xD800 && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+        };
+        if (std::all_of(text.begin(), text.end(), [&](QChar c) { return plain(c.unicode()); })) {
+            m_bytes.append(text.toUtf8());
+            return;
+        }
+        QString out;
+        out.reserve(text.size() + 16);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text.at(i).unicode();
+            if (plain(c) || c == u'\t' || c == u'\n' || c == u'\r' ||
+                (c >= 0xE000 && c <= 0xFFFD)) {
+                out += QChar(c);
+            } else if (c == u'&') {
+                out += QLatin1String("&amp;");
+            } else if (c == u'<') {
+                out += QLatin1String("&lt;");
+            } else if (c == u'>') {
+                out += QLatin1String("&gt;");
+            } else if (c == u'"') {
+                out += QLatin1String("&quot;");
+            } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+                       text.at(i + 1).isLowSurrogate()) {
+                out += QChar(c);
+                out += text.at(++i);
+            }
+        }
+        m_bytes.append(out.toUtf8());
+    }
+
+    static constexpr qint64 kChunk = 1 << 20;
+    QIODevice* m_out;
+    QByteArray m_bytes;
+    std::vector<Open> m_open;
 };
 
 // How the recipe's own measure reads in the format's units.
@@ -450,11 +558,14 @@ private:
 void ExportOf::style(const Row& r, const std::map<QString, QString>& extras) {
     namespace rc = col::recipe;
     w.begin("STYLE");
-    Row styled = r;
-    // A recipe without a target style says so: the format wants a name.
-    if (r.text(rc::RecipeTargetStyle).trimmed().isEmpty())
-        styled.v[QString::fromLatin1(rc::RecipeTargetStyle)] = QStringLiteral("No target style");
-    writeFields(w, StyleFields(), styled, Measure{});
+    // A recipe without a target style says so: the format wants a name. The row is copied
+    // only then.
+    std::optional<Row> styled;
+    if (r.text(rc::RecipeTargetStyle).trimmed().isEmpty()) {
+        styled = r;
+        styled->v[QString::fromLatin1(rc::RecipeTargetStyle)] = QStringLiteral("No target style");
+    }
+    writeFields(w, StyleFields(), styled ? *styled : r, Measure{});
     w.field("VERSION", QStringLiteral("1"));
     // What the file the style came with said of it (its number and letter, its final
     // gravities), as long as the recipe keeps that style.
@@ -593,11 +704,13 @@ void ExportOf::recipe(const Row& r, const RecipeCalculator& calc) {
     const std::map<QString, QString> extras = m_extras.of(QStringLiteral("Recipes"), id);
 
     w.begin("RECIPE");
-    Row named = r;
-    if (r.text(rc::RecipeName).trimmed().isEmpty())
-        named.v[QString::fromLatin1(rc::RecipeName)] =
+    std::optional<Row> named;
+    if (r.text(rc::RecipeName).trimmed().isEmpty()) {
+        named = r;
+        named->v[QString::fromLatin1(rc::RecipeName)] =
             QStringLiteral("Batch %1").arg(r.whole(rc::RecipeBatchNo));
-    writeFields(w, Recipes().fields, named, m);
+    }
+    writeFields(w, Recipes().fields, named ? *named : r, m);
     w.field("VERSION", QStringLiteral("1"));
     const bool allGrain = r.whole(rc::RecipeProcessAllGrain) != 0;
     const bool partial = r.whole(rc::RecipeProcessPartial) != 0;
@@ -1568,13 +1681,14 @@ bool BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
                                    .toLongLong()
                              : qint64(chosen.size());
     Writer w(&out);
-    w.xml().writeStartDocument();
+    w.startDocument();
     w.begin("RECIPES");
     InterchangeExtras extras(recipes.connection());
     ExportOf recipeOut(w, c, extras);
+    // The recipe's fields as its record class converts them, from the row already read.
     CRecordSetRecipe record(&recipes);
-    record.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
-    record.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
+    const RecordLayout& layout = record.layout();
+    FieldValues values(layout.count);
     MemorySheets::Loader loader(recipes);
     qint64 done = 0;
     auto tooLarge = [&] {
@@ -1585,18 +1699,20 @@ bool BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
     };
     // Each recipe is written as it is read: what the export holds at once is one recipe.
     auto write = [&](const Row& r) {
-        record.Seek(QStringLiteral("="), {QString::number(r.whole(col::recipe::RecipeBatchNo))});
+        for (std::size_t i = 0; i < layout.count; ++i)
+            values[i] = r.raw(layout.columns[i].name);
+        record.setFieldValues(values);
         MemorySheets sheets = loader.load(r.whole(col::recipe::RecipeID));
         RecipeCalculator calc(sheets, table);
         calc.setInputs(RecipeInputs::of(record));
         calc.RunCalculations(false);
         recipeOut.recipe(r, calc);
-        if (w.xml().hasError()) {
+        if (!w.flush()) {
             error = out.errorString().isEmpty() ? QStringLiteral("the file could not be written")
                                                 : out.errorString();
             return false;
         }
-        if (out.pos() > maxBytes)
+        if (w.size() > maxBytes)
             return tooLarge();
         ++done;
         if (progress && !progress(done, total)) {
@@ -1615,9 +1731,10 @@ bool BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
                 return false;
     }
     w.end();
-    w.xml().writeEndDocument();
-    if (w.xml().hasError()) {
-        error = out.errorString();
+    w.endDocument();
+    if (!w.flush(true)) {
+        error = out.errorString().isEmpty() ? QStringLiteral("the file could not be written")
+                                            : out.errorString();
         return false;
     }
     return out.pos() <= maxBytes || tooLarge();
