@@ -1,6 +1,7 @@
 #include "calc/UtilizationTable.h"
 
 #include "db/SqliteConnection.h"
+#include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
 #include "db/records/CRecordSetHopsUtilization.h"
 #include "settings/MessageCatalog.h"
@@ -20,21 +21,33 @@ void UtilizationTable::load(CDaoDatabase& data) {
 
 void UtilizationTable::load(CRecordSetHopsUtilization& rs) {
     clear();
-    rs.SetCurrentIndex(QStringLiteral("IndexBoilIndexOG"));
-    rs.MoveFirst();
+    const QString index = QStringLiteral("IndexBoilIndexOG");
+    // The index must be there, as for moving through the set; the rows are then read in its
+    // order (a NULL key first, then by row) in one statement instead of one look-up a row.
+    rs.SetCurrentIndex(index);
+    CDaoDatabase& db = *rs.m_pDatabase;
+    QStringList order;
+    for (const QString& column : db.indexColumns(index))
+        order << SqliteConnection::quoteIdentifier(column);
+    order << QStringLiteral("rowid");
+    SqliteStatement st = db.connection().prepare(
+        QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+            .arg(SqliteConnection::quoteIdentifier(QStringLiteral("HopsUtil_Utilization")),
+                 SqliteConnection::quoteIdentifier(QString::fromLatin1(rs.layout().source)),
+                 order.join(u',')));
     for (int i = 0; i < kEntries; ++i) {
-        if (rs.IsEOF())
+        if (!st.step())
             throw CDaoException(CDaoException::kNoCurrentRecord,
                                 QStringLiteral("No current record: the hop utilization table "
                                                "holds %1 rows, %2 are needed.")
                                     .arg(i)
                                     .arg(kEntries));
-        // A value that is no finite fraction counts as one the load never reached.
-        const double u = rs.m_HopsUtil_Utilization;
+        // A value that is no finite fraction counts as one the load never reached; a value
+        // is read as the record reads it.
+        const double u = fields::from<double>(st.value(0));
         const bool usable = std::isfinite(u) && u >= 0;
         m_entries[static_cast<std::size_t>(i)] = usable ? u : 0.0;
         m_loaded[static_cast<std::size_t>(i)] = usable;
-        rs.MoveNext();
     }
 }
 
