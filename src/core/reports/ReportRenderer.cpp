@@ -8,8 +8,10 @@
 #include "db/dao/CDaoException.h"
 #include "db/records/CRecordSetRecipe.h"
 
+#include <QSet>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <set>
@@ -33,9 +35,51 @@ QString html(const QString& text) {
     return text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
 }
 
+// Every column a report file reads a value from, in any of its tables.
+QSet<QString> ReferencedColumns(const ReportFile& file) {
+    QSet<QString> used;
+    auto value = [&](const ReportValue& v) {
+        for (const QString& c : {v.column, v.unitsColumn, v.toColumn})
+            used.insert(c);
+        for (const QString& c : v.andColumns + v.plusColumns)
+            used.insert(c);
+    };
+    auto source = [&](const ReportSource& s) {
+        for (const QString& c : s.order)
+            used.insert(c);
+        used.insert(s.linkChild);
+        used.insert(s.linkParent);
+    };
+    source(file.source);
+    used.insert(file.groupColumn);
+    for (const ReportColumn& c : file.columns)
+        value(c.value);
+    for (const ReportItem& item : file.items) {
+        for (const ReportValue& v : item.parts)
+            value(v);
+        for (const auto& [label, v] : item.fields)
+            value(v);
+        value(item.memo);
+        for (const auto& row : item.rows)
+            for (const ReportValue& v : row)
+                value(v);
+    }
+    for (const ReportSubreport& sub : file.subreports) {
+        source(sub.source);
+        for (const ReportColumn& c : sub.columns)
+            value(c.value);
+    }
+    used.remove(QString());
+    return used;
+}
+
 class Renderer {
 public:
-    explicit Renderer(const ReportInputs& in) : m_in(in), m_file(*in.file) {}
+    explicit Renderer(const ReportInputs& in)
+        : m_in(in), m_file(*in.file), m_used(ReferencedColumns(*in.file)),
+          m_predictions(
+              std::any_of(in.file->subreports.begin(), in.file->subreports.end(),
+                          [](const ReportSubreport& s) { return s.source.predictions; })) {}
 
     RenderedReport run() {
         RenderedReport out;
@@ -104,8 +148,20 @@ private:
                 QStringLiteral("No data base was given for the table %1.").arg(source.table));
         SqliteConnection& c = connection(path);
         const QStringList cols = columnsOf(c, source.table);
-        QString sql =
-            QStringLiteral("SELECT * FROM ") + SqliteConnection::quoteIdentifier(source.table);
+        // Only the columns the file reads are held, so a list of many rows holds a few values
+        // of each; the predictions read the recipe's other fields, and get them all.
+        QStringList read;
+        for (const QString& col : cols) {
+            if (m_predictions || m_used.contains(col))
+                read << col;
+        }
+        if (read.isEmpty())
+            read << cols.first();
+        QStringList quoted;
+        for (const QString& col : read)
+            quoted << SqliteConnection::quoteIdentifier(col);
+        QString sql = QStringLiteral("SELECT %1 FROM %2")
+                          .arg(quoted.join(u','), SqliteConnection::quoteIdentifier(source.table));
         QVariant bound;
         if (formula) {
             if (formula->table != source.table)
@@ -132,14 +188,14 @@ private:
             sql += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
         }
         Rows out;
-        out.columns = cols;
+        out.columns = read;
         try {
             SqliteStatement st = c.prepare(sql);
             if (bound.isValid())
                 st.bind(1, bound);
             while (st.step()) {
                 std::vector<QVariant> row;
-                row.reserve(static_cast<std::size_t>(cols.size()));
+                row.reserve(static_cast<std::size_t>(read.size()));
                 for (int i = 0; i < st.columnCount(); ++i)
                     row.push_back(st.value(i));
                 out.rows.push_back(std::move(row));
@@ -494,6 +550,8 @@ private:
 
     const ReportInputs& m_in;
     const ReportFile& m_file;
+    const QSet<QString> m_used;
+    const bool m_predictions;
     std::vector<ReportBlock> m_blocks;
     std::map<QString, std::unique_ptr<SqliteConnection>> m_connections;
     QString m_table;
