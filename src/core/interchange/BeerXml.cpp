@@ -1697,6 +1697,11 @@ bool BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
                     .arg(QString::number(maxBytes), QString::number(done), QString::number(total));
         return false;
     };
+    auto writeFailed = [&] {
+        error = out.errorString().isEmpty() ? QStringLiteral("the file could not be written")
+                                            : out.errorString();
+        return false;
+    };
     // Each recipe is written as it is read: what the export holds at once is one recipe.
     auto write = [&](const Row& r) {
         for (std::size_t i = 0; i < layout.count; ++i)
@@ -1707,11 +1712,8 @@ bool BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
         calc.setInputs(RecipeInputs::of(record));
         calc.RunCalculations(false);
         recipeOut.recipe(r, calc);
-        if (!w.flush()) {
-            error = out.errorString().isEmpty() ? QStringLiteral("the file could not be written")
-                                                : out.errorString();
-            return false;
-        }
+        if (!w.flush())
+            return writeFailed();
         if (w.size() > maxBytes)
             return tooLarge();
         ++done;
@@ -1732,11 +1734,8 @@ bool BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
     }
     w.end();
     w.endDocument();
-    if (!w.flush(true)) {
-        error = out.errorString().isEmpty() ? QStringLiteral("the file could not be written")
-                                            : out.errorString();
-        return false;
-    }
+    if (!w.flush(true))
+        return writeFailed();
     return out.pos() <= maxBytes || tooLarge();
 }
 
