@@ -17,12 +17,12 @@ ReportMenu::ReportMenu(Prompter& prompter, DialogRunner& runner, QMdiArea* area,
 
 QString ReportMenu::previewText() const {
     return m_noReportSelected ? QStringLiteral("Pre&view Selected Report")
-                              : QStringLiteral("Pre&view: ") + m_titledAfter;
+                              : QStringLiteral("Pre&view: ") + m_selection.display;
 }
 
 QString ReportMenu::printText() const {
     return m_noReportSelected ? QStringLiteral("Prin&t Selected Report")
-                              : QStringLiteral("Prin&t: ") + m_titledAfter;
+                              : QStringLiteral("Prin&t: ") + m_selection.display;
 }
 
 void ReportMenu::selectReport(ReportContext& context, const UtilizationTable* table,
@@ -32,16 +32,18 @@ void ReportMenu::selectReport(ReportContext& context, const UtilizationTable* ta
     SelectReportDlg dlg(parent);
     if (m_runner.exec(dlg) != QDialog::Accepted)
         return;
-    m_selection = ReportSelection::of(dlg.chosen());
+    const ReportSelection chosen = ReportSelection::of(dlg.chosen());
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const bool opened = m_commands.openReport(m_selection);
+        const bool opened = m_commands.openReport(chosen);
         QApplication::restoreOverrideCursor();
+        // The repeat items go on saying and doing the last report that opened: a choice
+        // that fails changes neither their title nor what they open.
         if (!opened)
             return;
     }
+    m_selection = chosen;
     m_noReportSelected = false;
-    m_titledAfter = m_selection.display;
     m_engine.setUtilization(table);
     m_commands.output(m_selection, dlg.action(), context, ReportCommands::previewWindow(m_area));
 }

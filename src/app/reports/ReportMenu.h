@@ -45,8 +45,7 @@ private:
     PrintEngine m_engine;
     QtReportOutput m_output;
     ReportCommands m_commands;
-    ReportSelection m_selection;
-    QString m_titledAfter; // the display text of the last report that opened
+    ReportSelection m_selection; // the last report that opened
     bool m_noReportSelected = true;
 };
 
