@@ -16,16 +16,13 @@
 namespace wsc::cli {
 namespace {
 
-int cmdCalc(const QStringList& argv, const Output& io) {
-    const Args a =
-        Args::parse(argv, {QStringLiteral("db"), QStringLiteral("data"), QStringLiteral("batch")});
+int cmdCalc(const Args& a, const Output& io) {
     const QString dbPath = a.option(QStringLiteral("db"));
     const QString dataPath = a.option(QStringLiteral("data"));
     bool ok = false;
     const long batch = a.option(QStringLiteral("batch")).toLong(&ok);
     if (dbPath.isEmpty() || dataPath.isEmpty() || !ok)
-        return fail(
-            io, QStringLiteral("usage: calc --db RECIPES.mdb --data DATA.mdb --batch N [--json]"));
+        return kUsage;
     try {
         if (const auto wrong = wrongKind(io.err, dbPath, dataPath))
             return *wrong;
@@ -73,18 +70,18 @@ int cmdCalc(const QStringList& argv, const Output& io) {
             return kOk;
         }
         print(io.out, QStringLiteral("Batch %1: %2").arg(batch).arg(recipe.m_RecipeName));
-        print(io.out, QStringLiteral("  Original gravity  %1")
-                          .arg(QString::asprintf("%.3f", calc.PredictedOG)));
-        print(io.out, QStringLiteral("  Alcohol (ABV %)    %1")
-                          .arg(QString::asprintf("%.1f", calc.PredictedABV)));
-        print(
-            io.out,
-            QStringLiteral("  Bitterness (IBU)  %1").arg(QString::asprintf("%.1f", calc.TotalIBU)));
-        print(
-            io.out,
-            QStringLiteral("  HBU               %1").arg(QString::asprintf("%.1f", calc.TotalHBU)));
-        print(io.out, QStringLiteral("  Color             %1")
-                          .arg(QString::asprintf("%.1f", calc.PredictedColor)));
+        const std::pair<QString, QString> figures[] = {
+            {QStringLiteral("Original gravity"), QString::asprintf("%.3f", calc.PredictedOG)},
+            {QStringLiteral("Alcohol (ABV %)"), QString::asprintf("%.1f", calc.PredictedABV)},
+            {QStringLiteral("Bitterness (IBU)"), QString::asprintf("%.1f", calc.TotalIBU)},
+            {QStringLiteral("HBU"), QString::asprintf("%.1f", calc.TotalHBU)},
+            {QStringLiteral("Color"), QString::asprintf("%.1f", calc.PredictedColor)}};
+        qsizetype width = 0;
+        for (const auto& [label, value] : figures)
+            width = std::max(width, label.size());
+        for (const auto& [label, value] : figures)
+            print(io.out,
+                  QStringLiteral("  %1  %2").arg(label, -static_cast<int>(width)).arg(value));
         print(io.out, QStringLiteral("Calculations: %1").arg(statusText));
         for (const CalcMessageLine& l : lines)
             print(io.out,
@@ -98,7 +95,12 @@ int cmdCalc(const QStringList& argv, const Output& io) {
 } // namespace
 
 void addCalculationCommands(CommandTable& table) {
-    table[QStringLiteral("calc")] = cmdCalc;
+    table[QStringLiteral("calc")] = {
+        QStringLiteral("--db RECIPES.mdb --data DATA.mdb --batch N [--json]"),
+        {QStringLiteral("db"), QStringLiteral("data"), QStringLiteral("batch")},
+        {QStringLiteral("json")},
+        false,
+        cmdCalc};
 }
 
 } // namespace wsc::cli

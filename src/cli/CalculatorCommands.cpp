@@ -59,7 +59,7 @@ const CalculatorCommand kCommands[] = {
 };
 
 QString usage(const CalculatorCommand& cmd, const SolverCalculator& calc) {
-    QStringList parts{QStringLiteral("usage: wscalc-cli %1").arg(QLatin1String(cmd.word))};
+    QStringList parts;
     QStringList quantities;
     for (int i = 0; i < calc.fieldCount(); ++i) {
         if (calc.field(i).kind == CalcFieldKind::Result)
@@ -100,25 +100,7 @@ int loadTable(const Args& a, UtilizationTable& table, const Output& io) {
     return kOk;
 }
 
-int runCalculator(const CalculatorCommand& cmd, const QStringList& argv, const Output& io) {
-    // The fields are the same for every instance; this one only names them.
-    ScriptedPrompter unused;
-    const UtilizationTable none;
-    const std::unique_ptr<SolverCalculator> probe = cmd.make(unused, none, false);
-    QStringList valued;
-    for (int i = 0; i < probe->fieldCount(); ++i) {
-        if (probe->field(i).kind != CalcFieldKind::Result)
-            valued << QLatin1String(probe->field(i).key);
-    }
-    if (cmd.usesTable)
-        valued << QStringLiteral("data");
-    QStringList flags{QStringLiteral("json")};
-    if (cmd.hasUnits)
-        flags << QStringLiteral("metric");
-    const Args a = Args::parse(argv, valued);
-    if (const QString problem = a.problem(flags, false); !problem.isEmpty())
-        return fail(io, problem + QStringLiteral("\n") + usage(cmd, *probe));
-
+int runCalculator(const CalculatorCommand& cmd, const Args& a, const Output& io) {
     UtilizationTable table;
     if (cmd.usesTable) {
         if (const int rc = loadTable(a, table, io); rc != kOk)
@@ -183,9 +165,25 @@ int runCalculator(const CalculatorCommand& cmd, const QStringList& argv, const O
 
 void addCalculatorCommands(CommandTable& table) {
     for (const CalculatorCommand& cmd : kCommands) {
-        table[QLatin1String(cmd.word)] = [&cmd](const QStringList& a, const Output& o) {
-            return runCalculator(cmd, a, o);
-        };
+        // The fields are the same for every instance; this one only names them.
+        ScriptedPrompter unused;
+        const UtilizationTable none;
+        const std::unique_ptr<SolverCalculator> probe = cmd.make(unused, none, false);
+        CommandEntry entry{
+            usage(cmd, *probe),
+            {},
+            {QStringLiteral("json")},
+            false,
+            [&cmd](const Args& a, const Output& o) { return runCalculator(cmd, a, o); }};
+        for (int i = 0; i < probe->fieldCount(); ++i) {
+            if (probe->field(i).kind != CalcFieldKind::Result)
+                entry.valued << QLatin1String(probe->field(i).key);
+        }
+        if (cmd.usesTable)
+            entry.valued << QStringLiteral("data");
+        if (cmd.hasUnits)
+            entry.flags << QStringLiteral("metric");
+        table[QLatin1String(cmd.word)] = std::move(entry);
     }
 }
 

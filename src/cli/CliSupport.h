@@ -48,8 +48,19 @@ std::optional<int> wrongKind(std::FILE* to, const QString& recipes, const QStrin
 UtilizationTable loadUtilization(const QString& dataPath,
                                  std::unique_ptr<CDaoDatabase>* keepOpen = nullptr);
 
-using Command = std::function<int(const QStringList&, const Output&)>;
-using CommandTable = std::map<QString, Command>;
+// Returned by a command whose line does not make sense: its usage is printed, exit kError.
+inline constexpr int kUsage = -1;
+
+// One command: what it takes and what it does. The dispatcher answers --help with the usage,
+// refuses what the command does not take, and hands the parsed line to `run`.
+struct CommandEntry {
+    QString usage;           // after "usage: wscalc-cli "; further lines explain
+    QStringList valued;      // options that take a value
+    QStringList flags;       // options that take none
+    bool positional = false; // words that are not options
+    std::function<int(const Args&, const Output&)> run;
+};
+using CommandTable = std::map<QString, CommandEntry>;
 
 // The command families, each in its own file.
 void addDatabaseCommands(CommandTable& table);

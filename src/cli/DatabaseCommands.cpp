@@ -12,10 +12,9 @@
 namespace wsc::cli {
 namespace {
 
-int cmdInitRecipes(const QStringList& argv, const Output& io) {
-    const Args a = Args::parse(argv, {});
+int cmdInitRecipes(const Args& a, const Output& io) {
     if (a.positional.size() != 1)
-        return fail(io, QStringLiteral("usage: init-recipes PATH [--samples]"));
+        return kUsage;
     try {
         CreateRecipeDatabase(a.positional.first(), a.has(QStringLiteral("samples")));
     } catch (const CDaoException& e) {
@@ -25,10 +24,9 @@ int cmdInitRecipes(const QStringList& argv, const Output& io) {
     return kOk;
 }
 
-int cmdInitData(const QStringList& argv, const Output& io) {
-    const Args a = Args::parse(argv, {});
+int cmdInitData(const Args& a, const Output& io) {
     if (a.positional.size() != 1)
-        return fail(io, QStringLiteral("usage: init-data PATH"));
+        return kUsage;
     try {
         CreateDataDatabase(a.positional.first());
     } catch (const CDaoException& e) {
@@ -38,19 +36,16 @@ int cmdInitData(const QStringList& argv, const Output& io) {
     return kOk;
 }
 
-int cmdCheck(const QStringList& argv, const Output& io) {
-    const Args a = Args::parse(argv, {QStringLiteral("expect")});
+int cmdCheck(const Args& a, const Output& io) {
     if (a.positional.size() != 1)
-        return fail(io, QStringLiteral("usage: check PATH [--expect recipe|data]"));
+        return kUsage;
     const QString path = a.positional.first();
     const QString expect = a.option(QStringLiteral("expect"));
-    if (a.options.count(QStringLiteral("expect")) && expect != QLatin1String("recipe") &&
-        expect != QLatin1String("data"))
-        return fail(
-            io,
-            QStringLiteral("usage: check PATH [--expect recipe|data] (not \"%1\")").arg(expect));
-    if (!a.problem({}, true).isEmpty())
-        return fail(io, QStringLiteral("usage: check PATH [--expect recipe|data]"));
+    if (a.given(QStringLiteral("expect")) && expect != QLatin1String("recipe") &&
+        expect != QLatin1String("data")) {
+        fail(io, QStringLiteral("--expect takes recipe or data, not \"%1\"").arg(expect));
+        return kUsage;
+    }
     QString marker;
     try {
         marker = ReadDatabaseMarker(path);
@@ -72,11 +67,10 @@ int cmdCheck(const QStringList& argv, const Output& io) {
     return kOk;
 }
 
-int maintenance(const QStringList& argv, const Output& io, const QString& word,
+int maintenance(const Args& a, const Output& io, const QString& word,
                 const std::function<void(const QString&)>& op) {
-    const Args a = Args::parse(argv, {});
     if (a.positional.size() != 1)
-        return fail(io, QStringLiteral("usage: %1 PATH").arg(word));
+        return kUsage;
     const QString path = a.positional.first();
     try {
         op(path);
@@ -87,10 +81,9 @@ int maintenance(const QStringList& argv, const Output& io, const QString& word,
     return kOk;
 }
 
-int cmdShow(const QStringList& argv, const Output& io) {
-    const Args a = Args::parse(argv, {});
+int cmdShow(const Args& a, const Output& io) {
     if (a.positional.isEmpty() || a.positional.size() > 2)
-        return fail(io, QStringLiteral("usage: show RECIPES.mdb [DATA.mdb]"));
+        return kUsage;
     try {
         // Both kinds first, so nothing is listed from a pair that cannot be shown.
         const QString recipes = a.positional.at(0);
@@ -137,16 +130,24 @@ int cmdShow(const QStringList& argv, const Output& io) {
 } // namespace
 
 void addDatabaseCommands(CommandTable& table) {
-    table[QStringLiteral("init-recipes")] = cmdInitRecipes;
-    table[QStringLiteral("init-data")] = cmdInitData;
-    table[QStringLiteral("check")] = cmdCheck;
-    table[QStringLiteral("compress")] = [](const QStringList& a, const Output& o) {
-        return maintenance(a, o, QStringLiteral("compress"), CompactDatabase);
-    };
-    table[QStringLiteral("repair")] = [](const QStringList& a, const Output& o) {
-        return maintenance(a, o, QStringLiteral("repair"), RepairDatabase);
-    };
-    table[QStringLiteral("show")] = cmdShow;
+    table[QStringLiteral("init-recipes")] = {
+        QStringLiteral("PATH [--samples]"), {}, {QStringLiteral("samples")}, true, cmdInitRecipes};
+    table[QStringLiteral("init-data")] = {QStringLiteral("PATH"), {}, {}, true, cmdInitData};
+    table[QStringLiteral("check")] = {QStringLiteral("PATH [--expect recipe|data]"),
+                                      {QStringLiteral("expect")},
+                                      {},
+                                      true,
+                                      cmdCheck};
+    table[QStringLiteral("compress")] = {
+        QStringLiteral("PATH"), {}, {}, true, [](const Args& a, const Output& o) {
+            return maintenance(a, o, QStringLiteral("compress"), CompactDatabase);
+        }};
+    table[QStringLiteral("repair")] = {
+        QStringLiteral("PATH"), {}, {}, true, [](const Args& a, const Output& o) {
+            return maintenance(a, o, QStringLiteral("repair"), RepairDatabase);
+        }};
+    table[QStringLiteral("show")] = {
+        QStringLiteral("RECIPES.mdb [DATA.mdb]"), {}, {}, true, cmdShow};
 }
 
 } // namespace wsc::cli

@@ -15,17 +15,11 @@
 namespace wsc::cli {
 namespace {
 
-const QString kImportUsage =
-    QStringLiteral("usage: wscalc-cli import --db RECIPES.mdb [--data DATA.mdb] FILE.xml");
-const QString kExportUsage = QStringLiteral(
-    "usage: wscalc-cli export --db RECIPES.mdb [--data DATA.mdb] (--batch N | --all) OUT.xml");
-
-int cmdImport(const QStringList& argv, const Output& io) {
-    const Args a = Args::parse(argv, {QStringLiteral("db"), QStringLiteral("data")});
+int cmdImport(const Args& a, const Output& io) {
     const QString recipes = a.option(QStringLiteral("db"));
     const QString dataPath = a.option(QStringLiteral("data"));
-    if (recipes.isEmpty() || a.positional.size() != 1 || !a.problem({}, true).isEmpty())
-        return fail(io, kImportUsage);
+    if (recipes.isEmpty() || a.positional.size() != 1)
+        return kUsage;
     QFile file(a.positional.first());
     if (!file.open(QIODevice::ReadOnly))
         return fail(io,
@@ -62,17 +56,15 @@ int cmdImport(const QStringList& argv, const Output& io) {
     }
 }
 
-int cmdExport(const QStringList& argv, const Output& io) {
-    const Args a =
-        Args::parse(argv, {QStringLiteral("db"), QStringLiteral("data"), QStringLiteral("batch")});
+int cmdExport(const Args& a, const Output& io) {
     const QString recipes = a.option(QStringLiteral("db"));
     const QString dataPath = a.option(QStringLiteral("data"));
     const bool all = a.has(QStringLiteral("all"));
     bool ok = false;
     const long batch = a.option(QStringLiteral("batch")).toLong(&ok);
     if (recipes.isEmpty() || a.positional.size() != 1 || all == a.given(QStringLiteral("batch")) ||
-        (!all && !ok) || !a.problem({QStringLiteral("all")}, true).isEmpty())
-        return fail(io, kExportUsage);
+        (!all && !ok))
+        return kUsage;
     try {
         if (const auto wrong = wrongKind(io.err, recipes, dataPath))
             return *wrong;
@@ -106,8 +98,18 @@ int cmdExport(const QStringList& argv, const Output& io) {
 } // namespace
 
 void addInterchangeCommands(CommandTable& table) {
-    table[QStringLiteral("import")] = cmdImport;
-    table[QStringLiteral("export")] = cmdExport;
+    table[QStringLiteral("import")] = {
+        QStringLiteral("--db RECIPES.mdb [--data DATA.mdb] FILE.xml"),
+        {QStringLiteral("db"), QStringLiteral("data")},
+        {},
+        true,
+        cmdImport};
+    table[QStringLiteral("export")] = {
+        QStringLiteral("--db RECIPES.mdb [--data DATA.mdb] (--batch N | --all) OUT.xml"),
+        {QStringLiteral("db"), QStringLiteral("data"), QStringLiteral("batch")},
+        {QStringLiteral("all")},
+        true,
+        cmdExport};
 }
 
 } // namespace wsc::cli

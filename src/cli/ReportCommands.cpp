@@ -36,29 +36,24 @@ QString reportUsage() {
     QStringList names;
     for (const ReportEntry& e : ReportCatalog())
         names << QLatin1String(e.file);
-    return QStringLiteral("usage: wscalc-cli report --report NAME [--db RECIPES.mdb] [--data "
-                          "DATA.mdb] [--batch N] [--reports DIR] (--pdf OUT.pdf | --html "
-                          "OUT.html)\n  NAME is one of %1, or its title in Select Report")
+    return QStringLiteral("--report NAME [--db RECIPES.mdb] [--data DATA.mdb] [--batch N] "
+                          "[--reports DIR] (--pdf OUT.pdf | --html OUT.html)\n  NAME is one of "
+                          "%1, or its title in Select Report")
         .arg(names.join(QStringLiteral(", ")));
 }
 
-int cmdReport(const QStringList& argv, const Output& io) {
-    const Args a =
-        Args::parse(argv, {QStringLiteral("report"), QStringLiteral("db"), QStringLiteral("data"),
-                           QStringLiteral("batch"), QStringLiteral("reports"),
-                           QStringLiteral("pdf"), QStringLiteral("html")});
-    if (const QString problem = a.problem({}, false); !problem.isEmpty())
-        return fail(io, problem + u'\n' + reportUsage());
+int cmdReport(const Args& a, const Output& io) {
     const ReportEntry* entry = ReportNamed(a.option(QStringLiteral("report")));
-    if (!entry)
-        return fail(
-            io, QStringLiteral("unknown report \"%1\"\n").arg(a.option(QStringLiteral("report"))) +
-                    reportUsage());
+    if (!entry) {
+        fail(io, QStringLiteral("unknown report \"%1\"").arg(a.option(QStringLiteral("report"))));
+        return kUsage;
+    }
     const QString pdf = a.option(QStringLiteral("pdf"));
     const QString htmlOut = a.option(QStringLiteral("html"));
-    if (pdf.isEmpty() && htmlOut.isEmpty())
-        return fail(io,
-                    QStringLiteral("say where the report goes: --pdf or --html\n") + reportUsage());
+    if (pdf.isEmpty() && htmlOut.isEmpty()) {
+        fail(io, QStringLiteral("say where the report goes: --pdf or --html"));
+        return kUsage;
+    }
     if (!pdf.isEmpty() && !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return fail(io, QStringLiteral("PDF files are written by the program wscalc-cli only"));
 
@@ -69,18 +64,19 @@ int cmdReport(const QStringList& argv, const Output& io) {
     if (recipeReport) {
         bool ok = false;
         context.batch = a.option(QStringLiteral("batch")).toLongLong(&ok);
-        if (!ok || context.batch < 0)
-            return fail(io, QStringLiteral("the current recipe report needs --batch N\n") +
-                                reportUsage());
+        if (!ok || context.batch < 0) {
+            fail(io, QStringLiteral("the current recipe report needs --batch N"));
+            return kUsage;
+        }
     }
     const bool needsRecipes = entry->database == ReportDatabase::Recipes;
-    if ((needsRecipes && context.recipes.isEmpty()) || (!needsRecipes && context.data.isEmpty()))
-        return fail(io,
-                    QStringLiteral("the report \"%1\" reads the %2 database: give --%3\n")
-                            .arg(QLatin1String(entry->display),
-                                 needsRecipes ? QStringLiteral("recipe") : QStringLiteral("Data"),
-                                 needsRecipes ? QStringLiteral("db") : QStringLiteral("data")) +
-                        reportUsage());
+    if ((needsRecipes && context.recipes.isEmpty()) || (!needsRecipes && context.data.isEmpty())) {
+        fail(io, QStringLiteral("the report \"%1\" reads the %2 database: give --%3")
+                     .arg(QLatin1String(entry->display),
+                          needsRecipes ? QStringLiteral("recipe") : QStringLiteral("Data"),
+                          needsRecipes ? QStringLiteral("db") : QStringLiteral("data")));
+        return kUsage;
+    }
 
     UtilizationTable table;
     try {
@@ -117,7 +113,14 @@ int cmdReport(const QStringList& argv, const Output& io) {
 } // namespace
 
 void addReportCommands(CommandTable& table) {
-    table[QStringLiteral("report")] = cmdReport;
+    table[QStringLiteral("report")] = {reportUsage(),
+                                       {QStringLiteral("report"), QStringLiteral("db"),
+                                        QStringLiteral("data"), QStringLiteral("batch"),
+                                        QStringLiteral("reports"), QStringLiteral("pdf"),
+                                        QStringLiteral("html")},
+                                       {},
+                                       false,
+                                       cmdReport};
 }
 
 } // namespace wsc::cli

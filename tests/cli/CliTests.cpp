@@ -127,7 +127,7 @@ TEST_F(Cli, WrongKindsAreExitCode1AndNothingIsListedFromAWrongPair) {
     EXPECT_EQ(run({QStringLiteral("check"), QStringLiteral("--expect"), QStringLiteral("recipes"),
                    recipes}),
               cli::kError);
-    EXPECT_TRUE(stderrText.contains(QStringLiteral("usage: check")));
+    EXPECT_TRUE(stderrText.contains(QStringLiteral("usage: wscalc-cli check")));
 }
 
 TEST_F(Cli, ReadingCommandsLeaveTheFilesAsTheyWere) {
