@@ -13,8 +13,34 @@ deb=$(ls -t "$build"/wortsmith-calculator_*.deb | head -n 1)
 echo "package: $deb"
 dpkg-deb --info "$deb" | sed -n '/Package:/,/Description:/p'
 
+# Debian's own checks: any error fails the test.
+if ! command -v lintian >/dev/null; then
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends lintian >/dev/null
+fi
+lintian --fail-on error "$deb" 2>&1 | grep -v "running with root"
+[ "${PIPESTATUS[0]}" -eq 0 ] || { echo "lintian found errors in $deb"; exit 1; }
+
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "$(realpath "$deb")" >/dev/null
 trap 'DEBIAN_FRONTEND=noninteractive $SUDO apt-get purge -y wortsmith-calculator >/dev/null 2>&1 || true' EXIT
+
+# The library is in the linker cache, the pages and the completion where their tools look, and
+# a recipe database is known by its type.
+/sbin/ldconfig -p | grep -q "libsetupaid.so.1 " || { echo "libsetupaid.so.1 is not in the linker cache"; exit 1; }
+for f in /usr/share/man/man1/wscalc.1.gz /usr/share/man/man1/wscalc-cli.1.gz \
+         /usr/share/bash-completion/completions/wscalc-cli \
+         /usr/share/doc/wortsmith-calculator/copyright /usr/share/doc/wortsmith-calculator/README.md; do
+    [ -s "$f" ] || { echo "missing after install: $f"; exit 1; }
+done
+man -l /usr/share/man/man1/wscalc-cli.1.gz 2>/dev/null | grep -q "EXIT STATUS" ||
+    { echo "the wscalc-cli man page does not read"; exit 1; }
+if [ -d /usr/share/mime/application ]; then
+    [ -e /usr/share/mime/application/x-wortsmith-recipes.xml ] ||
+        { echo "the recipe database type is not in the MIME database"; exit 1; }
+fi
+bash -c 'source /usr/share/bash-completion/completions/wscalc-cli; COMP_WORDS=(wscalc-cli rep); COMP_CWORD=1; _wscalc_cli; [ "${COMPREPLY[*]}" = "repair report" ]' ||
+    { echo "the installed completion does not complete the commands"; exit 1; }
+/usr/bin/wscalc-cli --version
 
 # The command-line tool on the installed databases.
 /usr/bin/wscalc-cli show /usr/share/wortsmith/WortsmithSamples.mdb /usr/share/wortsmith/WortsmithData.mdb | head -n 5
@@ -40,7 +66,8 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get purge -y wortsmith-calculator >/dev
 trap - EXIT
 left=""
 for f in /usr/bin/wscalc /usr/bin/wscalc-cli /usr/lib/libsetupaid.so.1 /usr/share/wortsmith \
-         /usr/share/applications/wortsmith-calculator.desktop; do
+         /usr/share/applications/wortsmith-calculator.desktop /usr/share/doc/wortsmith-calculator \
+         /usr/share/mime/application/x-wortsmith-recipes.xml; do
     [ -e "$f" ] && left="$left $f"
 done
 [ -z "$left" ] || { echo "left behind after removal:$left"; exit 1; }
