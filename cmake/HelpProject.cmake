@@ -33,17 +33,22 @@ foreach(_line IN LISTS _lines)
     string(APPEND _toc "<section title=\"${_title}\" ref=\"${_file}\">\n")
     set(_depth ${_level})
 
-    string(REGEX MATCHALL "id=\"[^\"]*\" data-help=\"[^\"]*\" data-keyword=\"[^\"]*\"" _anchors
-           "${_html}")
+    # A heading with data-keyword but no data-help is an index entry without a help context.
+    string(REGEX MATCHALL "id=\"[^\"]*\"( data-help=\"[^\"]*\")? data-keyword=\"[^\"]*\""
+           _anchors "${_html}")
     foreach(_anchor IN LISTS _anchors)
-        string(REGEX MATCH "id=\"([^\"]*)\" data-help=\"([^\"]*)\" data-keyword=\"([^\"]*)\""
+        string(REGEX MATCH "id=\"([^\"]*)\"( data-help=\"([^\"]*)\")? data-keyword=\"([^\"]*)\""
                _ "${_anchor}")
         set(_id ${CMAKE_MATCH_1})
-        string(REPLACE "," ";" _contexts "${CMAKE_MATCH_2}")
-        set(_name "${CMAKE_MATCH_3}")
+        string(REPLACE "," ";" _contexts "${CMAKE_MATCH_3}")
+        set(_name "${CMAKE_MATCH_4}")
         set(_ref "${_file}#${_id}")
         if(_id STREQUAL "top")
             set(_ref "${_file}")
+        endif()
+        if(_contexts STREQUAL "")
+            string(APPEND _keywords "<keyword name=\"${_name}\" ref=\"${_ref}\"/>\n")
+            continue()
         endif()
         set(_first TRUE)
         foreach(_context IN LISTS _contexts)

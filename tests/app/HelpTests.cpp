@@ -13,6 +13,7 @@
 #include <QHelpEngine>
 #include <QHelpLink>
 #include <QHelpSearchEngine>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -102,6 +103,38 @@ TEST_F(Help, TheIndexAndTheFullTextSearchFindTopics) {
     for (const QHelpSearchResult& r : search->searchResults(0, hits))
         found << r.url().fileName();
     EXPECT_TRUE(found.contains(QStringLiteral("yeast.html"))) << found.join(u' ').toStdString();
+}
+
+TEST_F(Help, TheIndexNamesTheBrewersWordsAndLookForIsAKey) {
+    QHelpEngine* engine = m_service.engine();
+    ASSERT_NE(engine, nullptr);
+    for (const char* word :
+         {"IBU (International Bitterness Units)", "HBU (Home Bitterness Units)", "Priming",
+          "Carbonation", "Efficiency", "Colour (MCU and SRM)", "Bitterness Calculator",
+          "Original Gravity Calculator", "Alcohol Calculator", "Specific Gravity to/from Balling",
+          "Alcohol by Volume to/from by Weight"})
+        EXPECT_FALSE(engine->documentsForKeyword(QLatin1String(word)).isEmpty()) << word;
+    const QList<QHelpLink> hbu =
+        engine->documentsForKeyword(QStringLiteral("HBU (Home Bitterness Units)"));
+    ASSERT_FALSE(hbu.isEmpty());
+    EXPECT_EQ(hbu.front().url.fileName(), QStringLiteral("hops.html"));
+    EXPECT_EQ(hbu.front().url.fragment(), QStringLiteral("hbu"));
+
+    HelpWindow window(*engine);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.tabs()->setCurrentIndex(1);
+    // The label underlines its key rather than showing "&", and Alt+L goes to the filter.
+    QLabel* lookFor = nullptr;
+    for (QLabel* l : window.findChildren<QLabel*>()) {
+        if (l->text() == QLatin1String("&Look for:"))
+            lookFor = l;
+    }
+    ASSERT_NE(lookFor, nullptr);
+    EXPECT_EQ(lookFor->buddy(), window.indexFilter());
+    window.tabs()->setFocus();
+    QTest::keyClick(&window, Qt::Key_L, Qt::AltModifier);
+    EXPECT_TRUE(window.indexFilter()->hasFocus());
 }
 
 TEST_F(Help, AMissingHelpFileIsSaidInsteadOfOpeningNothing) {

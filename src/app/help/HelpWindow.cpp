@@ -53,7 +53,10 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     m_indexFilter = new QLineEdit(indexPage);
     m_indexFilter->setPlaceholderText(QStringLiteral("Type a word to look up"));
     QHelpIndexWidget* index = engine.indexWidget();
-    indexLayout->addWidget(new QLabel(QStringLiteral("&Look for:"), indexPage));
+    auto* lookFor = new QLabel(QStringLiteral("&Look for:"), indexPage);
+    // Without a buddy the label shows its "&" instead of underlining the key.
+    lookFor->setBuddy(m_indexFilter);
+    indexLayout->addWidget(lookFor);
     indexLayout->addWidget(m_indexFilter);
     indexLayout->addWidget(index);
     connect(m_indexFilter, &QLineEdit::textChanged, index,

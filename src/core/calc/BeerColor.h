@@ -1,0 +1,10 @@
+#pragma once
+
+namespace wsc {
+
+// The colour the eye sees, in SRM, from malt colour units (pounds × °Lovibond per US gallon), by
+// Morey's formula; malt colour units overstate dark beers, which the style guides give in SRM.
+// Zero or less (no colour predicted) gives 0.
+double MoreySrm(double mcu);
+
+} // namespace wsc
