@@ -5,7 +5,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -22,9 +24,11 @@ const QColor kRule(0x80, 0x80, 0x80);
 
 } // namespace
 
-QPageLayout ReportPages::defaultLayout() {
-    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+QPageLayout ReportPages::defaultLayout(const QLocale& locale) {
+    const QPageSize::PageSizeId paper =
+        locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+    return QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
 }
 
 ReportPages::ReportPages(const RenderedReport& report, const QPageLayout& layout)
@@ -41,25 +45,63 @@ ReportPages::ReportPages(const RenderedReport& report, const QPageLayout& layout
                                                               {20, QFont::Bold},
                                                               {15, QFont::Bold},
                                                               {10, QFont::Normal}};
-    for (std::size_t i = 0; i < sizes.size(); ++i) {
+    for (const auto& [pixels, weight] : sizes) {
         QFont f(family);
-        f.setPixelSize(sizes[i].first);
-        f.setWeight(static_cast<QFont::Weight>(sizes[i].second));
-        m_fonts[i] = f;
+        f.setPixelSize(pixels);
+        f.setWeight(static_cast<QFont::Weight>(weight));
+        m_fonts.push_back(f);
     }
     m_fonts[Italic].setItalic(true);
     const QRectF body = m_layout.paintRect(QPageLayout::Inch);
     m_width = body.width() * kLayoutDpi;
     m_height = body.height() * kLayoutDpi - kFootHeight;
     this->layout(report);
+    m_geometry.clear();
 }
 
-double ReportPages::textHeight(Font font, const QString& text, double width) const {
-    const QFontMetricsF fm(m_fonts[font], &m_metrics);
-    // Most cells hold one short line: measured without laying the text out.
-    if (!text.contains(u'\n') && fm.horizontalAdvance(text) <= width)
-        return fm.height();
-    return fm.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text).height();
+int ReportPages::fontOfSize(int base, double pixels) {
+    QFont f = m_fonts[static_cast<std::size_t>(base)];
+    if (f.pixelSize() == qRound(pixels))
+        return base;
+    f.setPixelSize(qRound(pixels));
+    for (std::size_t i = FontCount; i < m_fonts.size(); ++i) {
+        if (m_fonts[i] == f)
+            return static_cast<int>(i);
+    }
+    m_fonts.push_back(f);
+    return static_cast<int>(m_fonts.size()) - 1;
+}
+
+double ReportPages::lineHeight(int font) const {
+    return QFontMetricsF(m_fonts[static_cast<std::size_t>(font)], &m_metrics).height();
+}
+
+QStringList ReportPages::lines(int font, const QString& text, double width) const {
+    const QFont& f = m_fonts[static_cast<std::size_t>(font)];
+    const QFontMetricsF fm(f, &m_metrics);
+    QStringList out;
+    for (const QString& paragraph : text.split(u'\n')) {
+        // Most texts are one short line: kept whole without laying them out.
+        if (fm.horizontalAdvance(paragraph) <= width) {
+            out << paragraph;
+            continue;
+        }
+        QTextLayout layout(paragraph, f, &m_metrics);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            out << paragraph.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+    }
+    return out;
+}
+
+double ReportPages::textHeight(int font, const QString& text, double width) const {
+    return lineHeight(font) * static_cast<double>(lines(font, text, width).size());
 }
 
 void ReportPages::newPage() {
@@ -67,8 +109,30 @@ void ReportPages::newPage() {
     m_y = 0;
 }
 
-void ReportPages::text(Font font, const QRectF& rect, const QString& text, int flags) {
-    m_pages.back().push_back(Op{Op::Kind::Text, rect, text, font, flags | Qt::TextWordWrap, {}});
+void ReportPages::text(int font, const QRectF& rect, const QString& text, int flags) {
+    const double h = lineHeight(font);
+    double y = rect.top();
+    for (const QString& line : lines(font, text, rect.width())) {
+        m_pages.back().push_back(
+            Op{Op::Kind::Text, QRectF(rect.left(), y, rect.width(), h), line, font, flags, {}});
+        y += h;
+    }
+}
+
+double ReportPages::leadHeight(const ReportBlock& b) {
+    using K = ReportBlock::Kind;
+    switch (b.kind) {
+    case K::Table: {
+        const TableGeometry& g = geometry(b);
+        return g.headHeight + (b.rows.empty() ? 0 : rowHeight(b, g, 0));
+    }
+    case K::Paragraph:
+    case K::Note:
+        return 2 + lineHeight(Body) * std::min<double>(3, static_cast<double>(
+                                                              lines(Body, b.text, m_width).size()));
+    default:
+        return 3 * lineHeight(Body);
+    }
 }
 
 void ReportPages::layout(const RenderedReport& report) {
@@ -87,7 +151,11 @@ void ReportPages::layout(const RenderedReport& report) {
             const double before = m_y > 0 ? (b.kind == K::Title ? 10 : 12) : 0;
             const double h = textHeight(f, b.text, m_width);
             // A heading is kept with the start of what follows it.
-            if (m_y + before + h + 3 * textHeight(Body, QString(), m_width) > m_height && m_y > 0)
+            const double lead =
+                i + 1 < report.blocks.size() && report.blocks[i + 1].kind != K::PageBreak
+                    ? leadHeight(report.blocks[i + 1])
+                    : 0;
+            if (m_y + before + h + 4 + lead > m_height && m_y > 0)
                 newPage();
             m_y += m_y > 0 ? before : 0;
             text(f, QRectF(0, m_y, m_width, h), b.text, Qt::AlignLeft | Qt::AlignTop);
@@ -95,30 +163,69 @@ void ReportPages::layout(const RenderedReport& report) {
             break;
         }
         case K::Paragraph:
-        case K::Note: {
-            const Font f = b.kind == K::Note ? Italic : (b.bold ? Bold : Body);
-            const double h = textHeight(f, b.text, m_width);
-            if (m_y + h > m_height && m_y > 0)
-                newPage();
-            text(f, QRectF(0, m_y + 2, m_width, h), b.text, Qt::AlignLeft | Qt::AlignTop);
-            m_y += h + 6;
+        case K::Note:
+            layoutText(b.kind == K::Note ? Italic : (b.bold ? Bold : Body), b.text);
             break;
-        }
         case K::Fields:
             layoutFields(b);
             break;
         case K::Table:
             layoutTable(b);
             break;
+        case K::Check:
+            layoutText(Body, QStringLiteral("\u2610  ") + b.text);
+            break;
+        case K::Box:
+            layoutBox(b.lines);
+            break;
         }
     }
+}
+
+// A framed box of ruled lines to write on, kept whole on one page.
+void ReportPages::layoutBox(int lines) {
+    const double rule = lineHeight(Body) * 1.6;
+    const double h = std::min(rule * lines, m_height);
+    if (m_y + h + 2 > m_height && m_y > 0)
+        newPage();
+    const QRectF box(0, m_y + 2, m_width, h);
+    m_pages.back().push_back(Op{Op::Kind::Frame, box, {}, Body, 0, kRule});
+    for (double y = box.top() + rule; y < box.bottom() - 1; y += rule)
+        m_pages.back().push_back(
+            Op{Op::Kind::Fill, QRectF(4, y, m_width - 8, 0.5), {}, Body, 0, kRule});
+    m_y += h + 8;
+}
+
+// A text flows line by line over as many pages as it needs.
+void ReportPages::layoutText(int font, const QString& text) {
+    const double h = lineHeight(font);
+    double y = m_y + 2;
+    for (const QString& line : lines(font, text, m_width)) {
+        if (y + h > m_height && y > 2) {
+            newPage();
+            y = 0;
+        }
+        m_pages.back().push_back(Op{Op::Kind::Text,
+                                    QRectF(0, y, m_width, h),
+                                    line,
+                                    font,
+                                    Qt::AlignLeft | Qt::AlignTop,
+                                    {}});
+        y += h;
+    }
+    m_y = y + 4;
 }
 
 void ReportPages::layoutFields(const ReportBlock& b) {
     const auto n = static_cast<std::size_t>(std::max(1, b.pairsPerRow));
     const double pair = m_width / static_cast<double>(n);
-    const double labelWidth = pair * 0.45 - 2 * kFieldPad;
-    const double valueWidth = pair * 0.55 - 2 * kFieldPad;
+    // The labels get the room the widest of them takes, up to a little over half the pair.
+    const QFontMetricsF bold(m_fonts[Bold], &m_metrics);
+    double widest = 0;
+    for (const auto& [label, value] : b.fields)
+        widest = std::max(widest, bold.horizontalAdvance(label));
+    const double labelWidth = std::min(widest + 1, pair * 0.55 - 2 * kFieldPad);
+    const double valueWidth = pair - labelWidth - 4 * kFieldPad - 4;
     for (std::size_t i = 0; i < b.fields.size(); i += n) {
         double h = 0;
         for (std::size_t j = i; j < std::min(b.fields.size(), i + n); ++j)
@@ -131,7 +238,7 @@ void ReportPages::layoutFields(const ReportBlock& b) {
             const double x = pair * static_cast<double>(j - i);
             text(Bold, QRectF(x + kFieldPad, m_y + kFieldPad, labelWidth, h), b.fields[j].first,
                  Qt::AlignLeft | Qt::AlignTop);
-            text(Body, QRectF(x + pair * 0.45 + kFieldPad, m_y + kFieldPad, valueWidth, h),
+            text(Body, QRectF(x + labelWidth + 3 * kFieldPad + 4, m_y + kFieldPad, valueWidth, h),
                  b.fields[j].second, Qt::AlignLeft | Qt::AlignTop);
         }
         m_y += h;
@@ -139,48 +246,142 @@ void ReportPages::layoutFields(const ReportBlock& b) {
     m_y += 4;
 }
 
+// Column widths from the texts as they print: each column as wide as its widest entry when the
+// page holds them all; else as wide as its longest word, the rest of the page shared by how
+// much more each column would take; else a step smaller type. Only a word wider than a whole
+// column at the smallest type is broken.
+const ReportPages::TableGeometry& ReportPages::geometry(const ReportBlock& b) {
+    auto found = m_geometry.find(&b);
+    if (found != m_geometry.end())
+        return found->second;
+    TableGeometry g;
+    const auto columns = static_cast<std::size_t>(b.headers.size());
+    const double pad = 2 * kCellPad + 1; // a pixel to spare: layouts round
+    for (const double pixels : {11.0, 10.0, 9.0}) {
+        g.body = fontOfSize(Body, pixels);
+        g.bold = fontOfSize(Bold, pixels);
+        const QFontMetricsF fm(m_fonts[static_cast<std::size_t>(g.body)], &m_metrics);
+        const QFontMetricsF fmBold(m_fonts[static_cast<std::size_t>(g.bold)], &m_metrics);
+        auto widthOf = [](const QFontMetricsF& m, const QString& t) {
+            if (!t.contains(u'\n'))
+                return m.horizontalAdvance(t);
+            double w = 0;
+            for (const QString& part : t.split(u'\n'))
+                w = std::max(w, m.horizontalAdvance(part));
+            return w;
+        };
+        auto longestWord = [](const QFontMetricsF& m, const QString& t) {
+            double w = 0;
+            for (const QString& word :
+                 t.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+                w = std::max(w, m.horizontalAdvance(word));
+            return w;
+        };
+        std::vector<double> natural(columns, 0), least(columns, 0);
+        for (std::size_t c = 0; c < columns; ++c)
+            natural[c] = widthOf(fmBold, b.headers.at(static_cast<qsizetype>(c)));
+        g.advance.assign(b.rows.size() * columns, 0);
+        for (std::size_t r = 0; r < b.rows.size(); ++r) {
+            if (b.rows[r].group)
+                continue;
+            for (std::size_t c = 0; c < columns; ++c) {
+                const double a = widthOf(fm, b.rows[r].cells.value(static_cast<qsizetype>(c)));
+                g.advance[r * columns + c] = static_cast<float>(a);
+                natural[c] = std::max(natural[c], a);
+            }
+        }
+        double naturalSum = 0;
+        for (double& w : natural)
+            naturalSum += (w += pad);
+        std::vector<double> widths(columns);
+        if (naturalSum <= m_width) {
+            for (std::size_t c = 0; c < columns; ++c)
+                widths[c] = natural[c] * m_width / naturalSum;
+        } else {
+            for (std::size_t c = 0; c < columns; ++c)
+                least[c] = longestWord(fmBold, b.headers.at(static_cast<qsizetype>(c)));
+            for (std::size_t r = 0; r < b.rows.size(); ++r) {
+                if (b.rows[r].group)
+                    continue;
+                for (std::size_t c = 0; c < columns; ++c) {
+                    // A word is never wider than its whole text.
+                    if (g.advance[r * columns + c] > least[c])
+                        least[c] = std::max(
+                            least[c],
+                            longestWord(fm, b.rows[r].cells.value(static_cast<qsizetype>(c))));
+                }
+            }
+            double leastSum = 0, more = 0;
+            for (std::size_t c = 0; c < columns; ++c) {
+                leastSum += (least[c] += pad);
+                more += natural[c] - least[c];
+            }
+            if (leastSum > m_width && pixels > 9.0)
+                continue;
+            for (std::size_t c = 0; c < columns; ++c)
+                widths[c] = leastSum > m_width
+                                ? least[c] * m_width / leastSum
+                                : least[c] + (m_width - leastSum) *
+                                                 (more > 0 ? (natural[c] - least[c]) / more
+                                                           : 1.0 / static_cast<double>(columns));
+        }
+        g.x.assign(columns + 1, 0);
+        for (std::size_t c = 0; c < columns; ++c)
+            g.x[c + 1] = g.x[c] + widths[c];
+        break;
+    }
+    double head = 0;
+    for (std::size_t c = 0; c < columns; ++c)
+        head = std::max(head, textHeight(g.bold, b.headers.at(static_cast<qsizetype>(c)),
+                                         g.x[c + 1] - g.x[c] - 2 * kCellPad));
+    g.headHeight = head + 2 * kCellPad;
+    return m_geometry.emplace(&b, std::move(g)).first->second;
+}
+
+double ReportPages::rowHeight(const ReportBlock& b, const TableGeometry& g, std::size_t r) const {
+    const ReportRow& row = b.rows[r];
+    if (row.group)
+        return textHeight(g.bold, row.cells.value(0), m_width - 2 * kCellPad) + 2 * kCellPad;
+    const auto columns = static_cast<std::size_t>(b.headers.size());
+    const double one = lineHeight(g.body);
+    double h = one;
+    for (std::size_t c = 0; c < columns; ++c) {
+        const double room = g.x[c + 1] - g.x[c] - 2 * kCellPad;
+        const QString& cell = row.cells.value(static_cast<qsizetype>(c));
+        if (g.advance[r * columns + c] > room || cell.contains(u'\n'))
+            h = std::max(h, textHeight(g.body, cell, room));
+    }
+    return h + 2 * kCellPad;
+}
+
 void ReportPages::layoutTable(const ReportBlock& b) {
     const auto columns = static_cast<std::size_t>(b.headers.size());
     if (columns == 0)
         return;
-    std::vector<double> x(columns + 1, 0);
-    double total = 0;
-    for (std::size_t c = 0; c < columns; ++c)
-        total += c < b.widths.size() ? b.widths[c] : 1;
-    for (std::size_t c = 0; c < columns; ++c)
-        x[c + 1] = x[c] + m_width * (c < b.widths.size() ? b.widths[c] : 1) / total;
-
+    const TableGeometry& g = geometry(b);
+    const std::vector<double>& x = g.x;
     auto align = [&](std::size_t c) {
-        return (b.right[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
+        return (c < b.right.size() && b.right[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
     };
-    auto rowHeight = [&](const QStringList& cells, Font f) {
-        double h = 0;
-        for (std::size_t c = 0; c < columns; ++c)
-            h = std::max(h, textHeight(f, cells.value(static_cast<qsizetype>(c)),
-                                       x[c + 1] - x[c] - 2 * kCellPad));
-        return h + 2 * kCellPad;
-    };
-    const double headHeight = rowHeight(b.headers, Bold);
     auto head = [&] {
         for (std::size_t c = 0; c < columns; ++c) {
-            const QRectF cell(x[c], m_y, x[c + 1] - x[c], headHeight);
+            const QRectF cell(x[c], m_y, x[c + 1] - x[c], g.headHeight);
             m_pages.back().push_back(Op{Op::Kind::Fill, cell, {}, Body, 0, kHeadFill});
             m_pages.back().push_back(Op{Op::Kind::Frame, cell, {}, Body, 0, kRule});
-            text(Bold, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad), b.headers.at(c),
-                 align(c));
+            text(g.bold, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad),
+                 b.headers.at(static_cast<qsizetype>(c)), align(c));
         }
-        m_y += headHeight;
+        m_y += g.headHeight;
     };
 
-    const double first = b.rows.empty() ? 0 : rowHeight(b.rows.front().cells, Body);
-    if (m_y + headHeight + first > m_height && m_y > 0)
+    const double first = b.rows.empty() ? 0 : rowHeight(b, g, 0);
+    if (m_y + g.headHeight + first > m_height && m_y > 0)
         newPage();
     head();
-    for (const ReportRow& row : b.rows) {
-        const double h =
-            row.group ? textHeight(Bold, row.cells.value(0), m_width - 2 * kCellPad) + 2 * kCellPad
-                      : rowHeight(row.cells, Body);
-        if (m_y + h > m_height && m_y > headHeight) {
+    for (std::size_t r = 0; r < b.rows.size(); ++r) {
+        const ReportRow& row = b.rows[r];
+        const double h = rowHeight(b, g, r);
+        if (m_y + h > m_height && m_y > g.headHeight) {
             newPage();
             head();
         }
@@ -188,13 +389,13 @@ void ReportPages::layoutTable(const ReportBlock& b) {
             const QRectF cell(0, m_y, m_width, h);
             m_pages.back().push_back(Op{Op::Kind::Fill, cell, {}, Body, 0, kGroupFill});
             m_pages.back().push_back(Op{Op::Kind::Frame, cell, {}, Body, 0, kRule});
-            text(Bold, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad), row.cells.value(0),
-                 Qt::AlignLeft | Qt::AlignTop);
+            text(g.bold, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad),
+                 row.cells.value(0), Qt::AlignLeft | Qt::AlignTop);
         } else {
             for (std::size_t c = 0; c < columns; ++c) {
                 const QRectF cell(x[c], m_y, x[c + 1] - x[c], h);
                 m_pages.back().push_back(Op{Op::Kind::Frame, cell, {}, Body, 0, kRule});
-                text(Body, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad),
+                text(g.body, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad),
                      row.cells.value(static_cast<qsizetype>(c)), align(c));
             }
         }
@@ -218,6 +419,15 @@ QStringList ReportPages::pageTexts(int page) const {
     return out;
 }
 
+std::vector<ReportPages::PlacedText> ReportPages::placedTexts(int page) const {
+    std::vector<PlacedText> out;
+    for (const Op& op : m_pages.at(static_cast<std::size_t>(page))) {
+        if (op.kind == Op::Kind::Text)
+            out.push_back({op.text, op.rect, m_fonts[static_cast<std::size_t>(op.font)]});
+    }
+    return out;
+}
+
 void ReportPages::paintPage(QPainter& p, int page) const {
     // The painter is in layout units with its origin at the page's printable corner.
     int font = -1;
@@ -227,7 +437,7 @@ void ReportPages::paintPage(QPainter& p, int page) const {
         case Op::Kind::Text:
             if (op.font != font) {
                 font = op.font;
-                p.setFont(m_fonts[op.font]);
+                p.setFont(m_fonts[static_cast<std::size_t>(op.font)]);
             }
             p.drawText(op.rect, op.flags, op.text);
             break;

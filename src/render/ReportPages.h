@@ -5,9 +5,11 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QLocale>
 #include <QPageLayout>
 
 #include <array>
+#include <map>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -21,17 +23,28 @@ namespace wsc {
 // is done once in units of 1/96 inch; drawing scales it to the screen, a printer or a PDF.
 class ReportPages {
 public:
-    explicit ReportPages(const RenderedReport& report, const QPageLayout& layout = defaultLayout());
+    // The paper of the locale (Letter where the US measure is used, A4 elsewhere), portrait,
+    // margins of 15 mm: the preview, a PDF and the printer start from the system's.
+    static QPageLayout defaultLayout(const QLocale& locale);
+    static QPageLayout defaultLayout() { return defaultLayout(QLocale::system()); }
 
-    // Letter, portrait, margins of 15 mm.
-    static QPageLayout defaultLayout();
+    explicit ReportPages(const RenderedReport& report, const QPageLayout& layout = defaultLayout());
 
     int pageCount() const { return static_cast<int>(m_pages.size()); }
     const QPageLayout& layout() const { return m_layout; }
     // The foot line of page `page` (0-based).
     QString footer(int page) const;
-    // The texts drawn on a page, top to bottom (for checking a layout).
+    // The texts drawn on a page, top to bottom, one line each (for checking a layout).
     QStringList pageTexts(int page) const;
+    struct PlacedText {
+        QString text;
+        QRectF rect;
+        QFont font;
+    };
+    // The same with where each stands and the font it prints in, in layout units (1/96 inch).
+    std::vector<PlacedText> placedTexts(int page) const;
+    // The height the body may fill above the foot line, in layout units.
+    double bodyHeight() const { return m_height; }
 
     // Page `page` as a picture at `zoom` × 96 dots per inch.
     QImage pageImage(int page, double zoom) const;
@@ -41,31 +54,53 @@ public:
     bool writePdf(const QString& path, QString* error) const;
 
 private:
+    // The fonts every report starts with; a table too wide for its page adds smaller ones.
     enum Font { Body, Bold, Italic, TitleFont, HeadingFont, FootFont, FontCount };
     struct Op {
         enum class Kind { Text, Fill, Frame };
         Kind kind;
         QRectF rect;
-        QString text;
-        Font font = Body;
+        QString text; // one line: the layout breaks the lines itself
+        int font = Body;
         int flags = 0;
         QColor color;
+    };
+    // Where a table's columns stand and in which fonts its cells print.
+    struct TableGeometry {
+        std::vector<double> x; // the columns' left edges and the right edge
+        int body = Body;
+        int bold = Bold;
+        std::vector<float> advance; // each cell's width on one line, row by row
+        double headHeight = 0;
     };
 
     void layout(const RenderedReport& report);
     void newPage();
-    double textHeight(Font font, const QString& text, double width) const;
-    void text(Font font, const QRectF& rect, const QString& text, int flags);
+    double lineHeight(int font) const;
+    // The lines `text` takes in `width`: at its word boundaries, inside a word only where the
+    // word alone is wider than the width. Never cut.
+    QStringList lines(int font, const QString& text, double width) const;
+    double textHeight(int font, const QString& text, double width) const;
+    // One text in a box: its lines, each drawn on its own.
+    void text(int font, const QRectF& rect, const QString& text, int flags);
     void paintPage(QPainter& painter, int page) const;
+    // What must stand on the page with the heading before a block: its first lines or rows.
+    double leadHeight(const ReportBlock& block);
 
+    const TableGeometry& geometry(const ReportBlock& block);
+    double rowHeight(const ReportBlock& block, const TableGeometry& g, std::size_t row) const;
     void layoutTable(const ReportBlock& block);
     void layoutFields(const ReportBlock& block);
+    void layoutText(int font, const QString& text);
+    void layoutBox(int lines);
+    int fontOfSize(int base, double pixels);
 
     QString m_title;
     QDate m_printDate;
     QPageLayout m_layout;
     QImage m_metrics; // the 96-dpi device the layout measures with
-    std::array<QFont, FontCount> m_fonts;
+    std::vector<QFont> m_fonts;
+    std::map<const ReportBlock*, TableGeometry> m_geometry;
     double m_width = 0;  // of the body
     double m_height = 0; // of the body, above the foot line
     double m_y = 0;

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -226,8 +227,143 @@ TEST(ReportLayout, LongTablesKeepTheirHeadAndHeadingsTheirBody) {
     EXPECT_TRUE(last.contains(QStringLiteral("The end.")));
     // A picture of a page has the page's proportions.
     const QImage img = pages.pageImage(0, 0.5);
-    EXPECT_EQ(img.width(), qRound(8.5 * 48));
-    EXPECT_EQ(img.height(), 11 * 48);
+    const QRectF paper = pages.layout().fullRect(QPageLayout::Inch);
+    EXPECT_EQ(img.width(), qRound(paper.width() * 48));
+    EXPECT_EQ(img.height(), qRound(paper.height() * 48));
+}
+
+// Whether every line of every page fits the box it is drawn in: nothing printed is cut.
+void ExpectNothingCut(const ReportPages& pages) {
+    QImage device(8, 8, QImage::Format_RGB32);
+    device.setDotsPerMeterX(qRound(96 / 0.0254));
+    device.setDotsPerMeterY(qRound(96 / 0.0254));
+    for (int p = 0; p < pages.pageCount(); ++p) {
+        for (const ReportPages::PlacedText& t : pages.placedTexts(p)) {
+            const double w = QFontMetricsF(t.font, &device).horizontalAdvance(t.text);
+            EXPECT_LE(w, t.rect.width() + 0.5) << "page " << p + 1 << ": " << t.text.toStdString();
+            EXPECT_LE(t.rect.bottom(), pages.bodyHeight() + 0.5)
+                << "page " << p + 1 << " runs into the foot: " << t.text.toStdString();
+        }
+    }
+}
+
+ReportBlock Block(ReportBlock::Kind kind, const QString& text = {}) {
+    ReportBlock b;
+    b.kind = kind;
+    b.text = text;
+    return b;
+}
+
+TEST(ReportLayout, EveryWordGetsTheRoomItPrintsInOrBreaksButIsNeverCut) {
+    RenderedReport r;
+    r.title = QStringLiteral("Columns");
+    r.printDate = QDate(2026, 12, 8);
+    ReportBlock narrow = Block(ReportBlock::Kind::Table);
+    // The headers the old character counts cut, over short numbers.
+    narrow.headers = {QStringLiteral("Hop"),     QStringLiteral("Alpha %"),
+                      QStringLiteral("Weight"),  QStringLiteral("Boil (min)"),
+                      QStringLiteral("IBU"),     QStringLiteral("HBU"),
+                      QStringLiteral("Gravity"), QStringLiteral("Fermentable")};
+    narrow.right = {false, true, true, true, true, true, true, false};
+    narrow.widths = {60, 5, 5, 5, 5, 5, 5, 10};
+    narrow.rows.push_back(
+        ReportRow{{QStringLiteral("Columbus"), QStringLiteral("15.0"), QStringLiteral("1.00 oz"),
+                   QStringLiteral("60"), QStringLiteral("31.0"), QStringLiteral("12.0"),
+                   QStringLiteral("1.037"), QStringLiteral("Yes")},
+                  false});
+    // Many long texts: the e-mail address and the web site are words that must stay whole.
+    ReportBlock wide = Block(ReportBlock::Kind::Table);
+    wide.headers = {QStringLiteral("Supplier"), QStringLiteral("Address"), QStringLiteral("E-Mail"),
+                    QStringLiteral("Web Site"), QStringLiteral("Information")};
+    wide.right = {false, false, false, false, false};
+    for (int i = 0; i < 5; ++i)
+        wide.rows.push_back(ReportRow{
+            {QStringLiteral("Example Homebrew Supply %1").arg(i),
+             QStringLiteral("100 Example Street, Sampletown, EX 00001"),
+             QStringLiteral("orders@example-homebrew-supply.com"),
+             QStringLiteral("https://www.example-homebrew-supply.com/shop/"),
+             QStringLiteral("Fictitious example shop: grains, hops, yeasts and equipment, open "
+                            "every day but Sunday.")},
+            false});
+    // One word longer than the page itself can only break.
+    ReportBlock huge = Block(ReportBlock::Kind::Table);
+    huge.headers = {QStringLiteral("Note")};
+    huge.right = {false};
+    huge.rows.push_back(ReportRow{{QString(300, u'x')}, false});
+    ReportBlock fields = Block(ReportBlock::Kind::Fields);
+    fields.pairsPerRow = 3;
+    fields.fields = {
+        {QStringLiteral("Expected Efficiency %"), QStringLiteral("75")},
+        {QStringLiteral("Measurement"), QStringLiteral("English (pounds, ounces, gallons)")},
+        {QStringLiteral("E-Mail"), QStringLiteral("orders@example-homebrew-supply.com")}};
+    r.blocks = {narrow, wide, huge, fields};
+    const ReportPages pages(r);
+    ExpectNothingCut(pages);
+    const QStringList texts = pages.pageTexts(0);
+    for (const char* whole :
+         {"Weight", "Alpha %", "Gravity", "Fermentable", "12.0",
+          "orders@example-homebrew-supply.com", "https://www.example-homebrew-supply.com/shop/"})
+        EXPECT_TRUE(texts.contains(QLatin1String(whole))) << whole;
+    // The long word is all there, in pieces.
+    qsizetype xs = 0;
+    for (const QString& t : texts)
+        xs += t.startsWith(u'x') ? t.size() : 0;
+    EXPECT_EQ(xs, 300);
+}
+
+TEST(ReportLayout, ALongTextFlowsOverPagesAndKeepsItsHeadingWithItsFirstLines) {
+    RenderedReport r;
+    r.title = QStringLiteral("Comments");
+    r.printDate = QDate(2026, 12, 8);
+    QStringList comment;
+    for (int i = 1; i <= 200; ++i)
+        comment << QStringLiteral("Comment line %1").arg(i);
+    ReportBlock filler = Block(ReportBlock::Kind::Table);
+    filler.headers = {QStringLiteral("Row")};
+    filler.right = {false};
+    // Fills the first page to a few lines from its foot.
+    for (int i = 0; i < 38; ++i)
+        filler.rows.push_back(ReportRow{{QStringLiteral("filler %1").arg(i)}, false});
+    r.blocks = {Block(ReportBlock::Kind::Title, r.title),
+                filler,
+                Block(ReportBlock::Kind::Heading, QStringLiteral("Comments")),
+                Block(ReportBlock::Kind::Paragraph, comment.join(u'\n')),
+                Block(ReportBlock::Kind::Heading, QStringLiteral("After")),
+                Block(ReportBlock::Kind::Paragraph, QStringLiteral("The end."))};
+    const ReportPages pages(r);
+    ASSERT_GE(pages.pageCount(), 4);
+    ExpectNothingCut(pages);
+    QStringList all;
+    for (int p = 0; p < pages.pageCount(); ++p) {
+        const QStringList texts = pages.pageTexts(p);
+        // A heading never ends a page.
+        const qsizetype heading = texts.indexOf(QStringLiteral("Comments"), p == 0 ? 1 : 0);
+        if (heading >= 0) {
+            EXPECT_EQ(texts.value(heading + 1), QStringLiteral("Comment line 1")) << p + 1;
+        }
+        all << texts;
+    }
+    // Every line, once, in order.
+    QStringList lines;
+    for (const QString& t : all) {
+        if (t.startsWith(QLatin1String("Comment line ")))
+            lines << t;
+    }
+    EXPECT_EQ(lines, comment);
+    EXPECT_TRUE(all.contains(QStringLiteral("The end.")));
+}
+
+TEST(ReportLayout, ThePaperIsTheLocalesAndTheMarginsAre15mm) {
+    const QPageLayout us =
+        ReportPages::defaultLayout(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(us.pageSize().id(), QPageSize::Letter);
+    const QPageLayout de = ReportPages::defaultLayout(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(de.pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(ReportPages::defaultLayout(QLocale(QLocale::English, QLocale::UnitedKingdom))
+                  .pageSize()
+                  .id(),
+              QPageSize::A4);
+    EXPECT_EQ(de.margins(QPageLayout::Millimeter), QMarginsF(15, 15, 15, 15));
 }
 
 } // namespace

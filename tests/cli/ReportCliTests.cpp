@@ -37,7 +37,7 @@ TEST_F(ReportCli, WritesTheRecipeSheetAndAListAsPdfWithoutADisplay) {
         cli::kOk)
         << err.toStdString();
     EXPECT_EQ(head(pdf), QByteArray("%PDF-"));
-    EXPECT_TRUE(out.startsWith(QLatin1String("Print Current Recipe: 2 page(s) written to")))
+    EXPECT_TRUE(out.startsWith(QLatin1String("Print Current Recipe: 3 page(s) written to")))
         << out.toStdString();
 
     const QString html = path(QStringLiteral("hops.html"));

@@ -129,8 +129,14 @@ TEST(ReportFileSyntax, MistakesNameTheirLine) {
         {"report \"A\"\ntable Recipes\ngrid \"G\"\nrow \"a\" RecipeName\nend",
          "\"header\" line before"},
         {"report \"A\"\ntable Hops;DROP\ncolumn HopsName \"N\"", "must be a name"},
+        {"report \"A\"\ntable Hops\ncolumn HopsAlpha \"A\" unset high", "takes a number"},
+        {"report \"A\"\ntable Hops\ncolumn HopsAlpha \"A\" units HopsName:Sizes",
+         "unknown choices list \"Sizes\""},
+        {"report \"A\"\ntable Recipes\nnotes \"N\" 0", "1 to 40 lines"},
+        {"report \"A\"\ntable Recipes\nfields \"F\"\n\"Size\" RecipeBatchSize gallons\nend",
+         "a field line is a label"},
     };
-    const int lines[] = {3, 3, 3, 3, 1, 4, 3, 4, 2};
+    const int lines[] = {3, 3, 3, 3, 1, 4, 3, 4, 2, 3, 3, 3, 4};
     for (std::size_t i = 0; i < std::size(bad); ++i) {
         try {
             ReportFile::parse(QString::fromLatin1(bad[i].first));
@@ -329,6 +335,58 @@ TEST_F(Reports, ASectionWithoutItsSubreportIsLeftOutAndSaidSo) {
     // The sections around them are there.
     EXPECT_TRUE(page.contains(QLatin1String("<h2>Grains</h2>")));
     EXPECT_TRUE(page.contains(QLatin1String("<h2>Yeasts</h2>")));
+}
+
+// The kettle sheet as a brewer fills it in: readings never taken are blanks to write on, every
+// quantity carries its unit once, and the first mash step has the name the Mash page gives it.
+TEST_F(Reports, TheRecipeSheetLeavesUnsetValuesBlankAndNamesEachUnitOnce) {
+    const QString recipes = copyShippedSamples();
+    // Batch 8 as a new recipe holds them: gravities 1.000, no temperatures, no pH, no score,
+    // not yet rated; and a priming amount typed with its unit.
+    execSql(recipes,
+            QStringLiteral("UPDATE Recipes SET RecipeSGOriginal = 1.0, RecipeSGRacking = 1.0, "
+                           "RecipeSGFinal = 1.0, RecipeSGOriginalTemp = 0, RecipeMashPhAdj = 0, "
+                           "RecipeRatingCompScore = 0, RecipeRatingAroma = 0, "
+                           "RecipeRatingAppearance = 0, RecipeRatingTaste = 0, "
+                           "RecipeRatingImpression = 1, RecipeFermConditioningAmt = 0, "
+                           "RecipeFermPrimingAmt = '3/4 cup', RecipeFermPrimingUnits = 'cup', "
+                           "RecipeMashType = 1 WHERE RecipeBatchNo = 8"));
+    context.recipes = recipes;
+    ReportCommands c = commands();
+    ASSERT_TRUE(c.previewCurrentRecipe(context, ReportCommands::previewWindow(nullptr)))
+        << prompter.last().text.toStdString();
+    const QString& page = output.reports.front().html;
+    EXPECT_FALSE(page.contains(QLatin1String(">1.000<")));
+    EXPECT_FALSE(page.contains(QLatin1String("0 Days")));
+    EXPECT_FALSE(page.contains(QLatin1String("<td>0.0<")));
+    EXPECT_FALSE(page.contains(QLatin1String("cup cup")));
+    EXPECT_TRUE(page.contains(QLatin1String("<td align=\"right\">3/4 cup</td>")));
+    EXPECT_TRUE(page.contains(QLatin1String("<td><b>Batch Size</b></td><td>5.00 gal</td>")));
+    // A step infusion starts with its protein rest.
+    EXPECT_TRUE(page.contains(QLatin1String("<tr><td>Protein Rest</td>")));
+    EXPECT_FALSE(page.contains(QLatin1String("<tr><td>Strike</td>")));
+    // The tasting total of an unrated beer is a blank, and so is the judges' score.
+    const qsizetype tasting = page.indexOf(QLatin1String("<h2>Tasting Score</h2>"));
+    const QString tastingRow = page.mid(
+        page.indexOf(QLatin1String("<tr><td"), tasting),
+        page.indexOf(QLatin1String("</tr>"), page.indexOf(QLatin1String("<tr><td"), tasting)) -
+            page.indexOf(QLatin1String("<tr><td"), tasting));
+    EXPECT_TRUE(tastingRow.startsWith(QLatin1String(
+        "<tr><td align=\"right\"></td><td align=\"right\"></td><td align=\"right\"></td><td "
+        "align=\"right\">1</td><td align=\"right\"></td>")))
+        << tastingRow.toStdString();
+    const qsizetype competition = page.indexOf(QLatin1String("<h2>Competition Results</h2>"));
+    EXPECT_TRUE(page.mid(competition, 600)
+                    .contains(QLatin1String("<td>2026-06-13</td><td align=\"right\"></td>")));
+
+    // Every reading a brewer took still prints, 1.000 included where it was measured.
+    execSql(recipes, QStringLiteral("UPDATE Recipes SET RecipeSGFinal = 0.998, "
+                                    "RecipeRatingCompScore = 41 WHERE RecipeBatchNo = 8"));
+    output.reports.clear();
+    ASSERT_TRUE(c.previewCurrentRecipe(context, ReportCommands::previewWindow(nullptr)));
+    EXPECT_TRUE(
+        output.reports.front().html.contains(QLatin1String("<td align=\"right\">0.998</td>")));
+    EXPECT_TRUE(output.reports.front().html.contains(QLatin1String("<td align=\"right\">41</td>")));
 }
 
 TEST_F(Reports, AStoredTextIsShownAsItIsAndQuotesInDataStayText) {

@@ -143,14 +143,54 @@ private:
     QString format(const QString& f) const {
         static const QRegularExpression printf(QStringLiteral("^%(\\.[0-9])?[df]$"));
         if (printf.match(f).hasMatch() || f == QLatin1String("date") ||
-            f == QLatin1String("yesno") || m_file.choices.count(f))
+            f == QLatin1String("yesno") || f == QLatin1String("srm") || m_file.choices.count(f))
             return f;
         fail(QStringLiteral("unknown format \"%1\" (a printf format such as %.1f or %d, date, "
-                            "yesno, or a choices list named earlier)")
+                            "yesno, srm, or a choices list named earlier)")
                  .arg(f));
     }
 
-    // column Column[:format] "Header" [units Column] [to Column] [right]
+    // The words that may follow a value: units Column[:choices], to Column, and Column,
+    // plus Column, unset N. Reads from t[i] on and returns the index after what it took.
+    std::size_t valueOptions(ReportValue& v, const std::vector<Token>& t, std::size_t i) const {
+        while (i < t.size() && !t[i].quoted && i + 1 < t.size()) {
+            const QString& w = t[i].text;
+            if (w == QLatin1String("unset")) {
+                bool ok = false;
+                v.unset = t[i + 1].text.toDouble(&ok);
+                if (!ok || t[i + 1].quoted)
+                    fail(QStringLiteral("\"unset\" takes a number, not \"%1\"").arg(t[i + 1].text));
+                i += 2;
+            } else if (w == QLatin1String("units")) {
+                const QString& u = t[i + 1].text;
+                const qsizetype colon = u.indexOf(u':');
+                v.unitsColumn = name(Token{colon < 0 ? u : u.left(colon)}, "a column");
+                if (colon >= 0) {
+                    v.unitsChoices = u.mid(colon + 1);
+                    if (!m_file.choices.count(v.unitsChoices))
+                        fail(QStringLiteral("unknown choices list \"%1\" for units")
+                                 .arg(v.unitsChoices));
+                }
+                i += 2;
+            } else if (w == QLatin1String("to") || w == QLatin1String("and") ||
+                       w == QLatin1String("plus")) {
+                const QString other = name(t[i + 1], "a column");
+                if (w == QLatin1String("and"))
+                    v.andColumns << other;
+                else if (w == QLatin1String("plus"))
+                    v.plusColumns << other;
+                else
+                    v.toColumn = other;
+                i += 2;
+            } else {
+                break;
+            }
+        }
+        return i;
+    }
+
+    // column Column[:format] "Header" [units Column[:choices]] [to Column] [and Column]
+    //        [plus Column] [unset N] [right]
     ReportColumn column(const std::vector<Token>& t) const {
         if (t.size() < 3)
             fail(QStringLiteral("\"column\" takes a column and a header in quotes"));
@@ -159,25 +199,19 @@ private:
         if (t[1].quoted)
             fail(QStringLiteral("a column must name a column of the table"));
         c.header = quoted(t[2], "the header");
-        for (std::size_t i = 3; i < t.size(); ++i) {
+        for (std::size_t i = 3; i < t.size();) {
             const QString& w = t[i].text;
             if (w == QLatin1String("right") && !t[i].quoted) {
                 c.right = true;
-            } else if ((w == QLatin1String("units") || w == QLatin1String("to") ||
-                        w == QLatin1String("and") || w == QLatin1String("plus")) &&
-                       !t[i].quoted && i + 1 < t.size()) {
-                const QString other = name(t[++i], "a column");
-                if (w == QLatin1String("and"))
-                    c.value.andColumns << other;
-                else if (w == QLatin1String("plus"))
-                    c.value.plusColumns << other;
-                else
-                    (w == QLatin1String("units") ? c.value.unitsColumn : c.value.toColumn) = other;
-            } else {
-                fail(QStringLiteral(
-                         "unknown word \"%1\" in a column (units, to, and, plus or right)")
-                         .arg(w));
+                ++i;
+                continue;
             }
+            const std::size_t next = valueOptions(c.value, t, i);
+            if (next == i)
+                fail(QStringLiteral("unknown word \"%1\" in a column (units, to, and, plus, "
+                                    "unset or right)")
+                         .arg(w));
+            i = next;
         }
         return c;
     }
@@ -261,6 +295,26 @@ private:
             }
             m_file.items.push_back(item);
             m_block = true;
+        } else if (key == QLatin1String("checklist")) {
+            if (t.size() < 3)
+                fail(QStringLiteral(
+                    "\"checklist\" takes a caption and one or more steps in quotes"));
+            ReportItem item;
+            item.kind = ReportItem::Kind::Checklist;
+            item.caption = quoted(t[1], "the caption");
+            for (std::size_t i = 2; i < t.size(); ++i)
+                item.checks << quoted(t[i], "a step");
+            m_file.items.push_back(item);
+        } else if (key == QLatin1String("notes")) {
+            count(t, 3, 3);
+            ReportItem item;
+            item.kind = ReportItem::Kind::Notes;
+            item.caption = quoted(t[1], "the caption");
+            bool ok = false;
+            item.noteLines = t[2].text.toInt(&ok);
+            if (!ok || t[2].quoted || item.noteLines < 1 || item.noteLines > 40)
+                fail(QStringLiteral("a notes box has 1 to 40 lines, not \"%1\"").arg(t[2].text));
+            m_file.items.push_back(item);
         } else if (key == QLatin1String("subreport")) {
             count(t, 3, 3);
             bool ok = false;
@@ -301,13 +355,15 @@ private:
         } else if (key == QLatin1String("row")) {
             if (item.headers.isEmpty())
                 fail(QStringLiteral("a grid needs its \"header\" line before its rows"));
-            if (static_cast<qsizetype>(t.size()) - 1 != item.headers.size())
-                fail(QStringLiteral("a row has %1 values for %2 headers")
-                         .arg(t.size() - 1)
-                         .arg(item.headers.size()));
             std::vector<ReportValue> row;
-            for (std::size_t i = 1; i < t.size(); ++i)
+            for (std::size_t i = 1; i < t.size();) {
                 row.push_back(value(t[i]));
+                i = t[i].quoted ? i + 1 : valueOptions(row.back(), t, i + 1);
+            }
+            if (static_cast<qsizetype>(row.size()) != item.headers.size())
+                fail(QStringLiteral("a row has %1 values for %2 headers")
+                         .arg(row.size())
+                         .arg(item.headers.size()));
             item.rows.push_back(row);
         } else {
             fail(QStringLiteral("unknown keyword \"%1\" in a grid (header, row, end)").arg(key));
@@ -343,9 +399,13 @@ private:
 public:
     void fieldLine(const std::vector<Token>& t) {
         ReportItem& item = m_file.items.back();
-        if (t.size() != 2)
+        if (t.size() < 2)
             fail(QStringLiteral("a field line is a label in quotes and one value"));
-        item.fields.emplace_back(t[0].text, value(t[1]));
+        ReportValue v = value(t[1]);
+        if (valueOptions(v, t, 2) != t.size())
+            fail(QStringLiteral("a field line is a label in quotes and one value, with units, "
+                                "to, and, plus or unset after it"));
+        item.fields.emplace_back(t[0].text, v);
     }
     bool inFields() const {
         return m_block && m_file.items.back().kind == ReportItem::Kind::Fields;

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -22,8 +23,9 @@ private:
 };
 
 // One value a report shows: a literal text, or a column with its format ("%.1f", "%d",
-// "date", "yesno", or the name of a "choices" list of the file), optionally followed by a
-// units column, by " - " and a second column (a range), or by more columns of the same kind.
+// "date", "yesno", "srm" (malt colour units shown as SRM), or the name of a "choices" list of the
+// file), optionally followed by a units column, by " - " and a second column (a range), or by more
+// columns of the same kind; a value that means "unset" prints blank.
 struct ReportValue {
     QString literal;
     QString column; // empty for a literal
@@ -32,6 +34,10 @@ struct ReportValue {
     QString toColumn;
     QStringList andColumns;  // more values of the same kind, joined by ", " when not empty
     QStringList plusColumns; // numbers added to the value (a total)
+    QString unitsChoices;    // the choices list the units column's value is shown through
+    // The value that means "never measured" (a new recipe's 1.000 gravity, 0 temperature):
+    // printed as a blank to write on.
+    std::optional<double> unset;
 };
 
 struct ReportColumn {
@@ -60,7 +66,7 @@ struct ReportSubreport {
 
 // A block of a record report (a report with one page part per row of its table).
 struct ReportItem {
-    enum class Kind { Heading, Fields, Memo, Grid, Subreport };
+    enum class Kind { Heading, Fields, Memo, Grid, Subreport, Checklist, Notes };
     Kind kind = Kind::Heading;
     QString caption;
     std::vector<ReportValue> parts;                      // Heading: joined
@@ -71,6 +77,8 @@ struct ReportItem {
     std::vector<std::vector<ReportValue>> rows;          // Grid
     bool skipEmptyRows = false;                          // Grid: rows with only 0 or blanks
     int subreport = -1;                                  // index into ReportFile::subreports
+    QStringList checks;                                  // Checklist: a box to tick before each
+    int noteLines = 0;                                   // Notes: ruled lines to write on
 };
 
 // A report file in the program's own text format: a list report (one table row per row of the

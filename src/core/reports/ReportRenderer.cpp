@@ -1,5 +1,6 @@
 #include "reports/ReportRenderer.h"
 
+#include "calc/BeerColor.h"
 #include "calc/IngredientSheets.h"
 #include "calc/RecipeCalculator.h"
 #include "calc/UtilizationTable.h"
@@ -71,6 +72,24 @@ QSet<QString> ReferencedColumns(const ReportFile& file) {
     }
     used.remove(QString());
     return used;
+}
+
+bool IsNumber(const QVariant& v) {
+    return v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong ||
+           v.typeId() == QMetaType::Int;
+}
+
+// Whether `text` already has `word` in it, standing as a word of its own.
+bool HoldsWord(const QString& text, const QString& word) {
+    for (qsizetype at = text.indexOf(word, 0, Qt::CaseInsensitive); at >= 0;
+         at = text.indexOf(word, at + 1, Qt::CaseInsensitive)) {
+        const qsizetype end = at + word.size();
+        const bool startOk = at == 0 || !text.at(at - 1).isLetter();
+        const bool endOk = end >= text.size() || !text.at(end).isLetter();
+        if (startOk && endOk)
+            return true;
+    }
+    return false;
 }
 
 class Renderer {
@@ -240,6 +259,11 @@ private:
             const QString s = v.toString();
             return s.size() >= 10 && s.at(4) == u'-' ? s.left(10) : s;
         }
+        if (format == QLatin1String("srm")) {
+            bool ok = number;
+            const double d = number ? v.toDouble() : v.toString().toDouble(&ok);
+            return ok ? QString::asprintf("%.1f", MoreySrm(d)) : v.toString();
+        }
         if (format == QLatin1String("yesno"))
             return v.toDouble() != 0 ? QStringLiteral("Yes") : QStringLiteral("No");
         const auto& list = m_file.choices.at(format);
@@ -258,6 +282,9 @@ private:
                 sum += field(rows, row, more).toDouble();
             first = sum;
         }
+        // A reading never taken is a line to write on, not a measurement.
+        if (value.unset && IsNumber(first) && std::abs(first.toDouble() - *value.unset) < 1e-9)
+            return {};
         QString s = formatted(first, value.format);
         if (!value.toColumn.isEmpty())
             s += QStringLiteral(" - ") + formatted(field(rows, row, value.toColumn), value.format);
@@ -267,18 +294,26 @@ private:
                 s += (s.isEmpty() ? QString() : QStringLiteral(", ")) + m;
         }
         if (!value.unitsColumn.isEmpty()) {
-            const QString units = field(rows, row, value.unitsColumn).toString();
-            if (!s.isEmpty() && !units.isEmpty())
+            const QVariant u = field(rows, row, value.unitsColumn);
+            const QString units =
+                (value.unitsChoices.isEmpty() ? u.isNull() ? QString() : u.toString()
+                                              : formatted(u, value.unitsChoices))
+                    .trimmed();
+            // An amount typed with its unit ("3/4 cup") does not get it twice.
+            if (!s.isEmpty() && !units.isEmpty() && !HoldsWord(s, units))
                 s += u' ' + units;
         }
         return s;
     }
 
     bool isBlank(const Rows& rows, const std::vector<QVariant>& row, const ReportValue& value) {
-        if (value.column.isEmpty())
+        // Texts and labels chosen by a value (a step's name) do not make a row worth printing.
+        if (value.column.isEmpty() || m_file.choices.count(value.format))
             return true;
         const QVariant v = field(rows, row, value.column);
         if (v.isNull())
+            return true;
+        if (value.unset && IsNumber(v) && std::abs(v.toDouble() - *value.unset) < 1e-9)
             return true;
         if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong)
             return v.toDouble() == 0;
@@ -435,6 +470,15 @@ private:
         case ReportItem::Kind::Subreport:
             subreport(main, row, m_file.subreports[static_cast<std::size_t>(item.subreport)]);
             break;
+        case ReportItem::Kind::Checklist:
+            caption(item.caption);
+            for (const QString& step : item.checks)
+                add(ReportBlock::Kind::Check, step);
+            break;
+        case ReportItem::Kind::Notes:
+            caption(item.caption);
+            add(ReportBlock::Kind::Box).lines = item.noteLines;
+            break;
         }
     }
 
@@ -468,12 +512,15 @@ private:
         m_path = mainPath;
     }
 
-    // The recipe's predictions beside its target style's ranges.
+    // The recipe's predictions beside its target style's ranges, then what a brewer reads at the
+    // kettle: the grain bill with each fermentable's share, the hops in boil order with their
+    // bitterness, and the calculation messages.
     void predictions(const QString& path, const Rows& main, const std::vector<QVariant>& row) {
         if (!m_in.utilization)
             throw ReportError(ReportCode::kDatabase,
                               QStringLiteral("no hop utilization table was given."));
-        double og = 0, abv = 0, ibu = 0, color = 0;
+        std::optional<MemorySheets> sheets;
+        std::optional<RecipeCalculator> calc;
         try {
             CDaoDatabase db;
             db.Open(path, false, true);
@@ -484,14 +531,10 @@ private:
                              {field(main, row, QStringLiteral("RecipeBatchNo"))}))
                 throw ReportError(ReportCode::kDatabase,
                                   QStringLiteral("the recipe is no longer in %1.").arg(path));
-            MemorySheets sheets = MemorySheets::load(db, recipe.m_RecipeID);
-            RecipeCalculator calc(sheets, *m_in.utilization);
-            calc.setInputs(RecipeInputs::of(recipe));
-            calc.RunCalculations(false);
-            og = calc.PredictedOG;
-            abv = calc.PredictedABV;
-            ibu = calc.TotalIBU;
-            color = calc.PredictedColor;
+            sheets.emplace(MemorySheets::load(db, recipe.m_RecipeID));
+            calc.emplace(*sheets, *m_in.utilization);
+            calc->setInputs(RecipeInputs::of(recipe));
+            calc->RunCalculations(false);
         } catch (const CDaoException& e) {
             throw ReportError(ReportCode::kDatabase, QString::fromUtf8(e.what()));
         }
@@ -499,7 +542,8 @@ private:
             return field(main, row, QString::fromLatin1(column)).toDouble();
         };
         const QString style = field(main, row, QStringLiteral("RecipeTargetStyle")).toString();
-        if (style.trimmed().isEmpty()) {
+        const bool hasStyle = !style.trimmed().isEmpty();
+        if (!hasStyle) {
             add(ReportBlock::Kind::Paragraph, QStringLiteral("No target style chosen."));
         } else {
             QStringList where;
@@ -514,38 +558,154 @@ private:
                              : QStringLiteral("  (%1)").arg(where.join(QStringLiteral(", ")))))
                 .bold = true;
         }
+        const double og = calc->PredictedOG, fg = calc->PredictedFG;
         const std::vector<bool> right{false, true, true, true, false};
         ReportBlock& b = table({QString(), QStringLiteral("Low"), QStringLiteral("High"),
                                 QStringLiteral("Predicted"), QStringLiteral("Style")},
                                right);
-        b.widths = {40, 15, 15, 15, 15};
         struct Line {
             const char* name;
-            const char* low;
+            const char* low; // null: the style has no range for it
             const char* high;
             double value;
             const char* format;
+            double (*shown)(double) = nullptr; // the figure printed from the one computed
         };
         const Line lines[] = {
             {"Original Gravity", "RecipeTargetSpGravLo", "RecipeTargetSpGravHi", og, "%.3f"},
-            {"Alcohol (% by volume)", "RecipeTargetAlcoLo", "RecipeTargetAlcoHi", abv, "%.1f"},
-            {"Bitterness (IBU)", "RecipeTargetIBULo", "RecipeTargetIBUHi", ibu, "%.0f"},
-            {"Color (Lovibond)", "RecipeTargetColorLo", "RecipeTargetColorHi", color, "%.1f"},
+            {"Final Gravity", nullptr, nullptr, fg, "%.3f"},
+            {"Alcohol (% by volume)", "RecipeTargetAlcoLo", "RecipeTargetAlcoHi",
+             calc->PredictedABV, "%.1f"},
+            {"Bitterness (IBU)", "RecipeTargetIBULo", "RecipeTargetIBUHi", calc->TotalIBU, "%.0f"},
+            {"Bitterness (HBU)", nullptr, nullptr, calc->TotalHBU, "%.1f"},
+            {"Color (MCU)", "RecipeTargetColorLo", "RecipeTargetColorHi", calc->PredictedColor,
+             "%.1f"},
+            {"Color (SRM)", "RecipeTargetColorLo", "RecipeTargetColorHi", calc->PredictedColor,
+             "%.1f", MoreySrm},
         };
         for (const Line& l : lines) {
-            const double lo = num(l.low), hi = num(l.high);
+            // Without a style its ranges are blank, not the 1.000 and 0 a new recipe holds.
+            const bool ranged = hasStyle && l.low;
+            const double lo = ranged ? num(l.low) : 0, hi = ranged ? num(l.high) : 0;
+            auto shown = [&](double v) {
+                return QString::asprintf(l.format, l.shown ? l.shown(v) : v);
+            };
             QString verdict;
-            if (!style.trimmed().isEmpty()) {
+            if (ranged) {
                 const int c = CompareWithRange(l.value, lo, hi);
                 verdict = c < 0   ? QStringLiteral("below")
                           : c > 0 ? QStringLiteral("above")
                                   : QStringLiteral("within");
             }
+            b.rows.push_back(ReportRow{{QString::fromLatin1(l.name), ranged ? shown(lo) : QString(),
+                                        ranged ? shown(hi) : QString(), shown(l.value), verdict},
+                                       false});
+        }
+        if (og > 1 && fg > 0)
+            add(ReportBlock::Kind::Note,
+                QStringLiteral("The final gravity is predicted with an attenuation of %1 %.")
+                    .arg(QString::asprintf("%.0f", (og - fg) / (og - 1) * 100)));
+        grainBill(*sheets);
+        hopSchedule(*sheets, *calc);
+        QStringList messages = calc->CalcMessages;
+        const std::vector<CalcMessageLine> said = CalcMessageLines(messages);
+        caption(QStringLiteral("Calculation Messages"));
+        if (said.empty()) {
+            add(ReportBlock::Kind::Note, QStringLiteral("None."));
+        } else {
+            ReportBlock& m =
+                table({QStringLiteral("No."), QStringLiteral("Level"), QStringLiteral("Message")},
+                      {true, false, false});
+            for (const CalcMessageLine& l : said)
+                m.rows.push_back(ReportRow{{QString::number(l.number), l.level, l.message}, false});
+        }
+    }
+
+    // Every fermentable by weight, with its share of the grist and the total.
+    void grainBill(IngredientSheets& sheets) {
+        struct Kind {
+            int sheet, nameCol, weightCol, unitCol, fermentableCol;
+        };
+        const Kind kinds[] = {
+            {SheetExtracts, 1, 3, 4, -1}, {SheetGrains, 0, 1, 2, -1}, {SheetAdjuncts, 0, 1, 2, 3}};
+        std::vector<std::pair<QString, double>> bill;
+        for (const Kind& k : kinds) {
+            for (int r = 1; r <= sheets.ingredientCount(k.sheet); ++r) {
+                if (k.fermentableCol >= 0 &&
+                    sheets.cellText(k.sheet, r, k.fermentableCol) == QLatin1String("0"))
+                    continue;
+                const QString unit = sheets.cellText(k.sheet, r, k.unitCol).trimmed();
+                // An adjunct measured by the spoon or cup has no weight to share.
+                if (k.sheet == SheetAdjuncts && unit != QLatin1String("oz") &&
+                    unit != QLatin1String("lbs") && unit != QLatin1String("g") &&
+                    unit != QLatin1String("kg"))
+                    continue;
+                bool ok = false;
+                const double w = sheets.cellText(k.sheet, r, k.weightCol).toDouble(&ok);
+                if (ok && w > 0)
+                    bill.emplace_back(sheets.cellText(k.sheet, r, k.nameCol),
+                                      RecipeCalculator::Pounds(w, unit));
+            }
+        }
+        if (bill.empty())
+            return;
+        caption(QStringLiteral("Grain Bill"));
+        double total = 0;
+        for (const auto& [name, pounds] : bill)
+            total += pounds;
+        ReportBlock& b = table({QStringLiteral("Fermentable"), QStringLiteral("Weight (lb)"),
+                                QStringLiteral("Share of Grist")},
+                               {false, true, true});
+        for (const auto& [name, pounds] : bill)
+            b.rows.push_back(ReportRow{{name, QString::asprintf("%.2f", pounds),
+                                        QString::asprintf("%.0f %%", pounds / total * 100)},
+                                       false});
+        b.rows.push_back(ReportRow{
+            {QStringLiteral("Total"), QString::asprintf("%.2f", total), QStringLiteral("100 %")},
+            false});
+    }
+
+    // The hop additions from the first in the boil to the last, each with its bitterness as
+    // computed, and the recipe's totals with the HBU of its kits and extracts.
+    void hopSchedule(IngredientSheets& sheets, const RecipeCalculator& calc) {
+        const int n = sheets.ingredientCount(SheetHops);
+        const bool kitsOrExtracts =
+            sheets.ingredientCount(SheetKits) + sheets.ingredientCount(SheetExtracts) > 0;
+        if (n == 0 && !kitsOrExtracts)
+            return;
+        caption(QStringLiteral("Hop Schedule"));
+        std::vector<int> order(static_cast<std::size_t>(n));
+        for (int r = 1; r <= n; ++r)
+            order[static_cast<std::size_t>(r - 1)] = r;
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return sheets.cellText(SheetHops, a, 4).toDouble() >
+                   sheets.cellText(SheetHops, b, 4).toDouble();
+        });
+        ReportBlock& b =
+            table({QStringLiteral("Boil (min)"), QStringLiteral("Hop"), QStringLiteral("Alpha %"),
+                   QStringLiteral("Weight"), QStringLiteral("IBU"), QStringLiteral("HBU")},
+                  {true, false, true, true, true, true});
+        double hopHbu = 0;
+        for (int r : order) {
+            hopHbu += sheets.cellText(SheetHops, r, 6).toDouble();
             b.rows.push_back(ReportRow{
-                {QString::fromLatin1(l.name), QString::asprintf(l.format, lo),
-                 QString::asprintf(l.format, hi), QString::asprintf(l.format, l.value), verdict},
+                {sheets.cellText(SheetHops, r, 4), sheets.cellText(SheetHops, r, 0),
+                 sheets.cellText(SheetHops, r, 1),
+                 (sheets.cellText(SheetHops, r, 2) + u' ' + sheets.cellText(SheetHops, r, 3))
+                     .trimmed(),
+                 sheets.cellText(SheetHops, r, 5),
+                 QString::asprintf("%.1f", sheets.cellText(SheetHops, r, 6).toDouble())},
                 false});
         }
+        if (kitsOrExtracts)
+            b.rows.push_back(
+                ReportRow{{QString(), QStringLiteral("Kits and extracts"), QString(), QString(),
+                           QString(), QString::asprintf("%.1f", calc.TotalHBU - hopHbu)},
+                          false});
+        b.rows.push_back(ReportRow{{QString(), QStringLiteral("Total"), QString(), QString(),
+                                    QString::asprintf("%.0f", calc.TotalIBU),
+                                    QString::asprintf("%.1f", calc.TotalHBU)},
+                                   false});
     }
 
     const ReportInputs& m_in;
@@ -583,6 +743,14 @@ QString ReportHtml(const RenderedReport& report) {
             break;
         case ReportBlock::Kind::PageBreak:
             lines << QStringLiteral("<div style=\"page-break-before: always\"></div>");
+            break;
+        case ReportBlock::Kind::Check:
+            lines << QStringLiteral("<p>\u2610 %1</p>").arg(html(b.text));
+            break;
+        case ReportBlock::Kind::Box:
+            lines << QStringLiteral("<table border=\"1\" cellspacing=\"0\" width=\"100%\"><tr><td "
+                                    "height=\"%1\">&nbsp;</td></tr></table>")
+                         .arg(b.lines * 24);
             break;
         case ReportBlock::Kind::Fields: {
             lines << QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">");

@@ -49,9 +49,10 @@ struct ReportRow {
 
 // One block of a report's body, in the order it is printed.
 struct ReportBlock {
-    enum class Kind { Title, Heading, Paragraph, Note, Fields, Table, PageBreak };
+    enum class Kind { Title, Heading, Paragraph, Note, Fields, Table, PageBreak, Check, Box };
     Kind kind = Kind::Paragraph;
-    QString text;                                    // Title, Heading, Paragraph, Note
+    QString text;                                    // Title, Heading, Paragraph, Note, Check
+    int lines = 0;                                   // Box: ruled lines to write on
     bool bold = false;                               // Paragraph
     std::vector<std::pair<QString, QString>> fields; // Fields: label and value
     int pairsPerRow = 2;                             // Fields
