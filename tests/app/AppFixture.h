@@ -10,8 +10,11 @@
 #include "shell/DialogRunner.h"
 
 #include <QDialog>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QStringList>
+
+#include <optional>
 
 #include <deque>
 #include <functional>
@@ -57,10 +60,14 @@ public:
         printer.setOutputFileName(printToFile);
         return true;
     }
-    bool setUpPrinter(QPrinter&, QWidget*) override {
+    // Chooses `pageSetupChoice` when one is given, as the user would in the dialog.
+    bool setUpPrinter(QPrinter& printer, QWidget*) override {
         ++pageSetups;
+        if (pageSetupChoice)
+            printer.setPageLayout(*pageSetupChoice);
         return true;
     }
+    std::optional<QPageLayout> pageSetupChoice;
 
     std::deque<QString> files;
     std::deque<QString> saveFiles;

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QtTest/QTest>
 
 namespace wsc {
@@ -172,6 +173,57 @@ TEST_F(Reports, TheRecipePagePrintAsksAboutUnsavedChangesOnlyWithWarningsOn) {
 TEST_F(Reports, PrintSetupOpensThePageSetup) {
     frame().runCommand(ID_FILE_PRINT_SETUP);
     EXPECT_EQ(m_runner.pageSetups, 1);
+}
+
+// The page a PDF file was written on, in points, from its media box.
+QSizeF PdfPageSize(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+            .match(QString::fromLatin1(f.readAll()));
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
+// One page set-up for what is previewed, printed and exported, and what Print Setup chooses
+// is that page from then on; the preview comes up in front of the form, with the focus.
+TEST_F(Reports, ThePreviewThePrintAndThePdfShareOnePageInFrontOfTheForm) {
+    const QSizeF paper = ReportPages::defaultLayout().fullRectPoints().size();
+    choose(QStringLiteral("List all Hops"));
+    frame().runCommand(ID_REPORT_SELECT);
+    QApplication::processEvents();
+    ASSERT_EQ(previews().size(), 1);
+    CRPEMDIChildWnd* child = previews().front();
+    EXPECT_EQ(frame().mdiArea()->activeSubWindow(), child);
+    EXPECT_EQ(frame().mdiArea()->subWindowList(QMdiArea::StackingOrder).last(), child);
+    // The focus the main window gets back when the dialog has closed is the preview's.
+    QWidget* back = frame().focusWidget();
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(child->isAncestorOf(back)) << back->metaObject()->className();
+    EXPECT_EQ(child->pages().layout().fullRectPoints().size(), paper);
+
+    // Printed from the preview: the same page and the same number of pages, though the
+    // printer's own set-up was another.
+    const QString printed = path(QStringLiteral("printed.pdf"));
+    m_runner.printToFile = printed;
+    child->findChild<QPushButton*>(QStringLiteral("print"))->click();
+    EXPECT_EQ(PdfPageSize(printed), paper);
+
+    // Print Setup chooses Legal, landscape, 10 mm: the next preview and print use it.
+    m_runner.pageSetupChoice = QPageLayout(QPageSize(QPageSize::Legal), QPageLayout::Landscape,
+                                           QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    frame().runCommand(ID_FILE_PRINT_SETUP);
+    frame().runCommand(ID_REPORT_PREVIEW);
+    ASSERT_EQ(previews().size(), 2);
+    const QPageLayout chosen = previews().back()->pages().layout();
+    EXPECT_EQ(chosen.pageSize().id(), QPageSize::Legal);
+    EXPECT_EQ(chosen.orientation(), QPageLayout::Landscape);
+    const QString again = path(QStringLiteral("again.pdf"));
+    m_runner.printToFile = again;
+    frame().runCommand(ID_REPORT_PRINT);
+    EXPECT_EQ(PdfPageSize(again), QSizeF(1008, 612));
+    EXPECT_TRUE(m_prompter.shown().empty());
 }
 
 // The pages of a report as printed: head rows again on each page, headings kept with what

@@ -19,11 +19,11 @@
 
 namespace wsc {
 
-CRPEMDIChildWnd::CRPEMDIChildWnd(const RenderedReport& report, QPrinter& printer,
-                                 DialogRunner& runner, Prompter& prompter, QWidget* parent)
-    : QMdiSubWindow(parent), m_report(std::make_unique<RenderedReport>(report)),
-      m_pages(std::make_unique<ReportPages>(report)), m_printer(printer), m_runner(runner),
-      m_prompter(prompter) {
+CRPEMDIChildWnd::CRPEMDIChildWnd(const RenderedReport& report, const QPageLayout& pageLayout,
+                                 QPrinter& printer, DialogRunner& runner, Prompter& prompter,
+                                 QWidget* parent)
+    : QMdiSubWindow(parent), m_pages(std::make_unique<ReportPages>(report, pageLayout)),
+      m_printer(printer), m_runner(runner), m_prompter(prompter) {
     SetHelpContext(this, HelpContext::kReportPreview);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* inside = new QWidget(this);
@@ -121,9 +121,9 @@ void CRPEMDIChildWnd::keyPressEvent(QKeyEvent* event) {
 void CRPEMDIChildWnd::OnPrint() {
     if (!m_runner.choosePrinter(m_printer, this))
         return;
-    // Laid out again for the printer's paper.
-    const ReportPages pages(*m_report, m_printer.pageLayout());
-    if (!pages.paint(m_printer))
+    // What the preview shows is what prints: its page, its line breaks.
+    m_printer.setPageLayout(m_pages->layout());
+    if (!m_pages->paint(m_printer))
         m_prompter.text(
             QStringLiteral("The report could not be printed on %1.").arg(m_printer.printerName()),
             PromptIcon::Exclamation);

@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QLabel;
+class QPageLayout;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
@@ -22,12 +23,13 @@ struct RenderedReport;
 class CRPEMDIChildWnd : public QMdiSubWindow {
     Q_OBJECT
 public:
-    CRPEMDIChildWnd(const RenderedReport& report, QPrinter& printer, DialogRunner& runner,
-                    Prompter& prompter, QWidget* parent = nullptr);
+    CRPEMDIChildWnd(const RenderedReport& report, const QPageLayout& layout, QPrinter& printer,
+                    DialogRunner& runner, Prompter& prompter, QWidget* parent = nullptr);
     ~CRPEMDIChildWnd() override;
 
     int page() const { return m_page; }
     int pageCount() const;
+    const ReportPages& pages() const { return *m_pages; }
     void showPage(int page);
     void setZoom(double zoom);
     double zoom() const { return m_zoom; }
@@ -42,7 +44,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    std::unique_ptr<RenderedReport> m_report;
     std::unique_ptr<ReportPages> m_pages;
     QPrinter& m_printer;
     DialogRunner& m_runner;

@@ -5,8 +5,18 @@
 #include "shell/DialogRunner.h"
 
 #include <QMdiArea>
+#include <QTimer>
 
 namespace wsc {
+
+QtReportOutput::QtReportOutput(DialogRunner& runner, Prompter& prompter)
+    : m_runner(runner), m_prompter(prompter), m_layout(ReportPages::defaultLayout()) {}
+
+void QtReportOutput::setUpPage(QWidget* parent) {
+    printer().setPageLayout(m_layout);
+    if (m_runner.setUpPrinter(printer(), parent))
+        m_layout = printer().pageLayout();
+}
 
 QObject* QtReportOutput::showInWindow(const RenderedReport& report, const WindowOutput& where,
                                       QString* error) {
@@ -16,12 +26,21 @@ QObject* QtReportOutput::showInWindow(const RenderedReport& report, const Window
             *error = QStringLiteral("There is no window to show the report in.");
         return nullptr;
     }
-    auto* child = new CRPEMDIChildWnd(report, printer(), m_runner, m_prompter);
+    auto* child = new CRPEMDIChildWnd(report, m_layout, printer(), m_runner, m_prompter);
     child->setWindowTitle(where.title);
     area->addSubWindow(child);
     child->setGeometry(where.left, where.top, where.width, where.height);
     child->show();
     area->setActiveSubWindow(child);
+    child->raise();
+    // The focus the main window gets back when a dialog before it closes lands here, not in
+    // the recipe form, which would come up over the preview.
+    child->widget()->setFocus();
+    // And once more after the window system has re-activated what it had before.
+    QTimer::singleShot(0, child, [area, child] {
+        area->setActiveSubWindow(child);
+        child->raise();
+    });
     return child;
 }
 
@@ -32,7 +51,9 @@ bool QtReportOutput::print(const RenderedReport& report, const PrintOptions& opt
     // The user may still say no: that is no failure.
     if (!m_runner.choosePrinter(printer(), nullptr))
         return true;
-    const ReportPages pages(report, printer().pageLayout());
+    // The print dialog may have reset the page: the report prints as it previews.
+    printer().setPageLayout(m_layout);
+    const ReportPages pages(report, m_layout);
     if (pages.paint(printer()))
         return true;
     if (error)

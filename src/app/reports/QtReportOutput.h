@@ -2,6 +2,7 @@
 
 #include "reports/ReportRecords.h"
 
+#include <QPageLayout>
 #include <QPrinter>
 
 #include <memory>
@@ -15,8 +16,7 @@ class Prompter;
 // main window, or printed through the system's print dialog.
 class QtReportOutput : public ReportOutput {
 public:
-    QtReportOutput(DialogRunner& runner, Prompter& prompter)
-        : m_runner(runner), m_prompter(prompter) {}
+    QtReportOutput(DialogRunner& runner, Prompter& prompter);
 
     QObject* showInWindow(const RenderedReport& report, const WindowOutput& where,
                           QString* error) override;
@@ -24,14 +24,22 @@ public:
     // The printer and its settings, kept for the whole session (Print Setup changes them).
     // Made when first needed: it loads the system's print service, which the start does not.
     QPrinter& printer() {
-        if (!m_printer)
+        if (!m_printer) {
             m_printer = std::make_unique<QPrinter>();
+            m_printer->setPageLayout(m_layout);
+        }
         return *m_printer;
     }
+    // The one page set-up of previews, PDF files and prints: the locale's paper until Print
+    // Setup chooses.
+    const QPageLayout& pageLayout() const { return m_layout; }
+    // File > Print Setup: what it chooses is the page of every report from then on.
+    void setUpPage(QWidget* parent);
 
 private:
     DialogRunner& m_runner;
     Prompter& m_prompter;
+    QPageLayout m_layout;
     std::unique_ptr<QPrinter> m_printer;
 };
 

@@ -60,7 +60,7 @@ void ReportMenu::previewCurrentRecipe(ReportContext& context, const UtilizationT
 }
 
 void ReportMenu::setUpPrinter(QWidget* parent) {
-    m_runner.setUpPrinter(m_output.printer(), parent);
+    m_output.setUpPage(parent);
 }
 
 } // namespace wsc
