@@ -92,10 +92,38 @@ bool HoldsWord(const QString& text, const QString& word) {
     return false;
 }
 
+// The figures a list of recipes may print beside its columns, computed for each recipe as the
+// form computes them.
+const char* const kPredictedColumns[] = {"PredictedOG",  "PredictedFG",  "PredictedABV",
+                                         "PredictedIBU", "PredictedHBU", "PredictedColor",
+                                         "PredictedSRM"};
+// The recipe fields they are computed from.
+const char* const kPredictionInputs[] = {"RecipeID",
+                                         "RecipeBatchSize",
+                                         "RecipeBoilSize",
+                                         "RecipeMeasureEnglish",
+                                         "RecipeSystemEfficiencyExpected",
+                                         "RecipeFermPrimingName"};
+
+bool UsesPredictedColumns(const QSet<QString>& used) {
+    return std::any_of(std::begin(kPredictedColumns), std::end(kPredictedColumns),
+                       [&](const char* c) { return used.contains(QLatin1String(c)); });
+}
+
+QSet<QString> WithPredictionInputs(QSet<QString> used) {
+    if (UsesPredictedColumns(used)) {
+        for (const char* c : kPredictionInputs)
+            used.insert(QLatin1String(c));
+    }
+    return used;
+}
+
 class Renderer {
 public:
     explicit Renderer(const ReportInputs& in)
-        : m_in(in), m_file(*in.file), m_used(ReferencedColumns(*in.file)),
+        : m_in(in), m_file(*in.file), m_used(WithPredictionInputs(ReferencedColumns(*in.file))),
+          m_listPredictions(!in.file->isRecordReport() && UsesPredictedColumns(m_used) &&
+                            in.file->source.table == QLatin1String("Recipes")),
           m_predictions(
               std::any_of(in.file->subreports.begin(), in.file->subreports.end(),
                           [](const ReportSubreport& s) { return s.source.predictions; })) {}
@@ -208,15 +236,24 @@ private:
         }
         Rows out;
         out.columns = read;
+        // The predictions of a list of recipes, one calculation run a row, as it is read.
+        std::optional<Predictor> predictor;
         try {
+            if (m_listPredictions && !linkValue && m_in.utilization) {
+                predictor.emplace(path, *m_in.utilization, out);
+                for (const char* p : kPredictedColumns)
+                    out.columns << QLatin1String(p);
+            }
             SqliteStatement st = c.prepare(sql);
             if (bound.isValid())
                 st.bind(1, bound);
             while (st.step()) {
                 std::vector<QVariant> row;
-                row.reserve(static_cast<std::size_t>(read.size()));
+                row.reserve(static_cast<std::size_t>(out.columns.size()));
                 for (int i = 0; i < st.columnCount(); ++i)
                     row.push_back(st.value(i));
+                if (predictor)
+                    predictor->append(row);
                 out.rows.push_back(std::move(row));
             }
         } catch (const CDaoException& e) {
@@ -226,6 +263,43 @@ private:
         m_path = path;
         return out;
     }
+
+    // Runs the calculations of each recipe of a list from its row and its ingredients.
+    class Predictor {
+    public:
+        Predictor(const QString& path, const UtilizationTable& table, const Rows& rows)
+            : m_table(table) {
+            m_db.Open(path, false, true);
+            m_loader.emplace(m_db);
+            for (const char* c : kPredictionInputs)
+                m_at.push_back(rows.index(QLatin1String(c)));
+        }
+        void append(std::vector<QVariant>& row) {
+            auto value = [&](std::size_t i) {
+                return m_at[i] < 0 ? QVariant() : row[static_cast<std::size_t>(m_at[i])];
+            };
+            MemorySheets sheets = m_loader->load(static_cast<long>(value(0).toLongLong()));
+            RecipeCalculator calc(sheets, m_table);
+            RecipeInputs in;
+            in.batchSize = value(1).toDouble();
+            in.boilSize = value(2).toDouble();
+            in.measureEnglish = value(3).toLongLong();
+            in.efficiencyExpected = value(4).toDouble();
+            in.primingName = value(5).toString();
+            calc.setInputs(in);
+            calc.RunCalculations(false);
+            for (const double v :
+                 {calc.PredictedOG, calc.PredictedFG, calc.PredictedABV, calc.TotalIBU,
+                  calc.TotalHBU, calc.PredictedColor, MoreySrm(calc.PredictedColor)})
+                row.emplace_back(v);
+        }
+
+    private:
+        const UtilizationTable& m_table;
+        CDaoDatabase m_db;
+        std::optional<MemorySheets::Loader> m_loader;
+        std::vector<int> m_at;
+    };
 
     QVariant field(const Rows& rows, const std::vector<QVariant>& row, const QString& column) {
         const int i = rows.index(column);
@@ -711,6 +785,7 @@ private:
     const ReportInputs& m_in;
     const ReportFile& m_file;
     const QSet<QString> m_used;
+    const bool m_listPredictions;
     const bool m_predictions;
     std::vector<ReportBlock> m_blocks;
     std::map<QString, std::unique_ptr<SqliteConnection>> m_connections;
