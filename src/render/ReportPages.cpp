@@ -130,6 +130,8 @@ double ReportPages::leadHeight(const ReportBlock& b) {
     case K::Note:
         return 2 + lineHeight(Body) * std::min<double>(3, static_cast<double>(
                                                               lines(Body, b.text, m_width).size()));
+    case K::Box: // kept whole
+        return std::min(lineHeight(Body) * 1.6 * b.lines, m_height) + 2;
     default:
         return 3 * lineHeight(Body);
     }

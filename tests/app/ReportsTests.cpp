@@ -405,6 +405,25 @@ TEST(ReportLayout, ALongTextFlowsOverPagesAndKeepsItsHeadingWithItsFirstLines) {
     EXPECT_TRUE(all.contains(QStringLiteral("The end.")));
 }
 
+TEST(ReportLayout, ANotesBoxStaysWithItsHeading) {
+    RenderedReport r;
+    r.title = QStringLiteral("Notes");
+    r.printDate = QDate(2026, 12, 8);
+    ReportBlock filler = Block(ReportBlock::Kind::Table);
+    filler.headers = {QStringLiteral("Row")};
+    filler.right = {false};
+    for (int i = 0; i < 45; ++i)
+        filler.rows.push_back(ReportRow{{QStringLiteral("filler %1").arg(i)}, false});
+    ReportBlock box = Block(ReportBlock::Kind::Box);
+    box.lines = 12;
+    r.blocks = {filler, Block(ReportBlock::Kind::Heading, QStringLiteral("Brew Day Notes")), box};
+    const ReportPages pages(r);
+    ASSERT_EQ(pages.pageCount(), 2);
+    // The heading went over with the box: the first page ends with the table.
+    EXPECT_FALSE(pages.pageTexts(0).contains(QStringLiteral("Brew Day Notes")));
+    EXPECT_EQ(pages.pageTexts(1).value(0), QStringLiteral("Brew Day Notes"));
+}
+
 TEST(ReportLayout, ThePaperIsTheLocalesAndTheMarginsAre15mm) {
     const QPageLayout us =
         ReportPages::defaultLayout(QLocale(QLocale::English, QLocale::UnitedStates));
