@@ -368,11 +368,8 @@ private:
                 s += (s.isEmpty() ? QString() : QStringLiteral(", ")) + m;
         }
         if (!value.unitsColumn.isEmpty()) {
-            const QVariant u = field(rows, row, value.unitsColumn);
             const QString units =
-                (value.unitsChoices.isEmpty() ? u.isNull() ? QString() : u.toString()
-                                              : formatted(u, value.unitsChoices))
-                    .trimmed();
+                formatted(field(rows, row, value.unitsColumn), value.unitsChoices).trimmed();
             // An amount typed with its unit ("3/4 cup") does not get it twice.
             if (!s.isEmpty() && !units.isEmpty() && !HoldsWord(s, units))
                 s += u' ' + units;
