@@ -11,11 +11,13 @@
 #include "shell/CInfoStatusBar.h"
 #include "shell/CMainFrame.h"
 #include "shell/Commands.h"
+#include "shell/IconFactory.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -66,6 +68,27 @@ TEST(CommandLineParse, AFileWhoseNameBeginsWithADashIsAFile) {
     EXPECT_TRUE(unknown.file.isEmpty());
     EXPECT_EQ(unknown.unknownSwitches, QStringList{QStringLiteral("-new.mdb")});
     QDir::setCurrent(old);
+}
+
+// A command's icon is drawn at the size it is shown in, sharp at each, and greyed when the
+// command is off.
+TEST(CommandIcons, DrawnAtTheSizeAskedAndGreyedWhenDisabled) {
+    const QIcon icon = IconFactory::icon(Glyph::Print);
+    ASSERT_FALSE(icon.isNull());
+    for (int side : {16, 20, 24, 32, 48}) {
+        const QImage normal = icon.pixmap(side, side).toImage();
+        EXPECT_EQ(normal.size(), QSize(side, side)) << side;
+        int inked = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x)
+                inked += qAlpha(normal.pixel(x, y)) > 0 ? 1 : 0;
+        EXPECT_GT(inked, side) << side;
+    }
+    const QImage normal = icon.pixmap(24, 24).toImage();
+    const QImage disabled = icon.pixmap(QSize(24, 24), QIcon::Disabled).toImage();
+    EXPECT_EQ(disabled.size(), normal.size());
+    EXPECT_NE(disabled, normal);
+    EXPECT_TRUE(IconFactory::icon(Glyph::None).isNull());
 }
 
 TEST(WindowPlacementText, TenNumbersOrNothing) {

@@ -1,9 +1,15 @@
 #include "shell/IconFactory.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <map>
 
 namespace wsc {
 namespace {
@@ -257,13 +263,46 @@ void drawGlass(QPainter& p, QRectF r) {
 
 } // namespace
 
+// A glyph drawn at the size it is first shown in, not at every size when the command is made:
+// the start draws only what the tool bar and the first menus show.
+class GlyphIconEngine : public QIconEngine {
+public:
+    explicit GlyphIconEngine(Glyph glyph) : m_glyph(glyph) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return QSize(side, side);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        QPixmap& drawn = m_drawn[side];
+        if (drawn.isNull())
+            drawn = render(m_glyph, side);
+        if (mode == QIcon::Normal || mode == QIcon::Active)
+            return drawn;
+        // Disabled and selected looks as the style makes them for any icon.
+        QStyleOption option;
+        return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)};
+    }
+    QIconEngine* clone() const override { return new GlyphIconEngine(*this); }
+    QString key() const override { return QStringLiteral("wsc-glyph"); }
+
+private:
+    Glyph m_glyph;
+    std::map<int, QPixmap> m_drawn;
+};
+
 QIcon IconFactory::icon(Glyph glyph) {
-    QIcon icon;
     if (glyph == Glyph::None)
-        return icon;
-    for (int size : {16, 24, 32, 48})
-        icon.addPixmap(render(glyph, size));
-    return icon;
+        return QIcon();
+    return QIcon(new GlyphIconEngine(glyph));
 }
 
 QPixmap IconFactory::splash() {
