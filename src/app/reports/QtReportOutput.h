@@ -30,15 +30,14 @@ public:
         }
         return *m_printer;
     }
-    // The one page set-up of previews, PDF files and prints: the locale's paper until Print
-    // Setup chooses.
-    const QPageLayout& pageLayout() const { return m_layout; }
     // File > Print Setup: what it chooses is the page of every report from then on.
     void setUpPage(QWidget* parent);
 
 private:
     DialogRunner& m_runner;
     Prompter& m_prompter;
+    // The one page set-up of previews, PDF files and prints: the locale's paper until Print
+    // Setup chooses.
     QPageLayout m_layout;
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -79,6 +79,20 @@ bool IsNumber(const QVariant& v) {
            v.typeId() == QMetaType::Int;
 }
 
+// A stored number, or a text that reads as one; none for any other text.
+std::optional<double> NumberIn(const QVariant& v) {
+    if (IsNumber(v))
+        return v.toDouble();
+    bool ok = false;
+    const double d = v.toString().toDouble(&ok);
+    return ok ? std::optional<double>(d) : std::nullopt;
+}
+
+// Whether a value holds what its column means by "never measured".
+bool IsUnset(const ReportValue& value, const QVariant& v) {
+    return value.unset && IsNumber(v) && std::abs(v.toDouble() - *value.unset) < 1e-9;
+}
+
 // Whether `text` already has `word` in it, standing as a word of its own.
 bool HoldsWord(const QString& text, const QString& word) {
     for (qsizetype at = text.indexOf(word, 0, Qt::CaseInsensitive); at >= 0;
@@ -313,7 +327,7 @@ private:
     QString formatted(const QVariant& v, const QString& format) const {
         if (v.isNull())
             return {};
-        const bool number = v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong;
+        const bool number = IsNumber(v);
         if (format.isEmpty()) {
             if (v.typeId() == QMetaType::Double)
                 return QString::asprintf("%.15g", v.toDouble());
@@ -321,22 +335,20 @@ private:
         }
         if (format.startsWith(u'%')) {
             // A stored text that is no number is shown as it is, not as 0.
-            bool ok = number;
-            const double d = number ? v.toDouble() : v.toString().toDouble(&ok);
-            if (!ok || !std::isfinite(d))
+            const std::optional<double> d = NumberIn(v);
+            if (!d || !std::isfinite(*d))
                 return v.toString();
             if (format.endsWith(u'd'))
-                return QString::number(std::llround(d));
-            return QString::asprintf(format.toLatin1().constData(), d);
+                return QString::number(std::llround(*d));
+            return QString::asprintf(format.toLatin1().constData(), *d);
         }
         if (format == QLatin1String("date")) {
             const QString s = v.toString();
             return s.size() >= 10 && s.at(4) == u'-' ? s.left(10) : s;
         }
         if (format == QLatin1String("srm")) {
-            bool ok = number;
-            const double d = number ? v.toDouble() : v.toString().toDouble(&ok);
-            return ok ? QString::asprintf("%.1f", MoreySrm(d)) : v.toString();
+            const std::optional<double> mcu = NumberIn(v);
+            return mcu ? QString::asprintf("%.1f", MoreySrm(*mcu)) : v.toString();
         }
         if (format == QLatin1String("yesno"))
             return v.toDouble() != 0 ? QStringLiteral("Yes") : QStringLiteral("No");
@@ -357,7 +369,7 @@ private:
             first = sum;
         }
         // A reading never taken is a line to write on, not a measurement.
-        if (value.unset && IsNumber(first) && std::abs(first.toDouble() - *value.unset) < 1e-9)
+        if (IsUnset(value, first))
             return {};
         QString s = formatted(first, value.format);
         if (!value.toColumn.isEmpty())
@@ -384,9 +396,9 @@ private:
         const QVariant v = field(rows, row, value.column);
         if (v.isNull())
             return true;
-        if (value.unset && IsNumber(v) && std::abs(v.toDouble() - *value.unset) < 1e-9)
+        if (IsUnset(value, v))
             return true;
-        if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong)
+        if (IsNumber(v))
             return v.toDouble() == 0;
         return v.toString().trimmed().isEmpty();
     }
