@@ -110,9 +110,13 @@ void ReportPages::newPage() {
 }
 
 void ReportPages::text(int font, const QRectF& rect, const QString& text, int flags) {
+    placeLines(font, rect, lines(font, text, rect.width()), flags);
+}
+
+void ReportPages::placeLines(int font, const QRectF& rect, const QStringList& lines, int flags) {
     const double h = lineHeight(font);
     double y = rect.top();
-    for (const QString& line : lines(font, text, rect.width())) {
+    for (const QString& line : lines) {
         m_pages.back().push_back(
             Op{Op::Kind::Text, QRectF(rect.left(), y, rect.width(), h), line, font, flags, {}});
         y += h;
@@ -124,7 +128,9 @@ double ReportPages::leadHeight(const ReportBlock& b) {
     switch (b.kind) {
     case K::Table: {
         const TableGeometry& g = geometry(b);
-        return g.headHeight + (b.rows.empty() ? 0 : rowHeight(b, g, 0));
+        return g.headHeight +
+               (b.rows.empty() ? 0
+                               : rowHeight(cellLines(b, g, 0), b.rows[0].group ? g.bold : g.body));
     }
     case K::Paragraph:
     case K::Note:
@@ -340,20 +346,29 @@ const ReportPages::TableGeometry& ReportPages::geometry(const ReportBlock& b) {
     return m_geometry.emplace(&b, std::move(g)).first->second;
 }
 
-double ReportPages::rowHeight(const ReportBlock& b, const TableGeometry& g, std::size_t r) const {
+std::vector<QStringList> ReportPages::cellLines(const ReportBlock& b, const TableGeometry& g,
+                                                std::size_t r) const {
     const ReportRow& row = b.rows[r];
     if (row.group)
-        return textHeight(g.bold, row.cells.value(0), m_width - 2 * kCellPad) + 2 * kCellPad;
+        return {lines(g.bold, row.cells.value(0), m_width - 2 * kCellPad)};
     const auto columns = static_cast<std::size_t>(b.headers.size());
-    const double one = lineHeight(g.body);
-    double h = one;
+    std::vector<QStringList> out(columns);
     for (std::size_t c = 0; c < columns; ++c) {
         const double room = g.x[c + 1] - g.x[c] - 2 * kCellPad;
-        const QString& cell = row.cells.value(static_cast<qsizetype>(c));
-        if (g.advance[r * columns + c] > room || cell.contains(u'\n'))
-            h = std::max(h, textHeight(g.body, cell, room));
+        const QString cell = row.cells.value(static_cast<qsizetype>(c));
+        // The width measured for the columns tells which cells need laying out.
+        out[c] = g.advance[r * columns + c] <= room && !cell.contains(u'\n')
+                     ? QStringList{cell}
+                     : lines(g.body, cell, room);
     }
-    return h + 2 * kCellPad;
+    return out;
+}
+
+double ReportPages::rowHeight(const std::vector<QStringList>& cells, int font) const {
+    qsizetype most = 1;
+    for (const QStringList& c : cells)
+        most = std::max(most, c.size());
+    return lineHeight(font) * static_cast<double>(most) + 2 * kCellPad;
 }
 
 void ReportPages::layoutTable(const ReportBlock& b) {
@@ -376,13 +391,13 @@ void ReportPages::layoutTable(const ReportBlock& b) {
         m_y += g.headHeight;
     };
 
-    const double first = b.rows.empty() ? 0 : rowHeight(b, g, 0);
-    if (m_y + g.headHeight + first > m_height && m_y > 0)
+    if (m_y + leadHeight(b) > m_height && m_y > 0)
         newPage();
     head();
     for (std::size_t r = 0; r < b.rows.size(); ++r) {
         const ReportRow& row = b.rows[r];
-        const double h = rowHeight(b, g, r);
+        const std::vector<QStringList> cells = cellLines(b, g, r);
+        const double h = rowHeight(cells, row.group ? g.bold : g.body);
         if (m_y + h > m_height && m_y > g.headHeight) {
             newPage();
             head();
@@ -391,14 +406,14 @@ void ReportPages::layoutTable(const ReportBlock& b) {
             const QRectF cell(0, m_y, m_width, h);
             m_pages.back().push_back(Op{Op::Kind::Fill, cell, {}, Body, 0, kGroupFill});
             m_pages.back().push_back(Op{Op::Kind::Frame, cell, {}, Body, 0, kRule});
-            text(g.bold, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad),
-                 row.cells.value(0), Qt::AlignLeft | Qt::AlignTop);
+            placeLines(g.bold, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad),
+                       cells.front(), Qt::AlignLeft | Qt::AlignTop);
         } else {
             for (std::size_t c = 0; c < columns; ++c) {
                 const QRectF cell(x[c], m_y, x[c + 1] - x[c], h);
                 m_pages.back().push_back(Op{Op::Kind::Frame, cell, {}, Body, 0, kRule});
-                text(g.body, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad),
-                     row.cells.value(static_cast<qsizetype>(c)), align(c));
+                placeLines(g.body, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad),
+                           cells[c], align(c));
             }
         }
         m_y += h;

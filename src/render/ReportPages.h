@@ -83,12 +83,16 @@ private:
     double textHeight(int font, const QString& text, double width) const;
     // One text in a box: its lines, each drawn on its own.
     void text(int font, const QRectF& rect, const QString& text, int flags);
+    void placeLines(int font, const QRectF& rect, const QStringList& lines, int flags);
     void paintPage(QPainter& painter, int page) const;
     // What must stand on the page with the heading before a block: its first lines or rows.
     double leadHeight(const ReportBlock& block);
 
     const TableGeometry& geometry(const ReportBlock& block);
-    double rowHeight(const ReportBlock& block, const TableGeometry& g, std::size_t row) const;
+    // A row's cells as the lines they print in.
+    std::vector<QStringList> cellLines(const ReportBlock& block, const TableGeometry& g,
+                                       std::size_t row) const;
+    double rowHeight(const std::vector<QStringList>& cells, int font) const;
     void layoutTable(const ReportBlock& block);
     void layoutFields(const ReportBlock& block);
     void layoutText(int font, const QString& text);
