@@ -15,7 +15,12 @@ QObject* PdfReportOutput::showInWindow(const RenderedReport&, const WindowOutput
 bool PdfReportOutput::print(const RenderedReport& report, const PrintOptions&, QString* error) {
     if (!m_html.isEmpty()) {
         QSaveFile f(m_html);
-        if (!f.open(QIODevice::WriteOnly) || f.write(report.html.toUtf8()) < 0 || !f.commit()) {
+        bool written = f.open(QIODevice::WriteOnly);
+        if (written)
+            ReportHtml(report, [&](const QString& line) {
+                written = written && f.write((line + u'\n').toUtf8()) >= 0;
+            });
+        if (!written || !f.commit()) {
             if (error)
                 *error = QStringLiteral("%1 cannot be written: %2").arg(m_html, f.errorString());
             return false;

@@ -31,9 +31,8 @@ QPageLayout ReportPages::defaultLayout(const QLocale& locale) {
                        QPageLayout::Millimeter);
 }
 
-ReportPages::ReportPages(const RenderedReport& report, const QPageLayout& layout)
-    : m_title(report.title), m_printDate(report.printDate), m_layout(layout),
-      m_metrics(8, 8, QImage::Format_RGB32) {
+ReportPages::ReportPages(RenderedReport report, const QPageLayout& layout)
+    : m_report(std::move(report)), m_layout(layout), m_metrics(8, 8, QImage::Format_RGB32) {
     const int dotsPerMeter = qRound(kLayoutDpi / 0.0254);
     m_metrics.setDotsPerMeterX(dotsPerMeter);
     m_metrics.setDotsPerMeterY(dotsPerMeter);
@@ -55,11 +54,11 @@ ReportPages::ReportPages(const RenderedReport& report, const QPageLayout& layout
     const QRectF body = m_layout.paintRect(QPageLayout::Inch);
     m_width = body.width() * kLayoutDpi;
     m_height = body.height() * kLayoutDpi - kFootHeight;
-    this->layout(report);
-    m_geometry.clear();
+    m_starts.push_back(Start{});
+    this->layout(Start{});
 }
 
-int ReportPages::fontOfSize(int base, double pixels) {
+int ReportPages::fontOfSize(int base, double pixels) const {
     QFont f = m_fonts[static_cast<std::size_t>(base)];
     if (f.pixelSize() == qRound(pixels))
         return base;
@@ -73,7 +72,13 @@ int ReportPages::fontOfSize(int base, double pixels) {
 }
 
 double ReportPages::lineHeight(int font) const {
-    return QFontMetricsF(m_fonts[static_cast<std::size_t>(font)], &m_metrics).height();
+    // Asked for every cell of every row: measured once a font.
+    const auto f = static_cast<std::size_t>(font);
+    if (m_lineHeights.size() < m_fonts.size())
+        m_lineHeights.resize(m_fonts.size(), -1);
+    if (m_lineHeights[f] < 0)
+        m_lineHeights[f] = QFontMetricsF(m_fonts[f], &m_metrics).height();
+    return m_lineHeights[f];
 }
 
 QStringList ReportPages::lines(int font, const QString& text, double width) const {
@@ -104,33 +109,53 @@ double ReportPages::textHeight(int font, const QString& text, double width) cons
     return lineHeight(font) * static_cast<double>(lines(font, text, width).size());
 }
 
-void ReportPages::newPage() {
-    m_pages.emplace_back();
+bool ReportPages::newPage(std::size_t from, bool inside) const {
+    if (m_onePage)
+        return false;
+    m_starts.push_back(Start{m_block, from, inside});
     m_y = 0;
+    return true;
 }
 
-void ReportPages::text(int font, const QRectF& rect, const QString& text, int flags) {
+void ReportPages::push(Op op) const {
+    // Counting the pages draws nothing.
+    if (m_onePage)
+        m_ops.push_back(std::move(op));
+}
+
+const std::vector<ReportPages::Op>& ReportPages::ops(int page) const {
+    if (m_opsPage != page) {
+        m_ops.clear();
+        m_onePage = true;
+        layout(m_starts.at(static_cast<std::size_t>(page)));
+        m_onePage = false;
+        m_opsPage = page;
+    }
+    return m_ops;
+}
+
+void ReportPages::text(int font, const QRectF& rect, const QString& text, int flags) const {
     placeLines(font, rect, lines(font, text, rect.width()), flags);
 }
 
-void ReportPages::placeLines(int font, const QRectF& rect, const QStringList& lines, int flags) {
+void ReportPages::placeLines(int font, const QRectF& rect, const QStringList& lines,
+                             int flags) const {
     const double h = lineHeight(font);
     double y = rect.top();
     for (const QString& line : lines) {
-        m_pages.back().push_back(
-            Op{Op::Kind::Text, QRectF(rect.left(), y, rect.width(), h), line, font, flags, {}});
+        push(Op{Op::Kind::Text, QRectF(rect.left(), y, rect.width(), h), line, font, flags, {}});
         y += h;
     }
 }
 
-double ReportPages::leadHeight(const ReportBlock& b) {
+double ReportPages::leadHeight(const ReportBlock& b) const {
     using K = ReportBlock::Kind;
     switch (b.kind) {
     case K::Table: {
         const TableGeometry& g = geometry(b);
-        return g.headHeight +
-               (b.rows.empty() ? 0
-                               : rowHeight(cellLines(b, g, 0), b.rows[0].group ? g.bold : g.body));
+        return g.headHeight + (b.rows.empty() ? 0
+                                              : rowHeight(cellLines(b, g, 0),
+                                                          b.rows[0].group() ? g.bold : g.body));
     }
     case K::Paragraph:
     case K::Note:
@@ -143,88 +168,93 @@ double ReportPages::leadHeight(const ReportBlock& b) {
     }
 }
 
-void ReportPages::layout(const RenderedReport& report) {
-    newPage();
-    using K = ReportBlock::Kind;
-    for (std::size_t i = 0; i < report.blocks.size(); ++i) {
-        const ReportBlock& b = report.blocks[i];
-        switch (b.kind) {
-        case K::PageBreak:
-            if (m_y > 0)
-                newPage();
-            break;
-        case K::Title:
-        case K::Heading: {
-            const Font f = b.kind == K::Title ? TitleFont : HeadingFont;
-            const double before = m_y > 0 ? (b.kind == K::Title ? 10 : 12) : 0;
-            const double h = textHeight(f, b.text, m_width);
-            // A heading is kept with the start of what follows it.
-            const double lead =
-                i + 1 < report.blocks.size() && report.blocks[i + 1].kind != K::PageBreak
-                    ? leadHeight(report.blocks[i + 1])
-                    : 0;
-            if (m_y + before + h + 4 + lead > m_height && m_y > 0)
-                newPage();
-            m_y += m_y > 0 ? before : 0;
-            text(f, QRectF(0, m_y, m_width, h), b.text, Qt::AlignLeft | Qt::AlignTop);
-            m_y += h + 4;
-            break;
-        }
-        case K::Paragraph:
-        case K::Note:
-            layoutText(b.kind == K::Note ? Italic : (b.bold ? Bold : Body), b.text);
-            break;
-        case K::Fields:
-            layoutFields(b);
-            break;
-        case K::Table:
-            layoutTable(b);
-            break;
-        case K::Check:
-            layoutText(Body, QStringLiteral("\u2610  ") + b.text);
-            break;
-        case K::Box:
-            layoutBox(b.lines);
-            break;
-        }
+void ReportPages::layout(Start start) const {
+    m_y = 0;
+    const auto& blocks = m_report.blocks;
+    for (std::size_t i = start.block; i < blocks.size(); ++i) {
+        m_block = i;
+        if (!layoutBlock(i, i == start.block ? start : Start{i, 0, false}))
+            return;
     }
+}
+
+bool ReportPages::layoutBlock(std::size_t i, const Start& start) const {
+    using K = ReportBlock::Kind;
+    const auto& blocks = m_report.blocks;
+    const ReportBlock& b = blocks[i];
+    switch (b.kind) {
+    case K::PageBreak:
+        return m_y > 0 ? newPage() : true;
+    case K::Title:
+    case K::Heading: {
+        const Font f = b.kind == K::Title ? TitleFont : HeadingFont;
+        const double before = m_y > 0 ? (b.kind == K::Title ? 10 : 12) : 0;
+        const double h = textHeight(f, b.text, m_width);
+        // A heading is kept with the start of what follows it.
+        const double lead = i + 1 < blocks.size() && blocks[i + 1].kind != K::PageBreak
+                                ? leadHeight(blocks[i + 1])
+                                : 0;
+        if (m_y + before + h + 4 + lead > m_height && m_y > 0 && !newPage())
+            return false;
+        m_y += m_y > 0 ? before : 0;
+        text(f, QRectF(0, m_y, m_width, h), b.text, Qt::AlignLeft | Qt::AlignTop);
+        m_y += h + 4;
+        return true;
+    }
+    case K::Paragraph:
+    case K::Note:
+        return layoutText(b.kind == K::Note ? Italic : (b.bold ? Bold : Body), b.text, start);
+    case K::Fields:
+        return layoutFields(b, start);
+    case K::Table:
+        return layoutTable(b, start);
+    case K::Check:
+        return layoutText(Body, QStringLiteral("\u2610  ") + b.text, start);
+    case K::Box:
+        return layoutBox(b.lines);
+    }
+    return true;
 }
 
 // A framed box of ruled lines to write on, kept whole on one page.
-void ReportPages::layoutBox(int lines) {
+bool ReportPages::layoutBox(int lines) const {
     const double rule = lineHeight(Body) * 1.6;
     const double h = std::min(rule * lines, m_height);
-    if (m_y + h + 2 > m_height && m_y > 0)
-        newPage();
+    if (m_y + h + 2 > m_height && m_y > 0 && !newPage())
+        return false;
     const QRectF box(0, m_y + 2, m_width, h);
-    m_pages.back().push_back(Op{Op::Kind::Frame, box, {}, Body, 0, kRule});
+    push(Op{Op::Kind::Frame, box, {}, Body, 0, kRule});
     for (double y = box.top() + rule; y < box.bottom() - 1; y += rule)
-        m_pages.back().push_back(
-            Op{Op::Kind::Fill, QRectF(4, y, m_width - 8, 0.5), {}, Body, 0, kRule});
+        push(Op{Op::Kind::Fill, QRectF(4, y, m_width - 8, 0.5), {}, Body, 0, kRule});
     m_y += h + 8;
+    return true;
 }
 
 // A text flows line by line over as many pages as it needs.
-void ReportPages::layoutText(int font, const QString& text) {
+bool ReportPages::layoutText(int font, const QString& text, const Start& start) const {
     const double h = lineHeight(font);
-    double y = m_y + 2;
-    for (const QString& line : lines(font, text, m_width)) {
+    // A text the page before ran out of room for goes on at the top of this one.
+    double y = start.inside ? 0 : m_y + 2;
+    const QStringList all = lines(font, text, m_width);
+    for (auto l = static_cast<qsizetype>(start.from); l < all.size(); ++l) {
         if (y + h > m_height && y > 2) {
-            newPage();
+            if (!newPage(static_cast<std::size_t>(l), true))
+                return false;
             y = 0;
         }
-        m_pages.back().push_back(Op{Op::Kind::Text,
-                                    QRectF(0, y, m_width, h),
-                                    line,
-                                    font,
-                                    Qt::AlignLeft | Qt::AlignTop,
-                                    {}});
+        push(Op{Op::Kind::Text,
+                QRectF(0, y, m_width, h),
+                all.at(l),
+                font,
+                Qt::AlignLeft | Qt::AlignTop,
+                {}});
         y += h;
     }
     m_y = y + 4;
+    return true;
 }
 
-void ReportPages::layoutFields(const ReportBlock& b) {
+bool ReportPages::layoutFields(const ReportBlock& b, const Start& start) const {
     const auto n = static_cast<std::size_t>(std::max(1, b.pairsPerRow));
     const double pair = m_width / static_cast<double>(n);
     // The labels get the room the widest of them takes, up to a little over half the pair.
@@ -234,14 +264,14 @@ void ReportPages::layoutFields(const ReportBlock& b) {
         widest = std::max(widest, bold.horizontalAdvance(label));
     const double labelWidth = std::min(widest + 1, pair * 0.55 - 2 * kFieldPad);
     const double valueWidth = pair - labelWidth - 4 * kFieldPad - 4;
-    for (std::size_t i = 0; i < b.fields.size(); i += n) {
+    for (std::size_t i = start.from; i < b.fields.size(); i += n) {
         double h = 0;
         for (std::size_t j = i; j < std::min(b.fields.size(), i + n); ++j)
             h = std::max({h, textHeight(Bold, b.fields[j].first, labelWidth),
                           textHeight(Body, b.fields[j].second, valueWidth)});
         h += 2 * kFieldPad;
-        if (m_y + h > m_height && m_y > 0)
-            newPage();
+        if (m_y + h > m_height && m_y > 0 && !newPage(i, true))
+            return false;
         for (std::size_t j = i; j < std::min(b.fields.size(), i + n); ++j) {
             const double x = pair * static_cast<double>(j - i);
             text(Bold, QRectF(x + kFieldPad, m_y + kFieldPad, labelWidth, h), b.fields[j].first,
@@ -252,13 +282,14 @@ void ReportPages::layoutFields(const ReportBlock& b) {
         m_y += h;
     }
     m_y += 4;
+    return true;
 }
 
 // Column widths from the texts as they print: each column as wide as its widest entry when the
 // page holds them all; else as wide as its longest word, the rest of the page shared by how
 // much more each column would take; else a step smaller type. Only a word wider than a whole
 // column at the smallest type is broken.
-const ReportPages::TableGeometry& ReportPages::geometry(const ReportBlock& b) {
+const ReportPages::TableGeometry& ReportPages::geometry(const ReportBlock& b) const {
     auto found = m_geometry.find(&b);
     if (found != m_geometry.end())
         return found->second;
@@ -280,8 +311,8 @@ const ReportPages::TableGeometry& ReportPages::geometry(const ReportBlock& b) {
         };
         auto longestWord = [](const QFontMetricsF& m, const QString& t) {
             double w = 0;
-            for (const QString& word :
-                 t.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            static const QRegularExpression space(QStringLiteral("\\s+"));
+            for (const QString& word : t.split(space, Qt::SkipEmptyParts))
                 w = std::max(w, m.horizontalAdvance(word));
             return w;
         };
@@ -290,10 +321,10 @@ const ReportPages::TableGeometry& ReportPages::geometry(const ReportBlock& b) {
             natural[c] = widthOf(fmBold, b.headers.at(static_cast<qsizetype>(c)));
         g.advance.assign(b.rows.size() * columns, 0);
         for (std::size_t r = 0; r < b.rows.size(); ++r) {
-            if (b.rows[r].group)
+            if (b.rows[r].group())
                 continue;
             for (std::size_t c = 0; c < columns; ++c) {
-                const double a = widthOf(fm, b.rows[r].cells.value(static_cast<qsizetype>(c)));
+                const double a = widthOf(fm, b.rows[r].cell(static_cast<qsizetype>(c)));
                 g.advance[r * columns + c] = static_cast<float>(a);
                 natural[c] = std::max(natural[c], a);
             }
@@ -309,14 +340,13 @@ const ReportPages::TableGeometry& ReportPages::geometry(const ReportBlock& b) {
             for (std::size_t c = 0; c < columns; ++c)
                 least[c] = longestWord(fmBold, b.headers.at(static_cast<qsizetype>(c)));
             for (std::size_t r = 0; r < b.rows.size(); ++r) {
-                if (b.rows[r].group)
+                if (b.rows[r].group())
                     continue;
                 for (std::size_t c = 0; c < columns; ++c) {
                     // A word is never wider than its whole text.
                     if (g.advance[r * columns + c] > least[c])
                         least[c] = std::max(
-                            least[c],
-                            longestWord(fm, b.rows[r].cells.value(static_cast<qsizetype>(c))));
+                            least[c], longestWord(fm, b.rows[r].cell(static_cast<qsizetype>(c))));
                 }
             }
             double leastSum = 0, more = 0;
@@ -349,13 +379,14 @@ const ReportPages::TableGeometry& ReportPages::geometry(const ReportBlock& b) {
 std::vector<QStringList> ReportPages::cellLines(const ReportBlock& b, const TableGeometry& g,
                                                 std::size_t r) const {
     const ReportRow& row = b.rows[r];
-    if (row.group)
-        return {lines(g.bold, row.cells.value(0), m_width - 2 * kCellPad)};
+    if (row.group())
+        return {lines(g.bold, row.cell(0), m_width - 2 * kCellPad)};
     const auto columns = static_cast<std::size_t>(b.headers.size());
+    const QStringList texts = row.cells();
     std::vector<QStringList> out(columns);
     for (std::size_t c = 0; c < columns; ++c) {
         const double room = g.x[c + 1] - g.x[c] - 2 * kCellPad;
-        const QString cell = row.cells.value(static_cast<qsizetype>(c));
+        const QString cell = texts.value(static_cast<qsizetype>(c));
         // The width measured for the columns tells which cells need laying out.
         out[c] = g.advance[r * columns + c] <= room && !cell.contains(u'\n')
                      ? QStringList{cell}
@@ -371,10 +402,10 @@ double ReportPages::rowHeight(const std::vector<QStringList>& cells, int font) c
     return lineHeight(font) * static_cast<double>(most) + 2 * kCellPad;
 }
 
-void ReportPages::layoutTable(const ReportBlock& b) {
+bool ReportPages::layoutTable(const ReportBlock& b, const Start& start) const {
     const auto columns = static_cast<std::size_t>(b.headers.size());
     if (columns == 0)
-        return;
+        return true;
     const TableGeometry& g = geometry(b);
     const std::vector<double>& x = g.x;
     auto align = [&](std::size_t c) {
@@ -383,35 +414,36 @@ void ReportPages::layoutTable(const ReportBlock& b) {
     auto head = [&] {
         for (std::size_t c = 0; c < columns; ++c) {
             const QRectF cell(x[c], m_y, x[c + 1] - x[c], g.headHeight);
-            m_pages.back().push_back(Op{Op::Kind::Fill, cell, {}, Body, 0, kHeadFill});
-            m_pages.back().push_back(Op{Op::Kind::Frame, cell, {}, Body, 0, kRule});
+            push(Op{Op::Kind::Fill, cell, {}, Body, 0, kHeadFill});
+            push(Op{Op::Kind::Frame, cell, {}, Body, 0, kRule});
             text(g.bold, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad),
                  b.headers.at(static_cast<qsizetype>(c)), align(c));
         }
         m_y += g.headHeight;
     };
 
-    if (m_y + leadHeight(b) > m_height && m_y > 0)
-        newPage();
+    if (!start.inside && m_y + leadHeight(b) > m_height && m_y > 0 && !newPage())
+        return false;
     head();
-    for (std::size_t r = 0; r < b.rows.size(); ++r) {
+    for (std::size_t r = start.from; r < b.rows.size(); ++r) {
         const ReportRow& row = b.rows[r];
         const std::vector<QStringList> cells = cellLines(b, g, r);
-        const double h = rowHeight(cells, row.group ? g.bold : g.body);
+        const double h = rowHeight(cells, row.group() ? g.bold : g.body);
         if (m_y + h > m_height && m_y > g.headHeight) {
-            newPage();
+            if (!newPage(r, true))
+                return false;
             head();
         }
-        if (row.group) {
+        if (row.group()) {
             const QRectF cell(0, m_y, m_width, h);
-            m_pages.back().push_back(Op{Op::Kind::Fill, cell, {}, Body, 0, kGroupFill});
-            m_pages.back().push_back(Op{Op::Kind::Frame, cell, {}, Body, 0, kRule});
+            push(Op{Op::Kind::Fill, cell, {}, Body, 0, kGroupFill});
+            push(Op{Op::Kind::Frame, cell, {}, Body, 0, kRule});
             placeLines(g.bold, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad),
                        cells.front(), Qt::AlignLeft | Qt::AlignTop);
         } else {
             for (std::size_t c = 0; c < columns; ++c) {
                 const QRectF cell(x[c], m_y, x[c + 1] - x[c], h);
-                m_pages.back().push_back(Op{Op::Kind::Frame, cell, {}, Body, 0, kRule});
+                push(Op{Op::Kind::Frame, cell, {}, Body, 0, kRule});
                 placeLines(g.body, cell.adjusted(kCellPad, kCellPad, -kCellPad, -kCellPad),
                            cells[c], align(c));
             }
@@ -419,17 +451,18 @@ void ReportPages::layoutTable(const ReportBlock& b) {
         m_y += h;
     }
     m_y += 6;
+    return true;
 }
 
 QString ReportPages::footer(int page) const {
     return QStringLiteral("%1  -  Printed %2  -  Page %3 of %4")
-        .arg(m_title, m_printDate.toString(Qt::ISODate), QString::number(page + 1),
+        .arg(m_report.title, m_report.printDate.toString(Qt::ISODate), QString::number(page + 1),
              QString::number(pageCount()));
 }
 
 QStringList ReportPages::pageTexts(int page) const {
     QStringList out;
-    for (const Op& op : m_pages.at(static_cast<std::size_t>(page))) {
+    for (const Op& op : ops(page)) {
         if (op.kind == Op::Kind::Text)
             out << op.text;
     }
@@ -438,7 +471,7 @@ QStringList ReportPages::pageTexts(int page) const {
 
 std::vector<ReportPages::PlacedText> ReportPages::placedTexts(int page) const {
     std::vector<PlacedText> out;
-    for (const Op& op : m_pages.at(static_cast<std::size_t>(page))) {
+    for (const Op& op : ops(page)) {
         if (op.kind == Op::Kind::Text)
             out.push_back({op.text, op.rect, m_fonts[static_cast<std::size_t>(op.font)]});
     }
@@ -449,7 +482,7 @@ void ReportPages::paintPage(QPainter& p, int page) const {
     // The painter is in layout units with its origin at the page's printable corner.
     int font = -1;
     p.setPen(Qt::black);
-    for (const Op& op : m_pages.at(static_cast<std::size_t>(page))) {
+    for (const Op& op : ops(page)) {
         switch (op.kind) {
         case Op::Kind::Text:
             if (op.font != font) {
@@ -520,7 +553,7 @@ bool ReportPages::writePdf(const QString& path, QString* error) const {
         QPdfWriter pdf(&file);
         pdf.setPageLayout(m_layout);
         pdf.setResolution(300);
-        pdf.setTitle(m_title);
+        pdf.setTitle(m_report.title);
         pdf.setCreator(QStringLiteral("Wortsmith Calculator"));
         if (!paint(pdf)) {
             file.cancelWriting();

@@ -240,10 +240,10 @@ TEST(ReportLayout, LongTablesKeepTheirHeadAndHeadingsTheirBody) {
     table.headers = {QStringLiteral("Number"), QStringLiteral("Text")};
     table.right = {true, false};
     for (int i = 1; i <= 200; ++i)
-        table.rows.push_back(
-            ReportRow{{QString::number(i), QStringLiteral("row %1").arg(i)}, false});
+        table.rows.push_back(ReportRow({QString::number(i), QStringLiteral("row %1").arg(i)}));
     // A long text wraps in its cell and makes its row taller.
-    table.rows[100].cells[1] = QString(60, u'w').append(u' ').repeated(8);
+    table.rows[100] =
+        ReportRow({QStringLiteral("101"), QString(60, u'w').append(u' ').repeated(8)});
     ReportBlock heading;
     heading.kind = ReportBlock::Kind::Heading;
     heading.text = QStringLiteral("After the list");
@@ -319,29 +319,27 @@ TEST(ReportLayout, EveryWordGetsTheRoomItPrintsInOrBreaksButIsNeverCut) {
     narrow.right = {false, true, true, true, true, true, true, false};
     narrow.widths = {60, 5, 5, 5, 5, 5, 5, 10};
     narrow.rows.push_back(
-        ReportRow{{QStringLiteral("Columbus"), QStringLiteral("15.0"), QStringLiteral("1.00 oz"),
+        ReportRow({QStringLiteral("Columbus"), QStringLiteral("15.0"), QStringLiteral("1.00 oz"),
                    QStringLiteral("60"), QStringLiteral("31.0"), QStringLiteral("12.0"),
-                   QStringLiteral("1.037"), QStringLiteral("Yes")},
-                  false});
+                   QStringLiteral("1.037"), QStringLiteral("Yes")}));
     // Many long texts: the e-mail address and the web site are words that must stay whole.
     ReportBlock wide = Block(ReportBlock::Kind::Table);
     wide.headers = {QStringLiteral("Supplier"), QStringLiteral("Address"), QStringLiteral("E-Mail"),
                     QStringLiteral("Web Site"), QStringLiteral("Information")};
     wide.right = {false, false, false, false, false};
     for (int i = 0; i < 5; ++i)
-        wide.rows.push_back(ReportRow{
+        wide.rows.push_back(ReportRow(
             {QStringLiteral("Example Homebrew Supply %1").arg(i),
              QStringLiteral("100 Example Street, Sampletown, EX 00001"),
              QStringLiteral("orders@example-homebrew-supply.com"),
              QStringLiteral("https://www.example-homebrew-supply.com/shop/"),
              QStringLiteral("Fictitious example shop: grains, hops, yeasts and equipment, open "
-                            "every day but Sunday.")},
-            false});
+                            "every day but Sunday.")}));
     // One word longer than the page itself can only break.
     ReportBlock huge = Block(ReportBlock::Kind::Table);
     huge.headers = {QStringLiteral("Note")};
     huge.right = {false};
-    huge.rows.push_back(ReportRow{{QString(300, u'x')}, false});
+    huge.rows.push_back(ReportRow({QString(300, u'x')}));
     ReportBlock fields = Block(ReportBlock::Kind::Fields);
     fields.pairsPerRow = 3;
     fields.fields = {
@@ -375,7 +373,7 @@ TEST(ReportLayout, ALongTextFlowsOverPagesAndKeepsItsHeadingWithItsFirstLines) {
     filler.right = {false};
     // Fills the first page to a few lines from its foot.
     for (int i = 0; i < 38; ++i)
-        filler.rows.push_back(ReportRow{{QStringLiteral("filler %1").arg(i)}, false});
+        filler.rows.push_back(ReportRow({QStringLiteral("filler %1").arg(i)}));
     r.blocks = {Block(ReportBlock::Kind::Title, r.title),
                 filler,
                 Block(ReportBlock::Kind::Heading, QStringLiteral("Comments")),
@@ -405,6 +403,47 @@ TEST(ReportLayout, ALongTextFlowsOverPagesAndKeepsItsHeadingWithItsFirstLines) {
     EXPECT_TRUE(all.contains(QStringLiteral("The end.")));
 }
 
+// Pages are laid out again from where each begins when they are drawn: asked for in any order,
+// fields and rows that ran over a page come back the same, each once.
+TEST(ReportLayout, PagesDrawnInAnyOrderHoldTheSameTextsEachOnce) {
+    RenderedReport r;
+    r.title = QStringLiteral("Log");
+    r.printDate = QDate(2026, 12, 9);
+    ReportBlock fields = Block(ReportBlock::Kind::Fields);
+    fields.pairsPerRow = 2;
+    for (int i = 1; i <= 120; ++i)
+        fields.fields.emplace_back(QStringLiteral("Label %1").arg(i),
+                                   QStringLiteral("value %1").arg(i));
+    ReportBlock table = Block(ReportBlock::Kind::Table);
+    table.headers = {QStringLiteral("Row")};
+    table.right = {false};
+    for (int i = 1; i <= 90; ++i)
+        table.rows.push_back(ReportRow({QStringLiteral("row %1").arg(i)}));
+    r.blocks = {Block(ReportBlock::Kind::Title, r.title), fields, table,
+                Block(ReportBlock::Kind::Check, QStringLiteral("Clean up"))};
+    const ReportPages pages(r);
+    ASSERT_GE(pages.pageCount(), 3);
+    std::vector<QStringList> forward;
+    for (int p = 0; p < pages.pageCount(); ++p)
+        forward.push_back(pages.pageTexts(p));
+    for (int p = pages.pageCount() - 1; p >= 0; --p)
+        EXPECT_EQ(pages.pageTexts(p), forward[static_cast<std::size_t>(p)]) << p + 1;
+    QStringList all;
+    for (const QStringList& t : forward)
+        all << t;
+    for (int i = 1; i <= 120; ++i)
+        EXPECT_EQ(all.count(QStringLiteral("Label %1").arg(i)), 1) << i;
+    for (int i = 1; i <= 90; ++i)
+        EXPECT_EQ(all.count(QStringLiteral("row %1").arg(i)), 1) << i;
+    EXPECT_EQ(all.count(QStringLiteral("Row")), pages.pageCount() - 1); // head row on each page
+    EXPECT_EQ(forward.back().value(forward.back().size() - 1), QStringLiteral("\u2610  Clean up"));
+    // The fields that ran over start at the top of the next page.
+    const std::vector<ReportPages::PlacedText> second = pages.placedTexts(1);
+    ASSERT_FALSE(second.empty());
+    EXPECT_LT(second.front().rect.top(), 5.0);
+    EXPECT_TRUE(second.front().text.startsWith(QLatin1String("Label ")));
+}
+
 TEST(ReportLayout, ANotesBoxStaysWithItsHeading) {
     RenderedReport r;
     r.title = QStringLiteral("Notes");
@@ -413,7 +452,7 @@ TEST(ReportLayout, ANotesBoxStaysWithItsHeading) {
     filler.headers = {QStringLiteral("Row")};
     filler.right = {false};
     for (int i = 0; i < 45; ++i)
-        filler.rows.push_back(ReportRow{{QStringLiteral("filler %1").arg(i)}, false});
+        filler.rows.push_back(ReportRow({QStringLiteral("filler %1").arg(i)}));
     ReportBlock box = Block(ReportBlock::Kind::Box);
     box.lines = 12;
     r.blocks = {filler, Block(ReportBlock::Kind::Heading, QStringLiteral("Brew Day Notes")), box};

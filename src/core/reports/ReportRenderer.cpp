@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -21,6 +22,35 @@ namespace wsc {
 
 ReportError::ReportError(int code, const QString& text)
     : std::runtime_error(text.toStdString()), m_code(code), m_text(text) {}
+
+namespace {
+constexpr QChar kCellSeparator(0x1f);
+} // namespace
+
+ReportRow::ReportRow(const QStringList& cells, bool group)
+    : m_size(static_cast<int>(cells.size())), m_group(group) {
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            m_packed += kCellSeparator;
+        const QString& c = cells.at(i);
+        m_packed += c.contains(kCellSeparator) ? QString(c).replace(kCellSeparator, u' ') : c;
+    }
+    m_packed.squeeze();
+}
+
+QString ReportRow::cell(qsizetype i) const {
+    if (i < 0 || i >= m_size)
+        return {};
+    qsizetype from = 0;
+    for (qsizetype k = 0; k < i; ++k)
+        from = m_packed.indexOf(kCellSeparator, from) + 1;
+    const qsizetype to = m_packed.indexOf(kCellSeparator, from);
+    return m_packed.mid(from, to < 0 ? -1 : to - from);
+}
+
+QStringList ReportRow::cells() const {
+    return m_size == 0 ? QStringList() : m_packed.split(kCellSeparator);
+}
 
 namespace {
 
@@ -132,6 +162,36 @@ QSet<QString> WithPredictionInputs(QSet<QString> used) {
     return used;
 }
 
+// Widths in per cent of the page, after the longest text of each column (a long text counts
+// as less than its length: it wraps), gathered row by row.
+class PercentWidths {
+public:
+    explicit PercentWidths(const QStringList& headers) {
+        for (const QString& h : headers)
+            m_longest.push_back(static_cast<double>(std::max<qsizetype>(4, h.size())));
+    }
+    void add(const QStringList& texts) {
+        for (qsizetype c = 0; c < texts.size() && c < static_cast<qsizetype>(m_longest.size()); ++c)
+            m_longest[static_cast<std::size_t>(c)] = std::max<double>(
+                m_longest[static_cast<std::size_t>(c)], static_cast<double>(texts.at(c).size()));
+    }
+    std::vector<int> percent() const {
+        std::vector<double> counted;
+        double sum = 0;
+        for (const double l : m_longest) {
+            counted.push_back(l > 24 ? 24 + std::sqrt(l - 24) * 3 : l);
+            sum += counted.back();
+        }
+        std::vector<int> out;
+        for (const double l : counted)
+            out.push_back(std::max(1, static_cast<int>(std::lround(l * 100 / sum))));
+        return out;
+    }
+
+private:
+    std::vector<double> m_longest;
+};
+
 class Renderer {
 public:
     explicit Renderer(const ReportInputs& in)
@@ -146,16 +206,10 @@ public:
         RenderedReport out;
         out.title = m_file.title;
         out.printDate = m_in.printDate;
-        const Rows main = select(m_in.database, m_file.source, m_in.selection, {});
-        out.rows = static_cast<int>(main.rows.size());
-        if (m_file.isRecordReport())
-            recordReport(main);
-        else
-            listReport(main);
+        out.rows = m_file.isRecordReport() ? recordReport() : listReport();
         for (const QString& note : m_in.notes)
             add(ReportBlock::Kind::Note, note);
         out.blocks = std::move(m_blocks);
-        out.html = ReportHtml(out);
         return out;
     }
 
@@ -200,9 +254,13 @@ private:
                 QStringLiteral("The table %1 of %2 has no column %3.").arg(table, path, column));
     }
 
-    Rows select(const QString& path, const ReportSource& source,
+    using EachRow = std::function<void(const Rows&, const std::vector<QVariant>&)>;
+
+    // The rows of a table, each handed to `each` as it is read: a list of many recipes is never
+    // held whole. The rows passed with it name the columns and hold no rows.
+    void select(const QString& path, const ReportSource& source,
                 const std::optional<SelectionFormula>& formula,
-                const std::optional<QVariant>& linkValue) {
+                const std::optional<QVariant>& linkValue, const EachRow& each) {
         if (path.isEmpty())
             throw ReportError(
                 ReportCode::kDatabase,
@@ -248,33 +306,45 @@ private:
             }
             sql += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
         }
-        Rows out;
-        out.columns = read;
+        Rows shape;
+        shape.columns = read;
+        m_table = source.table;
+        m_path = path;
         // The predictions of a list of recipes, one calculation run a row, as it is read.
         std::optional<Predictor> predictor;
         try {
             if (m_listPredictions && !linkValue && m_in.utilization) {
-                predictor.emplace(path, *m_in.utilization, out);
+                predictor.emplace(path, *m_in.utilization, shape);
                 for (const char* p : kPredictedColumns)
-                    out.columns << QLatin1String(p);
+                    shape.columns << QLatin1String(p);
             }
             SqliteStatement st = c.prepare(sql);
             if (bound.isValid())
                 st.bind(1, bound);
+            std::vector<QVariant> row;
             while (st.step()) {
-                std::vector<QVariant> row;
-                row.reserve(static_cast<std::size_t>(out.columns.size()));
+                row.clear();
                 for (int i = 0; i < st.columnCount(); ++i)
                     row.push_back(st.value(i));
                 if (predictor)
                     predictor->append(row);
-                out.rows.push_back(std::move(row));
+                each(shape, row);
             }
         } catch (const CDaoException& e) {
             throw ReportError(ReportCode::kDatabase, QString::fromUtf8(e.what()));
         }
-        m_table = source.table;
-        m_path = path;
+    }
+
+    // The few rows of a section, held.
+    Rows selectAll(const QString& path, const ReportSource& source,
+                   const std::optional<QVariant>& linkValue) {
+        Rows out;
+        select(path, source, std::nullopt, linkValue,
+               [&](const Rows& shape, const std::vector<QVariant>& row) {
+                   if (out.columns.isEmpty())
+                       out.columns = shape.columns;
+                   out.rows.push_back(row);
+               });
         return out;
     }
 
@@ -418,81 +488,81 @@ private:
         return b;
     }
 
-    void columnsTable(const Rows& rows, const std::vector<ReportColumn>& columns,
-                      const QString& groupColumn) {
-        QStringList headers;
-        std::vector<bool> right;
-        for (const ReportColumn& c : columns) {
-            headers << c.header;
-            right.push_back(c.right);
+    // A table of report columns, filled row by row as the rows are read.
+    class ColumnsTable {
+    public:
+        ColumnsTable(Renderer& r, const std::vector<ReportColumn>& columns, QString groupColumn)
+            : m_r(r), m_columns(columns), m_groupColumn(std::move(groupColumn)),
+              m_block(r.m_blocks.size()), m_widths(headersOf(columns)) {
+            std::vector<bool> right;
+            for (const ReportColumn& c : columns)
+                right.push_back(c.right);
+            r.table(headersOf(columns), right);
         }
-        std::vector<ReportRow> out;
-        out.reserve(rows.rows.size());
-        std::vector<QStringList> texts;
-        std::optional<QString> group;
-        for (const auto& row : rows.rows) {
-            if (!groupColumn.isEmpty()) {
-                const QString g = field(rows, row, groupColumn).toString();
-                if (!group || *group != g) {
-                    group = g;
-                    out.push_back(ReportRow{{g}, true});
+        ~ColumnsTable() { m_r.m_blocks[m_block].widths = m_widths.percent(); }
+
+        void add(const Rows& rows, const std::vector<QVariant>& row) {
+            std::vector<ReportRow>& out = m_r.m_blocks[m_block].rows;
+            if (!m_groupColumn.isEmpty()) {
+                const QString g = m_r.field(rows, row, m_groupColumn).toString();
+                if (!m_group || *m_group != g) {
+                    m_group = g;
+                    out.emplace_back(QStringList{g}, true);
                 }
             }
             QStringList t;
+            for (const ReportColumn& c : m_columns)
+                t << m_r.text(rows, row, c.value);
+            m_widths.add(t);
+            out.emplace_back(t);
+        }
+
+    private:
+        static QStringList headersOf(const std::vector<ReportColumn>& columns) {
+            QStringList headers;
             for (const ReportColumn& c : columns)
-                t << text(rows, row, c.value);
-            texts.push_back(t);
-            out.push_back(ReportRow{t, false});
+                headers << c.header;
+            return headers;
         }
-        ReportBlock& b = table(headers, right);
-        b.widths = percentWidths(headers, texts);
-        b.rows = std::move(out);
-    }
 
-    // Widths in per cent of the page, after the longest text of each column (a long text
-    // counts as less than its length: it wraps).
-    static std::vector<int> percentWidths(const QStringList& headers,
-                                          const std::vector<QStringList>& texts) {
-        std::vector<double> longest;
-        for (const QString& h : headers)
-            longest.push_back(std::max<qsizetype>(4, h.size()));
-        for (const QStringList& t : texts) {
-            for (qsizetype c = 0; c < t.size(); ++c)
-                longest[static_cast<std::size_t>(c)] =
-                    std::max<double>(longest[static_cast<std::size_t>(c)], t.at(c).size());
-        }
-        double sum = 0;
-        for (double& l : longest) {
-            l = l > 24 ? 24 + std::sqrt(l - 24) * 3 : l;
-            sum += l;
-        }
-        std::vector<int> out;
-        for (double l : longest)
-            out.push_back(std::max(1, static_cast<int>(std::lround(l * 100 / sum))));
-        return out;
-    }
+        Renderer& m_r;
+        const std::vector<ReportColumn>& m_columns;
+        const QString m_groupColumn;
+        const std::size_t m_block;
+        PercentWidths m_widths;
+        std::optional<QString> m_group;
+    };
 
-    void listReport(const Rows& main) {
+    int listReport() {
         add(ReportBlock::Kind::Title, m_file.title);
-        columnsTable(main, m_file.columns, m_file.groupColumn);
+        int n = 0;
+        {
+            ColumnsTable table(*this, m_file.columns, m_file.groupColumn);
+            select(m_in.database, m_file.source, m_in.selection, {},
+                   [&](const Rows& rows, const std::vector<QVariant>& row) {
+                       table.add(rows, row);
+                       ++n;
+                   });
+        }
         add(ReportBlock::Kind::Paragraph,
-            main.rows.size() == 1 ? QStringLiteral("1 entry.")
-                                  : QStringLiteral("%1 entries.").arg(main.rows.size()));
+            n == 1 ? QStringLiteral("1 entry.") : QStringLiteral("%1 entries.").arg(n));
+        return n;
     }
 
-    void recordReport(const Rows& main) {
-        if (main.rows.empty()) {
+    int recordReport() {
+        int n = 0;
+        select(m_in.database, m_file.source, m_in.selection, {},
+               [&](const Rows& rows, const std::vector<QVariant>& row) {
+                   if (n++ > 0)
+                       add(ReportBlock::Kind::PageBreak);
+                   for (const ReportItem& item : m_file.items)
+                       recordItem(rows, row, item);
+               });
+        if (n == 0) {
             add(ReportBlock::Kind::Title, m_file.title);
             add(ReportBlock::Kind::Paragraph, QStringLiteral("No record was selected."));
         }
-        bool first = true;
-        for (const auto& row : main.rows) {
-            if (!first)
-                add(ReportBlock::Kind::PageBreak);
-            first = false;
-            for (const ReportItem& item : m_file.items)
-                recordItem(main, row, item);
-        }
+        return n;
     }
 
     void caption(const QString& text) { add(ReportBlock::Kind::Heading, text); }
@@ -537,17 +607,16 @@ private:
             std::vector<bool> right(static_cast<std::size_t>(item.headers.size()), false);
             for (std::size_t i = 1; i < right.size(); ++i)
                 right[i] = true;
-            std::vector<QStringList> texts;
+            PercentWidths widths(item.headers);
+            ReportBlock& b = table(item.headers, right);
             for (const auto& cellsOfRow : shown) {
                 QStringList t;
                 for (const ReportValue& v : cellsOfRow)
                     t << text(main, row, v);
-                texts.push_back(t);
+                widths.add(t);
+                b.rows.emplace_back(t);
             }
-            ReportBlock& b = table(item.headers, right);
-            b.widths = percentWidths(item.headers, texts);
-            for (const QStringList& t : texts)
-                b.rows.push_back(ReportRow{t, false});
+            b.widths = widths.percent();
             break;
         }
         case ReportItem::Kind::Subreport:
@@ -579,12 +648,15 @@ private:
                 predictions(at->second, main, row);
             } else {
                 const QVariant link = field(main, row, s.source.linkParent);
-                const Rows rows = select(at->second, s.source, std::nullopt, link);
-                if (rows.rows.empty())
+                const Rows rows = selectAll(at->second, s.source, link);
+                if (rows.rows.empty()) {
                     add(ReportBlock::Kind::Note,
                         s.emptyText.isEmpty() ? QStringLiteral("None.") : s.emptyText);
-                else
-                    columnsTable(rows, s.columns, {});
+                } else {
+                    ColumnsTable table(*this, s.columns, {});
+                    for (const auto& r : rows.rows)
+                        table.add(rows, r);
+                }
             }
         } catch (const ReportError& e) {
             // One section that cannot be read does not take the others with it.
@@ -680,9 +752,8 @@ private:
                           : c > 0 ? QStringLiteral("above")
                                   : QStringLiteral("within");
             }
-            b.rows.push_back(ReportRow{{QString::fromLatin1(l.name), ranged ? shown(lo) : QString(),
-                                        ranged ? shown(hi) : QString(), shown(l.value), verdict},
-                                       false});
+            b.rows.push_back(ReportRow({QString::fromLatin1(l.name), ranged ? shown(lo) : QString(),
+                                        ranged ? shown(hi) : QString(), shown(l.value), verdict}));
         }
         if (og > 1 && fg > 0)
             add(ReportBlock::Kind::Note,
@@ -700,7 +771,7 @@ private:
                 table({QStringLiteral("No."), QStringLiteral("Level"), QStringLiteral("Message")},
                       {true, false, false});
             for (const CalcMessageLine& l : said)
-                m.rows.push_back(ReportRow{{QString::number(l.number), l.level, l.message}, false});
+                m.rows.push_back(ReportRow({QString::number(l.number), l.level, l.message}));
         }
     }
 
@@ -740,12 +811,10 @@ private:
                                 QStringLiteral("Share of Grist")},
                                {false, true, true});
         for (const auto& [name, pounds] : bill)
-            b.rows.push_back(ReportRow{{name, QString::asprintf("%.2f", pounds),
-                                        QString::asprintf("%.0f %%", pounds / total * 100)},
-                                       false});
-        b.rows.push_back(ReportRow{
-            {QStringLiteral("Total"), QString::asprintf("%.2f", total), QStringLiteral("100 %")},
-            false});
+            b.rows.push_back(ReportRow({name, QString::asprintf("%.2f", pounds),
+                                        QString::asprintf("%.0f %%", pounds / total * 100)}));
+        b.rows.push_back(ReportRow(
+            {QStringLiteral("Total"), QString::asprintf("%.2f", total), QStringLiteral("100 %")}));
     }
 
     // The hop additions from the first in the boil to the last, each with its bitterness as
@@ -771,24 +840,21 @@ private:
         double hopHbu = 0;
         for (int r : order) {
             hopHbu += sheets.cellText(SheetHops, r, 6).toDouble();
-            b.rows.push_back(ReportRow{
+            b.rows.push_back(ReportRow(
                 {sheets.cellText(SheetHops, r, 4), sheets.cellText(SheetHops, r, 0),
                  sheets.cellText(SheetHops, r, 1),
                  (sheets.cellText(SheetHops, r, 2) + u' ' + sheets.cellText(SheetHops, r, 3))
                      .trimmed(),
                  sheets.cellText(SheetHops, r, 5),
-                 QString::asprintf("%.1f", sheets.cellText(SheetHops, r, 6).toDouble())},
-                false});
+                 QString::asprintf("%.1f", sheets.cellText(SheetHops, r, 6).toDouble())}));
         }
         if (kitsOrExtracts)
             b.rows.push_back(
-                ReportRow{{QString(), QStringLiteral("Kits and extracts"), QString(), QString(),
-                           QString(), QString::asprintf("%.1f", calc.TotalHBU - hopHbu)},
-                          false});
-        b.rows.push_back(ReportRow{{QString(), QStringLiteral("Total"), QString(), QString(),
+                ReportRow({QString(), QStringLiteral("Kits and extracts"), QString(), QString(),
+                           QString(), QString::asprintf("%.1f", calc.TotalHBU - hopHbu)}));
+        b.rows.push_back(ReportRow({QString(), QStringLiteral("Total"), QString(), QString(),
                                     QString::asprintf("%.0f", calc.TotalIBU),
-                                    QString::asprintf("%.1f", calc.TotalHBU)},
-                                   false});
+                                    QString::asprintf("%.1f", calc.TotalHBU)}));
     }
 
     const ReportInputs& m_in;
@@ -804,8 +870,19 @@ private:
 
 } // namespace
 
-QString ReportHtml(const RenderedReport& report) {
-    QStringList lines;
+namespace {
+// Hands each line on as it is made, so a long report is never held as one text.
+struct LineSink {
+    const std::function<void(const QString&)>& line;
+    LineSink& operator<<(const QString& text) {
+        line(text);
+        return *this;
+    }
+};
+} // namespace
+
+void ReportHtml(const RenderedReport& report, const std::function<void(const QString&)>& line) {
+    LineSink lines{line};
     lines << QStringLiteral("<html>")
           << QStringLiteral("<head><meta charset=\"utf-8\"><title>%1</title></head>")
                  .arg(html(report.title))
@@ -867,19 +944,19 @@ QString ReportHtml(const RenderedReport& report) {
             }
             lines << h + QStringLiteral("</tr></thead>");
             for (const ReportRow& row : b.rows) {
-                if (row.group) {
+                if (row.group()) {
                     lines << QStringLiteral("<tr><td colspan=\"%1\" bgcolor=\"#e8e8e8\"><b>%2"
                                             "</b></td></tr>")
                                  .arg(b.headers.size())
-                                 .arg(html(row.cells.value(0)));
+                                 .arg(html(row.cell(0)));
                     continue;
                 }
                 QString r = QStringLiteral("<tr>");
-                for (qsizetype i = 0; i < row.cells.size(); ++i)
+                const QStringList cells = row.cells();
+                for (qsizetype i = 0; i < cells.size(); ++i)
                     r += b.right[static_cast<std::size_t>(i)]
-                             ? QStringLiteral("<td align=\"right\">%1</td>")
-                                   .arg(html(row.cells.at(i)))
-                             : QStringLiteral("<td>%1</td>").arg(html(row.cells.at(i)));
+                             ? QStringLiteral("<td align=\"right\">%1</td>").arg(html(cells.at(i)))
+                             : QStringLiteral("<td>%1</td>").arg(html(cells.at(i)));
                 lines << r + QStringLiteral("</tr>");
             }
             lines << QStringLiteral("</table>");
@@ -888,7 +965,12 @@ QString ReportHtml(const RenderedReport& report) {
         }
     }
     lines << QStringLiteral("</body>") << QStringLiteral("</html>");
-    return lines.join(u'\n') + u'\n';
+}
+
+QString ReportHtml(const RenderedReport& report) {
+    QString out;
+    ReportHtml(report, [&](const QString& line) { out += line + u'\n'; });
+    return out;
 }
 
 RenderedReport RenderReport(const ReportInputs& in) {

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -41,10 +42,23 @@ inline constexpr int kNoSuchSubreport = 508;
 inline constexpr int kNoJob = 509;
 } // namespace ReportCode
 
-// A row of a report table; a group row is one text across the whole table.
-struct ReportRow {
-    QStringList cells;
-    bool group = false;
+// A row of a report table; a group row is one text across the whole table. Its cells are held
+// as one text, so a list of many rows costs little more than its characters.
+class ReportRow {
+public:
+    ReportRow() = default;
+    // A unit separator inside a cell prints as a space: it separates the cells here.
+    explicit ReportRow(const QStringList& cells, bool group = false);
+
+    qsizetype size() const { return m_size; }
+    QString cell(qsizetype i) const; // empty past the last cell
+    QStringList cells() const;
+    bool group() const { return m_group; }
+
+private:
+    QString m_packed;
+    int m_size = 0;
+    bool m_group = false;
 };
 
 // One block of a report's body, in the order it is printed.
@@ -62,19 +76,19 @@ struct ReportBlock {
     std::vector<ReportRow> rows;                     // Table
 };
 
-// A report made: its title, the day it was printed, and its body as blocks and as HTML (one
-// element per line, so two renderings compare line by line). Pages, page numbers and the print
-// date at the foot of each page are added where the body is laid out on paper.
+// A report made: its title, the day it was printed, and its body as blocks. Pages, page numbers
+// and the print date at the foot of each page are added where the body is laid out on paper.
 struct RenderedReport {
     QString title;
     QDate printDate;
     std::vector<ReportBlock> blocks;
-    QString html;
     int rows = 0; // rows of the main table shown
 };
 
-// The blocks as HTML.
+// The blocks as HTML, one element per line, so two renderings compare line by line.
 QString ReportHtml(const RenderedReport& report);
+// The same handed over line by line (without the line ends), as it is made.
+void ReportHtml(const RenderedReport& report, const std::function<void(const QString&)>& line);
 
 // What a report is made from: the file, the database of its table 0 and of each subreport,
 // the selection formula if any.
