@@ -2,6 +2,7 @@
 
 #include "calc/BeerColor.h"
 #include "calc/IngredientSheets.h"
+#include "calc/Predictions.h"
 #include "calc/RecipeCalculator.h"
 #include "calc/UtilizationTable.h"
 #include "db/SqliteConnection.h"
@@ -697,8 +698,8 @@ private:
             return field(main, row, QString::fromLatin1(column)).toDouble();
         };
         const QString style = field(main, row, QStringLiteral("RecipeTargetStyle")).toString();
-        const bool hasStyle = !style.trimmed().isEmpty();
-        if (!hasStyle) {
+        std::optional<StyleRanges> ranges;
+        if (style.trimmed().isEmpty()) {
             add(ReportBlock::Kind::Paragraph, QStringLiteral("No target style chosen."));
         } else {
             QStringList where;
@@ -712,48 +713,22 @@ private:
                              ? QString()
                              : QStringLiteral("  (%1)").arg(where.join(QStringLiteral(", ")))))
                 .bold = true;
+            ranges = StyleRanges{num("RecipeTargetSpGravLo"), num("RecipeTargetSpGravHi"),
+                                 num("RecipeTargetAlcoLo"),   num("RecipeTargetAlcoHi"),
+                                 num("RecipeTargetIBULo"),    num("RecipeTargetIBUHi"),
+                                 num("RecipeTargetColorLo"),  num("RecipeTargetColorHi")};
         }
         const double og = calc->PredictedOG, fg = calc->PredictedFG;
-        const std::vector<bool> right{false, true, true, true, false};
         ReportBlock& b = table({QString(), QStringLiteral("Low"), QStringLiteral("High"),
                                 QStringLiteral("Predicted"), QStringLiteral("Style")},
-                               right);
-        struct Line {
-            const char* name;
-            const char* low; // null: the style has no range for it
-            const char* high;
-            double value;
-            const char* format;
-            double (*shown)(double) = nullptr; // the figure printed from the one computed
-        };
-        const Line lines[] = {
-            {"Original Gravity", "RecipeTargetSpGravLo", "RecipeTargetSpGravHi", og, "%.3f"},
-            {"Final Gravity", nullptr, nullptr, fg, "%.3f"},
-            {"Alcohol (% by volume)", "RecipeTargetAlcoLo", "RecipeTargetAlcoHi",
-             calc->PredictedABV, "%.1f"},
-            {"Bitterness (IBU)", "RecipeTargetIBULo", "RecipeTargetIBUHi", calc->TotalIBU, "%.0f"},
-            {"Bitterness (HBU)", nullptr, nullptr, calc->TotalHBU, "%.1f"},
-            {"Color (MCU)", "RecipeTargetColorLo", "RecipeTargetColorHi", calc->PredictedColor,
-             "%.1f"},
-            {"Color (SRM)", "RecipeTargetColorLo", "RecipeTargetColorHi", calc->PredictedColor,
-             "%.1f", MoreySrm},
-        };
-        for (const Line& l : lines) {
-            // Without a style its ranges are blank, not the 1.000 and 0 a new recipe holds.
-            const bool ranged = hasStyle && l.low;
-            const double lo = ranged ? num(l.low) : 0, hi = ranged ? num(l.high) : 0;
-            auto shown = [&](double v) {
-                return QString::asprintf(l.format, l.shown ? l.shown(v) : v);
-            };
-            QString verdict;
-            if (ranged) {
-                const int c = CompareWithRange(l.value, lo, hi);
-                verdict = c < 0   ? QStringLiteral("below")
-                          : c > 0 ? QStringLiteral("above")
-                                  : QStringLiteral("within");
-            }
-            b.rows.push_back(ReportRow({QString::fromLatin1(l.name), ranged ? shown(lo) : QString(),
-                                        ranged ? shown(hi) : QString(), shown(l.value), verdict}));
+                               {false, true, true, true, false});
+        // Without a style its ranges are blank, not the 1.000 and 0 a new recipe holds.
+        for (const PredictionLine& l : PredictionLines(PredictionsOf(*calc), ranges)) {
+            const QString verdict = !l.range      ? QString()
+                                    : l.where < 0 ? QStringLiteral("below")
+                                    : l.where > 0 ? QStringLiteral("above")
+                                                  : QStringLiteral("within");
+            b.rows.push_back(ReportRow({l.name, l.low, l.high, l.shown, verdict}));
         }
         if (og > 1 && fg > 0)
             add(ReportBlock::Kind::Note,
@@ -777,42 +752,19 @@ private:
 
     // Every fermentable by weight, with its share of the grist and the total.
     void grainBill(IngredientSheets& sheets) {
-        struct Kind {
-            int sheet, nameCol, weightCol, unitCol, fermentableCol;
-        };
-        const Kind kinds[] = {
-            {SheetExtracts, 1, 3, 4, -1}, {SheetGrains, 0, 1, 2, -1}, {SheetAdjuncts, 0, 1, 2, 3}};
-        std::vector<std::pair<QString, double>> bill;
-        for (const Kind& k : kinds) {
-            for (int r = 1; r <= sheets.ingredientCount(k.sheet); ++r) {
-                if (k.fermentableCol >= 0 &&
-                    sheets.cellText(k.sheet, r, k.fermentableCol) == QLatin1String("0"))
-                    continue;
-                const QString unit = sheets.cellText(k.sheet, r, k.unitCol).trimmed();
-                // An adjunct measured by the spoon or cup has no weight to share.
-                if (k.sheet == SheetAdjuncts && unit != QLatin1String("oz") &&
-                    unit != QLatin1String("lbs") && unit != QLatin1String("g") &&
-                    unit != QLatin1String("kg"))
-                    continue;
-                bool ok = false;
-                const double w = sheets.cellText(k.sheet, r, k.weightCol).toDouble(&ok);
-                if (ok && w > 0)
-                    bill.emplace_back(sheets.cellText(k.sheet, r, k.nameCol),
-                                      RecipeCalculator::Pounds(w, unit));
-            }
-        }
+        const std::vector<GristShare> bill = GristShares(sheets);
         if (bill.empty())
             return;
         caption(QStringLiteral("Grain Bill"));
         double total = 0;
-        for (const auto& [name, pounds] : bill)
-            total += pounds;
+        for (const GristShare& g : bill)
+            total += g.pounds;
         ReportBlock& b = table({QStringLiteral("Fermentable"), QStringLiteral("Weight (lb)"),
                                 QStringLiteral("Share of Grist")},
                                {false, true, true});
-        for (const auto& [name, pounds] : bill)
-            b.rows.push_back(ReportRow({name, QString::asprintf("%.2f", pounds),
-                                        QString::asprintf("%.0f %%", pounds / total * 100)}));
+        for (const GristShare& g : bill)
+            b.rows.push_back(ReportRow({g.name, QString::asprintf("%.2f", g.pounds),
+                                        QString::asprintf("%.0f %%", g.percent)}));
         b.rows.push_back(ReportRow(
             {QStringLiteral("Total"), QString::asprintf("%.2f", total), QStringLiteral("100 %")}));
     }

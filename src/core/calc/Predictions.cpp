@@ -1,0 +1,142 @@
+#include "calc/Predictions.h"
+
+#include "calc/BeerColor.h"
+#include "db/records/CRecordSetRecipe.h"
+
+namespace wsc {
+
+QString OverlaySheets::cellText(int sheet, int row, int col) const {
+    const auto it = m_written.find({sheet, row, col});
+    return it == m_written.end() ? m_under.cellText(sheet, row, col) : it->second;
+}
+
+void OverlaySheets::setCellText(int sheet, int row, int col, const QString& text) {
+    m_written[{sheet, row, col}] = text;
+}
+
+double Predictions::srm() const {
+    return MoreySrm(mcu);
+}
+
+double Predictions::buGu() const {
+    const double points = (og - 1) * 1000;
+    return points > 0 ? ibu / points : 0;
+}
+
+Predictions Predict(const IngredientSheets& sheets, const UtilizationTable& table,
+                    const RecipeInputs& inputs) {
+    OverlaySheets scratch(sheets);
+    RecipeCalculator calc(scratch, table);
+    calc.setDisplayWarnings(false);
+    calc.setInputs(inputs);
+    calc.RunCalculations(false);
+    Predictions p = PredictionsOf(calc);
+    for (int r = 1; r <= scratch.ingredientCount(SheetHops); ++r)
+        p.hopIbu.push_back(scratch.cellText(SheetHops, r, 5));
+    return p;
+}
+
+Predictions PredictionsOf(const RecipeCalculator& calc) {
+    Predictions p;
+    p.status = calc.status;
+    p.og = calc.PredictedOG;
+    p.fg = calc.PredictedFG;
+    p.abv = calc.PredictedABV;
+    p.ibu = calc.TotalIBU;
+    p.hbu = calc.TotalHBU;
+    p.mcu = calc.PredictedColor;
+    return p;
+}
+
+std::vector<GristShare> GristShares(const IngredientSheets& sheets) {
+    struct Kind {
+        int sheet, nameCol, weightCol, unitCol, fermentableCol;
+    };
+    const Kind kinds[] = {
+        {SheetExtracts, 1, 3, 4, -1}, {SheetGrains, 0, 1, 2, -1}, {SheetAdjuncts, 0, 1, 2, 3}};
+    std::vector<GristShare> bill;
+    for (const Kind& k : kinds) {
+        for (int r = 1; r <= sheets.ingredientCount(k.sheet); ++r) {
+            if (k.fermentableCol >= 0 &&
+                sheets.cellText(k.sheet, r, k.fermentableCol) == QLatin1String("0"))
+                continue;
+            const QString unit = sheets.cellText(k.sheet, r, k.unitCol).trimmed();
+            // An adjunct measured by the spoon or cup has no weight to share.
+            if (k.sheet == SheetAdjuncts && unit != QLatin1String("oz") &&
+                unit != QLatin1String("lbs") && unit != QLatin1String("g") &&
+                unit != QLatin1String("kg"))
+                continue;
+            bool ok = false;
+            const double w = sheets.cellText(k.sheet, r, k.weightCol).toDouble(&ok);
+            if (ok && w > 0)
+                bill.push_back({k.sheet, r, sheets.cellText(k.sheet, r, k.nameCol),
+                                RecipeCalculator::Pounds(w, unit), 0});
+        }
+    }
+    double total = 0;
+    for (const GristShare& g : bill)
+        total += g.pounds;
+    for (GristShare& g : bill)
+        g.percent = g.pounds / total * 100;
+    return bill;
+}
+
+std::optional<StyleRanges> RecipeStyleRanges(const CRecordSetRecipe& r) {
+    if (r.m_RecipeTargetStyle.trimmed().isEmpty())
+        return std::nullopt;
+    StyleRanges s;
+    s.gravityLo = r.m_RecipeTargetSpGravLo;
+    s.gravityHi = r.m_RecipeTargetSpGravHi;
+    s.alcoholLo = r.m_RecipeTargetAlcoLo;
+    s.alcoholHi = r.m_RecipeTargetAlcoHi;
+    s.ibuLo = r.m_RecipeTargetIBULo;
+    s.ibuHi = r.m_RecipeTargetIBUHi;
+    s.colorLo = r.m_RecipeTargetColorLo;
+    s.colorHi = r.m_RecipeTargetColorHi;
+    return s;
+}
+
+std::vector<PredictionLine> PredictionLines(const Predictions& p,
+                                            const std::optional<StyleRanges>& style) {
+    using Range = std::optional<std::pair<double, double>>;
+    auto of = [&](double lo, double hi) -> Range {
+        return style ? Range(std::pair{lo, hi}) : std::nullopt;
+    };
+    const StyleRanges s = style.value_or(StyleRanges{});
+    struct Made {
+        const char* name;
+        const char* brief;
+        double value;
+        const char* format;
+        Range range;
+    };
+    const Made made[] = {
+        {"Original Gravity", "OG", p.og, "%.3f", of(s.gravityLo, s.gravityHi)},
+        {"Final Gravity", "FG", p.fg, "%.3f", std::nullopt},
+        {"Alcohol (% by volume)", "ABV", p.abv, "%.1f", of(s.alcoholLo, s.alcoholHi)},
+        {"Bitterness (IBU)", "IBU", p.ibu, "%.0f", of(s.ibuLo, s.ibuHi)},
+        {"Bitterness (HBU)", "HBU", p.hbu, "%.1f", std::nullopt},
+        {"BU:GU", "BU:GU", p.buGu(), "%.2f", std::nullopt},
+        {"Color (MCU)", "MCU", p.mcu, "%.1f", of(s.colorLo, s.colorHi)},
+        // Style guides give colour in SRM: the range in malt colour units carried over.
+        {"Color (SRM)", "SRM", p.srm(), "%.1f", of(MoreySrm(s.colorLo), MoreySrm(s.colorHi))},
+    };
+    std::vector<PredictionLine> out;
+    for (const Made& m : made) {
+        PredictionLine l;
+        l.name = QString::fromLatin1(m.name);
+        l.brief = QString::fromLatin1(m.brief);
+        l.value = m.value;
+        l.shown = QString::asprintf(m.format, m.value);
+        l.range = m.range;
+        if (m.range) {
+            l.low = QString::asprintf(m.format, m.range->first);
+            l.high = QString::asprintf(m.format, m.range->second);
+            l.where = CompareWithRange(m.value, m.range->first, m.range->second);
+        }
+        out.push_back(l);
+    }
+    return out;
+}
+
+} // namespace wsc
