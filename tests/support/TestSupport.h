@@ -28,6 +28,7 @@ class RecordingStatusBar : public IInfoStatusBar {
 public:
     void SetProgress(int position, int range) override { progress.push_back({position, range}); }
     void SetPaneText(const QString& text, int pane) override { panes.push_back({pane, text}); }
+    void ShowNote(const QString& text, int) override { notes << text; }
     void ClearLines(bool) override {
         lines.clear();
         ++clears;
@@ -40,6 +41,7 @@ public:
     std::vector<std::pair<int, int>> progress;
     std::vector<std::pair<int, QString>> panes;
     QStringList lines;
+    QStringList notes;
     int clears = 0;
     int nextLines = 0;
     int waitDepth = 0;

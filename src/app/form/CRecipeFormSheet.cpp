@@ -1,5 +1,8 @@
 #include "form/CRecipeFormSheet.h"
 
+#include "calc/Predictions.h"
+#include "form/PredictionStrip.h"
+
 #include "shell/ProgramFiles.h"
 
 #include "help/HelpContextProperty.h"
@@ -276,9 +279,12 @@ void CRecipeFormSheet::buildControls() {
         connect(m_sheet->page(i), &CRecipePage::modified, this, [this] { setModifiedByUser(); });
     }
 
+    m_strip = new PredictionStrip(this);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(heading);
     layout->addLayout(groups);
+    layout->addWidget(m_strip);
     layout->addWidget(m_sheet, 1);
 
     for (QLineEdit* e : {m_name, m_brewer, m_batch})
@@ -437,12 +443,44 @@ void CRecipeFormSheet::loadControls(const CRecordSetRecipe& r) {
     m_msgs->setEnabled(false);
     showCalcStatus();
     m_loading = false;
+    schedulePredictions();
 }
 
 void CRecipeFormSheet::setModifiedByUser() {
     if (m_loading)
         return;
     m_cmd->setModified(true);
+    schedulePredictions();
+}
+
+void CRecipeFormSheet::setPredictionsShown(bool shown) {
+    m_strip->setVisible(shown);
+    schedulePredictions();
+}
+
+void CRecipeFormSheet::schedulePredictions() {
+    if (m_predictionsPending || m_strip->isHidden())
+        return;
+    m_predictionsPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_predictionsPending = false;
+            updatePredictions();
+        },
+        Qt::QueuedConnection);
+}
+
+void CRecipeFormSheet::updatePredictions() {
+    if (m_strip->isHidden())
+        return;
+    const CRecordSetRecipe& r = m_cmd->record();
+    if (!r.HasCurrentRecord()) {
+        m_strip->clear();
+        return;
+    }
+    m_strip->showPredictions(Predict(*m_grid, m_doc.utilization(), calcInputs()),
+                             RecipeStyleRanges(r));
 }
 
 QString CRecipeFormSheet::nameText() const {
@@ -599,6 +637,7 @@ void CRecipeFormSheet::OnTargetStyle() {
     r.m_RecipeTargetColorHi = s.ranges.colorHi;
     ShowTargetStyle();
     m_cmd->setModified(true);
+    schedulePredictions();
 }
 
 bool CRecipeFormSheet::hasUnsavedChanges() {

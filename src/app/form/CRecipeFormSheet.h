@@ -24,6 +24,8 @@ class QRadioButton;
 
 namespace wsc {
 
+class PredictionStrip;
+
 class CColorLabel;
 class CControlTipWnd;
 class CRecipePropertySheet;
@@ -111,6 +113,9 @@ public:
     QPushButton* msgsButton() const { return m_msgs; }
     QLabel* targetLabel(int i) const { return m_target[i]; }
     CControlTipWnd* tips() const { return m_tips; }
+    PredictionStrip* predictionStrip() const { return m_strip; }
+    // The strip of predictions shown or hidden (View menu); shown, it follows every edit.
+    void setPredictionsShown(bool shown);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -124,6 +129,9 @@ private:
     void runCalculations(bool showWarning);
     void setModifiedByUser();
     RecipeInputs calcInputs() const;
+    // The strip is worked out once the events of an edit are through, once for all of them.
+    void schedulePredictions();
+    void updatePredictions();
 
     CWscalcDoc& m_doc;
     DialogRunner& m_runner;
@@ -133,6 +141,7 @@ private:
     std::function<QAction*(int)> m_actionFor;
     std::function<void()> m_onCommandState;
     bool m_loading = false;
+    bool m_predictionsPending = false;
 
     QLineEdit* m_name = nullptr;
     QLineEdit* m_brewer = nullptr;
@@ -153,6 +162,7 @@ private:
     CRecipePropertySheet* m_sheet = nullptr;
     CRecipeRecipePage* m_recipePage = nullptr;
     CControlTipWnd* m_tips = nullptr;
+    PredictionStrip* m_strip = nullptr;
 };
 
 } // namespace wsc

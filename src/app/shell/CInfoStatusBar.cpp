@@ -100,6 +100,10 @@ bool CInfoStatusBar::progressVisible() const {
            static_cast<QStackedWidget*>(m_progress->parentWidget())->currentWidget() == m_progress;
 }
 
+void CInfoStatusBar::ShowNote(const QString& text, int milliseconds) {
+    showMessage(text, milliseconds);
+}
+
 void CInfoStatusBar::SetPaneText(const QString& text, int pane) {
     if (pane == 0) {
         showMessage(text);

@@ -34,6 +34,7 @@ public:
 
     void SetProgress(int position, int range) override;
     void SetPaneText(const QString& text, int pane) override;
+    void ShowNote(const QString& text, int milliseconds) override;
     void ClearLines(bool update) override;
     void AddLine(const QString& text, bool update, bool makeCurrent) override;
     void NextLine() override;

@@ -304,6 +304,17 @@ void CMainFrame::buildMenus() {
     statusToggle->setCheckable(true);
     statusToggle->setChecked(m_status->isVisible() || !isVisible());
     connect(statusToggle, &QAction::toggled, m_status, &QWidget::setVisible);
+    QAction* predictionsToggle = view->addAction(QStringLiteral("&Predictions"));
+    predictionsToggle->setObjectName(QStringLiteral("viewPredictions"));
+    predictionsToggle->setStatusTip(
+        QStringLiteral("Show or hide the recipe's predictions against its target style"));
+    predictionsToggle->setCheckable(true);
+    predictionsToggle->setChecked(m_profile.integer(Setting::ShowPredictions) != 0);
+    connect(predictionsToggle, &QAction::toggled, this, [this](bool on) {
+        m_profile.setInteger(Setting::ShowPredictions, on ? 1 : 0);
+        if (CRecipeFormSheet* form = recipeForm())
+            form->setPredictionsShown(on);
+    });
     if (open)
         add(view, {0, ID_VIEW_RECIPE_FORM, ID_VIEW_RECIPE_LOG, ID_VIEW_RECIPE_LABEL});
 
@@ -490,6 +501,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     form->setActionLookup([this](int id) { return action(id); });
     form->setCommandStateHandler([this] { updateCommandStates(); });
     form->setPrintRecipeHandler([this] { runReport(ID_RECORD_PRINT_RECIPE); });
+    form->setPredictionsShown(m_profile.integer(Setting::ShowPredictions) != 0);
     m_doc->addView(form);
     auto* frame = new CWscalcFrame(*m_doc, form);
     frame->setWindowTitle(QStringLiteral("Recipe Form"));

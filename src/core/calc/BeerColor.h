@@ -7,4 +7,8 @@ namespace wsc {
 // Zero or less (no colour predicted) gives 0.
 double MoreySrm(double mcu);
 
+// About how a beer of `srm` looks in a glass held to the light, as 0xRRGGBB: straw at 1 to
+// black at 40 and beyond; between whole numbers the nearer one.
+unsigned int SrmRgb(double srm);
+
 } // namespace wsc

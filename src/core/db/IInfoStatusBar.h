@@ -11,6 +11,8 @@ public:
     virtual ~IInfoStatusBar() = default;
     virtual void SetProgress(int position, int range) = 0;
     virtual void SetPaneText(const QString& text, int pane) = 0;
+    // A note in the message pane that goes again after `milliseconds`.
+    virtual void ShowNote(const QString& text, int milliseconds) = 0;
     virtual void ClearLines(bool update) = 0;
     virtual void AddLine(const QString& text, bool update, bool makeCurrent) = 0;
     virtual void NextLine() = 0;

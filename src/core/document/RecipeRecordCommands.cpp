@@ -1,6 +1,7 @@
 #include "document/RecipeRecordCommands.h"
 
 #include "db/DatabaseOps.h"
+#include "db/IInfoStatusBar.h"
 
 #include "calc/IngredientSheets.h"
 #include "db/dao/CDaoDatabase.h"
@@ -237,6 +238,9 @@ bool RecipeRecordCommands::SaveRecipeChanges(bool ask) {
         }
         return false;
     }
+    if (IInfoStatusBar* bar = m_doc.services().statusBar)
+        bar->ShowNote(QString::fromLatin1(Texts::kSavedBatch).arg(m_set.m_RecipeBatchNo),
+                      Texts::kSavedNoteMilliseconds);
     m_modified = false;
     if (m_newRecord) {
         notify(HintEvent::Added, m_currentRecipeId);

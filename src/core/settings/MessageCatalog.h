@@ -49,6 +49,9 @@ inline constexpr const char* kDaoErrorWithRecord = "%s   (%d)\n\nWould you like 
 inline constexpr const char* kDaoErrorStatusOnly =
     "ERROR:CDaoException\n\nSCODE_CODE\t\t=%d\nSCODE_FACILITY\t=%d\nSCODE_SEVERITY\t=%d\n"
     "ResultFromScode\t=%d\n";
+// Said in the status bar for a few seconds after a recipe is written.
+inline constexpr const char* kSavedBatch = "Saved batch %1";
+inline constexpr int kSavedNoteMilliseconds = 4000;
 inline constexpr const char* kSeekFailedBatch = "Seek failed on batch number ";
 inline constexpr const char* kSeekFailedOn = "Seek failed on ";
 inline constexpr const char* kContactUs = ".  Contact Quillbarrow Software.";

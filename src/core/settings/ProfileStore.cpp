@@ -8,7 +8,7 @@ namespace wsc {
 
 namespace {
 
-const std::array<SettingInfo, 29> kSettings = {{
+const std::array<SettingInfo, 30> kSettings = {{
     {Setting::DefaultDataFile, "Settings", "DefaultDataFile", QString()},
     {Setting::DefaultRecipeFile, "Settings", "DefaultRecipeFile", QString()},
     {Setting::RecipeFileOpened, "Settings", "RecipeFileOpened", QString()},
@@ -38,6 +38,7 @@ const std::array<SettingInfo, 29> kSettings = {{
     {Setting::TipFilePos, "Tip", "FilePos", 0, 0},
     {Setting::TipTimeStamp, "Tip", "TimeStamp", QString()},
     {Setting::TipMissingReported, "Tip", "MissingReported", 0, 0, 1},
+    {Setting::ShowPredictions, "Settings", "ShowPredictions", 1, 0, 1},
 }};
 
 QString path(const SettingInfo& i) {

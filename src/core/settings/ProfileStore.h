@@ -42,6 +42,8 @@ enum class Setting {
     TipTimeStamp,
     // Set once a missing tips file has been reported at start-up, so it is said only once.
     TipMissingReported,
+    // The recipe form's strip of predictions against the target style: shown (1) or hidden.
+    ShowPredictions,
 };
 
 struct SettingInfo {
