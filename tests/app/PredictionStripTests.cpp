@@ -2,14 +2,17 @@
 // calculation by hand from the brewing formulas, never the program's own functions.
 #include "AppFixture.h"
 
+#include "document/CWscalcFrame.h"
 #include "form/CRecipeFormSheet.h"
 #include "form/CRecipeGrid1.h"
+#include "form/CRecipeRecipePage.h"
 #include "form/PredictionStrip.h"
 #include "shell/CMainFrame.h"
 #include "shell/Commands.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -36,7 +39,8 @@ class Strip : public test::FormFixture {
 protected:
     // Batch 50: 10 lb of pale malt (1.036, 2 °L) and 1 oz of 5 % hops for 60 minutes in 5
     // gallons at 75 %, its stored IBU a stale 99, against a style of 1.045–1.060 and 20–40 IBU.
-    bool openActive(bool withStyle = true) {
+    // `more` adds rows: a statement with %1 for the recipe's id.
+    bool openActive(bool withStyle = true, const QString& more = {}) {
         const QString file = copyShippedSamples();
         execSql(file,
                 QStringLiteral(
@@ -59,13 +63,15 @@ protected:
                                      "IngHopsIBU, IngHopsHBU) VALUES (%1, 'Cascade', 5, 1, 'oz', "
                                      "60, 99, 5)")
                           .arg(id));
+        if (!more.isEmpty())
+            execSql(file, more.arg(id));
         open(file);
         frame().runCommand(ID_RECORD_LAST);
         QCoreApplication::processEvents();
         frame().activateWindow();
         return QTest::qWaitForWindowActive(&frame());
     }
-    PredictionStrip* strip() { return form()->predictionStrip(); }
+    PredictionStrip* strip() { return frame().predictionStrip(); }
     QString shown(const char* brief) {
         QCoreApplication::processEvents();
         const PredictionGauge* g = strip()->gauge(QString::fromLatin1(brief));
@@ -175,14 +181,62 @@ TEST_F(Strip, TheViewMenuHidesItAndTheChoiceIsKept) {
     ASSERT_NE(toggle, nullptr);
     EXPECT_TRUE(toggle->isChecked());
     EXPECT_TRUE(strip()->isVisible());
+    // The form's frame keeps its size: the strip stands above the windows.
+    EXPECT_EQ(frame().formFrame()->height(), 510);
     toggle->trigger();
     EXPECT_FALSE(strip()->isVisible());
     EXPECT_EQ(m_profile.integer(Setting::ShowPredictions), 0);
-    // Hidden, it works nothing out; shown again, it is up to date with the edit made meanwhile.
+    // Shown again, it is up to date with the edit made meanwhile.
     typeCell(SheetGrains, 1, 1, QStringLiteral("12"));
     toggle->trigger();
+    EXPECT_TRUE(strip()->isVisible());
     EXPECT_EQ(m_profile.integer(Setting::ShowPredictions), 1);
     EXPECT_EQ(shown("OG"), Fixed(1 + 0.036 * 12 * 0.75 / 5, 3));
+    // Closing the recipe file leaves the strip blank.
+    frame().runCommand(ID_FILE_CLOSE);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(shown("OG").isEmpty());
+}
+
+TEST_F(Strip, HiddenAtTheStartWhenLastHidden) {
+    m_profile.setInteger(Setting::ShowPredictions, 0);
+    openSamples();
+    EXPECT_FALSE(frame().predictionsDock()->isVisibleTo(&frame()));
+    EXPECT_FALSE(frame().findChild<QAction*>(QStringLiteral("viewPredictions"))->isChecked());
+}
+
+// The Recipe page gives each fermentable's share of the grist by weight and each hop's IBU,
+// the hops listed by boil time as before.
+TEST_F(Strip, TheRecipePageGivesSharesOfTheGristAndEachHopsIbu) {
+    if (!openActive(true, QStringLiteral(
+                              "INSERT INTO Ingredients_Grains (IngRecipeID, IngGrainsName, "
+                              "IngGrainsWeight, IngGrainsUnits, IngGrainsSPGrav, IngGrainsColor) "
+                              "VALUES (%1, 'Crystal 60', 32, 'oz', 1.034, 60); "
+                              "INSERT INTO Ingredients_Hops (IngRecipeID, IngHopsName, "
+                              "IngHopsAlpha, IngHopsWeight, IngHopsUnits, IngHopsTime, "
+                              "IngHopsIBU, IngHopsHBU) VALUES (%1, 'Fuggle', 4, 1, 'oz', 15, 0, "
+                              "0)")))
+        GTEST_SKIP() << "the platform gives no active window";
+    form()->showPage(CRecipeFormSheet::PageRecipe);
+    QCoreApplication::processEvents();
+    const QStringList lines = form()->recipePage()->lineTexts();
+    const QStringList glance = form()->recipePage()->glanceTexts();
+    ASSERT_EQ(lines.size(), 4) << lines.join(u'|').toStdString();
+    // 10 lb and 32 oz (2 lb) of 12 lb.
+    EXPECT_TRUE(lines.at(0).contains(QStringLiteral("Pale Malt")));
+    EXPECT_EQ(glance.at(0), QStringLiteral("83 %"));
+    EXPECT_EQ(glance.at(1), QStringLiteral("17 %"));
+    // The 15-minute hop first, though entered second.
+    const double og = 1 + (0.036 * 10 + 0.034 * 2) * 0.75 / 5;
+    EXPECT_TRUE(lines.at(2).contains(QStringLiteral("Fuggle")));
+    EXPECT_EQ(glance.at(2), Fixed(0.04 * Utilization(og, 15) * 7490 / 5, 0) + " IBU");
+    EXPECT_EQ(glance.at(3), Fixed(0.05 * Utilization(og, 60) * 7490 / 5, 0) + " IBU");
+    // A changed weight shows when the page is looked at again.
+    typeCell(SheetGrains, 2, 1, QStringLiteral("80"));
+    form()->showPage(CRecipeFormSheet::PageRecipe);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form()->recipePage()->glanceTexts().at(0), QStringLiteral("67 %"));
+    EXPECT_FALSE(form()->recipePage()->glanceTexts().at(3).isEmpty());
 }
 
 TEST_F(Strip, ACommitSaysSoInTheStatusBar) {

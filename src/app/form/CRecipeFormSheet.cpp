@@ -279,12 +279,9 @@ void CRecipeFormSheet::buildControls() {
         connect(m_sheet->page(i), &CRecipePage::modified, this, [this] { setModifiedByUser(); });
     }
 
-    m_strip = new PredictionStrip(this);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(heading);
     layout->addLayout(groups);
-    layout->addWidget(m_strip);
     layout->addWidget(m_sheet, 1);
 
     for (QLineEdit* e : {m_name, m_brewer, m_batch})
@@ -453,13 +450,13 @@ void CRecipeFormSheet::setModifiedByUser() {
     schedulePredictions();
 }
 
-void CRecipeFormSheet::setPredictionsShown(bool shown) {
-    m_strip->setVisible(shown);
+void CRecipeFormSheet::setPredictionStrip(PredictionStrip* strip) {
+    m_strip = strip;
     schedulePredictions();
 }
 
 void CRecipeFormSheet::schedulePredictions() {
-    if (m_predictionsPending || m_strip->isHidden())
+    if (m_predictionsPending)
         return;
     m_predictionsPending = true;
     QMetaObject::invokeMethod(
@@ -472,15 +469,18 @@ void CRecipeFormSheet::schedulePredictions() {
 }
 
 void CRecipeFormSheet::updatePredictions() {
-    if (m_strip->isHidden())
-        return;
     const CRecordSetRecipe& r = m_cmd->record();
     if (!r.HasCurrentRecord()) {
-        m_strip->clear();
+        if (m_strip)
+            m_strip->clear();
+        m_recipePage->showGlance({});
         return;
     }
-    m_strip->showPredictions(Predict(*m_grid, m_doc.utilization(), calcInputs()),
-                             RecipeStyleRanges(r));
+    // One run serves the strip and the Recipe page.
+    const Predictions p = Predict(*m_grid, m_doc.utilization(), calcInputs());
+    if (m_strip)
+        m_strip->showPredictions(p, RecipeStyleRanges(r));
+    m_recipePage->showGlance(GlanceOf(*m_grid, p));
 }
 
 QString CRecipeFormSheet::nameText() const {

@@ -113,9 +113,8 @@ public:
     QPushButton* msgsButton() const { return m_msgs; }
     QLabel* targetLabel(int i) const { return m_target[i]; }
     CControlTipWnd* tips() const { return m_tips; }
-    PredictionStrip* predictionStrip() const { return m_strip; }
-    // The strip of predictions shown or hidden (View menu); shown, it follows every edit.
-    void setPredictionsShown(bool shown);
+    // The strip of predictions the form keeps up with every edit (the main window holds it).
+    void setPredictionStrip(PredictionStrip* strip);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -22,7 +22,7 @@ CRecipeRecipePage::CRecipeRecipePage(CDaoDatabase* database, CoreServices& servi
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("ingredientList"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({MessageCatalog::text(186)});
+    m_list->setHeaderLabels({MessageCatalog::text(186), QStringLiteral("Grist % / IBU")});
     m_list->header()->setSectionsClickable(false);
     m_list->setColumnWidth(0, static_cast<int>(logicalDpiX() * 0.3) * 12);
     m_list->setIconSize(QSize(16, 16));
@@ -67,20 +67,42 @@ void CRecipeRecipePage::activated() {
 
 void CRecipeRecipePage::rebuild() {
     m_list->clear();
+    m_lines.clear();
     if (!m_database || m_recipeId == 0)
         return;
-    std::vector<RecipeIngredientRows::Line> lines;
     try {
-        lines = RecipeIngredientRows::lines(*m_database, m_recipeId);
+        m_lines = RecipeIngredientRows::lines(*m_database, m_recipeId);
     } catch (const CDaoException& e) {
         ReportDaoError(e, m_services.prompter, m_services.help);
         return;
     }
-    for (const auto& line : lines) {
+    for (const auto& line : m_lines) {
         auto* item = new QTreeWidgetItem(m_list);
         item->setText(0, line.text);
         item->setIcon(0, IconFactory::ingredientIcon(static_cast<int>(line.kind)));
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
+    applyGlance();
+}
+
+void CRecipeRecipePage::showGlance(const IngredientGlance& glance) {
+    m_glance = glance;
+    applyGlance();
+}
+
+void CRecipeRecipePage::applyGlance() {
+    for (int i = 0; i < m_list->topLevelItemCount() && i < static_cast<int>(m_lines.size()); ++i) {
+        const auto& line = m_lines[static_cast<std::size_t>(i)];
+        m_list->topLevelItem(i)->setText(
+            1, m_glance.textFor(static_cast<int>(line.kind), line.ordinal + 1));
+    }
+}
+
+QStringList CRecipeRecipePage::glanceTexts() const {
+    QStringList out;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        out << m_list->topLevelItem(i)->text(1);
+    return out;
 }
 
 QStringList CRecipeRecipePage::lineTexts() const {

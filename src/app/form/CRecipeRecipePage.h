@@ -2,6 +2,8 @@
 
 #include "help/HelpContexts.h"
 
+#include "calc/Predictions.h"
+#include "document/RecipeIngredientRows.h"
 #include "form/CRecipePage.h"
 
 #include <functional>
@@ -15,7 +17,8 @@ class CDaoDatabase;
 struct CoreServices;
 
 // The "Recipe" page: the current recipe's ingredients as saved, one line each with a picture
-// of its kind. Display only.
+// of its kind, and beside each fermentable its share of the grist, beside each hop its IBU.
+// Display only.
 class CRecipeRecipePage : public CRecipePage {
     Q_OBJECT
 public:
@@ -33,9 +36,13 @@ public:
     // Print previews the current recipe report; the button is in use once there is a handler.
     void setPrintHandler(std::function<void()> handler);
     QStringList lineTexts() const;
+    // The shares and IBU of the rows as they stand, shown beside the lines.
+    void showGlance(const IngredientGlance& glance);
+    QStringList glanceTexts() const;
 
 private:
     void rebuild();
+    void applyGlance();
 
     CDaoDatabase* m_database;
     CoreServices& m_services;
@@ -43,6 +50,8 @@ private:
     QTreeWidget* m_list;
     QPushButton* m_print;
     std::function<void()> m_onPrint;
+    IngredientGlance m_glance;
+    std::vector<RecipeIngredientRows::Line> m_lines;
 };
 
 } // namespace wsc

@@ -1,5 +1,7 @@
 #include "shell/CMainFrame.h"
 
+#include "form/PredictionStrip.h"
+
 #include "about/CAboutBoxDlg.h"
 #include "about/CTipOfTheDayDlg.h"
 #include "db/DatabaseOps.h"
@@ -30,6 +32,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -118,6 +121,7 @@ CMainFrame::CMainFrame(ProfileStore& profile, Prompter& prompter, DialogRunner& 
         ProgramFiles::installedFolderHolding(QStringLiteral("Recipe.rpt")));
     createActions();
     createToolBar();
+    createPredictions();
     buildMenus();
     restoreState(QByteArray::fromBase64(m_profile
                                             .raw(QString::fromLatin1(ProfileStore::kBarStatePrefix),
@@ -130,6 +134,27 @@ CMainFrame::CMainFrame(ProfileStore& profile, Prompter& prompter, DialogRunner& 
 
 CMainFrame::~CMainFrame() {
     closeViewsAndDocument();
+}
+
+// The recipe at a glance: a strip above the windows, kept up to date by the recipe form. Shown
+// or hidden from the View menu, and the choice kept.
+void CMainFrame::createPredictions() {
+    m_predictions = new QDockWidget(QStringLiteral("&Predictions"), this);
+    m_predictions->setObjectName(QStringLiteral("predictionsDock"));
+    m_predictions->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    m_predictions->setAllowedAreas(Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
+    // No title bar: the strip is one line of figures; the View menu hides it.
+    m_predictions->setTitleBarWidget(new QWidget(m_predictions));
+    m_strip = new PredictionStrip(m_predictions);
+    m_predictions->setWidget(m_strip);
+    addDockWidget(Qt::TopDockWidgetArea, m_predictions);
+    m_predictions->setVisible(m_profile.integer(Setting::ShowPredictions) != 0);
+    QAction* toggle = m_predictions->toggleViewAction();
+    toggle->setObjectName(QStringLiteral("viewPredictions"));
+    toggle->setStatusTip(
+        QStringLiteral("Show or hide the recipe's predictions against its target style"));
+    connect(toggle, &QAction::toggled, this,
+            [this](bool on) { m_profile.setInteger(Setting::ShowPredictions, on ? 1 : 0); });
 }
 
 void CMainFrame::setBackupRoot(const QString& folder) {
@@ -304,17 +329,7 @@ void CMainFrame::buildMenus() {
     statusToggle->setCheckable(true);
     statusToggle->setChecked(m_status->isVisible() || !isVisible());
     connect(statusToggle, &QAction::toggled, m_status, &QWidget::setVisible);
-    QAction* predictionsToggle = view->addAction(QStringLiteral("&Predictions"));
-    predictionsToggle->setObjectName(QStringLiteral("viewPredictions"));
-    predictionsToggle->setStatusTip(
-        QStringLiteral("Show or hide the recipe's predictions against its target style"));
-    predictionsToggle->setCheckable(true);
-    predictionsToggle->setChecked(m_profile.integer(Setting::ShowPredictions) != 0);
-    connect(predictionsToggle, &QAction::toggled, this, [this](bool on) {
-        m_profile.setInteger(Setting::ShowPredictions, on ? 1 : 0);
-        if (CRecipeFormSheet* form = recipeForm())
-            form->setPredictionsShown(on);
-    });
+    view->addAction(m_predictions->toggleViewAction());
     if (open)
         add(view, {0, ID_VIEW_RECIPE_FORM, ID_VIEW_RECIPE_LOG, ID_VIEW_RECIPE_LABEL});
 
@@ -501,7 +516,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     form->setActionLookup([this](int id) { return action(id); });
     form->setCommandStateHandler([this] { updateCommandStates(); });
     form->setPrintRecipeHandler([this] { runReport(ID_RECORD_PRINT_RECIPE); });
-    form->setPredictionsShown(m_profile.integer(Setting::ShowPredictions) != 0);
+    form->setPredictionStrip(m_strip);
     m_doc->addView(form);
     auto* frame = new CWscalcFrame(*m_doc, form);
     frame->setWindowTitle(QStringLiteral("Recipe Form"));
@@ -549,6 +564,7 @@ void CMainFrame::closeViewsAndDocument() {
         delete w;
     }
     m_status->ClearLines(true);
+    m_strip->clear();
     m_doc->OnCloseDocument();
     m_doc.reset();
     m_profile.setText(Setting::RecipeFileOpened, QString());

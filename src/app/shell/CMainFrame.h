@@ -7,6 +7,7 @@
 #include <memory>
 
 class QAction;
+class QDockWidget;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -20,6 +21,7 @@ class CWscalcDoc;
 class CWscalcFrame;
 class DialogRunner;
 class HelpService;
+class PredictionStrip;
 class ProfileStore;
 class Prompter;
 class ReportMenu;
@@ -63,6 +65,8 @@ public:
     CRecipeFormSheet* activeForm() const;
     CInfoStatusBar* infoStatusBar() const { return m_status; }
     QMdiArea* mdiArea() const { return m_mdi; }
+    QDockWidget* predictionsDock() const { return m_predictions; }
+    PredictionStrip* predictionStrip() const { return m_strip; }
     QToolBar* toolBar() const { return m_toolBar; }
     QAction* action(int id) const;
 
@@ -95,6 +99,7 @@ private:
     // A command of the Reports menu (or the Recipe page's Print button) on the open form.
     void runReport(int id);
     void createToolBar();
+    void createPredictions();
     void buildMenus();
     void restorePlacement();
     void addRecentFile(const QString& path);
@@ -119,6 +124,8 @@ private:
     QMdiArea* m_mdi = nullptr;
     CInfoStatusBar* m_status = nullptr;
     QToolBar* m_toolBar = nullptr;
+    QDockWidget* m_predictions = nullptr;
+    PredictionStrip* m_strip = nullptr;
     std::map<int, QAction*> m_actions;
     std::map<int, std::function<void()>> m_handlers;
     QString m_toolNames[3];

@@ -81,6 +81,24 @@ std::vector<GristShare> GristShares(const IngredientSheets& sheets) {
     return bill;
 }
 
+QString IngredientGlance::textFor(int sheet, int row) const {
+    if (sheet == SheetHops) {
+        const auto i = static_cast<std::size_t>(row - 1);
+        return row >= 1 && i < hopIbu.size() && !hopIbu[i].isEmpty() ? hopIbu[i] + " IBU"
+                                                                     : QString();
+    }
+    const auto it = share.find({sheet, row});
+    return it == share.end() ? QString() : QString::asprintf("%.0f %%", it->second);
+}
+
+IngredientGlance GlanceOf(const IngredientSheets& sheets, const Predictions& predictions) {
+    IngredientGlance g;
+    for (const GristShare& s : GristShares(sheets))
+        g.share[{s.sheet, s.row}] = s.percent;
+    g.hopIbu = predictions.hopIbu;
+    return g;
+}
+
 std::optional<StyleRanges> RecipeStyleRanges(const CRecordSetRecipe& r) {
     if (r.m_RecipeTargetStyle.trimmed().isEmpty())
         return std::nullopt;

@@ -63,6 +63,17 @@ struct GristShare {
 // measured by the spoon), in grid order.
 std::vector<GristShare> GristShares(const IngredientSheets& sheets);
 
+// What a recipe sheet gives beside each ingredient: a fermentable's share of the grist, a hop
+// addition's bitterness.
+struct IngredientGlance {
+    std::map<std::pair<int, int>, double> share; // percent, by sheet and row
+    std::vector<QString> hopIbu;                 // by hop row, row 1 first
+    // "48 %", "17 IBU", or empty for an ingredient with neither; `row` counts from 1.
+    QString textFor(int sheet, int row) const;
+};
+
+IngredientGlance GlanceOf(const IngredientSheets& sheets, const Predictions& predictions);
+
 // The target style's ranges of a recipe; none without a target style.
 std::optional<StyleRanges> RecipeStyleRanges(const CRecordSetRecipe& recipe);
 

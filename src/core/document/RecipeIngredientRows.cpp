@@ -107,11 +107,17 @@ std::vector<RecipeIngredientRows::Line> RecipeIngredientRows::lines(CDaoDatabase
                                                                     long recipeId) {
     std::vector<Line> out;
     const QString sep = QStringLiteral(", ");
-    auto each = [&](const char* sql, Kind kind, auto&& format) {
+    // `ordinalColumn`: where the query gives the row's place as entered, when it lists the
+    // rows in another order.
+    auto each = [&](const char* sql, Kind kind, auto&& format, int ordinalColumn = -1) {
         SqliteStatement st = db.connection().prepare(QString::fromLatin1(sql));
         st.bindInt64(1, recipeId);
-        while (st.step())
-            out.push_back({kind, format(st)});
+        int ordinal = 0;
+        while (st.step()) {
+            const int at = ordinalColumn < 0 ? ordinal : static_cast<int>(st.int64(ordinalColumn));
+            out.push_back({kind, format(st), at});
+            ++ordinal;
+        }
     };
     each("SELECT IngKitsWeight, IngKitsUnits, IngKitsManuf, IngKitsStyle FROM Ingredients_Kits "
          "WHERE IngRecipeID = ? ORDER BY IngRowID",
@@ -132,13 +138,19 @@ std::vector<RecipeIngredientRows::Line> RecipeIngredientRows::lines(CDaoDatabase
          "WHERE IngRecipeID = ? ORDER BY IngRowID",
          Adjunct,
          [&](SqliteStatement& s) { return s.text(0) + u' ' + s.text(1) + sep + s.text(2); });
-    each("SELECT IngHopsWeight, IngHopsUnits, IngHopsName, IngHopsAlpha, IngHopsTime "
-         "FROM Ingredients_Hops WHERE IngRecipeID = ? ORDER BY IngHopsTime, IngRowID",
-         Hop, [&](SqliteStatement& s) {
-             return num(s.real(0), "%.1f") + u' ' + s.text(1) + sep + s.text(2) + sep +
-                    num(s.real(3), "%.1f") + sep + num(s.real(4), "%.0f") + u' ' +
-                    hopUseLabel(s.real(4));
-         });
+    // Listed by boil time; the ordinal is still the row's place as entered.
+    each(
+        "SELECT IngHopsWeight, IngHopsUnits, IngHopsName, IngHopsAlpha, IngHopsTime, "
+        "(SELECT COUNT(*) FROM Ingredients_Hops AS e WHERE e.IngRecipeID = h.IngRecipeID AND "
+        "e.IngRowID < h.IngRowID) FROM Ingredients_Hops AS h WHERE IngRecipeID = ? "
+        "ORDER BY IngHopsTime, IngRowID",
+        Hop,
+        [&](SqliteStatement& s) {
+            return num(s.real(0), "%.1f") + u' ' + s.text(1) + sep + s.text(2) + sep +
+                   num(s.real(3), "%.1f") + sep + num(s.real(4), "%.0f") + u' ' +
+                   hopUseLabel(s.real(4));
+        },
+        5);
     each("SELECT IngYeastAmt, IngYeastUnits, IngYeastManuf, IngYeastName, IngYeastType "
          "FROM Ingredients_Yeasts WHERE IngRecipeID = ? ORDER BY IngRowID",
          Yeast, [&](SqliteStatement& s) {

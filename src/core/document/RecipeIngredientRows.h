@@ -28,6 +28,8 @@ public:
     struct Line {
         Kind kind;
         QString text;
+        // Its place among the rows of its kind as entered: the grid shows it in row ordinal + 1.
+        int ordinal = 0;
     };
 
     // Adds a copy of every row of `fromRecipe` for `toRecipe`, in the order entered.
