@@ -1,5 +1,8 @@
-// Re-binding the six sheets of the ingredients grid, as every move to another recipe does.
+// Re-binding the six sheets of the ingredients grid, as every move to another recipe does, and
+// the predictions strip worked out from the grid's cells after an edit.
 #include "BenchData.h"
+#include "calc/Predictions.h"
+#include "calc/UtilizationTable.h"
 #include "db/DatabaseOps.h"
 #include "db/SqliteConnection.h"
 #include "db/dao/CDaoDatabase.h"
@@ -60,5 +63,30 @@ void BM_RebindSixSheets60Rows(benchmark::State& state) {
     state.counters["rows"] = grid.GetRowCount(SheetHops) - 2;
 }
 BENCHMARK(BM_RebindSixSheets60Rows)->Unit(benchmark::kMillisecond);
+
+// The run the strip makes on the grid itself (its writes kept aside), and the Recipe page's
+// shares: twice the 30 rows a large recipe has.
+void BM_StripFromTheGrid60Rows(benchmark::State& state) {
+    QTemporaryDir dir;
+    ProfileStore profile(dir.filePath(QStringLiteral("settings.ini")));
+    ScriptedPrompter prompter;
+    CoreServices services{prompter, profile, nullptr, nullptr};
+    CWscalcDoc doc(services);
+    doc.OnOpenDocument(recipeWith60Rows(dir));
+    DialogRunner runner;
+    CRecipeGrid1 grid(
+        doc, runner,
+        CRecipeGrid1::Hooks{[] { return 1L; }, [] {}, [] { return true; }, [](int, bool) {}});
+    grid.Create(QCoreApplication::applicationDirPath());
+    grid.BindAll();
+    const UtilizationTable table = UtilizationTable::shipped();
+    const StyleRanges style{1.040, 1.060, 4, 6, 20, 40, 4, 12};
+    for (auto _ : state) {
+        const Predictions p = Predict(grid, table, RecipeInputs{});
+        benchmark::DoNotOptimize(PredictionLines(p, style));
+        benchmark::DoNotOptimize(GlanceOf(grid, p));
+    }
+}
+BENCHMARK(BM_StripFromTheGrid60Rows)->Unit(benchmark::kMicrosecond);
 
 } // namespace
