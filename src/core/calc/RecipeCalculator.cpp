@@ -1,5 +1,7 @@
 #include "calc/RecipeCalculator.h"
 
+#include "calc/Units.h"
+
 #include "db/records/CRecordSetRecipe.h"
 #include "settings/MessageCatalog.h"
 #include "settings/Prompter.h"
@@ -13,7 +15,6 @@ namespace {
 
 constexpr double kKitVolumeEnglish = 5.0;
 constexpr double kKitVolumeMetric = 18.92706;
-constexpr double kGramsPerOunce = 28.349523125;
 constexpr double kDefaultEfficiency = 0.8;
 constexpr double kDefaultAttenuation = 0.75;
 constexpr double kAlcoholPerPoint = 0.1275;
@@ -100,7 +101,7 @@ std::optional<double> RecipeCalculator::SystemEfficiencyActual(IngredientSheets&
 
 double RecipeCalculator::HopOunces(double weight, const QString& unit) {
     // Grams are converted whatever the caller; every other unit counts as ounces.
-    return unit == QLatin1String("g") ? weight / kGramsPerOunce : weight;
+    return unit == QLatin1String("g") ? weight / units::kGramsPerOz : weight;
 }
 
 double RecipeCalculator::Pounds(double weight, const QString& unit) {

@@ -1,7 +1,9 @@
 #include "interchange/BeerXml.h"
 
+#include "calc/BeerColor.h"
 #include "calc/IngredientSheets.h"
 #include "calc/RecipeCalculator.h"
+#include "calc/Units.h"
 #include "db/SqliteConnection.h"
 #include "db/dao/CDaoDatabase.h"
 #include "db/records/CRecordSetRecipe.h"
@@ -31,9 +33,9 @@ using namespace beerxml;
 
 namespace {
 
-constexpr double kKgPerLb = 0.45359237;
-constexpr double kKgPerOz = 0.028349523125;
-constexpr double kLitresPerGallon = 3.785411784;
+using units::kKgPerLb;
+using units::kKgPerOz;
+using units::kLitresPerGallon;
 // Gravity points of one pound in one US gallon at 100 % yield (sucrose).
 constexpr double kPointsAtFullYield = 46.214;
 constexpr long kLastBatch = 2147483647;
@@ -112,16 +114,6 @@ double yieldOf(double potential) {
 
 double potentialOf(double yield) {
     return yield > 0 ? rounded(1 + yield / 100 * kPointsAtFullYield / 1000) : 0;
-}
-
-// Degrees Plato as specific gravity.
-double gravityOfPlato(double plato) {
-    return 1 + plato / (258.6 - plato / 258.2 * 227.1);
-}
-
-// Malt colour units as SRM (Morey), the scale every style guide uses.
-double srmOf(double mcu) {
-    return mcu > 0 ? 1.4922 * std::pow(mcu, 0.6859) : 0;
 }
 
 // A word of one of the format's lists, in the list's spelling, or `otherwise`: other programs
@@ -372,9 +364,11 @@ private:
 struct Measure {
     bool metric = false;
     double litres(double v) const { return metric ? v : v * kLitresPerGallon; }
-    double celsius(double v) const { return metric ? v : (v - 32) / 1.8; }
+    double celsius(double v) const { return metric ? v : FromStored(Unit::Celsius, v); }
     double fromLitres(double v) const { return rounded(metric ? v : v / kLitresPerGallon); }
-    qlonglong fromCelsius(double c) const { return std::llround(metric ? c : c * 1.8 + 32); }
+    qlonglong fromCelsius(double c) const {
+        return std::llround(metric ? c : ToStored(Unit::Celsius, c));
+    }
 };
 
 bool gravityShown(double g) {
@@ -741,7 +735,7 @@ void ExportOf::recipe(const Row& r, const RecipeCalculator& calc) {
     // our own element only.
     w.field("EST_OG", QStringLiteral("%1 SG").arg(calc.PredictedOG, 0, 'f', 3));
     w.field("EST_FG", QStringLiteral("%1 SG").arg(calc.PredictedFG, 0, 'f', 3));
-    w.field("EST_COLOR", QStringLiteral("%1 SRM").arg(srmOf(calc.PredictedColor), 0, 'f', 1));
+    w.field("EST_COLOR", QStringLiteral("%1 SRM").arg(MoreySrm(calc.PredictedColor), 0, 'f', 1));
     w.field("IBU", QStringLiteral("%1 IBUs").arg(calc.TotalIBU, 0, 'f', 1));
     w.ext("IBU_METHOD", QStringLiteral("Utilization table of the Data database"));
     w.field("EST_ABV", QStringLiteral("%1 %").arg(calc.PredictedABV, 0, 'f', 1));
@@ -981,7 +975,7 @@ public:
     double gravity(const char* name) const {
         const double v = number(name);
         if (v > 2 && v <= 40) {
-            const double sg = rounded(gravityOfPlato(v));
+            const double sg = rounded(GravityOfPlato(v));
             m_notes.readAs(QStringLiteral("%1 %2 of %3 read as degrees Plato: %4")
                                .arg(m_where, QString::fromLatin1(name), number(v),
                                     QString::asprintf("%.3f", sg)));
@@ -1002,7 +996,7 @@ public:
             return std::nullopt;
         const double v = number(name, 0, false);
         if (v > highest) {
-            const double c = rounded((v - 32) / 1.8);
+            const double c = rounded(FromStored(Unit::Celsius, v));
             m_notes.readAs(QStringLiteral("%1 %2 of %3 read as degrees Fahrenheit: %4 °C")
                                .arg(m_where, QString::fromLatin1(name), number(v), number(c)));
             return c;
