@@ -1,7 +1,9 @@
 #include "CliSupport.h"
 
+#include "calc/BeerColor.h"
 #include "calc/IngredientSheets.h"
 #include "calc/RecipeCalculator.h"
+#include "calc/Units.h"
 #include "calc/UtilizationTable.h"
 #include "db/DatabaseOps.h"
 #include "db/dao/CDaoDatabase.h"
@@ -23,6 +25,13 @@ int cmdCalc(const Args& a, const Output& io) {
     const long batch = a.option(QStringLiteral("batch")).toLong(&ok);
     if (dbPath.isEmpty() || dataPath.isEmpty() || !ok)
         return kUsage;
+    // The figures in the brewer's units besides the working ones: US measure unless asked.
+    const QString unitsWord = a.option(QStringLiteral("units"));
+    if (!unitsWord.isEmpty() && unitsWord != QLatin1String("us") &&
+        unitsWord != QLatin1String("metric"))
+        return fail(io, QStringLiteral("--units is us or metric, not %1").arg(unitsWord));
+    const UnitChoice units =
+        unitsWord == QLatin1String("metric") ? UnitChoice::metric() : UnitChoice::us();
     try {
         if (const auto wrong = wrongKind(io.err, dbPath, dataPath))
             return *wrong;
@@ -70,12 +79,24 @@ int cmdCalc(const Args& a, const Output& io) {
             return kOk;
         }
         print(io.out, QStringLiteral("Batch %1: %2").arg(batch).arg(recipe.m_RecipeName));
-        const std::pair<QString, QString> figures[] = {
+        std::vector<std::pair<QString, QString>> figures = {
             {QStringLiteral("Original gravity"), QString::asprintf("%.3f", calc.PredictedOG)},
             {QStringLiteral("Alcohol (ABV %)"), QString::asprintf("%.1f", calc.PredictedABV)},
             {QStringLiteral("Bitterness (IBU)"), QString::asprintf("%.1f", calc.TotalIBU)},
             {QStringLiteral("HBU"), QString::asprintf("%.1f", calc.TotalHBU)},
             {QStringLiteral("Color"), QString::asprintf("%.1f", calc.PredictedColor)}};
+        // Another scale goes beside the figure it shows, never in its place.
+        auto also = [&](std::size_t after, Unit unit, double stored) {
+            const UnitInfo& u = InfoOf(unit);
+            figures.insert(
+                figures.begin() + static_cast<std::ptrdiff_t>(after) + 1,
+                {figures[after].first + QStringLiteral(" (%1)").arg(QString::fromUtf8(u.symbol)),
+                 QString::number(FromStored(unit, stored), 'f', u.decimals)});
+        };
+        if (units.color != Unit::Srm)
+            also(4, units.color, MoreySrm(calc.PredictedColor));
+        if (units.gravity != Unit::SpecificGravity)
+            also(0, units.gravity, calc.PredictedOG);
         qsizetype width = 0;
         for (const auto& [label, value] : figures)
             width = std::max(width, label.size());
@@ -96,8 +117,9 @@ int cmdCalc(const Args& a, const Output& io) {
 
 void addCalculationCommands(CommandTable& table) {
     table[QStringLiteral("calc")] = {
-        QStringLiteral("--db RECIPES.mdb --data DATA.mdb --batch N [--json]"),
-        {QStringLiteral("db"), QStringLiteral("data"), QStringLiteral("batch")},
+        QStringLiteral("--db RECIPES.mdb --data DATA.mdb --batch N [--units us|metric] [--json]"),
+        {QStringLiteral("db"), QStringLiteral("data"), QStringLiteral("batch"),
+         QStringLiteral("units")},
         {QStringLiteral("json")},
         false,
         cmdCalc};

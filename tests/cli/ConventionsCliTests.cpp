@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <cmath>
+
 namespace wsc {
 namespace {
 
@@ -93,6 +95,40 @@ TEST_F(Cli, CalcLinesUpEveryFigure) {
             column = m.capturedStart(1);
         EXPECT_EQ(m.capturedStart(1), column) << lines.at(i).toStdString();
     }
+}
+
+// In metric units the gravity in °Plato and the colour in EBC stand beside the working
+// figures, from the published formulas; the US figures are the same either way.
+TEST_F(Cli, CalcInMetricUnitsAddsPlatoAndEbc) {
+    auto calc = [&](const QStringList& more) {
+        return run(QStringList{QStringLiteral("calc"), QStringLiteral("--db"),
+                               QStringLiteral(WSC_SAMPLES_DB), QStringLiteral("--data"),
+                               QStringLiteral(WSC_DATA_DB), QStringLiteral("--batch"),
+                               QStringLiteral("4")} +
+                   more);
+    };
+    ASSERT_EQ(calc({}), cli::kOk);
+    const QString us = stdoutText;
+    ASSERT_EQ(calc({QStringLiteral("--units"), QStringLiteral("us")}), cli::kOk);
+    EXPECT_EQ(stdoutText, us);
+    ASSERT_EQ(calc({QStringLiteral("--units"), QStringLiteral("metric")}), cli::kOk);
+    const QStringList lines = stdoutText.split(u'\n');
+    auto figure = [&](const QString& label) {
+        for (const QString& l : lines) {
+            if (l.trimmed().startsWith(label + QStringLiteral("  ")))
+                return l.section(QStringLiteral("  "), -1).trimmed().toDouble();
+        }
+        ADD_FAILURE() << label.toStdString() << " missing from\n" << stdoutText.toStdString();
+        return 0.0;
+    };
+    const double og = figure(QStringLiteral("Original gravity"));
+    const double mcu = figure(QStringLiteral("Color"));
+    EXPECT_NEAR(figure(QStringLiteral("Original gravity (\u00b0P)")),
+                -616.868 + 1111.14 * og - 630.272 * og * og + 135.997 * og * og * og, 0.06);
+    EXPECT_NEAR(figure(QStringLiteral("Color (EBC)")), 1.97 * 1.4922 * std::pow(mcu, 0.6859), 0.06);
+    EXPECT_EQ(calc({QStringLiteral("--units"), QStringLiteral("imperial")}), cli::kError);
+    EXPECT_TRUE(stdoutText.isEmpty());
+    EXPECT_TRUE(stderrText.contains(QStringLiteral("us or metric")));
 }
 
 // Completion as bash runs it: the script the tool prints, sourced, asked for the words.
