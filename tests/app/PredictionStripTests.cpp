@@ -205,6 +205,17 @@ TEST_F(Strip, HiddenAtTheStartWhenLastHidden) {
     EXPECT_FALSE(frame().findChild<QAction*>(QStringLiteral("viewPredictions"))->isChecked());
 }
 
+// Closing the program hides the strip with its window; the choice stays what the user made.
+TEST_F(Strip, QuittingKeepsTheChoice) {
+    openSamples();
+    m_app.reset();
+    EXPECT_EQ(m_profile.integer(Setting::ShowPredictions), 1);
+    m_profile.setInteger(Setting::ShowPredictions, 0);
+    openSamples();
+    m_app.reset();
+    EXPECT_EQ(m_profile.integer(Setting::ShowPredictions), 0);
+}
+
 // The Recipe page gives each fermentable's share of the grist by weight and each hop's IBU,
 // the hops listed by boil time as before.
 TEST_F(Strip, TheRecipePageGivesSharesOfTheGristAndEachHopsIbu) {

@@ -153,7 +153,8 @@ void CMainFrame::createPredictions() {
     toggle->setObjectName(QStringLiteral("viewPredictions"));
     toggle->setStatusTip(
         QStringLiteral("Show or hide the recipe's predictions against its target style"));
-    connect(toggle, &QAction::toggled, this,
+    // The user's choice only: the dock also hides as the window goes, which is no choice.
+    connect(toggle, &QAction::triggered, this,
             [this](bool on) { m_profile.setInteger(Setting::ShowPredictions, on ? 1 : 0); });
 }
 
