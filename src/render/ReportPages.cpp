@@ -323,8 +323,10 @@ const ReportPages::TableGeometry& ReportPages::geometry(const ReportBlock& b) co
         for (std::size_t r = 0; r < b.rows.size(); ++r) {
             if (b.rows[r].group())
                 continue;
+            // The row's packed text split once, not searched again for each cell.
+            const QStringList cells = b.rows[r].cells();
             for (std::size_t c = 0; c < columns; ++c) {
-                const double a = widthOf(fm, b.rows[r].cell(static_cast<qsizetype>(c)));
+                const double a = widthOf(fm, cells.value(static_cast<qsizetype>(c)));
                 g.advance[r * columns + c] = static_cast<float>(a);
                 natural[c] = std::max(natural[c], a);
             }

@@ -7,6 +7,7 @@
 
 #include <map>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
