@@ -10,7 +10,7 @@ trap 'rm -rf "$cfg"' EXIT
 cp "$build/data/WortsmithSamples.mdb" "$cfg/samples.mdb"
 # The Tip of the Day would wait for a click; the start-up is timed without it.
 mkdir -p "$cfg/Quillbarrow Software"
-printf '[Tip]\nStartUp=1\n' >"$cfg/Quillbarrow Software/Wortsmith Calculator.conf"
+printf '[Tip]\nStartUp=1\n[Units]\nOffered=1\n' >"$cfg/Quillbarrow Software/Wortsmith Calculator.conf"
 XDG_CONFIG_HOME="$cfg" xvfb-run -a -s "-screen 0 1280x900x24" bash -c '
     times=()
     for i in 1 2 3 4 5; do

@@ -50,7 +50,7 @@ bash -c 'source /usr/share/bash-completion/completions/wscalc-cli; COMP_WORDS=(w
 home=$(mktemp -d)
 cp /usr/share/wortsmith/WortsmithSamples.mdb "$home/samples.mdb"
 mkdir -p "$home/config/Quillbarrow Software"
-printf '[Tip]\nStartUp=1\n' >"$home/config/Quillbarrow Software/Wortsmith Calculator.conf"
+printf '[Tip]\nStartUp=1\n[Units]\nOffered=1\n' >"$home/config/Quillbarrow Software/Wortsmith Calculator.conf"
 out=$(cd "$home" && HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
       XDG_CACHE_HOME="$home/cache" QT_QPA_PLATFORM=offscreen WSC_QUIT_WHEN_SHOWN=1 \
       /usr/bin/wscalc /s "$home/samples.mdb" 2>&1)

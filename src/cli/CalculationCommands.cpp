@@ -25,13 +25,11 @@ int cmdCalc(const Args& a, const Output& io) {
     const long batch = a.option(QStringLiteral("batch")).toLong(&ok);
     if (dbPath.isEmpty() || dataPath.isEmpty() || !ok)
         return kUsage;
-    // The figures in the brewer's units besides the working ones: US measure unless asked.
-    const QString unitsWord = a.option(QStringLiteral("units"));
-    if (!unitsWord.isEmpty() && unitsWord != QLatin1String("us") &&
-        unitsWord != QLatin1String("metric"))
-        return fail(io, QStringLiteral("--units is us or metric, not %1").arg(unitsWord));
-    const UnitChoice units =
-        unitsWord == QLatin1String("metric") ? UnitChoice::metric() : UnitChoice::us();
+    // The figures in the brewer's units besides the working ones.
+    const std::optional<UnitChoice> chosen = unitsOption(a, io);
+    if (!chosen)
+        return kError;
+    const UnitChoice units = *chosen;
     try {
         if (const auto wrong = wrongKind(io.err, dbPath, dataPath))
             return *wrong;

@@ -1,8 +1,10 @@
 #include "CliSupport.h"
 
+#include "calc/UnitPreference.h"
 #include "db/DatabaseOps.h"
 #include "db/dao/CDaoDatabase.h"
 #include "settings/MessageCatalog.h"
+#include "settings/ProfileStore.h"
 
 namespace wsc::cli {
 
@@ -75,6 +77,18 @@ QString Args::problem(const QStringList& knownFlags, bool positionalAllowed) con
     if (!positionalAllowed && !positional.isEmpty())
         return QStringLiteral("unexpected \"%1\"").arg(positional.first());
     return {};
+}
+
+std::optional<UnitChoice> unitsOption(const Args& a, const Output& io) {
+    const QString word = a.option(QStringLiteral("units"));
+    if (word.isEmpty())
+        return ReadUnitChoice(ProfileStore());
+    if (word == QLatin1String("us"))
+        return UnitChoice::us();
+    if (word == QLatin1String("metric"))
+        return UnitChoice::metric();
+    fail(io, QStringLiteral("--units is us or metric, not %1").arg(word));
+    return std::nullopt;
 }
 
 } // namespace wsc::cli

@@ -2,6 +2,7 @@
 
 #include "CliCommands.h"
 
+#include "calc/Units.h"
 #include "calc/UtilizationTable.h"
 
 #include <QString>
@@ -47,6 +48,10 @@ std::optional<int> wrongKind(std::FILE* to, const QString& recipes, const QStrin
 // `keepOpen` when given), or the shipped table when no path is given. Throws CDaoException.
 UtilizationTable loadUtilization(const QString& dataPath,
                                  std::unique_ptr<CDaoDatabase>* keepOpen = nullptr);
+
+// The units of "--units us|metric", or, when it is not given, the units the user chose in the
+// program's settings. Nothing (after saying why) for any other word.
+std::optional<UnitChoice> unitsOption(const Args& a, const Output& io);
 
 // Returned by a command whose line does not make sense: its usage is printed, exit kError.
 inline constexpr int kUsage = -1;

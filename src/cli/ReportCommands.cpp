@@ -37,7 +37,8 @@ QString reportUsage() {
     for (const ReportEntry& e : ReportCatalog())
         names << QLatin1String(e.file);
     return QStringLiteral("--report NAME [--db RECIPES.mdb] [--data DATA.mdb] [--batch N] "
-                          "[--reports DIR] (--pdf OUT.pdf | --html OUT.html)\n  NAME is one of "
+                          "[--reports DIR] [--units us|metric] (--pdf OUT.pdf | --html OUT.html)\n "
+                          " NAME is one of "
                           "%1, or its title in Select Report")
         .arg(names.join(QStringLiteral(", ")));
 }
@@ -78,6 +79,9 @@ int cmdReport(const Args& a, const Output& io) {
         return kUsage;
     }
 
+    const std::optional<UnitChoice> units = unitsOption(a, io);
+    if (!units)
+        return kError;
     UtilizationTable table;
     try {
         if (const auto wrong = wrongKind(io.err, context.recipes, context.data))
@@ -93,6 +97,7 @@ int cmdReport(const Args& a, const Output& io) {
     PdfReportOutput output(pdf, htmlOut);
     engine.setOutput(&output);
     engine.setUtilization(&table);
+    engine.setUnits(*units);
     ScriptedPrompter prompter;
     ReportCommands commands(engine, prompter, directory);
     const ReportSelection selection = ReportSelection::of(*entry);
@@ -117,7 +122,7 @@ void addReportCommands(CommandTable& table) {
                                        {QStringLiteral("report"), QStringLiteral("db"),
                                         QStringLiteral("data"), QStringLiteral("batch"),
                                         QStringLiteral("reports"), QStringLiteral("pdf"),
-                                        QStringLiteral("html")},
+                                        QStringLiteral("html"), QStringLiteral("units")},
                                        {},
                                        false,
                                        cmdReport};

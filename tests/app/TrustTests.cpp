@@ -256,8 +256,10 @@ protected:
         QFile settings(config + QStringLiteral("/Wortsmith Calculator.conf"));
         EXPECT_TRUE(settings.open(QIODevice::WriteOnly));
         // The program starts without the Tip of the Day, as a user who turned it off, unless
-        // the tip is what the test is about.
+        // the tip is what the test is about, and without the question of units, as a user who
+        // has answered it.
         settings.write(tipAtStart ? "[Tip]\nStartUp=0\n" : "[Tip]\nStartUp=1\n");
+        settings.write("[Units]\nOffered=1\n");
         if (!data.isEmpty())
             settings.write("[Settings]\nDefaultDataFile=" + QFile::encodeName(data) + "\n");
         settings.close();

@@ -305,8 +305,12 @@ void CRecipeFormSheet::readPreferences() {
     const auto& prefs = m_cmd->preferences();
     m_calc.setDisplayWarnings(prefs.displayWarnings);
     m_tips->setActive(prefs.displayToolTips);
-    for (int i = 0; i < m_sheet->pageCount(); ++i)
+    for (int i = 0; i < m_sheet->pageCount(); ++i) {
         m_sheet->page(i)->setToolTipsShown(prefs.displayToolTips);
+        m_sheet->page(i)->setUnits(prefs.units);
+    }
+    m_grid->setUnits(prefs.units);
+    schedulePredictions();
 }
 
 bool CRecipeFormSheet::OnInitialUpdate() {
@@ -479,7 +483,7 @@ void CRecipeFormSheet::updatePredictions() {
     // One run serves the strip and the Recipe page.
     const Predictions p = Predict(*m_grid, m_doc.utilization(), calcInputs());
     if (m_strip)
-        m_strip->showPredictions(p, RecipeStyleRanges(r));
+        m_strip->showPredictions(p, RecipeStyleRanges(r), m_cmd->preferences().units);
     m_recipePage->showGlance(GlanceOf(*m_grid, p));
 }
 

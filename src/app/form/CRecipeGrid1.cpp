@@ -141,6 +141,8 @@ bool CRecipeGrid1::GetNewRowDefault(bool, int col, QString& text) {
     if (col < 0 || col >= static_cast<int>(defaults.size()))
         return false;
     text = QString::fromLatin1(defaults[static_cast<std::size_t>(col)]);
+    if (text == u"lbs" || text == u"oz")
+        text = IngredientUnitText(text == u"oz", m_units);
     if (text == u"#")
         text = QString::asprintf("%lu", static_cast<unsigned long>(m_hooks.recipeId()));
     if (m_hooks.setModified)
@@ -230,7 +232,7 @@ void CRecipeGrid1::SelectIngredient() {
             case SheetGrains:
                 set(0, r.name);
                 set(1, QStringLiteral("0.0"));
-                set(2, QStringLiteral("lbs"));
+                set(2, IngredientUnitText(false, m_units));
                 set(3, f3(r.specificGravity));
                 set(4, f1(r.color));
                 break;
@@ -246,7 +248,7 @@ void CRecipeGrid1::SelectIngredient() {
                 set(0, r.name);
                 set(1, f1(r.alpha));
                 set(2, QStringLiteral("0.0"));
-                set(3, QStringLiteral("oz"));
+                set(3, IngredientUnitText(true, m_units));
                 set(4, QStringLiteral("0"));
                 set(5, QStringLiteral("0"));
                 set(6, QStringLiteral("0.0"));

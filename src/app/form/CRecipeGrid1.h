@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/Units.h"
 #include "grid/CGWGrid.h"
 
 #include <functional>
@@ -45,6 +46,8 @@ public:
     // The popup menu for a data row, or null for the heading; the row is highlighted.
     QMenu* createPopupMenu(int row);
     static QString kindName(int sheet);
+    // New rows and chosen ingredients start in these units' weights.
+    void setUnits(const UnitChoice& units) { m_units = units; }
 
 protected:
     void InitGridLook() override;
@@ -69,6 +72,7 @@ private:
     DialogRunner& m_runner;
     Hooks m_hooks;
     QString m_layoutDirectory;
+    UnitChoice m_units;
 };
 
 } // namespace wsc

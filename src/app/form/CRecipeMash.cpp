@@ -60,7 +60,11 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     const char* units[] = {"Minutes", "Gallons", "Degrees"};
     for (int r = 0; r < 3; ++r) {
         grid->addWidget(new QLabel(QString::fromLatin1(rows[r]), table), r + 1, 0);
-        grid->addWidget(new QLabel(QString::fromLatin1(units[r]), table), r + 1, 5);
+        auto* unit = new QLabel(QString::fromLatin1(units[r]), table);
+        grid->addWidget(unit, r + 1, 5);
+        if (r > 0)
+            m_binder->bindUnitLabel(unit, QString::fromLatin1(units[r]), QStringLiteral("%1"),
+                                    r == 1 ? Quantity::Volume : Quantity::Temperature);
     }
     for (int c = 0; c < 4; ++c) {
         m_heading[c] = new QLabel(QString::fromLatin1(headings[c]), table);
@@ -74,9 +78,10 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
         grid->addWidget(m_temp[c], 3, c + 1);
         const QString column = QStringLiteral(" (%1)").arg(QString::fromLatin1(headings[c]));
         m_binder->bind(m_time[c], kTimeColumns[c], QStringLiteral("Time") + column, F::Whole);
-        m_binder->bind(m_vol[c], kVolColumns[c], QStringLiteral("Volume") + column, F::Number);
-        m_binder->bind(m_temp[c], kTempColumns[c], QStringLiteral("Temperature") + column,
-                       F::Whole);
+        m_binder->bind(m_vol[c], kVolColumns[c], QStringLiteral("Volume") + column, F::Number,
+                       Quantity::Volume);
+        m_binder->bind(m_temp[c], kTempColumns[c], QStringLiteral("Temperature") + column, F::Whole,
+                       Quantity::Temperature);
     }
     m_mashPh = numberEdit(table, QStringLiteral("mashPh"));
     grid->addWidget(new QLabel(QStringLiteral("pH Adjustment"), table), 4, 0);
@@ -90,25 +95,35 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     m_spargeVol = numberEdit(sparge, QStringLiteral("spargeVol"));
     m_spargeTemp = numberEdit(sparge, QStringLiteral("spargeTemp"));
     m_spargePh = numberEdit(sparge, QStringLiteral("spargePh"));
-    sl->addWidget(new QLabel(QStringLiteral("Water Volume"), sparge), 0, 0);
+    auto* spargeVolLabel = new QLabel(sparge);
+    auto* spargeTempLabel = new QLabel(sparge);
+    m_binder->bindUnitLabel(spargeVolLabel, QStringLiteral("Water Volume"),
+                            QStringLiteral("Water Volume (%1)"), Quantity::Volume);
+    m_binder->bindUnitLabel(spargeTempLabel, QStringLiteral("Temperature"),
+                            QStringLiteral("Temperature (%1)"), Quantity::Temperature);
+    sl->addWidget(spargeVolLabel, 0, 0);
     sl->addWidget(m_spargeVol, 0, 1);
-    sl->addWidget(new QLabel(QStringLiteral("Temperature"), sparge), 1, 0);
+    sl->addWidget(spargeTempLabel, 1, 0);
     sl->addWidget(m_spargeTemp, 1, 1);
     sl->addWidget(new QLabel(QStringLiteral("pH Adjustment"), sparge), 2, 0);
     sl->addWidget(m_spargePh, 2, 1);
-    m_binder->bind(m_spargeVol, "RecipeSpargeVol", QStringLiteral("Water Volume"), F::Number);
+    m_binder->bind(m_spargeVol, "RecipeSpargeVol", QStringLiteral("Water Volume"), F::Number,
+                   Quantity::Volume);
     m_binder->bind(m_spargeTemp, "RecipeSpargeTemp", QStringLiteral("Temperature (sparge)"),
-                   F::Whole);
+                   F::Whole, Quantity::Temperature);
     m_binder->bind(m_spargePh, "RecipeSpargePhAdj", QStringLiteral("pH Adjustment (sparge)"),
                    F::Number);
 
     auto* wort = new QGroupBox(QStringLiteral("Wort"), this);
     auto* wl = new QGridLayout(wort);
     m_collected = numberEdit(wort, QStringLiteral("wortCollected"));
-    wl->addWidget(new QLabel(QStringLiteral("Volume Collected"), wort), 0, 0);
+    auto* collectedLabel = new QLabel(wort);
+    m_binder->bindUnitLabel(collectedLabel, QStringLiteral("Volume Collected"),
+                            QStringLiteral("Volume Collected (%1)"), Quantity::Volume);
+    wl->addWidget(collectedLabel, 0, 0);
     wl->addWidget(m_collected, 0, 1);
     m_binder->bind(m_collected, "RecipeWortCollectedVol", QStringLiteral("Volume Collected"),
-                   F::Number);
+                   F::Number, Quantity::Volume);
 
     auto* efficiency = new QGroupBox(QStringLiteral("System Efficiency (%)"), this);
     auto* el = new QGridLayout(efficiency);

@@ -1,5 +1,6 @@
 #include "form/CRecipePage.h"
 
+#include "db/records/CRecordSetRecipe.h"
 #include "form/RecordBinder.h"
 #include "help/HelpContextProperty.h"
 #include "settings/MessageCatalog.h"
@@ -15,6 +16,11 @@ void CRecipePage::setHint(QWidget* control, int stringId, bool shown) {
 
 std::optional<QVariant> CRecipePage::shownValue(const char* column) const {
     return m_binder ? m_binder->shownValue(QString::fromLatin1(column)) : std::nullopt;
+}
+
+void CRecipePage::setUnits(const UnitChoice& units) {
+    if (m_binder)
+        m_binder->setUnits(units, m_record);
 }
 
 QPushButton* CRecipePage::makeHelpButton(HelpService* help, int context) {

@@ -12,6 +12,7 @@ namespace wsc {
 class CRecordSetRecipe;
 class HelpService;
 class RecordBinder;
+struct UnitChoice;
 
 // A page of the recipe form's tabbed sheet: it shows fields of the current recipe and moves
 // them back into the record when the recipe is saved.
@@ -37,6 +38,8 @@ public:
     // What the page shows for a column of the recipe now, committed or not (see
     // RecordBinder::shownValue); nothing when the page does not show that column.
     std::optional<QVariant> shownValue(const char* column) const;
+    // The units the page's quantities show in (see RecordBinder::setUnits).
+    void setUnits(const UnitChoice& units);
 
 signals:
     // The user changed a field of the recipe.

@@ -40,7 +40,13 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
 
     auto* gravities = new QGroupBox(QStringLiteral("&Specific Gravities"), this);
     auto* gl = new QGridLayout(gravities);
-    gl->addWidget(new QLabel(QStringLiteral("Temp"), gravities), 0, 2);
+    auto* gravityHeading = new QLabel(gravities);
+    gl->addWidget(gravityHeading, 0, 1);
+    auto* gravityTemp = new QLabel(gravities);
+    gl->addWidget(gravityTemp, 0, 2);
+    m_binder->bindUnitLabel(gravityHeading, QString(), QStringLiteral("%1"), Quantity::Gravity);
+    m_binder->bindUnitLabel(gravityTemp, QStringLiteral("Temp"), QStringLiteral("Temp (%1)"),
+                            Quantity::Temperature);
     const char* names[] = {"Original", "Racking", "Final"};
     const char* columns[] = {"RecipeSGOriginal", "RecipeSGRacking", "RecipeSGFinal"};
     const char* temps[] = {"RecipeSGOriginalTemp", "RecipeSGRackingTemp", "RecipeSGFinalTemp"};
@@ -51,8 +57,9 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
         gl->addWidget(new QLabel(name, gravities), i + 1, 0);
         gl->addWidget(m_gravity[i], i + 1, 1);
         gl->addWidget(m_gravityTemp[i], i + 1, 2);
-        m_binder->bind(m_gravity[i], columns[i], name, F::Gravity);
-        m_binder->bind(m_gravityTemp[i], temps[i], name + QStringLiteral(" Temp"), F::Whole);
+        m_binder->bind(m_gravity[i], columns[i], name, F::Gravity, Quantity::Gravity);
+        m_binder->bind(m_gravityTemp[i], temps[i], name + QStringLiteral(" Temp"), F::Whole,
+                       Quantity::Temperature);
     }
     m_predicted = new QLabel(gravities);
     m_predicted->setObjectName(QStringLiteral("predictedOG"));
@@ -80,7 +87,10 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     fl->addLayout(typeRow, 0, 0, 1, 3);
     m_binder->bind(types, "RecipeFermTypeAle");
     fl->addWidget(new QLabel(QStringLiteral("Days"), ferm), 1, 1);
-    fl->addWidget(new QLabel(QStringLiteral("Temp"), ferm), 1, 2);
+    auto* fermTemp = new QLabel(ferm);
+    fl->addWidget(fermTemp, 1, 2);
+    m_binder->bindUnitLabel(fermTemp, QStringLiteral("Temp"), QStringLiteral("Temp (%1)"),
+                            Quantity::Temperature);
     const char* stages[] = {"Primary", "Secondary"};
     const char* dayColumns[] = {"RecipeFermPrimary", "RecipeFermSecondary"};
     const char* tempColumns[] = {"RecipeFermAvgTempPri", "RecipeFermAvgTempSec"};
@@ -92,7 +102,8 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
         fl->addWidget(m_days[i], i + 2, 1);
         fl->addWidget(m_fermTemp[i], i + 2, 2);
         m_binder->bind(m_days[i], dayColumns[i], stage + QStringLiteral(" Days"), F::Whole);
-        m_binder->bind(m_fermTemp[i], tempColumns[i], stage + QStringLiteral(" Temp"), F::Whole);
+        m_binder->bind(m_fermTemp[i], tempColumns[i], stage + QStringLiteral(" Temp"), F::Whole,
+                       Quantity::Temperature);
     }
 
     auto* dates = new QGroupBox(QStringLiteral("Dates"), this);
@@ -107,7 +118,9 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
         m_binder->bind(m_dates[i], dateColumns[i]);
     }
 
-    auto* sizes = new QGroupBox(QStringLiteral("Si&ze (Gallons)"), this);
+    auto* sizes = new QGroupBox(this);
+    m_binder->bindUnitLabel(sizes, QStringLiteral("Si&ze (Gallons)"), QStringLiteral("Si&ze (%1)"),
+                            Quantity::Volume);
     auto* zl = new QGridLayout(sizes);
     m_boil = numberEdit(sizes, QStringLiteral("boilSize"));
     m_batch = numberEdit(sizes, QStringLiteral("batchSize"));
@@ -115,8 +128,9 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     zl->addWidget(m_boil, 0, 1);
     zl->addWidget(new QLabel(QStringLiteral("Batch"), sizes), 1, 0);
     zl->addWidget(m_batch, 1, 1);
-    m_binder->bind(m_boil, "RecipeBoilSize", QStringLiteral("Boil"), F::Number);
-    m_binder->bind(m_batch, "RecipeBatchSize", QStringLiteral("Batch"), F::Number);
+    m_binder->bind(m_boil, "RecipeBoilSize", QStringLiteral("Boil"), F::Number, Quantity::Volume);
+    m_binder->bind(m_batch, "RecipeBatchSize", QStringLiteral("Batch"), F::Number,
+                   Quantity::Volume);
     m_boil->installEventFilter(this);
 
     auto* yieldBox = new QGroupBox(QStringLiteral("&Yield"), this);

@@ -123,12 +123,14 @@ PredictionStrip::PredictionStrip(QWidget* parent) : QFrame(parent) {
 }
 
 void PredictionStrip::showPredictions(const Predictions& predictions,
-                                      const std::optional<StyleRanges>& style) {
-    const std::vector<PredictionLine> lines = PredictionLines(predictions, style);
+                                      const std::optional<StyleRanges>& style,
+                                      const UnitChoice& units) {
+    const std::vector<PredictionLine> lines = PredictionLines(predictions, style, units);
     for (std::size_t i = 0; i < lines.size() && i < m_gauges.size(); ++i) {
         m_gauges[i]->setLine(lines[i]);
-        m_gauges[i]->setSwatch(lines[i].brief == QLatin1String("SRM")
-                                   ? std::optional(QColor::fromRgb(SrmRgb(lines[i].value)))
+        // The colour line, in SRM or EBC, carries the beer's colour.
+        m_gauges[i]->setSwatch(i + 1 == lines.size()
+                                   ? std::optional(QColor::fromRgb(SrmRgb(predictions.srm())))
                                    : std::nullopt);
     }
 }

@@ -43,7 +43,9 @@ class PredictionStrip : public QFrame {
     Q_OBJECT
 public:
     explicit PredictionStrip(QWidget* parent = nullptr);
-    void showPredictions(const Predictions& predictions, const std::optional<StyleRanges>& style);
+    // The gravities and the colour in `units`.
+    void showPredictions(const Predictions& predictions, const std::optional<StyleRanges>& style,
+                         const UnitChoice& units = {});
     // No recipe shown: every figure blank.
     void clear();
     // The gauge of a line by its short name ("OG", "SRM"), or null.

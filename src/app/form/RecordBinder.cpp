@@ -9,9 +9,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+
+#include <cmath>
 
 namespace wsc {
 RecordBinder::RecordBinder(Prompter& prompter, QObject* parent)
@@ -25,6 +29,93 @@ void RecordBinder::changed() {
 void RecordBinder::bind(QLineEdit* edit, const char* column, const QString& label, Format f) {
     m_bindings.push_back({edit, nullptr, QString::fromLatin1(column), label, f, LineEdit});
     connect(edit, &QLineEdit::textChanged, this, &RecordBinder::changed);
+}
+
+void RecordBinder::bind(QLineEdit* edit, const char* column, const QString& label, Format f,
+                        Quantity quantity) {
+    bind(edit, column, label, f);
+    m_bindings.back().quantity = quantity;
+}
+
+void RecordBinder::bindUnitLabel(QWidget* label, const QString& usText, const QString& pattern,
+                                 Quantity quantity) {
+    m_unitLabels.push_back({label, usText, pattern, quantity});
+    showUnitLabels();
+}
+
+void RecordBinder::showUnitLabels() {
+    for (const UnitLabel& l : m_unitLabels) {
+        const Unit unit = m_units.of(l.quantity);
+        const QString text = unit == InfoOf(unit).stored
+                                 ? l.usText
+                                 : l.pattern.arg(QString::fromUtf8(InfoOf(unit).symbol));
+        if (auto* box = qobject_cast<QGroupBox*>(l.widget))
+            box->setTitle(text);
+        else if (auto* label = qobject_cast<QLabel*>(l.widget))
+            label->setText(text);
+    }
+}
+
+std::optional<Unit> RecordBinder::shownUnit(const Binding& b) const {
+    if (!b.quantity)
+        return std::nullopt;
+    const Unit unit = m_units.of(*b.quantity);
+    if (unit == InfoOf(unit).stored)
+        return std::nullopt;
+    return unit;
+}
+
+QString RecordBinder::labelOf(const Binding& b) const {
+    const auto unit = shownUnit(b);
+    return unit ? b.label + QStringLiteral(" (%1)").arg(QString::fromUtf8(InfoOf(*unit).symbol))
+                : b.label;
+}
+
+std::optional<double> RecordBinder::storedOfText(const Binding& b, const QString& text,
+                                                 Unit unit) const {
+    if (text.trimmed().isEmpty())
+        return 0.0;
+    bool ok = false;
+    const double typed = ReadTypedNumber(text, &ok);
+    if (!ok || !std::isfinite(typed))
+        return std::nullopt;
+    const double stored = ToStored(unit, typed);
+    return b.format == Format::Whole ? std::round(stored) : stored;
+}
+
+void RecordBinder::setUnits(const UnitChoice& units, const CDaoRecordset* record) {
+    if (units == m_units)
+        return;
+    // What each converted field means now, in the working measure, before its unit changes.
+    std::vector<std::optional<QString>> retext(m_bindings.size());
+    for (std::size_t i = 0; i < m_bindings.size(); ++i) {
+        const Binding& b = m_bindings[i];
+        if (!b.quantity || b.kind != LineEdit)
+            continue;
+        const QString text = static_cast<QLineEdit*>(b.widget)->text();
+        if (record && record->HasCurrentRecord() &&
+            showsStored(b, record->GetFieldValue(b.column))) {
+            retext[i] = QString(); // shown again from the record below
+            continue;
+        }
+        const Unit unit = shownUnit(b).value_or(InfoOf(m_units.of(*b.quantity)).stored);
+        if (const auto stored = storedOfText(b, text, unit); stored && !text.trimmed().isEmpty())
+            retext[i] = QString::number(*stored, 'g', 17);
+    }
+    m_units = units;
+    showUnitLabels();
+    m_loading = true;
+    for (std::size_t i = 0; i < m_bindings.size(); ++i) {
+        if (!retext[i])
+            continue;
+        const Binding& b = m_bindings[i];
+        const QVariant value = retext[i]->isEmpty() ? record->GetFieldValue(b.column)
+                                                    : QVariant(retext[i]->toDouble());
+        auto* e = static_cast<QLineEdit*>(b.widget);
+        e->setText(textFor(b, value));
+        e->setCursorPosition(0);
+    }
+    m_loading = false;
 }
 
 void RecordBinder::bind(QPlainTextEdit* edit, const char* column) {
@@ -83,8 +174,17 @@ QString RecordBinder::formatNumber(double value, Format format) {
     }
 }
 
-QString RecordBinder::textFor(const Binding& b, const QVariant& v) {
-    return b.format == Format::Text ? v.toString() : formatNumber(v.toDouble(), b.format);
+QString RecordBinder::textFor(const Binding& b, const QVariant& v) const {
+    if (b.format == Format::Text)
+        return v.toString();
+    if (const auto unit = shownUnit(b)) {
+        // A whole-number field shows whole units; a gravity all its places; a volume what it
+        // was typed with.
+        if (b.format == Format::Whole)
+            return FormatInUnit(*unit, v.toDouble(), 0);
+        return FormatInUnit(*unit, v.toDouble(), -1, b.format != Format::Gravity);
+    }
+    return formatNumber(v.toDouble(), b.format);
 }
 
 QDateTime RecordBinder::dateFor(const QVariant& v) {
@@ -145,6 +245,13 @@ std::optional<QVariant> RecordBinder::shownValue(const QString& column) const {
                 return QVariant(text);
             if (text.isEmpty())
                 return b.format == Format::Whole ? QVariant(0LL) : QVariant(0.0);
+            if (const auto unit = shownUnit(b)) {
+                const auto stored = storedOfText(b, text, *unit);
+                if (!stored)
+                    return QVariant(text);
+                return b.format == Format::Whole ? QVariant(static_cast<qlonglong>(*stored))
+                                                 : QVariant(*stored);
+            }
             bool ok = false;
             if (b.format == Format::Whole) {
                 const qlonglong v = text.toLongLong(&ok);
@@ -242,6 +349,15 @@ bool RecordBinder::save(CDaoRecordset& record) {
                 // An emptied number field counts as zero.
                 record.SetFieldValue(b.column,
                                      b.format == Format::Whole ? QVariant(0LL) : QVariant(0.0));
+            } else if (const auto unit = shownUnit(b)) {
+                double v = 0;
+                good = ReadFieldInUnit(text, labelOf(b), *b.quantity, *unit,
+                                       b.format == Format::Whole, m_prompter, v);
+                if (good)
+                    record.SetFieldValue(
+                        b.column, b.format == Format::Whole
+                                      ? QVariant::fromValue<qlonglong>(static_cast<qlonglong>(v))
+                                      : QVariant(v));
             } else if (b.format == Format::Whole) {
                 std::int64_t v = 0;
                 good = ReadWholeField(text, b.label, m_prompter, v);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/Units.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -32,6 +34,19 @@ public:
     RecordBinder(Prompter& prompter, QObject* parent = nullptr);
 
     void bind(QLineEdit* edit, const char* column, const QString& label, Format format);
+    // A number field of a quantity the brewer may read in other units: stored in the working
+    // measure, shown and typed in the chosen unit (see setUnits).
+    void bind(QLineEdit* edit, const char* column, const QString& label, Format format,
+              Quantity quantity);
+    // A label or group box title naming the unit of its fields: `usText` as it reads in the
+    // working measure, `pattern` with %1 for any other unit's symbol ("Si&ze (%1)").
+    void bindUnitLabel(QWidget* label, const QString& usText, const QString& pattern,
+                       Quantity quantity);
+    // The units the quantities show in. The fields that still show what `record` holds show it
+    // again in the new units; a number typed and not yet saved is converted, so nothing typed is
+    // lost or changed in meaning.
+    void setUnits(const UnitChoice& units, const CDaoRecordset* record);
+    const UnitChoice& units() const { return m_units; }
     void bind(QPlainTextEdit* edit, const char* column);
     void bind(CheckableDateEdit* edit, const char* column);
     // The index of the chosen button, -1 (no button) when none.
@@ -71,16 +86,32 @@ private:
         QString label;
         Format format;
         int kind;
+        std::optional<Quantity> quantity = std::nullopt;
+    };
+    struct UnitLabel {
+        QWidget* widget;
+        QString usText;
+        QString pattern;
+        Quantity quantity;
     };
     void changed();
+    // The unit a binding shows in, when that is not the working measure's.
+    std::optional<Unit> shownUnit(const Binding& b) const;
+    // The field's name in messages: its label, with the unit it is typed in.
+    QString labelOf(const Binding& b) const;
     // What the control shows for a stored value, and whether it shows it now.
-    static QString textFor(const Binding& b, const QVariant& v);
+    QString textFor(const Binding& b, const QVariant& v) const;
+    // A converted field's text read into the working measure; nothing when it is no number.
+    std::optional<double> storedOfText(const Binding& b, const QString& text, Unit unit) const;
+    void showUnitLabels();
     static QDateTime dateFor(const QVariant& v);
     static int indexFor(const Binding& b, const QVariant& v);
     bool showsStored(const Binding& b, const QVariant& v) const;
 
     Prompter& m_prompter;
     std::vector<Binding> m_bindings;
+    std::vector<UnitLabel> m_unitLabels;
+    UnitChoice m_units;
     bool m_loading = false;
 };
 

@@ -1,5 +1,6 @@
 #include "options/CWSOptionsSheet.h"
 
+#include "calc/UnitPreference.h"
 #include "db/DatabaseOps.h"
 #include "help/HelpContextProperty.h"
 #include "help/HelpContexts.h"
@@ -282,6 +283,79 @@ CWSOptions_Hints::CWSOptions_Hints(QWidget* parent) : QWidget(parent) {
     layout->addStretch();
 }
 
+namespace {
+
+struct UnitList {
+    Quantity quantity;
+    const char* label;
+    Unit units[2];
+    const char* names[2];
+};
+
+const UnitList kUnitLists[] = {
+    {Quantity::Volume, "&Volume", {Unit::UsGallon, Unit::Litre}, {"US gallons", "Litres"}},
+    {Quantity::Weight,
+     "&Weight",
+     {Unit::Pound, Unit::Kilogram},
+     {"Pounds and ounces", "Kilograms and grams"}},
+    {Quantity::Temperature,
+     "&Temperature",
+     {Unit::Fahrenheit, Unit::Celsius},
+     {"Degrees Fahrenheit (\u00b0F)", "Degrees Celsius (\u00b0C)"}},
+    {Quantity::Gravity,
+     "&Gravity",
+     {Unit::SpecificGravity, Unit::Plato},
+     {"Specific gravity", "Degrees Plato (\u00b0P)"}},
+    {Quantity::Color, "&Colour", {Unit::Srm, Unit::Ebc}, {"SRM", "EBC"}},
+};
+
+} // namespace
+
+CWSOptions_Units::CWSOptions_Units(QWidget* parent) : QWidget(parent) {
+    SetHelpContext(this, HelpContext::kOptionsUnits);
+    auto* layout = new QGridLayout(this);
+    int row = 0;
+    for (const UnitList& u : kUnitLists) {
+        auto* list = new QComboBox(this);
+        list->setObjectName(QStringLiteral("units") + QString::fromLatin1(u.label + 1));
+        for (int i = 0; i < 2; ++i)
+            list->addItem(QString::fromUtf8(u.names[i]), static_cast<int>(u.units[i]));
+        auto* label = new QLabel(QString::fromLatin1(u.label), this);
+        label->setBuddy(list);
+        layout->addWidget(label, row, 0);
+        layout->addWidget(list, row, 1);
+        m_lists[static_cast<std::size_t>(row)] = list;
+        ++row;
+    }
+    layout->addWidget(wrapped(QStringLiteral("Recipes are always stored in US measure: these "
+                                             "units are how quantities are shown and typed."),
+                              this),
+                      row, 0, 1, 2);
+    layout->setRowStretch(row + 1, 1);
+    layout->setColumnStretch(1, 1);
+}
+
+QComboBox* CWSOptions_Units::list(Quantity quantity) const {
+    return m_lists[static_cast<std::size_t>(quantity)];
+}
+
+void CWSOptions_Units::load(const UnitChoice& units) {
+    for (const UnitList& u : kUnitLists) {
+        QComboBox* l = list(u.quantity);
+        l->setCurrentIndex(l->findData(static_cast<int>(units.of(u.quantity))));
+    }
+}
+
+UnitChoice CWSOptions_Units::values() const {
+    UnitChoice units;
+    Unit* members[] = {&units.volume, &units.weight, &units.temperature, &units.gravity,
+                       &units.color};
+    for (const UnitList& u : kUnitLists)
+        *members[static_cast<int>(u.quantity)] =
+            static_cast<Unit>(list(u.quantity)->currentData().toInt());
+    return units;
+}
+
 CWSOptionsSheet::CWSOptionsSheet(CoreServices& services, DialogRunner& runner, HelpService* help,
                                  QWidget* parent)
     : QDialog(parent), m_services(services) {
@@ -292,6 +366,8 @@ CWSOptionsSheet::CWSOptionsSheet(CoreServices& services, DialogRunner& runner, H
     m_tabs->addTab(m_preferences, QStringLiteral("Preferences"));
     m_tabs->addTab(m_locations, QStringLiteral("Locations"));
     m_tabs->addTab(new CWSOptions_Hints(m_tabs), QStringLiteral("Hints"));
+    m_units = new CWSOptions_Units(m_tabs);
+    m_tabs->addTab(m_units, QStringLiteral("Units"));
 
     auto* buttons = new QDialogButtonBox(this);
     m_ok = buttons->addButton(QDialogButtonBox::Ok);
@@ -333,6 +409,8 @@ void CWSOptionsSheet::pageShown(int index) {
         m_preferences->load(PreferenceValues::read(m_services.profile));
     else if (index == LocationsPage)
         m_locations->load(LocationValues::read(m_services.profile));
+    else if (index == UnitsPage)
+        m_units->load(ReadUnitChoice(m_services.profile));
 }
 
 void CWSOptionsSheet::OnOK() {
@@ -346,6 +424,8 @@ void CWSOptionsSheet::writeSettings() {
         m_preferences->values().write(m_services.profile);
     if (m_loaded[LocationsPage])
         m_locations->values().write(m_services.profile);
+    if (m_loaded[UnitsPage])
+        WriteUnitChoice(m_services.profile, m_units->values());
 }
 
 } // namespace wsc

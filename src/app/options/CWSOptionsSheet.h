@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/Units.h"
 #include "shell/OptionsSettings.h"
 
 #include <QDialog>
@@ -80,6 +81,18 @@ private:
     QPushButton* m_browseData = nullptr;
 };
 
+// "Units": the units quantities are shown and typed in, one list per quantity.
+class CWSOptions_Units : public QWidget {
+public:
+    explicit CWSOptions_Units(QWidget* parent);
+    void load(const UnitChoice& units);
+    UnitChoice values() const;
+    QComboBox* list(Quantity quantity) const;
+
+private:
+    std::array<QComboBox*, 5> m_lists{};
+};
+
 // "Hints": four fixed texts.
 class CWSOptions_Hints : public QWidget {
 public:
@@ -93,7 +106,7 @@ class CWSOptionsSheet : public QDialog {
     Q_OBJECT
 public:
     static constexpr const char* kTitle = "Wortsmith Calculator Options";
-    enum Page { PreferencesPage, LocationsPage, HintsPage };
+    enum Page { PreferencesPage, LocationsPage, HintsPage, UnitsPage };
 
     CWSOptionsSheet(CoreServices& services, DialogRunner& runner, HelpService* help,
                     QWidget* parent = nullptr);
@@ -106,6 +119,7 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
     CWSOptions_Preferences* preferences() const { return m_preferences; }
     CWSOptions_Locations* locations() const { return m_locations; }
+    CWSOptions_Units* units() const { return m_units; }
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
     QPushButton* helpButton() const { return m_helpButton; }
@@ -117,10 +131,11 @@ private:
     QTabWidget* m_tabs = nullptr;
     CWSOptions_Preferences* m_preferences = nullptr;
     CWSOptions_Locations* m_locations = nullptr;
+    CWSOptions_Units* m_units = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_helpButton = nullptr;
-    std::array<bool, 3> m_loaded{};
+    std::array<bool, 4> m_loaded{};
     int m_current = 0;
     bool m_switching = false;
 };

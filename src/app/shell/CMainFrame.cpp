@@ -4,6 +4,7 @@
 
 #include "about/CAboutBoxDlg.h"
 #include "about/CTipOfTheDayDlg.h"
+#include "calc/UnitPreference.h"
 #include "db/DatabaseOps.h"
 #include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
@@ -461,6 +462,8 @@ void CMainFrame::runReport(int id) {
         return;
     FormReportContext context(*form, m_profile);
     const UtilizationTable* table = &m_doc->utilization();
+    // Reports print in the units chosen now.
+    m_reports->engine().setUnits(ReadUnitChoice(m_profile));
     switch (id) {
     case ID_REPORT_SELECT:
         m_reports->selectReport(context, table, this);
@@ -815,6 +818,16 @@ void CMainFrame::RunOptions() {
         return;
     sheet.writeSettings();
     // The form follows the new preferences at once.
+    if (CRecipeFormSheet* form = recipeForm())
+        form->readPreferences();
+}
+
+void CMainFrame::OfferMetricUnits(bool metricLocale) {
+    if (!ShouldOfferMetricUnits(m_profile, metricLocale))
+        return;
+    const PromptAnswer answer = m_prompter.text(QString::fromLatin1(Texts::kOfferMetricUnits),
+                                                PromptIcon::Question, PromptButtons::YesNo);
+    AnswerMetricOffer(m_profile, answer == PromptAnswer::Yes);
     if (CRecipeFormSheet* form = recipeForm())
         form->readPreferences();
 }

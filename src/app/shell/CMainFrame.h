@@ -54,6 +54,9 @@ public:
     void ExportRecipes(bool all);
     // The Tip of the Day; at start-up only when the user wants it.
     void ShowTipOfTheDay(bool atStartUp);
+    // At the first start of a user whose system measures in metric units: asks, once, whether
+    // to show and type quantities in metric units.
+    void OfferMetricUnits(bool metricLocale);
     // The tips file to use instead of the one beside the program.
     void setTipsFile(const QString& path) { m_tipsFile = path; }
 

@@ -12,11 +12,23 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
 
 namespace wsc {
 
-CWscalcApp::CWscalcApp() : CWscalcApp(Environment()) {}
+namespace {
+CWscalcApp::Environment SystemEnvironment() {
+    CWscalcApp::Environment env;
+    // The bare "C" locale says metric but is no one's choice.
+    const QLocale system = QLocale::system();
+    env.metricLocale =
+        system.language() != QLocale::C && system.measurementSystem() == QLocale::MetricSystem;
+    return env;
+}
+} // namespace
+
+CWscalcApp::CWscalcApp() : CWscalcApp(SystemEnvironment()) {}
 
 CWscalcApp::CWscalcApp(Environment env) : m_env(std::move(env)) {
     if (!m_env.profile) {
@@ -98,6 +110,8 @@ bool CWscalcApp::InitInstance(const QStringList& arguments) {
     if (!database.isEmpty())
         m_mainFrame->OpenDocumentFile(database);
 
+    if (m_env.metricLocale)
+        m_mainFrame->OfferMetricUnits(*m_env.metricLocale);
     if (!m_env.tipsFile.isEmpty())
         m_mainFrame->setTipsFile(m_env.tipsFile);
     m_mainFrame->ShowTipOfTheDay(true);

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace wsc {
 
@@ -35,6 +36,9 @@ public:
         QString backupRoot;
         // The tips file; found beside the program when empty.
         QString tipsFile;
+        // Whether the user's system measures in metric units, for the question of the first
+        // start; the program reads it from the system locale, and nothing is asked when unknown.
+        std::optional<bool> metricLocale;
     };
 
     CWscalcApp();

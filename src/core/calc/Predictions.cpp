@@ -115,7 +115,8 @@ std::optional<StyleRanges> RecipeStyleRanges(const CRecordSetRecipe& r) {
 }
 
 std::vector<PredictionLine> PredictionLines(const Predictions& p,
-                                            const std::optional<StyleRanges>& style) {
+                                            const std::optional<StyleRanges>& style,
+                                            const UnitChoice& units) {
     using Range = std::optional<std::pair<double, double>>;
     auto of = [&](double lo, double hi) -> Range {
         return style ? Range(std::pair{lo, hi}) : std::nullopt;
@@ -127,17 +128,19 @@ std::vector<PredictionLine> PredictionLines(const Predictions& p,
         double value;
         const char* format;
         Range range;
+        std::optional<Unit> unit = std::nullopt; // shown in this unit when not the stored one
     };
     const Made made[] = {
-        {"Original Gravity", "OG", p.og, "%.3f", of(s.gravityLo, s.gravityHi)},
-        {"Final Gravity", "FG", p.fg, "%.3f", std::nullopt},
+        {"Original Gravity", "OG", p.og, "%.3f", of(s.gravityLo, s.gravityHi), units.gravity},
+        {"Final Gravity", "FG", p.fg, "%.3f", std::nullopt, units.gravity},
         {"Alcohol (% by volume)", "ABV", p.abv, "%.1f", of(s.alcoholLo, s.alcoholHi)},
         {"Bitterness (IBU)", "IBU", p.ibu, "%.0f", of(s.ibuLo, s.ibuHi)},
         {"Bitterness (HBU)", "HBU", p.hbu, "%.1f", std::nullopt},
         {"BU:GU", "BU:GU", p.buGu(), "%.2f", std::nullopt},
         {"Color (MCU)", "MCU", p.mcu, "%.1f", of(s.colorLo, s.colorHi)},
         // Style guides give colour in SRM: the range in malt colour units carried over.
-        {"Color (SRM)", "SRM", p.srm(), "%.1f", of(MoreySrm(s.colorLo), MoreySrm(s.colorHi))},
+        {"Color (SRM)", "SRM", p.srm(), "%.1f", of(MoreySrm(s.colorLo), MoreySrm(s.colorHi)),
+         units.color},
     };
     std::vector<PredictionLine> out;
     for (const Made& m : made) {
@@ -151,6 +154,25 @@ std::vector<PredictionLine> PredictionLines(const Predictions& p,
             l.low = QString::asprintf(m.format, m.range->first);
             l.high = QString::asprintf(m.format, m.range->second);
             l.where = CompareWithRange(m.value, m.range->first, m.range->second);
+        }
+        // Another unit: the same figure and range, converted; where it falls stays as worked
+        // out in the stored unit.
+        if (m.unit && *m.unit != InfoOf(*m.unit).stored) {
+            const Unit u = *m.unit;
+            const QString symbol = QString::fromUtf8(InfoOf(u).symbol);
+            if (u == Unit::Ebc) {
+                l.name = QStringLiteral("Color (EBC)");
+                l.brief = symbol;
+            } else {
+                l.name += QStringLiteral(" (%1)").arg(symbol);
+            }
+            l.value = FromStored(u, m.value);
+            l.shown = FormatInUnit(u, m.value, -1, false);
+            if (m.range) {
+                l.range = std::pair{FromStored(u, m.range->first), FromStored(u, m.range->second)};
+                l.low = FormatInUnit(u, m.range->first, -1, false);
+                l.high = FormatInUnit(u, m.range->second, -1, false);
+            }
         }
         out.push_back(l);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/Units.h"
+
 #include "calc/RecipeCalculator.h"
 #include "calc/TargetStyles.h"
 
@@ -90,7 +92,10 @@ struct PredictionLine {
     int where = 0;     // -1 below, 0 within, 1 above the range; 0 without one
 };
 
+// The gravities and the colour in the brewer's units (°Plato, EBC) when chosen; the malt colour
+// units stay as they are.
 std::vector<PredictionLine> PredictionLines(const Predictions& p,
-                                            const std::optional<StyleRanges>& style);
+                                            const std::optional<StyleRanges>& style,
+                                            const UnitChoice& units = {});
 
 } // namespace wsc

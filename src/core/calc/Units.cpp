@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace wsc {
 namespace {
@@ -100,6 +102,36 @@ double FromStored(Unit unit, double stored) {
     }
 }
 
+QString FormatInUnit(Unit unit, double stored, int decimals, bool trim) {
+    if (stored == 0 && (unit == Unit::Celsius || unit == Unit::Plato))
+        return {};
+    if (decimals < 0)
+        decimals = InfoOf(unit).decimals;
+    QString text = QString::number(FromStored(unit, stored), 'f', decimals);
+    if (trim && text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    // A value just below 0 rounds to "-0.0": it is 0.
+    bool zero = true;
+    for (QChar c : text)
+        zero = zero && (c == u'-' || c == u'0' || c == u'.');
+    if (zero && text.startsWith(u'-'))
+        text.remove(0, 1);
+    return text;
+}
+
+StoredRange RangeOf(Quantity quantity, Unit unit, bool whole) {
+    const double none = std::numeric_limits<double>::infinity();
+    if (quantity == Quantity::Gravity && unit == Unit::Plato)
+        return {1.0, 1.2};
+    if (whole)
+        return {0, static_cast<double>(std::numeric_limits<std::int32_t>::max())};
+    return {0, none};
+}
+
 UnitChoice UnitChoice::metric() {
     return {Unit::Litre, Unit::Kilogram, Unit::Celsius, Unit::Plato, Unit::Ebc};
 }
@@ -123,6 +155,13 @@ Unit UnitChoice::of(Quantity quantity) const {
 bool UnitChoice::isUs() const {
     return volume == Unit::UsGallon && weight == Unit::Pound && temperature == Unit::Fahrenheit &&
            gravity == Unit::SpecificGravity && color == Unit::Srm;
+}
+
+QString IngredientUnitText(bool small, const UnitChoice& units) {
+    const bool metric = units.weight == Unit::Kilogram;
+    if (small)
+        return metric ? QStringLiteral("g") : QStringLiteral("oz");
+    return metric ? QStringLiteral("kg") : QStringLiteral("lbs");
 }
 
 } // namespace wsc

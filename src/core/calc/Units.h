@@ -57,6 +57,20 @@ double PlatoOfGravity(double sg);
 // The specific gravity whose degrees Plato are `plato`, by that same cubic.
 double GravityOfPlato(double plato);
 
+// A stored value as it shows in `unit`: to `decimals` places (the unit's own when -1), with the
+// trailing zeros dropped when `trim` ("23" L, "24.61" L), never "-0". A stored 0 of a temperature
+// or gravity shown in °C or °Plato is a reading never taken and shows empty (0 °F and a gravity
+// of 0 mean nothing there).
+QString FormatInUnit(Unit unit, double stored, int decimals = -1, bool trim = true);
+
+// What a field of `quantity` may hold, in the working measure: temperatures and volumes 0 or
+// more, gravities typed in °Plato 1.000 to 1.200 (the cubic means nothing outside them).
+struct StoredRange {
+    double minimum;
+    double maximum; // infinity when there is no upper bound
+};
+StoredRange RangeOf(Quantity quantity, Unit unit, bool whole);
+
 // The units the brewer reads each quantity in: US measure unless chosen otherwise.
 struct UnitChoice {
     Unit volume = Unit::UsGallon;
@@ -66,10 +80,15 @@ struct UnitChoice {
     Unit color = Unit::Srm;
 
     static UnitChoice us() { return {}; }
+    bool operator==(const UnitChoice&) const = default;
     // Litres, kilograms, °C, °Plato and EBC.
     static UnitChoice metric();
     Unit of(Quantity quantity) const;
     bool isUs() const;
 };
+
+// The unit text a new ingredient row of the grid starts with: pounds or kilograms ("lbs", "kg")
+// for kits, extracts and grains, ounces or grams ("oz", "g") for hops and adjuncts.
+QString IngredientUnitText(bool small, const UnitChoice& units);
 
 } // namespace wsc

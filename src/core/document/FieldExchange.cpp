@@ -60,3 +60,41 @@ bool ReadNumberField(const QString& text, const QString& label, Prompter& prompt
 }
 
 } // namespace wsc
+
+namespace wsc {
+
+bool ReadFieldInUnit(const QString& text, const QString& label, Quantity quantity, Unit unit,
+                     bool whole, Prompter& prompter, double& stored) {
+    const StoredRange range = RangeOf(quantity, unit, whole);
+    bool ok = false;
+    const double typed = ReadTypedNumber(text, &ok);
+    double value = ok && std::isfinite(typed) ? ToStored(unit, typed) : 0;
+    if (whole)
+        value = std::round(value);
+    const bool good = ok && std::isfinite(typed) && (!whole || typed == std::trunc(typed)) &&
+                      value >= range.minimum && value <= range.maximum;
+    if (good) {
+        stored = value;
+        return true;
+    }
+    const QString field = PlainLabel(label);
+    const double low = FromStored(unit, range.minimum);
+    if (whole) {
+        const double high = std::floor(FromStored(unit, range.maximum));
+        prompter.text(
+            QString::fromLatin1(Texts::kScoreOutOfRange)
+                .arg(field, QString::number(std::ceil(low), 'f', 0), QString::number(high, 'f', 0)),
+            PromptIcon::Exclamation);
+    } else if (std::isinf(range.maximum) && low == 0) {
+        prompter.text(QString::fromLatin1(Texts::kEnterQuantity).arg(field),
+                      PromptIcon::Exclamation);
+    } else {
+        prompter.text(QString::fromLatin1(Texts::kEnterNumberFromTo)
+                          .arg(field, FormatInUnit(unit, range.minimum, -1, false),
+                               FormatInUnit(unit, range.maximum, -1, false)),
+                      PromptIcon::Exclamation);
+    }
+    return false;
+}
+
+} // namespace wsc

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/Units.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -15,6 +17,14 @@ class Prompter;
 bool ReadWholeField(const QString& text, const QString& label, Prompter& prompter,
                     std::int64_t& value);
 bool ReadNumberField(const QString& text, const QString& label, Prompter& prompter, double& value);
+
+// A number typed in `unit` into a field of `quantity` kept in the working measure, read into
+// `stored` (a whole-number field keeps the nearest whole number of the working unit, so 21 °C is
+// 70 °F and shows as 21 °C again). Text that is no number, or (in a whole-number field) no
+// whole number, or a value outside the field's range is refused with a message naming the field
+// and giving the range in `unit`; `stored` is then left alone.
+bool ReadFieldInUnit(const QString& text, const QString& label, Quantity quantity, Unit unit,
+                     bool whole, Prompter& prompter, double& stored);
 
 // A number as a brewer types it, with a decimal point or, in its place, a decimal comma ("0,5"
 // is a half, in every locale). Thousands separators and other text make it no number: a typed

@@ -4,6 +4,7 @@
 #include "db/IInfoStatusBar.h"
 
 #include "calc/IngredientSheets.h"
+#include "calc/UnitPreference.h"
 #include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
 #include "db/dao/CDaoWorkspace.h"
@@ -52,6 +53,7 @@ void RecipeRecordCommands::readPreferences() {
     m_prefs.recipeScroll = p.integer(Setting::RecipeScroll) != 0;
     m_prefs.userSkill = p.text(Setting::UserSkill);
     m_prefs.view = p.text(Setting::View);
+    m_prefs.units = ReadUnitChoice(p);
 }
 
 bool RecipeRecordCommands::open() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/Units.h"
 #include "db/dao/CDaoRecordset.h"
 #include "db/records/CRecordSetRecipe.h"
 #include "document/RecipeFormControls.h"
@@ -27,6 +28,7 @@ public:
         bool recipeScroll = false;
         QString userSkill;
         QString view;
+        UnitChoice units;
     };
 
     RecipeRecordCommands(CWscalcDoc& doc, RecipeFormControls& form, IDocumentView* view);

@@ -46,6 +46,7 @@ const std::vector<HelpContextUse>& WindowHelpContexts() {
             {kOptionsPreferences, "Options: Preferences"},
             {kOptionsLocations, "Options: Locations"},
             {kOptionsHints, "Options: Hints"},
+            {kOptionsUnits, "Options: Units"},
             {kTipOfTheDay, "Tip of the Day"},
             {kAbout, "About Wortsmith Calculator"},
             {kCredits, "Credits"},

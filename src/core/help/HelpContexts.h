@@ -67,6 +67,7 @@ inline constexpr int kOptionsHints = dialog(352);
 inline constexpr int kTipOfTheDay = dialog(353);
 inline constexpr int kAbout = dialog(354);
 inline constexpr int kCredits = dialog(355);
+inline constexpr int kOptionsUnits = dialog(356);
 
 } // namespace HelpContext
 

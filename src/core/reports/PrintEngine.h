@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/Units.h"
+
 #include <QDate>
 #include <QString>
 
@@ -46,6 +48,9 @@ public:
     // The day printed at the foot of the pages; today unless set.
     void setPrintDate(const QDate& date) { m_printDate = date; }
     QDate printDate() const;
+    // The units the reports' quantities print in; US measure unless set.
+    void setUnits(const UnitChoice& units) { m_units = units; }
+    const UnitChoice& units() const { return m_units; }
 
     // A job that closed itself.
     void forget(PrintJob* job);
@@ -61,6 +66,7 @@ private:
     ReportOutput* m_output = nullptr;
     const UtilizationTable* m_utilization = nullptr;
     QDate m_printDate;
+    UnitChoice m_units;
 };
 
 } // namespace wsc

@@ -164,6 +164,7 @@ bool PrintJob::start() {
     in.utilization = m_engine.utilization();
     in.printDate = m_engine.printDate();
     in.notes = m_notes;
+    in.units = m_engine.units();
     RenderedReport report;
     try {
         report = RenderReport(in);

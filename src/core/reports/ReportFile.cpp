@@ -161,6 +161,23 @@ private:
                 if (!ok || t[i + 1].quoted)
                     fail(QStringLiteral("\"unset\" takes a number, not \"%1\"").arg(t[i + 1].text));
                 i += 2;
+            } else if (w == QLatin1String("in")) {
+                static const std::pair<const char*, Quantity> kQuantities[] = {
+                    {"volume", Quantity::Volume},
+                    {"weight", Quantity::Weight},
+                    {"temperature", Quantity::Temperature},
+                    {"gravity", Quantity::Gravity},
+                    {"color", Quantity::Color},
+                };
+                for (const auto& [word, quantity] : kQuantities) {
+                    if (t[i + 1].text == QLatin1String(word))
+                        v.quantity = quantity;
+                }
+                if (!v.quantity || t[i + 1].quoted)
+                    fail(QStringLiteral("\"in\" takes volume, weight, temperature, gravity or "
+                                        "color, not \"%1\"")
+                             .arg(t[i + 1].text));
+                i += 2;
             } else if (w == QLatin1String("units")) {
                 const QString& u = t[i + 1].text;
                 const qsizetype colon = u.indexOf(u':');
@@ -404,7 +421,7 @@ public:
         ReportValue v = value(t[1]);
         if (valueOptions(v, t, 2) != t.size())
             fail(QStringLiteral("a field line is a label in quotes and one value, with units, "
-                                "to, and, plus or unset after it"));
+                                "to, and, plus, in or unset after it"));
         item.fields.emplace_back(t[0].text, v);
     }
     bool inFields() const {

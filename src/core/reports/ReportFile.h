@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/Units.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -38,6 +40,9 @@ struct ReportValue {
     // The value that means "never measured" (a new recipe's 1.000 gravity, 0 temperature):
     // printed as a blank to write on.
     std::optional<double> unset;
+    // "in volume" (weight, temperature, gravity, color): a quantity printed in the units the
+    // report is made in; in the working measure it prints as the format says.
+    std::optional<Quantity> quantity;
 };
 
 struct ReportColumn {

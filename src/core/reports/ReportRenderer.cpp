@@ -10,6 +10,7 @@
 #include "db/dao/CDaoException.h"
 #include "db/records/CRecordSetRecipe.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 
@@ -429,9 +430,47 @@ private:
         return it == list.end() ? v.toString() : it->second;
     }
 
+    // The unit a value prints in when that is not the working measure's.
+    std::optional<Unit> shownUnit(const ReportValue& value) const {
+        if (!value.quantity)
+            return std::nullopt;
+        const Unit unit = m_in.units.of(*value.quantity);
+        return unit == InfoOf(unit).stored ? std::nullopt : std::optional(unit);
+    }
+
+    // A value in another unit: a whole-number format stays whole, any other prints to the
+    // unit's places. Malt colour units shown as SRM ("srm") are converted from that SRM.
+    QString formatted(const QVariant& v, const QString& format, std::optional<Unit> unit) const {
+        if (!unit)
+            return formatted(v, format);
+        std::optional<double> d = v.isNull() ? std::nullopt : NumberIn(v);
+        if (!d || !std::isfinite(*d))
+            return formatted(v, format);
+        if (format == QLatin1String("srm"))
+            d = MoreySrm(*d);
+        return FormatInUnit(*unit, *d, format.endsWith(u'd') ? 0 : -1, false);
+    }
+
+    // A column's header in the report's units: the working unit's symbol in it replaced
+    // ("SRM" is "EBC"), or the unit added ("Predicted OG (°P)"); a value followed by its units
+    // says them in every cell instead.
+    QString header(const ReportColumn& c) const {
+        const auto unit = shownUnit(c.value);
+        if (!unit || !c.value.unitsColumn.isEmpty())
+            return c.header;
+        const QString symbol = QString::fromUtf8(InfoOf(*unit).symbol);
+        const QString stored = QString::fromUtf8(InfoOf(InfoOf(*unit).stored).symbol);
+        const QRegularExpression word(
+            QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(stored)));
+        if (c.header.contains(word))
+            return QString(c.header).replace(word, symbol);
+        return QStringLiteral("%1 (%2)").arg(c.header, symbol);
+    }
+
     QString text(const Rows& rows, const std::vector<QVariant>& row, const ReportValue& value) {
         if (value.column.isEmpty())
             return value.literal;
+        const std::optional<Unit> unit = shownUnit(value);
         QVariant first = field(rows, row, value.column);
         if (!value.plusColumns.isEmpty()) {
             double sum = first.toDouble();
@@ -442,17 +481,19 @@ private:
         // A reading never taken is a line to write on, not a measurement.
         if (IsUnset(value, first))
             return {};
-        QString s = formatted(first, value.format);
+        QString s = formatted(first, value.format, unit);
         if (!value.toColumn.isEmpty())
-            s += QStringLiteral(" - ") + formatted(field(rows, row, value.toColumn), value.format);
+            s += QStringLiteral(" - ") +
+                 formatted(field(rows, row, value.toColumn), value.format, unit);
         for (const QString& more : value.andColumns) {
-            const QString m = formatted(field(rows, row, more), value.format);
+            const QString m = formatted(field(rows, row, more), value.format, unit);
             if (!m.trimmed().isEmpty())
                 s += (s.isEmpty() ? QString() : QStringLiteral(", ")) + m;
         }
         if (!value.unitsColumn.isEmpty()) {
             const QString units =
-                formatted(field(rows, row, value.unitsColumn), value.unitsChoices).trimmed();
+                unit ? QString::fromUtf8(InfoOf(*unit).symbol)
+                     : formatted(field(rows, row, value.unitsColumn), value.unitsChoices).trimmed();
             // An amount typed with its unit ("3/4 cup") does not get it twice.
             if (!s.isEmpty() && !units.isEmpty() && !HoldsWord(s, units))
                 s += u' ' + units;
@@ -494,11 +535,11 @@ private:
     public:
         ColumnsTable(Renderer& r, const std::vector<ReportColumn>& columns, QString groupColumn)
             : m_r(r), m_columns(columns), m_groupColumn(std::move(groupColumn)),
-              m_block(r.m_blocks.size()), m_widths(headersOf(columns)) {
+              m_block(r.m_blocks.size()), m_widths(headersOf(r, columns)) {
             std::vector<bool> right;
             for (const ReportColumn& c : columns)
                 right.push_back(c.right);
-            r.table(headersOf(columns), right);
+            r.table(headersOf(r, columns), right);
         }
         ~ColumnsTable() { m_r.m_blocks[m_block].widths = m_widths.percent(); }
 
@@ -519,10 +560,10 @@ private:
         }
 
     private:
-        static QStringList headersOf(const std::vector<ReportColumn>& columns) {
+        static QStringList headersOf(const Renderer& r, const std::vector<ReportColumn>& columns) {
             QStringList headers;
             for (const ReportColumn& c : columns)
-                headers << c.header;
+                headers << r.header(c);
             return headers;
         }
 
@@ -723,7 +764,7 @@ private:
                                 QStringLiteral("Predicted"), QStringLiteral("Style")},
                                {false, true, true, true, false});
         // Without a style its ranges are blank, not the 1.000 and 0 a new recipe holds.
-        for (const PredictionLine& l : PredictionLines(PredictionsOf(*calc), ranges)) {
+        for (const PredictionLine& l : PredictionLines(PredictionsOf(*calc), ranges, m_in.units)) {
             const QString verdict = !l.range      ? QString()
                                     : l.where < 0 ? QStringLiteral("below")
                                     : l.where > 0 ? QStringLiteral("above")
@@ -759,14 +800,20 @@ private:
         double total = 0;
         for (const GristShare& g : bill)
             total += g.pounds;
-        ReportBlock& b = table({QStringLiteral("Fermentable"), QStringLiteral("Weight (lb)"),
-                                QStringLiteral("Share of Grist")},
-                               {false, true, true});
+        const Unit unit = m_in.units.weight;
+        auto weight = [unit](double pounds) {
+            return QString::asprintf("%.2f", FromStored(unit, pounds));
+        };
+        ReportBlock& b =
+            table({QStringLiteral("Fermentable"),
+                   QStringLiteral("Weight (%1)").arg(QString::fromUtf8(InfoOf(unit).symbol)),
+                   QStringLiteral("Share of Grist")},
+                  {false, true, true});
         for (const GristShare& g : bill)
-            b.rows.push_back(ReportRow({g.name, QString::asprintf("%.2f", g.pounds),
-                                        QString::asprintf("%.0f %%", g.percent)}));
-        b.rows.push_back(ReportRow(
-            {QStringLiteral("Total"), QString::asprintf("%.2f", total), QStringLiteral("100 %")}));
+            b.rows.push_back(
+                ReportRow({g.name, weight(g.pounds), QString::asprintf("%.0f %%", g.percent)}));
+        b.rows.push_back(
+            ReportRow({QStringLiteral("Total"), weight(total), QStringLiteral("100 %")}));
     }
 
     // The hop additions from the first in the boil to the last, each with its bitterness as

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/Units.h"
 #include "reports/ReportFile.h"
 #include "reports/SelectionFormula.h"
 
@@ -100,6 +101,8 @@ struct ReportInputs {
     const UtilizationTable* utilization = nullptr; // for the predictions of a recipe report
     QDate printDate;
     QStringList notes; // printed at the end
+    // The units the values marked with their quantity ("in volume") print in.
+    UnitChoice units;
 };
 
 // Reads the rows of a report's tables and lays them out as HTML. Throws ReportError.

@@ -153,13 +153,22 @@ inline constexpr const char* kJudgeScoreTip = "Judge's score, max of 50\nFormat 
 // A numeric field that holds no number; %1 is the field's label.
 inline constexpr const char* kEnterWholeNumber =
     "Data Error:\nPlease enter a whole number from 0 to 2147483647 in the field \"%1\".";
-// A score of the tasting scale: %1 the field, %2 and %3 its range.
+// A whole number with bounds (a score of the tasting scale, a temperature in °C): %1 the field,
+// %2 and %3 its range.
 inline constexpr const char* kScoreOutOfRange =
     "Data Error:\nPlease enter a whole number from %2 to %3 in the field \"%1\".";
 inline constexpr const char* kEnterNumber =
     "Data Error:\nPlease enter a number in the field \"%1\".";
 inline constexpr const char* kEnterQuantity =
     "Data Error:\nPlease enter a number of 0 or more in the field \"%1\".";
+// Asked once at the first start of a user whose system measures in metric units.
+inline constexpr const char* kOfferMetricUnits =
+    "Your computer is set to metric measure.\n\nShow and enter quantities in litres, "
+    "kilograms, degrees Celsius, degrees Plato and EBC?\n\nRecipes are stored the same "
+    "either way.  You can change this at any time in Tools > Options, on the Units page.";
+// A number with bounds, given in the unit the field is typed in.
+inline constexpr const char* kEnterNumberFromTo =
+    "Data Error:\nPlease enter a number from %2 to %3 in the field \"%1\".";
 // The brewing calculators. %1 the quantity asked for, %2 the value that leaves nothing to
 // divide by, %3 its text.
 inline constexpr const char* kCalcUnsolvable =

@@ -8,7 +8,7 @@ namespace wsc {
 
 namespace {
 
-const std::array<SettingInfo, 30> kSettings = {{
+const std::array<SettingInfo, 36> kSettings = {{
     {Setting::DefaultDataFile, "Settings", "DefaultDataFile", QString()},
     {Setting::DefaultRecipeFile, "Settings", "DefaultRecipeFile", QString()},
     {Setting::RecipeFileOpened, "Settings", "RecipeFileOpened", QString()},
@@ -39,6 +39,12 @@ const std::array<SettingInfo, 30> kSettings = {{
     {Setting::TipTimeStamp, "Tip", "TimeStamp", QString()},
     {Setting::TipMissingReported, "Tip", "MissingReported", 0, 0, 1},
     {Setting::ShowPredictions, "Settings", "ShowPredictions", 1, 0, 1},
+    {Setting::UnitsVolume, "Units", "Volume", QStringLiteral("gallon")},
+    {Setting::UnitsWeight, "Units", "Weight", QStringLiteral("pound")},
+    {Setting::UnitsTemperature, "Units", "Temperature", QStringLiteral("fahrenheit")},
+    {Setting::UnitsGravity, "Units", "Gravity", QStringLiteral("sg")},
+    {Setting::UnitsColor, "Units", "Color", QStringLiteral("srm")},
+    {Setting::UnitsOffered, "Units", "Offered", 0, 0, 1},
 }};
 
 QString path(const SettingInfo& i) {

@@ -44,6 +44,15 @@ enum class Setting {
     TipMissingReported,
     // The recipe form's strip of predictions against the target style: shown (1) or hidden.
     ShowPredictions,
+    // The units quantities are shown and typed in, by their keys ("litre"); the working measure
+    // when absent or not a unit of its quantity.
+    UnitsVolume,
+    UnitsWeight,
+    UnitsTemperature,
+    UnitsGravity,
+    UnitsColor,
+    // Set once a user of a metric locale has been asked whether to use metric units.
+    UnitsOffered,
 };
 
 struct SettingInfo {
