@@ -1,6 +1,8 @@
 #include "support/TestSupport.h"
 
 #include "CliFixture.h"
+#include "calc/UnitPreference.h"
+#include "settings/ProfileStore.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -126,6 +128,21 @@ TEST_F(Cli, CalcInMetricUnitsAddsPlatoAndEbc) {
     EXPECT_NEAR(figure(QStringLiteral("Original gravity (\u00b0P)")),
                 -616.868 + 1111.14 * og - 630.272 * og * og + 135.997 * og * og * og, 0.06);
     EXPECT_NEAR(figure(QStringLiteral("Color (EBC)")), 1.97 * 1.4922 * std::pow(mcu, 0.6859), 0.06);
+    // Without --units, the units the user chose in the program.
+    {
+        ProfileStore profile;
+        WriteUnitChoice(profile, UnitChoice::metric());
+        profile.sync();
+    }
+    ASSERT_EQ(calc({}), cli::kOk);
+    EXPECT_TRUE(stdoutText.contains(QStringLiteral("Original gravity (\u00b0P)")));
+    {
+        ProfileStore profile;
+        WriteUnitChoice(profile, UnitChoice::us());
+        profile.sync();
+    }
+    ASSERT_EQ(calc({}), cli::kOk);
+    EXPECT_EQ(stdoutText, us);
     EXPECT_EQ(calc({QStringLiteral("--units"), QStringLiteral("imperial")}), cli::kError);
     EXPECT_TRUE(stdoutText.isEmpty());
     EXPECT_TRUE(stderrText.contains(QStringLiteral("us or metric")));

@@ -1,5 +1,6 @@
 #include "CliFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 
@@ -9,11 +10,13 @@ namespace {
 // The tool as a script runs it: its own process, no display.
 class ReportCli : public test::Cli {
 protected:
-    int tool(const QStringList& args) {
+    int tool(const QStringList& args, const QString& configHome = {}) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.remove(QStringLiteral("DISPLAY"));
+        if (!configHome.isEmpty())
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(WSC_CLI_BINARY), QStringList{QStringLiteral("report")} + args);
         EXPECT_TRUE(p.waitForFinished(30000));
@@ -46,6 +49,37 @@ TEST_F(ReportCli, WritesTheRecipeSheetAndAListAsPdfWithoutADisplay) {
     QFile f(html);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().contains("<h1>List all Hops</h1>"));
+}
+
+// The units: as --units says, or as the user chose them in the program when it is not given.
+TEST_F(ReportCli, PrintsInTheUnitsAskedOrChosenInTheProgram) {
+    const QString config = path(QStringLiteral("config"));
+    QDir().mkpath(config + QStringLiteral("/Quillbarrow Software"));
+    QFile settings(config + QStringLiteral("/Quillbarrow Software/Wortsmith Calculator.conf"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[Units]\nVolume=litre\nTemperature=celsius\nGravity=plato\n");
+    settings.close();
+    const QString html = path(QStringLiteral("recipe.html"));
+    auto page = [&] {
+        QFile f(html);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    const QStringList recipe{"--report", "Recipe",  "--db", samples,  "--data",
+                             data,       "--batch", "8",    "--html", html};
+    ASSERT_EQ(tool(recipe, config), cli::kOk) << err.toStdString();
+    EXPECT_TRUE(page().contains(QStringLiteral("Original (\u00b0P)")));
+    EXPECT_TRUE(page().contains(QStringLiteral(" L</td>")));
+    // Colour was left in SRM.
+    EXPECT_FALSE(page().contains(QStringLiteral("Color (EBC)")));
+    ASSERT_EQ(tool(recipe + QStringList{"--units", "us"}, config), cli::kOk);
+    EXPECT_FALSE(page().contains(QStringLiteral("\u00b0P")));
+    EXPECT_TRUE(page().contains(QStringLiteral(" gal</td>")));
+    ASSERT_EQ(tool(recipe + QStringList{"--units", "metric"}), cli::kOk);
+    EXPECT_TRUE(page().contains(QStringLiteral("Color (EBC)")));
+    QFile::remove(html);
+    EXPECT_EQ(tool(recipe + QStringList{"--units", "imperial"}), cli::kError);
+    EXPECT_TRUE(err.contains(QLatin1String("--units is us or metric, not imperial")));
+    EXPECT_FALSE(QFile::exists(html));
 }
 
 TEST_F(ReportCli, BadCallsWriteNothing) {

@@ -153,8 +153,10 @@ TEST(ReportFileSyntax, MistakesNameTheirLine) {
         {"report \"A\"\ntable Recipes\nnotes \"N\" 0", "1 to 40 lines"},
         {"report \"A\"\ntable Recipes\nfields \"F\"\n\"Size\" RecipeBatchSize gallons\nend",
          "a field line is a label"},
+        {"report \"A\"\ntable Recipes\ncolumn RecipeBatchSize \"Size\" in barrels",
+         "\"in\" takes volume"},
     };
-    const int lines[] = {3, 3, 3, 3, 1, 4, 3, 4, 2, 3, 3, 3, 4};
+    const int lines[] = {3, 3, 3, 3, 1, 4, 3, 4, 2, 3, 3, 3, 4, 3};
     for (std::size_t i = 0; i < std::size(bad); ++i) {
         try {
             ReportFile::parse(QString::fromLatin1(bad[i].first));
@@ -406,6 +408,56 @@ TEST_F(Reports, TheRecipeSheetLeavesUnsetValuesBlankAndNamesEachUnitOnce) {
                     .contains(QLatin1String("<td align=\"right\">0.998</td>")));
     EXPECT_TRUE(
         ReportHtml(output.reports.front()).contains(QLatin1String("<td align=\"right\">41</td>")));
+}
+
+// In metric units the recipe sheet and the list of recipes give litres, °C, °Plato, EBC and
+// kilograms, converted from what the file holds; the same reports in US units are the reviewed
+// ones (the golden files above).
+TEST_F(Reports, MetricUnitsConvertTheQuantitiesAndNameTheirUnits) {
+    const QString recipes = copyShippedSamples();
+    execSql(recipes, QStringLiteral("UPDATE Recipes SET RecipeBatchSize = 5, RecipeBoilSize = 6.5, "
+                                    "RecipeSGOriginal = 1.048, RecipeSGOriginalTemp = 68, "
+                                    "RecipeMashTemp1 = 153, RecipeSGFinal = 1.0 WHERE "
+                                    "RecipeBatchNo = 8"));
+    context.recipes = recipes;
+    engine.setUnits(UnitChoice::metric());
+    ReportCommands c = commands();
+    ASSERT_TRUE(c.previewCurrentRecipe(context, ReportCommands::previewWindow(nullptr)))
+        << prompter.last().text.toStdString();
+    const QString page = ReportHtml(output.reports.front());
+    // 5 gal is 18.93 L, 6.5 gal 24.61 L; 68 °F is 20 °C and 153 °F 67 °C; 1.048 is 11.9 °P.
+    EXPECT_TRUE(page.contains(QLatin1String("<td><b>Batch Size</b></td><td>18.93 L</td>")));
+    EXPECT_TRUE(page.contains(QLatin1String("<td><b>Boil Size</b></td><td>24.61 L</td>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<td align=\"right\">67 \u00b0C</td>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<td align=\"right\">20 \u00b0C</td>")));
+    EXPECT_TRUE(page.contains(QStringLiteral(">Original (\u00b0P)</th>")));
+    EXPECT_TRUE(page.contains(QLatin1String("<td align=\"right\">11.9</td>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Original Gravity (\u00b0P)")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Color (EBC)")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Weight (kg)")));
+    // No US unit is left beside a converted value.
+    EXPECT_FALSE(page.contains(QLatin1String("gal<")));
+    EXPECT_FALSE(page.contains(QStringLiteral("\u00b0F<")));
+
+    // The list: the predicted and measured gravities in °P, the colour in EBC, headed so.
+    output.reports.clear();
+    const ReportSelection list = selection("Recipes");
+    ASSERT_TRUE(c.openReport(list));
+    ASSERT_TRUE(c.output(list, ReportCommands::Action::Print, context, {}));
+    const RenderedReport& r = output.reports.front();
+    const ReportBlock* table = nullptr;
+    for (const ReportBlock& b : r.blocks)
+        table = b.kind == ReportBlock::Kind::Table ? &b : table;
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(table->headers.contains(QStringLiteral("Predicted OG (\u00b0P)")));
+    EXPECT_TRUE(table->headers.contains(QStringLiteral("EBC")));
+    EXPECT_TRUE(table->headers.contains(QStringLiteral("OG (\u00b0P)")));
+    EXPECT_FALSE(table->headers.contains(QStringLiteral("SRM")));
+    const qsizetype og = table->headers.indexOf(QStringLiteral("OG (\u00b0P)"));
+    bool found = false;
+    for (const ReportRow& row : table->rows)
+        found = found || (row.cell(0) == QLatin1String("8") && row.cell(og) == "11.9");
+    EXPECT_TRUE(found);
 }
 
 TEST_F(Reports, AStoredTextIsShownAsItIsAndQuotesInDataStayText) {

@@ -1,8 +1,15 @@
 // The units a brewer may read and type in: what is stored stays the working measure, and a value
 // typed in another unit shows again as it was typed.
+#include "calc/Predictions.h"
+#include "calc/UnitPreference.h"
 #include "calc/Units.h"
+#include "document/FieldExchange.h"
+#include "settings/MessageCatalog.h"
+#include "settings/ProfileStore.h"
+#include "settings/ScriptedPrompter.h"
 
 #include <QString>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +77,132 @@ TEST(Units, KeysNameTheUnitsOfTheirQuantityOnly) {
     EXPECT_EQ(UnitChoice::metric().of(Quantity::Temperature), Unit::Celsius);
     for (int i = 0; i <= static_cast<int>(Unit::Ebc); ++i)
         EXPECT_EQ(InfoOf(static_cast<Unit>(i)).unit, static_cast<Unit>(i));
+}
+
+// What a field shows: the typed figures with no trailing zeros, the whole degrees of a
+// whole-number field, never "-0", and nothing for a reading never taken.
+TEST(Units, AValueShowsInItsUnitAsABrewerWritesIt) {
+    EXPECT_EQ(FormatInUnit(Unit::Litre, 23 / 3.785411784), QStringLiteral("23"));
+    EXPECT_EQ(FormatInUnit(Unit::Litre, 6.5), QStringLiteral("24.61"));
+    EXPECT_EQ(FormatInUnit(Unit::Litre, 5, -1, false), QStringLiteral("18.93"));
+    EXPECT_EQ(FormatInUnit(Unit::Celsius, 70, 0), QStringLiteral("21"));
+    EXPECT_EQ(FormatInUnit(Unit::Celsius, 32, 0), QStringLiteral("0"));
+    EXPECT_EQ(FormatInUnit(Unit::Celsius, 31.9, 0), QStringLiteral("0"));
+    EXPECT_EQ(FormatInUnit(Unit::Celsius, 0, 0), QString());
+    EXPECT_EQ(FormatInUnit(Unit::Plato, 0, -1, false), QString());
+    EXPECT_EQ(FormatInUnit(Unit::Plato, 1.0, -1, false), QStringLiteral("0.0"));
+    EXPECT_EQ(FormatInUnit(Unit::Ebc, 10, -1, false), QStringLiteral("19.7"));
+    EXPECT_EQ(FormatInUnit(Unit::Kilogram, 0, -1, false), QStringLiteral("0.000"));
+}
+
+// A value typed in another unit is read into the working measure or refused with the limits
+// in the unit typed; a refusal leaves the stored value alone.
+TEST(Units, TypedValuesAreCheckedAgainstTheLimitsInTheirUnit) {
+    struct Case {
+        Quantity quantity;
+        Unit unit;
+        bool whole;
+        const char* typed;
+        double stored;       // when taken
+        const char* message; // when refused: the text after "Data Error:\n"
+    };
+    const Case cases[] = {
+        {Quantity::Volume, Unit::Litre, false, "23", 23 / 3.785411784, nullptr},
+        {Quantity::Volume, Unit::Litre, false, "0,5", 0.5 / 3.785411784, nullptr},
+        {Quantity::Volume, Unit::Litre, false, "-1", 0,
+         "Please enter a number of 0 or more in the field \"Batch\"."},
+        {Quantity::Volume, Unit::Litre, false, "1.2.3", 0,
+         "Please enter a number in the field \"Batch\"."},
+        {Quantity::Temperature, Unit::Celsius, true, "21", 70, nullptr},
+        {Quantity::Temperature, Unit::Celsius, true, "-17", 1, nullptr},
+        {Quantity::Temperature, Unit::Celsius, true, "-18", 0,
+         "Please enter a whole number from -17 to 1193046452 in the field \"Batch\"."},
+        {Quantity::Temperature, Unit::Celsius, true, "20.5", 0,
+         "Please enter a whole number from -17 to 1193046452 in the field \"Batch\"."},
+        {Quantity::Gravity, Unit::Plato, false, "12", GravityOfPlato(12), nullptr},
+        {Quantity::Gravity, Unit::Plato, false, "0", GravityOfPlato(0), nullptr},
+        {Quantity::Gravity, Unit::Plato, false, "44", 0,
+         "Please enter a number from 0.0 to 43.9 in the field \"Batch\"."},
+        {Quantity::Gravity, Unit::Plato, false, "-1", 0,
+         "Please enter a number from 0.0 to 43.9 in the field \"Batch\"."},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompter prompter;
+        double stored = 0;
+        const bool taken = ReadFieldInUnit(QString::fromLatin1(c.typed), QStringLiteral("&Batch"),
+                                           c.quantity, c.unit, c.whole, prompter, stored);
+        EXPECT_EQ(taken, c.message == nullptr) << c.typed;
+        if (c.message) {
+            ASSERT_EQ(prompter.shown().size(), 1u) << c.typed;
+            EXPECT_EQ(prompter.last().text,
+                      QStringLiteral("Data Error:\n") + QString::fromUtf8(c.message))
+                << c.typed;
+            EXPECT_EQ(stored, 0) << c.typed;
+        } else {
+            EXPECT_TRUE(prompter.shown().empty()) << c.typed;
+            EXPECT_DOUBLE_EQ(stored, c.stored) << c.typed;
+        }
+    }
+}
+
+// The choice as the settings keep it, and the question of the first start.
+TEST(Units, TheChoiceIsKeptAndAMetricLocaleIsAskedOnce) {
+    QTemporaryDir dir;
+    ProfileStore profile(dir.filePath(QStringLiteral("settings.ini")));
+    EXPECT_TRUE(ReadUnitChoice(profile).isUs());
+    UnitChoice mixed;
+    mixed.volume = Unit::Litre;
+    mixed.gravity = Unit::Plato;
+    WriteUnitChoice(profile, mixed);
+    EXPECT_EQ(profile.text(Setting::UnitsVolume), QStringLiteral("litre"));
+    EXPECT_EQ(ReadUnitChoice(profile), mixed);
+    // A unit of another quantity, a small weight or a misspelling reads as the working unit.
+    profile.setText(Setting::UnitsVolume, QStringLiteral("kilogram"));
+    profile.setText(Setting::UnitsWeight, QStringLiteral("gram"));
+    profile.setText(Setting::UnitsTemperature, QStringLiteral("celcius"));
+    const UnitChoice read = ReadUnitChoice(profile);
+    EXPECT_EQ(read.volume, Unit::UsGallon);
+    EXPECT_EQ(read.weight, Unit::Pound);
+    EXPECT_EQ(read.temperature, Unit::Fahrenheit);
+    EXPECT_EQ(read.gravity, Unit::Plato);
+
+    // A user who chose a unit already is not asked.
+    EXPECT_FALSE(ShouldOfferMetricUnits(profile, true));
+    WriteUnitChoice(profile, UnitChoice::us());
+    EXPECT_FALSE(ShouldOfferMetricUnits(profile, false));
+    EXPECT_TRUE(ShouldOfferMetricUnits(profile, true));
+    AnswerMetricOffer(profile, false);
+    EXPECT_TRUE(ReadUnitChoice(profile).isUs());
+    EXPECT_FALSE(ShouldOfferMetricUnits(profile, true));
+    profile.remove(Setting::UnitsOffered);
+    AnswerMetricOffer(profile, true);
+    EXPECT_EQ(ReadUnitChoice(profile), UnitChoice::metric());
+}
+
+// The predictions beside a style in metric units: the same figures converted, the range with
+// them, and where each falls as in US units.
+TEST(Units, PredictionLinesInMetricUnitsAreTheUsOnesConverted) {
+    Predictions p;
+    p.og = 1.052;
+    p.fg = 1.013;
+    p.mcu = 10;
+    const StyleRanges style{1.045, 1.060, 4, 6, 20, 40, 12, 30};
+    const auto us = PredictionLines(p, style);
+    const auto metric = PredictionLines(p, style, UnitChoice::metric());
+    ASSERT_EQ(us.size(), metric.size());
+    for (std::size_t i = 0; i < us.size(); ++i)
+        EXPECT_EQ(us[i].where, metric[i].where) << us[i].brief.toStdString();
+    EXPECT_EQ(metric[0].name, QStringLiteral("Original Gravity (\u00b0P)"));
+    EXPECT_EQ(metric[0].shown, QString::number(PlatoOfGravity(1.052), 'f', 1));
+    EXPECT_EQ(metric[0].low, QString::number(PlatoOfGravity(1.045), 'f', 1));
+    EXPECT_EQ(metric[1].shown, QString::number(PlatoOfGravity(1.013), 'f', 1));
+    const PredictionLine& ebc = metric.back();
+    EXPECT_EQ(ebc.brief, QStringLiteral("EBC"));
+    EXPECT_EQ(ebc.shown, QString::number(us.back().value * 1.97, 'f', 1));
+    EXPECT_EQ(ebc.high, QString::number(us.back().range->second * 1.97, 'f', 1));
+    // The malt colour units and the rest stay as they are.
+    for (std::size_t i = 2; i + 1 < us.size(); ++i)
+        EXPECT_EQ(us[i].shown, metric[i].shown) << us[i].brief.toStdString();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "help/HelpContextProperty.h"
 #include "help/HelpContexts.h"
 
+#include "calc/UnitPreference.h"
 #include "document/CWscalcDoc.h"
 #include "reference/CLookupDlg.h"
 #include "settings/MessageCatalog.h"
@@ -117,6 +118,8 @@ CBitternessCalcDlg::CBitternessCalcDlg(CWscalcDoc& doc, DialogRunner& runner, QW
         edit(f)->installEventFilter(this);
     setTabChain({edit(F::Weight), edit(F::Alpha), selectHop, edit(F::Volume), edit(F::Gravity),
                  edit(F::Time), edit(F::Ibu), m_english, m_metric});
+    // A brewer who reads metric units starts in grams and litres.
+    m_model.useMetric(ReadUnitChoice(doc.services().profile).prefersMetric());
     refresh();
 }
 

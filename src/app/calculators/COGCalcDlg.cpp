@@ -3,6 +3,7 @@
 #include "help/HelpContextProperty.h"
 #include "help/HelpContexts.h"
 
+#include "calc/UnitPreference.h"
 #include "calculators/CSGBallingDlg.h"
 #include "db/DatabaseOps.h"
 #include "reference/CLookupDlg.h"
@@ -110,6 +111,8 @@ COGCalcDlg::COGCalcDlg(CoreServices& services, DialogRunner& runner, QWidget* pa
     chain.insert(chain.end(), {edit(F::Weight), m_pounds, m_kilograms, edit(F::Potential),
                                edit(F::Volume), edit(F::Efficiency), edit(F::Og)});
     setTabChain(chain, {sg});
+    // A brewer who reads metric units starts in kilograms.
+    m_model.setKilograms(ReadUnitChoice(services.profile).prefersMetric());
     refresh();
 }
 

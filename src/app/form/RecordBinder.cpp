@@ -109,10 +109,18 @@ void RecordBinder::setUnits(const UnitChoice& units, const CDaoRecordset* record
         if (!retext[i])
             continue;
         const Binding& b = m_bindings[i];
-        const QVariant value = retext[i]->isEmpty() ? record->GetFieldValue(b.column)
-                                                    : QVariant(retext[i]->toDouble());
         auto* e = static_cast<QLineEdit*>(b.widget);
-        e->setText(textFor(b, value));
+        if (retext[i]->isEmpty()) {
+            e->setText(textFor(b, record->GetFieldValue(b.column)));
+        } else {
+            // A value typed and not saved keeps every figure it had, so saving it stores what
+            // was typed, not a rounding of it.
+            const double stored = retext[i]->toDouble();
+            const auto unit = shownUnit(b);
+            e->setText(b.format == Format::Whole
+                           ? textFor(b, stored)
+                           : QString::number(unit ? FromStored(*unit, stored) : stored, 'g', 12));
+        }
         e->setCursorPosition(0);
     }
     m_loading = false;

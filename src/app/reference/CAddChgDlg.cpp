@@ -1,5 +1,7 @@
 #include "reference/CAddChgDlg.h"
 
+#include "calc/UnitPreference.h"
+
 #include "help/HelpContextProperty.h"
 #include "help/HelpContexts.h"
 
@@ -108,6 +110,7 @@ CAddChgDlg::CAddChgDlg(ReferenceKind kind, CoreServices& services, DialogRunner&
     buildRecordBar();
     layout->setMenuBar(m_bar);
     buildFields();
+    m_binder->setUnits(ReadUnitChoice(services.profile), nullptr);
     m_extra = new QVBoxLayout;
     layout->addLayout(m_extra);
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
@@ -175,7 +178,10 @@ QWidget* CAddChgDlg::makeControl(const ReferenceField& f, QWidget* parent) {
         } else {
             e->setMaxLength(f.maxLength > 0 ? f.maxLength : kTextLimit);
         }
-        m_binder->bind(e, column, label, formatOf(f.kind));
+        if (f.wortGravity)
+            m_binder->bind(e, column, label, formatOf(f.kind), Quantity::Gravity);
+        else
+            m_binder->bind(e, column, label, formatOf(f.kind));
         w = e;
         break;
     }
@@ -284,6 +290,9 @@ void CAddChgDlg::buildFields() {
         }
         auto* l = new QLabel(QString::fromLatin1(f.label), parent);
         l->setBuddy(w);
+        if (f.wortGravity)
+            m_binder->bindUnitLabel(l, l->text(), l->text() + QStringLiteral(" (%1)"),
+                                    Quantity::Gravity);
         grid->addWidget(l, *r, 0, f.kind == FieldKind::Memo ? Qt::AlignTop : Qt::Alignment());
         if (f.rangeSide == 1 && !f.section) {
             pendingPair = new QHBoxLayout;

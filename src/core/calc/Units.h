@@ -85,6 +85,8 @@ struct UnitChoice {
     static UnitChoice metric();
     Unit of(Quantity quantity) const;
     bool isUs() const;
+    // Weighs or measures in metric units: where a calculator offers English or Metric, Metric.
+    bool prefersMetric() const { return weight == Unit::Kilogram || volume == Unit::Litre; }
 };
 
 // The unit text a new ingredient row of the grid starts with: pounds or kilograms ("lbs", "kg")

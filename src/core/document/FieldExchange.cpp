@@ -68,18 +68,19 @@ bool ReadFieldInUnit(const QString& text, const QString& label, Quantity quantit
     const StoredRange range = RangeOf(quantity, unit, whole);
     bool ok = false;
     const double typed = ReadTypedNumber(text, &ok);
-    double value = ok && std::isfinite(typed) ? ToStored(unit, typed) : 0;
-    if (whole)
-        value = std::round(value);
+    const double value = ok && std::isfinite(typed) ? ToStored(unit, typed) : 0;
+    // The range holds for the value typed, before a whole-number field rounds it.
     const bool good = ok && std::isfinite(typed) && (!whole || typed == std::trunc(typed)) &&
                       value >= range.minimum && value <= range.maximum;
     if (good) {
-        stored = value;
+        stored = whole ? std::round(value) : value;
         return true;
     }
     const QString field = PlainLabel(label);
     const double low = FromStored(unit, range.minimum);
-    if (whole) {
+    if (!ok && !whole) {
+        prompter.text(QString::fromLatin1(Texts::kEnterNumber).arg(field), PromptIcon::Exclamation);
+    } else if (whole) {
         const double high = std::floor(FromStored(unit, range.maximum));
         prompter.text(
             QString::fromLatin1(Texts::kScoreOutOfRange)

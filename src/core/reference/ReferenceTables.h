@@ -54,6 +54,9 @@ struct ReferenceField {
     const char* choices = nullptr; // radio buttons or list entries, ";" between
     const char* section = nullptr; // the frame the field stands in, or none
     int rangeSide = 0;             // 1 the low, 2 the high field of a range row
+    // A wort's gravity (a style's range, a kit's starting gravity), shown in the brewer's
+    // gravity unit; the potentials of extracts, grains and adjuncts stay specific gravities.
+    bool wortGravity = false;
 };
 
 // A table of the Data database as its maintenance dialog treats it, declared once: title,
