@@ -193,6 +193,8 @@ TEST(Units, PredictionLinesInMetricUnitsAreTheUsOnesConverted) {
     for (std::size_t i = 0; i < us.size(); ++i)
         EXPECT_EQ(us[i].where, metric[i].where) << us[i].brief.toStdString();
     EXPECT_EQ(metric[0].name, QStringLiteral("Original Gravity (\u00b0P)"));
+    EXPECT_EQ(metric[0].unit, QStringLiteral("\u00b0P"));
+    EXPECT_TRUE(us[0].unit.isEmpty());
     EXPECT_EQ(metric[0].shown, QString::number(PlatoOfGravity(1.052), 'f', 1));
     EXPECT_EQ(metric[0].low, QString::number(PlatoOfGravity(1.045), 'f', 1));
     EXPECT_EQ(metric[1].shown, QString::number(PlatoOfGravity(1.013), 'f', 1));

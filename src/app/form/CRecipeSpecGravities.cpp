@@ -236,7 +236,9 @@ bool CRecipeSpecGravities::saveRecord(CRecordSetRecipe& record) {
 }
 
 void CRecipeSpecGravities::showPredicted(double og) {
-    m_predicted->setText(QString::asprintf("%.3f", og));
+    const Unit unit = m_binder->units().gravity;
+    m_predicted->setText(unit == Unit::SpecificGravity ? QString::asprintf("%.3f", og)
+                                                       : FormatInUnit(unit, og, -1, false));
 }
 
 void CRecipeSpecGravities::activated() {

@@ -88,8 +88,10 @@ void PredictionGauge::paintEvent(QPaintEvent*) {
     bold.setBold(true);
     p.setFont(bold);
     p.setPen(outside ? kOutside : palette().color(QPalette::WindowText));
+    const bool withUnit = !m_line.unit.isEmpty() && !m_line.shown.isEmpty();
     p.drawText(QRect(x, area.top(), area.right() - x, fm.height()),
-               Qt::AlignLeft | Qt::AlignVCenter, m_line.shown);
+               Qt::AlignLeft | Qt::AlignVCenter,
+               withUnit ? m_line.shown + u' ' + m_line.unit : m_line.shown);
     p.setFont(font());
     // Second line: the style's range, blank without a style.
     p.setPen(palette().color(QPalette::PlaceholderText));

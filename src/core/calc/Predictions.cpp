@@ -165,6 +165,7 @@ std::vector<PredictionLine> PredictionLines(const Predictions& p,
                 l.brief = symbol;
             } else {
                 l.name += QStringLiteral(" (%1)").arg(symbol);
+                l.unit = symbol;
             }
             l.value = FromStored(u, m.value);
             l.shown = FormatInUnit(u, m.value, -1, false);

@@ -87,6 +87,7 @@ struct PredictionLine {
     QString brief; // "OG"
     double value = 0;
     QString shown; // the value as printed
+    QString unit;  // the unit beside a value shown in another unit than its name says ("°P")
     std::optional<std::pair<double, double>> range;
     QString low, high; // blank without a range
     int where = 0;     // -1 below, 0 within, 1 above the range; 0 without one
