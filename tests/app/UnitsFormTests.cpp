@@ -3,6 +3,8 @@
 // expected stored values are worked out here from the exact factors, not by the program.
 #include "AppFixture.h"
 
+#include "calc/CTargetStyleGrid2.h"
+#include "calc/TargetStyles.h"
 #include "calc/UnitPreference.h"
 #include "form/CRecipeFormSheet.h"
 #include "form/CRecipeGrid1.h"
@@ -286,6 +288,29 @@ TEST_F(MetricForm, TheUnitsPageSwitchesTheFormAndKeepsWhatWasTyped) {
     frame().runCommand(ID_RECORD_COMMIT);
     EXPECT_NEAR(stored("RecipeBoilSize"), 6.5, 1e-10);
     EXPECT_EQ(stored("RecipeBatchSize"), 5);
+}
+
+// The Target Style dialog's grid compares the gravities in °Plato too: the prediction and the
+// style's bounds converted, out of range as in specific gravity.
+TEST(TargetStyleGrid, GravitiesInPlato) {
+    CTargetStyleGrid2 grid(CRecipeFormSheet::gridLayoutDirectory(), nullptr);
+    grid.setGravityUnit(Unit::Plato);
+    grid.setPredictions(1.062, 5, 30, 10, 6);
+    grid.showRanges(StyleRanges{1.045, 1.060, 4, 6, 20, 40, 5, 12});
+    const int row = CTargetStyleGrid2::RowGravity;
+    EXPECT_EQ(grid.GetCellText(row, 0, 0), QStringLiteral("Gravity (\u00b0P)"));
+    auto plato = [](double g) {
+        return QString::number(-616.868 + 1111.14 * g - 630.272 * g * g + 135.997 * g * g * g, 'f',
+                               1);
+    };
+    EXPECT_EQ(grid.GetCellText(row, 3, 0), plato(1.062));
+    EXPECT_EQ(grid.GetCellText(row, 1, 0), plato(1.045));
+    EXPECT_EQ(grid.GetCellText(row, 5, 0), plato(1.060));
+    EXPECT_EQ(grid.GetCellText(row, 4, 0), QStringLiteral("+"));
+    grid.setGravityUnit(Unit::SpecificGravity);
+    grid.setPredictions(1.062, 5, 30, 10, 6);
+    EXPECT_EQ(grid.GetCellText(row, 0, 0), QStringLiteral("Specific Gravity"));
+    EXPECT_EQ(grid.GetCellText(row, 3, 0), QStringLiteral("1.062"));
 }
 
 // The first start of a user whose system measures in metric units asks once; the answer is

@@ -5,6 +5,7 @@
 
 #include "calc/CColorLabel.h"
 #include "calc/CTargetStyleGrid2.h"
+#include "calc/UnitPreference.h"
 #include "db/DatabaseOps.h"
 #include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
@@ -47,6 +48,7 @@ CTargetStyleDlg::CTargetStyleDlg(CoreServices& services, const QString& layoutDi
     auto* help = new QPushButton(QStringLiteral("&Help"), this);
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     m_grid = new CTargetStyleGrid2(layoutDirectory, &services.prompter, this);
+    m_grid->setGravityUnit(ReadUnitChoice(services.profile).gravity);
     m_grid->setFixedWidth((logicalDpiX() / 10) * 32 + 10 + 140);
     for (int i = 0; i < 3; ++i) {
         m_labels[i] = new QLabel(QStringLiteral("(N/A)"), this);

@@ -32,6 +32,20 @@ CTargetStyleGrid2::CTargetStyleGrid2(const QString& layoutDirectory, Prompter* p
     }
 }
 
+void CTargetStyleGrid2::setGravityUnit(Unit unit) {
+    m_gravityUnit = unit;
+    SetCellText(RowGravity, 0,
+                unit == Unit::SpecificGravity
+                    ? QStringLiteral("Specific Gravity")
+                    : QStringLiteral("Gravity (%1)").arg(QString::fromUtf8(InfoOf(unit).symbol)),
+                0);
+}
+
+QString CTargetStyleGrid2::gravityText(double sg) const {
+    return m_gravityUnit == Unit::SpecificGravity ? QString::asprintf("%.3f", sg)
+                                                  : FormatInUnit(m_gravityUnit, sg, -1, false);
+}
+
 void CTargetStyleGrid2::setPredictions(double og, double abv, double ibu, double color,
                                        double hbu) {
     m_values[RowGravity] = og;
@@ -39,7 +53,7 @@ void CTargetStyleGrid2::setPredictions(double og, double abv, double ibu, double
     m_values[RowIBU] = ibu;
     m_values[RowColor] = color;
     m_values[RowHBU] = hbu;
-    SetCellText(RowGravity, 3, QString::asprintf("%.3f", og), 0);
+    SetCellText(RowGravity, 3, gravityText(og), 0);
     SetCellText(RowAlcohol, 3, QString::asprintf("%.1f", abv), 0);
     SetCellText(RowIBU, 3, QString::asprintf("%.1f", ibu), 0);
     SetCellText(RowColor, 3, QString::asprintf("%.1f", color), 0);
@@ -50,9 +64,11 @@ void CTargetStyleGrid2::showRanges(const StyleRanges& r) {
     const double lows[] = {0, r.gravityLo, r.alcoholLo, r.ibuLo, r.colorLo};
     const double highs[] = {0, r.gravityHi, r.alcoholHi, r.ibuHi, r.colorHi};
     for (int row = RowGravity; row <= RowColor; ++row) {
-        const char* format = row == RowGravity ? "%.3f" : "%.1f";
-        SetCellText(row, 1, QString::asprintf(format, lows[row]), 0);
-        SetCellText(row, 5, QString::asprintf(format, highs[row]), 0);
+        auto shown = [&](double v) {
+            return row == RowGravity ? gravityText(v) : QString::asprintf("%.1f", v);
+        };
+        SetCellText(row, 1, shown(lows[row]), 0);
+        SetCellText(row, 5, shown(highs[row]), 0);
         SetCellText(row, 2, QString(), 0);
         SetCellText(row, 4, QString(), 0);
         const int where = CompareWithRange(m_values[row], lows[row], highs[row]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/Units.h"
 #include "grid/CGWGrid.h"
 
 namespace wsc {
@@ -25,9 +26,14 @@ public:
     void setPredictions(double og, double abv, double ibu, double color, double hbu);
     void showRanges(const StyleRanges& ranges);
     double prediction(int row) const { return m_values[row]; }
+    // The gravities in °Plato or as specific gravities; set before the predictions.
+    void setGravityUnit(Unit unit);
 
 private:
+    QString gravityText(double sg) const;
+
     double m_values[6] = {};
+    Unit m_gravityUnit = Unit::SpecificGravity;
 };
 
 } // namespace wsc
