@@ -105,6 +105,7 @@ protected:
         env.help = &m_help;
         env.backupRoot = path(QStringLiteral("backups"));
         env.tipsFile = m_tipsFile;
+        env.metricLocale = m_metricLocale;
         m_app = std::make_unique<CWscalcApp>(env);
         m_app->InitInstance(arguments);
         return *m_app;
@@ -113,6 +114,8 @@ protected:
     ScriptedRunner m_runner;
     RecordingHelpService m_help;
     QString m_tipsFile;
+    // Whether the system measures in metric units; unknown (nothing asked) unless set.
+    std::optional<bool> m_metricLocale;
     std::unique_ptr<CWscalcApp> m_app;
 };
 

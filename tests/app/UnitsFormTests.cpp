@@ -317,18 +317,11 @@ TEST(TargetStyleGrid, GravitiesInPlato) {
 // kept, and a US locale, a later start or a user who already chose units is not asked.
 TEST_F(MetricForm, TheFirstStartOfAMetricLocaleAsksOnce) {
     const QString file = copyShippedSamples();
-    auto startWith = [&](std::optional<bool> metricLocale) {
+    auto startWith = [&](bool metricLocale) {
         m_app.reset();
         m_prompter.clear();
-        CWscalcApp::Environment env;
-        env.profile = &m_profile;
-        env.prompter = &m_prompter;
-        env.runner = &m_runner;
-        env.help = &m_help;
-        env.backupRoot = path(QStringLiteral("backups"));
-        env.metricLocale = metricLocale;
-        m_app = std::make_unique<CWscalcApp>(env);
-        m_app->InitInstance({QStringLiteral("/s"), file});
+        m_metricLocale = metricLocale;
+        start({QStringLiteral("/s"), file});
     };
     startWith(false);
     EXPECT_TRUE(m_prompter.shown().empty());
