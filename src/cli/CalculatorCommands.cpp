@@ -4,6 +4,7 @@
 #include "calculators/AbvAbwConverter.h"
 #include "calculators/AlcoholCalculator.h"
 #include "calculators/BitternessCalculator.h"
+#include "calculators/BrewDayTools.h"
 #include "calculators/GravityCalculator.h"
 #include "calculators/SgBallingConverter.h"
 #include "db/DatabaseOps.h"
@@ -21,42 +22,64 @@
 namespace wsc::cli {
 namespace {
 
-using Maker = std::unique_ptr<SolverCalculator> (*)(Prompter&, const UtilizationTable&, bool);
+using Maker = std::unique_ptr<SolverCalculator> (*)(Prompter&, const UtilizationTable&, bool,
+                                                    const UnitChoice&);
 
-// The five calculators on the command line: one option per field, the unknown left out.
+// The calculators on the command line: one option per field, the unknown left out.
 struct CalculatorCommand {
     const char* word;
     bool hasUnits;  // takes --metric (grams and liters, or kilograms)
     bool usesTable; // needs the hop utilization table (--data)
     Maker make;
+    // Takes --units us|metric, or the units chosen in the program (the brew-day tools).
+    bool brewerUnits = false;
 };
+
+template <class Tool>
+std::unique_ptr<SolverCalculator> MakeTool(Prompter& p, const UtilizationTable&, bool,
+                                           const UnitChoice& units) {
+    return std::make_unique<Tool>(p, units);
+}
 
 const CalculatorCommand kCommands[] = {
     {"ibu", true, true,
-     [](Prompter& p, const UtilizationTable& t, bool metric) -> std::unique_ptr<SolverCalculator> {
+     [](Prompter& p, const UtilizationTable& t, bool metric,
+        const UnitChoice&) -> std::unique_ptr<SolverCalculator> {
          auto c = std::make_unique<BitternessCalculator>(p, t);
          c->useMetric(metric);
          return c;
      }},
     {"og", true, false,
-     [](Prompter& p, const UtilizationTable&, bool metric) -> std::unique_ptr<SolverCalculator> {
+     [](Prompter& p, const UtilizationTable&, bool metric,
+        const UnitChoice&) -> std::unique_ptr<SolverCalculator> {
          auto c = std::make_unique<GravityCalculator>(p);
          c->setKilograms(metric);
          return c;
      }},
     {"abv", false, false,
-     [](Prompter& p, const UtilizationTable&, bool) -> std::unique_ptr<SolverCalculator> {
-         return std::make_unique<AlcoholCalculator>(p);
-     }},
+     [](Prompter& p, const UtilizationTable&, bool, const UnitChoice&)
+         -> std::unique_ptr<SolverCalculator> { return std::make_unique<AlcoholCalculator>(p); }},
     {"sg-balling", false, false,
-     [](Prompter& p, const UtilizationTable&, bool) -> std::unique_ptr<SolverCalculator> {
-         return std::make_unique<SgBallingConverter>(p);
-     }},
+     [](Prompter& p, const UtilizationTable&, bool, const UnitChoice&)
+         -> std::unique_ptr<SolverCalculator> { return std::make_unique<SgBallingConverter>(p); }},
     {"abv-abw", false, false,
-     [](Prompter& p, const UtilizationTable&, bool) -> std::unique_ptr<SolverCalculator> {
-         return std::make_unique<AbvAbwConverter>(p);
-     }},
+     [](Prompter& p, const UtilizationTable&, bool, const UnitChoice&)
+         -> std::unique_ptr<SolverCalculator> { return std::make_unique<AbvAbwConverter>(p); }},
+    {"priming", false, false, MakeTool<PrimingCalculator>, true},
+    {"hydrometer", false, false, MakeTool<HydrometerCorrection>, true},
+    {"refractometer", false, false, MakeTool<RefractometerCalculator>, true},
+    {"strike", false, false, MakeTool<StrikeWaterCalculator>, true},
+    {"infusion", false, false, MakeTool<MashInfusionCalculator>, true},
+    {"dilution", false, false, MakeTool<DilutionCalculator>, true},
 };
+
+// The first word of each entry of a choice field: "corn", "table", ...
+QStringList choiceWords(const CalcFieldSpec& f) {
+    QStringList words;
+    for (const QString& entry : QString::fromLatin1(f.choices).split(u';'))
+        words << entry.section(u' ', 0, 0);
+    return words;
+}
 
 QString usage(const CalculatorCommand& cmd, const SolverCalculator& calc) {
     QStringList parts;
@@ -64,7 +87,10 @@ QString usage(const CalculatorCommand& cmd, const SolverCalculator& calc) {
     for (int i = 0; i < calc.fieldCount(); ++i) {
         if (calc.field(i).kind == CalcFieldKind::Result)
             continue;
-        parts << QStringLiteral("[--%1 N]").arg(QLatin1String(calc.field(i).key));
+        const CalcFieldSpec& f = calc.field(i);
+        parts << (f.choices ? QStringLiteral("[--%1 %2]")
+                                  .arg(QLatin1String(f.key), choiceWords(f).join(u'|'))
+                            : QStringLiteral("[--%1 N]").arg(QLatin1String(f.key)));
         if (i < calc.quantityCount())
             quantities << QLatin1String(calc.field(i).key);
     }
@@ -72,6 +98,8 @@ QString usage(const CalculatorCommand& cmd, const SolverCalculator& calc) {
         parts << QStringLiteral("[--metric]");
     if (cmd.usesTable)
         parts << QStringLiteral("[--data DATA.mdb]");
+    if (cmd.brewerUnits)
+        parts << QStringLiteral("[--units us|metric]");
     parts << QStringLiteral("[--json]");
     return parts.join(u' ') + QStringLiteral("\n  leave out the one to solve for: %1")
                                   .arg(quantities.join(QStringLiteral(", ")));
@@ -106,12 +134,32 @@ int runCalculator(const CalculatorCommand& cmd, const Args& a, const Output& io)
         if (const int rc = loadTable(a, table, io); rc != kOk)
             return rc;
     }
+    UnitChoice units;
+    if (cmd.brewerUnits) {
+        const std::optional<UnitChoice> chosen = unitsOption(a, io);
+        if (!chosen)
+            return kError;
+        units = *chosen;
+    }
     ScriptedPrompter prompter;
     const std::unique_ptr<SolverCalculator> calc =
-        cmd.make(prompter, table, a.has(QStringLiteral("metric")));
+        cmd.make(prompter, table, a.has(QStringLiteral("metric")), units);
     for (int i = 0; i < calc->fieldCount(); ++i) {
-        if (calc->field(i).kind != CalcFieldKind::Result)
-            calc->setText(i, a.option(QLatin1String(calc->field(i).key)));
+        const CalcFieldSpec& f = calc->field(i);
+        if (f.kind == CalcFieldKind::Result)
+            continue;
+        // The brew-day tools keep their settings (a calibration temperature, a ratio) unless
+        // given; a quantity left out is the one to solve for.
+        if (cmd.brewerUnits && i >= calc->quantityCount() && !a.given(QLatin1String(f.key)))
+            continue;
+        QString text = a.option(QLatin1String(f.key));
+        // A choice by its first word ("corn") or by its number.
+        if (f.choices) {
+            const qsizetype n = choiceWords(f).indexOf(text.toLower());
+            if (n >= 0)
+                text = QString::number(n);
+        }
+        calc->setText(i, text);
     }
     prompter.clear();
     const bool solved = calc->calculate();
@@ -168,7 +216,7 @@ void addCalculatorCommands(CommandTable& table) {
         // The fields are the same for every instance; this one only names them.
         ScriptedPrompter unused;
         const UtilizationTable none;
-        const std::unique_ptr<SolverCalculator> probe = cmd.make(unused, none, false);
+        const std::unique_ptr<SolverCalculator> probe = cmd.make(unused, none, false, {});
         CommandEntry entry{
             usage(cmd, *probe),
             {},
@@ -183,6 +231,8 @@ void addCalculatorCommands(CommandTable& table) {
             entry.valued << QStringLiteral("data");
         if (cmd.hasUnits)
             entry.flags << QStringLiteral("metric");
+        if (cmd.brewerUnits)
+            entry.valued << QStringLiteral("units");
         table[QLatin1String(cmd.word)] = std::move(entry);
     }
 }

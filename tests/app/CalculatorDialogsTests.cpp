@@ -321,18 +321,28 @@ TEST_F(CalculatorDialogs, TheCalculatorsMenuOpensEachWithItsPrompt) {
         prompts << a->statusTip();
         a->trigger();
     }
-    EXPECT_EQ(texts, QStringList({QStringLiteral("&Bitterness Calculator..."),
-                                  QStringLiteral("&Original Gravity Calculator..."),
-                                  QStringLiteral("&Alcohol Calculator..."),
-                                  QStringLiteral("&Specific Gravity to/from Balling..."),
-                                  QStringLiteral("Alcohol by &Volume to/from by Weight...")}));
+    // The five calculators first, as they always were; the brew-day tools after them.
+    EXPECT_EQ(texts.mid(0, 5),
+              QStringList({QStringLiteral("&Bitterness Calculator..."),
+                           QStringLiteral("&Original Gravity Calculator..."),
+                           QStringLiteral("&Alcohol Calculator..."),
+                           QStringLiteral("&Specific Gravity to/from Balling..."),
+                           QStringLiteral("Alcohol by &Volume to/from by Weight...")}));
+    EXPECT_EQ(texts.mid(5),
+              QStringList({QStringLiteral("&Priming and Carbonation..."),
+                           QStringLiteral("&Hydrometer Temperature Correction..."),
+                           QStringLiteral("&Refractometer..."), QStringLiteral("S&trike Water..."),
+                           QStringLiteral("Mash &Infusion..."),
+                           QStringLiteral("&Dilution and Boil-off...")}));
     EXPECT_EQ(prompts.first(), QStringLiteral("Calculate bitterness related items"));
-    EXPECT_EQ(prompts.last(), QStringLiteral("Convert alcohol related measures"));
+    EXPECT_EQ(prompts.at(4), QStringLiteral("Convert alcohol related measures"));
+    EXPECT_EQ(prompts.last(), QStringLiteral("The water to add or boil off for a gravity"));
     EXPECT_EQ(
-        m_runner.dialogs,
+        m_runner.dialogs.mid(0, 5),
         QStringList({QStringLiteral("wsc::CBitternessCalcDlg"), QStringLiteral("wsc::COGCalcDlg"),
                      QStringLiteral("wsc::CAlcoholCalcDlg"), QStringLiteral("wsc::CSGBallingDlg"),
                      QStringLiteral("wsc::CABVABWDlg")}));
+    EXPECT_EQ(m_runner.dialogs.mid(5), QStringList(6, QStringLiteral("wsc::CBrewDayToolDlg")));
     // The calculators read and write nothing of the recipe.
     EXPECT_FALSE(frame().isCommandEnabled(ID_RECORD_REFRESH));
 }

@@ -52,10 +52,61 @@ INSTANTIATE_TEST_SUITE_P(
         Worked{"abv --abv 5.10 --tg 1.010", "og", 1.05},
         Worked{"sg-balling --balling 12", "sg", 1.048},
         Worked{"sg-balling --sg 1.048", "balling", 12}, Worked{"abv-abw --abw 4", "abv", 5},
-        Worked{"abv-abw --abv 5", "abw", 4}),
+        Worked{"abv-abw --abv 5", "abw", 4},
+        // The brew-day tools, in the units asked for.
+        Worked{"priming --volumes 2.4 --beer 18.927 --temperature 20 --kind corn --units metric",
+               "sugar", 117.8},
+        Worked{"priming --sugar 4 --beer 5 --temperature 68 --kind 0 --units us", "volumes", 2.34},
+        Worked{"hydrometer --reading 1.040 --sample 30 --units metric", "corrected", 1.043},
+        Worked{"refractometer --og 1.046441535 --units us", "brix", 12},
+        Worked{"strike --target 67 --grain 5 --grain-temperature 20 --units metric", "strike",
+               74.5},
+        Worked{"infusion --water 7.25 --grain 10 --mash-water 12.5 --current 122 --units us",
+               "target", 152},
+        Worked{"dilution --final-gravity 1.050 --volume 20 --gravity 1.060 --units metric",
+               "final-volume", 24}),
     [](const ::testing::TestParamInfo<Worked>& info) {
         return "Example" + std::to_string(info.index);
     });
+
+// Each brew-day tool names its options, its units and what may be left out; a wrong unit word
+// or a missing value is refused and prints no answer.
+TEST_F(Cli, TheBrewDayToolsSayWhatTheyTakeAndRefuseWhatTheyCannotUse) {
+    const std::pair<const char*, const char*> tools[] = {
+        {"priming", "--kind corn|table|dry|honey"},
+        {"hydrometer", "--calibration N"},
+        {"refractometer", "--factor N"},
+        {"strike", "--grain-temperature N"},
+        {"infusion", "--water-temperature N"},
+        {"dilution", "--final-gravity N"},
+    };
+    for (const auto& [tool, option] : tools) {
+        ASSERT_EQ(run({QLatin1String(tool), QStringLiteral("--help")}), cli::kOk) << tool;
+        EXPECT_TRUE(stdoutText.contains(QLatin1String(option))) << stdoutText.toStdString();
+        EXPECT_TRUE(stdoutText.contains(QLatin1String("[--units us|metric]"))) << tool;
+        EXPECT_TRUE(stdoutText.contains(QLatin1String("leave out the one to solve for"))) << tool;
+        EXPECT_EQ(run({QLatin1String(tool), QStringLiteral("--units"), QStringLiteral("imperial")}),
+                  cli::kError)
+            << tool;
+        EXPECT_TRUE(stdoutText.isEmpty()) << tool;
+        // Nothing given: neither quantity to solve from.
+        EXPECT_EQ(run({QLatin1String(tool), QStringLiteral("--units"), QStringLiteral("us")}),
+                  cli::kDataError)
+            << tool;
+        EXPECT_TRUE(stderrText.contains(QLatin1String("Please leave either the"))) << tool;
+        EXPECT_TRUE(stdoutText.isEmpty()) << tool;
+    }
+    // A value out of range, named with its unit.
+    EXPECT_EQ(run(words("priming --volumes 2.4 --beer 5 --temperature 120 --units us --json")),
+              cli::kDataError);
+    EXPECT_TRUE(QJsonDocument::fromJson(stdoutText.toUtf8())
+                    .object()
+                    .value(QStringLiteral("error"))
+                    .toString()
+                    .contains(QStringLiteral("Beer temperature (\u00b0F) entered (120) must be "
+                                             "between 32 and 100")))
+        << stdoutText.toStdString();
+}
 
 TEST_F(Cli, CalculatorsRefuseWhatTheDialogsRefuseWithTheirMessages) {
     struct Case {

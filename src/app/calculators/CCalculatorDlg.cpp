@@ -48,8 +48,8 @@ CCalculatorDlg::CCalculatorDlg(std::unique_ptr<SolverCalculator> owned, DialogRu
         });
         m_edits.push_back(e);
         // The quantities' labels change colour; the others are plain buddies of their edits.
-        QLabel* l = i < calc.quantityCount() ? new CColorLabel(QString::fromLatin1(f.label), this)
-                                             : new QLabel(QString::fromLatin1(f.label), this);
+        QLabel* l = i < calc.quantityCount() ? new CColorLabel(QString::fromUtf8(f.label), this)
+                                             : new QLabel(QString::fromUtf8(f.label), this);
         l->setObjectName(QStringLiteral("label_") + QString::fromLatin1(f.key));
         l->setBuddy(e);
         m_labels.push_back(l);

@@ -1,11 +1,15 @@
 #include "calculators/CalculatorDialogs.h"
 
+#include "calc/UnitPreference.h"
+#include "calculators/BrewDayTools.h"
 #include "calculators/CABVABWDlg.h"
 #include "calculators/CAlcoholCalcDlg.h"
 #include "calculators/CBitternessCalcDlg.h"
+#include "calculators/CBrewDayToolDlg.h"
 #include "calculators/COGCalcDlg.h"
 #include "calculators/CSGBallingDlg.h"
 #include "document/CWscalcDoc.h"
+#include "help/HelpContexts.h"
 #include "shell/Commands.h"
 #include "shell/DialogRunner.h"
 
@@ -13,10 +17,41 @@
 
 namespace wsc {
 
+namespace {
+
+template <class Tool>
+std::unique_ptr<CCalculatorDlg> ToolDialog(CWscalcDoc& doc, int help, DialogRunner& runner,
+                                           QWidget* parent) {
+    // The brew-day tools show and take the brewer's units.
+    return std::make_unique<CBrewDayToolDlg>(
+        std::make_unique<Tool>(doc.services().prompter, ReadUnitChoice(doc.services().profile)),
+        help, runner, parent);
+}
+
+} // namespace
+
 bool RunCalculatorCommand(int id, CWscalcDoc& doc, DialogRunner& runner, QWidget* parent) {
     Prompter& prompter = doc.services().prompter;
     std::unique_ptr<CCalculatorDlg> dlg;
     switch (id) {
+    case ID_CALC_PRIMING:
+        dlg = ToolDialog<PrimingCalculator>(doc, HelpContext::kPriming, runner, parent);
+        break;
+    case ID_CALC_HYDROMETER:
+        dlg = ToolDialog<HydrometerCorrection>(doc, HelpContext::kHydrometer, runner, parent);
+        break;
+    case ID_CALC_REFRACTOMETER:
+        dlg = ToolDialog<RefractometerCalculator>(doc, HelpContext::kRefractometer, runner, parent);
+        break;
+    case ID_CALC_STRIKE:
+        dlg = ToolDialog<StrikeWaterCalculator>(doc, HelpContext::kStrikeWater, runner, parent);
+        break;
+    case ID_CALC_INFUSION:
+        dlg = ToolDialog<MashInfusionCalculator>(doc, HelpContext::kMashInfusion, runner, parent);
+        break;
+    case ID_CALC_DILUTION:
+        dlg = ToolDialog<DilutionCalculator>(doc, HelpContext::kDilution, runner, parent);
+        break;
     case ID_CALC_BITTERNESS:
         dlg = std::make_unique<CBitternessCalcDlg>(doc, runner, parent);
         break;

@@ -123,6 +123,20 @@ const std::vector<CommandInfo>& CommandTable() {
          "Convert density related measures\nSpecific Gravity to/from Balling", Glyph::None},
         {ID_CALC_ABV_ABW, "Alcohol by &Volume to/from by Weight...", kNoKey, 0,
          "Convert alcohol related measures\nAlcohol by Volume to/from by Weight", Glyph::None},
+        {ID_CALC_PRIMING, "&Priming and Carbonation...", kNoKey, 0,
+         "Priming sugar for a carbonation, or the carbonation of a weight of sugar\nPriming",
+         Glyph::None},
+        {ID_CALC_HYDROMETER, "&Hydrometer Temperature Correction...", kNoKey, 0,
+         "Correct a hydrometer reading for the sample's temperature\nHydrometer", Glyph::None},
+        {ID_CALC_REFRACTOMETER, "&Refractometer...", kNoKey, 0,
+         "A refractometer's Brix as a gravity, before or during fermentation\nRefractometer",
+         Glyph::None},
+        {ID_CALC_STRIKE, "S&trike Water...", kNoKey, 0,
+         "The strike water's temperature and volume for a mash\nStrike Water", Glyph::None},
+        {ID_CALC_INFUSION, "Mash &Infusion...", kNoKey, 0,
+         "The hot water to add for the next mash rest\nMash Infusion", Glyph::None},
+        {ID_CALC_DILUTION, "&Dilution and Boil-off...", kNoKey, 0,
+         "The water to add or boil off for a gravity\nDilution and Boil-off", Glyph::None},
         {ID_REPORT_SELECT, "&Select a Report...", kNoKey, 0,
          "Choose a report to preview or print\nSelect a Report", Glyph::None},
         {ID_REPORT_PREVIEW, "Pre&view Selected Report", kNoKey, 0,
@@ -196,8 +210,19 @@ const std::vector<int>& ReportsMenuLayout() {
 
 const std::vector<int>& CalculatorsMenuLayout() {
     static const std::vector<int> layout = {
-        ID_CALC_BITTERNESS, ID_CALC_GRAVITY, ID_CALC_ALCOHOL, 0,
-        ID_CALC_SG_BALLING, ID_CALC_ABV_ABW,
+        ID_CALC_BITTERNESS,
+        ID_CALC_GRAVITY,
+        ID_CALC_ALCOHOL,
+        0,
+        ID_CALC_SG_BALLING,
+        ID_CALC_ABV_ABW,
+        0,
+        ID_CALC_PRIMING,
+        ID_CALC_HYDROMETER,
+        ID_CALC_REFRACTOMETER,
+        ID_CALC_STRIKE,
+        ID_CALC_INFUSION,
+        ID_CALC_DILUTION,
     };
     return layout;
 }

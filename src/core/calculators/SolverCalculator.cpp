@@ -12,7 +12,7 @@
 namespace wsc {
 
 QString FieldName(const CalcFieldSpec& field) {
-    return PlainLabel(QString::fromLatin1(field.label)).replace(u'\n', u' ').remove(u'*');
+    return PlainLabel(QString::fromUtf8(field.label)).replace(u'\n', u' ').remove(u'*');
 }
 
 double SolverCalculator::rounded(double value, int decimals) {
@@ -93,8 +93,11 @@ bool SolverCalculator::recalculate() {
     return solved;
 }
 
-std::nullopt_t SolverCalculator::dataErrorText(const QString& text) {
+std::nullopt_t SolverCalculator::dataErrorText(const QString& text, int focus) {
     m_lastError = text;
+    m_prompter.text(m_lastError, PromptIcon::Exclamation);
+    if (focus >= 0)
+        m_focusField = focus;
     return std::nullopt;
 }
 

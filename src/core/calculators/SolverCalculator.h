@@ -10,7 +10,7 @@ namespace wsc {
 
 class Prompter;
 
-// How a calculator field holds its value.
+// How a calculator field holds its value. Labels are UTF-8 ("°C").
 enum class CalcFieldKind {
     Number, // a decimal number, shown in its shortest form after each calculation
     Whole,  // a whole number
@@ -25,6 +25,9 @@ struct CalcFieldSpec {
     const char* initial; // the text when the calculator opens
     const char* emptied; // the text when the field becomes the unknown (quantities only)
     bool negativeAllowed = false;
+    // A whole-number field that picks one of these (";" between): the dialog shows a list, the
+    // command line takes the number or the first word of an entry.
+    const char* choices = nullptr;
 };
 
 // What the brewing calculators share: a few quantities of one equation, of which the user
@@ -101,7 +104,8 @@ protected:
     // A data error of string `id` with its inserts (exclamation icon); returns nothing for
     // the solver to pass on.
     std::nullopt_t dataError(int id, const QStringList& inserts = {});
-    std::nullopt_t dataErrorText(const QString& text);
+    // A data error of the program's own text, the focus on `focus` when one is given.
+    std::nullopt_t dataErrorText(const QString& text, int focus = -1);
     // The unknown cannot be solved because `divisorLabel` holds `divisorText`.
     std::nullopt_t unsolvable(const QString& divisorLabel, const QString& divisorText,
                               int unknownField);

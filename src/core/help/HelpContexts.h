@@ -68,6 +68,13 @@ inline constexpr int kTipOfTheDay = dialog(353);
 inline constexpr int kAbout = dialog(354);
 inline constexpr int kCredits = dialog(355);
 inline constexpr int kOptionsUnits = dialog(356);
+// The brew-day tools.
+inline constexpr int kPriming = dialog(357);
+inline constexpr int kHydrometer = dialog(358);
+inline constexpr int kRefractometer = dialog(359);
+inline constexpr int kStrikeWater = dialog(360);
+inline constexpr int kMashInfusion = dialog(361);
+inline constexpr int kDilution = dialog(362);
 
 } // namespace HelpContext
 

@@ -178,6 +178,19 @@ inline constexpr const char* kCalcUnsolvable =
 inline constexpr const char* kCalcOutOfReach =
     "Data Error:\nThe %1 would be too large to show.  Please check the values entered.";
 inline constexpr const char* kBitternessMethod = "Tinseth's";
+// The brew-day tools. %1 and %2 the two quantities.
+inline constexpr const char* kToolOneOfTwo =
+    "Data Error:\nPlease leave either the %1 or the %2 blank to have it calculated, and enter "
+    "the other.";
+// %1 the field, %2 its text, %3 and %4 its range, in the field's unit.
+inline constexpr const char* kToolOutOfRange =
+    "Data Error:\nThe %1 entered (%2) must be between %3 and %4.";
+// %1 the temperature, %2 the CO2 the beer holds at it, %3 the volumes asked for.
+inline constexpr const char* kPrimingNoSugar =
+    "Data Error:\nAt %1 the beer still holds %2 volumes of CO2: no sugar is needed for %3 "
+    "volumes.";
+// %1 and %2 the two temperatures' names, %3 and %4 their values.
+inline constexpr const char* kToolNotAbove = "Data Error:\nThe %1 (%2) must be above the %3 (%4).";
 // Reports. %1 the engine's error code, %2 its text.
 inline constexpr const char* kEngineDidNotOpen =
     "Support Program Error:\nThe print engine did not open.  Reports will be disabled.\nThis is "
