@@ -53,21 +53,50 @@ QString num(double v, const char* format) {
 
 } // namespace
 
+namespace {
+
+// The columns of a kind's rows but the recipe's: what a copy of a row takes.
+QString RowColumns(const RecordLayout& l) {
+    QStringList cols;
+    for (std::size_t i = 0; i < l.count; ++i) {
+        if (qstrcmp(l.columns[i].name, kRecipeColumn) != 0)
+            cols << q(l.columns[i].name);
+    }
+    return cols.join(u',');
+}
+
+} // namespace
+
 void RecipeIngredientRows::copy(CDaoDatabase& db, long fromRecipe, long toRecipe) {
     for (int k = 0; k < kKinds; ++k) {
         const RecordLayout& l = layoutOf(static_cast<Kind>(k));
-        QStringList cols;
-        for (std::size_t i = 0; i < l.count; ++i) {
-            if (qstrcmp(l.columns[i].name, kRecipeColumn) != 0)
-                cols << q(l.columns[i].name);
-        }
-        const QString list = cols.join(u',');
         SqliteStatement st = db.connection().prepare(
             QStringLiteral("INSERT INTO %1 (%2, %3) SELECT %2, ? FROM %1 WHERE %3 = ? "
                            "ORDER BY IngRowID")
-                .arg(q(l.source), list, q(kRecipeColumn)));
+                .arg(q(l.source), RowColumns(l), q(kRecipeColumn)));
         st.bindInt64(1, toRecipe);
         st.bindInt64(2, fromRecipe);
+        st.exec();
+    }
+}
+
+void RecipeIngredientRows::repeat(CDaoDatabase& db, Kind kind, long recipeId, int times) {
+    const RecordLayout& l = layoutOf(kind);
+    SqliteConnection& c = db.connection();
+    SqliteStatement last = c.prepare(QStringLiteral("SELECT max(IngRowID) FROM %1 WHERE %2 = ?")
+                                         .arg(q(l.source), q(kRecipeColumn)));
+    last.bindInt64(1, recipeId);
+    if (!last.step() || last.isNull(0))
+        return;
+    const std::int64_t lastRow = last.int64(0);
+    SqliteStatement st =
+        c.prepare(QStringLiteral("INSERT INTO %1 (%2, %3) SELECT %2, %3 FROM %1 WHERE %3 = ? "
+                                 "AND IngRowID <= ? ORDER BY IngRowID")
+                      .arg(q(l.source), RowColumns(l), q(kRecipeColumn)));
+    for (int n = 1; n < times; ++n) {
+        st.reset();
+        st.bindInt64(1, recipeId);
+        st.bindInt64(2, lastRow);
         st.exec();
     }
 }

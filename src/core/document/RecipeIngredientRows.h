@@ -34,6 +34,8 @@ public:
 
     // Adds a copy of every row of `fromRecipe` for `toRecipe`, in the order entered.
     static void copy(CDaoDatabase& db, long fromRecipe, long toRecipe);
+    // Each row of `kind` of the recipe `times` times in all: the copies follow the rows.
+    static void repeat(CDaoDatabase& db, Kind kind, long recipeId, int times);
     static void remove(CDaoDatabase& db, long recipeId);
     static int count(CDaoDatabase& db, Kind kind, long recipeId);
 

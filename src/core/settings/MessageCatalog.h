@@ -178,6 +178,20 @@ inline constexpr const char* kCalcUnsolvable =
 inline constexpr const char* kCalcOutOfReach =
     "Data Error:\nThe %1 would be too large to show.  Please check the values entered.";
 inline constexpr const char* kBitternessMethod = "Tinseth's";
+// Scaling a recipe.
+inline constexpr const char* kScaleNoBatchSize =
+    "Data Error:\nThe recipe has no batch size to scale from.  Please enter its batch size "
+    "first.";
+inline constexpr const char* kScaleBadBatchSize =
+    "Data Error:\nPlease enter a batch size above 0 to scale the recipe to.";
+inline constexpr const char* kScaleBadEfficiency =
+    "Data Error:\nPlease enter an efficiency from 1 to 100 % to scale the recipe to.";
+// %1 the batch size, %2 the one asked for, %3 how many times it is.
+inline constexpr const char* kScaleKits =
+    "Data Error:\nA kit is a whole can: a recipe with kits scales only to a whole number of "
+    "times its batch size (%1 to %2 is %3 times).";
+// %1 the batch number.
+inline constexpr const char* kScaleNoSuchBatch = "Data Error:\nThere is no recipe with batch %1.";
 // The brew-day tools. %1 and %2 the two quantities.
 inline constexpr const char* kToolOneOfTwo =
     "Data Error:\nPlease leave either the %1 or the %2 blank to have it calculated, and enter "

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "db/records/CRecordSetRecipe.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace wsc {
+
+class CDaoDatabase;
+
+// A recipe at another batch size, and perhaps another system efficiency.
+struct ScaleRequest {
+    double batchSize = 0;             // gallons
+    std::optional<double> efficiency; // per cent; the recipe's own when not given
+};
+
+// How the copy's amounts change: every amount with the batch (the boil with it, so the hops'
+// bitterness per gallon stays), the grains also by the old efficiency over the new; a kit is a
+// whole can, so kits are taken `kitCopies` times.
+struct ScalePlan {
+    double amount = 1;
+    double grain = 1;
+    int kitCopies = 1;
+    double batchSize = 0;
+    double efficiency = 0;
+};
+
+// The plan for `recipe` with `kitRows` kit rows, or nothing with the reason in `why`.
+std::optional<ScalePlan> PlanScale(const CRecordSetRecipe& recipe, int kitRows,
+                                   const ScaleRequest& request, QString* why);
+// The copy's own fields: batch and boil size, the mash, sparge and collected volumes, the
+// expected efficiency.
+void ScaleRecipeFields(CRecordSetRecipe& copy, const ScalePlan& plan);
+// The copy's ingredient rows, already copied from the original.
+void ScaleIngredientRows(CDaoDatabase& db, long recipeId, const ScalePlan& plan);
+
+// A scaled copy of the recipe of batch `batch`, by Copy's rules (the next batch number,
+// "Copy of ..."), in one transaction of its own; the original is left as it was. Its batch
+// number, or nothing with the reason in `why`. Throws CDaoException on a database fault.
+std::optional<long> AddScaledCopy(CDaoDatabase& db, long batch, const ScaleRequest& request,
+                                  QString* why);
+
+} // namespace wsc
