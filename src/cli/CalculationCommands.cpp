@@ -5,10 +5,13 @@
 #include "calc/RecipeCalculator.h"
 #include "calc/Units.h"
 #include "calc/UtilizationTable.h"
+#include "db/DatabaseLock.h"
 #include "db/DatabaseOps.h"
 #include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
 #include "db/records/CRecordSetRecipe.h"
+#include "document/FieldExchange.h"
+#include "document/RecipeScaling.h"
 #include "settings/MessageCatalog.h"
 
 #include <QJsonArray>
@@ -113,7 +116,102 @@ int cmdCalc(const Args& a, const Output& io) {
 
 } // namespace
 
+// A recipe's name, batch size and predictions, by batch number.
+struct Named {
+    QString name;
+    double batchSize = 0;
+    ScaleFigures figures;
+};
+
+Named FiguresOf(CDaoDatabase& db, long batch, const UtilizationTable& table) {
+    CRecordSetRecipe r(&db);
+    r.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
+    r.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
+    r.Seek(QStringLiteral("="), {QString::number(batch)});
+    return {r.m_RecipeName, r.m_RecipeBatchSize,
+            wsc::FiguresOf(db, r.m_RecipeID, RecipeInputs::of(r), table)};
+}
+
+int cmdScale(const Args& a, const Output& io) {
+    const QString dbPath = a.option(QStringLiteral("db"));
+    bool batchOk = false, sizeOk = false, efficiencyOk = true;
+    const long batch = a.option(QStringLiteral("batch")).toLong(&batchOk);
+    const double size = ReadTypedNumber(a.option(QStringLiteral("to-batch-size")), &sizeOk);
+    ScaleRequest request;
+    if (a.given(QStringLiteral("efficiency")))
+        request.efficiency = ReadTypedNumber(a.option(QStringLiteral("efficiency")), &efficiencyOk);
+    if (dbPath.isEmpty() || !batchOk || !sizeOk || !efficiencyOk)
+        return kUsage;
+    // The original is never changed: the command only adds, and says so on its line.
+    if (!a.has(QStringLiteral("new")))
+        return fail(io, QStringLiteral("scale adds a scaled copy and leaves the recipe as it is: "
+                                       "give --new"));
+    const std::optional<UnitChoice> units = unitsOption(a, io);
+    if (!units)
+        return kError;
+    request.batchSize = ToStored(units->volume, size);
+    try {
+        if (const auto wrong = wrongKind(io.err, dbPath, a.option(QStringLiteral("data"))))
+            return *wrong;
+        CheckWritable(dbPath);
+        DatabaseLock lock(dbPath);
+        if (!lock.tryLock())
+            return fail(io,
+                        QString::fromLatin1(Texts::kDatabaseInUse).arg(dbPath, lock.failureText()));
+        const UtilizationTable table = loadUtilization(a.option(QStringLiteral("data")));
+        CDaoDatabase db;
+        db.Open(dbPath, false, false);
+        QString why;
+        const std::optional<long> copy = AddScaledCopy(db, batch, request, &why);
+        if (!copy) {
+            print(io.err, why);
+            return kDataError;
+        }
+        const Named from = FiguresOf(db, batch, table);
+        const Named to = FiguresOf(db, *copy, table);
+        const Unit volume = units->volume;
+        if (a.has(QStringLiteral("json"))) {
+            auto figures = [&](const Named& f, long n) {
+                return QJsonObject{{QStringLiteral("batch"), static_cast<qint64>(n)},
+                                   {QStringLiteral("name"), f.name},
+                                   {QStringLiteral("batchSize"), FromStored(volume, f.batchSize)},
+                                   {QStringLiteral("og"), f.figures.og},
+                                   {QStringLiteral("ibu"), f.figures.ibu},
+                                   {QStringLiteral("srm"), f.figures.srm},
+                                   {QStringLiteral("abv"), f.figures.abv}};
+            };
+            print(io.out,
+                  QString::fromUtf8(
+                      QJsonDocument(QJsonObject{{QStringLiteral("original"), figures(from, batch)},
+                                                {QStringLiteral("copy"), figures(to, *copy)}})
+                          .toJson(QJsonDocument::Compact)));
+            return kOk;
+        }
+        const QString symbol = QString::fromUtf8(InfoOf(volume).symbol);
+        print(io.out, QStringLiteral("Batch %1: %2, %3 %4 (from batch %5, %6 %4)")
+                          .arg(*copy)
+                          .arg(to.name, FormatInUnit(volume, to.batchSize, -1, true), symbol)
+                          .arg(batch)
+                          .arg(FormatInUnit(volume, from.batchSize, -1, true)));
+        for (const QString& line : CompareFigures(from.figures, to.figures, *units).split(u'\n'))
+            print(io.out, QStringLiteral("  ") + line);
+        return kOk;
+    } catch (const CDaoException& e) {
+        return fail(io, QString::fromUtf8(e.what()));
+    }
+}
+
 void addCalculationCommands(CommandTable& table) {
+    table[QStringLiteral("scale")] = {
+        QStringLiteral("--db RECIPES.mdb --batch N --to-batch-size V [--efficiency E] --new "
+                       "[--data DATA.mdb] [--units us|metric] [--json]\n  adds a copy of the "
+                       "recipe at batch size V (in the units' volume) with the next batch number; "
+                       "the recipe itself is not changed"),
+        {QStringLiteral("db"), QStringLiteral("batch"), QStringLiteral("to-batch-size"),
+         QStringLiteral("efficiency"), QStringLiteral("data"), QStringLiteral("units")},
+        {QStringLiteral("new"), QStringLiteral("json")},
+        false,
+        cmdScale};
     table[QStringLiteral("calc")] = {
         QStringLiteral("--db RECIPES.mdb --data DATA.mdb --batch N [--units us|metric] [--json]"),
         {QStringLiteral("db"), QStringLiteral("data"), QStringLiteral("batch"),

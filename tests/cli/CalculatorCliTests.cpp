@@ -175,3 +175,48 @@ TEST_F(Cli, IbuReadsTheUtilizationOfTheDataDatabaseGiven) {
 
 } // namespace
 } // namespace wsc
+
+namespace wsc {
+namespace {
+
+// scale: a copy at the new size beside the original's figures, the same to the places shown;
+// without --new, or with a size that is no size, nothing is written.
+TEST_F(Cli, ScaleAddsACopyWithTheOriginalsPredictions) {
+    const QString file = copyShippedSamples();
+    auto scale = [&](const QString& more) {
+        return run(QStringList{QStringLiteral("scale"), QStringLiteral("--db"), file} +
+                   more.split(u' ', Qt::SkipEmptyParts));
+    };
+    ASSERT_EQ(scale(QStringLiteral("--help")), cli::kOk);
+    EXPECT_TRUE(stdoutText.contains(QLatin1String("--to-batch-size V [--efficiency E] --new")));
+    EXPECT_EQ(scale(QStringLiteral("--batch 4 --to-batch-size 10 --units us")), cli::kError);
+    EXPECT_TRUE(stderrText.contains(QLatin1String("give --new")));
+    EXPECT_EQ(scale(QStringLiteral("--batch 4 --to-batch-size 0 --new --units us")),
+              cli::kDataError);
+    EXPECT_TRUE(stderrText.contains(QString::fromLatin1(Texts::kScaleBadBatchSize)));
+    EXPECT_EQ(scale(QStringLiteral("--batch 4 --to-batch-size ten --new")), cli::kError);
+    EXPECT_TRUE(stdoutText.isEmpty());
+
+    ASSERT_EQ(scale(QStringLiteral("--batch 4 --to-batch-size 23 --new --units metric --json")),
+              cli::kOk)
+        << stderrText.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(stdoutText.toUtf8()).object();
+    const QJsonObject from = o.value(QStringLiteral("original")).toObject();
+    const QJsonObject to = o.value(QStringLiteral("copy")).toObject();
+    EXPECT_EQ(to.value(QStringLiteral("name")).toString(),
+              QStringLiteral("Copy of ") + from.value(QStringLiteral("name")).toString());
+    EXPECT_NEAR(to.value(QStringLiteral("batchSize")).toDouble(), 23, 1e-9);
+    for (const char* key : {"og", "ibu", "srm", "abv"}) {
+        const int places = QByteArray(key) == "og" ? 3 : 1;
+        EXPECT_EQ(QString::number(to.value(QLatin1String(key)).toDouble(), 'f', places),
+                  QString::number(from.value(QLatin1String(key)).toDouble(), 'f', places))
+            << key;
+    }
+    // The copy is a recipe like any other: show lists it.
+    ASSERT_EQ(run({QStringLiteral("show"), file}), cli::kOk);
+    EXPECT_TRUE(stdoutText.contains(QStringLiteral("Copy of ") +
+                                    from.value(QStringLiteral("name")).toString()));
+}
+
+} // namespace
+} // namespace wsc

@@ -1,6 +1,7 @@
 #include "form/CRecipeFormSheet.h"
 
 #include "calc/Predictions.h"
+#include "form/CScaleRecipeDlg.h"
 #include "form/PredictionStrip.h"
 
 #include "shell/ProgramFiles.h"
@@ -409,6 +410,19 @@ bool CRecipeFormSheet::saveControls(CRecordSetRecipe& r) {
     return ok;
 }
 
+void CRecipeFormSheet::scaleRecipe() {
+    const CRecordSetRecipe& r = m_cmd->record();
+    if (!r.HasCurrentRecord())
+        return;
+    // The sizes as the pages show them, typed or not.
+    const RecipeInputs in = calcInputs();
+    CScaleRecipeDlg dlg(m_doc.services().prompter, m_cmd->preferences().units, in.batchSize,
+                        in.efficiencyExpected, this);
+    if (m_runner.exec(dlg) != QDialog::Accepted)
+        return;
+    m_cmd->OnRecordScale(dlg.request());
+}
+
 void CRecipeFormSheet::commitPendingEdits() {
     m_grid->commitOpenEditor();
 }
@@ -691,6 +705,7 @@ bool CRecipeFormSheet::handlesCommand(int id) const {
 bool CRecipeFormSheet::commandEnabled(int id) const {
     switch (id) {
     case ID_RECORD_COPY:
+    case ID_RECORD_SCALE:
         return m_cmd->canCopy();
     case ID_RECORD_REFRESH:
         return m_cmd->canRefresh();
@@ -741,6 +756,9 @@ void CRecipeFormSheet::runCommand(int id) {
         break;
     case ID_RECORD_COPY:
         m_cmd->OnRecordCopy();
+        break;
+    case ID_RECORD_SCALE:
+        scaleRecipe();
         break;
     case ID_RECORD_REFRESH:
         m_cmd->OnRecordRefresh();

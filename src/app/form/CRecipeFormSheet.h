@@ -77,6 +77,8 @@ public:
     // RecipeFormControls
     bool saveControls(CRecordSetRecipe& record) override;
     // A grid cell still being typed into belongs to the recipe too.
+    // Record > Scale Recipe: asks the batch size and efficiency, then makes the scaled copy.
+    void scaleRecipe();
     void commitPendingEdits() override;
     void loadControls(const CRecordSetRecipe& record) override;
     QString nameText() const override;

@@ -310,7 +310,8 @@ void CMainFrame::buildMenus() {
             {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE});
         add(menuBar()->addMenu(QStringLiteral("&Record")),
             {ID_RECORD_FIRST, ID_RECORD_PREV, ID_RECORD_NEXT, ID_RECORD_LAST, 0, ID_RECORD_ADD,
-             ID_RECORD_COPY, ID_RECORD_REFRESH, ID_RECORD_DELETE, 0, ID_RECORD_COMMIT});
+             ID_RECORD_COPY, ID_RECORD_REFRESH, ID_RECORD_DELETE, 0, ID_RECORD_COMMIT, 0,
+             ID_RECORD_SCALE});
     }
     if (open) {
         for (const auto& [title, layout] : {std::pair{"&Data", &DataMenuLayout()},

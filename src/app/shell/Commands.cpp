@@ -50,6 +50,8 @@ const std::vector<CommandInfo>& CommandTable() {
         // Ctrl+Alt+keypad + is what the recipe form always took; many X11 keyboard maps turn
         // it into a video-mode switch before it reaches any program, so Ctrl+Shift+keypad +,
         // which every session delivers, is the one the menu shows.
+        {ID_RECORD_SCALE, "&Scale Recipe...", kNoKey, 0,
+         "Copy the recipe at another batch size or efficiency\nScale Recipe", Glyph::None},
         {ID_RECORD_COPY, "&Copy", kNoKey, kCtrl | kShift | kPad | Qt::Key_Plus,
          "Copy the current recipe into a new one\nCopy Recipe", Glyph::CopyRecord,
          kCtrl | kAlt | kPad | Qt::Key_Plus},
@@ -166,6 +168,7 @@ bool IsRecordCommand(int id) {
     case ID_RECORD_LAST:
     case ID_RECORD_ADD:
     case ID_RECORD_COPY:
+    case ID_RECORD_SCALE:
     case ID_RECORD_REFRESH:
     case ID_RECORD_DELETE:
     case ID_RECORD_COMMIT:

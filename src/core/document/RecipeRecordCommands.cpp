@@ -4,6 +4,7 @@
 #include "db/IInfoStatusBar.h"
 
 #include "calc/IngredientSheets.h"
+#include "calc/RecipeCalculator.h"
 #include "calc/UnitPreference.h"
 #include "db/dao/CDaoDatabase.h"
 #include "db/dao/CDaoException.h"
@@ -11,6 +12,7 @@
 #include "db/records/CRecordSetRecipeMaxBatch.h"
 #include "document/CWscalcDoc.h"
 #include "document/RecipeIngredientRows.h"
+#include "document/RecipeScaling.h"
 #include "document/UpdateHints.h"
 #include "settings/MessageCatalog.h"
 #include "settings/ProfileStore.h"
@@ -414,29 +416,69 @@ void RecipeRecordCommands::OnRecordCopy() {
         prompter.message(37, {MessageCatalog::text(kRecipeWord), m_form.nameText()},
                          PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
         return;
+    if (copyRecord(nullptr))
+        prompter.message(83, {}, PromptIcon::Information);
+}
+
+bool RecipeRecordCommands::OnRecordScale(const ScaleRequest& request) {
+    if (!canCopy() || !hasRecord())
+        return false;
+    return copyRecord(&request);
+}
+
+bool RecipeRecordCommands::copyRecord(const ScaleRequest* scale) {
+    Prompter& prompter = m_doc.services().prompter;
     if (!SaveRecipeChanges() || !nextBatchNumberExists())
-        return;
+        return false;
     // Every column of the source travels except the key, the batch number and the name.
     const FieldValues source = m_set.fieldValues();
     const long sourceId = m_set.m_RecipeID;
     const QString sourceName = m_set.m_RecipeName;
+    const RecipeInputs sourceInputs = RecipeInputs::of(m_set);
+    std::optional<ScalePlan> plan;
+    if (scale) {
+        QString why;
+        try {
+            plan = PlanScale(
+                m_set,
+                RecipeIngredientRows::count(*m_doc.database(), RecipeIngredientRows::Kit, sourceId),
+                *scale, &why);
+        } catch (const CDaoException& e) {
+            report(e);
+            return false;
+        }
+        if (!plan) {
+            prompter.text(why, PromptIcon::Exclamation);
+            return false;
+        }
+    }
     m_copySourceBookmark = m_set.GetBookmark();
+    std::optional<ScaleFigures> before, after;
     try {
         ensureTransaction();
+        if (plan)
+            before = FiguresOf(*m_doc.database(), sourceId, sourceInputs, m_doc.utilization());
         m_set.AddNew();
         m_newRecord = true;
         m_copiedIngredients = true;
         m_set.setFieldValues(source);
         m_set.m_RecipeName = QStringLiteral("Copy of ") + sourceName;
+        if (plan)
+            ScaleRecipeFields(m_set, *plan);
         m_doc.m_currentRecipeId = 0;
         m_form.resetTargetStyle();
         insertNewRecord();
         m_newRecord = false;
         RecipeIngredientRows::copy(*m_doc.database(), sourceId, m_currentRecipeId);
+        if (plan) {
+            ScaleIngredientRows(*m_doc.database(), m_currentRecipeId, *plan);
+            after = FiguresOf(*m_doc.database(), m_currentRecipeId, RecipeInputs::of(m_set),
+                              m_doc.utilization());
+        }
     } catch (const CDaoException& e) {
         report(e);
         abandonNewRecord(m_copySourceBookmark);
-        return;
+        return false;
     }
     reload();
     m_form.showPage(0);
@@ -445,7 +487,12 @@ void RecipeRecordCommands::OnRecordCopy() {
     // closing the form asks before it could be lost.
     m_modified = true;
     m_form.commandStateChanged();
-    prompter.message(83, {}, PromptIcon::Information);
+    if (plan)
+        prompter.text(QString::fromLatin1(Texts::kScaledCopyMade)
+                          .arg(m_set.m_RecipeBatchNo)
+                          .arg(CompareFigures(*before, *after, m_prefs.units)),
+                      PromptIcon::Information);
+    return true;
 }
 
 void RecipeRecordCommands::OnRecordDelete() {

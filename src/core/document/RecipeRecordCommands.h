@@ -11,6 +11,8 @@
 
 namespace wsc {
 
+struct ScaleRequest;
+
 class CDaoException;
 class CWscalcDoc;
 
@@ -48,6 +50,9 @@ public:
     void OnRecordMove(Move move);
     void OnRecordAdd();
     void OnRecordCopy();
+    // A copy by Copy's rules at another batch size (and efficiency), its predictions shown
+    // beside the original's; false when it was refused (after saying why) or failed.
+    bool OnRecordScale(const ScaleRequest& request);
     void OnRecordDelete();
     void OnRecordRefresh();
     bool OnRecordCommit();
@@ -82,6 +87,8 @@ public:
     long currentRecipeId() const { return m_currentRecipeId; }
 
 private:
+    // Copy, or with `scale` a scaled copy.
+    bool copyRecord(const ScaleRequest* scale);
     void reload();
     void storeCurrentInDocument();
     void ensureTransaction();

@@ -1,5 +1,8 @@
 #include "document/RecipeScaling.h"
 
+#include "calc/BeerColor.h"
+#include "calc/IngredientSheets.h"
+#include "calc/RecipeCalculator.h"
 #include "db/SqliteConnection.h"
 #include "db/dao/CDaoDatabase.h"
 #include "db/records/CRecordSetRecipeMaxBatch.h"
@@ -103,6 +106,42 @@ void ScaleIngredientRows(CDaoDatabase& db, long recipeId, const ScalePlan& plan)
     }
     // A kit is a whole can: more of them, each as it was.
     RecipeIngredientRows::repeat(db, RecipeIngredientRows::Kit, recipeId, plan.kitCopies);
+}
+
+ScaleFigures FiguresOf(CDaoDatabase& db, long recipeId, const RecipeInputs& inputs,
+                       const UtilizationTable& table) {
+    MemorySheets sheets = MemorySheets::load(db, recipeId);
+    RecipeCalculator calc(sheets, table);
+    calc.setInputs(inputs);
+    calc.RunCalculations(false);
+    return {calc.PredictedOG, calc.TotalIBU, MoreySrm(calc.PredictedColor), calc.PredictedABV};
+}
+
+QString CompareFigures(const ScaleFigures& from, const ScaleFigures& to, const UnitChoice& u) {
+    const bool sg = u.gravity == Unit::SpecificGravity;
+    auto gravity = [&](double og) {
+        return sg ? QString::asprintf("%.3f", og) : FormatInUnit(u.gravity, og, -1, false);
+    };
+    auto colour = [&](double srm) { return FormatInUnit(u.color, srm, 1, false); };
+    const QString rows[][3] = {
+        {sg ? QStringLiteral("Original gravity")
+            : QStringLiteral("Original gravity (%1)")
+                  .arg(QString::fromUtf8(InfoOf(u.gravity).symbol)),
+         gravity(from.og), gravity(to.og)},
+        {QStringLiteral("Bitterness (IBU)"), QString::asprintf("%.0f", from.ibu),
+         QString::asprintf("%.0f", to.ibu)},
+        {QStringLiteral("Color (%1)").arg(QString::fromUtf8(InfoOf(u.color).symbol)),
+         colour(from.srm), colour(to.srm)},
+        {QStringLiteral("Alcohol (% by volume)"), QString::asprintf("%.1f", from.abv),
+         QString::asprintf("%.1f", to.abv)},
+    };
+    QStringList lines{QStringLiteral("%1  %2  %3")
+                          .arg(QString(), -24)
+                          .arg(QStringLiteral("original"), 10)
+                          .arg(QStringLiteral("copy"), 10)};
+    for (const auto& r : rows)
+        lines << QStringLiteral("%1  %2  %3").arg(r[0], -24).arg(r[1], 10).arg(r[2], 10);
+    return lines.join(u'\n');
 }
 
 std::optional<long> AddScaledCopy(CDaoDatabase& db, long batch, const ScaleRequest& request,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/Units.h"
 #include "db/records/CRecordSetRecipe.h"
 
 #include <QString>
@@ -9,6 +10,8 @@
 namespace wsc {
 
 class CDaoDatabase;
+class UtilizationTable;
+struct RecipeInputs;
 
 // A recipe at another batch size, and perhaps another system efficiency.
 struct ScaleRequest {
@@ -35,6 +38,17 @@ std::optional<ScalePlan> PlanScale(const CRecordSetRecipe& recipe, int kitRows,
 void ScaleRecipeFields(CRecordSetRecipe& copy, const ScalePlan& plan);
 // The copy's ingredient rows, already copied from the original.
 void ScaleIngredientRows(CDaoDatabase& db, long recipeId, const ScalePlan& plan);
+
+// What a recipe is predicted to be, for comparing a scaled copy with its original.
+struct ScaleFigures {
+    double og = 0, ibu = 0, srm = 0, abv = 0;
+};
+ScaleFigures FiguresOf(CDaoDatabase& db, long recipeId, const RecipeInputs& inputs,
+                       const UtilizationTable& table);
+// "Original gravity  1.044  1.044" and so on, the original's figures beside the copy's, in the
+// brewer's gravity and colour units.
+QString CompareFigures(const ScaleFigures& original, const ScaleFigures& copy,
+                       const UnitChoice& units);
 
 // A scaled copy of the recipe of batch `batch`, by Copy's rules (the next batch number,
 // "Copy of ..."), in one transaction of its own; the original is left as it was. Its batch

@@ -53,6 +53,7 @@ const std::vector<HelpContextUse>& WindowHelpContexts() {
             {kStrikeWater, "Strike Water"},
             {kMashInfusion, "Mash Infusion"},
             {kDilution, "Dilution and Boil-off"},
+            {kScaleRecipe, "Scale Recipe"},
             {kTipOfTheDay, "Tip of the Day"},
             {kAbout, "About Wortsmith Calculator"},
             {kCredits, "Credits"},

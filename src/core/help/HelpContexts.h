@@ -75,6 +75,7 @@ inline constexpr int kRefractometer = dialog(359);
 inline constexpr int kStrikeWater = dialog(360);
 inline constexpr int kMashInfusion = dialog(361);
 inline constexpr int kDilution = dialog(362);
+inline constexpr int kScaleRecipe = dialog(363);
 
 } // namespace HelpContext
 

@@ -190,6 +190,8 @@ inline constexpr const char* kScaleBadEfficiency =
 inline constexpr const char* kScaleKits =
     "Data Error:\nA kit is a whole can: a recipe with kits scales only to a whole number of "
     "times its batch size (%1 to %2 is %3 times).";
+// %1 the copy's batch number, %2 the original's figures beside the copy's.
+inline constexpr const char* kScaledCopyMade = "The scaled copy is complete: batch %1.\n\n%2";
 // %1 the batch number.
 inline constexpr const char* kScaleNoSuchBatch = "Data Error:\nThere is no recipe with batch %1.";
 // The brew-day tools. %1 and %2 the two quantities.
