@@ -120,7 +120,7 @@ int cmdCalc(const Args& a, const Output& io) {
 struct Named {
     QString name;
     double batchSize = 0;
-    ScaleFigures figures;
+    Predictions figures;
 };
 
 Named FiguresOf(CDaoDatabase& db, long batch, const UtilizationTable& table) {
@@ -177,7 +177,7 @@ int cmdScale(const Args& a, const Output& io) {
                                    {QStringLiteral("batchSize"), FromStored(volume, f.batchSize)},
                                    {QStringLiteral("og"), f.figures.og},
                                    {QStringLiteral("ibu"), f.figures.ibu},
-                                   {QStringLiteral("srm"), f.figures.srm},
+                                   {QStringLiteral("srm"), f.figures.srm()},
                                    {QStringLiteral("abv"), f.figures.abv}};
             };
             print(io.out,

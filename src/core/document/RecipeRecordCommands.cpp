@@ -453,7 +453,7 @@ bool RecipeRecordCommands::copyRecord(const ScaleRequest* scale) {
         }
     }
     m_copySourceBookmark = m_set.GetBookmark();
-    std::optional<ScaleFigures> before, after;
+    std::optional<Predictions> before, after;
     try {
         ensureTransaction();
         if (plan)

@@ -1,6 +1,5 @@
 #include "document/RecipeScaling.h"
 
-#include "calc/BeerColor.h"
 #include "calc/IngredientSheets.h"
 #include "calc/RecipeCalculator.h"
 #include "db/SqliteConnection.h"
@@ -108,16 +107,16 @@ void ScaleIngredientRows(CDaoDatabase& db, long recipeId, const ScalePlan& plan)
     RecipeIngredientRows::repeat(db, RecipeIngredientRows::Kit, recipeId, plan.kitCopies);
 }
 
-ScaleFigures FiguresOf(CDaoDatabase& db, long recipeId, const RecipeInputs& inputs,
-                       const UtilizationTable& table) {
+Predictions FiguresOf(CDaoDatabase& db, long recipeId, const RecipeInputs& inputs,
+                      const UtilizationTable& table) {
     MemorySheets sheets = MemorySheets::load(db, recipeId);
     RecipeCalculator calc(sheets, table);
     calc.setInputs(inputs);
     calc.RunCalculations(false);
-    return {calc.PredictedOG, calc.TotalIBU, MoreySrm(calc.PredictedColor), calc.PredictedABV};
+    return PredictionsOf(calc);
 }
 
-QString CompareFigures(const ScaleFigures& from, const ScaleFigures& to, const UnitChoice& u) {
+QString CompareFigures(const Predictions& from, const Predictions& to, const UnitChoice& u) {
     const bool sg = u.gravity == Unit::SpecificGravity;
     auto gravity = [&](double og) {
         return sg ? QString::asprintf("%.3f", og) : FormatInUnit(u.gravity, og, -1, false);
@@ -131,7 +130,7 @@ QString CompareFigures(const ScaleFigures& from, const ScaleFigures& to, const U
         {QStringLiteral("Bitterness (IBU)"), QString::asprintf("%.0f", from.ibu),
          QString::asprintf("%.0f", to.ibu)},
         {QStringLiteral("Color (%1)").arg(QString::fromUtf8(InfoOf(u.color).symbol)),
-         colour(from.srm), colour(to.srm)},
+         colour(from.srm()), colour(to.srm())},
         {QStringLiteral("Alcohol (% by volume)"), QString::asprintf("%.1f", from.abv),
          QString::asprintf("%.1f", to.abv)},
     };

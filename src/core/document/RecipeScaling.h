@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/Predictions.h"
 #include "calc/Units.h"
 #include "db/records/CRecordSetRecipe.h"
 
@@ -40,14 +41,11 @@ void ScaleRecipeFields(CRecordSetRecipe& copy, const ScalePlan& plan);
 void ScaleIngredientRows(CDaoDatabase& db, long recipeId, const ScalePlan& plan);
 
 // What a recipe is predicted to be, for comparing a scaled copy with its original.
-struct ScaleFigures {
-    double og = 0, ibu = 0, srm = 0, abv = 0;
-};
-ScaleFigures FiguresOf(CDaoDatabase& db, long recipeId, const RecipeInputs& inputs,
-                       const UtilizationTable& table);
+Predictions FiguresOf(CDaoDatabase& db, long recipeId, const RecipeInputs& inputs,
+                      const UtilizationTable& table);
 // "Original gravity  1.044  1.044" and so on, the original's figures beside the copy's, in the
 // brewer's gravity and colour units.
-QString CompareFigures(const ScaleFigures& original, const ScaleFigures& copy,
+QString CompareFigures(const Predictions& original, const Predictions& copy,
                        const UnitChoice& units);
 
 // A scaled copy of the recipe of batch `batch`, by Copy's rules (the next batch number,
