@@ -86,8 +86,13 @@ std::optional<double> RecordBinder::storedOfText(const Binding& b, const QString
 void RecordBinder::setUnits(const UnitChoice& units, const CDaoRecordset* record) {
     if (units == m_units)
         return;
-    // What each converted field means now, in the working measure, before its unit changes.
-    std::vector<std::optional<QString>> retext(m_bindings.size());
+    // What each converted field means now, in the working measure, before its unit changes:
+    // what the record holds, or the number typed over it; a text that is no number stays.
+    struct Shown {
+        bool stored;  // shows what the record holds
+        double value; // else the typed number, in the working measure
+    };
+    std::vector<std::optional<Shown>> shown(m_bindings.size());
     for (std::size_t i = 0; i < m_bindings.size(); ++i) {
         const Binding& b = m_bindings[i];
         if (!b.quantity || b.kind != LineEdit)
@@ -95,27 +100,27 @@ void RecordBinder::setUnits(const UnitChoice& units, const CDaoRecordset* record
         const QString text = static_cast<QLineEdit*>(b.widget)->text();
         if (record && record->HasCurrentRecord() &&
             showsStored(b, record->GetFieldValue(b.column))) {
-            retext[i] = QString(); // shown again from the record below
+            shown[i] = Shown{true, 0};
             continue;
         }
         const Unit unit = shownUnit(b).value_or(InfoOf(m_units.of(*b.quantity)).stored);
         if (const auto stored = storedOfText(b, text, unit); stored && !text.trimmed().isEmpty())
-            retext[i] = QString::number(*stored, 'g', 17);
+            shown[i] = Shown{false, *stored};
     }
     m_units = units;
     showUnitLabels();
     m_loading = true;
     for (std::size_t i = 0; i < m_bindings.size(); ++i) {
-        if (!retext[i])
+        if (!shown[i])
             continue;
         const Binding& b = m_bindings[i];
         auto* e = static_cast<QLineEdit*>(b.widget);
-        if (retext[i]->isEmpty()) {
+        if (shown[i]->stored) {
             e->setText(textFor(b, record->GetFieldValue(b.column)));
         } else {
             // A value typed and not saved keeps every figure it had, so saving it stores what
             // was typed, not a rounding of it.
-            const double stored = retext[i]->toDouble();
+            const double stored = shown[i]->value;
             const auto unit = shownUnit(b);
             e->setText(b.format == Format::Whole
                            ? textFor(b, stored)

@@ -39,7 +39,7 @@ void UnitCalculator::add(const char* key, const QString& label, CalcFieldKind ki
     const QString shown = unit ? label.arg(symbol(*unit)) : label;
     CalcFieldSpec f{key, keep(shown), kind, keep(initial), "", false, choices};
     m_fields.push_back(f);
-    m_units_of.push_back(unit);
+    m_unitOfField.push_back(unit);
 }
 
 double UnitCalculator::us(const Work& work, int field) const {

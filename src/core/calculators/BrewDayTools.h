@@ -23,7 +23,7 @@ protected:
     // The value of a field in US measure, and a US value in the field's unit as its text.
     double us(const Work& work, int field) const;
     void show(Work& work, int field, double usValue, int decimals = -1) const;
-    std::optional<Unit> unitOf(int field) const { return m_units_of.at(std::size_t(field)); }
+    std::optional<Unit> unitOf(int field) const { return m_unitOfField.at(std::size_t(field)); }
 
     // The two quantities: the one left blank (0) is solved for; none or both is refused.
     std::optional<int> oneOfTwo(const Work& work);
@@ -39,7 +39,7 @@ private:
 
     UnitChoice m_units;
     std::vector<CalcFieldSpec> m_fields;
-    std::vector<std::optional<Unit>> m_units_of;
+    std::vector<std::optional<Unit>> m_unitOfField;
     std::deque<QByteArray> m_strings;
 };
 
