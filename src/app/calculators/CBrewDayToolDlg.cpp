@@ -31,7 +31,8 @@ CBrewDayToolDlg::CBrewDayToolDlg(std::unique_ptr<SolverCalculator> tool, int hel
         auto* list = new QComboBox(this);
         list->setObjectName(QString::fromLatin1(f.key) + QStringLiteral("List"));
         list->addItems(QString::fromLatin1(f.choices).split(u';'));
-        grid->replaceWidget(edit(i), list);
+        // The layout hands back the edit's old item, which is ours to delete.
+        delete grid->replaceWidget(edit(i), list);
         edit(i)->hide();
         label(i)->setBuddy(list);
         connect(list, &QComboBox::activated, this, [this, i](int index) {
