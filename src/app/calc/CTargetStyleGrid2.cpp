@@ -42,8 +42,7 @@ void CTargetStyleGrid2::setGravityUnit(Unit unit) {
 }
 
 QString CTargetStyleGrid2::gravityText(double sg) const {
-    return m_gravityUnit == Unit::SpecificGravity ? QString::asprintf("%.3f", sg)
-                                                  : FormatInUnit(m_gravityUnit, sg, -1, false);
+    return FormatInUnit(m_gravityUnit, sg, -1, false);
 }
 
 void CTargetStyleGrid2::setPredictions(double og, double abv, double ibu, double color,

@@ -236,9 +236,7 @@ bool CRecipeSpecGravities::saveRecord(CRecordSetRecipe& record) {
 }
 
 void CRecipeSpecGravities::showPredicted(double og) {
-    const Unit unit = m_binder->units().gravity;
-    m_predicted->setText(unit == Unit::SpecificGravity ? QString::asprintf("%.3f", og)
-                                                       : FormatInUnit(unit, og, -1, false));
+    m_predicted->setText(FormatInUnit(m_binder->units().gravity, og, -1, false));
 }
 
 void CRecipeSpecGravities::activated() {

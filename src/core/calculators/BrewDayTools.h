@@ -12,10 +12,14 @@ namespace wsc {
 class UnitCalculator : public SolverCalculator {
 public:
     const std::vector<CalcFieldSpec>& fields() const override { return m_fields; }
+    // Every tool solves for one of its first two fields.
+    int quantityCount() const override { return 2; }
     const UnitChoice& units() const { return m_units; }
 
 protected:
     UnitCalculator(Prompter& prompter, const UnitChoice& units);
+    // Clear: every field as the tool opened with it.
+    void reset() override { start(); }
 
     // A field whose label may hold %1 for `unit`'s symbol.
     void add(const char* key, const QString& label, CalcFieldKind kind, const QString& initial,
@@ -53,7 +57,6 @@ public:
 
     PrimingCalculator(Prompter& prompter, const UnitChoice& units);
     QString title() const override { return QStringLiteral("Priming and Carbonation"); }
-    int quantityCount() const override { return 2; }
     QStringList unknownNames() const override;
     // Grams of the sugar per litre of beer for one volume of CO₂.
     static double gramsPerLitreVolume(int kind);
@@ -62,7 +65,6 @@ public:
 
 protected:
     std::optional<int> solve(Work& work) override;
-    void reset() override { start(); }
 };
 
 // A hydrometer read away from its calibration temperature: the gravity it would show at that
@@ -73,14 +75,12 @@ public:
 
     HydrometerCorrection(Prompter& prompter, const UnitChoice& units);
     QString title() const override { return QStringLiteral("Hydrometer Temperature Correction"); }
-    int quantityCount() const override { return 2; }
     QStringList unknownNames() const override;
     // Water's density relative to its density at 60 °F.
     static double densityFactor(double fahrenheit);
 
 protected:
     std::optional<int> solve(Work& work) override;
-    void reset() override { start(); }
 };
 
 // A refractometer's Brix as a gravity: before fermentation through the wort correction factor,
@@ -91,7 +91,6 @@ public:
 
     RefractometerCalculator(Prompter& prompter, const UnitChoice& units);
     QString title() const override { return QStringLiteral("Refractometer"); }
-    int quantityCount() const override { return 2; }
     QStringList unknownNames() const override;
     static double gravityOfBrix(double brix);
     static double brixOfGravity(double sg);
@@ -100,7 +99,6 @@ public:
 
 protected:
     std::optional<int> solve(Work& work) override;
-    void reset() override { start(); }
 };
 
 // The strike water: its temperature for a mash temperature, or the mash temperature it gives,
@@ -112,12 +110,10 @@ public:
 
     StrikeWaterCalculator(Prompter& prompter, const UnitChoice& units);
     QString title() const override { return QStringLiteral("Strike Water"); }
-    int quantityCount() const override { return 2; }
     QStringList unknownNames() const override;
 
 protected:
     std::optional<int> solve(Work& work) override;
-    void reset() override { start(); }
 
 private:
     bool metricRatio() const;
@@ -131,12 +127,10 @@ public:
 
     MashInfusionCalculator(Prompter& prompter, const UnitChoice& units);
     QString title() const override { return QStringLiteral("Mash Infusion"); }
-    int quantityCount() const override { return 2; }
     QStringList unknownNames() const override;
 
 protected:
     std::optional<int> solve(Work& work) override;
-    void reset() override { start(); }
 };
 
 // Dilution and boil-off: the volume a wort reaches a gravity at, or the gravity at a volume,
@@ -147,12 +141,10 @@ public:
 
     DilutionCalculator(Prompter& prompter, const UnitChoice& units);
     QString title() const override { return QStringLiteral("Dilution and Boil-off"); }
-    int quantityCount() const override { return 2; }
     QStringList unknownNames() const override;
 
 protected:
     std::optional<int> solve(Work& work) override;
-    void reset() override { start(); }
 };
 
 } // namespace wsc
