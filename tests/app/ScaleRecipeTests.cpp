@@ -89,6 +89,40 @@ TEST_F(ScaleRecipe, MakesACopyAtTheNewSizeAndShowsBothFigures) {
         5);
 }
 
+// An efficiency left as the dialog shows it is the recipe's own, every figure of it: 72.345 %
+// shown as "72.34" is not taken for a change to 72.34.
+TEST_F(ScaleRecipe, AnEfficiencyLeftAsShownStaysExact) {
+    const QString file = copyShippedSamples();
+    execSql(file, QStringLiteral("UPDATE Recipes SET RecipeSystemEfficiencyExpected = 72.345 "
+                                 "WHERE RecipeBatchNo = 4"));
+    open(file);
+    goToBatch(4);
+    const int last = recipes(QStringLiteral("SELECT max(RecipeBatchNo) FROM Recipes")).toInt();
+    scale([&](CScaleRecipeDlg& dlg) {
+        EXPECT_EQ(dlg.efficiencyEdit()->text(), QStringLiteral("72.34"));
+        type(dlg.batchSizeEdit(), QStringLiteral("10"));
+        QTest::keyClick(dlg.batchSizeEdit(), Qt::Key_Return);
+        return dlg.result();
+    });
+    frame().runCommand(ID_RECORD_COMMIT);
+    EXPECT_EQ(recipes(QStringLiteral("SELECT RecipeSystemEfficiencyExpected FROM Recipes WHERE "
+                                     "RecipeBatchNo = %1")
+                          .arg(last + 1))
+                  .toDouble(),
+              72.345);
+    // The grains went with the batch only: twice the original's.
+    EXPECT_DOUBLE_EQ(
+        recipes(QStringLiteral("SELECT sum(IngGrainsWeight) FROM Ingredients_Grains WHERE "
+                               "IngRecipeID = (SELECT RecipeID FROM Recipes WHERE RecipeBatchNo "
+                               "= %1)")
+                    .arg(last + 1))
+            .toDouble(),
+        2 * recipes(QStringLiteral("SELECT sum(IngGrainsWeight) FROM Ingredients_Grains WHERE "
+                                   "IngRecipeID = (SELECT RecipeID FROM Recipes WHERE "
+                                   "RecipeBatchNo = 4)"))
+                .toDouble());
+}
+
 // In litres: the dialog asks in the brewer's unit; a kit recipe by a fraction is refused with
 // the reason and no copy.
 TEST_F(ScaleRecipe, AsksInTheBrewersUnitsAndRefusesHalfAKit) {

@@ -228,5 +228,20 @@ TEST_F(Scaling, WhatCannotBeScaledWritesNothing) {
     EXPECT_EQ(dump(file), before);
 }
 
+// No batch number is left after the highest one: refused as Copy refuses it, nothing written.
+TEST_F(Scaling, ACopyNeedsABatchNumberThatFits) {
+    const QString file = copyShippedSamples();
+    execSql(file, QStringLiteral("UPDATE Recipes SET RecipeBatchNo = 2147483647 WHERE "
+                                 "RecipeBatchNo = 8"));
+    const QString before = dump(file);
+    CDaoDatabase db;
+    db.Open(file, false, false);
+    QString why;
+    EXPECT_FALSE(AddScaledCopy(db, 2, {10, std::nullopt}, &why));
+    EXPECT_EQ(why, QString::fromLatin1(Texts::kNoNextBatchNumber).arg(2147483647));
+    db.Close();
+    EXPECT_EQ(dump(file), before);
+}
+
 } // namespace
 } // namespace wsc

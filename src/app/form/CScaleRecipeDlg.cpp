@@ -15,7 +15,8 @@ namespace wsc {
 
 CScaleRecipeDlg::CScaleRecipeDlg(Prompter& prompter, const UnitChoice& units, double batchSize,
                                  double efficiency, QWidget* parent)
-    : QDialog(parent), m_prompter(prompter), m_volume(units.volume), m_fromEfficiency(efficiency) {
+    : QDialog(parent), m_prompter(prompter), m_volume(units.volume),
+      m_shownEfficiency(QString::number(efficiency, 'g', 4)) {
     setWindowTitle(QStringLiteral("Scale Recipe"));
     setObjectName(QStringLiteral("scaleRecipe"));
     SetHelpContext(this, HelpContext::kScaleRecipe);
@@ -24,12 +25,12 @@ CScaleRecipeDlg::CScaleRecipeDlg(Prompter& prompter, const UnitChoice& units, do
     auto* about = new QLabel(QStringLiteral("The recipe makes %1 %2 at %3 % efficiency.  A copy "
                                             "is made with the next batch number; the recipe "
                                             "itself does not change.")
-                                 .arg(size, symbol, QString::number(efficiency, 'g', 4)),
+                                 .arg(size, symbol, m_shownEfficiency),
                              this);
     about->setWordWrap(true);
     m_batch = new QLineEdit(size, this);
     m_batch->setObjectName(QStringLiteral("toBatchSize"));
-    m_efficiency = new QLineEdit(QString::number(efficiency, 'g', 4), this);
+    m_efficiency = new QLineEdit(m_shownEfficiency, this);
     m_efficiency->setObjectName(QStringLiteral("toEfficiency"));
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("New &batch size (%1)").arg(symbol), m_batch);
@@ -59,8 +60,9 @@ void CScaleRecipeDlg::OnOK() {
         return;
     }
     m_request.batchSize = size;
-    // An unchanged efficiency keeps the recipe's own, even one the calculation assumes.
-    if (efficiency != m_fromEfficiency)
+    // An efficiency left as shown keeps the recipe's own, every figure of it (72.345 % is shown
+    // as 72.34), even one the calculation assumes.
+    if (m_efficiency->text() != m_shownEfficiency)
         m_request.efficiency = efficiency;
     accept();
 }

@@ -32,7 +32,7 @@ public:
 private:
     Prompter& m_prompter;
     Unit m_volume;
-    double m_fromEfficiency;
+    QString m_shownEfficiency;
     QLineEdit* m_batch = nullptr;
     QLineEdit* m_efficiency = nullptr;
     QPushButton* m_ok = nullptr;

@@ -7,6 +7,7 @@
 #include "db/records/CRecordSetRecipeMaxBatch.h"
 #include "document/FieldExchange.h"
 #include "document/RecipeIngredientRows.h"
+#include "document/RecipeRecordCommands.h"
 #include "settings/MessageCatalog.h"
 
 #include <cmath>
@@ -118,9 +119,7 @@ Predictions FiguresOf(CDaoDatabase& db, long recipeId, const RecipeInputs& input
 
 QString CompareFigures(const Predictions& from, const Predictions& to, const UnitChoice& u) {
     const bool sg = u.gravity == Unit::SpecificGravity;
-    auto gravity = [&](double og) {
-        return sg ? QString::asprintf("%.3f", og) : FormatInUnit(u.gravity, og, -1, false);
-    };
+    auto gravity = [&](double og) { return FormatInUnit(u.gravity, og, -1, false); };
     auto colour = [&](double srm) { return FormatInUnit(u.color, srm, 1, false); };
     const QString rows[][3] = {
         {sg ? QStringLiteral("Original gravity")
@@ -165,7 +164,15 @@ std::optional<long> AddScaledCopy(CDaoDatabase& db, long batch, const ScaleReque
             c.exec(QStringLiteral("ROLLBACK"));
             return std::nullopt;
         }
-        const long next = static_cast<long>(CRecordSetRecipeMaxBatch::HighestNumericBatch(c)) + 1;
+        // The next batch number must fit, as for Copy on the form.
+        const std::int64_t highest = CRecordSetRecipeMaxBatch::HighestNumericBatch(c);
+        if (highest >= RecipeRecordCommands::kHighestBatchNumber) {
+            c.exec(QStringLiteral("ROLLBACK"));
+            if (why)
+                *why = QString::fromLatin1(Texts::kNoNextBatchNumber).arg(highest);
+            return std::nullopt;
+        }
+        const long next = static_cast<long>(highest) + 1;
         const FieldValues values = from.fieldValues();
         const QString name = from.m_RecipeName;
         from.AddNew();
