@@ -1,8 +1,8 @@
 #include "BenchData.h"
 
-#include "db/DatabaseOps.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
 
 #include <QFile>
 #include <QTemporaryDir>

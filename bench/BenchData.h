@@ -1,9 +1,9 @@
 #pragma once
 
-#include "db/DatabaseOps.h"
-#include "document/CWscalcDoc.h"
-#include "settings/ProfileStore.h"
-#include "settings/ScriptedPrompter.h"
+#include "core/db/DatabaseOps.h"
+#include "core/document/CWscalcDoc.h"
+#include "core/settings/ProfileStore.h"
+#include "core/settings/ScriptedPrompter.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // A full calculation run on a recipe of 60 ingredient rows (10 per sheet, 20 hop rows), and
 // what the recipe form's strip of predictions works out after an edit of a 30-row recipe.
-#include "calc/IngredientSheets.h"
-#include "calc/Predictions.h"
-#include "calc/RecipeCalculator.h"
-#include "calc/UtilizationTable.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/calc/Predictions.h"
+#include "core/calc/RecipeCalculator.h"
+#include "core/calc/UtilizationTable.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // Opening a large recipe database and moving through it, as the recipe form does.
 #include "BenchData.h"
-#include "db/DatabaseOps.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoWorkspace.h"
-#include "db/records/CRecordSetRecIngHops.h"
-#include "db/records/CRecordSetRecipe.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoWorkspace.h"
+#include "core/db/records/CRecordSetRecIngHops.h"
+#include "core/db/records/CRecordSetRecipe.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,14 +1,14 @@
 // Re-binding the six sheets of the ingredients grid, as every move to another recipe does, and
 // the predictions strip worked out from the grid's cells after an edit.
 #include "BenchData.h"
-#include "calc/Predictions.h"
-#include "calc/UtilizationTable.h"
-#include "db/DatabaseOps.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "document/CWscalcDoc.h"
-#include "form/CRecipeGrid1.h"
-#include "shell/DialogRunner.h"
+#include "app/form/CRecipeGrid1.h"
+#include "app/widgets/DialogRunner.h"
+#include "core/calc/Predictions.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/document/CWscalcDoc.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

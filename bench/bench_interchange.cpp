@@ -1,8 +1,8 @@
 // BeerXML: importing 1,000 recipes from one file, and exporting them again.
-#include "calc/UtilizationTable.h"
-#include "db/DatabaseOps.h"
-#include "db/dao/CDaoDatabase.h"
-#include "interchange/BeerXml.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/interchange/BeerXml.h"
 
 #include <QFile>
 #include <QTemporaryDir>

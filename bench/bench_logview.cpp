@@ -1,7 +1,7 @@
 // Filling the recipe log with 10,000 recipes, as View > Recipe Log and every refresh do.
 #include "BenchData.h"
-#include "document/CRecipeLogView.h"
-#include "document/CWscalcDoc.h"
+#include "app/document/CRecipeLogView.h"
+#include "core/document/CWscalcDoc.h"
 
 #include <benchmark/benchmark.h>
 

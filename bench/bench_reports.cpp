@@ -1,13 +1,13 @@
 // Reports to PDF as a script makes them: the current recipe sheet, and the list of all recipes
 // of a 10,000-recipe database.
 #include "BenchData.h"
-#include "PdfReportOutput.h"
-#include "ReportPages.h"
-#include "calc/UtilizationTable.h"
-#include "reports/PrintEngine.h"
-#include "reports/ReportCommands.h"
-#include "reports/ReportRenderer.h"
-#include "settings/ScriptedPrompter.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/reports/PrintEngine.h"
+#include "core/reports/ReportCommands.h"
+#include "core/reports/ReportRenderer.h"
+#include "core/settings/ScriptedPrompter.h"
+#include "render/PdfReportOutput.h"
+#include "render/ReportPages.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -2,13 +2,13 @@
 // and sort the recipe log, commit a recipe with the log open and with it closed.
 //   wsc_bench_scale [--benchmark_filter=...]
 #include "BenchData.h"
-#include "db/SqliteConnection.h"
-#include "document/CRecipeLogView.h"
-#include "form/CRecipeFormSheet.h"
-#include "shell/CMainFrame.h"
-#include "shell/CWscalcApp.h"
-#include "shell/Commands.h"
-#include "shell/DialogRunner.h"
+#include "app/document/CRecipeLogView.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/CWscalcApp.h"
+#include "app/widgets/Commands.h"
+#include "app/widgets/DialogRunner.h"
+#include "core/db/SqliteConnection.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "shell/ProgramMain.h"
+#include "app/shell/ProgramMain.h"
 
 int main(int argc, char** argv) {
     return wsc::RunProgram(argc, argv);

@@ -1,10 +1,10 @@
-#include "CliSupport.h"
+#include "cli/CliSupport.h"
 
-#include "calc/UnitPreference.h"
-#include "db/DatabaseOps.h"
-#include "db/dao/CDaoDatabase.h"
-#include "settings/MessageCatalog.h"
-#include "settings/ProfileStore.h"
+#include "core/calc/UnitPreference.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/ProfileStore.h"
 
 namespace wsc::cli {
 

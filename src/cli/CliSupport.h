@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CliCommands.h"
+#include "cli/CliCommands.h"
 
-#include "calc/Units.h"
-#include "calc/UtilizationTable.h"
+#include "core/calc/Units.h"
+#include "core/calc/UtilizationTable.h"
 
 #include <QString>
 #include <QStringList>

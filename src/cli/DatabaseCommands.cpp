@@ -1,11 +1,11 @@
-#include "CliSupport.h"
+#include "cli/CliSupport.h"
 
-#include "db/DatabaseOps.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "document/RecipeListing.h"
-#include "settings/MessageCatalog.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/document/RecipeListing.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QFileInfo>
 

@@ -1,12 +1,12 @@
-#include "CliSupport.h"
+#include "cli/CliSupport.h"
 
-#include "calc/UtilizationTable.h"
-#include "db/DatabaseLock.h"
-#include "db/DatabaseOps.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "interchange/BeerXml.h"
-#include "settings/MessageCatalog.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/DatabaseLock.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/interchange/BeerXml.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QFile>
 #include <QFileInfo>

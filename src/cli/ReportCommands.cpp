@@ -1,15 +1,15 @@
-#include "CliSupport.h"
-#include "shell/ProgramFiles.h"
+#include "cli/CliSupport.h"
+#include "core/shell/ProgramFiles.h"
 
-#include "PdfReportOutput.h"
-#include "calc/UtilizationTable.h"
-#include "db/DatabaseOps.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "reports/PrintEngine.h"
-#include "reports/ReportCommands.h"
-#include "settings/MessageCatalog.h"
-#include "settings/ScriptedPrompter.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/reports/PrintEngine.h"
+#include "core/reports/ReportCommands.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/ScriptedPrompter.h"
+#include "render/PdfReportOutput.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

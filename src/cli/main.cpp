@@ -1,4 +1,4 @@
-#include "CliCommands.h"
+#include "cli/CliCommands.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "PdfReportOutput.h"
+#include "render/PdfReportOutput.h"
 
-#include "ReportPages.h"
+#include "render/ReportPages.h"
 
 #include <QSaveFile>
 

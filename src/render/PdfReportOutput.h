@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ReportRecords.h"
+#include "core/reports/ReportRecords.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "ReportPages.h"
+#include "render/ReportPages.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>

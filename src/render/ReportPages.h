@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ReportRenderer.h"
+#include "core/reports/ReportRenderer.h"
 
 #include <QColor>
 #include <QFont>

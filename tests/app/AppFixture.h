@@ -2,12 +2,12 @@
 
 #include "support/TestSupport.h"
 
-#include "db/SqliteConnection.h"
-#include "form/CRecipeFormSheet.h"
-#include "shell/CMainFrame.h"
-#include "shell/CWscalcApp.h"
-#include "shell/Commands.h"
-#include "shell/DialogRunner.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/CWscalcApp.h"
+#include "app/widgets/Commands.h"
+#include "app/widgets/DialogRunner.h"
+#include "core/db/SqliteConnection.h"
 
 #include <QDialog>
 #include <QPageLayout>

@@ -2,12 +2,12 @@
 // units the brewer chose.
 #include "AppFixture.h"
 
-#include "calc/CColorLabel.h"
-#include "calc/UnitPreference.h"
-#include "calculators/BrewDayTools.h"
-#include "calculators/CBrewDayToolDlg.h"
-#include "settings/MessageCatalog.h"
-#include "shell/CMainFrame.h"
+#include "app/calculators/CBrewDayToolDlg.h"
+#include "app/shell/CMainFrame.h"
+#include "app/widgets/CColorLabel.h"
+#include "core/calc/UnitPreference.h"
+#include "core/calculators/BrewDayTools.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QComboBox>
 #include <QLabel>

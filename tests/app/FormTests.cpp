@@ -1,16 +1,16 @@
 #include "AppFixture.h"
 
-#include "calc/CCalcMessagesDlg.h"
-#include "calc/CColorLabel.h"
-#include "db/SqliteConnection.h"
-#include "document/CWscalcDoc.h"
-#include "form/CRecipeFormSheet.h"
-#include "form/CRecipePropertySheet.h"
-#include "form/CRecipeRecipePage.h"
-#include "settings/MessageCatalog.h"
-#include "shell/CControlTipWnd.h"
-#include "shell/CMainFrame.h"
-#include "shell/Commands.h"
+#include "app/calc/CCalcMessagesDlg.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "app/form/CRecipePropertySheet.h"
+#include "app/form/CRecipeRecipePage.h"
+#include "app/shell/CMainFrame.h"
+#include "app/widgets/CColorLabel.h"
+#include "app/widgets/CControlTipWnd.h"
+#include "app/widgets/Commands.h"
+#include "core/db/SqliteConnection.h"
+#include "core/document/CWscalcDoc.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,13 +2,13 @@
 // widgets, as a window system sends them.
 #include "AppFixture.h"
 
-#include "form/CRecipeFormSheet.h"
-#include "form/CRecipeGrid1.h"
-#include "form/CRecipePropertySheet.h"
-#include "reference/CLookupDlg.h"
-#include "settings/MessageCatalog.h"
-#include "shell/CMainFrame.h"
-#include "shell/Commands.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "app/form/CRecipeGrid1.h"
+#include "app/form/CRecipePropertySheet.h"
+#include "app/reference/CLookupDlg.h"
+#include "app/shell/CMainFrame.h"
+#include "app/widgets/Commands.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

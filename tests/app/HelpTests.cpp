@@ -1,13 +1,13 @@
 #include "AppFixture.h"
 
-#include "form/CRecipePage.h"
-#include "form/CRecipePropertySheet.h"
-#include "help/HelpContexts.h"
-#include "help/HelpWindow.h"
-#include "help/QtHelpService.h"
-#include "options/CWSOptionsSheet.h"
-#include "settings/MessageCatalog.h"
-#include "shell/QtPrompter.h"
+#include "app/form/CRecipePage.h"
+#include "app/form/CRecipePropertySheet.h"
+#include "app/help/HelpWindow.h"
+#include "app/help/QtHelpService.h"
+#include "app/options/CWSOptionsSheet.h"
+#include "app/widgets/QtPrompter.h"
+#include "core/help/HelpContexts.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QApplication>
 #include <QHelpEngine>

@@ -1,6 +1,6 @@
 #include "AppFixture.h"
 
-#include "settings/MessageCatalog.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>

@@ -1,10 +1,10 @@
 #include "AppFixture.h"
 
-#include "about/CAboutBoxDlg.h"
-#include "about/CCreditsDlg.h"
-#include "about/CTipOfTheDayDlg.h"
-#include "options/CWSOptionsSheet.h"
-#include "settings/MessageCatalog.h"
+#include "app/about/CAboutBoxDlg.h"
+#include "app/about/CCreditsDlg.h"
+#include "app/about/CTipOfTheDayDlg.h"
+#include "app/options/CWSOptionsSheet.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,13 +2,13 @@
 // calculation by hand from the brewing formulas, never the program's own functions.
 #include "AppFixture.h"
 
-#include "document/CWscalcFrame.h"
-#include "form/CRecipeFormSheet.h"
-#include "form/CRecipeGrid1.h"
-#include "form/CRecipeRecipePage.h"
-#include "form/PredictionStrip.h"
-#include "shell/CMainFrame.h"
-#include "shell/Commands.h"
+#include "app/document/CWscalcFrame.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "app/form/CRecipeGrid1.h"
+#include "app/form/CRecipeRecipePage.h"
+#include "app/form/PredictionStrip.h"
+#include "app/shell/CMainFrame.h"
+#include "app/widgets/Commands.h"
 
 #include <QAction>
 #include <QApplication>

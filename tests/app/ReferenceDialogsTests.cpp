@@ -1,18 +1,18 @@
 #include "AppFixture.h"
 
-#include "help/HelpContexts.h"
+#include "core/help/HelpContexts.h"
 
-#include "db/SqliteConnection.h"
-#include "document/CWscalcDoc.h"
-#include "form/CRecipeFormSheet.h"
-#include "form/SpinButtons.h"
-#include "reference/CAddChgDlg.h"
-#include "reference/CAddChgHops.h"
-#include "reference/CAddChgSuppliers.h"
-#include "reference/CLookupDlg.h"
-#include "reference/CSortListCtrl.h"
-#include "shell/CMainFrame.h"
-#include "shell/Commands.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "app/reference/CAddChgDlg.h"
+#include "app/reference/CAddChgHops.h"
+#include "app/reference/CAddChgSuppliers.h"
+#include "app/reference/CLookupDlg.h"
+#include "app/reference/CSortListCtrl.h"
+#include "app/shell/CMainFrame.h"
+#include "app/widgets/Commands.h"
+#include "app/widgets/SpinButtons.h"
+#include "core/db/SqliteConnection.h"
+#include "core/document/CWscalcDoc.h"
 
 #include <QAction>
 #include <QApplication>

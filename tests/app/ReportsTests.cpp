@@ -1,16 +1,16 @@
 #include "AppFixture.h"
 
-#include "ReportPages.h"
+#include "render/ReportPages.h"
 
-#include "form/CRecipeFormSheet.h"
-#include "form/CRecipeRecipePage.h"
-#include "reports/CRPEMDIChildWnd.h"
-#include "reports/PrintEngine.h"
-#include "reports/PrintJob.h"
-#include "reports/ReportMenu.h"
-#include "reports/SelectReportDlg.h"
-#include "settings/MessageCatalog.h"
-#include "shell/CMainFrame.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "app/form/CRecipeRecipePage.h"
+#include "app/reports/CRPEMDIChildWnd.h"
+#include "app/reports/ReportMenu.h"
+#include "app/reports/SelectReportDlg.h"
+#include "app/shell/CMainFrame.h"
+#include "core/reports/PrintEngine.h"
+#include "core/reports/PrintJob.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QAction>
 #include <QComboBox>

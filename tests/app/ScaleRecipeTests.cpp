@@ -3,11 +3,11 @@
 // nothing.
 #include "AppFixture.h"
 
-#include "calc/UnitPreference.h"
-#include "form/CRecipeFormSheet.h"
-#include "form/CScaleRecipeDlg.h"
-#include "settings/MessageCatalog.h"
-#include "shell/CMainFrame.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "app/form/CScaleRecipeDlg.h"
+#include "app/shell/CMainFrame.h"
+#include "core/calc/UnitPreference.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -3,16 +3,16 @@
 // expected stored values are worked out here from the exact factors, not by the program.
 #include "AppFixture.h"
 
-#include "calc/CTargetStyleGrid2.h"
-#include "calc/TargetStyles.h"
-#include "calc/UnitPreference.h"
-#include "form/CRecipeFormSheet.h"
-#include "form/CRecipeGrid1.h"
-#include "form/PredictionStrip.h"
-#include "options/CWSOptionsSheet.h"
-#include "settings/MessageCatalog.h"
-#include "shell/CMainFrame.h"
-#include "shell/Commands.h"
+#include "app/calc/CTargetStyleGrid2.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "app/form/CRecipeGrid1.h"
+#include "app/form/PredictionStrip.h"
+#include "app/options/CWSOptionsSheet.h"
+#include "app/shell/CMainFrame.h"
+#include "app/widgets/Commands.h"
+#include "core/calc/TargetStyles.h"
+#include "core/calc/UnitPreference.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "CliFixture.h"
 
-#include "settings/MessageCatalog.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -2,7 +2,7 @@
 
 #include "support/TestSupport.h"
 
-#include "CliCommands.h"
+#include "cli/CliCommands.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "support/TestSupport.h"
 
 #include "CliFixture.h"
-#include "db/SqliteConnection.h"
-#include "settings/MessageCatalog.h"
+#include "core/db/SqliteConnection.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "support/TestSupport.h"
 
 #include "CliFixture.h"
-#include "calc/UnitPreference.h"
-#include "settings/ProfileStore.h"
+#include "core/calc/UnitPreference.h"
+#include "core/settings/ProfileStore.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 #include "support/TestSupport.h"
 
 #include "CliFixture.h"
-#include "calc/BeerColor.h"
-#include "reference/ReferenceTables.h"
+#include "core/calc/BeerColor.h"
+#include "core/reference/ReferenceTables.h"
 
 #include <QDir>
 #include <QJsonDocument>

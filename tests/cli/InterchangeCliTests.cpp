@@ -1,6 +1,6 @@
 #include "CliFixture.h"
 
-#include "db/DatabaseLock.h"
+#include "core/db/DatabaseLock.h"
 
 #include <QFile>
 

@@ -1,12 +1,12 @@
 #include "support/BeerXmlFixture.h"
 
-#include "calc/IngredientSheets.h"
-#include "calc/RecipeCalculator.h"
-#include "calc/UtilizationTable.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/records/CRecordSetRecipe.h"
-#include "interchange/BeerXml.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/calc/RecipeCalculator.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/interchange/BeerXml.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

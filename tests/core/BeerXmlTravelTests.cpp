@@ -2,13 +2,13 @@
 // what a peer program's schema refuses.
 #include "support/BeerXmlFixture.h"
 
-#include "calc/UtilizationTable.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "interchange/BeerXml.h"
-#include "interchange/BeerXmlFields.h"
-#include "interchange/RecipeDates.h"
-#include "interchange/XmlTree.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/interchange/BeerXml.h"
+#include "core/interchange/BeerXmlFields.h"
+#include "core/interchange/RecipeDates.h"
+#include "core/interchange/XmlTree.h"
 
 #include <QSet>
 #include <QXmlStreamReader>

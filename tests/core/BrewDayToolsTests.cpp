@@ -1,7 +1,7 @@
 // The brew-day tools against figures worked by hand from the published formulas, in US and in
 // metric units: the same beer gives the same answer in either.
-#include "calculators/BrewDayTools.h"
-#include "settings/ScriptedPrompter.h"
+#include "core/calculators/BrewDayTools.h"
+#include "core/settings/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 

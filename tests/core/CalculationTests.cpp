@@ -1,10 +1,10 @@
-#include "calc/IngredientSheets.h"
-#include "calc/RecipeCalculator.h"
-#include "calc/UtilizationTable.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/records/CRecordSetRecipe.h"
-#include "settings/MessageCatalog.h"
-#include "settings/ScriptedPrompter.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/calc/RecipeCalculator.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/ScriptedPrompter.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

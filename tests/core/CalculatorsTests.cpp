@@ -1,13 +1,13 @@
 #include "support/TestSupport.h"
 
-#include "calc/UtilizationTable.h"
-#include "calculators/AbvAbwConverter.h"
-#include "calculators/AlcoholCalculator.h"
-#include "calculators/BitternessCalculator.h"
-#include "calculators/GravityCalculator.h"
-#include "calculators/SgBallingConverter.h"
-#include "settings/MessageCatalog.h"
-#include "settings/ScriptedPrompter.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/calculators/AbvAbwConverter.h"
+#include "core/calculators/AlcoholCalculator.h"
+#include "core/calculators/BitternessCalculator.h"
+#include "core/calculators/GravityCalculator.h"
+#include "core/calculators/SgBallingConverter.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/ScriptedPrompter.h"
 
 namespace wsc {
 namespace {

@@ -1,9 +1,9 @@
 #include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
 
 #include <QDir>
 #include <QFileInfo>

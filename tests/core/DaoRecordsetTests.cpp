@@ -1,15 +1,15 @@
 #include "support/TestSupport.h"
 
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "db/dao/CDaoWorkspace.h"
-#include "db/records/CRecordSetHops.h"
-#include "db/records/CRecordSetRecIngAdjuncts.h"
-#include "db/records/CRecordSetRecIngHops.h"
-#include "db/records/CRecordSetRecipe.h"
-#include "db/records/CRecordSetRecipeLog.h"
-#include "db/records/CRecordSetRecipeMaxBatch.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/dao/CDaoWorkspace.h"
+#include "core/db/records/CRecordSetHops.h"
+#include "core/db/records/CRecordSetRecIngAdjuncts.h"
+#include "core/db/records/CRecordSetRecIngHops.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/db/records/CRecordSetRecipeLog.h"
+#include "core/db/records/CRecordSetRecipeMaxBatch.h"
 
 namespace wsc {
 namespace {

@@ -1,12 +1,12 @@
 #include "support/TestSupport.h"
 
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "db/dao/CDaoWorkspace.h"
-#include "db/records/CRecordSetHopsUtilization.h"
-#include "db/records/CRecordSetRecipe.h"
-#include "settings/MessageCatalog.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/dao/CDaoWorkspace.h"
+#include "core/db/records/CRecordSetHopsUtilization.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QFile>
 

@@ -1,19 +1,19 @@
 #include "support/TestSupport.h"
 
-#include "calc/IngredientSheets.h"
-#include "calc/RecipeCalculator.h"
-#include "calc/TargetStyles.h"
-#include "calc/UtilizationTable.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "document/BoundQuerySheet.h"
-#include "document/FieldExchange.h"
-#include "document/MashTypeRules.h"
-#include "document/RecipeLogTable.h"
-#include "reference/Lookups.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/calc/RecipeCalculator.h"
+#include "core/calc/TargetStyles.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/document/BoundQuerySheet.h"
+#include "core/document/FieldExchange.h"
+#include "core/document/MashTypeRules.h"
+#include "core/document/RecipeLogTable.h"
+#include "core/reference/Lookups.h"
 
-#include "settings/ScriptedPrompter.h"
+#include "core/settings/ScriptedPrompter.h"
 
 #include <QFile>
 

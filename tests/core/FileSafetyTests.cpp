@@ -1,13 +1,13 @@
 #include "support/FakeRecipeForm.h"
 
-#include "db/DatabaseBackup.h"
-#include "db/DatabaseLock.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "db/dao/CDaoWorkspace.h"
-#include "db/records/CRecordSetRecipe.h"
-#include "settings/MessageCatalog.h"
+#include "core/db/DatabaseBackup.h"
+#include "core/db/DatabaseLock.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/dao/CDaoWorkspace.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,14 +1,14 @@
 #include "support/FakeRecipeForm.h"
 
-#include "calc/IngredientSheets.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoWorkspace.h"
-#include "document/CWscalcDoc.h"
-#include "document/FieldExchange.h"
-#include "document/RecipeIngredientRows.h"
-#include "document/RecipeRecordCommands.h"
-#include "settings/MessageCatalog.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoWorkspace.h"
+#include "core/document/CWscalcDoc.h"
+#include "core/document/FieldExchange.h"
+#include "core/document/RecipeIngredientRows.h"
+#include "core/document/RecipeRecordCommands.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QFile>
 

@@ -2,16 +2,16 @@
 // tested on every sample recipe; the original is never changed.
 #include "support/TestSupport.h"
 
-#include "calc/IngredientSheets.h"
-#include "calc/Predictions.h"
-#include "calc/RecipeCalculator.h"
-#include "calc/UtilizationTable.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/records/CRecordSetRecipe.h"
-#include "document/RecipeIngredientRows.h"
-#include "document/RecipeScaling.h"
-#include "settings/MessageCatalog.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/calc/Predictions.h"
+#include "core/calc/RecipeCalculator.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/document/RecipeIngredientRows.h"
+#include "core/document/RecipeScaling.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <gtest/gtest.h>
 

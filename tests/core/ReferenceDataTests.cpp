@@ -1,16 +1,16 @@
 #include "support/TestSupport.h"
 
-#include "calc/IngredientSheets.h"
-#include "calc/UtilizationTable.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "db/records/CRecordSetAdjuncts.h"
-#include "db/records/CRecordSetGrains.h"
-#include "db/records/CRecordSetHops.h"
-#include "db/records/CRecordSetRecipe.h"
-#include "db/records/CRecordSetStyles.h"
-#include "db/records/CRecordSetYeast.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/records/CRecordSetAdjuncts.h"
+#include "core/db/records/CRecordSetGrains.h"
+#include "core/db/records/CRecordSetHops.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/db/records/CRecordSetStyles.h"
+#include "core/db/records/CRecordSetYeast.h"
 
 #include <QSet>
 

@@ -1,12 +1,12 @@
 #include "support/TestSupport.h"
 
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoRecordset.h"
-#include "document/FieldExchange.h"
-#include "reference/CAddChgDAO.h"
-#include "reference/ContactAddresses.h"
-#include "reference/HopsRules.h"
-#include "settings/MessageCatalog.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoRecordset.h"
+#include "core/document/FieldExchange.h"
+#include "core/reference/CAddChgDAO.h"
+#include "core/reference/ContactAddresses.h"
+#include "core/reference/HopsRules.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <map>
 

@@ -1,12 +1,12 @@
 #include "support/TestSupport.h"
 
-#include "calc/UtilizationTable.h"
-#include "reports/PrintEngine.h"
-#include "reports/PrintJob.h"
-#include "reports/ReportCommands.h"
-#include "reports/ReportRenderer.h"
-#include "settings/MessageCatalog.h"
-#include "settings/ScriptedPrompter.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/reports/PrintEngine.h"
+#include "core/reports/PrintJob.h"
+#include "core/reports/ReportCommands.h"
+#include "core/reports/ReportRenderer.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/ScriptedPrompter.h"
 
 #include <QDir>
 #include <QFile>

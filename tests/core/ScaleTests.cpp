@@ -2,10 +2,10 @@
 // the log, of an export. Counted in SQLite's own steps and in bytes, never in time.
 #include "support/TestSupport.h"
 
-#include "calc/UtilizationTable.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "interchange/BeerXml.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/interchange/BeerXml.h"
 
 #include <QSaveFile>
 

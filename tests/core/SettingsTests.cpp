@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
 
-#include "settings/MessageCatalog.h"
+#include "core/settings/MessageCatalog.h"
 
 namespace wsc {
 namespace {

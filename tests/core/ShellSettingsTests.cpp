@@ -1,13 +1,13 @@
 #include "support/TestSupport.h"
 
-#include "help/HelpContexts.h"
-#include "settings/MessageCatalog.h"
-#include "settings/ProfileStore.h"
-#include "shell/CreditLines.h"
-#include "shell/FileVersionInfo.h"
-#include "shell/OptionsSettings.h"
-#include "shell/ProgramFiles.h"
-#include "shell/TipsFile.h"
+#include "core/help/HelpContexts.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/ProfileStore.h"
+#include "core/shell/CreditLines.h"
+#include "core/shell/FileVersionInfo.h"
+#include "core/shell/OptionsSettings.h"
+#include "core/shell/ProgramFiles.h"
+#include "core/shell/TipsFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 // The units a brewer may read and type in: what is stored stays the working measure, and a value
 // typed in another unit shows again as it was typed.
-#include "calc/Predictions.h"
-#include "calc/UnitPreference.h"
-#include "calc/Units.h"
-#include "document/FieldExchange.h"
-#include "settings/MessageCatalog.h"
-#include "settings/ProfileStore.h"
-#include "settings/ScriptedPrompter.h"
+#include "core/calc/Predictions.h"
+#include "core/calc/UnitPreference.h"
+#include "core/calc/Units.h"
+#include "core/document/FieldExchange.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/ProfileStore.h"
+#include "core/settings/ScriptedPrompter.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -4,9 +4,9 @@
 //   wsc_crash_child RECIPES.mdb DATA.mdb SETTINGS.ini
 #include "support/FakeRecipeForm.h"
 
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "settings/ScriptedPrompter.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/settings/ScriptedPrompter.h"
 
 #include <cstdio>
 

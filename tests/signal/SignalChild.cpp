@@ -9,13 +9,13 @@
 // "maintenance" (Data > Hops, with a change typed), "options", "calculator", "filedialog"
 // (File > Import Recipes...), "exit-with-help" (F1, then File > Exit: the program must end).
 // When a modal window is up it says "open CLASSNAME".
-#include "form/CRecipeFormSheet.h"
-#include "form/CRecipeGrid1.h"
-#include "form/CRecipePropertySheet.h"
-#include "shell/CMainFrame.h"
-#include "shell/CWscalcApp.h"
-#include "shell/Commands.h"
-#include "shell/ProgramMain.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "app/form/CRecipeGrid1.h"
+#include "app/form/CRecipePropertySheet.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/CWscalcApp.h"
+#include "app/shell/ProgramMain.h"
+#include "app/widgets/Commands.h"
 
 #include <QApplication>
 #include <QLineEdit>

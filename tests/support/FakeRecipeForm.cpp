@@ -1,8 +1,8 @@
 #include "support/FakeRecipeForm.h"
 
-#include "db/SqliteConnection.h"
-#include "db/records/CRecordSetRecipe.h"
-#include "document/FieldExchange.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/document/FieldExchange.h"
 
 namespace wsc::test {
 

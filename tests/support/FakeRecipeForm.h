@@ -2,10 +2,10 @@
 
 #include "support/TestSupport.h"
 
-#include "calc/IngredientSheets.h"
-#include "document/CWscalcDoc.h"
-#include "document/RecipeFormControls.h"
-#include "document/RecipeRecordCommands.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/document/CWscalcDoc.h"
+#include "core/document/RecipeFormControls.h"
+#include "core/document/RecipeRecordCommands.h"
 
 #include <memory>
 #include <vector>

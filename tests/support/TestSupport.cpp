@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
 
-#include "db/SqliteConnection.h"
+#include "core/db/SqliteConnection.h"
 
 #include <QCryptographicHash>
 #include <QDir>

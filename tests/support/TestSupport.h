@@ -1,9 +1,9 @@
 #pragma once
 
-#include "db/DatabaseOps.h"
-#include "db/IInfoStatusBar.h"
-#include "settings/ProfileStore.h"
-#include "settings/ScriptedPrompter.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/IInfoStatusBar.h"
+#include "core/settings/ProfileStore.h"
+#include "core/settings/ScriptedPrompter.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,15 +1,15 @@
-#include "about/CAboutBoxDlg.h"
+#include "app/about/CAboutBoxDlg.h"
 
-#include "about/CCreditsDlg.h"
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
-#include "reference/ContactAddresses.h"
-#include "settings/MessageCatalog.h"
-#include "settings/ProfileStore.h"
-#include "settings/Prompter.h"
-#include "shell/DialogRunner.h"
-#include "shell/FileVersionInfo.h"
-#include "shell/IconFactory.h"
+#include "app/about/CCreditsDlg.h"
+#include "app/widgets/DialogRunner.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "app/widgets/IconFactory.h"
+#include "core/help/HelpContexts.h"
+#include "core/reference/ContactAddresses.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/ProfileStore.h"
+#include "core/settings/Prompter.h"
+#include "core/shell/FileVersionInfo.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/CColorLabel.h"
+#include "app/widgets/CColorLabel.h"
 
 #include <QDialog>
 #include <QLabel>

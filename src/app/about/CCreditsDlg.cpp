@@ -1,9 +1,9 @@
-#include "about/CCreditsDlg.h"
+#include "app/about/CCreditsDlg.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
-#include "settings/Prompter.h"
-#include "shell/IconFactory.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "app/widgets/IconFactory.h"
+#include "core/help/HelpContexts.h"
+#include "core/settings/Prompter.h"
 
 #include <QFontMetrics>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CreditLines.h"
+#include "core/shell/CreditLines.h"
 
 #include <QDialog>
 #include <QPixmap>

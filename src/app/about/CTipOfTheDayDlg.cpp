@@ -1,7 +1,7 @@
-#include "about/CTipOfTheDayDlg.h"
+#include "app/about/CTipOfTheDayDlg.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TipsFile.h"
+#include "core/shell/TipsFile.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
-#include "calc/CCalcMessagesDlg.h"
+#include "app/calc/CCalcMessagesDlg.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
-#include "calc/RecipeCalculator.h"
-#include "settings/MessageCatalog.h"
+#include "core/calc/RecipeCalculator.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>

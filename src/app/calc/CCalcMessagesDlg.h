@@ -1,6 +1,6 @@
 #pragma once
 
-#include "help/HelpContexts.h"
+#include "core/help/HelpContexts.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,18 +1,18 @@
-#include "calc/CTargetStyleDlg.h"
+#include "app/calc/CTargetStyleDlg.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
-#include "calc/CColorLabel.h"
-#include "calc/CTargetStyleGrid2.h"
-#include "calc/UnitPreference.h"
-#include "db/DatabaseOps.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "db/dao/CDaoWorkspace.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
-#include "shell/IconFactory.h"
+#include "app/calc/CTargetStyleGrid2.h"
+#include "app/widgets/CColorLabel.h"
+#include "app/widgets/IconFactory.h"
+#include "core/calc/UnitPreference.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/dao/CDaoWorkspace.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "help/HelpContexts.h"
+#include "core/help/HelpContexts.h"
 
-#include "calc/TargetStyles.h"
+#include "core/calc/TargetStyles.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
-#include "calc/CTargetStyleGrid2.h"
+#include "app/calc/CTargetStyleGrid2.h"
 
-#include "calc/RecipeCalculator.h"
-#include "calc/TargetStyles.h"
-#include "settings/Prompter.h"
+#include "core/calc/RecipeCalculator.h"
+#include "core/calc/TargetStyles.h"
+#include "core/settings/Prompter.h"
 
-#include "grid/CGWTabGridCtrl.h"
+#include "app/grid/CGWTabGridCtrl.h"
 
 #include <QDir>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/Units.h"
-#include "grid/CGWGrid.h"
+#include "app/grid/CGWGrid.h"
+#include "core/calc/Units.h"
 
 namespace wsc {
 

@@ -1,10 +1,10 @@
-#include "calculators/CABVABWDlg.h"
+#include "app/calculators/CABVABWDlg.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
-#include "calculators/AbvAbwConverter.h"
-#include "shell/CControlTipWnd.h"
+#include "app/widgets/CControlTipWnd.h"
+#include "core/calculators/AbvAbwConverter.h"
 
 #include <QGridLayout>
 #include <QLabel>

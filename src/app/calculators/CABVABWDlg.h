@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/CCalculatorDlg.h"
+#include "app/calculators/CCalculatorDlg.h"
 
 namespace wsc {
 

@@ -1,11 +1,11 @@
-#include "calculators/CAlcoholCalcDlg.h"
+#include "app/calculators/CAlcoholCalcDlg.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
-#include "calculators/AlcoholCalculator.h"
-#include "calculators/CABVABWDlg.h"
-#include "calculators/CSGBallingDlg.h"
+#include "app/calculators/CABVABWDlg.h"
+#include "app/calculators/CSGBallingDlg.h"
+#include "core/calculators/AlcoholCalculator.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

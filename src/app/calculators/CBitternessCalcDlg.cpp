@@ -1,12 +1,12 @@
-#include "calculators/CBitternessCalcDlg.h"
+#include "app/calculators/CBitternessCalcDlg.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
-#include "calc/UnitPreference.h"
-#include "document/CWscalcDoc.h"
-#include "reference/CLookupDlg.h"
-#include "settings/MessageCatalog.h"
+#include "app/reference/CLookupDlg.h"
+#include "core/calc/UnitPreference.h"
+#include "core/document/CWscalcDoc.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QButtonGroup>
 #include <QEvent>

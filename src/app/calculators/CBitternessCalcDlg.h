@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculators/BitternessCalculator.h"
-#include "calculators/CCalculatorDlg.h"
+#include "app/calculators/CCalculatorDlg.h"
+#include "core/calculators/BitternessCalculator.h"
 
 class QRadioButton;
 

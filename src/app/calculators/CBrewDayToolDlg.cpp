@@ -1,7 +1,7 @@
-#include "calculators/CBrewDayToolDlg.h"
+#include "app/calculators/CBrewDayToolDlg.h"
 
-#include "calculators/SolverCalculator.h"
-#include "help/HelpContextProperty.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/calculators/SolverCalculator.h"
 
 #include <QComboBox>
 #include <QGridLayout>

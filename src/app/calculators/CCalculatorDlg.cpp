@@ -1,8 +1,8 @@
-#include "calculators/CCalculatorDlg.h"
+#include "app/calculators/CCalculatorDlg.h"
 
-#include "calc/CColorLabel.h"
-#include "calculators/SolverCalculator.h"
-#include "shell/DialogRunner.h"
+#include "app/widgets/CColorLabel.h"
+#include "app/widgets/DialogRunner.h"
+#include "core/calculators/SolverCalculator.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,12 +1,12 @@
-#include "calculators/COGCalcDlg.h"
+#include "app/calculators/COGCalcDlg.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
-#include "calc/UnitPreference.h"
-#include "calculators/CSGBallingDlg.h"
-#include "db/DatabaseOps.h"
-#include "reference/CLookupDlg.h"
+#include "app/calculators/CSGBallingDlg.h"
+#include "app/reference/CLookupDlg.h"
+#include "core/calc/UnitPreference.h"
+#include "core/db/DatabaseOps.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

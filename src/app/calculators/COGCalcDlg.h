@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculators/CCalculatorDlg.h"
-#include "calculators/GravityCalculator.h"
+#include "app/calculators/CCalculatorDlg.h"
+#include "core/calculators/GravityCalculator.h"
 
 class QRadioButton;
 

@@ -1,10 +1,10 @@
-#include "calculators/CSGBallingDlg.h"
+#include "app/calculators/CSGBallingDlg.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
-#include "calculators/SgBallingConverter.h"
-#include "shell/CControlTipWnd.h"
+#include "app/widgets/CControlTipWnd.h"
+#include "core/calculators/SgBallingConverter.h"
 
 #include <QGridLayout>
 #include <QLabel>

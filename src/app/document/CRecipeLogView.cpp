@@ -1,16 +1,16 @@
-#include "document/CRecipeLogView.h"
+#include "app/document/CRecipeLogView.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
-#include "db/DatabaseOps.h"
-#include "db/IInfoStatusBar.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "db/dao/CDaoWorkspace.h"
-#include "document/CWscalcDoc.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/IInfoStatusBar.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/dao/CDaoWorkspace.h"
+#include "core/document/CWscalcDoc.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/RecipeLogTable.h"
-#include "document/UpdateHints.h"
+#include "core/document/RecipeLogTable.h"
+#include "core/document/UpdateHints.h"
 
 #include <QTreeView>
 

@@ -1,7 +1,7 @@
-#include "document/CWscalcFrame.h"
+#include "app/document/CWscalcFrame.h"
 
-#include "document/CWscalcDoc.h"
-#include "form/CRecipeFormSheet.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "core/document/CWscalcDoc.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,13 +1,13 @@
-#include "form/CCompetitionResultsDlg.h"
+#include "app/form/CCompetitionResultsDlg.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
-#include "db/records/CRecordSetRecipe.h"
-#include "form/CheckableDateEdit.h"
-#include "form/RecordBinder.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
+#include "app/widgets/CheckableDateEdit.h"
+#include "app/widgets/RecordBinder.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

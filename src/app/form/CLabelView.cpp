@@ -1,7 +1,7 @@
-#include "form/CLabelView.h"
+#include "app/form/CLabelView.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
 #include <QPainter>
 

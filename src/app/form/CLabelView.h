@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/UpdateHints.h"
+#include "core/document/UpdateHints.h"
 
 #include <QWidget>
 

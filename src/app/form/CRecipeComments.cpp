@@ -1,10 +1,10 @@
-#include "form/CRecipeComments.h"
+#include "app/form/CRecipeComments.h"
 
-#include "db/records/CRecordSetRecipe.h"
+#include "core/db/records/CRecordSetRecipe.h"
 
-#include "form/CheckableDateEdit.h"
-#include "form/RecordBinder.h"
-#include "settings/Prompter.h"
+#include "app/widgets/CheckableDateEdit.h"
+#include "app/widgets/RecordBinder.h"
+#include "core/settings/Prompter.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "help/HelpContexts.h"
+#include "core/help/HelpContexts.h"
 
-#include "form/CRecipePage.h"
+#include "app/form/CRecipePage.h"
 
 class QPlainTextEdit;
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "calc/IngredientSheets.h"
-#include "calc/RecipeCalculator.h"
-#include "document/RecipeFormControls.h"
-#include "document/RecipeRecordCommands.h"
-#include "document/UpdateHints.h"
-#include "reference/ReferenceTables.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/calc/RecipeCalculator.h"
+#include "core/document/RecipeFormControls.h"
+#include "core/document/RecipeRecordCommands.h"
+#include "core/document/UpdateHints.h"
+#include "core/reference/ReferenceTables.h"
 
 #include <QWidget>
 

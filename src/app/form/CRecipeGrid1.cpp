@@ -1,14 +1,14 @@
-#include "form/CRecipeGrid1.h"
+#include "app/form/CRecipeGrid1.h"
 
-#include "db/DatabaseOps.h"
-#include "db/IInfoStatusBar.h"
-#include "db/dao/CDaoException.h"
-#include "document/CWscalcDoc.h"
-#include "document/RecipeIngredientRows.h"
-#include "reference/CLookupDlg.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
-#include "shell/DialogRunner.h"
+#include "app/reference/CLookupDlg.h"
+#include "app/widgets/DialogRunner.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/IInfoStatusBar.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/document/CWscalcDoc.h"
+#include "core/document/RecipeIngredientRows.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <QDir>
 

@@ -1,10 +1,10 @@
-#include "form/CRecipeIngredientsPage.h"
+#include "app/form/CRecipeIngredientsPage.h"
 
-#include "db/records/CRecordSetRecipe.h"
-#include "form/CRecipeGrid1.h"
-#include "form/RecordBinder.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
+#include "app/form/CRecipeGrid1.h"
+#include "app/widgets/RecordBinder.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "form/CRecipeMash.h"
+#include "app/form/CRecipeMash.h"
 
-#include "db/records/CRecordSetRecipe.h"
-#include "document/MashTypeRules.h"
-#include "form/RecordBinder.h"
-#include "settings/Prompter.h"
+#include "app/widgets/RecordBinder.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/document/MashTypeRules.h"
+#include "core/settings/Prompter.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

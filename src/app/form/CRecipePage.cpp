@@ -1,10 +1,10 @@
-#include "form/CRecipePage.h"
+#include "app/form/CRecipePage.h"
 
-#include "db/records/CRecordSetRecipe.h"
-#include "form/RecordBinder.h"
-#include "help/HelpContextProperty.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "app/widgets/RecordBinder.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <QPushButton>
 

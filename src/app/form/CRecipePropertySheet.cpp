@@ -1,7 +1,7 @@
-#include "form/CRecipePropertySheet.h"
+#include "app/form/CRecipePropertySheet.h"
 
-#include "form/CRecipePage.h"
-#include "settings/MessageCatalog.h"
+#include "app/form/CRecipePage.h"
+#include "core/settings/MessageCatalog.h"
 
 namespace wsc {
 

@@ -1,14 +1,14 @@
-#include "form/CRecipeRatingDlg.h"
+#include "app/form/CRecipeRatingDlg.h"
 
-#include "db/records/CRecordSetRecipe.h"
-#include "document/FieldExchange.h"
-#include "form/CCompetitionResultsDlg.h"
-#include "form/CheckableDateEdit.h"
-#include "form/RecordBinder.h"
-#include "form/SpinButtons.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
-#include "shell/DialogRunner.h"
+#include "app/form/CCompetitionResultsDlg.h"
+#include "app/widgets/CheckableDateEdit.h"
+#include "app/widgets/DialogRunner.h"
+#include "app/widgets/RecordBinder.h"
+#include "app/widgets/SpinButtons.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/document/FieldExchange.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

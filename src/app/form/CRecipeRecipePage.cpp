@@ -1,12 +1,12 @@
-#include "form/CRecipeRecipePage.h"
+#include "app/form/CRecipeRecipePage.h"
 
-#include "db/DatabaseOps.h"
-#include "db/dao/CDaoException.h"
-#include "db/records/CRecordSetRecipe.h"
-#include "document/RecipeIngredientRows.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
-#include "shell/IconFactory.h"
+#include "app/widgets/IconFactory.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/document/RecipeIngredientRows.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "help/HelpContexts.h"
+#include "core/help/HelpContexts.h"
 
-#include "calc/Predictions.h"
-#include "document/RecipeIngredientRows.h"
-#include "form/CRecipePage.h"
+#include "app/form/CRecipePage.h"
+#include "core/calc/Predictions.h"
+#include "core/document/RecipeIngredientRows.h"
 
 #include <functional>
 

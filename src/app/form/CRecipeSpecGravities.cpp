@@ -1,10 +1,10 @@
-#include "form/CRecipeSpecGravities.h"
+#include "app/form/CRecipeSpecGravities.h"
 
-#include "db/records/CRecordSetRecipe.h"
-#include "document/FieldExchange.h"
-#include "form/CheckableDateEdit.h"
-#include "form/RecordBinder.h"
-#include "settings/Prompter.h"
+#include "app/widgets/CheckableDateEdit.h"
+#include "app/widgets/RecordBinder.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/document/FieldExchange.h"
+#include "core/settings/Prompter.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

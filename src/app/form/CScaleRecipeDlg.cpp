@@ -1,8 +1,8 @@
-#include "form/CScaleRecipeDlg.h"
+#include "app/form/CScaleRecipeDlg.h"
 
-#include "document/FieldExchange.h"
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/document/FieldExchange.h"
+#include "core/help/HelpContexts.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/Units.h"
-#include "document/RecipeScaling.h"
+#include "core/calc/Units.h"
+#include "core/document/RecipeScaling.h"
 
 #include <QDialog>
 

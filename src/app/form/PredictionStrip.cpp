@@ -1,6 +1,6 @@
-#include "form/PredictionStrip.h"
+#include "app/form/PredictionStrip.h"
 
-#include "calc/BeerColor.h"
+#include "core/calc/BeerColor.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

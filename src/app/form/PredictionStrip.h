@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/Predictions.h"
+#include "core/calc/Predictions.h"
 
 #include <QColor>
 #include <QFrame>

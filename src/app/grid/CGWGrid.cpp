@@ -1,11 +1,11 @@
-#include "grid/CGWGrid.h"
+#include "app/grid/CGWGrid.h"
 
-#include "settings/MessageCatalog.h"
+#include "core/settings/MessageCatalog.h"
 
-#include "grid/CGWTabGridCtrl.h"
+#include "app/grid/CGWTabGridCtrl.h"
 
-#include "db/dao/CDaoException.h"
-#include "document/FieldExchange.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/document/FieldExchange.h"
 
 #include <QApplication>
 #include <QComboBox>

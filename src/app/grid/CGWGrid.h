@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calc/IngredientSheets.h"
-#include "document/BoundQuerySheet.h"
-#include "grid/GridLayoutFile.h"
+#include "app/grid/GridLayoutFile.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/document/BoundQuerySheet.h"
 
 #include <QColor>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "grid/CGWTabGridCtrl.h"
+#include "app/grid/CGWTabGridCtrl.h"
 
 namespace wsc {
 

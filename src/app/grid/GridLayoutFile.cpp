@@ -1,4 +1,4 @@
-#include "grid/GridLayoutFile.h"
+#include "app/grid/GridLayoutFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "help/HelpKey.h"
+#include "app/help/HelpKey.h"
 
-#include "help/HelpContextProperty.h"
-#include "settings/Prompter.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/settings/Prompter.h"
 
 #include <QApplication>
 #include <QKeyEvent>

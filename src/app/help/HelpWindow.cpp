@@ -1,7 +1,7 @@
-#include "help/HelpWindow.h"
+#include "app/help/HelpWindow.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
 #include <QHBoxLayout>
 #include <QHelpContentModel>

@@ -1,9 +1,9 @@
-#include "help/QtHelpService.h"
+#include "app/help/QtHelpService.h"
 
-#include "help/HelpWindow.h"
-#include "settings/MessageCatalog.h"
-#include "shell/ProgramFiles.h"
-#include "shell/ScreenFit.h"
+#include "app/help/HelpWindow.h"
+#include "app/widgets/ScreenFit.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/shell/ProgramFiles.h"
 
 #include <QApplication>
 #include <QDir>

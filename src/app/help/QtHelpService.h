@@ -1,7 +1,7 @@
 #pragma once
 
-#include "help/HelpWindow.h"
-#include "settings/Prompter.h"
+#include "app/help/HelpWindow.h"
+#include "core/settings/Prompter.h"
 
 #include <QPointer>
 #include <QString>

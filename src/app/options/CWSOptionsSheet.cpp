@@ -1,12 +1,12 @@
-#include "options/CWSOptionsSheet.h"
+#include "app/options/CWSOptionsSheet.h"
 
-#include "calc/UnitPreference.h"
-#include "db/DatabaseOps.h"
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
-#include "settings/ProfileStore.h"
-#include "settings/Prompter.h"
-#include "shell/DialogRunner.h"
+#include "app/widgets/DialogRunner.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/calc/UnitPreference.h"
+#include "core/db/DatabaseOps.h"
+#include "core/help/HelpContexts.h"
+#include "core/settings/ProfileStore.h"
+#include "core/settings/Prompter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/Units.h"
-#include "shell/OptionsSettings.h"
+#include "core/calc/Units.h"
+#include "core/shell/OptionsSettings.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "reference/CAddChgAdjuncts.h"
+#include "app/reference/CAddChgAdjuncts.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "reference/CAddChgBrewer.h"
+#include "app/reference/CAddChgBrewer.h"
 
 namespace wsc {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reference/CAddChgDAO.h"
+#include "core/reference/CAddChgDAO.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "reference/CAddChgExtracts.h"
+#include "app/reference/CAddChgExtracts.h"
 
 namespace wsc {
 

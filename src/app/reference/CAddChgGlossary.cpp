@@ -1,4 +1,4 @@
-#include "reference/CAddChgGlossary.h"
+#include "app/reference/CAddChgGlossary.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "reference/CAddChgGrains.h"
+#include "app/reference/CAddChgGrains.h"
 
 namespace wsc {
 

@@ -1,9 +1,9 @@
-#include "reference/CAddChgHops.h"
+#include "app/reference/CAddChgHops.h"
 
-#include "form/SpinButtons.h"
-#include "reference/CLookupDlg.h"
-#include "reference/HopsRules.h"
-#include "shell/DialogRunner.h"
+#include "app/reference/CLookupDlg.h"
+#include "app/widgets/DialogRunner.h"
+#include "app/widgets/SpinButtons.h"
+#include "core/reference/HopsRules.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reference/CAddChgDlg.h"
+#include "app/reference/CAddChgDlg.h"
 
 #include <map>
 

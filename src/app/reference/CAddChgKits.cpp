@@ -1,4 +1,4 @@
-#include "reference/CAddChgKits.h"
+#include "app/reference/CAddChgKits.h"
 
 namespace wsc {
 

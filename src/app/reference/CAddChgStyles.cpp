@@ -1,4 +1,4 @@
-#include "reference/CAddChgStyles.h"
+#include "app/reference/CAddChgStyles.h"
 
 namespace wsc {
 

@@ -1,10 +1,10 @@
-#include "reference/CAddChgSuppliers.h"
+#include "app/reference/CAddChgSuppliers.h"
 
-#include "db/DatabaseOps.h"
-#include "reference/ContactAddresses.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
-#include "shell/DialogRunner.h"
+#include "app/widgets/DialogRunner.h"
+#include "core/db/DatabaseOps.h"
+#include "core/reference/ContactAddresses.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

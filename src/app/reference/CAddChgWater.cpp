@@ -1,4 +1,4 @@
-#include "reference/CAddChgWater.h"
+#include "app/reference/CAddChgWater.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "reference/CAddChgYeast.h"
+#include "app/reference/CAddChgYeast.h"
 
 namespace wsc {
 

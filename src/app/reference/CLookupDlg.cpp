@@ -1,19 +1,19 @@
-#include "reference/CLookupDlg.h"
+#include "app/reference/CLookupDlg.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
-#include "db/DatabaseOps.h"
-#include "db/IInfoStatusBar.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "db/dao/CDaoWorkspace.h"
-#include "reference/CAddChgDlg.h"
-#include "reference/CSortListCtrl.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
-#include "shell/DialogRunner.h"
-#include "shell/ScreenFit.h"
+#include "app/reference/CAddChgDlg.h"
+#include "app/reference/CSortListCtrl.h"
+#include "app/widgets/DialogRunner.h"
+#include "app/widgets/ScreenFit.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/IInfoStatusBar.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/dao/CDaoWorkspace.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reference/Lookups.h"
+#include "core/reference/Lookups.h"
 
 #include <QDialog>
 

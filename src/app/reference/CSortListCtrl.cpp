@@ -1,6 +1,6 @@
-#include "reference/CSortListCtrl.h"
+#include "app/reference/CSortListCtrl.h"
 
-#include "reference/Lookups.h"
+#include "core/reference/Lookups.h"
 
 #include <QApplication>
 #include <QHeaderView>

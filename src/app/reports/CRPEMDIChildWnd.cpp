@@ -1,12 +1,12 @@
-#include "reports/CRPEMDIChildWnd.h"
+#include "app/reports/CRPEMDIChildWnd.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
-#include "ReportPages.h"
-#include "settings/Prompter.h"
-#include "shell/DialogRunner.h"
-#include "shell/IconFactory.h"
+#include "app/widgets/DialogRunner.h"
+#include "app/widgets/IconFactory.h"
+#include "core/settings/Prompter.h"
+#include "render/ReportPages.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

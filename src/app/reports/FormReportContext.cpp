@@ -1,8 +1,8 @@
-#include "reports/FormReportContext.h"
+#include "app/reports/FormReportContext.h"
 
-#include "document/CWscalcDoc.h"
-#include "form/CRecipeFormSheet.h"
-#include "settings/ProfileStore.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "core/document/CWscalcDoc.h"
+#include "core/settings/ProfileStore.h"
 
 namespace wsc {
 

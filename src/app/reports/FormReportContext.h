@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ReportCommands.h"
+#include "core/reports/ReportCommands.h"
 
 namespace wsc {
 

@@ -1,8 +1,8 @@
-#include "reports/QtReportOutput.h"
+#include "app/reports/QtReportOutput.h"
 
-#include "ReportPages.h"
-#include "reports/CRPEMDIChildWnd.h"
-#include "shell/DialogRunner.h"
+#include "app/reports/CRPEMDIChildWnd.h"
+#include "app/widgets/DialogRunner.h"
+#include "render/ReportPages.h"
 
 #include <QMdiArea>
 #include <QTimer>

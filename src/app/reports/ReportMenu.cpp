@@ -1,7 +1,7 @@
-#include "reports/ReportMenu.h"
+#include "app/reports/ReportMenu.h"
 
-#include "reports/SelectReportDlg.h"
-#include "shell/DialogRunner.h"
+#include "app/reports/SelectReportDlg.h"
+#include "app/widgets/DialogRunner.h"
 
 #include <QApplication>
 #include <QMdiArea>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "reports/PrintEngine.h"
-#include "reports/QtReportOutput.h"
-#include "reports/ReportCommands.h"
+#include "app/reports/QtReportOutput.h"
+#include "core/reports/PrintEngine.h"
+#include "core/reports/ReportCommands.h"
 
 class QMdiArea;
 class QWidget;

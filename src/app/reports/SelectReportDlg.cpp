@@ -1,7 +1,7 @@
-#include "reports/SelectReportDlg.h"
+#include "app/reports/SelectReportDlg.h"
 
-#include "help/HelpContextProperty.h"
-#include "help/HelpContexts.h"
+#include "app/widgets/HelpContextProperty.h"
+#include "core/help/HelpContexts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

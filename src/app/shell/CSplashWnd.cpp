@@ -1,6 +1,6 @@
-#include "shell/CSplashWnd.h"
+#include "app/shell/CSplashWnd.h"
 
-#include "shell/IconFactory.h"
+#include "app/widgets/IconFactory.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,13 +1,13 @@
-#include "shell/CWscalcApp.h"
+#include "app/shell/CWscalcApp.h"
 
-#include "help/HelpKey.h"
-#include "help/QtHelpService.h"
-#include "settings/ProfileStore.h"
-#include "shell/CMainFrame.h"
-#include "shell/CSplashWnd.h"
-#include "shell/DialogRunner.h"
-#include "shell/ProgramFiles.h"
-#include "shell/QtPrompter.h"
+#include "app/help/HelpKey.h"
+#include "app/help/QtHelpService.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/CSplashWnd.h"
+#include "app/widgets/DialogRunner.h"
+#include "app/widgets/QtPrompter.h"
+#include "core/settings/ProfileStore.h"
+#include "core/shell/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

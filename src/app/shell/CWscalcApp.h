@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/CommandLine.h"
-#include "shell/CSplashWnd.h"
+#include "app/shell/CSplashWnd.h"
+#include "core/settings/CommandLine.h"
 
 #include <QPointer>
 #include <QString>

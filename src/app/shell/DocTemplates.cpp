@@ -1,4 +1,4 @@
-#include "shell/DocTemplates.h"
+#include "app/shell/DocTemplates.h"
 
 namespace wsc {
 

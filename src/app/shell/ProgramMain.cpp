@@ -1,12 +1,12 @@
-#include "shell/ProgramMain.h"
+#include "app/shell/ProgramMain.h"
 
-#include "db/dao/CDaoDatabase.h"
-#include "form/CRecipeFormSheet.h"
-#include "settings/ProfileStore.h"
-#include "shell/CMainFrame.h"
-#include "shell/CWscalcApp.h"
-#include "shell/QtPrompter.h"
-#include "shell/TerminationSignals.h"
+#include "app/form/CRecipeFormSheet.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/CWscalcApp.h"
+#include "app/shell/TerminationSignals.h"
+#include "app/widgets/QtPrompter.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/settings/ProfileStore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "shell/TerminationSignals.h"
+#include "app/shell/TerminationSignals.h"
 
 #include <QSocketNotifier>
 

@@ -1,4 +1,4 @@
-#include "calc/BeerColor.h"
+#include "core/calc/BeerColor.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "calc/IngredientSheets.h"
+#include "core/calc/IngredientSheets.h"
 
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
 
 #include <algorithm>
 #include <cstdlib>

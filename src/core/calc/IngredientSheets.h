@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/SqliteConnection.h"
+#include "core/db/SqliteConnection.h"
 
 #include <QString>
 #include <QVariant>

@@ -1,7 +1,7 @@
-#include "calc/Predictions.h"
+#include "core/calc/Predictions.h"
 
-#include "calc/BeerColor.h"
-#include "db/records/CRecordSetRecipe.h"
+#include "core/calc/BeerColor.h"
+#include "core/db/records/CRecordSetRecipe.h"
 
 namespace wsc {
 

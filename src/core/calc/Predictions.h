@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calc/Units.h"
+#include "core/calc/Units.h"
 
-#include "calc/RecipeCalculator.h"
-#include "calc/TargetStyles.h"
+#include "core/calc/RecipeCalculator.h"
+#include "core/calc/TargetStyles.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
-#include "calc/RecipeCalculator.h"
+#include "core/calc/RecipeCalculator.h"
 
-#include "calc/Units.h"
+#include "core/calc/Units.h"
 
-#include "db/records/CRecordSetRecipe.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <algorithm>
 #include <cmath>

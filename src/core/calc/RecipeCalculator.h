@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/IngredientSheets.h"
-#include "calc/UtilizationTable.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/calc/UtilizationTable.h"
 
 #include <QString>
 #include <QStringList>

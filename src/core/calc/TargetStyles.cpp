@@ -1,7 +1,7 @@
-#include "calc/TargetStyles.h"
+#include "core/calc/TargetStyles.h"
 
-#include "db/records/CRecordSetStyles.h"
-#include "settings/MessageCatalog.h"
+#include "core/db/records/CRecordSetStyles.h"
+#include "core/settings/MessageCatalog.h"
 
 namespace wsc {
 

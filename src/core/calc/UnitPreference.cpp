@@ -1,6 +1,6 @@
-#include "calc/UnitPreference.h"
+#include "core/calc/UnitPreference.h"
 
-#include "settings/ProfileStore.h"
+#include "core/settings/ProfileStore.h"
 
 namespace wsc {
 namespace {

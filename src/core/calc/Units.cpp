@@ -1,4 +1,4 @@
-#include "calc/Units.h"
+#include "core/calc/Units.h"
 
 #include <array>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "calc/UtilizationTable.h"
+#include "core/calc/UtilizationTable.h"
 
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "db/records/CRecordSetHopsUtilization.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/records/CRecordSetHopsUtilization.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <QFile>
 

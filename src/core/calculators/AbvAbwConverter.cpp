@@ -1,4 +1,4 @@
-#include "calculators/AbvAbwConverter.h"
+#include "core/calculators/AbvAbwConverter.h"
 
 namespace wsc {
 

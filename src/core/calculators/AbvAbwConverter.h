@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/SolverCalculator.h"
+#include "core/calculators/SolverCalculator.h"
 
 namespace wsc {
 

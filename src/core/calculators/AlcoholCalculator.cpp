@@ -1,4 +1,4 @@
-#include "calculators/AlcoholCalculator.h"
+#include "core/calculators/AlcoholCalculator.h"
 
 namespace wsc {
 namespace {

@@ -1,7 +1,7 @@
-#include "calculators/BitternessCalculator.h"
+#include "core/calculators/BitternessCalculator.h"
 
-#include "calc/IngredientSheets.h"
-#include "calc/UtilizationTable.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/calc/UtilizationTable.h"
 
 namespace wsc {
 namespace {

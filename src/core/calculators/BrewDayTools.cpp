@@ -1,6 +1,6 @@
-#include "calculators/BrewDayTools.h"
+#include "core/calculators/BrewDayTools.h"
 
-#include "settings/MessageCatalog.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/Units.h"
-#include "calculators/SolverCalculator.h"
+#include "core/calc/Units.h"
+#include "core/calculators/SolverCalculator.h"
 
 #include <deque>
 

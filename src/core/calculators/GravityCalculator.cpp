@@ -1,4 +1,4 @@
-#include "calculators/GravityCalculator.h"
+#include "core/calculators/GravityCalculator.h"
 
 namespace wsc {
 namespace {

@@ -1,4 +1,4 @@
-#include "calculators/SgBallingConverter.h"
+#include "core/calculators/SgBallingConverter.h"
 
 namespace wsc {
 

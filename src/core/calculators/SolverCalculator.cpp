@@ -1,9 +1,9 @@
-#include "calculators/SolverCalculator.h"
+#include "core/calculators/SolverCalculator.h"
 
-#include "calc/IngredientSheets.h"
-#include "document/FieldExchange.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/document/FieldExchange.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <cmath>
 #include <cstdint>

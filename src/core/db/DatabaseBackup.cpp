@@ -1,7 +1,7 @@
-#include "db/DatabaseBackup.h"
+#include "core/db/DatabaseBackup.h"
 
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoException.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoException.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "db/DatabaseLock.h"
+#include "core/db/DatabaseLock.h"
 
 #include <QCoreApplication>
 #include <QFile>

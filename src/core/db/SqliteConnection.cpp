@@ -1,6 +1,6 @@
-#include "db/SqliteConnection.h"
+#include "core/db/SqliteConnection.h"
 
-#include "db/dao/CDaoException.h"
+#include "core/db/dao/CDaoException.h"
 
 #include <QDateTime>
 #include <QFile>

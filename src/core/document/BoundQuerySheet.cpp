@@ -1,9 +1,9 @@
-#include "document/BoundQuerySheet.h"
+#include "core/document/BoundQuerySheet.h"
 
-#include "calc/IngredientSheets.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
-#include "document/CWscalcDoc.h"
+#include "core/document/CWscalcDoc.h"
 
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "db/records/CRecordSetHopsUtilization.h"
-#include "settings/ProfileStore.h"
-#include "settings/Prompter.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/records/CRecordSetHopsUtilization.h"
+#include "core/settings/ProfileStore.h"
+#include "core/settings/Prompter.h"
 
 #include <QFileInfo>
 

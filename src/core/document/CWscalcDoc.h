@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calc/UtilizationTable.h"
-#include "db/DatabaseOps.h"
-#include "document/UpdateHints.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/DatabaseOps.h"
+#include "core/document/UpdateHints.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "document/FieldExchange.h"
+#include "core/document/FieldExchange.h"
 
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <cmath>
 #include <limits>

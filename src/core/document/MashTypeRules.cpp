@@ -1,4 +1,4 @@
-#include "document/MashTypeRules.h"
+#include "core/document/MashTypeRules.h"
 
 namespace wsc {
 

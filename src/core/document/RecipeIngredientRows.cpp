@@ -1,13 +1,13 @@
-#include "document/RecipeIngredientRows.h"
+#include "core/document/RecipeIngredientRows.h"
 
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/records/CRecordSetRecIngAdjuncts.h"
-#include "db/records/CRecordSetRecIngExtracts.h"
-#include "db/records/CRecordSetRecIngGrains.h"
-#include "db/records/CRecordSetRecIngHops.h"
-#include "db/records/CRecordSetRecIngKits.h"
-#include "db/records/CRecordSetRecIngYeasts.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/records/CRecordSetRecIngAdjuncts.h"
+#include "core/db/records/CRecordSetRecIngExtracts.h"
+#include "core/db/records/CRecordSetRecIngGrains.h"
+#include "core/db/records/CRecordSetRecIngHops.h"
+#include "core/db/records/CRecordSetRecIngKits.h"
+#include "core/db/records/CRecordSetRecIngYeasts.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/IngredientSheets.h"
+#include "core/calc/IngredientSheets.h"
 
 #include <QString>
 

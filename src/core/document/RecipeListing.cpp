@@ -1,9 +1,9 @@
-#include "document/RecipeListing.h"
+#include "core/document/RecipeListing.h"
 
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "db/records/CRecordSetRecipe.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/records/CRecordSetRecipe.h"
 
 #include <QHash>
 

@@ -1,8 +1,8 @@
-#include "document/RecipeLogTable.h"
+#include "core/document/RecipeLogTable.h"
 
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/records/CRecordSetRecipeLog.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/records/CRecordSetRecipeLog.h"
 
 #include <algorithm>
 #include <cstring>

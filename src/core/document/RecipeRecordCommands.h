@@ -1,10 +1,10 @@
 #pragma once
 
-#include "calc/Units.h"
-#include "db/dao/CDaoRecordset.h"
-#include "db/records/CRecordSetRecipe.h"
-#include "document/RecipeFormControls.h"
-#include "document/UpdateHints.h"
+#include "core/calc/Units.h"
+#include "core/db/dao/CDaoRecordset.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/document/RecipeFormControls.h"
+#include "core/document/UpdateHints.h"
 
 #include <QString>
 #include <functional>

@@ -1,14 +1,14 @@
-#include "document/RecipeScaling.h"
+#include "core/document/RecipeScaling.h"
 
-#include "calc/IngredientSheets.h"
-#include "calc/RecipeCalculator.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/records/CRecordSetRecipeMaxBatch.h"
-#include "document/FieldExchange.h"
-#include "document/RecipeIngredientRows.h"
-#include "document/RecipeRecordCommands.h"
-#include "settings/MessageCatalog.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/calc/RecipeCalculator.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/records/CRecordSetRecipeMaxBatch.h"
+#include "core/document/FieldExchange.h"
+#include "core/document/RecipeIngredientRows.h"
+#include "core/document/RecipeRecordCommands.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <cmath>
 

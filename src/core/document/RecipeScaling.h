@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calc/Predictions.h"
-#include "calc/Units.h"
-#include "db/records/CRecordSetRecipe.h"
+#include "core/calc/Predictions.h"
+#include "core/calc/Units.h"
+#include "core/db/records/CRecordSetRecipe.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
-#include "document/StoredBitterness.h"
+#include "core/document/StoredBitterness.h"
 
-#include "calc/IngredientSheets.h"
-#include "calc/RecipeCalculator.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/records/CRecordSetRecipe.h"
-#include "document/BoundQuerySheet.h"
-#include "document/RecipeIngredientRows.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/calc/RecipeCalculator.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/records/CRecordSetRecipe.h"
+#include "core/document/BoundQuerySheet.h"
+#include "core/document/RecipeIngredientRows.h"
 
 namespace wsc {
 namespace {

@@ -1,4 +1,4 @@
-#include "document/TextLengths.h"
+#include "core/document/TextLengths.h"
 
 #include <QSet>
 

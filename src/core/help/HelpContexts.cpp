@@ -1,7 +1,7 @@
-#include "help/HelpContexts.h"
+#include "core/help/HelpContexts.h"
 
-#include "reference/ReferenceTables.h"
-#include "settings/MessageCatalog.h"
+#include "core/reference/ReferenceTables.h"
+#include "core/settings/MessageCatalog.h"
 
 namespace wsc {
 

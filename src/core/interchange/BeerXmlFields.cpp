@@ -1,4 +1,4 @@
-#include "interchange/BeerXmlFields.h"
+#include "core/interchange/BeerXmlFields.h"
 
 namespace wsc::beerxml {
 namespace {

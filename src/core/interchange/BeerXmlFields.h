@@ -1,12 +1,12 @@
 #pragma once
 
-#include "db/records/CRecordSetRecIngAdjuncts.h"
-#include "db/records/CRecordSetRecIngExtracts.h"
-#include "db/records/CRecordSetRecIngGrains.h"
-#include "db/records/CRecordSetRecIngHops.h"
-#include "db/records/CRecordSetRecIngKits.h"
-#include "db/records/CRecordSetRecIngYeasts.h"
-#include "db/records/CRecordSetRecipe.h"
+#include "core/db/records/CRecordSetRecIngAdjuncts.h"
+#include "core/db/records/CRecordSetRecIngExtracts.h"
+#include "core/db/records/CRecordSetRecIngGrains.h"
+#include "core/db/records/CRecordSetRecIngHops.h"
+#include "core/db/records/CRecordSetRecIngKits.h"
+#include "core/db/records/CRecordSetRecIngYeasts.h"
+#include "core/db/records/CRecordSetRecipe.h"
 
 #include <span>
 

@@ -1,6 +1,6 @@
-#include "interchange/InterchangeExtras.h"
+#include "core/interchange/InterchangeExtras.h"
 
-#include "db/SqliteConnection.h"
+#include "core/db/SqliteConnection.h"
 
 namespace wsc {
 

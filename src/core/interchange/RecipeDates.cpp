@@ -1,4 +1,4 @@
-#include "interchange/RecipeDates.h"
+#include "core/interchange/RecipeDates.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "interchange/XmlTree.h"
+#include "core/interchange/XmlTree.h"
 
 #include <QBuffer>
 #include <QXmlStreamReader>

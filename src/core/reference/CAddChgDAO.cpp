@@ -1,16 +1,16 @@
-#include "reference/CAddChgDAO.h"
+#include "core/reference/CAddChgDAO.h"
 
-#include "db/DatabaseOps.h"
-#include "db/IInfoStatusBar.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "db/dao/CDaoRecordset.h"
-#include "db/dao/CDaoWorkspace.h"
-#include "reference/HopsRules.h"
-#include "settings/MessageCatalog.h"
-#include "settings/ProfileStore.h"
-#include "settings/Prompter.h"
+#include "core/db/DatabaseOps.h"
+#include "core/db/IInfoStatusBar.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/dao/CDaoRecordset.h"
+#include "core/db/dao/CDaoWorkspace.h"
+#include "core/reference/HopsRules.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/ProfileStore.h"
+#include "core/settings/Prompter.h"
 
 namespace wsc {
 namespace {

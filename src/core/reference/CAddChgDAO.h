@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reference/ReferenceTables.h"
+#include "core/reference/ReferenceTables.h"
 
 #include <QString>
 

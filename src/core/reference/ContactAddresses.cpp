@@ -1,4 +1,4 @@
-#include "reference/ContactAddresses.h"
+#include "core/reference/ContactAddresses.h"
 
 #include <QRegularExpression>
 #include <QUrl>

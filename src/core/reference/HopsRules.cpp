@@ -1,8 +1,8 @@
-#include "reference/HopsRules.h"
+#include "core/reference/HopsRules.h"
 
-#include "db/dao/CDaoRecordset.h"
-#include "document/FieldExchange.h"
-#include "settings/MessageCatalog.h"
+#include "core/db/dao/CDaoRecordset.h"
+#include "core/document/FieldExchange.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <cmath>
 

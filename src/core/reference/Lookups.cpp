@@ -1,15 +1,15 @@
-#include "reference/Lookups.h"
+#include "core/reference/Lookups.h"
 
-#include "settings/MessageCatalog.h"
+#include "core/settings/MessageCatalog.h"
 
-#include "help/HelpContexts.h"
+#include "core/help/HelpContexts.h"
 
-#include "db/records/CRecordSetAdjuncts.h"
-#include "db/records/CRecordSetExtracts.h"
-#include "db/records/CRecordSetGrains.h"
-#include "db/records/CRecordSetHops.h"
-#include "db/records/CRecordSetKits.h"
-#include "db/records/CRecordSetYeast.h"
+#include "core/db/records/CRecordSetAdjuncts.h"
+#include "core/db/records/CRecordSetExtracts.h"
+#include "core/db/records/CRecordSetGrains.h"
+#include "core/db/records/CRecordSetHops.h"
+#include "core/db/records/CRecordSetKits.h"
+#include "core/db/records/CRecordSetYeast.h"
 
 #include <functional>
 

@@ -1,16 +1,16 @@
-#include "reference/ReferenceTables.h"
+#include "core/reference/ReferenceTables.h"
 
-#include "db/records/CRecordSetAdjuncts.h"
-#include "db/records/CRecordSetBrewer.h"
-#include "db/records/CRecordSetExtracts.h"
-#include "db/records/CRecordSetGlossary.h"
-#include "db/records/CRecordSetGrains.h"
-#include "db/records/CRecordSetHops.h"
-#include "db/records/CRecordSetKits.h"
-#include "db/records/CRecordSetStyles.h"
-#include "db/records/CRecordSetSuppliers.h"
-#include "db/records/CRecordSetWater.h"
-#include "db/records/CRecordSetYeast.h"
+#include "core/db/records/CRecordSetAdjuncts.h"
+#include "core/db/records/CRecordSetBrewer.h"
+#include "core/db/records/CRecordSetExtracts.h"
+#include "core/db/records/CRecordSetGlossary.h"
+#include "core/db/records/CRecordSetGrains.h"
+#include "core/db/records/CRecordSetHops.h"
+#include "core/db/records/CRecordSetKits.h"
+#include "core/db/records/CRecordSetStyles.h"
+#include "core/db/records/CRecordSetSuppliers.h"
+#include "core/db/records/CRecordSetWater.h"
+#include "core/db/records/CRecordSetYeast.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "reports/PrintEngine.h"
+#include "core/reports/PrintEngine.h"
 
-#include "calc/UtilizationTable.h"
-#include "reports/PrintJob.h"
-#include "reports/ReportRenderer.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/reports/PrintJob.h"
+#include "core/reports/ReportRenderer.h"
 
 #include <algorithm>
 #include <new>

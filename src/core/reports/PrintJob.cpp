@@ -1,7 +1,7 @@
-#include "reports/PrintJob.h"
+#include "core/reports/PrintJob.h"
 
-#include "reports/PrintEngine.h"
-#include "reports/ReportRenderer.h"
+#include "core/reports/PrintEngine.h"
+#include "core/reports/ReportRenderer.h"
 
 #include <algorithm>
 

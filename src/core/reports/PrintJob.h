@@ -1,8 +1,8 @@
 #pragma once
 
-#include "reports/ReportFile.h"
-#include "reports/ReportRecords.h"
-#include "reports/SelectionFormula.h"
+#include "core/reports/ReportFile.h"
+#include "core/reports/ReportRecords.h"
+#include "core/reports/SelectionFormula.h"
 
 #include <QPointer>
 

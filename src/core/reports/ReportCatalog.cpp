@@ -1,4 +1,4 @@
-#include "reports/ReportCatalog.h"
+#include "core/reports/ReportCatalog.h"
 
 namespace wsc {
 

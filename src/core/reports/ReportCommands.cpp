@@ -1,9 +1,9 @@
-#include "reports/ReportCommands.h"
+#include "core/reports/ReportCommands.h"
 
-#include "reports/PrintEngine.h"
-#include "reports/PrintJob.h"
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
+#include "core/reports/PrintEngine.h"
+#include "core/reports/PrintJob.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/ReportCatalog.h"
-#include "reports/ReportRecords.h"
+#include "core/reports/ReportCatalog.h"
+#include "core/reports/ReportRecords.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "reports/ReportFile.h"
+#include "core/reports/ReportFile.h"
 
 #include <QFile>
 #include <QRegularExpression>

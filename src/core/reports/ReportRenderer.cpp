@@ -1,14 +1,14 @@
-#include "reports/ReportRenderer.h"
+#include "core/reports/ReportRenderer.h"
 
-#include "calc/BeerColor.h"
-#include "calc/IngredientSheets.h"
-#include "calc/Predictions.h"
-#include "calc/RecipeCalculator.h"
-#include "calc/UtilizationTable.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
-#include "db/records/CRecordSetRecipe.h"
+#include "core/calc/BeerColor.h"
+#include "core/calc/IngredientSheets.h"
+#include "core/calc/Predictions.h"
+#include "core/calc/RecipeCalculator.h"
+#include "core/calc/UtilizationTable.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/records/CRecordSetRecipe.h"
 
 #include <QRegularExpression>
 #include <QSet>

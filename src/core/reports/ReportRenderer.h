@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calc/Units.h"
-#include "reports/ReportFile.h"
-#include "reports/SelectionFormula.h"
+#include "core/calc/Units.h"
+#include "core/reports/ReportFile.h"
+#include "core/reports/SelectionFormula.h"
 
 #include <QDate>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "reports/SelectionFormula.h"
+#include "core/reports/SelectionFormula.h"
 
 #include <QRegularExpression>
 

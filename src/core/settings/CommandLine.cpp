@@ -1,8 +1,8 @@
-#include "settings/CommandLine.h"
+#include "core/settings/CommandLine.h"
 
-#include "settings/MessageCatalog.h"
-#include "settings/ProfileStore.h"
-#include "settings/Prompter.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/ProfileStore.h"
+#include "core/settings/Prompter.h"
 
 #include <QFileInfo>
 

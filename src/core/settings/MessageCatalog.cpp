@@ -1,4 +1,4 @@
-#include "settings/MessageCatalog.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "settings/ProfileStore.h"
+#include "core/settings/ProfileStore.h"
 
 #include <QSettings>
 

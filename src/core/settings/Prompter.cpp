@@ -1,6 +1,6 @@
-#include "settings/Prompter.h"
+#include "core/settings/Prompter.h"
 
-#include "settings/MessageCatalog.h"
+#include "core/settings/MessageCatalog.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "settings/ScriptedPrompter.h"
+#include "core/settings/ScriptedPrompter.h"
 
 namespace wsc {
 

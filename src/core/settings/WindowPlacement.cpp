@@ -1,4 +1,4 @@
-#include "settings/WindowPlacement.h"
+#include "core/settings/WindowPlacement.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "shell/CreditLines.h"
+#include "core/shell/CreditLines.h"
 
 namespace wsc::Credits {
 

@@ -1,4 +1,4 @@
-#include "shell/FileVersionInfo.h"
+#include "core/shell/FileVersionInfo.h"
 
 #include <iterator>
 

@@ -1,8 +1,8 @@
-#include "shell/OptionsSettings.h"
+#include "core/shell/OptionsSettings.h"
 
-#include "db/DatabaseOps.h"
-#include "settings/ProfileStore.h"
-#include "settings/Prompter.h"
+#include "core/db/DatabaseOps.h"
+#include "core/settings/ProfileStore.h"
+#include "core/settings/Prompter.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "shell/ProgramFiles.h"
+#include "core/shell/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

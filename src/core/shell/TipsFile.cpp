@@ -1,6 +1,6 @@
-#include "shell/TipsFile.h"
+#include "core/shell/TipsFile.h"
 
-#include "settings/ProfileStore.h"
+#include "core/settings/ProfileStore.h"
 
 #include <sys/stat.h>
 

@@ -1,9 +1,9 @@
-#include "db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoDatabase.h"
 
-#include "db/DatabaseLock.h"
-#include "db/SqliteConnection.h"
-#include "db/dao/CDaoException.h"
-#include "db/dao/CDaoWorkspace.h"
+#include "core/db/DatabaseLock.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoException.h"
+#include "core/db/dao/CDaoWorkspace.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "db/dao/CDaoException.h"
+#include "core/db/dao/CDaoException.h"
 
-#include "db/DatabaseLock.h"
-#include "settings/MessageCatalog.h"
+#include "core/db/DatabaseLock.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <sqlite3.h>
 

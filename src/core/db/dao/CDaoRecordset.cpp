@@ -1,7 +1,7 @@
-#include "db/dao/CDaoRecordset.h"
+#include "core/db/dao/CDaoRecordset.h"
 
-#include "db/dao/CDaoDatabase.h"
-#include "db/dao/CDaoException.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/db/dao/CDaoException.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "db/SqliteConnection.h"
-#include "db/dao/RecordFields.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/RecordFields.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "db/records/CDataRecordset.h"
+#include "core/db/records/CDataRecordset.h"
 
-#include "settings/ProfileStore.h"
+#include "core/settings/ProfileStore.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetAdjuncts.h"
+#include "core/db/records/CRecordSetAdjuncts.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetBrewer.h"
+#include "core/db/records/CRecordSetBrewer.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetExtracts.h"
+#include "core/db/records/CRecordSetExtracts.h"
 
 namespace wsc {
 

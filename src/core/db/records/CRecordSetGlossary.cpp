@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetGlossary.h"
+#include "core/db/records/CRecordSetGlossary.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetGrains.h"
+#include "core/db/records/CRecordSetGrains.h"
 
 namespace wsc {
 

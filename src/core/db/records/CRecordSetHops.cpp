@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetHops.h"
+#include "core/db/records/CRecordSetHops.h"
 
 namespace wsc {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/records/CDataRecordset.h"
+#include "core/db/records/CDataRecordset.h"
 
 // clang-format off
 #define WSC_HOPS_COLUMNS(X) \

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetHopsUtilization.h"
+#include "core/db/records/CRecordSetHopsUtilization.h"
 
 namespace wsc {
 
@@ -7,8 +7,8 @@ WSC_RECORDSET_IMPLEMENT(CRecordSetHopsUtilization, "HopsUtilization", nullptr,
 
 } // namespace wsc
 
-#include "settings/MessageCatalog.h"
-#include "settings/Prompter.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/Prompter.h"
 
 namespace wsc {
 

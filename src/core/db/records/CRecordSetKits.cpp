@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetKits.h"
+#include "core/db/records/CRecordSetKits.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetRecIngAdjuncts.h"
+#include "core/db/records/CRecordSetRecIngAdjuncts.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetRecIngExtracts.h"
+#include "core/db/records/CRecordSetRecIngExtracts.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetRecIngGrains.h"
+#include "core/db/records/CRecordSetRecIngGrains.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetRecIngHops.h"
+#include "core/db/records/CRecordSetRecIngHops.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetRecIngKits.h"
+#include "core/db/records/CRecordSetRecIngKits.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetRecIngYeasts.h"
+#include "core/db/records/CRecordSetRecIngYeasts.h"
 
 namespace wsc {
 

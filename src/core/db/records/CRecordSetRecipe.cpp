@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetRecipe.h"
+#include "core/db/records/CRecordSetRecipe.h"
 
 namespace wsc {
 

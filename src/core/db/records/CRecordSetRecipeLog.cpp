@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetRecipeLog.h"
+#include "core/db/records/CRecordSetRecipeLog.h"
 
 namespace wsc {
 

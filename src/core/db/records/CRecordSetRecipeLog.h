@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/dao/CDaoRecordset.h"
+#include "core/db/dao/CDaoRecordset.h"
 
 // clang-format off
 #define WSC_RECIPELOG_COLUMNS(X) \

@@ -1,6 +1,6 @@
-#include "db/records/CRecordSetRecipeMaxBatch.h"
+#include "core/db/records/CRecordSetRecipeMaxBatch.h"
 
-#include "db/SqliteConnection.h"
+#include "core/db/SqliteConnection.h"
 
 namespace wsc {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/dao/CDaoRecordset.h"
+#include "core/db/dao/CDaoRecordset.h"
 
 namespace wsc {
 

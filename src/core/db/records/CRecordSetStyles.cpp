@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetStyles.h"
+#include "core/db/records/CRecordSetStyles.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetSuppliers.h"
+#include "core/db/records/CRecordSetSuppliers.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetWater.h"
+#include "core/db/records/CRecordSetWater.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "db/records/CRecordSetYeast.h"
+#include "core/db/records/CRecordSetYeast.h"
 
 namespace wsc {
 

@@ -1,4 +1,4 @@
-#include "calc/CColorLabel.h"
+#include "app/widgets/CColorLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "form/CheckableDateEdit.h"
+#include "app/widgets/CheckableDateEdit.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

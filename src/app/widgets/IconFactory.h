@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Commands.h"
+#include "app/widgets/Commands.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -1,6 +1,6 @@
-#include "shell/QtPrompter.h"
+#include "app/widgets/QtPrompter.h"
 
-#include "help/HelpContextProperty.h"
+#include "app/widgets/HelpContextProperty.h"
 
 #include <QApplication>
 #include <QMessageBox>

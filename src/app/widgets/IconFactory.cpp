@@ -1,4 +1,4 @@
-#include "shell/IconFactory.h"
+#include "app/widgets/IconFactory.h"
 
 #include <QApplication>
 #include <QFont>

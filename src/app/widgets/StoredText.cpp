@@ -1,7 +1,7 @@
-#include "form/StoredText.h"
+#include "app/widgets/StoredText.h"
 
-#include "document/TextLengths.h"
-#include "settings/MessageCatalog.h"
+#include "core/document/TextLengths.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "help/HelpContextProperty.h"
+#include "app/widgets/HelpContextProperty.h"
 
 #include <QVariant>
 #include <QWidget>

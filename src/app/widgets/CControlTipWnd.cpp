@@ -1,6 +1,6 @@
-#include "shell/CControlTipWnd.h"
+#include "app/widgets/CControlTipWnd.h"
 
-#include "settings/MessageCatalog.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QCursor>
 #include <QEvent>

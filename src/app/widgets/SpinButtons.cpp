@@ -1,6 +1,6 @@
-#include "form/SpinButtons.h"
+#include "app/widgets/SpinButtons.h"
 
-#include "document/FieldExchange.h"
+#include "core/document/FieldExchange.h"
 
 #include <QLineEdit>
 #include <QToolButton>

@@ -1,4 +1,4 @@
-#include "shell/DialogRunner.h"
+#include "app/widgets/DialogRunner.h"
 
 #include <QDesktopServices>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "shell/Commands.h"
+#include "app/widgets/Commands.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/Prompter.h"
+#include "core/settings/Prompter.h"
 
 class QMessageBox;
 class QWidget;

@@ -1,7 +1,7 @@
-#include "shell/CInfoStatusBar.h"
+#include "app/widgets/CInfoStatusBar.h"
 
-#include "settings/Prompter.h"
-#include "shell/IconFactory.h"
+#include "app/widgets/IconFactory.h"
+#include "core/settings/Prompter.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

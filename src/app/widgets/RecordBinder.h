@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/Units.h"
+#include "core/calc/Units.h"
 
 #include <QDateTime>
 #include <QObject>

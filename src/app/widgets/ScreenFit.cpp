@@ -1,4 +1,4 @@
-#include "shell/ScreenFit.h"
+#include "app/widgets/ScreenFit.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "help/HelpContexts.h"
+#include "core/help/HelpContexts.h"
 
-#include "db/IInfoStatusBar.h"
+#include "core/db/IInfoStatusBar.h"
 
 #include <QStatusBar>
 #include <QStringList>

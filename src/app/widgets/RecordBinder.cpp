@@ -1,9 +1,9 @@
-#include "form/RecordBinder.h"
+#include "app/widgets/RecordBinder.h"
 
-#include "db/dao/CDaoRecordset.h"
-#include "document/FieldExchange.h"
-#include "form/CheckableDateEdit.h"
-#include "form/StoredText.h"
+#include "app/widgets/CheckableDateEdit.h"
+#include "app/widgets/StoredText.h"
+#include "core/db/dao/CDaoRecordset.h"
+#include "core/document/FieldExchange.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
