@@ -3,6 +3,7 @@
 #include "core/db/DatabaseOps.h"
 #include "core/db/SqliteConnection.h"
 #include "core/db/dao/CDaoDatabase.h"
+#include "core/document/ShippedDatabases.h"
 
 #include <QFile>
 #include <QTemporaryDir>

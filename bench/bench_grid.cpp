@@ -9,6 +9,7 @@
 #include "core/db/SqliteConnection.h"
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/document/CWscalcDoc.h"
+#include "core/document/ShippedDatabases.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

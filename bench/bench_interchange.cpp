@@ -2,6 +2,7 @@
 #include "core/calc/UtilizationTable.h"
 #include "core/db/DatabaseOps.h"
 #include "core/db/dao/CDaoDatabase.h"
+#include "core/document/ShippedDatabases.h"
 #include "core/interchange/BeerXml.h"
 
 #include <QFile>

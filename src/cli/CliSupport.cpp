@@ -16,11 +16,11 @@ void print(std::FILE* f, const QString& text) {
 
 std::optional<int> wrongKind(std::FILE* to, const QString& recipes, const QString& data) {
     if (!recipes.isEmpty() && ReadDatabaseMarker(recipes) != QLatin1String(kRecipeMarker)) {
-        print(to, MessageCatalog::format(168, {recipes}));
+        print(to, MessageCatalog::format(Msg::kNotARecipeDatabase, {recipes}));
         return kWrongKind;
     }
     if (!data.isEmpty() && ReadDatabaseMarker(data) != QLatin1String(kDataMarker)) {
-        print(to, MessageCatalog::format(171, {data}));
+        print(to, MessageCatalog::format(Msg::kNotADataDatabase, {data}));
         return kWrongKind;
     }
     return std::nullopt;

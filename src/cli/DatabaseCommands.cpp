@@ -5,6 +5,7 @@
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/dao/CDaoException.h"
 #include "core/document/RecipeListing.h"
+#include "core/document/ShippedDatabases.h"
 #include "core/settings/MessageCatalog.h"
 
 #include <QFileInfo>
@@ -56,11 +57,11 @@ int cmdCheck(const Args& a, const Output& io) {
     const bool recipe = marker == QLatin1String(kRecipeMarker);
     const bool data = marker == QLatin1String(kDataMarker);
     if (expect == QLatin1String("recipe") && !recipe) {
-        print(io.out, MessageCatalog::format(168, {path}));
+        print(io.out, MessageCatalog::format(Msg::kNotARecipeDatabase, {path}));
         return kWrongKind;
     }
     if ((expect == QLatin1String("data") && !data) || (!recipe && !data)) {
-        print(io.out, MessageCatalog::format(171, {path}));
+        print(io.out, MessageCatalog::format(Msg::kNotADataDatabase, {path}));
         return kWrongKind;
     }
     print(io.out, recipe ? QStringLiteral("recipe") : QStringLiteral("data"));
@@ -77,7 +78,7 @@ int maintenance(const Args& a, const Output& io, const QString& word,
     } catch (const CDaoException& e) {
         return fail(io, QString::fromUtf8(e.what()));
     }
-    print(io.out, MessageCatalog::format(4, {word, path}));
+    print(io.out, MessageCatalog::format(Msg::kMaintenanceSucceeded, {word, path}));
     return kOk;
 }
 

@@ -4,6 +4,7 @@
 #include "core/db/SqliteConnection.h"
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/dao/CDaoException.h"
+#include "core/document/ShippedDatabases.h"
 
 #include <QDir>
 #include <QFileInfo>

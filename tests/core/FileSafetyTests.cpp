@@ -7,6 +7,7 @@
 #include "core/db/dao/CDaoException.h"
 #include "core/db/dao/CDaoWorkspace.h"
 #include "core/db/records/CRecordSetRecipe.h"
+#include "core/document/ShippedDatabases.h"
 #include "core/settings/MessageCatalog.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "core/db/SqliteConnection.h"
+#include "core/document/ShippedDatabases.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -28,7 +28,6 @@
 namespace wsc {
 
 namespace {
-constexpr int kPlannedFunction = 19;
 constexpr const char* kContactError =
     "Support Program Error:\nAn error occurred while trying to contact\nQuillbarrow Software via "
     "the Internet or E-mail.\nRefer to Help, but you may need to use the phone - %1\n\nError = %2";
@@ -48,10 +47,10 @@ CAboutBoxDlg::CAboutBoxDlg(Prompter& prompter, DialogRunner& runner, ProfileStor
     SetHelpContext(this, HelpContext::kAbout);
 
     auto version = [](int key) { return CFileVersionInfo::value(key, 0).value_or(QString()); };
-    m_product =
-        new QLabel(QStringLiteral("%1  Product Version %2")
-                       .arg(MessageCatalog::text(57344), version(CFileVersionInfo::ProductVersion)),
-                   this);
+    m_product = new QLabel(QStringLiteral("%1  Product Version %2")
+                               .arg(MessageCatalog::text(Msg::kProgramName),
+                                    version(CFileVersionInfo::ProductVersion)),
+                           this);
     QFont bold = m_product->font();
     bold.setBold(true);
     m_product->setFont(bold);
@@ -180,7 +179,7 @@ void CAboutBoxDlg::OnSystemInfo() {
 }
 
 void CAboutBoxDlg::OnMoreInfo() {
-    m_prompter.message(kPlannedFunction, {}, PromptIcon::Information);
+    m_prompter.message(Msg::kPlannedFunction, {}, PromptIcon::Information);
 }
 
 void CAboutBoxDlg::OnCredits() {

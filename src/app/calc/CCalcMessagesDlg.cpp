@@ -25,7 +25,7 @@ CCalcMessagesDlg::CCalcMessagesDlg(QStringList& messages, QWidget* parent) : QDi
     m_list->setRootIsDecorated(false);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setAllColumnsShowFocus(true);
-    m_list->setHeaderLabels(MessageCatalog::text(235).split(u','));
+    m_list->setHeaderLabels(MessageCatalog::text(Msg::kCalcMessageColumns).split(u','));
     const int u = static_cast<int>(logicalDpiX() * 0.3);
     m_list->setColumnWidth(0, u);
     m_list->setColumnWidth(1, static_cast<int>(2.5 * u));

@@ -28,8 +28,6 @@ namespace wsc {
 namespace {
 
 constexpr int kLeafRole = Qt::UserRole;
-constexpr int kNoStyles = 82;
-constexpr int kTargetNotFound = 188;
 
 } // namespace
 
@@ -115,7 +113,8 @@ bool CTargetStyleDlg::OnInitDialog() {
         return false;
     }
     if (m_styles.empty()) {
-        m_services.prompter.message(kNoStyles, {QStringLiteral("Styles")}, PromptIcon::Exclamation);
+        m_services.prompter.message(Msg::kNoReferenceRows, {QStringLiteral("Styles")},
+                                    PromptIcon::Exclamation);
         return false;
     }
     fillTree();
@@ -217,7 +216,7 @@ bool CTargetStyleDlg::ShowStyle(bool initialShow) {
         const std::optional<StyleRanges> found = TargetStyles::find(m_styles, m_selection);
         if (!found) {
             if (initialShow)
-                m_services.prompter.message(kTargetNotFound, {}, PromptIcon::Information);
+                m_services.prompter.message(Msg::kTargetStyleNotFound, {}, PromptIcon::Information);
             else
                 m_services.prompter.text(TargetStyles::seekFailedText(m_selection),
                                          PromptIcon::Information);

@@ -22,7 +22,6 @@
 namespace wsc {
 namespace {
 
-constexpr int kColumnTitles = 79;
 constexpr int kWidthUnits[RecipeLogTable::kColumns] = {2, 4, 3, 3, 3, 3};
 
 } // namespace
@@ -32,7 +31,7 @@ class RecipeLogModel : public QAbstractTableModel {
 public:
     RecipeLogModel(RecipeLogTable& table, QObject* parent)
         : QAbstractTableModel(parent), m_table(table),
-          m_titles(MessageCatalog::text(kColumnTitles).split(u',')) {}
+          m_titles(MessageCatalog::text(Msg::kRecipeLogColumns).split(u',')) {}
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : m_table.rowCount();

@@ -31,11 +31,11 @@ CCompetitionResultsDlg::CCompetitionResultsDlg(CRecordSetRecipe& record, Prompte
     m_comments = new QPlainTextEdit(this);
     m_date = new CheckableDateEdit(this);
     if (tips) {
-        m_name->setToolTip(MessageCatalog::text(131));
-        m_prizes->setToolTip(MessageCatalog::text(130));
+        m_name->setToolTip(MessageCatalog::text(Msg::kNameTip));
+        m_prizes->setToolTip(MessageCatalog::text(Msg::kTextTip));
         m_score->setToolTip(QString::fromLatin1(Texts::kJudgeScoreTip));
-        m_comments->setToolTip(MessageCatalog::text(130));
-        m_date->setToolTip(MessageCatalog::text(196));
+        m_comments->setToolTip(MessageCatalog::text(Msg::kTextTip));
+        m_date->setToolTip(MessageCatalog::text(Msg::kDateTip));
     }
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Name"), m_name);

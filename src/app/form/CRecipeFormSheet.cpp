@@ -59,11 +59,6 @@
 namespace wsc {
 namespace {
 
-constexpr int kNameTip = 131;
-constexpr int kBatchTip = 195;
-constexpr int kProcessTip = 198;
-constexpr int kMeasureTip = 199;
-
 QString orNotApplicable(const QString& text) {
     return text.isEmpty() ? QStringLiteral("(N/A)") : text;
 }
@@ -294,11 +289,11 @@ void CRecipeFormSheet::buildControls() {
     connect(m_targetButton, &QPushButton::clicked, this, [this] { OnTargetStyle(); });
 
     m_tips = new CControlTipWnd(this);
-    m_tips->AddTool(m_name, kNameTip);
-    m_tips->AddTool(m_brewer, kNameTip);
-    m_tips->AddTool(m_batch, kBatchTip);
-    m_tips->AddTool(m_measureGroup, kMeasureTip);
-    m_tips->AddTool(m_processGroup, kProcessTip);
+    m_tips->AddTool(m_name, Msg::kNameTip);
+    m_tips->AddTool(m_brewer, Msg::kNameTip);
+    m_tips->AddTool(m_batch, Msg::kBatchTip);
+    m_tips->AddTool(m_measureGroup, Msg::kMeasureTip);
+    m_tips->AddTool(m_processGroup, Msg::kProcessTip);
 }
 
 void CRecipeFormSheet::readPreferences() {
@@ -575,22 +570,26 @@ void CRecipeFormSheet::ShowTargetStyle() {
     IInfoStatusBar* bar = m_doc.services().statusBar;
     if (!bar)
         return;
-    const QString target = MessageCatalog::text(174);
+    const QString target = MessageCatalog::text(Msg::kTargetWord);
     auto range = [](double lo, double hi, const char* format) {
         return QStringList{QString::asprintf(format, lo), QString::asprintf(format, hi)};
     };
     bar->ClearLines(true);
-    bar->AddLine(target + MessageCatalog::format(172, range(r.m_RecipeTargetSpGravLo,
-                                                            r.m_RecipeTargetSpGravHi, "%.3f")),
+    bar->AddLine(target + MessageCatalog::format(
+                              Msg::kTargetGravityRange,
+                              range(r.m_RecipeTargetSpGravLo, r.m_RecipeTargetSpGravHi, "%.3f")),
                  true, false);
     bar->AddLine(target + MessageCatalog::format(
-                              175, range(r.m_RecipeTargetAlcoLo, r.m_RecipeTargetAlcoHi, "%.1f")),
+                              Msg::kTargetAlcoholRange,
+                              range(r.m_RecipeTargetAlcoLo, r.m_RecipeTargetAlcoHi, "%.1f")),
                  true, false);
+    bar->AddLine(
+        target + MessageCatalog::format(Msg::kTargetIbuRange, range(r.m_RecipeTargetIBULo,
+                                                                    r.m_RecipeTargetIBUHi, "%.0f")),
+        true, false);
     bar->AddLine(target + MessageCatalog::format(
-                              173, range(r.m_RecipeTargetIBULo, r.m_RecipeTargetIBUHi, "%.0f")),
-                 true, false);
-    bar->AddLine(target + MessageCatalog::format(
-                              176, range(r.m_RecipeTargetColorLo, r.m_RecipeTargetColorHi, "%.1f")),
+                              Msg::kTargetColorRange,
+                              range(r.m_RecipeTargetColorLo, r.m_RecipeTargetColorHi, "%.1f")),
                  true, false);
     for (int i = 0; i < 3; ++i)
         bar->NextLine();
@@ -771,7 +770,7 @@ void CRecipeFormSheet::runCommand(int id) {
         m_cmd->OnRecordCommit();
         break;
     case ID_FILE_OPEN:
-        m_doc.services().prompter.message(72, {}, PromptIcon::Exclamation);
+        m_doc.services().prompter.message(Msg::kOneRecipeDatabaseOnly, {}, PromptIcon::Exclamation);
         break;
     default:
         break;

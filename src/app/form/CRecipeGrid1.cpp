@@ -299,8 +299,8 @@ void CRecipeGrid1::DeleteIngredient() {
     if (m_hooks.deleteWarnings && m_hooks.deleteWarnings()) {
         const QString what = GetCellText(row, sheet == SheetExtracts ? 1 : 0);
         if (m_doc.services().prompter.message(
-                32, {QStringLiteral("Ingredient ") + kindName(sheet), what}, PromptIcon::Question,
-                PromptButtons::OkCancel) != PromptAnswer::Ok) {
+                Msg::kConfirmDelete, {QStringLiteral("Ingredient ") + kindName(sheet), what},
+                PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok) {
             SelectRow(-1);
             return;
         }

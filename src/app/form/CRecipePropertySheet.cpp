@@ -7,7 +7,7 @@ namespace wsc {
 
 CRecipePropertySheet::CRecipePropertySheet(QWidget* parent) : QTabWidget(parent) {
     setObjectName(QStringLiteral("recipePropertySheet"));
-    setAccessibleName(MessageCatalog::text(138));
+    setAccessibleName(MessageCatalog::text(Msg::kRecipeFormName));
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
         // A page holding a value it refuses is not left: the sheet goes back to it.
         if (m_returning)

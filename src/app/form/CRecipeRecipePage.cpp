@@ -22,7 +22,8 @@ CRecipeRecipePage::CRecipeRecipePage(CDaoDatabase* database, CoreServices& servi
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("ingredientList"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({MessageCatalog::text(186), QStringLiteral("Grist % / IBU")});
+    m_list->setHeaderLabels(
+        {MessageCatalog::text(Msg::kIngredientsWord), QStringLiteral("Grist % / IBU")});
     m_list->header()->setSectionsClickable(false);
     m_list->setColumnWidth(0, static_cast<int>(logicalDpiX() * 0.3) * 12);
     m_list->setIconSize(QSize(16, 16));

@@ -4,6 +4,7 @@
 #include "app/widgets/RecordBinder.h"
 #include "core/db/records/CRecordSetRecipe.h"
 #include "core/document/FieldExchange.h"
+#include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
 
 #include <QButtonGroup>
@@ -162,7 +163,7 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     m_binder->bind(units, "RecipeFermPrimingUnits", QStringLiteral("Units"), F::Text);
     connect(m_selectMethod, &QPushButton::clicked, this, [this] {
         if (!m_choosePriming) {
-            m_prompter.message(19, {}, PromptIcon::Information);
+            m_prompter.message(Msg::kPlannedFunction, {}, PromptIcon::Information);
             return;
         }
         const QString chosen = m_choosePriming();

@@ -137,7 +137,7 @@ bool CLookupDlg::FillList() {
         return false;
     }
     if (rows.empty() && m_kind != LookupKind::Adjuncts) {
-        m_services.prompter.message(82, {QString::fromLatin1(spec.tableWord)},
+        m_services.prompter.message(Msg::kNoReferenceRows, {QString::fromLatin1(spec.tableWord)},
                                     PromptIcon::Exclamation);
         return false;
     }

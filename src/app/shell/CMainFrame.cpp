@@ -81,9 +81,6 @@ private:
     int m_shown = -1;
 };
 
-constexpr int kPlannedFunction = 19;
-constexpr int kToolNotLoaded = 78;
-constexpr int kMaintenanceDone = 4;
 constexpr const char* kBarStateKey = "State";
 
 const Setting kToolNames[3] = {Setting::NameTool1, Setting::NameTool2, Setting::NameTool3};
@@ -221,7 +218,7 @@ void CMainFrame::createActions() {
     m_handlers[ID_VIEW_RECIPE_FORM] = [this] { createOrActivateForm(); };
     m_handlers[ID_VIEW_RECIPE_LOG] = [this] { createOrActivateLog(); };
     m_handlers[ID_VIEW_RECIPE_LABEL] = [this] {
-        m_prompter.message(kPlannedFunction, {}, PromptIcon::Information);
+        m_prompter.message(Msg::kPlannedFunction, {}, PromptIcon::Information);
     };
     for (int n = 0; n < 3; ++n)
         m_handlers[ID_TOOLS_TOOL1 + n] = [this, n] { runTool(n); };
@@ -297,7 +294,7 @@ void CMainFrame::buildMenus() {
         a->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
         connect(a, &QAction::triggered, this, [this, path] {
             if (m_doc)
-                m_prompter.message(72, {}, PromptIcon::Exclamation);
+                m_prompter.message(Msg::kOneRecipeDatabaseOnly, {}, PromptIcon::Exclamation);
             else
                 OpenDocumentFile(path);
         });
@@ -507,7 +504,7 @@ void CMainFrame::openFromDialog() {
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
     if (m_doc) {
-        m_prompter.message(72, {}, PromptIcon::Exclamation);
+        m_prompter.message(Msg::kOneRecipeDatabaseOnly, {}, PromptIcon::Exclamation);
         return false;
     }
     services().pendingBackup.clear();
@@ -658,7 +655,7 @@ void CMainFrame::runTool(int n) {
     const QString path = m_profile.text(kToolPaths[n]);
     const bool started = !path.isEmpty() && QProcess::startDetached(path, {}, QDir::currentPath());
     if (!started)
-        m_prompter.message(kToolNotLoaded, {path, QString()}, PromptIcon::Exclamation);
+        m_prompter.message(Msg::kToolNotLoaded, {path, QString()}, PromptIcon::Exclamation);
 }
 
 void CMainFrame::maintainDatabase(bool compress) {
@@ -677,7 +674,7 @@ void CMainFrame::maintainDatabase(bool compress) {
         ReportDaoError(e, m_prompter, m_help);
         return;
     }
-    m_prompter.message(kMaintenanceDone,
+    m_prompter.message(Msg::kMaintenanceSucceeded,
                        {compress ? QStringLiteral("compress") : QStringLiteral("repair"), path},
                        PromptIcon::Information);
 }

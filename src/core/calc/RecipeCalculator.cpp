@@ -418,7 +418,7 @@ CalcStatus RecipeCalculator::RunCalculations(bool showWarning) {
     if (m_onStatus)
         m_onStatus();
     if (status == CalcStatus::Errors && m_displayWarnings && showWarning && m_prompter)
-        m_prompter->message(12, {}, PromptIcon::Information);
+        m_prompter->message(Msg::kCalculationWarnings, {}, PromptIcon::Information);
     return status;
 }
 
@@ -427,7 +427,7 @@ bool RecipeCalculator::OnMsgs() {
     if (CalcMessageCount > 0)
         return true;
     if (m_displayWarnings && m_prompter)
-        m_prompter->message(13, {}, PromptIcon::Information);
+        m_prompter->message(Msg::kNoCalculationMessages, {}, PromptIcon::Information);
     return false;
 }
 

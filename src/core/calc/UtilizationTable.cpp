@@ -102,26 +102,26 @@ double UtilizationTable::lookup(long t, double og, bool interactive, Prompter* p
     // Written so that a gravity that is no number is outside the table too.
     if (!(og >= 1.03 && og <= 1.13)) {
         problems = 1;
-        report(MessageCatalog::format(
-            156, {QStringLiteral("Original Gravity"), QString::asprintf("%.3f", og)}));
+        report(MessageCatalog::format(Msg::kHopBoundsWarning, {QStringLiteral("Original Gravity"),
+                                                               QString::asprintf("%.3f", og)}));
     }
     if (t < 3 || t > 120) {
         problems += 1;
         if (t == 0)
-            report(MessageCatalog::text(233));
+            report(MessageCatalog::text(Msg::kZeroBoilTime));
         else
             report(MessageCatalog::format(
-                156, {QStringLiteral("Boil Time"),
-                      QString::asprintf("%lu", static_cast<unsigned long>(t))}));
+                Msg::kHopBoundsWarning, {QStringLiteral("Boil Time"),
+                                         QString::asprintf("%lu", static_cast<unsigned long>(t))}));
     }
     if (problems > 0)
         return 0.0;
     // An entry the load never filled counts as outside the table; one that holds 0 is a
     // utilization of 0.
     if (!isLoaded(groupFor(t), columnFor(og))) {
-        report(
-            MessageCatalog::format(156, {QStringLiteral("Boil Time"),
-                                         QString::asprintf("%lu", static_cast<unsigned long>(t))}));
+        report(MessageCatalog::format(Msg::kHopBoundsWarning,
+                                      {QStringLiteral("Boil Time"),
+                                       QString::asprintf("%lu", static_cast<unsigned long>(t))}));
         return 0.0;
     }
     return entry(groupFor(t), columnFor(og));

@@ -1,6 +1,5 @@
 #include "core/db/DatabaseOps.h"
 
-#include "core/calc/UtilizationTable.h"
 #include "core/db/DatabaseBackup.h"
 #include "core/db/DatabaseLock.h"
 #include "core/db/IInfoStatusBar.h"
@@ -8,7 +7,6 @@
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/dao/CDaoException.h"
 #include "core/db/dao/CDaoWorkspace.h"
-#include "core/document/StoredBitterness.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/ProfileStore.h"
 #include "core/settings/Prompter.h"
@@ -270,7 +268,7 @@ std::unique_ptr<CDaoDatabase> OpenRecipeDatabase(const QString& path, CoreServic
     try {
         // The kind first, read without writing anything into the file.
         if (ReadDatabaseMarker(path) != QLatin1String(kRecipeMarker)) {
-            s.prompter.message(168, {path}, PromptIcon::Exclamation);
+            s.prompter.message(Msg::kNotARecipeDatabase, {path}, PromptIcon::Exclamation);
             return refuse();
         }
         CheckWritable(path);
@@ -305,7 +303,7 @@ bool CheckDatabaseKind(const QString& marker, int controlId, const QString& path
     try {
         if (ReadDatabaseMarker(path) == marker)
             return true;
-        s.prompter.message(171, {path}, PromptIcon::Exclamation);
+        s.prompter.message(Msg::kNotADataDatabase, {path}, PromptIcon::Exclamation);
         if (focus)
             focus(controlId);
         return false;
@@ -410,10 +408,6 @@ QString ReadDatabaseMarker(const QString& path) {
     return CDaoDatabase::firstTableName(c);
 }
 
-void RunSqlScript(CDaoDatabase& db, const QString& script) {
-    db.connection().exec(script);
-}
-
 namespace {
 
 QString readResource(const QString& name) {
@@ -427,7 +421,7 @@ QString readResource(const QString& name) {
 // of the resource folders in name order in one transaction, and only then gives it its name:
 // a build that is stopped midway leaves nothing under that name.
 void buildDatabase(const QString& path, const QString& marker, const QStringList& folders,
-                   const std::function<void(CDaoDatabase&)>& finish = {}) {
+                   const std::function<void(CDaoDatabase&)>& finish) {
     const QString resource = schemaResource(marker);
     if (resource.isEmpty())
         throw CDaoException(3024, QStringLiteral("Unknown database kind '%1'.").arg(marker));
@@ -489,23 +483,13 @@ void buildDatabase(const QString& path, const QString& marker, const QStringList
 
 } // namespace
 
-void CreateDatabase(const QString& path, const QString& marker) {
-    buildDatabase(path, marker, {});
+void CreateDatabase(const QString& path, const QString& marker, const QStringList& scriptFolders,
+                    const std::function<void(CDaoDatabase&)>& finish) {
+    buildDatabase(path, marker, scriptFolders, finish);
 }
 
 void CreateDataDatabase(const QString& path) {
-    buildDatabase(path, QString::fromLatin1(kDataMarker), {QStringLiteral(":/wsc/reference")});
-}
-
-void CreateRecipeDatabase(const QString& path, bool withSamples) {
-    if (!withSamples) {
-        buildDatabase(path, QString::fromLatin1(kRecipeMarker), {});
-        return;
-    }
-    // The samples come with their hop rows' bitterness as a run would store it.
-    buildDatabase(
-        path, QString::fromLatin1(kRecipeMarker), {QStringLiteral(":/wsc/samples")},
-        [](CDaoDatabase& db) { StoreComputedBitterness(db, UtilizationTable::shipped()); });
+    CreateDatabase(path, QString::fromLatin1(kDataMarker), {QStringLiteral(":/wsc/reference")});
 }
 
 void CompactDatabase(const QString& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -87,14 +88,14 @@ void CheckWritable(const QString& path);
 QString ReadDatabaseMarker(const QString& path);
 
 // Creates a new database file from the schema of `marker`'s kind, under a temporary name that
-// becomes `path` only once the file is complete. Refuses an existing file.
-void CreateDatabase(const QString& path, const QString& marker);
-// Runs a script of SQL statements on an open database.
-void RunSqlScript(CDaoDatabase& db, const QString& script);
-// The shipped databases: the Data database with the reference content, and a recipe database
-// that is empty or holds the sample recipes.
+// becomes `path` only once the file is complete. Refuses an existing file. The SQL scripts of
+// the resource folders run in name order, then `finish`, all in the one transaction.
+void CreateDatabase(const QString& path, const QString& marker,
+                    const QStringList& scriptFolders = {},
+                    const std::function<void(CDaoDatabase&)>& finish = {});
+// The shipped Data database with the reference content (the sample recipe database, whose
+// stored bitterness needs the calculation, is made in core/document/ShippedDatabases.h).
 void CreateDataDatabase(const QString& path);
-void CreateRecipeDatabase(const QString& path, bool withSamples);
 
 // Removes what killed builds of databases left in `folder` (hidden ".NAME.building-XXXXXX"
 // files and their journals, with or without the file they belonged to). A build that is

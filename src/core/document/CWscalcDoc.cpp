@@ -1,4 +1,5 @@
 #include "core/document/CWscalcDoc.h"
+#include "core/settings/MessageCatalog.h"
 
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/dao/CDaoException.h"
@@ -55,7 +56,8 @@ bool CWscalcDoc::LoadUtilizationTable() {
     if (!dataPath.isEmpty()) {
         try {
             if (ReadDatabaseMarker(dataPath) != QLatin1String(kDataMarker)) {
-                m_services.prompter.message(171, {dataPath}, PromptIcon::Exclamation);
+                m_services.prompter.message(Msg::kNotADataDatabase, {dataPath},
+                                            PromptIcon::Exclamation);
                 return false;
             }
         } catch (const CDaoException& e) {

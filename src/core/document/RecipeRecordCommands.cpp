@@ -24,7 +24,6 @@ namespace wsc {
 namespace {
 
 constexpr const char* kBatchIndex = "IndexRecipeBatchNo";
-constexpr int kRecipeWord = 26; // "Recipe"
 
 // Ingredient rows 1..limit of a sheet whose column 0 is not empty.
 int countNamedRows(const IngredientSheets& sheets, int sheet, int limit) {
@@ -144,12 +143,12 @@ void RecipeRecordCommands::reload() {
 bool RecipeRecordCommands::ValidateRecipe() {
     Prompter& prompter = m_doc.services().prompter;
     if (m_form.nameText().isEmpty()) {
-        prompter.message(8, {}, PromptIcon::Exclamation);
+        prompter.message(Msg::kRecipeNeedsName, {}, PromptIcon::Exclamation);
         m_form.focusControl(FormControl::kName);
         return false;
     }
     if (m_form.batchText().trimmed().isEmpty()) {
-        prompter.message(85, {}, PromptIcon::Exclamation);
+        prompter.message(Msg::kRecipeNeedsBatchNumber, {}, PromptIcon::Exclamation);
         m_form.focusControl(FormControl::kBatchNo);
         return false;
     }
@@ -157,30 +156,30 @@ bool RecipeRecordCommands::ValidateRecipe() {
     const IngredientSheets& sheets = m_form.ingredientSheets();
     const int kits = countNamedRows(sheets, 0, 10);
     if (process.kit && kits == 0) {
-        prompter.message(150, {}, PromptIcon::Information);
+        prompter.message(Msg::kKitNeedsKit, {}, PromptIcon::Information);
         return false;
     }
     if (!process.kit && kits >= 1) {
-        prompter.message(152, {}, PromptIcon::Information);
+        prompter.message(Msg::kKitRowNeedsKitMethod, {}, PromptIcon::Information);
         return false;
     }
     if (process.allGrain && (process.kit || process.extract || process.partialMash)) {
-        prompter.message(142, {}, PromptIcon::Exclamation);
+        prompter.message(Msg::kAllGrainNoExtracts, {}, PromptIcon::Exclamation);
         m_form.focusControl(FormControl::kAllGrain);
         return false;
     }
     const int grains = countNamedRows(sheets, 2, 12);
     const int extracts = countNamedRows(sheets, 1, 12);
     if (process.allGrain && (grains == 0 || extracts + kits >= 1)) {
-        prompter.message(208, {}, PromptIcon::Information);
+        prompter.message(Msg::kAllGrainNeedsGrain, {}, PromptIcon::Information);
         return false;
     }
     if (m_set.m_RecipeBoilSize == 0) {
-        prompter.message(211, {QStringLiteral("Boil")}, PromptIcon::Information);
+        prompter.message(Msg::kSizeIsZero, {QStringLiteral("Boil")}, PromptIcon::Information);
         return false;
     }
     if (m_set.m_RecipeBatchSize == 0) {
-        prompter.message(211, {QStringLiteral("Batch")}, PromptIcon::Information);
+        prompter.message(Msg::kSizeIsZero, {QStringLiteral("Batch")}, PromptIcon::Information);
         return false;
     }
     return true;
@@ -191,8 +190,8 @@ bool RecipeRecordCommands::QuerySaveRecipe() {
         return true;
     PromptAnswer answer = PromptAnswer::Yes;
     if (m_prefs.displayWarnings)
-        answer = m_doc.services().prompter.message(68, {QString()}, PromptIcon::Question,
-                                                   PromptButtons::YesNoCancel);
+        answer = m_doc.services().prompter.message(
+            Msg::kSaveChanges, {QString()}, PromptIcon::Question, PromptButtons::YesNoCancel);
     switch (answer) {
     case PromptAnswer::Yes:
         // A commit that fails keeps the caller where it is, so nothing typed is lost.
@@ -235,7 +234,8 @@ bool RecipeRecordCommands::SaveRecipeChanges(bool ask) {
         commitTransaction();
     } catch (const CDaoException& e) {
         if (e.hasErrorInfo() && e.errorInfo().m_lErrorCode == CDaoException::kDuplicateKey) {
-            m_doc.services().prompter.message(86, {}, PromptIcon::Exclamation);
+            m_doc.services().prompter.message(Msg::kBatchNumberNotUnique, {},
+                                              PromptIcon::Exclamation);
             m_form.focusControl(FormControl::kBatchNo);
         } else {
             report(e);
@@ -413,11 +413,12 @@ void RecipeRecordCommands::OnRecordCopy() {
         return;
     Prompter& prompter = m_doc.services().prompter;
     if (m_prefs.displayWarnings &&
-        prompter.message(37, {MessageCatalog::text(kRecipeWord), m_form.nameText()},
+        prompter.message(Msg::kConfirmCopy,
+                         {MessageCatalog::text(Msg::kRecipeWord), m_form.nameText()},
                          PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
         return;
     if (copyRecord(nullptr))
-        prompter.message(83, {}, PromptIcon::Information);
+        prompter.message(Msg::kCopyComplete, {}, PromptIcon::Information);
 }
 
 bool RecipeRecordCommands::OnRecordScale(const ScaleRequest& request) {
@@ -501,7 +502,7 @@ void RecipeRecordCommands::OnRecordDelete() {
     Prompter& prompter = m_doc.services().prompter;
     try {
         if (m_set.GetRecordCount() == 1) {
-            prompter.message(250, {}, PromptIcon::Stop);
+            prompter.message(Msg::kOnlyRecipe, {}, PromptIcon::Stop);
             return;
         }
     } catch (const CDaoException& e) {
@@ -510,7 +511,8 @@ void RecipeRecordCommands::OnRecordDelete() {
     }
     const long recipeId = m_set.m_RecipeID;
     if (m_prefs.displayDeleteWarnings &&
-        prompter.message(32, {MessageCatalog::text(kRecipeWord), m_form.nameText()},
+        prompter.message(Msg::kConfirmDelete,
+                         {MessageCatalog::text(Msg::kRecipeWord), m_form.nameText()},
                          PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok)
         return;
     if (!QuerySaveRecipe())

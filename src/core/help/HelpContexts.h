@@ -14,68 +14,75 @@ inline constexpr int kDialogBase = 131072;
 constexpr int dialog(int resource) {
     return kDialogBase + resource;
 }
+// Each context with what asks for it, declared once: the constants below and the list of
+// WindowHelpContexts() are both made from this table.
+#define WSC_WINDOW_HELP_CONTEXTS(X)                                                                \
+    /* The brewing reference (Help menu, lookups, the status bar's style button). */               \
+    X(kStyles, 98338, "Help > Reference > Style, the status bar's help button")                    \
+    X(kHops, 98339, "Help > Reference > Hop, the hop lookup")                                      \
+    X(kGrains, 98340, "Help > Reference > Grain, the grain lookup")                                \
+    X(kWater, 98342, "Help > Reference > Water")                                                   \
+    X(kYeasts, 98343, "Help > Reference > Yeast, the yeast lookup")                                \
+    X(kRecipes, 98344, "Help > Reference > Recipe")                                                \
+    X(kExtracts, 98385, "Help > Reference > Extract, the extract lookup")                          \
+    X(kKits, 98386, "Help > Reference > Kit, the kit lookup")                                      \
+    X(kAdjuncts, 98404, "Help > Reference > Adjunct, the adjunct lookup")                          \
+    X(kGlossary, 98409, "Help > Glossary")                                                         \
+    X(kHowToBrew, 98410, "Help > How to Brew")                                                     \
+    X(kTempAdjust, 65699, "Fermentation Info: Temp Adjust...")                                     \
+    /* How the help window itself is used. */                                                      \
+    X(kUsingHelp, 57668, "Help > Using Help")                                                      \
+    /* The recipe form, its pages and the windows of a recipe database. */                         \
+    X(kTargetStyle, dialog(127), "Target Style")                                                   \
+    X(kComments, dialog(149), "Comments page")                                                     \
+    X(kRating, dialog(150), "Rating page")                                                         \
+    X(kLookup, dialog(158), "Lookup Ingredient")                                                   \
+    X(kMash, dialog(176), "Mash page")                                                             \
+    X(kFermentation, dialog(177), "Fermentation Info page")                                        \
+    X(kRecipeForm, dialog(192), "Recipe form")                                                     \
+    X(kIngredients, dialog(193), "Ingredients page")                                               \
+    X(kRecipePage, dialog(194), "Recipe page")                                                     \
+    X(kCalcMessages, dialog(204), "Calculation Messages")                                          \
+    X(kCompetitionResults, dialog(301), "Competition Results")                                     \
+    X(kRecipeLog, dialog(302), "Recipe Log")                                                       \
+    X(kLabelView, dialog(303), "Recipe Label")                                                     \
+    X(kMainWindow, dialog(304), "Main window")                                                     \
+    /* Reports. */                                                                                 \
+    X(kSelectReport, dialog(310), "Select Report")                                                 \
+    X(kReportPreview, dialog(311), "Report preview")                                               \
+    /* The brewing calculators. */                                                                 \
+    X(kBitternessCalc, dialog(320), "Bitterness Calculator")                                       \
+    X(kGravityCalc, dialog(321), "Original Gravity Calculator")                                    \
+    X(kAlcoholCalc, dialog(322), "Alcohol Calculator")                                             \
+    X(kSgBalling, dialog(323), "Specific Gravity to/from Balling")                                 \
+    X(kAbvAbw, dialog(324), "Alcohol by Volume to/from by Weight")                                 \
+    /* Options, tips, About. */                                                                    \
+    X(kOptionsPreferences, dialog(350), "Options: Preferences")                                    \
+    X(kOptionsLocations, dialog(351), "Options: Locations")                                        \
+    X(kOptionsHints, dialog(352), "Options: Hints")                                                \
+    X(kTipOfTheDay, dialog(353), "Tip of the Day")                                                 \
+    X(kAbout, dialog(354), "About Wortsmith Calculator")                                           \
+    X(kCredits, dialog(355), "Credits")                                                            \
+    X(kOptionsUnits, dialog(356), "Options: Units")                                                \
+    /* The brew-day tools. */                                                                      \
+    X(kPriming, dialog(357), "Priming and Carbonation")                                            \
+    X(kHydrometer, dialog(358), "Hydrometer Temperature Correction")                               \
+    X(kRefractometer, dialog(359), "Refractometer")                                                \
+    X(kStrikeWater, dialog(360), "Strike Water")                                                   \
+    X(kMashInfusion, dialog(361), "Mash Infusion")                                                 \
+    X(kDilution, dialog(362), "Dilution and Boil-off")                                             \
+    X(kScaleRecipe, dialog(363), "Scale Recipe")
 
-// The brewing reference (Help menu, lookups, the status bar's style button).
-inline constexpr int kStyles = 98338;
-inline constexpr int kHops = 98339;
-inline constexpr int kGrains = 98340;
-inline constexpr int kWater = 98342;
-inline constexpr int kYeasts = 98343;
-inline constexpr int kRecipes = 98344;
-inline constexpr int kExtracts = 98385;
-inline constexpr int kKits = 98386;
-inline constexpr int kAdjuncts = 98404;
-inline constexpr int kGlossary = 98409;
-inline constexpr int kHowToBrew = 98410;
-inline constexpr int kTempAdjust = 65699;
-// How the help window itself is used.
-inline constexpr int kUsingHelp = 57668;
+#define WSC_DECLARE_HELP_CONTEXT(name, value, askedBy) inline constexpr int name = value;
+WSC_WINDOW_HELP_CONTEXTS(WSC_DECLARE_HELP_CONTEXT)
+#undef WSC_DECLARE_HELP_CONTEXT
 
-// The recipe form, its pages and the windows of a recipe database.
-inline constexpr int kTargetStyle = dialog(127);
-inline constexpr int kComments = dialog(149);
-inline constexpr int kRating = dialog(150);
-inline constexpr int kLookup = dialog(158);
-inline constexpr int kMash = dialog(176);
-inline constexpr int kFermentation = dialog(177);
-inline constexpr int kRecipeForm = dialog(192);
-inline constexpr int kIngredients = dialog(193);
-inline constexpr int kRecipePage = dialog(194);
-inline constexpr int kCalcMessages = dialog(204);
-inline constexpr int kCompetitionResults = dialog(301);
-inline constexpr int kRecipeLog = dialog(302);
-inline constexpr int kLabelView = dialog(303);
-inline constexpr int kMainWindow = dialog(304);
-// Reports.
-inline constexpr int kSelectReport = dialog(310);
-inline constexpr int kReportPreview = dialog(311);
-// The brewing calculators.
-inline constexpr int kBitternessCalc = dialog(320);
-inline constexpr int kGravityCalc = dialog(321);
-inline constexpr int kAlcoholCalc = dialog(322);
-inline constexpr int kSgBalling = dialog(323);
-inline constexpr int kAbvAbw = dialog(324);
 // The maintenance dialogs, one per reference table in the order of ReferenceKind.
+inline constexpr int kAddChgDialogs = 11;
 inline constexpr int kFirstAddChg = dialog(330);
 constexpr int addChg(int kindIndex) {
     return kFirstAddChg + kindIndex;
 }
-// Options, tips, About.
-inline constexpr int kOptionsPreferences = dialog(350);
-inline constexpr int kOptionsLocations = dialog(351);
-inline constexpr int kOptionsHints = dialog(352);
-inline constexpr int kTipOfTheDay = dialog(353);
-inline constexpr int kAbout = dialog(354);
-inline constexpr int kCredits = dialog(355);
-inline constexpr int kOptionsUnits = dialog(356);
-// The brew-day tools.
-inline constexpr int kPriming = dialog(357);
-inline constexpr int kHydrometer = dialog(358);
-inline constexpr int kRefractometer = dialog(359);
-inline constexpr int kStrikeWater = dialog(360);
-inline constexpr int kMashInfusion = dialog(361);
-inline constexpr int kDilution = dialog(362);
-inline constexpr int kScaleRecipe = dialog(363);
 
 } // namespace HelpContext
 

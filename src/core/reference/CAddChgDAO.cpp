@@ -13,12 +13,7 @@
 #include "core/settings/Prompter.h"
 
 namespace wsc {
-namespace {
-
-constexpr int kPlannedFunction = 19;
-constexpr int kConfirmDelete = 32;
-
-} // namespace
+namespace {} // namespace
 
 CAddChgDAO::CAddChgDAO(ReferenceKind kind, CoreServices& services, AddChgControls& controls)
     : m_table(ReferenceTableOf(kind)), m_services(services), m_controls(controls) {}
@@ -277,7 +272,7 @@ void CAddChgDAO::OnRecordDelete() {
     if (m_displayDeleteWarnings) {
         const QString key = m_table.deleteKey(
             [this](const char* column) { return m_controls.controlText(column); });
-        if (prompter.message(kConfirmDelete, {QString::fromLatin1(m_table.deleteWord), key},
+        if (prompter.message(Msg::kConfirmDelete, {QString::fromLatin1(m_table.deleteWord), key},
                              PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok)
             return;
     }
@@ -319,7 +314,7 @@ void CAddChgDAO::OnRecordRefresh() {
 }
 
 void CAddChgDAO::OnRecordFind() {
-    m_services.prompter.message(kPlannedFunction, {}, PromptIcon::Information);
+    m_services.prompter.message(Msg::kPlannedFunction, {}, PromptIcon::Information);
 }
 
 } // namespace wsc

@@ -1,5 +1,7 @@
 #include "core/reference/ReferenceTables.h"
 
+#include "core/help/HelpContexts.h"
+
 #include "core/db/records/CRecordSetAdjuncts.h"
 #include "core/db/records/CRecordSetBrewer.h"
 #include "core/db/records/CRecordSetExtracts.h"
@@ -15,6 +17,9 @@
 #include <array>
 
 namespace wsc {
+
+// Each reference table has its maintenance dialog and that dialog its help context.
+static_assert(kReferenceKinds == HelpContext::kAddChgDialogs);
 namespace {
 
 // The tips of the fields, as the dialogs show them.

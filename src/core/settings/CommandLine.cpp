@@ -44,7 +44,7 @@ QString CommandLine::databaseToOpen(const ProfileStore& profile, Prompter& promp
                                                  {unknownSwitches.join(u' ')}),
                       PromptIcon::Exclamation);
     if (openLast && !file.isEmpty()) {
-        prompter.message(230, {file}, PromptIcon::Information);
+        prompter.message(Msg::kDatabaseAndLastUsed, {file}, PromptIcon::Information);
         return {};
     }
     if (openLast)

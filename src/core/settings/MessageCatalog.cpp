@@ -7,162 +7,197 @@ namespace wsc {
 
 namespace {
 
+// A text shown as a message box offers the help topic of its id.
+enum Shown { Text, Box };
+
 struct Entry {
     int id;
+    Shown shown;
     const char* text;
 };
 
 // Sorted by id.
 constexpr Entry kStrings[] = {
-    {4, "Support Program Message:\nThe %1 of the data base (%2) was successful."},
-    {8, "Data Error:\nThe recipe must have a name."},
-    {10, "Percent expected from your system\nIf not entered, will assume 80%"},
-    {11, "Percent calculated from actual OG"},
-    {12,
+    {Msg::kMaintenanceSucceeded, Box,
+     "Support Program Message:\nThe %1 of the data base (%2) was successful."},
+    {Msg::kRecipeNeedsName, Box, "Data Error:\nThe recipe must have a name."},
+    {10, Text, "Percent expected from your system\nIf not entered, will assume 80%"},
+    {11, Text, "Percent calculated from actual OG"},
+    {Msg::kCalculationWarnings, Box,
      "Warning:  During the recipe calculations for predicted Original Gravity, Alcohol content, "
      "Bitterness (IBU) and Color one or more potential errors were encountered.  Please check the "
      "Calculation Messages list for details by selecting that button in the Target Style window."},
-    {13, "Information:  There are no longer any recipe calculation messages to display."},
-    {14, "Quillbarrow Software"},
-    {19, "Information:\nThis function is planned for a future version of Wortsmith Calculator."},
-    {26, "Recipe"},
-    {32, "Please confirm delete -\n%1 - %2"},
-    {37, "Please confirm copy -\n%1 - %2"},
-    {66, "Settings"},
-    {67, "View"},
-    {68, "Save changes to current recipe?\n%1"},
-    {72, "File Error:\nOnly one Recipe database can be open at a time.\nTo open another database, "
-         "please close this one."},
-    {74, "Tools"},
-    {75, "PathTool1"},
-    {76, "PathTool2"},
-    {78, "Configuration Error:\nThe tool you requested was not loaded.  Please verify that the "
-         "path and progam name information is correct.\nTool=%1\nFile=%2"},
-    {79, "Batch,Recipe Name,Brew Date,Style,Category,Subcategory"},
-    {82, "No %1.  Use Data-%1 command to add."},
-    {83, "The recipe copy is complete."},
-    {85, "Data Error:\nThe recipe must have a batch number.  It must also be unique from all other "
-         "recipes."},
-    {86, "Data Error:\nThe batch number for each recipe must be unique.  Please change."},
-    {111, "UserSkill"},
-    {113, "DisplayWarnings"},
-    {118, "DisplayDeleteWarnings"},
-    {130, "Enter any descriptive information\nUse Ctrl+Enter to force line break"},
-    {131, "Enter a name\nUp to 50 characters"},
-    {138, "Recipe Form (More Information)"},
-    {142, "Data Error:\nWhen 'All Grain' process method is selected, then\n1) You can't select "
-          "Kit, Extract nor Partial Mash\n2) Mash data is required."},
-    {143, "Degrees\nFormat = 999"},
-    {147, "Volume\nFormat = 99.99"},
-    {148, "Specific Gravity\nFormat = 9.999"},
-    {149, "Warning: Specific Gravity of %1 invalid in %2 number %d.  Please enter a value between "
-          "1.000 and 1.200."},
-    {150, "Data Error:\nWhen 'Kit' process method is selected you must enter at least one kit as "
-          "an ingredient."},
-    {152, "Data Error: \nYou entered at least one kit as an ingredient.  Therefore, the 'Kit' "
-          "process method must be selected."},
-    {153, "DefaultRecipeFile"},
-    {155, "DefaultDataFile"},
-    {156, "Warning: During Hops IBU calculation the %1 (%2) was outside the bounds of the "
-          "Utilization table."},
-    {166, "          "},
-    {167, "                                        "},
-    {168, "File Error:\nThe data base you tried to open is not a Wortsmith Calculator recipe data "
-          "base.  Please select another.\n\nData base name = %1."},
-    {171, "File Error:\nThe data base you entered is not the right type of Wortsmith Calculator "
-          "data base.  Please select another.\n\nData base name = %1."},
-    {172, "Specific Gravity %1 - %2"},
-    {173, "IBU %1 - %2"},
-    {174, "Target "},
-    {175, "Alcohol %1 - %2"},
-    {176, "Color %1 - %2"},
-    {186, "Ingredients"},
-    {188, "The target style's data was not found."},
-    {189, "DisplayToolTips"},
-    {190, "RecipeScroll"},
-    {195, "Automatically assigned, but can override.\nMust be unique.\nFormat = 999"},
-    {196, "Date\nWithout a checkmark this date is actually empty\nFormat = 99/99/9999"},
-    {197, "Display only.  To change, select Ingredients tab"},
-    {198, "Select one or more"},
-    {199, "Only English currently supported"},
-    {200, "Days\nFormat = 99"},
-    {201, "How long\nMinutes\nFormat = 999"},
-    {202, "Average temp\nFormat = 999"},
-    {203, "Volume of water added\nFormat = 99.99"},
-    {204, "Volume of mash boiled\nFormat = 99.9"},
-    {205, "Ph adjusted to\nFormat = 9.9"},
-    {207, "Temperature at SG reading.\nDegrees\nFormat = 999"},
-    {208, "Data Error:\nWhen 'All Grain' process method is selected you must enter at least one "
-          "grain as an ingredient.  Additionally, you cannot enter any kits nor any extracts."},
-    {210, "Warning: The recipe's Boil Size is zero.  Calculations have been bypassed."},
-    {211, "Data Error:\n%1 Size is zero.\nBecause it is critical to several calculations, please "
-          "record on the Fermentation Info tab of the Recipe Form.\nIf you are not sure of this "
-          "information, use \"1\" and note to correct it so calculations can be done."},
-    {212, "Warning: The recipe's Batch Size is zero.  Calculations have been bypassed."},
-    {213, "Warning: Amount is zero or missing for %1 %2.  This ingredient was excluded from the "
-          "calculations."},
-    {216, "MSInfoPath"},
-    {217, "Mash length\nMinutes\nFormat = 999"},
-    {218, "Temp achieved\nFormat = 999"},
-    {219, "Final temp\nFormat = 999"},
-    {220, "Mash out length\nMinutes\nFormat = 999"},
-    {221, "Data Error:\nOne of these must be zero\nWeight, Alpha, Volume, IBUs"},
-    {222, "Data Error:\nOnly one of these can be zero\nWeight, Alpha, Volume, IBUs"},
-    {223, "Data Error:\nBoil Time and Original Gravity must be entered"},
-    {224, "File Error:\nNo path has been set for the Ingredients database.\nPossible cause is an "
-          "error during installation.  Please uninstall and reinstall.\nContact Quillbarrow "
-          "Software for further information"},
-    {225, "PathTool3"},
-    {226, "NameTool1"},
-    {227, "NameTool2"},
-    {228, "NameTool3"},
-    {230,
+    {Msg::kNoCalculationMessages, Box,
+     "Information:  There are no longer any recipe calculation messages to display."},
+    {14, Text, "Quillbarrow Software"},
+    {Msg::kPlannedFunction, Box,
+     "Information:\nThis function is planned for a future version of Wortsmith Calculator."},
+    {Msg::kRecipeWord, Text, "Recipe"},
+    {Msg::kConfirmDelete, Box, "Please confirm delete -\n%1 - %2"},
+    {Msg::kConfirmCopy, Box, "Please confirm copy -\n%1 - %2"},
+    {66, Text, "Settings"},
+    {67, Text, "View"},
+    {Msg::kSaveChanges, Box, "Save changes to current recipe?\n%1"},
+    {Msg::kOneRecipeDatabaseOnly, Box,
+     "File Error:\nOnly one Recipe database can be open at a time.\nTo open another database, "
+     "please close this one."},
+    {74, Text, "Tools"},
+    {75, Text, "PathTool1"},
+    {76, Text, "PathTool2"},
+    {Msg::kToolNotLoaded, Box,
+     "Configuration Error:\nThe tool you requested was not loaded.  Please verify that the "
+     "path and progam name information is correct.\nTool=%1\nFile=%2"},
+    {Msg::kRecipeLogColumns, Text, "Batch,Recipe Name,Brew Date,Style,Category,Subcategory"},
+    {Msg::kNoReferenceRows, Text, "No %1.  Use Data-%1 command to add."},
+    {Msg::kCopyComplete, Box, "The recipe copy is complete."},
+    {Msg::kRecipeNeedsBatchNumber, Box,
+     "Data Error:\nThe recipe must have a batch number.  It must also be unique from all other "
+     "recipes."},
+    {Msg::kBatchNumberNotUnique, Box,
+     "Data Error:\nThe batch number for each recipe must be unique.  Please change."},
+    {111, Text, "UserSkill"},
+    {113, Text, "DisplayWarnings"},
+    {118, Text, "DisplayDeleteWarnings"},
+    {Msg::kTextTip, Text, "Enter any descriptive information\nUse Ctrl+Enter to force line break"},
+    {Msg::kNameTip, Text, "Enter a name\nUp to 50 characters"},
+    {Msg::kRecipeFormName, Text, "Recipe Form (More Information)"},
+    {Msg::kAllGrainNoExtracts, Box,
+     "Data Error:\nWhen 'All Grain' process method is selected, then\n1) You can't select "
+     "Kit, Extract nor Partial Mash\n2) Mash data is required."},
+    {143, Text, "Degrees\nFormat = 999"},
+    {147, Text, "Volume\nFormat = 99.99"},
+    {148, Text, "Specific Gravity\nFormat = 9.999"},
+    {149, Box,
+     "Warning: Specific Gravity of %1 invalid in %2 number %d.  Please enter a value between "
+     "1.000 and 1.200."},
+    {Msg::kKitNeedsKit, Box,
+     "Data Error:\nWhen 'Kit' process method is selected you must enter at least one kit as "
+     "an ingredient."},
+    {Msg::kKitRowNeedsKitMethod, Box,
+     "Data Error: \nYou entered at least one kit as an ingredient.  Therefore, the 'Kit' "
+     "process method must be selected."},
+    {153, Text, "DefaultRecipeFile"},
+    {155, Text, "DefaultDataFile"},
+    {Msg::kHopBoundsWarning, Box,
+     "Warning: During Hops IBU calculation the %1 (%2) was outside the bounds of the "
+     "Utilization table."},
+    {166, Text, "          "},
+    {167, Text, "                                        "},
+    {Msg::kNotARecipeDatabase, Box,
+     "File Error:\nThe data base you tried to open is not a Wortsmith Calculator recipe data "
+     "base.  Please select another.\n\nData base name = %1."},
+    {Msg::kNotADataDatabase, Box,
+     "File Error:\nThe data base you entered is not the right type of Wortsmith Calculator "
+     "data base.  Please select another.\n\nData base name = %1."},
+    {Msg::kTargetGravityRange, Text, "Specific Gravity %1 - %2"},
+    {Msg::kTargetIbuRange, Text, "IBU %1 - %2"},
+    {Msg::kTargetWord, Text, "Target "},
+    {Msg::kTargetAlcoholRange, Text, "Alcohol %1 - %2"},
+    {Msg::kTargetColorRange, Text, "Color %1 - %2"},
+    {Msg::kIngredientsWord, Text, "Ingredients"},
+    {Msg::kTargetStyleNotFound, Text, "The target style's data was not found."},
+    {189, Text, "DisplayToolTips"},
+    {190, Text, "RecipeScroll"},
+    {Msg::kBatchTip, Text,
+     "Automatically assigned, but can override.\nMust be unique.\nFormat = 999"},
+    {Msg::kDateTip, Text,
+     "Date\nWithout a checkmark this date is actually empty\nFormat = 99/99/9999"},
+    {197, Text, "Display only.  To change, select Ingredients tab"},
+    {Msg::kProcessTip, Text, "Select one or more"},
+    {Msg::kMeasureTip, Text, "Only English currently supported"},
+    {200, Text, "Days\nFormat = 99"},
+    {201, Text, "How long\nMinutes\nFormat = 999"},
+    {202, Text, "Average temp\nFormat = 999"},
+    {203, Text, "Volume of water added\nFormat = 99.99"},
+    {204, Text, "Volume of mash boiled\nFormat = 99.9"},
+    {205, Text, "Ph adjusted to\nFormat = 9.9"},
+    {207, Text, "Temperature at SG reading.\nDegrees\nFormat = 999"},
+    {Msg::kAllGrainNeedsGrain, Box,
+     "Data Error:\nWhen 'All Grain' process method is selected you must enter at least one "
+     "grain as an ingredient.  Additionally, you cannot enter any kits nor any extracts."},
+    {210, Box, "Warning: The recipe's Boil Size is zero.  Calculations have been bypassed."},
+    {Msg::kSizeIsZero, Box,
+     "Data Error:\n%1 Size is zero.\nBecause it is critical to several calculations, please "
+     "record on the Fermentation Info tab of the Recipe Form.\nIf you are not sure of this "
+     "information, use \"1\" and note to correct it so calculations can be done."},
+    {212, Box, "Warning: The recipe's Batch Size is zero.  Calculations have been bypassed."},
+    {213, Box,
+     "Warning: Amount is zero or missing for %1 %2.  This ingredient was excluded from the "
+     "calculations."},
+    {216, Text, "MSInfoPath"},
+    {217, Text, "Mash length\nMinutes\nFormat = 999"},
+    {218, Text, "Temp achieved\nFormat = 999"},
+    {219, Text, "Final temp\nFormat = 999"},
+    {220, Text, "Mash out length\nMinutes\nFormat = 999"},
+    {221, Box, "Data Error:\nOne of these must be zero\nWeight, Alpha, Volume, IBUs"},
+    {222, Box, "Data Error:\nOnly one of these can be zero\nWeight, Alpha, Volume, IBUs"},
+    {223, Box, "Data Error:\nBoil Time and Original Gravity must be entered"},
+    {Msg::kNoDataPath, Box,
+     "File Error:\nNo path has been set for the Ingredients database.\nPossible cause is an "
+     "error during installation.  Please uninstall and reinstall.\nContact Quillbarrow "
+     "Software for further information"},
+    {225, Text, "PathTool3"},
+    {226, Text, "NameTool1"},
+    {227, Text, "NameTool2"},
+    {228, Text, "NameTool3"},
+    {Msg::kDatabaseAndLastUsed, Box,
      "Command Line Error:\nYou specified a database to open and also requested to open the "
      "last-used database.\nWortsmith Calculator will not load either database.\n\nDatabase = %1"},
-    {232, "RecipeFileOpened"},
-    {233, "Information: During Hops IBU calculation the Boil Time was zero.  These will be assumed "
-          "to be finishing  hops, and not contribute to bitterness."},
-    {234, "Warning: Color (degrees Lovibond) of %1 invalid in %2 number %d.  Please enter a value "
-          "between 1and 500 (English measures) or 1 and 2000 (Metric)"},
-    {235, "#,Level,Message"},
-    {236, "Warning: Attenuation of %1 invalid in %2 number %d.  Please enter a value between 1 and "
-          "100."},
-    {237, "Information: Multiple yeasts are in recipe.  Or, no yeast with a valid attenuation was "
-          "found.  Default attenuation of 75 used in alcohol calculation."},
-    {238,
+    {232, Text, "RecipeFileOpened"},
+    {Msg::kZeroBoilTime, Box,
+     "Information: During Hops IBU calculation the Boil Time was zero.  These will be assumed "
+     "to be finishing  hops, and not contribute to bitterness."},
+    {234, Box,
+     "Warning: Color (degrees Lovibond) of %1 invalid in %2 number %d.  Please enter a value "
+     "between 1and 500 (English measures) or 1 and 2000 (Metric)"},
+    {Msg::kCalcMessageColumns, Text, "#,Level,Message"},
+    {236, Box,
+     "Warning: Attenuation of %1 invalid in %2 number %d.  Please enter a value between 1 and "
+     "100."},
+    {237, Box,
+     "Information: Multiple yeasts are in recipe.  Or, no yeast with a valid attenuation was "
+     "found.  Default attenuation of 75 used in alcohol calculation."},
+    {238, Box,
      "Data Error:\nOne of these must be zero\nWeight, Extract Potential, Volume, Original Gravity"},
-    {239, "Data Error:\nOnly one of these can be zero\nWeight, Extract Potential, Volume, Original "
-          "Gravity"},
-    {240, "Data Error:\nEfficiency must be entered"},
-    {242, "Data Error:\nOne of these must be zero\nOriginal Gravity, Terminal Gravity, % Alcohol "
-          "by Volume"},
-    {243, "Data Error:\nOnly one of these can be zero\nOriginal Gravity, Terminal Gravity, % "
-          "Alcohol by Volume"},
-    {244, "Data Error:\nYeast Attenuation must be entered if Terminal Gravity is zero (to predict "
-          "TG from OG using Attenuation)"},
-    {245, "Data Error:\nTerminal Gravity must be less than Original Gravity"},
-    {246, "Data Error:\nThe %1 Gravity entered (%2) must be between 1.000 and 1.200"},
-    {247, "Data Error:\nThe Attenuation entered (%1) must be between 50 and 95"},
-    {248, "Data Error:\nThe Efficiency entered (%1) must be between 25 and 100"},
-    {249, "Data Error:\nThe Extract Potential entered (%1) must be between 1.000 and 1.200"},
-    {250, "Error:\nYou cannot delete the only recipe in the database.\n Please add at least one "
-          "other recipe, then delete this recipe."},
-    {265, "Data Error:\nOne of the two fields must be zero\nSpecific Gravity, Balling"},
-    {266, "Data Error:\nOnly one of the fields can be zero\nSpecific Gravity, Balling"},
-    {267, "Data Error:\nThe Specific Gravity entered (%1) must be between 1.000 and 1.200"},
-    {268, "Data Error:\nThe Balling entered (%1) must be between 0 and 50"},
-    {270, "Data Error:\nOne of the two fields must be zero\nBy Volume, By Weight"},
-    {271, "Data Error:\nOnly one of the fields can be zero\nBy Volume, By Weight"},
-    {274, "Data Error:\nThe By Volume entered (%1) must be between 0.5 and 20.00"},
-    {275, "Data Error:\nThe By Weight entered (%1) must be between 0.4 and 16.00"},
-    {285, "Warning: Weight is zero or missing for %1 %2.  This ingredient was excluded from the "
-          "calculations."},
-    {286, "Information: Assumed extract potential of %1 due to invalid SG on %2 %d"},
-    {287, "Information: Assumed attenuation of %1 percent due to invalid attenuation on %2 %d"},
-    {288, "Information: System efficiency of %1 assumed because not entered on Mash tab"},
-    {289,
+    {239, Box,
+     "Data Error:\nOnly one of these can be zero\nWeight, Extract Potential, Volume, Original "
+     "Gravity"},
+    {240, Box, "Data Error:\nEfficiency must be entered"},
+    {242, Box,
+     "Data Error:\nOne of these must be zero\nOriginal Gravity, Terminal Gravity, % Alcohol "
+     "by Volume"},
+    {243, Box,
+     "Data Error:\nOnly one of these can be zero\nOriginal Gravity, Terminal Gravity, % "
+     "Alcohol by Volume"},
+    {244, Box,
+     "Data Error:\nYeast Attenuation must be entered if Terminal Gravity is zero (to predict "
+     "TG from OG using Attenuation)"},
+    {245, Box, "Data Error:\nTerminal Gravity must be less than Original Gravity"},
+    {246, Box, "Data Error:\nThe %1 Gravity entered (%2) must be between 1.000 and 1.200"},
+    {247, Box, "Data Error:\nThe Attenuation entered (%1) must be between 50 and 95"},
+    {248, Box, "Data Error:\nThe Efficiency entered (%1) must be between 25 and 100"},
+    {249, Box, "Data Error:\nThe Extract Potential entered (%1) must be between 1.000 and 1.200"},
+    {Msg::kOnlyRecipe, Box,
+     "Error:\nYou cannot delete the only recipe in the database.\n Please add at least one "
+     "other recipe, then delete this recipe."},
+    {265, Box, "Data Error:\nOne of the two fields must be zero\nSpecific Gravity, Balling"},
+    {266, Box, "Data Error:\nOnly one of the fields can be zero\nSpecific Gravity, Balling"},
+    {267, Box, "Data Error:\nThe Specific Gravity entered (%1) must be between 1.000 and 1.200"},
+    {268, Box, "Data Error:\nThe Balling entered (%1) must be between 0 and 50"},
+    {270, Box, "Data Error:\nOne of the two fields must be zero\nBy Volume, By Weight"},
+    {271, Box, "Data Error:\nOnly one of the fields can be zero\nBy Volume, By Weight"},
+    {274, Box, "Data Error:\nThe By Volume entered (%1) must be between 0.5 and 20.00"},
+    {275, Box, "Data Error:\nThe By Weight entered (%1) must be between 0.4 and 16.00"},
+    {285, Box,
+     "Warning: Weight is zero or missing for %1 %2.  This ingredient was excluded from the "
+     "calculations."},
+    {286, Box, "Information: Assumed extract potential of %1 due to invalid SG on %2 %d"},
+    {287, Box,
+     "Information: Assumed attenuation of %1 percent due to invalid attenuation on %2 %d"},
+    {288, Box, "Information: System efficiency of %1 assumed because not entered on Mash tab"},
+    {289, Box,
      "Warning: The recipe's Batch Size is zero during OG calc.  Calculations have been bypassed."},
-    {57344, "Wortsmith Calculator"},
+    {Msg::kProgramName, Text, "Wortsmith Calculator"},
 };
 
 const Entry* find(int id) {
@@ -182,6 +217,15 @@ std::vector<int> MessageCatalog::ids() {
     std::vector<int> out;
     for (const Entry& e : kStrings)
         out.push_back(e.id);
+    return out;
+}
+
+std::vector<int> MessageCatalog::messageBoxIds() {
+    std::vector<int> out;
+    for (const Entry& e : kStrings) {
+        if (e.shown == Box)
+            out.push_back(e.id);
+    }
     return out;
 }
 

@@ -7,6 +7,55 @@
 
 namespace wsc {
 
+// The ids of the catalogue's texts that the program names in its code; the texts are in
+// MessageCatalog.cpp under these names.
+namespace Msg {
+inline constexpr int kMaintenanceSucceeded = 4;
+inline constexpr int kRecipeNeedsName = 8;
+inline constexpr int kCalculationWarnings = 12;
+inline constexpr int kNoCalculationMessages = 13;
+inline constexpr int kPlannedFunction = 19;
+inline constexpr int kRecipeWord = 26;
+inline constexpr int kConfirmDelete = 32;
+inline constexpr int kConfirmCopy = 37;
+inline constexpr int kSaveChanges = 68;
+inline constexpr int kOneRecipeDatabaseOnly = 72;
+inline constexpr int kToolNotLoaded = 78;
+inline constexpr int kRecipeLogColumns = 79;
+inline constexpr int kNoReferenceRows = 82;
+inline constexpr int kCopyComplete = 83;
+inline constexpr int kRecipeNeedsBatchNumber = 85;
+inline constexpr int kBatchNumberNotUnique = 86;
+inline constexpr int kTextTip = 130;
+inline constexpr int kNameTip = 131;
+inline constexpr int kRecipeFormName = 138;
+inline constexpr int kAllGrainNoExtracts = 142;
+inline constexpr int kKitNeedsKit = 150;
+inline constexpr int kKitRowNeedsKitMethod = 152;
+inline constexpr int kHopBoundsWarning = 156;
+inline constexpr int kNotARecipeDatabase = 168;
+inline constexpr int kNotADataDatabase = 171;
+inline constexpr int kTargetGravityRange = 172;
+inline constexpr int kTargetIbuRange = 173;
+inline constexpr int kTargetWord = 174;
+inline constexpr int kTargetAlcoholRange = 175;
+inline constexpr int kTargetColorRange = 176;
+inline constexpr int kIngredientsWord = 186;
+inline constexpr int kTargetStyleNotFound = 188;
+inline constexpr int kBatchTip = 195;
+inline constexpr int kDateTip = 196;
+inline constexpr int kProcessTip = 198;
+inline constexpr int kMeasureTip = 199;
+inline constexpr int kAllGrainNeedsGrain = 208;
+inline constexpr int kSizeIsZero = 211;
+inline constexpr int kNoDataPath = 224;
+inline constexpr int kDatabaseAndLastUsed = 230;
+inline constexpr int kZeroBoilTime = 233;
+inline constexpr int kCalcMessageColumns = 235;
+inline constexpr int kOnlyRecipe = 250;
+inline constexpr int kProgramName = 57344;
+} // namespace Msg
+
 // The program's string table: every user-visible text that has a string id, by that id.
 // The id is also the help context of the message box that shows it.
 class MessageCatalog {
@@ -16,6 +65,8 @@ public:
     static bool contains(int id);
     // Every id the table holds, in order.
     static std::vector<int> ids();
+    // The ids of the texts shown in a message box, in order.
+    static std::vector<int> messageBoxIds();
 
     // Replaces "%1" and "%2" (and "%3" when there is a third insert) by the inserts, and "%d"
     // by `row` when it is not negative, in one pass, so an insert that itself holds "%2", "%d"

@@ -17,7 +17,7 @@ QString CRecordSetHopsUtilization::GetDefaultDBName() const {
     if (!path.isEmpty())
         return path;
     if (m_prompter)
-        m_prompter->message(224, {}, PromptIcon::Exclamation);
+        m_prompter->message(Msg::kNoDataPath, {}, PromptIcon::Exclamation);
     return QString::fromLatin1(Texts::kNoDefaultDatabase);
 }
 
