@@ -27,6 +27,7 @@
 #include "app/widgets/Commands.h"
 #include "app/widgets/DialogRunner.h"
 #include "app/widgets/IconFactory.h"
+#include "app/widgets/PriorityShortcuts.h"
 #include "app/widgets/StoredText.h"
 #include "core/db/DatabaseOps.h"
 #include "core/db/IInfoStatusBar.h"
@@ -98,6 +99,15 @@ CRecipeFormSheet::CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidge
     m_calc.setModifiedHandler([this] { setModifiedByUser(); });
     m_calc.setStatusHandler([this] { showCalcStatus(); });
     buildControls();
+    registerCommandHandlers();
+    new PriorityShortcuts(this, [this] {
+        QList<QAction*> actions;
+        for (int id : Layout::RecordPopup()) {
+            if (id != 0 && m_actionFor)
+                actions << m_actionFor(id);
+        }
+        return actions;
+    });
     readPreferences();
     // The form keeps to the document size where its pages allow; the frame scrolls the rest.
     for (QLayout* l : findChildren<QLayout*>()) {
@@ -106,7 +116,6 @@ CRecipeFormSheet::CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidge
             l->setContentsMargins(6, 4, 6, 4);
     }
     setMinimumSize(layout()->minimumSize());
-    qApp->installEventFilter(this);
 }
 
 QSize CRecipeFormSheet::sizeHint() const {
@@ -114,37 +123,7 @@ QSize CRecipeFormSheet::sizeHint() const {
 }
 
 CRecipeFormSheet::~CRecipeFormSheet() {
-    qApp->removeEventFilter(this);
     m_doc.removeView(this);
-}
-
-bool CRecipeFormSheet::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
-        return QWidget::eventFilter(watched, event);
-    auto* w = qobject_cast<QWidget*>(watched);
-    // Only keys meant for the form or one of its controls (a cell editor included), while the
-    // form's window is the active one.
-    if (!w || !(w == this || isAncestorOf(w)))
-        return QWidget::eventFilter(watched, event);
-    const int id = RecordAccelerator(*static_cast<QKeyEvent*>(event));
-    if (id == 0)
-        return QWidget::eventFilter(watched, event);
-    if (type == QEvent::ShortcutOverride) {
-        // No shortcut of the main window gets it either: the form acts on the key press.
-        event->accept();
-        return true;
-    }
-    if (static_cast<QKeyEvent*>(event)->isAutoRepeat())
-        return true;
-    if (m_actionFor) {
-        if (QAction* a = m_actionFor(id)) {
-            a->trigger();
-            return true;
-        }
-    }
-    runCommand(id);
-    return true;
 }
 
 void CRecipeFormSheet::buildControls() {
@@ -688,35 +667,43 @@ void CRecipeFormSheet::OnUpdate(IDocumentView*, long hint, const CRowViewHint* o
     }
 }
 
-bool CRecipeFormSheet::handlesCommand(int id) const {
-    if (IsRecordCommand(id) || ReferenceKindOf(id) || IsCalculatorCommand(id))
-        return true;
-    switch (id) {
-    case ID_FILE_OPEN:
-    case ID_FILE_COMPRESS:
-    case ID_FILE_REPAIR:
-        return true;
-    default:
-        return false;
-    }
+void CRecipeFormSheet::fillCommandState(CommandState& state) const {
+    state.record = m_cmd->hasRecord();
+    state.canCopy = m_cmd->canCopy();
+    state.canRefresh = m_cmd->canRefresh();
+    state.canDelete = m_cmd->canDelete();
+    state.canCommit = m_cmd->canCommit();
 }
 
 bool CRecipeFormSheet::commandEnabled(int id) const {
-    switch (id) {
-    case ID_RECORD_COPY:
-    case ID_RECORD_SCALE:
-        return m_cmd->canCopy();
-    case ID_RECORD_REFRESH:
-        return m_cmd->canRefresh();
-    case ID_RECORD_DELETE:
-        return m_cmd->canDelete();
-    case ID_RECORD_COMMIT:
-        return m_cmd->canCommit();
-    case ID_FILE_COMPRESS:
-    case ID_FILE_REPAIR:
+    const CommandInfo* c = FindCommand(id);
+    if (!c || c->owner != CommandOwner::RecipeForm)
         return false;
-    default:
-        return true;
+    CommandState state;
+    state.database = state.form = state.formActive = true;
+    fillCommandState(state);
+    return CommandEnabled(*c, state);
+}
+
+void CRecipeFormSheet::registerCommandHandlers() {
+    using Move = RecipeRecordCommands::Move;
+    m_handlers[ID_RECORD_FIRST] = [this] { m_cmd->OnRecordMove(Move::First); };
+    m_handlers[ID_RECORD_PREV] = [this] { m_cmd->OnRecordMove(Move::Previous); };
+    m_handlers[ID_RECORD_NEXT] = [this] { m_cmd->OnRecordMove(Move::Next); };
+    m_handlers[ID_RECORD_LAST] = [this] { m_cmd->OnRecordMove(Move::Last); };
+    m_handlers[ID_RECORD_ADD] = [this] { m_cmd->OnRecordAdd(); };
+    m_handlers[ID_RECORD_COPY] = [this] { m_cmd->OnRecordCopy(); };
+    m_handlers[ID_RECORD_SCALE] = [this] { scaleRecipe(); };
+    m_handlers[ID_RECORD_REFRESH] = [this] { m_cmd->OnRecordRefresh(); };
+    m_handlers[ID_RECORD_DELETE] = [this] { m_cmd->OnRecordDelete(); };
+    m_handlers[ID_RECORD_COMMIT] = m_handlers[ID_FILE_SAVE] = [this] { m_cmd->OnRecordCommit(); };
+    for (int id : Layout::DataMenu()) {
+        if (const auto kind = ReferenceKindOf(id))
+            m_handlers[id] = [this, k = *kind] { OpenReferenceDialog(k); };
+    }
+    for (int id : Layout::CalculatorsMenu()) {
+        if (id != 0)
+            m_handlers[id] = [this, id] { RunCalculatorCommand(id, m_doc, m_runner, this); };
     }
 }
 
@@ -727,64 +714,17 @@ void CRecipeFormSheet::OpenReferenceDialog(ReferenceKind kind) {
 }
 
 void CRecipeFormSheet::runCommand(int id) {
-    using Move = RecipeRecordCommands::Move;
     if (!commandEnabled(id))
         return;
-    if (const auto kind = ReferenceKindOf(id)) {
-        OpenReferenceDialog(*kind);
-        commandStateChanged();
-        return;
-    }
-    if (RunCalculatorCommand(id, m_doc, m_runner, this))
-        return;
-    switch (id) {
-    case ID_RECORD_FIRST:
-        m_cmd->OnRecordMove(Move::First);
-        break;
-    case ID_RECORD_PREV:
-        m_cmd->OnRecordMove(Move::Previous);
-        break;
-    case ID_RECORD_NEXT:
-        m_cmd->OnRecordMove(Move::Next);
-        break;
-    case ID_RECORD_LAST:
-        m_cmd->OnRecordMove(Move::Last);
-        break;
-    case ID_RECORD_ADD:
-        m_cmd->OnRecordAdd();
-        break;
-    case ID_RECORD_COPY:
-        m_cmd->OnRecordCopy();
-        break;
-    case ID_RECORD_SCALE:
-        scaleRecipe();
-        break;
-    case ID_RECORD_REFRESH:
-        m_cmd->OnRecordRefresh();
-        break;
-    case ID_RECORD_DELETE:
-        m_cmd->OnRecordDelete();
-        break;
-    case ID_RECORD_COMMIT:
-    case ID_FILE_SAVE:
-        m_cmd->OnRecordCommit();
-        break;
-    case ID_FILE_OPEN:
-        m_doc.services().prompter.message(Msg::kOneRecipeDatabaseOnly, {}, PromptIcon::Exclamation);
-        break;
-    default:
-        break;
-    }
+    if (auto it = m_handlers.find(id); it != m_handlers.end())
+        it->second();
     commandStateChanged();
 }
 
 QMenu* CRecipeFormSheet::createPopupMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("recipeFormPopup"));
-    const int items[] = {ID_RECORD_FIRST, ID_RECORD_PREV, ID_RECORD_NEXT,    ID_RECORD_LAST,   0,
-                         ID_RECORD_ADD,   ID_RECORD_COPY, ID_RECORD_REFRESH, ID_RECORD_DELETE, 0,
-                         ID_RECORD_COMMIT};
-    for (int id : items) {
+    for (int id : Layout::RecordPopup()) {
         if (id == 0) {
             menu->addSeparator();
         } else if (QAction* a = m_actionFor ? m_actionFor(id) : nullptr) {

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 class QAction;
@@ -25,6 +26,7 @@ class QRadioButton;
 namespace wsc {
 
 class PredictionStrip;
+struct CommandState;
 
 class CColorLabel;
 class CControlTipWnd;
@@ -54,7 +56,9 @@ public:
     // begins the transaction. False after a database error was reported.
     bool OnInitialUpdate();
 
-    bool handlesCommand(int id) const;
+    // The form's part of what the enabled rules of the commands read.
+    void fillCommandState(CommandState& state) const;
+    // A command the form carries out (its owner column says so), when its rule allows.
     bool commandEnabled(int id) const;
     void runCommand(int id);
     void setActionLookup(std::function<QAction*(int)> lookup) { m_actionFor = std::move(lookup); }
@@ -120,11 +124,10 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
-    // The accelerators are taken before any control of the form sees the key.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
+    void registerCommandHandlers();
     void showCalcStatus();
     // A full run on the shown recipe, its status on the form.
     void runCalculations(bool showWarning);
@@ -140,6 +143,7 @@ private:
     RecipeCalculator m_calc;
     std::unique_ptr<RecipeRecordCommands> m_cmd;
     std::function<QAction*(int)> m_actionFor;
+    std::map<int, std::function<void()>> m_handlers;
     std::function<void()> m_onCommandState;
     bool m_loading = false;
     bool m_predictionsPending = false;

@@ -18,6 +18,7 @@
 #include "app/reference/CAddChgYeast.h"
 #include "app/widgets/Commands.h"
 #include "app/widgets/IconFactory.h"
+#include "app/widgets/PriorityShortcuts.h"
 #include "app/widgets/RecordBinder.h"
 #include "core/db/DatabaseOps.h"
 #include "core/settings/Prompter.h"
@@ -123,39 +124,29 @@ CAddChgDlg::CAddChgDlg(ReferenceKind kind, CoreServices& services, DialogRunner&
     layout->addStretch();
     layout->addLayout(buttons);
     connect(m_binder, &RecordBinder::modified, this, [this] { m_records->setDirty(); });
-    qApp->installEventFilter(this);
+    new PriorityShortcuts(this, [this] {
+        QList<QAction*> actions;
+        for (const auto& [id, a] : m_actions)
+            actions << a;
+        return actions;
+    });
 }
 
-CAddChgDlg::~CAddChgDlg() {
-    qApp->removeEventFilter(this);
-}
+CAddChgDlg::~CAddChgDlg() = default;
 
 void CAddChgDlg::buildRecordBar() {
     m_bar = new QToolBar(this);
     m_bar->setObjectName(QStringLiteral("recordBar"));
     m_bar->setIconSize(QSize(20, 20));
-    const int ids[] = {ID_RECORD_FIRST,
-                       ID_RECORD_PREV,
-                       ID_RECORD_NEXT,
-                       ID_RECORD_LAST,
-                       0,
-                       ID_RECORD_ADD,
-                       ID_RECORD_REFRESH,
-                       ID_RECORD_DELETE,
-                       0,
-                       ID_RECORD_FIND};
-    for (int id : ids) {
+    for (int id : Layout::MaintenanceBar()) {
         if (id == 0) {
             m_bar->addSeparator();
             continue;
         }
-        const CommandInfo* c = FindCommand(id);
-        const QStringList prompt = QString::fromLatin1(c->prompt).split(u'\n');
-        QAction* a = m_bar->addAction(IconFactory::icon(c->glyph),
-                                      QString::fromLatin1(c->text).remove(u'&'));
-        a->setObjectName(QStringLiteral("command%1").arg(id));
-        a->setStatusTip(prompt.value(0));
-        a->setToolTip(prompt.value(1, prompt.value(0)));
+        // The record keys work while the dialog is the active window, as the form's do.
+        QAction* a = MakeCommandAction(*FindCommand(id), m_bar, false);
+        a->setShortcutContext(Qt::WindowShortcut);
+        m_bar->addAction(a);
         connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
         m_actions[id] = a;
     }
@@ -457,25 +448,6 @@ void CAddChgDlg::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-bool CAddChgDlg::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
-        return QDialog::eventFilter(watched, event);
-    auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || !(w == this || isAncestorOf(w)))
-        return QDialog::eventFilter(watched, event);
-    const int id = RecordAccelerator(*static_cast<QKeyEvent*>(event));
-    if (id == 0 || !commandAction(id))
-        return QDialog::eventFilter(watched, event);
-    if (type == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
-    if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
-        runCommand(id);
-    return true;
 }
 
 } // namespace wsc

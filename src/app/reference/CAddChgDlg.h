@@ -63,7 +63,6 @@ protected:
     virtual bool saveExtras(CDaoRecordset&) { return true; }
     virtual void showTips(bool /*shown*/) {}
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     CoreServices& m_services;
     DialogRunner& m_runner;

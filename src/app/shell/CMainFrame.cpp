@@ -172,18 +172,7 @@ QAction* CMainFrame::action(int id) const {
 
 void CMainFrame::createActions() {
     for (const CommandInfo& c : CommandTable()) {
-        auto* a = new QAction(IconFactory::icon(c.glyph), QString::fromLatin1(c.text), this);
-        a->setObjectName(QStringLiteral("command%1").arg(c.id));
-        a->setData(c.id);
-        const QStringList prompt = QString::fromLatin1(c.prompt).split(u'\n');
-        a->setStatusTip(prompt.value(0));
-        a->setToolTip(prompt.value(1, prompt.value(0)));
-        if (c.key != 0 && c.alternateKey != 0)
-            a->setShortcuts({QKeySequence(c.key), QKeySequence(c.alternateKey)});
-        else if (c.key != 0)
-            a->setShortcut(QKeySequence(c.key));
-        else if (c.standardKey != QKeySequence::UnknownKey)
-            a->setShortcuts(c.standardKey);
+        QAction* a = MakeCommandAction(c, this);
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a);
         const int id = c.id;
@@ -191,7 +180,13 @@ void CMainFrame::createActions() {
         m_actions[id] = a;
     }
 
-    m_handlers[ID_FILE_OPEN] = [this] { openFromDialog(); };
+    // Open says why not while a database is open (it is enabled only on its form).
+    m_handlers[ID_FILE_OPEN] = [this] {
+        if (m_doc)
+            m_prompter.message(Msg::kOneRecipeDatabaseOnly, {}, PromptIcon::Exclamation);
+        else
+            openFromDialog();
+    };
     m_handlers[ID_REPORT_SELECT] = [this] { runReport(ID_REPORT_SELECT); };
     for (int id : {ID_REPORT_PREVIEW, ID_REPORT_PRINT, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW})
         m_handlers[id] = [this, id] { runReport(id); };
@@ -250,7 +245,7 @@ void CMainFrame::createToolBar() {
     m_toolBar->setObjectName(QStringLiteral("standardToolBar"));
     m_toolBar->setIconSize(QSize(24, 24));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    for (int id : ToolBarLayout()) {
+    for (int id : Layout::ToolBar()) {
         if (id == 0)
             m_toolBar->addSeparator();
         else
@@ -269,7 +264,7 @@ QMenu* CMainFrame::menu(const QString& title) const {
 void CMainFrame::buildMenus() {
     menuBar()->clear();
     const bool open = m_doc != nullptr;
-    auto add = [this](QMenu* m, std::initializer_list<int> ids) {
+    auto add = [this](QMenu* m, const std::vector<int>& ids) {
         for (int id : ids) {
             if (id == 0)
                 m->addSeparator();
@@ -279,12 +274,7 @@ void CMainFrame::buildMenus() {
     };
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    if (open)
-        add(file, {ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, 0, ID_FILE_IMPORT_RECIPES,
-                   ID_FILE_EXPORT_RECIPE, ID_FILE_EXPORT_ALL, 0, ID_FILE_COMPRESS, ID_FILE_REPAIR,
-                   0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP});
-    else
-        add(file, {ID_FILE_OPEN, 0, ID_FILE_COMPRESS, ID_FILE_REPAIR, 0, ID_FILE_PRINT_SETUP});
+    add(file, Layout::FileMenu(open));
     file->addSeparator();
     for (int i = 0; i < kRecentFiles; ++i) {
         const QString path = m_profile.text(kRecent[i]);
@@ -292,36 +282,18 @@ void CMainFrame::buildMenus() {
             continue;
         QAction* a = file->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
         a->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
-        connect(a, &QAction::triggered, this, [this, path] {
-            if (m_doc)
-                m_prompter.message(Msg::kOneRecipeDatabaseOnly, {}, PromptIcon::Exclamation);
-            else
-                OpenDocumentFile(path);
-        });
+        connect(a, &QAction::triggered, this, [this, path] { OpenDocumentFile(path); });
     }
     file->addSeparator();
     add(file, {ID_APP_EXIT});
 
     if (open) {
-        add(menuBar()->addMenu(QStringLiteral("&Edit")),
-            {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE});
-        add(menuBar()->addMenu(QStringLiteral("&Record")),
-            {ID_RECORD_FIRST, ID_RECORD_PREV, ID_RECORD_NEXT, ID_RECORD_LAST, 0, ID_RECORD_ADD,
-             ID_RECORD_COPY, ID_RECORD_REFRESH, ID_RECORD_DELETE, 0, ID_RECORD_COMMIT, 0,
-             ID_RECORD_SCALE});
-    }
-    if (open) {
-        for (const auto& [title, layout] : {std::pair{"&Data", &DataMenuLayout()},
-                                            std::pair{"&Calculators", &CalculatorsMenuLayout()},
-                                            std::pair{"Re&ports", &ReportsMenuLayout()}}) {
-            QMenu* m = menuBar()->addMenu(QString::fromLatin1(title));
-            for (int id : *layout) {
-                if (id == 0)
-                    m->addSeparator();
-                else
-                    m->addAction(action(id));
-            }
-        }
+        for (const auto& [title, layout] :
+             {std::pair{"&Edit", &Layout::EditMenu()}, std::pair{"&Record", &Layout::RecordMenu()},
+              std::pair{"&Data", &Layout::DataMenu()},
+              std::pair{"&Calculators", &Layout::CalculatorsMenu()},
+              std::pair{"Re&ports", &Layout::ReportsMenu()}})
+            add(menuBar()->addMenu(QString::fromLatin1(title)), *layout);
     }
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addAction(m_toolBar->toggleViewAction());
@@ -331,10 +303,10 @@ void CMainFrame::buildMenus() {
     connect(statusToggle, &QAction::toggled, m_status, &QWidget::setVisible);
     view->addAction(m_predictions->toggleViewAction());
     if (open)
-        add(view, {0, ID_VIEW_RECIPE_FORM, ID_VIEW_RECIPE_LOG, ID_VIEW_RECIPE_LABEL});
+        add(view, Layout::ViewMenu());
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    add(tools, {ID_TOOLS_TOOL1, ID_TOOLS_TOOL2, ID_TOOLS_TOOL3, 0, ID_TOOLS_OPTIONS});
+    add(tools, Layout::ToolsMenu());
     connect(tools, &QMenu::aboutToShow, this, [this] { updateToolsMenu(); });
 
     if (open) {
@@ -344,12 +316,9 @@ void CMainFrame::buildMenus() {
     }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    add(help, {ID_HELP_INDEX, ID_HELP_GLOSSARY, ID_HELP_HOW_TO_BREW});
-    QMenu* reference = help->addMenu(QStringLiteral("&Reference"));
-    add(reference, {ID_REFERENCE_ADJUNCT, ID_REFERENCE_EXTRACT, ID_REFERENCE_GRAIN,
-                    ID_REFERENCE_HOP, ID_REFERENCE_KIT, ID_REFERENCE_RECIPE, ID_REFERENCE_STYLE,
-                    ID_REFERENCE_WATER, ID_REFERENCE_YEAST});
-    add(help, {ID_HELP_USING, 0, ID_TIP_OF_THE_DAY, ID_CONTEXT_HELP, 0, ID_APP_ABOUT});
+    add(help, Layout::HelpMenu());
+    add(help->addMenu(QStringLiteral("&Reference")), Layout::HelpReferenceMenu());
+    add(help, Layout::HelpMenuEnd());
     for (QAction* a : menuBar()->actions()) {
         if (a->menu())
             connect(a->menu(), &QMenu::aboutToShow, this, [this] { updateCommandStates(); });
@@ -407,44 +376,30 @@ CRecipeFormSheet* CMainFrame::activeForm() const {
     return frame && (active == nullptr || active == frame) ? frame->form() : nullptr;
 }
 
+CommandState CMainFrame::commandState() const {
+    CommandState state;
+    state.database = m_doc != nullptr;
+    if (CRecipeFormSheet* form = recipeForm()) {
+        state.form = true;
+        state.record = form->commands().hasRecord();
+        state.reportChosen = !m_reports->noReportSelected();
+    }
+    if (CRecipeFormSheet* form = activeForm()) {
+        state.formActive = true;
+        form->fillCommandState(state);
+    }
+    for (std::size_t n = 0; n < state.tools.size(); ++n)
+        state.tools[n] = !m_profile.text(kToolNames[n]).isEmpty();
+    return state;
+}
+
 bool CMainFrame::isCommandEnabled(int id) {
-    CRecipeFormSheet* form = activeForm();
-    if (form && form->handlesCommand(id))
-        return form->commandEnabled(id);
-    // The record commands belong to the form.
-    if (IsRecordCommand(id))
+    const CommandInfo* c = FindCommand(id);
+    if (!c || c->owner == CommandOwner::MaintenanceDialog)
         return false;
-    switch (id) {
-    case ID_FILE_CLOSE:
-    // The views show the open database; without one the tool buttons are off like the menu.
-    case ID_VIEW_RECIPE_FORM:
-    case ID_VIEW_RECIPE_LOG:
-    case ID_VIEW_RECIPE_LABEL:
-        return m_doc != nullptr;
-    case ID_FILE_OPEN:
-        return m_doc == nullptr;
-    // Reports read the open recipe database (or print its recipe); the repeat commands wait
-    // for a first choice.
-    case ID_REPORT_SELECT:
-    case ID_FILE_IMPORT_RECIPES:
-    case ID_FILE_EXPORT_ALL:
-        return recipeForm() != nullptr;
-    case ID_FILE_EXPORT_RECIPE:
-        return recipeForm() != nullptr && recipeForm()->commands().hasRecord();
-    case ID_REPORT_PREVIEW:
-    case ID_REPORT_PRINT:
-    case ID_FILE_PRINT:
-    case ID_FILE_PRINT_PREVIEW:
-        return recipeForm() != nullptr && !m_reports->noReportSelected();
-    case ID_TOOLS_TOOL1:
-    case ID_TOOLS_TOOL2:
-    case ID_TOOLS_TOOL3: {
-        const int n = id - ID_TOOLS_TOOL1;
-        return !m_profile.text(kToolNames[n]).isEmpty();
-    }
-    default:
-        return m_handlers.count(id) > 0;
-    }
+    if (c->owner == CommandOwner::Frame && m_handlers.count(id) == 0)
+        return false;
+    return CommandEnabled(*c, commandState());
 }
 
 void CMainFrame::updateCommandStates() {
@@ -485,9 +440,8 @@ void CMainFrame::runReport(int id) {
 void CMainFrame::runCommand(int id) {
     if (!isCommandEnabled(id))
         return;
-    CRecipeFormSheet* form = activeForm();
-    if (form && form->handlesCommand(id)) {
-        form->runCommand(id);
+    if (FindCommand(id)->owner == CommandOwner::RecipeForm) {
+        activeForm()->runCommand(id);
     } else if (auto it = m_handlers.find(id); it != m_handlers.end()) {
         it->second();
     }

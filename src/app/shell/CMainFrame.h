@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/widgets/Commands.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -76,6 +78,8 @@ public:
     // Runs a command as a menu, tool bar or key would.
     void runCommand(int id);
     bool isCommandEnabled(int id);
+    // What the commands' enabled rules read, now.
+    CommandState commandState() const;
     void updateCommandStates();
     // Sets the Tools menu texts from the settings, as before the menu shows.
     void updateToolsMenu();
