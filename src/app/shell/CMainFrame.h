@@ -136,7 +136,6 @@ private:
     std::map<int, QAction*> m_actions;
     std::map<int, std::function<void()>> m_handlers;
     QString m_toolNames[3];
-    bool m_closingDocument = false;
 };
 
 } // namespace wsc

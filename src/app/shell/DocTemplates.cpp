@@ -14,12 +14,4 @@ const std::vector<DocTemplate>& DocTemplates() {
     return templates;
 }
 
-const DocTemplate* TemplateForFile(const QString& path) {
-    for (const DocTemplate& t : DocTemplates()) {
-        if (path.endsWith(t.filterExtension(), Qt::CaseInsensitive))
-            return &t;
-    }
-    return nullptr;
-}
-
 } // namespace wsc

@@ -21,7 +21,5 @@ struct DocTemplate {
 };
 
 const std::vector<DocTemplate>& DocTemplates();
-// The template that opens files of `path`'s extension (only the recipe form opens .mdb files).
-const DocTemplate* TemplateForFile(const QString& path);
 
 } // namespace wsc

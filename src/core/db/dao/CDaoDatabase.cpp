@@ -19,7 +19,7 @@ namespace wsc {
 
 namespace {
 
-int g_busyTimeoutMs = 2000;
+constexpr int kBusyTimeoutMs = 2000;
 
 // Every open database of the program, for AbandonAll.
 std::vector<CDaoDatabase*>& openDatabases() {
@@ -46,16 +46,12 @@ CDaoDatabase::~CDaoDatabase() {
     Close();
 }
 
-void CDaoDatabase::setBusyTimeout(int milliseconds) {
-    g_busyTimeoutMs = milliseconds;
-}
-
 void CDaoDatabase::Open(const QString& path, bool /*exclusive*/, bool readOnly,
                         const QString& /*connect*/) {
     Close();
     auto conn = std::make_unique<SqliteConnection>(
         path, readOnly ? SqliteConnection::Mode::ReadOnly : SqliteConnection::Mode::ReadWrite,
-        g_busyTimeoutMs);
+        kBusyTimeoutMs);
     if (!readOnly) {
         if (conn->isReadOnly())
             throw CDaoException(kReadOnly, QStringLiteral("The file '%1' is read-only; it cannot "
@@ -133,7 +129,7 @@ void CDaoDatabase::checkFileForWriting() const {
 void CDaoDatabase::Create(const QString& path) {
     Close();
     m_conn =
-        std::make_unique<SqliteConnection>(path, SqliteConnection::Mode::Create, g_busyTimeoutMs);
+        std::make_unique<SqliteConnection>(path, SqliteConnection::Mode::Create, kBusyTimeoutMs);
     useRollbackJournal(*m_conn);
     m_path = path;
     m_readOnly = false;
@@ -183,13 +179,6 @@ QString CDaoDatabase::GetTableDefName(int n) {
                                 .arg(n)
                                 .arg(m_path));
     return st.text(0);
-}
-
-int CDaoDatabase::GetTableDefCount() {
-    return connection()
-        .scalar(QStringLiteral("SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name "
-                               "NOT LIKE 'sqlite\\_%' ESCAPE '\\'"))
-        .toInt();
 }
 
 bool CDaoDatabase::isTable(const QString& name) {

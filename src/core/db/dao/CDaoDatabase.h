@@ -36,7 +36,6 @@ public:
 
     // Name of table definition n: tables in the order they were created in the file.
     QString GetTableDefName(int n);
-    int GetTableDefCount();
 
     SqliteConnection& connection();
     bool isTable(const QString& name);
@@ -49,7 +48,6 @@ public:
     void commitTransaction(int level);
     void rollbackTransaction(int level);
 
-    static void setBusyTimeout(int milliseconds);
     static constexpr long kReadOnly = 3051;
 
     // The name of the first table of the file (its marker), or an empty text.

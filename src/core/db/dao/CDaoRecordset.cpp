@@ -16,13 +16,6 @@ QString q(const QString& identifier) {
     return SqliteConnection::quoteIdentifier(identifier);
 }
 
-// A parameter of a saved query is applied by the layer as a condition on one column.
-struct QueryParameter {
-    const char* name;
-    const char* column;
-};
-constexpr QueryParameter kQueryParameters[] = {{"RecipeID Needed", "IngRecipeID"}};
-
 // Queries that expose an ingredient row's own identifier return rows in the order entered.
 constexpr const char* kRowIdColumn = "IngRowID";
 
@@ -128,15 +121,6 @@ QString CDaoRecordset::GetDefaultSQL() const {
 
 QString CDaoRecordset::sourceName() const {
     return m_source;
-}
-
-void CDaoRecordset::SetParamValue(const QString& name, const QVariant& value) {
-    m_params[name] = value;
-}
-
-QVariant CDaoRecordset::GetParamValue(const QString& name) const {
-    auto it = m_params.find(name);
-    return it == m_params.end() ? QVariant() : it->second;
 }
 
 void CDaoRecordset::Open(int openType, const QString& sql, int options) {
@@ -488,17 +472,6 @@ void CDaoRecordset::reloadCurrent() {
 
 void CDaoRecordset::loadSnapshot() {
     QString sql = QStringLiteral("SELECT %1 FROM %2").arg(selectList(), q(m_source));
-    QVariantList binds;
-    QStringList conds;
-    for (const QueryParameter& p : kQueryParameters) {
-        auto it = m_params.find(QString::fromLatin1(p.name));
-        if (it != m_params.end()) {
-            conds << q(QString::fromLatin1(p.column)) + QStringLiteral(" = ?");
-            binds << it->second;
-        }
-    }
-    if (!conds.isEmpty())
-        sql += QStringLiteral(" WHERE ") + conds.join(QStringLiteral(" AND "));
     {
         SqliteStatement info = m_pDatabase->connection().prepare(
             QStringLiteral("SELECT 1 FROM pragma_table_info(?) WHERE name = ?"));
@@ -508,8 +481,6 @@ void CDaoRecordset::loadSnapshot() {
             sql += QStringLiteral(" ORDER BY ") + q(QString::fromLatin1(kRowIdColumn));
     }
     SqliteStatement st = m_pDatabase->connection().prepare(sql);
-    for (int i = 0; i < binds.size(); ++i)
-        st.bind(i + 1, binds.at(i));
     m_rows.clear();
     const std::size_t n = layout().count;
     while (st.step()) {

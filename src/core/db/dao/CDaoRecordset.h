@@ -55,15 +55,9 @@ public:
     void Open(int openType = dbOpenDefault, const QString& sql = {}, int options = dbNone);
     void Close();
     bool IsOpen() const { return m_open; }
-    int GetType() const { return m_type; }
     bool CanUpdate() const { return m_open && !m_readOnly && m_type != dbOpenSnapshot; }
 
-    // Named parameters of a saved query ("RecipeID Needed"), applied at Open and Requery.
-    void SetParamValue(const QString& name, const QVariant& value);
-    QVariant GetParamValue(const QString& name) const;
-
     void SetCurrentIndex(const QString& indexName);
-    QString GetCurrentIndex() const { return m_indexName; }
     // Seek with "=" on the first keys.size() columns of the current index.
     bool Seek(const QString& comparison, const QVariantList& keys);
 
@@ -135,7 +129,6 @@ private:
     bool m_forwardOnly = false;
     QString m_source;
     QString m_sql;
-    std::map<QString, QVariant> m_params;
 
     // Table-type state.
     QString m_indexName;

@@ -18,11 +18,6 @@ CDaoWorkspace::~CDaoWorkspace() {
     Close();
 }
 
-void CDaoWorkspace::SetDefaultCredentials(const QString& user, const QString& password) {
-    g_user = user;
-    g_password = password;
-}
-
 QString CDaoWorkspace::DefaultUser() {
     return g_user;
 }

@@ -17,8 +17,6 @@ public:
     CDaoWorkspace(const CDaoWorkspace&) = delete;
     CDaoWorkspace& operator=(const CDaoWorkspace&) = delete;
 
-    // The credentials every workspace of the program logs on with ("Admin", empty password).
-    static void SetDefaultCredentials(const QString& user, const QString& password);
     static QString DefaultUser();
     static QString DefaultPassword();
 
