@@ -1,8 +1,7 @@
 # Fails when a C++ file under src/, tests/ or bench/ is not formatted with .clang-format.
 find_program(CLANG_FORMAT clang-format)
 if(NOT CLANG_FORMAT)
-    message(STATUS "clang-format not found; format check skipped")
-    return()
+    message(FATAL_ERROR "clang-format not found: scripts/install-deps.sh installs it")
 endif()
 file(GLOB_RECURSE files ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.h
      ${SOURCE_DIR}/tests/*.cpp ${SOURCE_DIR}/tests/*.h ${SOURCE_DIR}/bench/*.cpp)
