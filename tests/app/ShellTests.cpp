@@ -311,7 +311,7 @@ TEST_F(MainFrame, CloseAsksAboutChangesAndCancelKeepsEverything) {
     EXPECT_FALSE(frame().close());
     EXPECT_EQ(m_prompter.ids(), std::vector<int>{68});
     ASSERT_NE(frame().document(), nullptr);
-    EXPECT_FALSE(frame().document()->m_closing);
+    EXPECT_FALSE(frame().document()->isClosing());
     EXPECT_EQ(form->brewerEdit()->text(), QStringLiteral("Changed"));
 
     // Yes commits, then the program ends.

@@ -25,7 +25,7 @@ TEST_F(RecordCommands, OpensOnTheLowestBatchNumberUnderEditInATransaction) {
     openSamples();
     EXPECT_EQ(shownBatch(), 1);
     EXPECT_EQ(m_form->name, QStringLiteral("Homestead Bitter"));
-    EXPECT_EQ(m_doc->m_currentRecipeId, 1);
+    EXPECT_EQ(m_doc->currentRecipeId(), 1);
     EXPECT_EQ(m_doc->workspace()->transactionDepth(), 1);
     EXPECT_EQ(m_cmd->record().GetEditMode(), CDaoRecordset::dbEditInProgress);
     EXPECT_GT(m_doc->utilization().entry(10, 2), 0.0);
@@ -119,7 +119,7 @@ TEST_F(RecordCommands, AddAfterBatch41GivesNewRecipe42AlreadyStored) {
     EXPECT_EQ(committed(QStringLiteral("SELECT RecipeName FROM Recipes WHERE RecipeBatchNo=42")),
               QStringLiteral("Autumn Ale"));
     EXPECT_FALSE(m_cmd->newRecordPending());
-    EXPECT_EQ(m_doc->m_currentBatchNo, 42);
+    EXPECT_EQ(m_doc->currentBatchNo(), 42);
 }
 
 TEST_F(RecordCommands, DuplicateBatchNumberShowsMessage86AndKeepsTheTypedValue) {
@@ -404,8 +404,8 @@ TEST_F(RecordCommands, GoToBatchFindsNumbersAbove65535) {
     EXPECT_EQ(MakeHint(HintEvent::GoToBatch, 70000) & 0xFFFF, 4464);
     m_cmd->GoToBatch(m_log.batches.back());
     EXPECT_EQ(m_form->name, QStringLiteral("Homestead Bitter"));
-    EXPECT_EQ(m_doc->m_currentRecipeId, 1);
-    EXPECT_EQ(m_doc->m_currentBatchNo, 70000);
+    EXPECT_EQ(m_doc->currentRecipeId(), 1);
+    EXPECT_EQ(m_doc->currentBatchNo(), 70000);
 
     m_cmd->GoToBatch(99);
     EXPECT_EQ(m_prompter.last().text,

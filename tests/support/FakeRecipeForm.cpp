@@ -37,7 +37,7 @@ void RecordCommandsFixture::open(const QString& file) {
     m_form = std::make_unique<FakeForm>(*m_doc);
     m_doc->addView(m_form.get());
     m_doc->addView(&m_log);
-    m_doc->m_form = m_form.get();
+    m_doc->setForm(m_form.get());
     m_cmd = std::make_unique<RecipeRecordCommands>(*m_doc, *m_form, m_form.get());
     ASSERT_TRUE(m_cmd->open());
     m_cmd->beginFirstTransaction();

@@ -42,13 +42,12 @@ CRecipeFormSheet* CWscalcFrame::form() const {
 
 void CWscalcFrame::closeEvent(QCloseEvent* event) {
     if (CRecipeFormSheet* f = form()) {
-        const bool wasClosing = m_doc.m_closing;
-        m_doc.m_closing = true;
+        CWscalcDoc::CloseAttempt attempt(m_doc);
         if (!f->QuerySaveRecipe()) {
-            m_doc.m_closing = wasClosing;
             event->ignore();
             return;
         }
+        attempt.proceed();
     }
     event->accept();
     QMdiSubWindow::closeEvent(event);

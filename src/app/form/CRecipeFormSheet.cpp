@@ -119,7 +119,7 @@ CRecipeFormSheet::CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidge
 }
 
 QSize CRecipeFormSheet::sizeHint() const {
-    return QSize(m_doc.m_docSizeX, m_doc.m_docSizeY);
+    return QSize(m_doc.formWidth(), m_doc.formHeight());
 }
 
 CRecipeFormSheet::~CRecipeFormSheet() {
@@ -374,13 +374,8 @@ bool CRecipeFormSheet::saveControls(CRecordSetRecipe& r) {
         if (!m_sheet->page(i)->saveRecord(r))
             ok = false;
     }
-    // The efficiency the actual gravity shows goes with a changed recipe; an unchanged one
-    // keeps what is stored.
-    if (r.m_RecipeSGOriginal > 1.0) {
-        if (const auto e = RecipeCalculator::SystemEfficiencyActual(
-                *m_grid, m_doc.utilization(), calcInputs(), r.m_RecipeSGOriginal))
-            r.m_RecipeSystemEfficiencyActual = *e;
-    }
+    // The efficiency the actual gravity shows goes with a changed recipe.
+    RecipeCalculator::StoreSystemEfficiencyActual(r, *m_grid, m_doc.utilization(), calcInputs());
     return ok;
 }
 
@@ -657,7 +652,7 @@ void CRecipeFormSheet::commandStateChanged() {
 void CRecipeFormSheet::OnUpdate(IDocumentView*, long hint, const CRowViewHint* object) {
     switch (HintEventOf(hint)) {
     case HintEvent::Initial:
-        m_doc.m_form = this;
+        m_doc.setForm(this);
         break;
     case HintEvent::GoToBatch:
         m_cmd->GoToBatch(object ? object->batchNo : (hint & 0xFFFF));

@@ -502,11 +502,10 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
 bool CMainFrame::CloseDocument() {
     if (!m_doc)
         return true;
-    m_doc->m_closing = true;
-    if (CRecipeFormSheet* form = recipeForm(); form && !form->QuerySaveRecipe()) {
-        m_doc->m_closing = false;
+    CWscalcDoc::CloseAttempt attempt(*m_doc);
+    if (CRecipeFormSheet* form = recipeForm(); form && !form->QuerySaveRecipe())
         return false;
-    }
+    attempt.proceed();
     closeViewsAndDocument();
     return true;
 }

@@ -83,6 +83,16 @@ void RecipeCalculator::resetResults() {
     PredictedOG = PredictedABV = PredictedFG = TotalIBU = TotalHBU = PredictedColor = 0;
 }
 
+void RecipeCalculator::StoreSystemEfficiencyActual(CRecordSetRecipe& recipe,
+                                                   IngredientSheets& sheets,
+                                                   const UtilizationTable& table,
+                                                   const RecipeInputs& inputs) {
+    if (recipe.m_RecipeSGOriginal <= 1.0)
+        return;
+    if (const auto e = SystemEfficiencyActual(sheets, table, inputs, recipe.m_RecipeSGOriginal))
+        recipe.m_RecipeSystemEfficiencyActual = *e;
+}
+
 std::optional<double> RecipeCalculator::SystemEfficiencyActual(IngredientSheets& sheets,
                                                                const UtilizationTable& table,
                                                                RecipeInputs inputs,

@@ -104,6 +104,11 @@ public:
     static std::optional<double> SystemEfficiencyActual(IngredientSheets& sheets,
                                                         const UtilizationTable& table,
                                                         RecipeInputs inputs, double actualOG);
+    // Stores in `recipe` the efficiency its actual gravity shows, as a save does: a recipe
+    // without an actual gravity, or whose ingredients give no points, keeps what is stored.
+    static void StoreSystemEfficiencyActual(CRecordSetRecipe& recipe, IngredientSheets& sheets,
+                                            const UtilizationTable& table,
+                                            const RecipeInputs& inputs);
 
     // Hop weight in ounces from a cell's weight and unit.
     static double HopOunces(double weight, const QString& unit);

@@ -48,6 +48,47 @@ public:
     void SelectBatch(IDocumentView* sender, long batchNo);
     void GoToBatch(IDocumentView* sender, long batchNo);
 
+    // The recipe the form shows: its id (0 while a new one is being added) and batch number.
+    long currentRecipeId() const { return m_currentRecipeId; }
+    long currentBatchNo() const { return m_currentBatchNo; }
+    void showRecipe(long recipeId, long batchNo) {
+        m_currentRecipeId = recipeId;
+        m_currentBatchNo = batchNo;
+    }
+    void beginNewRecipe() { m_currentRecipeId = 0; }
+    void aimAtBatch(long batchNo) { m_currentBatchNo = batchNo; }
+
+    // The view that is the recipe form.
+    IDocumentView* form() const { return m_form; }
+    void setForm(IDocumentView* form) { m_form = form; }
+    // The form's natural size ("RecipeDocSizeMaxX/Y").
+    int formWidth() const { return m_docSizeX; }
+    int formHeight() const { return m_docSizeY; }
+
+    // While the document is closing, a saved recipe does not begin the next edit.
+    bool isClosing() const { return m_closing; }
+    // Marks the document as closing while a close asks whether to save the recipe. Unless
+    // the close goes ahead (proceed()), the mark is taken back when the attempt ends.
+    class CloseAttempt {
+    public:
+        explicit CloseAttempt(CWscalcDoc& doc) : m_doc(doc), m_wasClosing(doc.m_closing) {
+            doc.m_closing = true;
+        }
+        ~CloseAttempt() {
+            if (!m_proceeds)
+                m_doc.m_closing = m_wasClosing;
+        }
+        CloseAttempt(const CloseAttempt&) = delete;
+        CloseAttempt& operator=(const CloseAttempt&) = delete;
+        void proceed() { m_proceeds = true; }
+
+    private:
+        CWscalcDoc& m_doc;
+        bool m_wasClosing;
+        bool m_proceeds = false;
+    };
+
+private:
     long m_currentRecipeId = 0;
     long m_currentBatchNo = 0;
     bool m_closing = false;
@@ -55,7 +96,6 @@ public:
     int m_docSizeX = 815;
     int m_docSizeY = 470;
 
-private:
     void initialise();
 
     CoreServices& m_services;

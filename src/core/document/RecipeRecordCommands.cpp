@@ -125,8 +125,7 @@ void RecipeRecordCommands::rollbackTransaction() {
 }
 
 void RecipeRecordCommands::storeCurrentInDocument() {
-    m_doc.m_currentRecipeId = hasRecord() ? m_set.m_RecipeID : 0;
-    m_doc.m_currentBatchNo = hasRecord() ? m_set.m_RecipeBatchNo : 0;
+    m_doc.showRecipe(hasRecord() ? m_set.m_RecipeID : 0, hasRecord() ? m_set.m_RecipeBatchNo : 0);
 }
 
 void RecipeRecordCommands::reload() {
@@ -382,7 +381,7 @@ void RecipeRecordCommands::OnRecordAdd() {
         ensureTransaction();
         m_set.AddNew();
         m_newRecord = true;
-        m_doc.m_currentRecipeId = 0;
+        m_doc.beginNewRecipe();
         m_form.resetTargetStyle();
         m_set.m_RecipeName = QStringLiteral("<new recipe>");
         insertNewRecord();
@@ -466,7 +465,7 @@ bool RecipeRecordCommands::copyRecord(const ScaleRequest* scale) {
         m_set.m_RecipeName = QStringLiteral("Copy of ") + sourceName;
         if (plan)
             ScaleRecipeFields(m_set, *plan);
-        m_doc.m_currentRecipeId = 0;
+        m_doc.beginNewRecipe();
         m_form.resetTargetStyle();
         insertNewRecord();
         m_newRecord = false;
@@ -571,7 +570,7 @@ void RecipeRecordCommands::OnRecordRefresh() {
         m_copiedIngredients = false;
     }
     m_modified = false;
-    if (!m_doc.m_closing) {
+    if (!m_doc.isClosing()) {
         m_form.resetTargetStyle();
         BeginRecipeEdit();
     }
@@ -592,7 +591,7 @@ bool RecipeRecordCommands::OnRecordCommit() {
         m_form.ingredientsTakeUpSavedRows();
         if (hasRecord())
             m_set.Edit();
-        if (!m_doc.m_closing) {
+        if (!m_doc.isClosing()) {
             notify(HintEvent::Committed, m_currentRecipeId);
             ensureTransaction();
         }
@@ -606,7 +605,7 @@ bool RecipeRecordCommands::OnRecordCommit() {
 void RecipeRecordCommands::GoToBatch(long batchNo) {
     if (!SaveRecipeChanges())
         return;
-    m_doc.m_currentBatchNo = batchNo;
+    m_doc.aimAtBatch(batchNo);
     const QString key = QString::asprintf("%lu", static_cast<unsigned long>(batchNo));
     bool found = false;
     try {
