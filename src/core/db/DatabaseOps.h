@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings/CoreServices.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,24 +14,7 @@ class CDaoDatabase;
 class CDaoException;
 class CDaoWorkspace;
 class HelpService;
-class IInfoStatusBar;
-class ProfileStore;
 class Prompter;
-
-// What the database operations need from their surroundings.
-struct CoreServices {
-    Prompter& prompter;
-    ProfileStore& profile;
-    IInfoStatusBar* statusBar = nullptr;
-    HelpService* help = nullptr;
-    // Where the backups of recipe databases go; none are made while it is empty.
-    QString backupRoot = {};
-    bool backupFailureReported = false;
-    // Set by the windowed program: the backup an opening needs is left for MakePendingBackup,
-    // once the form shows, instead of keeping the window from showing meanwhile.
-    bool backupWhenShown = false;
-    QString pendingBackup = {};
-};
 
 inline constexpr const char* kRecipeMarker = "A_Recipes";
 inline constexpr const char* kDataMarker = "A_Data";
