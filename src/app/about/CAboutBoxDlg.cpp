@@ -170,7 +170,7 @@ void CAboutBoxDlg::OnSystemInfo() {
     const QString program = m_profile.text(Setting::MSInfoPath);
     if (program.isEmpty()) {
         // No program named: what the running system reports.
-        m_prompter.text(QStringLiteral("System Information:\n") + SystemInformation(),
+        m_prompter.text(QString::fromLatin1(Texts::kSystemInformation) + SystemInformation(),
                         PromptIcon::Information);
         return;
     }

@@ -3,6 +3,7 @@
 #include "app/widgets/HelpContextProperty.h"
 #include "app/widgets/IconFactory.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
 
 #include <QFontMetrics>
@@ -127,9 +128,7 @@ void CCreditsDlg::OnTimer() {
             const QString name = Credits::TextOf(line).trimmed();
             if (!m_bitmaps.contains(name)) {
                 m_timer.stop();
-                m_prompter.text(QStringLiteral("Could not find bitmap resource \"%1\". Be sure to "
-                                               "assign the bitmap a QUOTED resource name")
-                                    .arg(name),
+                m_prompter.text(QString::fromLatin1(Texts::kCreditsBitmapMissing).arg(name),
                                 PromptIcon::Exclamation);
                 return;
             }

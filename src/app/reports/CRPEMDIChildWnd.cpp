@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/MessageCatalog.h"
 
 #include "app/widgets/DialogRunner.h"
 #include "app/widgets/IconFactory.h"
@@ -124,9 +125,8 @@ void CRPEMDIChildWnd::OnPrint() {
     // What the preview shows is what prints: its page, its line breaks.
     m_printer.setPageLayout(m_pages->layout());
     if (!m_pages->paint(m_printer))
-        m_prompter.text(
-            QStringLiteral("The report could not be printed on %1.").arg(m_printer.printerName()),
-            PromptIcon::Exclamation);
+        m_prompter.text(QString::fromLatin1(Texts::kReportNotPrinted).arg(m_printer.printerName()),
+                        PromptIcon::Exclamation);
 }
 
 void CRPEMDIChildWnd::OnExportPdf() {
@@ -138,7 +138,7 @@ void CRPEMDIChildWnd::OnExportPdf() {
         path += QStringLiteral(".pdf");
     QString error;
     if (!m_pages->writePdf(path, &error))
-        m_prompter.text(QStringLiteral("The PDF file was not written:\n") + error,
+        m_prompter.text(QString::fromLatin1(Texts::kPdfNotWritten) + error,
                         PromptIcon::Exclamation);
 }
 

@@ -712,8 +712,7 @@ void CMainFrame::ImportRecipeFile(const QString& path) {
     // list, and the whole summary scrolls behind "Show Details...".
     constexpr int kListLines = 8;
     Prompt prompt;
-    prompt.text = QStringLiteral("Information:\nImport of %1 complete.\n\n%2")
-                      .arg(path, summary->text(kListLines));
+    prompt.text = QString::fromLatin1(Texts::kImportComplete).arg(path, summary->text(kListLines));
     if (summary->exceeds(kListLines))
         prompt.details = summary->text();
     m_prompter.show(prompt);
@@ -758,8 +757,8 @@ void CMainFrame::ExportRecipes(bool all) {
         return;
     }
     m_prompter.text(
-        QStringLiteral("Information:\nThe %1 written to %2.")
-            .arg(all ? QStringLiteral("recipes were") : QStringLiteral("recipe was"), path),
+        QString::fromLatin1(Texts::kExportComplete)
+            .arg(QString::fromLatin1(all ? Texts::kExportedAll : Texts::kExportedOne), path),
         PromptIcon::Information);
 }
 

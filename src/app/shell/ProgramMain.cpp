@@ -6,6 +6,7 @@
 #include "app/shell/TerminationSignals.h"
 #include "app/widgets/QtPrompter.h"
 #include "core/db/dao/CDaoDatabase.h"
+#include "core/settings/MessageCatalog.h"
 #include "core/settings/ProfileStore.h"
 
 #include <QApplication>
@@ -31,8 +32,9 @@ public:
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {
             QtPrompter prompter;
-            prompter.text(QStringLiteral("Error:\n%1").arg(QString::fromUtf8(e.what())),
-                          PromptIcon::Stop);
+            prompter.text(
+                QString::fromLatin1(Texts::kUnexpectedError).arg(QString::fromUtf8(e.what())),
+                PromptIcon::Stop);
         }
         return false;
     }

@@ -100,6 +100,24 @@ inline constexpr const char* kDaoErrorWithRecord = "%s   (%d)\n\nWould you like 
 inline constexpr const char* kDaoErrorStatusOnly =
     "ERROR:CDaoException\n\nSCODE_CODE\t\t=%d\nSCODE_FACILITY\t=%d\nSCODE_SEVERITY\t=%d\n"
     "ResultFromScode\t=%d\n";
+// %1 the file, %2 the summary of what was added and left out.
+inline constexpr const char* kImportComplete = "Information:\nImport of %1 complete.\n\n%2";
+// %1 kExportedOne or kExportedAll, %2 the file.
+inline constexpr const char* kExportComplete = "Information:\nThe %1 written to %2.";
+inline constexpr const char* kExportedOne = "recipe was";
+inline constexpr const char* kExportedAll = "recipes were";
+// What went wrong in a window's event handler, which the program survives: %1 what.
+inline constexpr const char* kUnexpectedError = "Error:\n%1";
+// %1 the printer.
+inline constexpr const char* kReportNotPrinted = "The report could not be printed on %1.";
+// Followed by why.
+inline constexpr const char* kPdfNotWritten = "The PDF file was not written:\n";
+// Followed by the running system's facts.
+inline constexpr const char* kSystemInformation = "System Information:\n";
+// %1 the bitmap a credits line names.
+inline constexpr const char* kCreditsBitmapMissing =
+    "Could not find bitmap resource \"%1\". Be sure to assign the bitmap a QUOTED resource "
+    "name";
 // Said in the status bar for a few seconds after a recipe is written.
 inline constexpr const char* kSavedBatch = "Saved batch %1";
 inline constexpr int kSavedNoteMilliseconds = 4000;
