@@ -135,6 +135,16 @@ void CRecipeGrid1::OnInvalidCell(const QString& heading, const QString&) {
                                    PromptIcon::Exclamation);
 }
 
+void CRecipeGrid1::deleteStoredRow(int sheet, int row) {
+    try {
+        if (BoundQuerySheet* b = binding(sheet))
+            b->deleteRow(row - 1);
+        ReadSheet(sheet);
+    } catch (const CDaoException& e) {
+        OnDatabaseError(e);
+    }
+}
+
 bool CRecipeGrid1::GetNewRowDefault(bool, int col, QString& text) {
     const int sheet = currentSheet();
     const auto& defaults = NewRowDefaults()[static_cast<std::size_t>(sheet)];
@@ -272,13 +282,7 @@ void CRecipeGrid1::SelectIngredient() {
     } else if (started) {
         // Nothing chosen for a row started for the choice: the row goes again, so no "<new>"
         // is left to stop the commit.
-        try {
-            if (BoundQuerySheet* b = binding(sheet))
-                b->deleteRow(row - 1);
-            ReadSheet(sheet);
-        } catch (const CDaoException& e) {
-            OnDatabaseError(e);
-        }
+        deleteStoredRow(sheet, row);
         SetCurrentCell(std::min(row, GetRowCount(sheet) - 1), 0, sheet);
         return;
     }
@@ -306,13 +310,7 @@ void CRecipeGrid1::DeleteIngredient() {
         }
     }
     // The row chosen goes, found by its own identifier: a hop used twice loses only this one.
-    try {
-        if (BoundQuerySheet* b = binding(sheet))
-            b->deleteRow(row - 1);
-        ReadSheet(sheet);
-    } catch (const CDaoException& e) {
-        OnDatabaseError(e);
-    }
+    deleteStoredRow(sheet, row);
     SelectRow(-1);
     if (m_hooks.setModified)
         m_hooks.setModified();

@@ -64,6 +64,9 @@ protected:
     void OnInvalidCell(const QString& heading, const QString& text) override;
 
 private:
+    // Deletes grid row `row` (1-based, below the heading) from the store and reads the sheet
+    // again; a database error is reported.
+    void deleteStoredRow(int sheet, int row);
     void runPopup(const QPoint& globalPos);
     // Writes "<new>" into the append row, which starts a record from the defaults.
     bool startNewRow(int row);
