@@ -291,15 +291,7 @@ bool RecipeRecordCommands::RunBetweenEdits(const std::function<void()>& work) {
 }
 
 long RecipeRecordCommands::NextBatchNumber() {
-    CRecordSetRecipeMaxBatch max(m_doc.database());
-    max.Open(CDaoRecordset::dbOpenDynaset, {},
-             CDaoRecordset::dbForwardOnly | CDaoRecordset::dbReadOnly);
-    long highest = max.IsEOF() ? 0 : static_cast<long>(max.m_MaxOfRecipeBatchNo);
-    if (!max.IsEOF() && !max.fieldProblems().isEmpty())
-        highest = static_cast<long>(
-            CRecordSetRecipeMaxBatch::HighestNumericBatch(m_doc.database()->connection()));
-    max.Close();
-    return highest + 1;
+    return static_cast<long>(CRecordSetRecipeMaxBatch::HighestBatch(*m_doc.database())) + 1;
 }
 
 bool RecipeRecordCommands::nextBatchNumberExists() {

@@ -165,7 +165,7 @@ std::optional<long> AddScaledCopy(CDaoDatabase& db, long batch, const ScaleReque
             return std::nullopt;
         }
         // The next batch number must fit, as for Copy on the form.
-        const std::int64_t highest = CRecordSetRecipeMaxBatch::HighestNumericBatch(c);
+        const std::int64_t highest = CRecordSetRecipeMaxBatch::HighestBatch(db);
         if (highest >= RecipeRecordCommands::kHighestBatchNumber) {
             c.exec(QStringLiteral("ROLLBACK"));
             if (why)

@@ -1,6 +1,7 @@
 #include "core/db/records/CRecordSetRecipeMaxBatch.h"
 
 #include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
 
 namespace wsc {
 
@@ -17,6 +18,17 @@ std::int64_t CRecordSetRecipeMaxBatch::HighestNumericBatch(SqliteConnection& c) 
         .scalar(QStringLiteral("SELECT RecipeBatchNo FROM Recipes WHERE RecipeBatchNo < '' ORDER "
                                "BY RecipeBatchNo DESC LIMIT 1"))
         .toLongLong();
+}
+
+std::int64_t CRecordSetRecipeMaxBatch::HighestBatch(CDaoDatabase& db) {
+    CRecordSetRecipeMaxBatch max(&db);
+    max.Open(CDaoRecordset::dbOpenDynaset, {},
+             CDaoRecordset::dbForwardOnly | CDaoRecordset::dbReadOnly);
+    std::int64_t highest = max.IsEOF() ? 0 : max.m_MaxOfRecipeBatchNo;
+    if (!max.IsEOF() && !max.fieldProblems().isEmpty())
+        highest = HighestNumericBatch(db.connection());
+    max.Close();
+    return highest;
 }
 
 void CRecordSetRecipeMaxBatch::loadFields(const FieldValues& v) {

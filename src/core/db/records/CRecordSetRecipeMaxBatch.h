@@ -21,6 +21,9 @@ public:
     // stored a batch "number" as text ("seven"), which the query's maximum would give (text
     // sorts after numbers) and which reads as 0.
     static std::int64_t HighestNumericBatch(SqliteConnection& c);
+    // The highest batch number as a new recipe's number is found from it: the query's maximum,
+    // or the highest that is a number when the maximum is no number.
+    static std::int64_t HighestBatch(CDaoDatabase& db);
 };
 
 } // namespace wsc
