@@ -182,9 +182,7 @@ void CMainFrame::createActions() {
 
     // Open says why not while a database is open (it is enabled only on its form).
     m_handlers[ID_FILE_OPEN] = [this] {
-        if (m_doc)
-            m_prompter.message(Msg::kOneRecipeDatabaseOnly, {}, PromptIcon::Exclamation);
-        else
+        if (!refusesSecondDatabase())
             openFromDialog();
     };
     m_handlers[ID_REPORT_SELECT] = [this] { runReport(ID_REPORT_SELECT); };
@@ -394,17 +392,23 @@ CommandState CMainFrame::commandState() const {
 }
 
 bool CMainFrame::isCommandEnabled(int id) {
+    return isCommandEnabled(id, commandState());
+}
+
+bool CMainFrame::isCommandEnabled(int id, const CommandState& state) const {
     const CommandInfo* c = FindCommand(id);
     if (!c || c->owner == CommandOwner::MaintenanceDialog)
         return false;
     if (c->owner == CommandOwner::Frame && m_handlers.count(id) == 0)
         return false;
-    return CommandEnabled(*c, commandState());
+    return CommandEnabled(*c, state);
 }
 
 void CMainFrame::updateCommandStates() {
+    // The state is read once (the tools' names come from the settings) for every action.
+    const CommandState state = commandState();
     for (auto& [id, a] : m_actions)
-        a->setEnabled(isCommandEnabled(id));
+        a->setEnabled(isCommandEnabled(id, state));
     action(ID_REPORT_PREVIEW)->setText(m_reports->previewText());
     action(ID_REPORT_PRINT)->setText(m_reports->printText());
 }
@@ -456,11 +460,16 @@ void CMainFrame::openFromDialog() {
         OpenDocumentFile(path);
 }
 
-bool CMainFrame::OpenDocumentFile(const QString& path) {
-    if (m_doc) {
-        m_prompter.message(Msg::kOneRecipeDatabaseOnly, {}, PromptIcon::Exclamation);
+bool CMainFrame::refusesSecondDatabase() {
+    if (!m_doc)
         return false;
-    }
+    m_prompter.message(Msg::kOneRecipeDatabaseOnly, {}, PromptIcon::Exclamation);
+    return true;
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+    if (refusesSecondDatabase())
+        return false;
     services().pendingBackup.clear();
     auto doc = std::make_unique<CWscalcDoc>(services());
     if (!doc->OnOpenDocument(path)) {

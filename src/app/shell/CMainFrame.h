@@ -80,6 +80,7 @@ public:
     bool isCommandEnabled(int id);
     // What the commands' enabled rules read, now.
     CommandState commandState() const;
+    bool isCommandEnabled(int id, const CommandState& state) const;
     void updateCommandStates();
     // Sets the Tools menu texts from the settings, as before the menu shows.
     void updateToolsMenu();
@@ -111,6 +112,8 @@ private:
     void restorePlacement();
     void addRecentFile(const QString& path);
     void openFromDialog();
+    // True, with the message that says so, while a recipe database is open: only one can be.
+    bool refusesSecondDatabase();
     void runTool(int n);
     void maintainDatabase(bool compress);
     void showHelp(int context);
