@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config clang-format
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
     libsqlite3-dev sqlite3
     libgtest-dev libgmock-dev libbenchmark-dev

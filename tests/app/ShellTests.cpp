@@ -91,6 +91,36 @@ TEST(CommandIcons, DrawnAtTheSizeAskedAndGreyedWhenDisabled) {
     EXPECT_TRUE(IconFactory::icon(Glyph::None).isNull());
 }
 
+int inkedPixels(const QIcon& icon, int side) {
+    const QImage image = icon.pixmap(side, side).toImage();
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            inked += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+    return inked;
+}
+
+// Every picture has its artwork: a file missing from the resources, or one that does not
+// parse, would draw nothing.
+TEST(CommandIcons, EveryGlyphIngredientAndTheWindowHaveArtwork) {
+#define WSC_TEST_GLYPH(name, file) std::pair{Glyph::name, #name},
+    for (const auto& [glyph, name] : {WSC_GLYPHS(WSC_TEST_GLYPH)})
+        EXPECT_GT(inkedPixels(IconFactory::icon(glyph), 24), 24) << name;
+#undef WSC_TEST_GLYPH
+    QList<QImage> kinds;
+    for (int kind = 0; kind < 6; ++kind) {
+        EXPECT_GT(inkedPixels(IconFactory::ingredientIcon(kind), 16), 16) << kind;
+        kinds << IconFactory::ingredientIcon(kind).pixmap(16, 16).toImage();
+    }
+    for (int a = 0; a < kinds.size(); ++a)
+        for (int b = a + 1; b < kinds.size(); ++b)
+            EXPECT_NE(kinds[a], kinds[b]) << a << " and " << b << " look the same";
+    // A kind the list does not know is shown as yeast, as the last kind is.
+    for (int kind : {-1, 6, 40})
+        EXPECT_EQ(IconFactory::ingredientIcon(kind).pixmap(16, 16).toImage(), kinds.last()) << kind;
+    EXPECT_GT(inkedPixels(IconFactory::appIcon(), 64), 64 * 8);
+}
+
 TEST(WindowPlacementText, TenNumbersOrNothing) {
     const auto p = WindowPlacement::parse(QStringLiteral("2,3,-1,-1,-1,-1,10,20,810,620"));
     ASSERT_TRUE(p);

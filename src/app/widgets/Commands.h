@@ -14,31 +14,37 @@ class QObject;
 
 namespace wsc {
 
-// The pictures of the tool bar and menus, drawn by IconFactory.
+// The pictures of the tool bar and menus: each glyph and the artwork file IconFactory draws
+// it from (data/icons/<file>.svg).
+#define WSC_GLYPHS(X)                                                                              \
+    X(Open, "open")                                                                                \
+    X(Save, "save")                                                                                \
+    X(Cut, "cut")                                                                                  \
+    X(Copy, "copy")                                                                                \
+    X(Paste, "paste")                                                                              \
+    X(Print, "print")                                                                              \
+    X(Preview, "preview")                                                                          \
+    X(Form, "form")                                                                                \
+    X(Log, "log")                                                                                  \
+    X(Label, "label")                                                                              \
+    X(First, "first")                                                                              \
+    X(Previous, "previous")                                                                        \
+    X(Next, "next")                                                                                \
+    X(Last, "last")                                                                                \
+    X(Add, "add")                                                                                  \
+    X(CopyRecord, "copy-record")                                                                   \
+    X(Refresh, "refresh")                                                                          \
+    X(Delete, "delete")                                                                            \
+    X(Commit, "commit")                                                                            \
+    X(About, "about")                                                                              \
+    X(ContextHelp, "context-help")                                                                 \
+    X(Find, "find")
+
 enum class Glyph {
     None,
-    Open,
-    Save,
-    Cut,
-    Copy,
-    Paste,
-    Print,
-    Preview,
-    Form,
-    Log,
-    Label,
-    First,
-    Previous,
-    Next,
-    Last,
-    Add,
-    CopyRecord,
-    Refresh,
-    Delete,
-    Commit,
-    About,
-    ContextHelp,
-    Find,
+#define WSC_GLYPH_ENUM(name, file) name,
+    WSC_GLYPHS(WSC_GLYPH_ENUM)
+#undef WSC_GLYPH_ENUM
 };
 
 // The keys of a command: a platform's standard key, or up to two combinations of Qt keys of

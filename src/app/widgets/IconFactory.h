@@ -7,7 +7,7 @@
 
 namespace wsc {
 
-// The program's own artwork, drawn with QPainter so it stays sharp at any scale.
+// The program's own artwork: SVG files in the resources, drawn at the size they are shown.
 class IconFactory {
 public:
     static QIcon icon(Glyph glyph);
