@@ -12,7 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QtTest/QTest>
 
@@ -94,10 +94,10 @@ TEST_F(BrewDayToolDialogs, HydrometerBothWaysAndABadTemperature) {
         QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
         EXPECT_EQ(shown(dlg, "corrected"), QStringLiteral("1.052"));
 
-        QListWidget* list = dlg.unknownList();
+        QListView* list = dlg.unknownList();
         ASSERT_NE(list, nullptr);
-        EXPECT_EQ(list->currentRow(), 1); // solved for: the corrected gravity
-        list->setCurrentRow(0);           // "Reading"
+        EXPECT_EQ(list->currentIndex().row(), 1);          // solved for: the corrected gravity
+        list->setCurrentIndex(list->model()->index(0, 0)); // "Reading"
         EXPECT_TRUE(shown(dlg, "reading").isEmpty());
         type(dlg, "corrected", QStringLiteral("1.0524"));
         QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);

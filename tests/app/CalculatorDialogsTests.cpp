@@ -19,12 +19,12 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest/QTest>
 
 namespace wsc {
@@ -67,10 +67,10 @@ protected:
             auto* lookup = qobject_cast<CLookupDlg*>(&d);
             if (!lookup)
                 return int(QDialog::Rejected);
-            QTreeWidget* list = lookup->list();
-            for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            CSortListCtrl* list = lookup->list();
+            for (int row = 0; row < list->rowCount(); ++row) {
                 for (int col = 0; col < list->columnCount(); ++col) {
-                    if (list->topLevelItem(row)->text(col) == name) {
+                    if (list->text(row, col) == name) {
                         lookup->selectRow(row);
                         lookup->accept();
                         return int(QDialog::Accepted);
@@ -112,7 +112,7 @@ TEST_F(CalculatorDialogs, BitternessThroughTheKeyboard) {
     EXPECT_FALSE(blue(dlg, B::Weight));
     EXPECT_TRUE(dlg.recalculateButton()->isEnabled());
     EXPECT_TRUE(dlg.unknownList()->isEnabled());
-    EXPECT_EQ(dlg.unknownList()->currentRow(), 0);
+    EXPECT_EQ(dlg.unknownList()->currentIndex().row(), 0);
     EXPECT_EQ(focused(), dlg.edit(B::Alpha));
     EXPECT_EQ(dlg.edit(B::Alpha)->selectedText(), QStringLiteral("5"));
     EXPECT_GT(dlg.edit(B::Ibu)->font().pixelSize(), dlg.edit(B::Weight)->fontInfo().pixelSize());
@@ -124,8 +124,9 @@ TEST_F(CalculatorDialogs, BitternessThroughTheKeyboard) {
     EXPECT_EQ(dlg.edit(B::Ibu)->text(), QStringLiteral("35"));
 
     // The weight picked from the list: emptied, blue, and solved as a whole number.
-    QTest::mouseClick(dlg.unknownList()->viewport(), Qt::LeftButton, {},
-                      dlg.unknownList()->visualItemRect(dlg.unknownList()->item(1)).center());
+    QTest::mouseClick(
+        dlg.unknownList()->viewport(), Qt::LeftButton, {},
+        dlg.unknownList()->visualRect(dlg.unknownList()->model()->index(1, 0)).center());
     EXPECT_EQ(dlg.edit(B::Weight)->text(), QStringLiteral("0"));
     EXPECT_TRUE(blue(dlg, B::Weight));
     EXPECT_FALSE(blue(dlg, B::Ibu));
@@ -148,7 +149,7 @@ TEST_F(CalculatorDialogs, BitternessThroughTheKeyboard) {
     EXPECT_TRUE(dlg.englishButton()->isChecked());
     EXPECT_FALSE(blue(dlg, B::Weight));
     EXPECT_FALSE(dlg.recalculateButton()->isEnabled());
-    EXPECT_EQ(dlg.unknownList()->currentRow(), -1);
+    EXPECT_EQ(dlg.unknownList()->currentIndex().row(), -1);
     EXPECT_EQ(focused(), dlg.edit(B::Weight));
 }
 

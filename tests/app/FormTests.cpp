@@ -18,7 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest/QTest>
 
 namespace wsc {
@@ -54,7 +54,7 @@ TEST_F(RecipeForm, ShowsTheFirstRecipeWithItsHeadingAndIngredients) {
     const QStringList lines = form()->recipePage()->lineTexts();
     ASSERT_EQ(lines.size(), 4);
     EXPECT_TRUE(lines.at(0).startsWith(QStringLiteral("1.8 kg, ")));
-    EXPECT_EQ(form()->recipePage()->list()->headerItem()->text(0), QStringLiteral("Ingredients"));
+    EXPECT_EQ(form()->recipePage()->rows().header(0), QStringLiteral("Ingredients"));
     EXPECT_EQ(frame().document()->workspace() != nullptr, true);
     EXPECT_FALSE(form()->commands().isModified());
 }
@@ -213,12 +213,12 @@ TEST_F(RecipeForm, MessagesDialogSortsAndDropsRepeats) {
     QStringList messages{QStringLiteral("Warning: b"), QStringLiteral("Information: a"),
                          QStringLiteral("Warning: b")};
     CCalcMessagesDlg dlg(messages);
-    ASSERT_EQ(dlg.list()->topLevelItemCount(), 2);
-    EXPECT_EQ(dlg.list()->topLevelItem(0)->text(1), QStringLiteral("Information"));
-    EXPECT_EQ(dlg.list()->topLevelItem(1)->text(0), QStringLiteral("2"));
-    EXPECT_EQ(dlg.list()->topLevelItem(1)->text(2), QStringLiteral("b"));
+    ASSERT_EQ(dlg.list()->model()->rowCount(), 2);
+    EXPECT_EQ(dlg.rows().text(0, 1), QStringLiteral("Information"));
+    EXPECT_EQ(dlg.rows().text(1, 0), QStringLiteral("2"));
+    EXPECT_EQ(dlg.rows().text(1, 2), QStringLiteral("b"));
     EXPECT_EQ(messages.size(), 2);
-    EXPECT_TRUE(dlg.list()->topLevelItem(0)->isSelected());
+    EXPECT_TRUE(dlg.list()->selectionModel()->isRowSelected(0, {}));
 }
 
 TEST_F(RecipeForm, ControlTipsComeFromTheCatalogueAndFollowTheSetting) {

@@ -26,7 +26,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest/QTest>
 
 namespace wsc {
@@ -46,10 +46,9 @@ protected:
             if (!lookup)
                 return int(QDialog::Rejected);
             CSortListCtrl* list = lookup->list();
-            for (int i = 0; i < list->topLevelItemCount(); ++i) {
-                QTreeWidgetItem* item = list->topLevelItem(i);
-                if (item->text(0) == first && (second.isEmpty() || item->text(1) == second)) {
-                    list->setCurrentItem(item);
+            for (int i = 0; i < list->rowCount(); ++i) {
+                if (list->text(i, 0) == first && (second.isEmpty() || list->text(i, 1) == second)) {
+                    list->setCurrentRow(i);
                     lookup->accept();
                     return lookup->QDialog::result();
                 }
@@ -225,7 +224,7 @@ protected:
 TEST_F(Lookup, PrimingModeOffersTheTwoFixedEntriesFirst) {
     // With the shipped priming sugars, some of which sort before "Forced Carbonation".
     auto dlg = make(LookupKind::Adjuncts, AdjunctMode::PrimingOnly);
-    EXPECT_EQ(dlg->list()->headerItem()->text(0), QStringLiteral("Name (Priming Only)"));
+    EXPECT_EQ(dlg->list()->headerText(0), QStringLiteral("Name (Priming Only)"));
     const QStringList names = dlg->list()->columnTexts(0);
     ASSERT_GT(names.size(), 3);
     EXPECT_EQ(names.mid(0, 2), (QStringList{QStringLiteral("Forced Carbonation"),
@@ -235,7 +234,7 @@ TEST_F(Lookup, PrimingModeOffersTheTwoFixedEntriesFirst) {
     QStringList inIndexOrder = adjuncts;
     std::sort(inIndexOrder.begin(), inIndexOrder.end());
     EXPECT_EQ(adjuncts, inIndexOrder);
-    dlg->list()->setCurrentItem(dlg->list()->topLevelItem(1));
+    dlg->list()->setCurrentRow(1);
     dlg->accept();
     ASSERT_TRUE(dlg->lookupResult());
     EXPECT_EQ(dlg->lookupResult()->name, QStringLiteral("Dry Malt Extract"));
@@ -251,9 +250,9 @@ TEST_F(Lookup, PrimingModeWithoutPrimingAdjunctsOffersOnlyTheTwo) {
 TEST_F(Lookup, YeastAttenuationZeroComesBackAs75) {
     dataSql(QStringLiteral("UPDATE Yeast SET YeastAttenuation = 0 WHERE YeastID = 1"));
     auto dlg = make(LookupKind::Yeast);
-    for (int i = 0; i < dlg->list()->topLevelItemCount(); ++i) {
-        if (dlg->list()->topLevelItem(i)->text(1) == QStringLiteral("California Ale"))
-            dlg->list()->setCurrentItem(dlg->list()->topLevelItem(i));
+    for (int i = 0; i < dlg->list()->rowCount(); ++i) {
+        if (dlg->list()->text(i, 1) == QStringLiteral("California Ale"))
+            dlg->list()->setCurrentRow(i);
     }
     dlg->accept();
     ASSERT_TRUE(dlg->lookupResult());
@@ -276,7 +275,7 @@ TEST_F(Lookup, EmptyTableSaysSoAndInfoListsTheRow) {
     dataSql(QStringLiteral("DELETE FROM Kits"));
     auto kits = make(LookupKind::Kits);
     EXPECT_EQ(m_prompter.last().text, QStringLiteral("No Kit.  Use Data-Kit command to add."));
-    EXPECT_EQ(kits->list()->topLevelItemCount(), 0);
+    EXPECT_EQ(kits->list()->rowCount(), 0);
     kits->accept();
     EXPECT_FALSE(kits->lookupResult());
     m_prompter.clear();
@@ -303,11 +302,11 @@ protected:
 TEST_F(TargetStyle, AStyleWithoutSubcategoryIsALeafAtCategoryLevel) {
     auto dlg = make({QStringLiteral("Amber Bitter European Beer"), QStringLiteral("Altbier"),
                      QStringLiteral(" ")});
-    QTreeWidgetItem* item =
+    const QModelIndex item =
         dlg->findItem({QStringLiteral("Amber Bitter European Beer"), QStringLiteral("Altbier")});
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->childCount(), 0);
-    EXPECT_EQ(item->data(0, Qt::UserRole).toInt(), 1);
+    ASSERT_TRUE(item.isValid());
+    EXPECT_EQ(dlg->styles().rowCount(item), 0);
+    EXPECT_EQ(item.data(StyleTreeModel::kLeafRole).toInt(), 1);
     EXPECT_EQ(dlg->label(1)->text(), QStringLiteral("Altbier"));
     EXPECT_TRUE(m_prompter.shown().empty());
     // Choosing a style name does nothing.
@@ -461,7 +460,7 @@ TEST_F(TargetStyle, NoStylesSaysSoAndOkReturnsNothing) {
     EXPECT_EQ(m_prompter.ids(), std::vector<int>{82});
     EXPECT_EQ(m_prompter.last().text,
               QStringLiteral("No Styles.  Use Data-Styles command to add."));
-    EXPECT_EQ(dlg->tree()->topLevelItemCount(), 0);
+    EXPECT_EQ(dlg->styles().rowCount(), 0);
     dlg->accept();
     // Nothing valid was chosen: the recipe keeps its target.
     EXPECT_FALSE(dlg->chosen());
@@ -479,7 +478,7 @@ TEST_F(TargetStyle, ChoosingAStyleShowsItsNamesAndAChoiceNotFoundSaysSo) {
     EXPECT_EQ(dlg->selection().subcategory, QStringLiteral(" "));
     EXPECT_FALSE(dlg->grid()->GetCellText(1, 1).isEmpty());
     // The root and a style name choose nothing.
-    dlg->selectItem(dlg->tree()->topLevelItem(0));
+    dlg->selectItem(dlg->styles().index(0, 0));
     EXPECT_EQ(dlg->label(1)->text(), QStringLiteral("Marzen"));
 }
 

@@ -26,7 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest/QTest>
 
 namespace wsc {
@@ -373,12 +373,12 @@ TEST_F(Pages, PrimingMethodComesFromThePrimingLookup) {
     auto* ferm = page<CRecipeSpecGravities>(CRecipeFormSheet::PageFermentation);
     m_runner.onDialog = [](QDialog& d) {
         auto* lookup = qobject_cast<CLookupDlg*>(&d);
-        if (!lookup || lookup->list()->topLevelItemCount() < 2)
+        if (!lookup || lookup->list()->rowCount() < 2)
             return int(QDialog::Rejected);
-        EXPECT_EQ(lookup->list()->headerItem()->text(0), QStringLiteral("Name (Priming Only)"));
-        for (int i = 0; i < lookup->list()->topLevelItemCount(); ++i) {
-            if (lookup->list()->topLevelItem(i)->text(0) == QStringLiteral("Forced Carbonation"))
-                lookup->list()->setCurrentItem(lookup->list()->topLevelItem(i));
+        EXPECT_EQ(lookup->list()->headerText(0), QStringLiteral("Name (Priming Only)"));
+        for (int i = 0; i < lookup->list()->rowCount(); ++i) {
+            if (lookup->list()->text(i, 0) == QStringLiteral("Forced Carbonation"))
+                lookup->list()->setCurrentRow(i);
         }
         lookup->accept();
         return lookup->QDialog::result();

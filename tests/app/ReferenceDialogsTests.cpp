@@ -18,12 +18,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest/QTest>
 
 namespace wsc {
@@ -200,14 +200,14 @@ TEST_F(ReferenceDialogs, HopsSpinnersStepTenthsAndSubstitutesComeFromTheLookup) 
         lookup->accept();
         return lookup->result();
     };
-    while (hops->substitutes()->count() < 4)
+    while (hops->substituteCount() < 4)
         hops->addButton()->click();
     EXPECT_FALSE(hops->addButton()->isEnabled());
     EXPECT_TRUE(m_runner.dialogs.contains(QStringLiteral("wsc::CLookupDlg")));
-    hops->substitutes()->setCurrentRow(3);
+    hops->substitutes()->setCurrentIndex(hops->substitutes()->model()->index(3, 0));
     hops->removeButton()->click();
-    EXPECT_EQ(hops->substitutes()->count(), 3);
-    EXPECT_EQ(hops->substitutes()->currentRow(), 2); // the new last entry
+    EXPECT_EQ(hops->substituteCount(), 3);
+    EXPECT_EQ(hops->substitutes()->currentIndex().row(), 2); // the new last entry
     EXPECT_TRUE(hops->addButton()->isEnabled());
 }
 
@@ -242,7 +242,7 @@ TEST_F(ReferenceDialogs, ALookupsAddOffersTheNewHopAndReturnsIt) {
     CLookupDlg lookup(LookupKind::Hops, frame().document()->services(), &frame(), &m_runner);
     ASSERT_TRUE(lookup.OnInitDialog());
     lookup.selectRow(2);
-    const QString place = lookup.list()->currentItem()->text(0);
+    const QString place = lookup.list()->text(lookup.list()->currentRow(), 0);
     // The maintenance dialog opened by Add: a new hop, saved on closing.
     m_runner.onDialog = [](QDialog& d) {
         auto* hops = qobject_cast<CAddChgDlg*>(&d);
@@ -260,7 +260,7 @@ TEST_F(ReferenceDialogs, ALookupsAddOffersTheNewHopAndReturnsIt) {
     lookup.OnAdd();
     EXPECT_EQ(m_runner.dialogs.last(), QStringLiteral("wsc::CAddChgHops"));
     // The user's place is kept...
-    EXPECT_EQ(lookup.list()->currentItem()->text(0), place);
+    EXPECT_EQ(lookup.list()->text(lookup.list()->currentRow(), 0), place);
     // ...and the new hop is there to choose.
     const QStringList names = lookup.list()->columnTexts(0);
     const int at = static_cast<int>(names.indexOf(QStringLiteral("Zenith")));

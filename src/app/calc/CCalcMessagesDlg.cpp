@@ -10,7 +10,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -20,12 +20,22 @@ namespace wsc {
 CCalcMessagesDlg::CCalcMessagesDlg(QStringList& messages, QWidget* parent) : QDialog(parent) {
     SetHelpContext(this, HelpContext::kCalcMessages);
     setWindowTitle(QStringLiteral("Calculation Messages"));
-    m_list = new QTreeWidget(this);
+    std::vector<TextRow> rows;
+    for (const CalcMessageLine& line : CalcMessageLines(messages)) {
+        rows.push_back({0,
+                        {QString::asprintf("%lu", line.number), line.level, line.message},
+                        {QString(), line.level, line.message}});
+    }
+    m_rows.setHeaders(MessageCatalog::text(Msg::kCalcMessageColumns).split(u','));
+    m_rows.setRows(std::move(rows));
+    m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("messageList"));
+    m_list->setModel(&m_rows);
     m_list->setRootIsDecorated(false);
+    m_list->setItemsExpandable(false);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setAllColumnsShowFocus(true);
-    m_list->setHeaderLabels(MessageCatalog::text(Msg::kCalcMessageColumns).split(u','));
     const int u = static_cast<int>(logicalDpiX() * 0.3);
     m_list->setColumnWidth(0, u);
     m_list->setColumnWidth(1, static_cast<int>(2.5 * u));
@@ -33,24 +43,14 @@ CCalcMessagesDlg::CCalcMessagesDlg(QStringList& messages, QWidget* parent) : QDi
     m_list->header()->setStretchLastSection(true);
     m_list->setWordWrap(true);
     m_list->setUniformRowHeights(false);
-    for (const CalcMessageLine& line : CalcMessageLines(messages)) {
-        auto* item = new QTreeWidgetItem(m_list);
-        item->setText(0, QString::asprintf("%lu", line.number));
-        item->setText(1, line.level);
-        item->setText(2, line.message);
-        item->setToolTip(1, line.level);
-        item->setToolTip(2, line.message);
-    }
     // "Information" is wider than the level column's design: the column takes what it needs.
     int level = static_cast<int>(2.5 * u);
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
-        level = std::max(
-            level, m_list->fontMetrics().horizontalAdvance(m_list->topLevelItem(i)->text(1)) + 16);
+    for (int i = 0; i < m_rows.rowCount(); ++i)
+        level = std::max(level, m_list->fontMetrics().horizontalAdvance(m_rows.text(i, 1)) + 16);
     m_list->setColumnWidth(1, level);
-    if (m_list->topLevelItemCount() > 0) {
-        m_list->setCurrentItem(m_list->topLevelItem(0));
-        m_list->topLevelItem(0)->setSelected(true);
-    }
+    if (m_rows.rowCount() > 0)
+        m_list->selectionModel()->setCurrentIndex(
+            m_rows.index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

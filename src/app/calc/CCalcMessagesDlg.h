@@ -2,10 +2,12 @@
 
 #include "core/help/HelpContexts.h"
 
+#include "core/models/TextRowsModel.h"
+
 #include <QDialog>
 #include <QStringList>
 
-class QTreeWidget;
+class QTreeView;
 
 namespace wsc {
 
@@ -18,10 +20,12 @@ public:
 
     // Sorts and de-duplicates `messages` in place, as the form keeps them afterwards.
     CCalcMessagesDlg(QStringList& messages, QWidget* parent = nullptr);
-    QTreeWidget* list() const { return m_list; }
+    QTreeView* list() const { return m_list; }
+    const TextRowsModel& rows() const { return m_rows; }
 
 private:
-    QTreeWidget* m_list;
+    TextRowsModel m_rows;
+    QTreeView* m_list;
 };
 
 } // namespace wsc

@@ -21,13 +21,22 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace wsc {
 namespace {
 
-constexpr int kLeafRole = Qt::UserRole;
+// Every node with the label picture beside it.
+class StyleTreeWithIcons : public StyleTreeModel {
+public:
+    using StyleTreeModel::StyleTreeModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::DecorationRole && index.isValid())
+            return IconFactory::icon(Glyph::Label);
+        return StyleTreeModel::data(index, role);
+    }
+};
 
 } // namespace
 
@@ -37,8 +46,10 @@ CTargetStyleDlg::CTargetStyleDlg(CoreServices& services, const QString& layoutDi
     SetHelpContext(this, HelpContext::kTargetStyle);
     setWindowTitle(QStringLiteral("Target Style"));
     setObjectName(QStringLiteral("targetStyleDialog"));
-    m_tree = new QTreeWidget(this);
+    m_styleTree = new StyleTreeWithIcons(this);
+    m_tree = new QTreeView(this);
     m_tree->setObjectName(QStringLiteral("styleTree"));
+    m_tree->setModel(m_styleTree);
     m_tree->setHeaderHidden(true);
     m_showAll = new QPushButton(QStringLiteral("&Show All Styles"), this);
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
@@ -95,7 +106,8 @@ CTargetStyleDlg::CTargetStyleDlg(CoreServices& services, const QString& layoutDi
         if (m_showMessages)
             m_showMessages();
     });
-    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] { onSelectionChanged(); });
+    connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { onSelectionChanged(); });
 }
 
 CTargetStyleDlg::~CTargetStyleDlg() {
@@ -117,7 +129,8 @@ bool CTargetStyleDlg::OnInitDialog() {
                                     PromptIcon::Exclamation);
         return false;
     }
-    fillTree();
+    m_styleTree->setStyles(m_styles);
+    m_tree->expand(m_styleTree->index(0, 0));
     for (QLabel* l : m_labels) {
         QFont bold = l->font();
         bold.setWeight(static_cast<QFont::Weight>(std::min(900, bold.weight() + 300)));
@@ -139,75 +152,15 @@ bool CTargetStyleDlg::OnInitDialog() {
     return true;
 }
 
-void CTargetStyleDlg::fillTree() {
-    m_filling = true;
-    m_tree->clear();
-    const QIcon icon = IconFactory::icon(Glyph::Label);
-    auto* root = new QTreeWidgetItem(m_tree, {QStringLiteral("Beer Styles")});
-    root->setIcon(0, icon);
-    QTreeWidgetItem* nameItem = nullptr;
-    QTreeWidgetItem* categoryItem = nullptr;
-    QString lastName;
-    QString lastCategory;
-    for (const StyleRow& s : m_styles) {
-        if (!nameItem || s.key.name != lastName) {
-            nameItem = new QTreeWidgetItem(root, {s.key.name});
-            nameItem->setIcon(0, icon);
-            categoryItem = new QTreeWidgetItem(nameItem, {s.key.category});
-            categoryItem->setIcon(0, icon);
-        } else if (s.key.category != lastCategory) {
-            categoryItem = new QTreeWidgetItem(nameItem, {s.key.category});
-            categoryItem->setIcon(0, icon);
-        }
-        if (s.key.subcategory != QLatin1String(" ")) {
-            auto* sub = new QTreeWidgetItem(categoryItem, {s.key.subcategory});
-            sub->setIcon(0, icon);
-            sub->setData(0, kLeafRole, 1);
-        } else {
-            categoryItem->setData(0, kLeafRole, 1);
-        }
-        lastName = s.key.name;
-        lastCategory = s.key.category;
-    }
-    root->setExpanded(true);
-    m_filling = false;
-}
-
-QTreeWidgetItem* CTargetStyleDlg::findItem(const QStringList& path) const {
-    QTreeWidgetItem* item = m_tree->topLevelItem(0);
-    for (const QString& text : path) {
-        QTreeWidgetItem* next = nullptr;
-        for (int i = 0; item && i < item->childCount(); ++i) {
-            if (item->child(i)->text(0) == text)
-                next = item->child(i);
-        }
-        if (!next)
-            return nullptr;
-        item = next;
-    }
-    return item;
-}
-
-void CTargetStyleDlg::selectItem(QTreeWidgetItem* item) {
-    m_tree->setCurrentItem(item);
+void CTargetStyleDlg::selectItem(const QModelIndex& node) {
+    m_tree->setCurrentIndex(node);
 }
 
 void CTargetStyleDlg::onSelectionChanged() {
-    if (m_filling)
-        return;
-    QTreeWidgetItem* item = m_tree->currentItem();
-    if (!item)
-        return;
-    QTreeWidgetItem* parent = item->parent();
-    // The root and the style names choose nothing.
-    if (!parent || !parent->parent())
-        return;
-    QTreeWidgetItem* grand = parent->parent();
-    if (grand->parent())
-        m_selection = {grand->text(0), parent->text(0), item->text(0)};
-    else
-        m_selection = {parent->text(0), item->text(0), QStringLiteral(" ")};
-    ShowStyle(false);
+    if (const std::optional<StyleKey> choice = m_styleTree->choiceAt(m_tree->currentIndex())) {
+        m_selection = *choice;
+        ShowStyle(false);
+    }
 }
 
 bool CTargetStyleDlg::ShowStyle(bool initialShow) {

@@ -3,6 +3,7 @@
 #include "core/help/HelpContexts.h"
 
 #include "core/calc/TargetStyles.h"
+#include "core/models/StyleTreeModel.h"
 
 #include <QDialog>
 
@@ -12,8 +13,7 @@
 
 class QLabel;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace wsc {
 
@@ -49,14 +49,15 @@ public:
     void accept() override;
     void reject() override;
     void OnShowAllStyles();
-    // Choosing a tree item as a click does.
-    void selectItem(QTreeWidgetItem* item);
-    QTreeWidgetItem* findItem(const QStringList& path) const;
+    // Choosing a node of the tree as a click does.
+    void selectItem(const QModelIndex& node);
+    QModelIndex findItem(const QStringList& path) const { return m_styleTree->find(path); }
 
     const StyleKey& selection() const { return m_selection; }
     const StyleRanges& ranges() const { return m_ranges; }
     const std::optional<StyleRow>& chosen() const { return m_chosen; }
-    QTreeWidget* tree() const { return m_tree; }
+    QTreeView* tree() const { return m_tree; }
+    const StyleTreeModel& styles() const { return *m_styleTree; }
     CTargetStyleGrid2* grid() const { return m_grid; }
     QLabel* label(int i) const { return m_labels[i]; }
     QPushButton* showAllButton() const { return m_showAll; }
@@ -64,7 +65,6 @@ public:
     CColorLabel* statusLabel() const { return m_status; }
 
 private:
-    void fillTree();
     void onSelectionChanged();
 
     CoreServices& m_services;
@@ -76,14 +76,14 @@ private:
     std::unique_ptr<CDaoWorkspace> m_workspace;
     std::unique_ptr<CDaoDatabase> m_data;
     std::function<void()> m_showMessages;
-    QTreeWidget* m_tree;
+    StyleTreeModel* m_styleTree;
+    QTreeView* m_tree;
     CTargetStyleGrid2* m_grid;
     QLabel* m_labels[3] = {};
     QPushButton* m_showAll;
     QPushButton* m_msgs;
     CColorLabel* m_status;
     bool m_expandNext = true;
-    bool m_filling = false;
 };
 
 } // namespace wsc

@@ -9,8 +9,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace wsc {
@@ -55,18 +56,20 @@ CCalculatorDlg::CCalculatorDlg(std::unique_ptr<SolverCalculator> owned, DialogRu
         m_labels.push_back(l);
     }
     if (!calc.unknownNames().isEmpty()) {
-        m_list = new QListWidget(this);
+        m_list = new QListView(this);
         m_list->setObjectName(QStringLiteral("unknownList"));
-        m_list->addItems(calc.unknownNames());
-        m_list->setFixedHeight(m_list->sizeHintForRow(0) * m_list->count() +
+        m_list->setModel(new QStringListModel(calc.unknownNames(), m_list));
+        m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        m_list->setFixedHeight(m_list->sizeHintForRow(0) * m_list->model()->rowCount() +
                                2 * m_list->frameWidth() + 2);
         m_list->setMaximumWidth(m_list->sizeHintForColumn(0) + 40);
         m_listLabel = new QLabel(QStringLiteral("Currently solving for:"), this);
         m_listLabel->setBuddy(m_list);
-        connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-            if (!m_refreshing && row >= 0)
-                act([&] { m_calc.chooseUnknown(row); });
-        });
+        connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& current) {
+                    if (!m_refreshing && current.isValid())
+                        act([&] { m_calc.chooseUnknown(current.row()); });
+                });
     }
     m_calculate = new QPushButton(QStringLiteral("&Calculate"), this);
     m_calculate->setObjectName(QStringLiteral("calculate"));
@@ -119,10 +122,10 @@ void CCalculatorDlg::refresh(bool moveFocus) {
         m_list->setEnabled(on);
         m_listLabel->setEnabled(on);
         if (m_calc.listSelection() < 0) {
-            m_list->setCurrentRow(-1);
+            m_list->setCurrentIndex({});
             m_list->clearSelection();
         } else {
-            m_list->setCurrentRow(m_calc.listSelection());
+            m_list->setCurrentIndex(m_list->model()->index(m_calc.listSelection(), 0));
         }
     }
     refreshExtras();

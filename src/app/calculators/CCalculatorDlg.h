@@ -8,7 +8,8 @@
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class QStringListModel;
 class QPushButton;
 
 namespace wsc {
@@ -31,7 +32,7 @@ public:
     QLineEdit* edit(int field) const { return m_edits.at(static_cast<std::size_t>(field)); }
     QLabel* label(int field) const { return m_labels.at(static_cast<std::size_t>(field)); }
     CColorLabel* colorLabel(int field) const;
-    QListWidget* unknownList() const { return m_list; }
+    QListView* unknownList() const { return m_list; }
     QPushButton* calculateButton() const { return m_calculate; }
     QPushButton* recalculateButton() const { return m_recalculate; }
     QPushButton* clearButton() const { return m_clear; }
@@ -82,7 +83,7 @@ private:
     std::vector<QLineEdit*> m_edits;
     std::vector<QLabel*> m_labels;
     QLabel* m_listLabel = nullptr;
-    QListWidget* m_list = nullptr;
+    QListView* m_list = nullptr;
     QPushButton* m_calculate;
     QPushButton* m_recalculate;
     QPushButton* m_clear;

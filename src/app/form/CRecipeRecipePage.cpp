@@ -11,19 +11,37 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace wsc {
+namespace {
+
+// The lines with the picture of their kind (kept as the row's id) beside the first column.
+class IngredientLinesModel : public TextRowsModel {
+public:
+    using TextRowsModel::TextRowsModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::DecorationRole && index.isValid() && index.column() == 0)
+            return IconFactory::ingredientIcon(static_cast<int>(rowAt(index.row()).id));
+        return TextRowsModel::data(index, role);
+    }
+};
+
+} // namespace
 
 CRecipeRecipePage::CRecipeRecipePage(CDaoDatabase* database, CoreServices& services,
                                      QWidget* parent)
     : CRecipePage(parent), m_database(database), m_services(services) {
-    m_list = new QTreeWidget(this);
-    m_list->setObjectName(QStringLiteral("ingredientList"));
-    m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels(
+    m_rows = new IngredientLinesModel(this);
+    m_rows->setHeaders(
         {MessageCatalog::text(Msg::kIngredientsWord), QStringLiteral("Grist % / IBU")});
+    m_rows->setAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    m_list = new QTreeView(this);
+    m_list->setObjectName(QStringLiteral("ingredientList"));
+    m_list->setModel(m_rows);
+    m_list->setRootIsDecorated(false);
+    m_list->setItemsExpandable(false);
     m_list->header()->setSectionsClickable(false);
     m_list->setColumnWidth(0, static_cast<int>(logicalDpiX() * 0.3) * 12);
     m_list->setIconSize(QSize(16, 16));
@@ -67,7 +85,7 @@ void CRecipeRecipePage::activated() {
 }
 
 void CRecipeRecipePage::rebuild() {
-    m_list->clear();
+    m_rows->clear();
     m_lines.clear();
     if (!m_database || m_recipeId == 0)
         return;
@@ -77,12 +95,10 @@ void CRecipeRecipePage::rebuild() {
         ReportDaoError(e, m_services.prompter, m_services.help);
         return;
     }
-    for (const auto& line : m_lines) {
-        auto* item = new QTreeWidgetItem(m_list);
-        item->setText(0, line.text);
-        item->setIcon(0, IconFactory::ingredientIcon(static_cast<int>(line.kind)));
-        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    }
+    std::vector<TextRow> rows;
+    for (const auto& line : m_lines)
+        rows.push_back({static_cast<long>(line.kind), {line.text, QString()}, {}});
+    m_rows->setRows(std::move(rows));
     applyGlance();
 }
 
@@ -92,24 +108,23 @@ void CRecipeRecipePage::showGlance(const IngredientGlance& glance) {
 }
 
 void CRecipeRecipePage::applyGlance() {
-    for (int i = 0; i < m_list->topLevelItemCount() && i < static_cast<int>(m_lines.size()); ++i) {
+    for (int i = 0; i < m_rows->rowCount() && i < static_cast<int>(m_lines.size()); ++i) {
         const auto& line = m_lines[static_cast<std::size_t>(i)];
-        m_list->topLevelItem(i)->setText(
-            1, m_glance.textFor(static_cast<int>(line.kind), line.ordinal + 1));
+        m_rows->setText(i, 1, m_glance.textFor(static_cast<int>(line.kind), line.ordinal + 1));
     }
 }
 
 QStringList CRecipeRecipePage::glanceTexts() const {
     QStringList out;
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
-        out << m_list->topLevelItem(i)->text(1);
+    for (int i = 0; i < m_rows->rowCount(); ++i)
+        out << m_rows->text(i, 1);
     return out;
 }
 
 QStringList CRecipeRecipePage::lineTexts() const {
     QStringList out;
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
-        out << m_list->topLevelItem(i)->text(0);
+    for (int i = 0; i < m_rows->rowCount(); ++i)
+        out << m_rows->text(i, 0);
     return out;
 }
 

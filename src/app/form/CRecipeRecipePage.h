@@ -5,11 +5,12 @@
 #include "app/form/CRecipePage.h"
 #include "core/calc/Predictions.h"
 #include "core/document/RecipeIngredientRows.h"
+#include "core/models/TextRowsModel.h"
 
 #include <functional>
 
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 
 namespace wsc {
 
@@ -31,7 +32,8 @@ public:
     void activated() override;
     void setToolTipsShown(bool shown) override;
 
-    QTreeWidget* list() const { return m_list; }
+    QTreeView* list() const { return m_list; }
+    const TextRowsModel& rows() const { return *m_rows; }
     QPushButton* printButton() const { return m_print; }
     // Print previews the current recipe report; the button is in use once there is a handler.
     void setPrintHandler(std::function<void()> handler);
@@ -47,7 +49,8 @@ private:
     CDaoDatabase* m_database;
     CoreServices& m_services;
     long m_recipeId = 0;
-    QTreeWidget* m_list;
+    TextRowsModel* m_rows;
+    QTreeView* m_list;
     QPushButton* m_print;
     std::function<void()> m_onPrint;
     IngredientGlance m_glance;

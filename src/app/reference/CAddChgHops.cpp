@@ -8,8 +8,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace wsc {
@@ -26,8 +27,12 @@ CAddChgHops::CAddChgHops(CoreServices& services, DialogRunner& runner, QWidget* 
 
     auto* box = new QGroupBox(QStringLiteral("Substitutes"), this);
     auto* row = new QHBoxLayout(box);
-    m_list = new QListWidget(box);
+    m_names = new QStringListModel(this);
+    m_list = new QListView(box);
     m_list->setObjectName(QStringLiteral("substitutes"));
+    m_list->setModel(m_names);
+    // The names come from the hop lookup only.
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setMaximumHeight(m_list->fontMetrics().lineSpacing() * 5 + 8);
     m_add = new QPushButton(QStringLiteral("+"), box);
     m_remove = new QPushButton(QStringLiteral("-"), box);
@@ -53,9 +58,17 @@ SpinButtons* CAddChgHops::spinner(const char* column) const {
     return it == m_spin.end() ? nullptr : it->second;
 }
 
+int CAddChgHops::substituteCount() const {
+    return m_names->rowCount();
+}
+
+void CAddChgHops::setCurrentSubstitute(int row) {
+    m_list->setCurrentIndex(m_names->index(row, 0));
+}
+
 void CAddChgHops::updateButtons() {
-    m_add->setEnabled(m_hasRow && m_list->count() < HopsRules::kMaxSubstitutes);
-    m_remove->setEnabled(m_hasRow && m_list->count() > 0);
+    m_add->setEnabled(m_hasRow && substituteCount() < HopsRules::kMaxSubstitutes);
+    m_remove->setEnabled(m_hasRow && substituteCount() > 0);
     m_list->setEnabled(m_hasRow);
     for (const auto& [column, spin] : m_spin)
         spin->setEnabled(m_hasRow);
@@ -63,19 +76,14 @@ void CAddChgHops::updateButtons() {
 
 void CAddChgHops::loadExtras(const CDaoRecordset& record, bool hasRow) {
     m_hasRow = hasRow;
-    m_list->clear();
-    if (hasRow)
-        m_list->addItems(HopsRules::substitutes(record));
-    if (m_list->count() > 0)
-        m_list->setCurrentRow(0);
+    m_names->setStringList(hasRow ? HopsRules::substitutes(record) : QStringList());
+    if (substituteCount() > 0)
+        setCurrentSubstitute(0);
     updateButtons();
 }
 
 bool CAddChgHops::saveExtras(CDaoRecordset& record) {
-    QStringList names;
-    for (int i = 0; i < m_list->count(); ++i)
-        names << m_list->item(i)->text();
-    HopsRules::storeSubstitutes(record, names);
+    HopsRules::storeSubstitutes(record, m_names->stringList());
     return true;
 }
 
@@ -86,25 +94,27 @@ void CAddChgHops::showTips(bool shown) {
 }
 
 void CAddChgHops::OnAddSubstitute() {
-    if (m_list->count() >= HopsRules::kMaxSubstitutes)
+    if (substituteCount() >= HopsRules::kMaxSubstitutes)
         return;
     CLookupDlg lookup(LookupKind::Hops, m_services, this, &m_runner);
     lookup.OnInitDialog();
     if (m_runner.exec(lookup) != QDialog::Accepted || !lookup.lookupResult())
         return;
-    m_list->addItem(lookup.lookupResult()->name);
-    m_list->setCurrentRow(m_list->count() - 1);
+    const int at = substituteCount();
+    m_names->insertRows(at, 1);
+    m_names->setData(m_names->index(at, 0), lookup.lookupResult()->name);
+    setCurrentSubstitute(at);
     records().setDirty();
     updateButtons();
 }
 
 void CAddChgHops::OnRemoveSubstitute() {
-    const int row = m_list->currentRow();
+    const int row = m_list->currentIndex().row();
     if (row < 0)
         return;
-    delete m_list->takeItem(row);
-    if (m_list->count() > 0)
-        m_list->setCurrentRow(std::min(row, m_list->count() - 1));
+    m_names->removeRows(row, 1);
+    if (substituteCount() > 0)
+        setCurrentSubstitute(std::min(row, substituteCount() - 1));
     records().setDirty();
     updateButtons();
 }

@@ -4,7 +4,8 @@
 
 #include <map>
 
-class QListWidget;
+class QListView;
+class QStringListModel;
 class QPushButton;
 
 namespace wsc {
@@ -18,7 +19,8 @@ class CAddChgHops : public CAddChgDlg {
 public:
     CAddChgHops(CoreServices& services, DialogRunner& runner, QWidget* parent = nullptr);
 
-    QListWidget* substitutes() const { return m_list; }
+    QListView* substitutes() const { return m_list; }
+    int substituteCount() const;
     QPushButton* addButton() const { return m_add; }
     QPushButton* removeButton() const { return m_remove; }
     SpinButtons* spinner(const char* column) const;
@@ -34,8 +36,10 @@ protected:
 
 private:
     void updateButtons();
+    void setCurrentSubstitute(int row);
 
-    QListWidget* m_list;
+    QStringListModel* m_names;
+    QListView* m_list;
     QPushButton* m_add;
     QPushButton* m_remove;
     std::map<QString, SpinButtons*> m_spin;

@@ -54,7 +54,7 @@ CLookupDlg::CLookupDlg(LookupKind kind, CoreServices& services, QWidget* parent,
     connect(add, &QPushButton::clicked, this, &CLookupDlg::OnAdd);
     connect(info, &QPushButton::clicked, this, &CLookupDlg::ShowInfo);
     connect(help, &QPushButton::clicked, this, &CLookupDlg::OnHelp);
-    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { accept(); });
+    connect(m_list, &CSortListCtrl::rowActivated, this, [this] { accept(); });
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {select, cancel, add, info, help})
         buttons->addWidget(b);
@@ -115,7 +115,7 @@ bool CLookupDlg::OnInitDialog() {
         // priming mode's two fixed entries stay at the top.
         m_list->SortBy(0, Qt::AscendingOrder);
         filled = FillList();
-        if (m_list->topLevelItemCount() > 0)
+        if (m_list->rowCount() > 0)
             selectRow(0);
         FitOnScreen(*this, parentWidget());
     }
@@ -157,34 +157,32 @@ bool CLookupDlg::FillList() {
     if (wanted > width())
         resize(wanted, height());
     m_list->setFilter(m_filter->text());
-    if (m_list->topLevelItemCount() > 0 && m_filter->text().isEmpty())
+    if (m_list->rowCount() > 0 && m_filter->text().isEmpty())
         selectRow(0);
     return true;
 }
 
 void CLookupDlg::selectRow(int row) {
-    if (QTreeWidgetItem* item = m_list->topLevelItem(row)) {
-        m_list->setCurrentItem(item);
-        item->setSelected(true);
-    }
+    if (row >= 0 && row < m_list->rowCount())
+        m_list->setCurrentRow(row);
 }
 
 long CLookupDlg::highlightedId() const {
-    const QTreeWidgetItem* item = m_list->currentItem();
-    return item ? static_cast<long>(item->data(0, Qt::UserRole).toLongLong()) : 0;
+    const int row = m_list->currentRow();
+    return row >= 0 ? m_list->itemData(row) : 0;
 }
 
 void CLookupDlg::seekFailed() {
-    const QTreeWidgetItem* item = m_list->currentItem();
-    QStringList keys{item ? item->text(0) : QString()};
-    if (m_kind != LookupKind::Adjuncts && item)
-        keys << item->text(1);
+    const int row = m_list->currentRow();
+    QStringList keys{m_list->text(row, 0)};
+    if (m_kind != LookupKind::Adjuncts && row >= 0)
+        keys << m_list->text(row, 1);
     m_services.prompter.text(MessageCatalog::seekFailed(keys), PromptIcon::Information);
 }
 
 void CLookupDlg::accept() {
     // Select on an empty list chooses nothing.
-    if (!m_list->currentItem()) {
+    if (m_list->currentRow() < 0) {
         QDialog::reject();
         return;
     }
@@ -207,7 +205,7 @@ void CLookupDlg::accept() {
 }
 
 void CLookupDlg::ShowInfo() {
-    if (!m_list->currentItem())
+    if (m_list->currentRow() < 0)
         return;
     std::optional<QString> text;
     try {
@@ -256,7 +254,7 @@ void CLookupDlg::OnAdd() {
     }
     FillList();
     m_list->SortBy(m_list->currentSortColumn(), m_list->currentSortOrder());
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+    for (int i = 0; i < m_list->rowCount(); ++i) {
         if (m_list->itemData(i) == place) {
             selectRow(i);
             return;

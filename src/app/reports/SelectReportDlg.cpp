@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/models/TextRowsModel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -15,10 +16,16 @@ namespace wsc {
 SelectReportDlg::SelectReportDlg(QWidget* parent) : QDialog(parent) {
     SetHelpContext(this, HelpContext::kSelectReport);
     setWindowTitle(QStringLiteral("Select Report"));
+    // The catalogue's reports, each row knowing its place in the catalogue.
+    auto* reports = new TextRowsModel(this);
+    reports->setHeaders({QStringLiteral("Report")});
+    std::vector<TextRow> rows;
+    for (const ReportEntry& e : ReportCatalog())
+        rows.push_back({static_cast<long>(rows.size()), {QString::fromLatin1(e.display)}, {}});
+    reports->setRows(std::move(rows));
     m_list = new QComboBox(this);
     m_list->setObjectName(QStringLiteral("reportList"));
-    for (const ReportEntry& e : ReportCatalog())
-        m_list->addItem(QString::fromLatin1(e.display));
+    m_list->setModel(reports);
     m_list->setCurrentIndex(0);
     auto* label = new QLabel(QStringLiteral("&Report:"), this);
     label->setBuddy(m_list);
@@ -44,7 +51,8 @@ SelectReportDlg::SelectReportDlg(QWidget* parent) : QDialog(parent) {
 }
 
 const ReportEntry& SelectReportDlg::chosen() const {
-    return ReportCatalog().at(static_cast<std::size_t>(std::max(0, m_list->currentIndex())));
+    const long place = m_list->currentData(TextRowsModel::kIdRole).toLongLong();
+    return ReportCatalog().at(static_cast<std::size_t>(std::max(0L, place)));
 }
 
 ReportCommands::Action SelectReportDlg::action() const {

@@ -265,7 +265,7 @@ std::vector<LookupRow> rowsOf(CDaoDatabase& data, const char* index,
     std::vector<LookupRow> out;
     walk<typename Kind::Set>(data, index, [&](typename Kind::Set& r) {
         if (!shown || shown(r))
-            out.push_back({Kind::id(r), Kind::texts(r)});
+            out.push_back({Kind::id(r), Kind::texts(r), {}});
         return true;
     });
     return out;
@@ -309,8 +309,8 @@ std::vector<LookupRow> Lookups::rows(CDaoDatabase& data, LookupKind kind, Adjunc
         return dispatch(kind, [&]<class Kind>() { return rowsOf<Kind>(data, index, {}); });
     std::vector<LookupRow> out;
     if (mode == AdjunctMode::PrimingOnly) {
-        out.push_back({kForcedCarbonation, {QStringLiteral("Forced Carbonation")}});
-        out.push_back({kDryMaltExtract, {QStringLiteral("Dry Malt Extract")}});
+        out.push_back({kForcedCarbonation, {QStringLiteral("Forced Carbonation")}, {}});
+        out.push_back({kDryMaltExtract, {QStringLiteral("Dry Malt Extract")}, {}});
     }
     const auto adjuncts = rowsOf<AdjunctsKind>(data, index, [mode](const CRecordSetAdjuncts& r) {
         return mode == AdjunctMode::All ||

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/models/TextRowsModel.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,10 +17,6 @@ class CDaoDatabase;
 enum class LookupKind { Hops, Grains, Extracts, Kits, Yeast, Adjuncts };
 enum class AdjunctMode { All, FermentableOnly, PrimingOnly };
 
-// Sort kinds of the list columns.
-inline constexpr int kSortText = 1;
-inline constexpr int kSortNumber = 5;
-
 struct LookupSpec {
     LookupKind kind;
     const char* header;      // column titles, comma separated
@@ -32,10 +30,8 @@ const LookupSpec& SpecOf(LookupKind kind);
 // The adjunct lookup's column title by mode.
 QString AdjunctHeader(AdjunctMode mode);
 
-struct LookupRow {
-    long id = 0; // the row's ID; the two fixed priming entries have -1 and -2
-    QStringList texts;
-};
+// The row's id is its ID; the two fixed priming entries have -1 and -2.
+using LookupRow = TextRow;
 
 struct LookupResult {
     QString manufacturer;
