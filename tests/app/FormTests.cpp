@@ -116,6 +116,23 @@ TEST_F(RecipeForm, NonNumericBatchNumberIsRefusedNamingTheField) {
               QStringLiteral("Home Brewer"));
 }
 
+// An emptied batch number is the validation's to refuse, with its own message, and the field
+// takes the focus; a number typed then is committed.
+TEST_F(RecipeForm, AnEmptyBatchNumberIsRefusedByTheValidation) {
+    openSamples();
+    form()->batchEdit()->clear();
+    run(ID_RECORD_COMMIT);
+    ASSERT_EQ(m_prompter.ids(), std::vector<int>{Msg::kRecipeNeedsBatchNumber});
+    EXPECT_EQ(form()->focusWidget(), form()->batchEdit());
+    EXPECT_TRUE(form()->commands().isModified());
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBatchNo FROM Recipes WHERE RecipeID=1")), 1);
+    m_prompter.clear();
+    QTest::keyClicks(form()->batchEdit(), QStringLiteral("41"));
+    run(ID_RECORD_COMMIT);
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBatchNo FROM Recipes WHERE RecipeID=1")), 41);
+}
+
 TEST_F(RecipeForm, PopupMenuFollowsTheRecordState) {
     openSamples();
     const QStringList all = popupEntries(false);

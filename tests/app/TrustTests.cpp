@@ -102,7 +102,8 @@ TEST_F(Trust, FieldsTheUserDidNotTouchKeepTheirStoredValues) {
     const QString odd = QStringLiteral(
         "UPDATE Recipes SET RecipeSGOriginal=1.0525, RecipeFermConditioningUnits='Fortnights', "
         "RecipeDateBrewed='2026-03-04T17:45:00', RecipeSystemEfficiencyActual=61.3, "
-        "RecipeSystemEfficiencyExpected=72.25 WHERE RecipeID=2");
+        "RecipeSystemEfficiencyExpected=72.25, RecipeMashType=9, RecipeMeasureEnglish=7 "
+        "WHERE RecipeID=2");
     execSql(file, odd);
     const QByteArray untouched = test::FileDigest(file);
     open(file);
@@ -136,6 +137,10 @@ TEST_F(Trust, FieldsTheUserDidNotTouchKeepTheirStoredValues) {
                                        "RecipeID=2"))
                   .toDouble(),
               72.25);
+    // A choice stored that no button stands for (no button is shown chosen) stays.
+    EXPECT_EQ(committed(QStringLiteral("SELECT RecipeMashType FROM Recipes WHERE RecipeID=2")), 9);
+    EXPECT_EQ(
+        committed(QStringLiteral("SELECT RecipeMeasureEnglish FROM Recipes WHERE RecipeID=2")), 7);
 }
 
 // Texts another tool stored, longer than the fields take: shown at once, cut, with a note,

@@ -28,12 +28,11 @@
 #include "app/widgets/DialogRunner.h"
 #include "app/widgets/IconFactory.h"
 #include "app/widgets/PriorityShortcuts.h"
-#include "app/widgets/StoredText.h"
+#include "app/widgets/RecordBinder.h"
 #include "core/db/DatabaseOps.h"
 #include "core/db/IInfoStatusBar.h"
 #include "core/db/dao/CDaoException.h"
 #include "core/document/CWscalcDoc.h"
-#include "core/document/FieldExchange.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
 
@@ -259,11 +258,18 @@ void CRecipeFormSheet::buildControls() {
     layout->addLayout(groups);
     layout->addWidget(m_sheet, 1);
 
-    for (QLineEdit* e : {m_name, m_brewer, m_batch})
-        connect(e, &QLineEdit::textChanged, this, [this] { setModifiedByUser(); });
-    for (QCheckBox* c : {m_kit, m_extract, m_partial, m_allGrain})
-        connect(c, &QCheckBox::clicked, this, [this] { setModifiedByUser(); });
-    connect(m_measure, &QButtonGroup::buttonClicked, this, [this] { setModifiedByUser(); });
+    // The heading's fields are bound to the recipe's columns as the pages' fields are.
+    m_heading = new RecordBinder(m_doc.services().prompter, this);
+    m_heading->bind(m_name, "RecipeName", QStringLiteral("&Name"), RecordBinder::Format::Text);
+    m_heading->bind(m_brewer, "RecipeBrewer", QStringLiteral("&Brewer"),
+                    RecordBinder::Format::Text);
+    m_heading->bindRequired(m_batch, "RecipeBatchNo", QStringLiteral("&Batch #"));
+    m_heading->bind(m_measure, "RecipeMeasureEnglish");
+    m_heading->bind(m_kit, "RecipeProcessKit");
+    m_heading->bind(m_extract, "RecipeProcessExtract");
+    m_heading->bind(m_partial, "RecipeProcessPartial");
+    m_heading->bind(m_allGrain, "RecipeProcessAllGrain");
+    connect(m_heading, &RecordBinder::modified, this, [this] { setModifiedByUser(); });
     connect(m_msgs, &QPushButton::clicked, this, [this] { OnMsgs(); });
     connect(m_targetButton, &QPushButton::clicked, this, [this] { OnTargetStyle(); });
 
@@ -351,25 +357,11 @@ bool CRecipeFormSheet::saveControls(CRecordSetRecipe& r) {
     commitPendingEdits();
     // Only what a control shows differently from the record is moved into it.
     bool ok = true;
-    if (!IsShownCut(m_name) && m_name->text() != r.m_RecipeName)
-        r.m_RecipeName = m_name->text();
-    if (!IsShownCut(m_brewer) && m_brewer->text() != r.m_RecipeBrewer)
-        r.m_RecipeBrewer = m_brewer->text();
-    // An empty batch number is left to the validation, which names it with its own message.
-    if (m_batch->text() != QString::number(r.m_RecipeBatchNo) &&
-        !m_batch->text().trimmed().isEmpty() &&
-        !ReadWholeField(m_batch->text(), QStringLiteral("&Batch #"), m_doc.services().prompter,
-                        r.m_RecipeBatchNo)) {
+    // Of the heading only the batch number can be refused (the names are texts).
+    if (!m_heading->save(r)) {
         focusControl(FormControl::kBatchNo);
         ok = false;
     }
-    const int measure = m_measure->checkedId();
-    if (measure >= 0 && measure != r.m_RecipeMeasureEnglish)
-        r.m_RecipeMeasureEnglish = measure;
-    r.m_RecipeProcessKit = m_kit->isChecked();
-    r.m_RecipeProcessExtract = m_extract->isChecked();
-    r.m_RecipeProcessPartial = m_partial->isChecked();
-    r.m_RecipeProcessAllGrain = m_allGrain->isChecked();
     for (int i = 0; i < m_sheet->pageCount(); ++i) {
         if (!m_sheet->page(i)->saveRecord(r))
             ok = false;
@@ -399,17 +391,14 @@ void CRecipeFormSheet::commitPendingEdits() {
 void CRecipeFormSheet::loadControls(const CRecordSetRecipe& r) {
     m_loading = true;
     const bool has = r.HasCurrentRecord();
-    ShowStoredText(m_name, has ? r.m_RecipeName : QString());
-    ShowStoredText(m_brewer, has ? r.m_RecipeBrewer : QString());
-    m_batch->setText(has ? QString::number(r.m_RecipeBatchNo) : QString());
-    m_measure->setExclusive(false);
-    m_english->setChecked(has && r.m_RecipeMeasureEnglish == 0);
-    m_metric->setChecked(has && r.m_RecipeMeasureEnglish == 1);
-    m_measure->setExclusive(true);
-    m_kit->setChecked(has && r.m_RecipeProcessKit);
-    m_extract->setChecked(has && r.m_RecipeProcessExtract);
-    m_partial->setChecked(has && r.m_RecipeProcessPartial);
-    m_allGrain->setChecked(has && r.m_RecipeProcessAllGrain);
+    if (has) {
+        m_heading->load(r);
+        // The heading's fields are short: typing goes on after their text.
+        for (QLineEdit* e : {m_name, m_brewer, m_batch})
+            e->end(false);
+    } else {
+        m_heading->clear();
+    }
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_name, m_brewer, m_batch, m_processGroup, m_targetButton})
         w->setEnabled(has);

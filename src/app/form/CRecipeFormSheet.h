@@ -26,6 +26,7 @@ class QRadioButton;
 namespace wsc {
 
 class PredictionStrip;
+class RecordBinder;
 struct CommandState;
 
 class CColorLabel;
@@ -145,6 +146,7 @@ private:
     std::function<QAction*(int)> m_actionFor;
     std::map<int, std::function<void()>> m_handlers;
     std::function<void()> m_onCommandState;
+    RecordBinder* m_heading = nullptr;
     bool m_loading = false;
     bool m_predictionsPending = false;
 

@@ -37,6 +37,11 @@ void RecordBinder::bind(QLineEdit* edit, const char* column, const QString& labe
     m_bindings.back().quantity = quantity;
 }
 
+void RecordBinder::bindRequired(QLineEdit* edit, const char* column, const QString& label) {
+    bind(edit, column, label, Format::Whole);
+    m_bindings.back().required = true;
+}
+
 void RecordBinder::bindUnitLabel(QWidget* label, const QString& usText, const QString& pattern,
                                  Quantity quantity) {
     m_unitLabels.push_back({label, usText, pattern, quantity});
@@ -355,6 +360,8 @@ bool RecordBinder::save(CDaoRecordset& record) {
         switch (b.kind) {
         case LineEdit: {
             const QString text = static_cast<QLineEdit*>(b.widget)->text();
+            if (b.required && text.trimmed().isEmpty())
+                break;
             bool good = true;
             if (b.format == Format::Text) {
                 record.SetFieldValue(b.column, text);
@@ -398,7 +405,9 @@ bool RecordBinder::save(CDaoRecordset& record) {
             break;
         }
         case Radios:
-            record.SetFieldValue(b.column, QVariant::fromValue<qlonglong>(b.group->checkedId()));
+            if (b.group->checkedId() >= 0)
+                record.SetFieldValue(b.column,
+                                     QVariant::fromValue<qlonglong>(b.group->checkedId()));
             break;
         case Combo:
             record.SetFieldValue(b.column, static_cast<QComboBox*>(b.widget)->currentText());

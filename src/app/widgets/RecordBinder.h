@@ -46,10 +46,14 @@ public:
     // again in the new units; a number typed and not yet saved is converted, so nothing typed is
     // lost or changed in meaning.
     void setUnits(const UnitChoice& units, const CDaoRecordset* record);
+    // A whole number the record cannot be without: left empty, the stored value stays, and
+    // the record's validation names the field with its own message.
+    void bindRequired(QLineEdit* edit, const char* column, const QString& label);
     const UnitChoice& units() const { return m_units; }
     void bind(QPlainTextEdit* edit, const char* column);
     void bind(CheckableDateEdit* edit, const char* column);
-    // The index of the chosen button, -1 (no button) when none.
+    // The index of the chosen button. With no button chosen (a stored value none stands for)
+    // the stored value stays.
     void bind(QButtonGroup* group, const char* column);
     // The chosen item's text.
     void bind(QComboBox* combo, const char* column);
@@ -87,6 +91,7 @@ private:
         Format format;
         int kind;
         std::optional<Quantity> quantity = std::nullopt;
+        bool required = false;
     };
     struct UnitLabel {
         QWidget* widget;
