@@ -1,12 +1,11 @@
 #include "cli/CliSupport.h"
 
 #include "core/calc/UtilizationTable.h"
-#include "core/calculators/AbvAbwConverter.h"
 #include "core/calculators/AlcoholCalculator.h"
 #include "core/calculators/BitternessCalculator.h"
 #include "core/calculators/BrewDayTools.h"
 #include "core/calculators/GravityCalculator.h"
-#include "core/calculators/SgBallingConverter.h"
+#include "core/calculators/TwoWayConverter.h"
 #include "core/db/DatabaseOps.h"
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/dao/CDaoException.h"

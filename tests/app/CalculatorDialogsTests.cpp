@@ -10,9 +10,8 @@
 #include "app/shell/CMainFrame.h"
 #include "app/widgets/CColorLabel.h"
 #include "app/widgets/CControlTipWnd.h"
-#include "core/calculators/AbvAbwConverter.h"
 #include "core/calculators/AlcoholCalculator.h"
-#include "core/calculators/SgBallingConverter.h"
+#include "core/calculators/TwoWayConverter.h"
 #include "core/document/CWscalcDoc.h"
 
 #include <QAction>

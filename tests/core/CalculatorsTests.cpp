@@ -1,11 +1,10 @@
 #include "support/TestSupport.h"
 
 #include "core/calc/UtilizationTable.h"
-#include "core/calculators/AbvAbwConverter.h"
 #include "core/calculators/AlcoholCalculator.h"
 #include "core/calculators/BitternessCalculator.h"
 #include "core/calculators/GravityCalculator.h"
-#include "core/calculators/SgBallingConverter.h"
+#include "core/calculators/TwoWayConverter.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/ScriptedPrompter.h"
 

@@ -4,7 +4,7 @@
 #include "core/help/HelpContexts.h"
 
 #include "app/widgets/CControlTipWnd.h"
-#include "core/calculators/AbvAbwConverter.h"
+#include "core/calculators/TwoWayConverter.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -7,7 +7,6 @@
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace wsc {
 

@@ -211,15 +211,9 @@ bool RecipeRecordCommands::SaveRecipeChanges(bool ask) {
     m_form.commitPendingEdits();
     // A recipe the user did not change is not written: rewriting it could only alter values
     // the controls cannot show exactly.
-    if (!m_modified && !m_newRecord && !m_copiedIngredients) {
-        try {
-            commitTransaction();
-        } catch (const CDaoException& e) {
-            report(e);
-            return false;
-        }
-        return true;
-    }
+    if (!m_modified && !m_newRecord && !m_copiedIngredients)
+        return RunReported([this] { commitTransaction(); },
+                           [this](const CDaoException& e) { report(e); });
     const bool saved = m_form.saveControls(m_set);
     if (!saved || !ValidateRecipe())
         return false;

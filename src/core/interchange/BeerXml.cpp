@@ -36,6 +36,13 @@ namespace {
 using units::kKgPerLb;
 using units::kKgPerOz;
 using units::kLitresPerGallon;
+// The columns of the recipe's four mash steps: minutes, temperature and volume.
+const char* const kMashTimes[] = {col::recipe::RecipeMashTime1, col::recipe::RecipeMashTime2,
+                                  col::recipe::RecipeMashTime3, col::recipe::RecipeMashTime4};
+const char* const kMashTemps[] = {col::recipe::RecipeMashTemp1, col::recipe::RecipeMashTemp2,
+                                  col::recipe::RecipeMashTemp3, col::recipe::RecipeMashTemp4};
+const char* const kMashVols[] = {col::recipe::RecipeMashVol1, col::recipe::RecipeMashVol2,
+                                 col::recipe::RecipeMashVol3, col::recipe::RecipeMashVol4};
 // Gravity points of one pound in one US gallon at 100 % yield (sucrose).
 constexpr double kPointsAtFullYield = 46.214;
 constexpr long kLastBatch = 2147483647;
@@ -375,49 +382,43 @@ bool gravityShown(double g) {
     return g != 1.0 && g >= kLowestGravity && g <= kHighestGravity;
 }
 
-// The fields of a record that other programs read, each left out when it is unset or outside
-// what the format takes.
+// A field's text as other programs read it; nothing when it is unset or outside what the
+// format takes.
+std::optional<QString> formatText(Conv conv, const QVariant& v, const Measure& m) {
+    const double x = v.toDouble();
+    auto shown = [](bool shown, double value) {
+        return shown ? std::optional<QString>(number(value)) : std::nullopt;
+    };
+    switch (conv) {
+    case Conv::Text:
+        return v.toString().isEmpty() ? std::nullopt : std::optional<QString>(v.toString());
+    case Conv::Number:
+        return shown(x > 0, x);
+    case Conv::Whole:
+        return shown(v.toLongLong() > 0, double(v.toLongLong()));
+    case Conv::Volume:
+        return shown(x > 0, m.litres(x));
+    case Conv::Temperature: {
+        const double c = m.celsius(x);
+        return shown(x != 0 && c >= 0 && c <= kHighestCelsius, c);
+    }
+    case Conv::Gravity:
+        return shown(gravityShown(x), x);
+    case Conv::Yield:
+        return shown(x > 1, yieldOf(x));
+    case Conv::Date: {
+        const QDateTime d = QDateTime::fromString(v.toString(), Qt::ISODate);
+        return d.isValid() ? std::optional<QString>(d.date().toString(Qt::ISODate)) : std::nullopt;
+    }
+    }
+    return std::nullopt;
+}
+
+// The fields of a record that other programs read.
 void writeFields(Writer& w, std::span<const Field> fields, const Row& r, const Measure& m) {
     for (const Field& f : fields) {
-        const QVariant v = r.raw(f.column);
-        switch (f.conv) {
-        case Conv::Text:
-            if (!v.toString().isEmpty())
-                w.field(f.element, v.toString());
-            break;
-        case Conv::Number:
-            if (v.toDouble() > 0)
-                w.field(f.element, v.toDouble());
-            break;
-        case Conv::Whole:
-            if (v.toLongLong() > 0)
-                w.field(f.element, double(v.toLongLong()));
-            break;
-        case Conv::Volume:
-            if (v.toDouble() > 0)
-                w.field(f.element, m.litres(v.toDouble()));
-            break;
-        case Conv::Temperature: {
-            const double c = m.celsius(v.toDouble());
-            if (v.toDouble() != 0 && c >= 0 && c <= kHighestCelsius)
-                w.field(f.element, c);
-            break;
-        }
-        case Conv::Gravity:
-            if (gravityShown(v.toDouble()))
-                w.field(f.element, v.toDouble());
-            break;
-        case Conv::Yield:
-            if (v.toDouble() > 1)
-                w.field(f.element, yieldOf(v.toDouble()));
-            break;
-        case Conv::Date: {
-            const QDateTime d = QDateTime::fromString(v.toString(), Qt::ISODate);
-            if (d.isValid())
-                w.field(f.element, d.date().toString(Qt::ISODate));
-            break;
-        }
-        }
+        if (const std::optional<QString> text = formatText(f.conv, r.raw(f.column), m))
+            w.field(f.element, *text);
     }
 }
 
@@ -543,6 +544,11 @@ private:
     void mash(const Row& r, const Measure& m, const std::map<QString, QString>& extras);
     void fermentable(const TableMap& t, const Row& row, const char* type, double amount,
                      const QString& units, bool mashed);
+    // An ingredient's element opens with the fields its table maps and the format's version,
+    // and closes with our own columns and what another program's file brought with it.
+    void openIngredient(const char* tag, const TableMap& t, const Row& shown);
+    void closeIngredient(const char* tag, const TableMap& t, const Row& row,
+                         const std::map<QString, QString>& extras);
 
     Writer& w;
     Queries& c;
@@ -613,12 +619,6 @@ void ExportOf::equipment(const Row& r, const Measure& m) {
 
 void ExportOf::mash(const Row& r, const Measure& m, const std::map<QString, QString>& extras) {
     namespace rc = col::recipe;
-    static const char* times[] = {rc::RecipeMashTime1, rc::RecipeMashTime2, rc::RecipeMashTime3,
-                                  rc::RecipeMashTime4};
-    static const char* temps[] = {rc::RecipeMashTemp1, rc::RecipeMashTemp2, rc::RecipeMashTemp3,
-                                  rc::RecipeMashTemp4};
-    static const char* vols[] = {rc::RecipeMashVol1, rc::RecipeMashVol2, rc::RecipeMashVol3,
-                                 rc::RecipeMashVol4};
     static const char* names[] = {"Protein Rest", "Starch Conversion", "Starch Conversion 2",
                                   "Mash Out"};
     const long type = r.whole(rc::RecipeMashType);
@@ -632,9 +632,9 @@ void ExportOf::mash(const Row& r, const Measure& m, const std::map<QString, QStr
     w.field("GRAIN_TEMP", grain != extras.end() ? grain->second : QStringLiteral("20"));
     w.begin("MASH_STEPS");
     for (int i = 0; i < 4; ++i) {
-        const double time = r.real(times[i]);
-        const double temp = r.real(temps[i]);
-        const double vol = r.real(vols[i]);
+        const double time = r.real(kMashTimes[i]);
+        const double temp = r.real(kMashTemps[i]);
+        const double vol = r.real(kMashVols[i]);
         const double c = m.celsius(temp);
         // A step needs its temperature in the format; one without goes in our own elements.
         if (temp == 0 || c < 0 || c > kHighestCelsius)
@@ -671,11 +671,22 @@ void ExportOf::mash(const Row& r, const Measure& m, const std::map<QString, QStr
     w.end();
 }
 
+void ExportOf::openIngredient(const char* tag, const TableMap& t, const Row& shown) {
+    w.begin(tag);
+    writeFields(w, t.fields, shown, Measure{});
+    w.field("VERSION", QStringLiteral("1"));
+}
+
+void ExportOf::closeIngredient(const char* tag, const TableMap& t, const Row& row,
+                               const std::map<QString, QString>& extras) {
+    writeColumns(w, t, row);
+    writeExtras(w, extras, tag);
+    w.end();
+}
+
 void ExportOf::fermentable(const TableMap& t, const Row& row, const char* type, double amount,
                            const QString& units, bool mashed) {
-    w.begin("FERMENTABLE");
-    writeFields(w, t.fields, row, Measure{});
-    w.field("VERSION", QStringLiteral("1"));
+    openIngredient("FERMENTABLE", t, row);
     w.field("TYPE", QString::fromLatin1(type));
     writeAmount(w, amount, units, true);
     for (const char* required : {"YIELD", "COLOR"}) {
@@ -762,9 +773,7 @@ void ExportOf::recipe(const Row& r, const RecipeCalculator& calc) {
     for (const Row& h : rowsOf(Hops(), id)) {
         namespace hc = col::hops;
         const std::map<QString, QString> hx = extrasOf(Hops(), h);
-        w.begin("HOP");
-        writeFields(w, Hops().fields, h, Measure{});
-        w.field("VERSION", QStringLiteral("1"));
+        openIngredient("HOP", Hops(), h);
         if (!w.has(QStringLiteral("ALPHA")))
             w.field("ALPHA", 0.0);
         writeAmount(w, h.real(hc::IngHopsWeight), h.text(hc::IngHopsUnits), true);
@@ -783,9 +792,7 @@ void ExportOf::recipe(const Row& r, const RecipeCalculator& calc) {
             w.field("TIME", time);
         }
         w.ext("UNITS", h.text(hc::IngHopsUnits));
-        writeColumns(w, Hops(), h);
-        writeExtras(w, hx, "HOP");
-        w.end();
+        closeIngredient("HOP", Hops(), h, hx);
     }
     w.end();
 
@@ -848,9 +855,7 @@ void ExportOf::recipe(const Row& r, const RecipeCalculator& calc) {
             const auto it = ax.find(QString::fromLatin1(element));
             return it != ax.end() ? it->second : otherwise;
         };
-        w.begin("MISC");
-        writeFields(w, Adjuncts().fields, a, Measure{});
-        w.field("VERSION", QStringLiteral("1"));
+        openIngredient("MISC", Adjuncts(), a);
         // What the file it came with said; else what the recipe means: every adjunct of ours
         // goes into the boil, for the whole of it.
         w.field("TYPE",
@@ -866,31 +871,25 @@ void ExportOf::recipe(const Row& r, const RecipeCalculator& calc) {
         w.ext("FERMENTABLE", flag(a.whole(ac::IngAdjunctsFermentable) != 0));
         w.ext("POTENTIAL", number(a.real(ac::IngAdjunctsSPGrav)));
         w.ext("COLOR", number(a.real(ac::IngAdjunctsColor)));
-        writeColumns(w, Adjuncts(), a);
-        writeExtras(w, ax, "MISC");
-        w.end();
+        closeIngredient("MISC", Adjuncts(), a, ax);
     }
     w.end();
 
     w.begin("YEASTS");
     for (const Row& y : rowsOf(Yeasts(), id)) {
         namespace yc = col::yeasts;
-        w.begin("YEAST");
         Row shown = y;
         // The format knows these words only.
         shown.v[QString::fromLatin1(yc::IngYeastType)] =
             oneOf(y.text(yc::IngYeastType), {"Ale", "Lager", "Wheat", "Wine", "Champagne"}, "Ale");
         shown.v[QString::fromLatin1(yc::IngYeastForm)] =
             oneOf(y.text(yc::IngYeastForm), {"Liquid", "Dry", "Slant", "Culture"}, "Liquid");
-        writeFields(w, Yeasts().fields, shown, Measure{});
-        w.field("VERSION", QStringLiteral("1"));
+        openIngredient("YEAST", Yeasts(), shown);
         writeAmount(w, y.real(yc::IngYeastAmt), y.text(yc::IngYeastUnits), false,
                     shown.text(yc::IngYeastForm));
         w.ext("AMOUNT", number(y.real(yc::IngYeastAmt)));
         w.ext("UNITS", y.text(yc::IngYeastUnits));
-        writeColumns(w, Yeasts(), y);
-        writeExtras(w, extrasOf(Yeasts(), y), "YEAST");
-        w.end();
+        closeIngredient("YEAST", Yeasts(), y, extrasOf(Yeasts(), y));
     }
     w.end();
 
@@ -1380,12 +1379,6 @@ long Importer::recipe(const XmlElement& e) {
             rec.set(rc::RecipeMashType, ms.ext("MASH_TYPE").toInt());
         if (ms.hasExt("SPARGE_VOLUME"))
             rec.set(rc::RecipeSpargeVol, m.fromLitres(ms.number("WORTSMITH_SPARGE_VOLUME")));
-        static const char* times[] = {rc::RecipeMashTime1, rc::RecipeMashTime2, rc::RecipeMashTime3,
-                                      rc::RecipeMashTime4};
-        static const char* temps[] = {rc::RecipeMashTemp1, rc::RecipeMashTemp2, rc::RecipeMashTemp3,
-                                      rc::RecipeMashTemp4};
-        static const char* vols[] = {rc::RecipeMashVol1, rc::RecipeMashVol2, rc::RecipeMashVol3,
-                                     rc::RecipeMashVol4};
         int next = 1;
         if (const XmlElement* steps = mash->child("MASH_STEPS")) {
             for (const XmlElement* step : steps->all("MASH_STEP")) {
@@ -1401,10 +1394,10 @@ long Importer::recipe(const XmlElement& e) {
                     step->used = true;
                     continue;
                 }
-                rec.set(times[place - 1], qlonglong(std::llround(st.number("STEP_TIME"))));
+                rec.set(kMashTimes[place - 1], qlonglong(std::llround(st.number("STEP_TIME"))));
                 if (const auto c = st.celsius("STEP_TEMP", 100))
-                    rec.set(temps[place - 1], m.fromCelsius(*c));
-                rec.set(vols[place - 1], m.fromLitres(st.number("INFUSE_AMOUNT")));
+                    rec.set(kMashTemps[place - 1], m.fromCelsius(*c));
+                rec.set(kMashVols[place - 1], m.fromLitres(st.number("INFUSE_AMOUNT")));
                 m_stepPlaces.emplace_back(step, place);
                 next = place + 1;
             }
@@ -1439,139 +1432,141 @@ long Importer::recipe(const XmlElement& e) {
                          rec.get(rc::RecipeTargetStyle).toString());
     }
 
-    auto row = [&](const TableMap& t) {
+    // A new ingredient row of this recipe in `t`, with the fields the table maps read.
+    auto row = [&](const TableMap& t, const Reader& r) {
         Insert i{QString::fromLatin1(t.table), {}};
         i.set(QStringLiteral("IngRecipeID"), id);
+        readFields(i, t.fields, r, m, name);
         return i;
     };
+    // Every element of one of the recipe's ingredient lists, read with notes naming it.
+    auto each = [&](const char* list, const char* item, const char* what, const auto& read) {
+        if (const XmlElement* l = e.child(list)) {
+            for (const XmlElement* x : l->all(item))
+                read(Reader(*x, QStringLiteral("%1 of \"%2\":").arg(QLatin1String(what), name),
+                            m_notes));
+        }
+    };
 
-    if (const XmlElement* hops = e.child("HOPS")) {
+    each("HOPS", "HOP", "hop", [&](const Reader& hr) {
         namespace hc = col::hops;
-        for (const XmlElement* h : hops->all("HOP")) {
-            const Reader hr(*h, QStringLiteral("hop of \"%1\":").arg(name), m_notes);
-            Insert i = row(Hops());
-            readFields(i, Hops().fields, hr, m, name);
-            const auto [w, unit] = weightIn(hr.number("AMOUNT"), hr.ext("UNITS"), "oz");
-            i.set(hc::IngHopsWeight, w);
-            i.set(hc::IngHopsUnits, unit);
-            // Minutes of a hop outside the boil are steeping, not boiling: no bitterness of a
-            // boil for them. The use and the minutes go back out with the recipe.
-            const QString use = hr.text("USE");
-            const double minutes = hr.number("TIME");
-            const bool boil = boiled(use);
-            i.set(hc::IngHopsTime, boil ? minutes : 0.0);
-            const qlonglong rowId = ingredient(Hops(), i, hr, name);
-            // (A file of ours brings back its own kept use and minutes.)
-            if (!boil && !m_ours) {
-                const QString table = QString::fromLatin1(Hops().table);
-                m_extras.put(table, rowId, QStringLiteral("USE"), use);
-                m_extras.put(table, rowId, QStringLiteral("TIME"), number(minutes));
-                m_extras.put(table, rowId, QStringLiteral("#STOREDTIME"),
-                             number(i.get(hc::IngHopsTime).toDouble()));
-                if (minutes > 0)
-                    m_notes.readAs(
-                        QStringLiteral("the %1 minutes of \"%2\" in \"%3\" (%4) count "
-                                       "as no boil")
-                            .arg(number(minutes), i.get(hc::IngHopsName).toString(), name, use));
-            }
+        Insert i = row(Hops(), hr);
+        const auto [w, unit] = weightIn(hr.number("AMOUNT"), hr.ext("UNITS"), "oz");
+        i.set(hc::IngHopsWeight, w);
+        i.set(hc::IngHopsUnits, unit);
+        // Minutes of a hop outside the boil are steeping, not boiling: no bitterness of a
+        // boil for them. The use and the minutes go back out with the recipe.
+        const QString use = hr.text("USE");
+        const double minutes = hr.number("TIME");
+        const bool boil = boiled(use);
+        i.set(hc::IngHopsTime, boil ? minutes : 0.0);
+        const qlonglong rowId = ingredient(Hops(), i, hr, name);
+        // (A file of ours brings back its own kept use and minutes.)
+        if (!boil && !m_ours) {
+            const QString table = QString::fromLatin1(Hops().table);
+            m_extras.put(table, rowId, QStringLiteral("USE"), use);
+            m_extras.put(table, rowId, QStringLiteral("TIME"), number(minutes));
+            m_extras.put(table, rowId, QStringLiteral("#STOREDTIME"),
+                         number(i.get(hc::IngHopsTime).toDouble()));
+            if (minutes > 0)
+                m_notes.readAs(
+                    QStringLiteral("the %1 minutes of \"%2\" in \"%3\" (%4) count "
+                                   "as no boil")
+                        .arg(number(minutes), i.get(hc::IngHopsName).toString(), name, use));
         }
-    }
-    if (const XmlElement* list = e.child("FERMENTABLES")) {
-        for (const XmlElement* f : list->all("FERMENTABLE")) {
-            const Reader fr(*f, QStringLiteral("fermentable of \"%1\":").arg(name), m_notes);
-            const QString ftype = fr.text("TYPE").toLower();
-            // Every kind of fermentable is weighed in the unit our file names, else in pounds.
-            const auto [w, unit] = weightIn(fr.number("AMOUNT"), fr.ext("UNITS"), "lbs");
-            if (fr.yes("WORTSMITH_KIT")) {
-                namespace kc = col::kits;
-                Insert i = row(Kits());
-                readFields(i, Kits().fields, fr, m, name);
-                i.set(kc::IngKitsWeight, w);
-                i.set(kc::IngKitsUnits, unit);
-                i.set(kc::IngKitsHBU, fr.number("WORTSMITH_HBU"));
-                ingredient(Kits(), i, fr, name);
-            } else if (ftype == QLatin1String("extract") || ftype == QLatin1String("dry extract")) {
-                namespace ec = col::extracts;
-                Insert i = row(Extracts());
-                readFields(i, Extracts().fields, fr, m, name);
-                i.set(ec::IngExtractsWeight, w);
-                i.set(ec::IngExtractsUnits, unit);
-                i.set(ec::IngExtractsForm,
-                      fr.hasExt("FORM")
-                          ? fr.ext("FORM")
-                          : (ftype == QLatin1String("dry extract") ? QStringLiteral("Dry")
-                                                                   : QStringLiteral("Syrup")));
-                i.set(ec::IngExtractsHopped, fr.yes("WORTSMITH_HOPPED") ? 1 : 0);
-                i.set(ec::IngExtractsHBU, fr.number("WORTSMITH_HBU"));
-                ingredient(Extracts(), i, fr, name);
-            } else if (ftype == QLatin1String("grain") || ftype == QLatin1String("adjunct")) {
-                // Flaked grains and the like are mashed with the grain: the efficiency applies.
-                namespace gc = col::grains;
-                Insert i = row(Grains());
-                readFields(i, Grains().fields, fr, m, name);
-                i.set(gc::IngGrainsWeight, w);
-                i.set(gc::IngGrainsUnits, unit);
-                const qlonglong rowId = ingredient(Grains(), i, fr, name);
-                if (ftype == QLatin1String("adjunct"))
-                    m_extras.put(QString::fromLatin1(Grains().table), rowId,
-                                 QStringLiteral("#TYPE"), QStringLiteral("Adjunct"));
-            } else if (ftype == QLatin1String("sugar")) {
-                namespace ac = col::adjuncts;
-                Insert i = row(Adjuncts());
-                readFields(i, Adjuncts().fields, fr, m, name);
-                i.set(ac::IngAdjunctsAmt, fr.hasExt("AMOUNT") ? fr.ext("AMOUNT") : number(w));
-                i.set(ac::IngAdjunctsUnits, unit);
-                i.set(ac::IngAdjunctsFermentable, 1);
-                ingredient(Adjuncts(), i, fr, name);
-            } else {
-                m_notes.summary().skipped
-                    << QStringLiteral("fermentable \"%1\" of \"%2\" (unknown type \"%3\")")
-                           .arg(fr.text("NAME"), name, fr.text("TYPE"));
-                f->used = true;
-                for (const XmlElement& c : f->children)
-                    c.used = true;
-            }
-        }
-    }
-    if (const XmlElement* list = e.child("MISCS")) {
-        for (const XmlElement* mi : list->all("MISC")) {
+    });
+    each("FERMENTABLES", "FERMENTABLE", "fermentable", [&](const Reader& fr) {
+        const QString ftype = fr.text("TYPE").toLower();
+        // Every kind of fermentable is weighed in the unit our file names, else in pounds.
+        const auto [w, unit] = weightIn(fr.number("AMOUNT"), fr.ext("UNITS"), "lbs");
+        // A kit's, an extract's or a grain's row, with its weight.
+        auto weighed = [&, w = w, unit = unit](const TableMap& t, const char* weight,
+                                               const char* units) {
+            Insert i = row(t, fr);
+            i.set(weight, w);
+            i.set(units, unit);
+            return i;
+        };
+        if (fr.yes("WORTSMITH_KIT")) {
+            namespace kc = col::kits;
+            Insert i = weighed(Kits(), kc::IngKitsWeight, kc::IngKitsUnits);
+            i.set(kc::IngKitsHBU, fr.number("WORTSMITH_HBU"));
+            ingredient(Kits(), i, fr, name);
+        } else if (ftype == QLatin1String("extract") || ftype == QLatin1String("dry extract")) {
+            namespace ec = col::extracts;
+            Insert i = weighed(Extracts(), ec::IngExtractsWeight, ec::IngExtractsUnits);
+            i.set(ec::IngExtractsForm, fr.hasExt("FORM") ? fr.ext("FORM")
+                                                         : (ftype == QLatin1String("dry extract")
+                                                                ? QStringLiteral("Dry")
+                                                                : QStringLiteral("Syrup")));
+            i.set(ec::IngExtractsHopped, fr.yes("WORTSMITH_HOPPED") ? 1 : 0);
+            i.set(ec::IngExtractsHBU, fr.number("WORTSMITH_HBU"));
+            ingredient(Extracts(), i, fr, name);
+        } else if (ftype == QLatin1String("grain") || ftype == QLatin1String("adjunct")) {
+            // Flaked grains and the like are mashed with the grain: the efficiency applies.
+            namespace gc = col::grains;
+            Insert i = weighed(Grains(), gc::IngGrainsWeight, gc::IngGrainsUnits);
+            const qlonglong rowId = ingredient(Grains(), i, fr, name);
+            if (ftype == QLatin1String("adjunct"))
+                m_extras.put(QString::fromLatin1(Grains().table), rowId, QStringLiteral("#TYPE"),
+                             QStringLiteral("Adjunct"));
+        } else if (ftype == QLatin1String("sugar")) {
             namespace ac = col::adjuncts;
-            const Reader mr(*mi, QStringLiteral("misc of \"%1\":").arg(name), m_notes);
-            Insert i = row(Adjuncts());
-            readFields(i, Adjuncts().fields, mr, m, name);
-            if (mr.hasExt("UNITS")) {
-                i.set(ac::IngAdjunctsAmt, mr.ext("AMOUNT"));
-                i.set(ac::IngAdjunctsUnits, mr.ext("UNITS"));
-            } else {
+            Insert i = row(Adjuncts(), fr);
+            i.set(ac::IngAdjunctsAmt, fr.hasExt("AMOUNT") ? fr.ext("AMOUNT") : number(w));
+            i.set(ac::IngAdjunctsUnits, unit);
+            i.set(ac::IngAdjunctsFermentable, 1);
+            ingredient(Adjuncts(), i, fr, name);
+        } else {
+            m_notes.summary().skipped
+                << QStringLiteral("fermentable \"%1\" of \"%2\" (unknown type \"%3\")")
+                       .arg(fr.text("NAME"), name, fr.text("TYPE"));
+            fr.element().used = true;
+            for (const XmlElement& c : fr.element().children)
+                c.used = true;
+        }
+    });
+    // A file of ours names the unit of a misc's or a yeast's amount; another program's says
+    // what the format says, which `theirs` reads.
+    auto amountOf = [](const Reader& r, Insert& i, const char* amount, const char* units,
+                       const auto& ours, const auto& theirs) {
+        if (r.hasExt("UNITS")) {
+            i.set(amount, ours());
+            i.set(units, r.ext("UNITS"));
+        } else {
+            theirs();
+        }
+    };
+    each("MISCS", "MISC", "misc", [&](const Reader& mr) {
+        namespace ac = col::adjuncts;
+        Insert i = row(Adjuncts(), mr);
+        amountOf(
+            mr, i, ac::IngAdjunctsAmt, ac::IngAdjunctsUnits, [&] { return mr.ext("AMOUNT"); },
+            [&] {
                 const double amount = mr.number("AMOUNT");
                 const bool weight = mr.yes("AMOUNT_IS_WEIGHT");
                 i.set(ac::IngAdjunctsAmt, number(rounded(amount * 1000)));
                 i.set(ac::IngAdjunctsUnits, weight ? QStringLiteral("g") : QStringLiteral("ml"));
-            }
-            i.set(ac::IngAdjunctsFermentable, mr.yes("WORTSMITH_FERMENTABLE") ? 1 : 0);
-            i.set(ac::IngAdjunctsSPGrav, mr.number("WORTSMITH_POTENTIAL"));
-            i.set(ac::IngAdjunctsColor, mr.number("WORTSMITH_COLOR"));
-            ingredient(Adjuncts(), i, mr, name);
-        }
-    }
-    if (const XmlElement* list = e.child("YEASTS")) {
-        for (const XmlElement* ye : list->all("YEAST")) {
-            namespace yc = col::yeasts;
-            const Reader yr(*ye, QStringLiteral("yeast of \"%1\":").arg(name), m_notes);
-            Insert i = row(Yeasts());
-            readFields(i, Yeasts().fields, yr, m, name);
-            if (yr.hasExt("UNITS")) {
-                i.set(yc::IngYeastAmt, yr.number("WORTSMITH_AMOUNT"));
-                i.set(yc::IngYeastUnits, yr.ext("UNITS"));
-            } else {
+            });
+        i.set(ac::IngAdjunctsFermentable, mr.yes("WORTSMITH_FERMENTABLE") ? 1 : 0);
+        i.set(ac::IngAdjunctsSPGrav, mr.number("WORTSMITH_POTENTIAL"));
+        i.set(ac::IngAdjunctsColor, mr.number("WORTSMITH_COLOR"));
+        ingredient(Adjuncts(), i, mr, name);
+    });
+    each("YEASTS", "YEAST", "yeast", [&](const Reader& yr) {
+        namespace yc = col::yeasts;
+        Insert i = row(Yeasts(), yr);
+        amountOf(
+            yr, i, yc::IngYeastAmt, yc::IngYeastUnits,
+            [&] { return yr.number("WORTSMITH_AMOUNT"); },
+            [&] {
                 (void)yr.has("AMOUNT");
                 (void)yr.has("AMOUNT_IS_WEIGHT");
                 i.set(yc::IngYeastAmt, 1.0);
                 i.set(yc::IngYeastUnits, QStringLiteral("pkg"));
-            }
-            ingredient(Yeasts(), i, yr, name);
-        }
-    }
+            });
+        ingredient(Yeasts(), i, yr, name);
+    });
     keepTheRest(e, recipes, id);
     m_notes.summary().added.push_back({rec.get(rc::RecipeBatchNo).toLongLong(), name});
     return long(id);
@@ -1764,6 +1759,27 @@ RecipePlace placeOf(const XmlElement& e, const std::vector<XmlElement>& open) {
     return RecipePlace::Elsewhere;
 }
 
+// Whether a scan takes a recipe where it stands: one in the root's list or the first list
+// goes to `listed`, one standing alone at the top level to `alone`; the recipes of any other
+// list are passed over as a whole.
+template <class Listed, class Alone>
+bool takeRecipe(RecipePlace place, Listed listed, Alone alone) {
+    switch (place) {
+    case RecipePlace::InRoot:
+    case RecipePlace::FirstSection:
+        listed();
+        return true;
+    case RecipePlace::TopLevel:
+        alone();
+        return true;
+    case RecipePlace::OtherSection:
+        return true;
+    case RecipePlace::Elsewhere:
+        break;
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase* data,
@@ -1776,20 +1792,9 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
     QStringList inList, topLevel;
     XmlStream scan;
     scan.take = [&](XmlElement& e, const std::vector<XmlElement>& open) {
-        switch (placeOf(e, open)) {
-        case RecipePlace::InRoot:
-        case RecipePlace::FirstSection:
-            inList << e.value("DATE");
-            return true;
-        case RecipePlace::TopLevel:
-            topLevel << e.value("DATE");
-            return true;
-        case RecipePlace::OtherSection:
-            return true;
-        case RecipePlace::Elsewhere:
-            break;
-        }
-        return false;
+        return takeRecipe(
+            placeOf(e, open), [&] { inList << e.value("DATE"); },
+            [&] { topLevel << e.value("DATE"); });
     };
     scan.restart = [&] {
         inList.clear();
@@ -1897,25 +1902,15 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
         XmlStream adding;
         adding.severalRoots = read.severalRoots;
         adding.take = [&](XmlElement& e, const std::vector<XmlElement>& open) {
-            switch (placeOf(e, open)) {
-            case RecipePlace::InRoot:
-            case RecipePlace::FirstSection:
-                add(e, QStringLiteral("RECIPE"));
-                return true;
-            case RecipePlace::TopLevel:
-                // Beside a list of recipes, a recipe of its own is not read.
-                if (hasSection)
-                    notes.notKept(QStringLiteral("RECIPE"));
-                else
-                    add(e, QStringLiteral("RECIPE"));
-                return true;
-            case RecipePlace::OtherSection:
-                // Only the first list is read; the others are named as a whole.
-                return true;
-            case RecipePlace::Elsewhere:
-                break;
-            }
-            return false;
+            return takeRecipe(
+                placeOf(e, open), [&] { add(e, QStringLiteral("RECIPE")); },
+                [&] {
+                    // Beside a list of recipes, a recipe of its own is not read.
+                    if (hasSection)
+                        notes.notKept(QStringLiteral("RECIPE"));
+                    else
+                        add(e, QStringLiteral("RECIPE"));
+                });
         };
         if (!in.seek(0))
             throw ImportFault{

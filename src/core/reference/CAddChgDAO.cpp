@@ -171,16 +171,10 @@ bool CAddChgDAO::writeRecord() {
 bool CAddChgDAO::SaveRecord() {
     if (!hasRow())
         return true;
-    if (!m_dirty && !m_adding) {
-        // Nothing was changed: nothing is written.
-        try {
-            commitTransaction();
-        } catch (const CDaoException& e) {
-            report(e);
-            return false;
-        }
-        return true;
-    }
+    // Nothing was changed: nothing is written.
+    if (!m_dirty && !m_adding)
+        return RunReported([this] { commitTransaction(); },
+                           [this](const CDaoException& e) { report(e); });
     if (!m_controls.saveControls(*m_set) || !ValidateRecord())
         return false;
     if (m_dirty && m_displayWarnings &&

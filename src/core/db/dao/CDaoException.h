@@ -52,4 +52,15 @@ private:
     std::string m_what;
 };
 
+// Runs `work` and says whether it went through: a database error it throws goes to `report`.
+template <class Work, class Report> bool RunReported(Work&& work, Report&& report) {
+    try {
+        work();
+    } catch (const CDaoException& e) {
+        report(e);
+        return false;
+    }
+    return true;
+}
+
 } // namespace wsc
