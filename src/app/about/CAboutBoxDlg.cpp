@@ -9,6 +9,7 @@
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/ProfileStore.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/WindowTexts.h"
 #include "core/shell/FileVersionInfo.h"
 
 #include <QApplication>
@@ -43,11 +44,11 @@ constexpr const char* kLegalNotice =
 CAboutBoxDlg::CAboutBoxDlg(Prompter& prompter, DialogRunner& runner, ProfileStore& profile,
                            QWidget* parent)
     : QDialog(parent), m_prompter(prompter), m_runner(runner), m_profile(profile) {
-    setWindowTitle(QStringLiteral("About Wortsmith Calculator"));
+    setWindowTitle(QString::fromLatin1(Labels::kAboutTitle));
     SetHelpContext(this, HelpContext::kAbout);
 
     auto version = [](int key) { return CFileVersionInfo::value(key, 0).value_or(QString()); };
-    m_product = new QLabel(QStringLiteral("%1  Product Version %2")
+    m_product = new QLabel(QString::fromLatin1(Labels::kProductVersion)
                                .arg(MessageCatalog::text(Msg::kProgramName),
                                     version(CFileVersionInfo::ProductVersion)),
                            this);
@@ -55,7 +56,8 @@ CAboutBoxDlg::CAboutBoxDlg(Prompter& prompter, DialogRunner& runner, ProfileStor
     bold.setBold(true);
     m_product->setFont(bold);
     m_file = new QLabel(
-        QStringLiteral("File Version %1").arg(version(CFileVersionInfo::FileVersion)), this);
+        QString::fromLatin1(Labels::kFileVersion).arg(version(CFileVersionInfo::FileVersion)),
+        this);
     m_special = new QLabel(version(CFileVersionInfo::SpecialBuild), this);
     m_special->setObjectName(QStringLiteral("specialBuild"));
 
@@ -70,8 +72,8 @@ CAboutBoxDlg::CAboutBoxDlg(Prompter& prompter, DialogRunner& runner, ProfileStor
         b->setToolTip(tip);
         return b;
     };
-    m_emailIcon = makeIcon(QStringLiteral("Write to us"));
-    m_webIcon = makeIcon(QStringLiteral("Visit our web site"));
+    m_emailIcon = makeIcon(QString::fromLatin1(Labels::kWriteToUs));
+    m_webIcon = makeIcon(QString::fromLatin1(Labels::kVisitWebSite));
     connect(m_emailIcon, &QToolButton::clicked, this, &CAboutBoxDlg::OnEmailIcon);
     connect(m_webIcon, &QToolButton::clicked, this, &CAboutBoxDlg::OnWebIcon);
 
@@ -91,7 +93,7 @@ CAboutBoxDlg::CAboutBoxDlg(Prompter& prompter, DialogRunner& runner, ProfileStor
     text->addWidget(m_special);
     text->addSpacing(6);
     text->addWidget(new QLabel(QString::fromLatin1(kOwnership), this));
-    text->addWidget(new QLabel(QStringLiteral("%1   Telephone %2")
+    text->addWidget(new QLabel(QString::fromLatin1(Labels::kAddressAndPhone)
                                    .arg(QString::fromLatin1(kAddress), QString::fromLatin1(kPhone)),
                                this));
     auto* links = new QGridLayout;
@@ -103,10 +105,10 @@ CAboutBoxDlg::CAboutBoxDlg(Prompter& prompter, DialogRunner& runner, ProfileStor
     text->addLayout(links);
     text->addWidget(notice);
 
-    m_systemInfo = new QPushButton(QStringLiteral("System Info..."), this);
-    m_moreInfo = new QPushButton(QStringLiteral("More Info..."), this);
-    m_credits = new QPushButton(QStringLiteral("Credits..."), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    m_systemInfo = new QPushButton(QString::fromLatin1(Labels::kSystemInfoButton), this);
+    m_moreInfo = new QPushButton(QString::fromLatin1(Labels::kMoreInfoButton), this);
+    m_credits = new QPushButton(QString::fromLatin1(Labels::kCreditsButton), this);
+    auto* ok = new QPushButton(QString::fromLatin1(Labels::kOkButton), this);
     ok->setDefault(true);
     connect(m_systemInfo, &QPushButton::clicked, this, &CAboutBoxDlg::OnSystemInfo);
     connect(m_moreInfo, &QPushButton::clicked, this, &CAboutBoxDlg::OnMoreInfo);
@@ -127,7 +129,7 @@ CAboutBoxDlg::CAboutBoxDlg(Prompter& prompter, DialogRunner& runner, ProfileStor
 // Only an address reaches the desktop; no address, or one the desktop could not open, gets the
 // support message with the telephone number.
 void CAboutBoxDlg::contact(const std::optional<QString>& address) {
-    QString why = QStringLiteral("the address is not one of the program's");
+    QString why = QString::fromLatin1(Texts::kNotOurAddress);
     if (!address || !m_runner.openUrl(*address, why)) {
         m_prompter.text(QString::fromLatin1(kContactError).arg(QString::fromLatin1(kPhone), why),
                         PromptIcon::Exclamation);
@@ -151,14 +153,15 @@ void CAboutBoxDlg::OpenLink(const QString& text) {
 
 QString CAboutBoxDlg::SystemInformation() {
     QStringList lines;
-    lines << QStringLiteral("Operating system: %1").arg(QSysInfo::prettyProductName());
-    lines << QStringLiteral("Kernel: %1 %2").arg(QSysInfo::kernelType(), QSysInfo::kernelVersion());
-    lines << QStringLiteral("Processor: %1").arg(QSysInfo::currentCpuArchitecture());
-    lines << QStringLiteral("Computer name: %1").arg(QSysInfo::machineHostName());
-    lines << QStringLiteral("Qt version: %1").arg(QString::fromLatin1(qVersion()));
-    lines << QStringLiteral("Language: %1").arg(QLocale().name());
+    lines << QString::fromLatin1(Labels::kSystemOs).arg(QSysInfo::prettyProductName());
+    lines << QString::fromLatin1(Labels::kSystemKernel)
+                 .arg(QSysInfo::kernelType(), QSysInfo::kernelVersion());
+    lines << QString::fromLatin1(Labels::kSystemProcessor).arg(QSysInfo::currentCpuArchitecture());
+    lines << QString::fromLatin1(Labels::kSystemComputer).arg(QSysInfo::machineHostName());
+    lines << QString::fromLatin1(Labels::kSystemQt).arg(QString::fromLatin1(qVersion()));
+    lines << QString::fromLatin1(Labels::kSystemLanguage).arg(QLocale().name());
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
-        lines << QStringLiteral("Screen: %1 x %2, %3 dpi")
+        lines << QString::fromLatin1(Labels::kSystemScreen)
                      .arg(s->size().width())
                      .arg(s->size().height())
                      .arg(qRound(s->logicalDotsPerInch()));

@@ -5,6 +5,7 @@
 #include "core/help/HelpContexts.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -80,7 +81,7 @@ QColor CCreditsDlg::colourOf(char code) {
 
 CCreditsDlg::CCreditsDlg(Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter) {
-    setWindowTitle(QStringLiteral("Credits"));
+    setWindowTitle(QString::fromLatin1(Labels::kCreditsTitle));
     SetHelpContext(this, HelpContext::kCredits);
     m_bitmaps.insert(QStringLiteral("IDB_MainFrame"), IconFactory::appIcon().pixmap(64, 64));
     m_display = new CreditsDisplay(*this, this);

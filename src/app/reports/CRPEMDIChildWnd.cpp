@@ -3,6 +3,7 @@
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
 #include "core/settings/MessageCatalog.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/widgets/DialogRunner.h"
 #include "app/widgets/IconFactory.h"
@@ -50,8 +51,9 @@ CRPEMDIChildWnd::CRPEMDIChildWnd(const RenderedReport& report, const QPageLayout
     m_zoomBox->setCurrentIndex(2);
     bar->addWidget(m_zoomBox);
     bar->addStretch(1);
-    QPushButton* print = button(QStringLiteral("&Print..."), "print", Glyph::Print);
-    QPushButton* pdf = button(QStringLiteral("&Export PDF..."), "exportPdf", Glyph::Save);
+    QPushButton* print = button(QString::fromLatin1(Labels::kPrintButton), "print", Glyph::Print);
+    QPushButton* pdf =
+        button(QString::fromLatin1(Labels::kExportPdfButton), "exportPdf", Glyph::Save);
 
     m_scroll = new QScrollArea(inside);
     m_scroll->setBackgroundRole(QPalette::Dark);
@@ -88,7 +90,7 @@ void CRPEMDIChildWnd::showPage(int page) {
     const QImage image = m_pages->pageImage(m_page, m_zoom);
     m_view->setPixmap(QPixmap::fromImage(image));
     m_view->resize(image.size());
-    m_pageLabel->setText(QStringLiteral("Page %1 of %2").arg(m_page + 1).arg(pageCount()));
+    m_pageLabel->setText(QString::fromLatin1(Labels::kPageOf).arg(m_page + 1).arg(pageCount()));
     m_first->setEnabled(m_page > 0);
     m_previous->setEnabled(m_page > 0);
     m_next->setEnabled(m_page + 1 < pageCount());
@@ -130,8 +132,8 @@ void CRPEMDIChildWnd::OnPrint() {
 }
 
 void CRPEMDIChildWnd::OnExportPdf() {
-    QString path = m_runner.saveFileName(this, QStringLiteral("Export PDF"),
-                                         QStringLiteral("PDF files (*.pdf)"));
+    QString path = m_runner.saveFileName(this, QString::fromLatin1(Labels::kExportPdfTitle),
+                                         QString::fromLatin1(Labels::kPdfFilter));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))

@@ -27,6 +27,7 @@
 #include "core/settings/ProfileStore.h"
 #include "core/settings/Prompter.h"
 #include "core/settings/WindowPlacement.h"
+#include "core/settings/WindowTexts.h"
 #include "core/shell/ProgramFiles.h"
 
 #include <QAction>
@@ -89,7 +90,7 @@ const Setting kRecent[4] = {Setting::RecentFile1, Setting::RecentFile2, Setting:
                             Setting::RecentFile4};
 
 QString placeholderTool(int n) {
-    return QStringLiteral("Tool %1").arg(n + 1);
+    return QString::fromLatin1(Labels::kToolName).arg(n + 1);
 }
 
 } // namespace
@@ -102,7 +103,7 @@ CMainFrame::CMainFrame(ProfileStore& profile, Prompter& prompter, DialogRunner& 
     SetHelpContext(this, HelpContext::kMainWindow);
     // BeerXML files dropped on the window are imported.
     setAcceptDrops(true);
-    setWindowTitle(QStringLiteral("Wortsmith Calculator"));
+    setWindowTitle(MessageCatalog::text(Msg::kProgramName));
     setWindowIcon(IconFactory::appIcon());
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
@@ -137,7 +138,7 @@ CMainFrame::~CMainFrame() {
 // The recipe at a glance: a strip above the windows, kept up to date by the recipe form. Shown
 // or hidden from the View menu, and the choice kept.
 void CMainFrame::createPredictions() {
-    m_predictions = new QDockWidget(QStringLiteral("&Predictions"), this);
+    m_predictions = new QDockWidget(QString::fromLatin1(Labels::kPredictionsDock), this);
     m_predictions->setObjectName(QStringLiteral("predictionsDock"));
     m_predictions->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     m_predictions->setAllowedAreas(Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
@@ -149,8 +150,7 @@ void CMainFrame::createPredictions() {
     m_predictions->setVisible(m_profile.integer(Setting::ShowPredictions) != 0);
     QAction* toggle = m_predictions->toggleViewAction();
     toggle->setObjectName(QStringLiteral("viewPredictions"));
-    toggle->setStatusTip(
-        QStringLiteral("Show or hide the recipe's predictions against its target style"));
+    toggle->setStatusTip(QString::fromLatin1(Labels::kPredictionsTip));
     // The user's choice only: the dock also hides as the window goes, which is no choice.
     connect(toggle, &QAction::triggered, this,
             [this](bool on) { m_profile.setInteger(Setting::ShowPredictions, on ? 1 : 0); });
@@ -239,7 +239,7 @@ void CMainFrame::createActions() {
 }
 
 void CMainFrame::createToolBar() {
-    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar = addToolBar(QString::fromLatin1(Labels::kStandardToolBar));
     m_toolBar->setObjectName(QStringLiteral("standardToolBar"));
     m_toolBar->setIconSize(QSize(24, 24));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -271,7 +271,7 @@ void CMainFrame::buildMenus() {
         }
     };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(QString::fromLatin1(Labels::kFileMenu));
     add(file, Layout::FileMenu(open));
     file->addSeparator();
     for (int i = 0; i < kRecentFiles; ++i) {
@@ -287,15 +287,16 @@ void CMainFrame::buildMenus() {
 
     if (open) {
         for (const auto& [title, layout] :
-             {std::pair{"&Edit", &Layout::EditMenu()}, std::pair{"&Record", &Layout::RecordMenu()},
-              std::pair{"&Data", &Layout::DataMenu()},
-              std::pair{"&Calculators", &Layout::CalculatorsMenu()},
-              std::pair{"Re&ports", &Layout::ReportsMenu()}})
+             {std::pair{Labels::kEditMenu, &Layout::EditMenu()},
+              std::pair{Labels::kRecordMenu, &Layout::RecordMenu()},
+              std::pair{Labels::kDataMenu, &Layout::DataMenu()},
+              std::pair{Labels::kCalculatorsMenu, &Layout::CalculatorsMenu()},
+              std::pair{Labels::kReportsMenu, &Layout::ReportsMenu()}})
             add(menuBar()->addMenu(QString::fromLatin1(title)), *layout);
     }
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(QString::fromLatin1(Labels::kViewMenu));
     view->addAction(m_toolBar->toggleViewAction());
-    QAction* statusToggle = view->addAction(QStringLiteral("&Status Bar"));
+    QAction* statusToggle = view->addAction(QString::fromLatin1(Labels::kStatusBarToggle));
     statusToggle->setCheckable(true);
     statusToggle->setChecked(m_status->isVisible() || !isVisible());
     connect(statusToggle, &QAction::toggled, m_status, &QWidget::setVisible);
@@ -303,19 +304,20 @@ void CMainFrame::buildMenus() {
     if (open)
         add(view, Layout::ViewMenu());
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = menuBar()->addMenu(QString::fromLatin1(Labels::kToolsMenu));
     add(tools, Layout::ToolsMenu());
     connect(tools, &QMenu::aboutToShow, this, [this] { updateToolsMenu(); });
 
     if (open) {
-        QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
+        QMenu* window = menuBar()->addMenu(QString::fromLatin1(Labels::kWindowMenu));
         connect(window, &QMenu::aboutToShow, this, [this, window] { fillWindowMenu(window); });
         fillWindowMenu(window);
     }
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(QString::fromLatin1(Labels::kHelpMenu));
     add(help, Layout::HelpMenu());
-    add(help->addMenu(QStringLiteral("&Reference")), Layout::HelpReferenceMenu());
+    add(help->addMenu(QString::fromLatin1(Labels::kHelpReferenceMenu)),
+        Layout::HelpReferenceMenu());
     add(help, Layout::HelpMenuEnd());
     for (QAction* a : menuBar()->actions()) {
         if (a->menu())
@@ -326,8 +328,8 @@ void CMainFrame::buildMenus() {
 
 void CMainFrame::fillWindowMenu(QMenu* window) {
     window->clear();
-    window->addAction(QStringLiteral("&Cascade"), m_mdi, &QMdiArea::cascadeSubWindows);
-    window->addAction(QStringLiteral("&Tile"), m_mdi, &QMdiArea::tileSubWindows);
+    window->addAction(QString::fromLatin1(Labels::kCascade), m_mdi, &QMdiArea::cascadeSubWindows);
+    window->addAction(QString::fromLatin1(Labels::kTile), m_mdi, &QMdiArea::tileSubWindows);
     const QList<QMdiSubWindow*> open = m_mdi->subWindowList();
     if (!open.isEmpty())
         window->addSeparator();
@@ -453,9 +455,9 @@ void CMainFrame::runCommand(int id) {
 }
 
 void CMainFrame::openFromDialog() {
-    const QString path = m_runner.openFileName(this, QStringLiteral("Open"),
+    const QString path = m_runner.openFileName(this, QString::fromLatin1(Labels::kOpenTitle),
                                                DocTemplates().front().filterName() +
-                                                   QStringLiteral(";;All files (*)"));
+                                                   QString::fromLatin1(Labels::kAnyFileFilter));
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }
@@ -484,7 +486,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     form->setPredictionStrip(m_strip);
     m_doc->addView(form);
     auto* frame = new CWscalcFrame(*m_doc, form);
-    frame->setWindowTitle(QStringLiteral("Recipe Form"));
+    frame->setWindowTitle(QString::fromLatin1(Labels::kRecipeFormTitle));
     frame->setWindowIcon(IconFactory::icon(Glyph::Form));
     frame->setClosedHandler([this](CWscalcFrame* f) { onFormFrameClosed(f); });
     m_mdi->addSubWindow(frame);
@@ -498,7 +500,8 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     frame->refit();
     m_doc->UpdateAllViews(nullptr, MakeHint(HintEvent::Initial));
     addRecentFile(path);
-    setWindowTitle(QStringLiteral("Wortsmith Calculator - ") + m_doc->GetTitle());
+    setWindowTitle(QString::fromLatin1(Labels::kProgramWithFile)
+                       .arg(MessageCatalog::text(Msg::kProgramName), m_doc->GetTitle()));
     buildMenus();
     updateCommandStates();
     // The copy a changed file needs is made once the form shows: the first commit makes it
@@ -532,7 +535,7 @@ void CMainFrame::closeViewsAndDocument() {
     m_doc->OnCloseDocument();
     m_doc.reset();
     m_profile.setText(Setting::RecipeFileOpened, QString());
-    setWindowTitle(QStringLiteral("Wortsmith Calculator"));
+    setWindowTitle(MessageCatalog::text(Msg::kProgramName));
     buildMenus();
     updateCommandStates();
 }
@@ -621,9 +624,11 @@ void CMainFrame::runTool(int n) {
 }
 
 void CMainFrame::maintainDatabase(bool compress) {
-    const QString path = m_runner.openFileName(
-        this, compress ? QStringLiteral("Compress") : QStringLiteral("Repair"),
-        QStringLiteral("Databases (*.mdb)"));
+    const QString path =
+        m_runner.openFileName(this,
+                              compress ? QString::fromLatin1(Labels::kCompressTitle)
+                                       : QString::fromLatin1(Labels::kRepairTitle),
+                              QString::fromLatin1(Labels::kDatabaseFilter));
     if (path.isEmpty())
         return;
     try {
@@ -644,9 +649,8 @@ void CMainFrame::maintainDatabase(bool compress) {
 void CMainFrame::ImportRecipes() {
     if (!recipeForm() || !m_doc || !m_doc->database())
         return;
-    const QString path =
-        m_runner.openFileName(this, QStringLiteral("Import Recipes"),
-                              QStringLiteral("BeerXML files (*.xml);;All files (*)"));
+    const QString path = m_runner.openFileName(this, QString::fromLatin1(Labels::kImportTitle),
+                                               QString::fromLatin1(Labels::kBeerXmlOpenFilter));
     if (!path.isEmpty())
         ImportRecipeFile(path);
 }
@@ -692,9 +696,8 @@ void CMainFrame::ImportRecipeFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return refuse(file.errorString());
     if (file.size() > BeerXml::kMaxBytes)
-        return refuse(QStringLiteral("the file has %1 bytes; at most %2 are read")
-                          .arg(file.size())
-                          .arg(BeerXml::kMaxBytes));
+        return refuse(
+            QString::fromLatin1(Texts::kImportTooLarge).arg(file.size()).arg(BeerXml::kMaxBytes));
     // Ingredients are matched against the Data database when it can be read.
     std::unique_ptr<CDaoDatabase> data;
     try {
@@ -734,9 +737,10 @@ void CMainFrame::ExportRecipes(bool all) {
     // What is exported is what is saved: a changed recipe is saved first, after the question.
     if (!form->commands().QuerySaveRecipe())
         return;
-    QString path = m_runner.saveFileName(
-        this, all ? QStringLiteral("Export All Recipes") : QStringLiteral("Export Recipe"),
-        QStringLiteral("BeerXML files (*.xml)"));
+    QString path = m_runner.saveFileName(this,
+                                         all ? QString::fromLatin1(Labels::kExportAllTitle)
+                                             : QString::fromLatin1(Labels::kExportOneTitle),
+                                         QString::fromLatin1(Labels::kBeerXmlSaveFilter));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -303,6 +303,10 @@ inline constexpr const char* kExportFailed =
 inline constexpr const char* kHelpMissing =
     "Configuration Error:\nThe help file %1 is missing or cannot be read.\nPlease reinstall "
     "Wortsmith Calculator.";
+// Why an import is refused: %1 the file's size, %2 the most that is read.
+inline constexpr const char* kImportTooLarge = "the file has %1 bytes; at most %2 are read";
+// Why the About box did not open an address.
+inline constexpr const char* kNotOurAddress = "the address is not one of the program's";
 } // namespace Texts
 
 } // namespace wsc
