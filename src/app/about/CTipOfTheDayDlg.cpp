@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -55,7 +56,7 @@ private:
 
 CTipOfTheDayDlg::CTipOfTheDayDlg(ProfileStore& profile, const QString& tipsPath, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Tip of the Day"));
+    setWindowTitle(QString::fromUtf8(Labels::kTipOfTheDay));
     SetHelpContext(this, HelpContext::kTipOfTheDay);
     m_file = std::make_unique<TipsFile>(profile, tipsPath);
 
@@ -75,10 +76,10 @@ CTipOfTheDayDlg::CTipOfTheDayDlg(ProfileStore& profile, const QString& tipsPath,
     m_tip->setTextFormat(Qt::PlainText);
     panelLayout->addWidget(m_tip, 1);
 
-    m_startUp = new QCheckBox(QStringLiteral("&Show Tips on StartUp"), this);
+    m_startUp = new QCheckBox(QString::fromUtf8(Labels::kShowTipsOnStartUp), this);
     m_startUp->setChecked(m_file->showAtStartUp());
-    m_next = new QPushButton(QStringLiteral("&Next Tip"), this);
-    m_close = new QPushButton(QStringLiteral("&Close"), this);
+    m_next = new QPushButton(QString::fromUtf8(Labels::kNextTip), this);
+    m_close = new QPushButton(QString::fromUtf8(Labels::kClose), this);
     m_close->setDefault(true);
     m_next->setEnabled(m_file->isOpen());
     connect(m_next, &QPushButton::clicked, this, &CTipOfTheDayDlg::OnNextTip);

@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include "core/calc/RecipeCalculator.h"
 #include "core/settings/MessageCatalog.h"
@@ -19,7 +20,7 @@ namespace wsc {
 
 CCalcMessagesDlg::CCalcMessagesDlg(QStringList& messages, QWidget* parent) : QDialog(parent) {
     SetHelpContext(this, HelpContext::kCalcMessages);
-    setWindowTitle(QStringLiteral("Calculation Messages"));
+    setWindowTitle(QString::fromLatin1(Labels::kCalcMessagesTitle));
     std::vector<TextRow> rows;
     for (const CalcMessageLine& line : CalcMessageLines(messages)) {
         rows.push_back({0,

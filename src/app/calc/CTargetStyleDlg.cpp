@@ -2,10 +2,12 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/calc/CTargetStyleGrid2.h"
 #include "app/widgets/CColorLabel.h"
 #include "app/widgets/IconFactory.h"
+#include "core/calc/RecipeCalculator.h"
 #include "core/calc/UnitPreference.h"
 #include "core/db/DatabaseOps.h"
 #include "core/db/dao/CDaoDatabase.h"
@@ -44,40 +46,41 @@ CTargetStyleDlg::CTargetStyleDlg(CoreServices& services, const QString& layoutDi
                                  Inputs inputs, QWidget* parent)
     : QDialog(parent), m_services(services), m_in(std::move(inputs)) {
     SetHelpContext(this, HelpContext::kTargetStyle);
-    setWindowTitle(QStringLiteral("Target Style"));
+    setWindowTitle(QString::fromLatin1(Labels::kTargetStyleTitle));
     setObjectName(QStringLiteral("targetStyleDialog"));
     m_styleTree = new StyleTreeWithIcons(this);
     m_tree = new QTreeView(this);
     m_tree->setObjectName(QStringLiteral("styleTree"));
     m_tree->setModel(m_styleTree);
     m_tree->setHeaderHidden(true);
-    m_showAll = new QPushButton(QStringLiteral("&Show All Styles"), this);
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    m_showAll = new QPushButton(QString::fromLatin1(Labels::kShowAllStyles), this);
+    auto* ok = new QPushButton(QString::fromLatin1(Labels::kOk), this);
     ok->setDefault(true);
-    auto* help = new QPushButton(QStringLiteral("&Help"), this);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* help = new QPushButton(QString::fromLatin1(Labels::kHelp), this);
+    auto* cancel = new QPushButton(QString::fromLatin1(Labels::kCancel), this);
     m_grid = new CTargetStyleGrid2(layoutDirectory, &services.prompter, this);
     m_grid->setGravityUnit(ReadUnitChoice(services.profile).gravity);
     m_grid->setFixedWidth((logicalDpiX() / 10) * 32 + 10 + 140);
     for (int i = 0; i < 3; ++i) {
-        m_labels[i] = new QLabel(QStringLiteral("(N/A)"), this);
+        m_labels[i] = new QLabel(QString::fromLatin1(Labels::kNotAvailable), this);
         m_labels[i]->setObjectName(QStringLiteral("selection%1").arg(i));
     }
-    m_msgs = new QPushButton(QStringLiteral("Msgs"), this);
+    m_msgs = new QPushButton(QString::fromLatin1(Labels::kMsgsButton), this);
     m_msgs->setIcon(IconFactory::icon(Glyph::Log));
     m_msgs->setEnabled(false);
-    m_status = new CColorLabel(QStringLiteral("Not Done"), this);
+    m_status = new CColorLabel(LookOf(CalcStatus::NotDone).text, this);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("Style, Category, Subcategory"), this));
+    left->addWidget(new QLabel(QString::fromLatin1(Labels::kStyleLevels), this));
     left->addWidget(m_tree, 1);
     auto* right = new QVBoxLayout;
     right->addWidget(m_grid, 1);
     auto* current = new QGridLayout;
-    current->addWidget(new QLabel(QStringLiteral("Current Selection:"), this), 0, 0, 1, 2);
+    current->addWidget(new QLabel(QString::fromLatin1(Labels::kCurrentSelection), this), 0, 0, 1,
+                       2);
     for (int i = 0; i < 3; ++i)
         current->addWidget(m_labels[i], i + 1, 0, 1, 2);
-    current->addWidget(new QLabel(QStringLiteral("Calculations:"), this), 4, 0);
+    current->addWidget(new QLabel(QString::fromLatin1(Labels::kCalculations), this), 4, 0);
     current->addWidget(m_status, 4, 1);
     current->addWidget(m_msgs, 5, 0);
     right->addLayout(current);
@@ -141,11 +144,11 @@ bool CTargetStyleDlg::OnInitDialog() {
     ShowStyle(true);
     if (m_in.messageCount > 0) {
         m_msgs->setEnabled(true);
-        m_status->setText(QStringLiteral(" Errors"));
+        m_status->setText(QString::fromLatin1(Labels::kTargetStyleErrors));
         m_status->setTextColor(QColor(255, 0, 0));
     } else {
         m_msgs->setEnabled(false);
-        m_status->setText(QStringLiteral("No Errors"));
+        m_status->setText(LookOf(CalcStatus::NoErrors).text);
         m_status->setTextColor(QColor(0, 0, 255));
     }
     m_tree->setFocus();
@@ -207,10 +210,10 @@ void CTargetStyleDlg::reject() {
 void CTargetStyleDlg::OnShowAllStyles() {
     if (m_expandNext) {
         m_tree->expandAll();
-        m_showAll->setText(QStringLiteral("Collapse All"));
+        m_showAll->setText(QString::fromLatin1(Labels::kCollapseAll));
     } else {
         m_tree->collapseAll();
-        m_showAll->setText(QStringLiteral("Expand All"));
+        m_showAll->setText(QString::fromLatin1(Labels::kExpandAll));
     }
     m_expandNext = !m_expandNext;
     m_tree->setFocus();

@@ -3,6 +3,7 @@
 #include "core/calc/RecipeCalculator.h"
 #include "core/calc/TargetStyles.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/grid/CGWTabGridCtrl.h"
 
@@ -35,9 +36,9 @@ CTargetStyleGrid2::CTargetStyleGrid2(const QString& layoutDirectory, Prompter* p
 void CTargetStyleGrid2::setGravityUnit(Unit unit) {
     m_gravityUnit = unit;
     SetCellText(RowGravity, 0,
-                unit == Unit::SpecificGravity
-                    ? QStringLiteral("Specific Gravity")
-                    : QStringLiteral("Gravity (%1)").arg(QString::fromUtf8(InfoOf(unit).symbol)),
+                unit == Unit::SpecificGravity ? QString::fromUtf8(Labels::kSpecificGravity)
+                                              : QString::fromUtf8(Labels::kGravityPattern)
+                                                    .arg(QString::fromUtf8(InfoOf(unit).symbol)),
                 0);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/widgets/CControlTipWnd.h"
 #include "core/calculators/TwoWayConverter.h"
@@ -21,16 +22,16 @@ CABVABWDlg::CABVABWDlg(Prompter& prompter, DialogRunner& runner, QWidget* parent
     SetHelpContext(this, HelpContext::kAbvAbw);
     auto* grid = new QGridLayout;
     addRow(grid, 0, F::Abv, QStringLiteral("0.5 - 20.00%"));
-    grid->addWidget(new QLabel(QStringLiteral("ABV = ABW * 1.25"), this), 0, 3);
+    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kABVABW125), this), 0, 3);
     addRow(grid, 1, F::Abw, QStringLiteral("0.4 - 16.00%"));
-    grid->addWidget(new QLabel(QStringLiteral("ABW = ABV * 0.8"), this), 1, 3);
+    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kABWABV08), this), 1, 3);
     grid->setColumnStretch(3, 1);
     grid->setHorizontalSpacing(12);
     auto* top = new QVBoxLayout(this);
     top->addLayout(grid);
     top->addLayout(buttonRow());
-    m_tips->AddTool(edit(F::Abv), QStringLiteral("Alcohol by Volume\nPercentage\nFormat = 99.99"));
-    m_tips->AddTool(edit(F::Abw), QStringLiteral("Alcohol by Weight\nPercentage\nFormat = 99.99"));
+    m_tips->AddTool(edit(F::Abv), QString::fromUtf8(Labels::kAlcoholByVolumePercentageFormat99));
+    m_tips->AddTool(edit(F::Abw), QString::fromUtf8(Labels::kAlcoholByWeightPercentageFormat99));
     refresh();
 }
 

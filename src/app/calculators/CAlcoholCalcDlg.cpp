@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/calculators/CABVABWDlg.h"
 #include "app/calculators/CSGBallingDlg.h"
@@ -28,17 +29,14 @@ CAlcoholCalcDlg::CAlcoholCalcDlg(Prompter& prompter, DialogRunner& runner, QWidg
     auto* grid = new QGridLayout;
     addRow(grid, 0, F::Og, QStringLiteral("1.000 - 1.200"));
     addRow(grid, 1, F::Tg, QStringLiteral("1.000 - 1.200"));
-    grid->addWidget(note(QStringLiteral("*Note: To calculate PREDICTED ABV, leave TG blank")), 2, 0,
-                    1, 4);
+    grid->addWidget(note(QString::fromUtf8(Labels::kNoteToCalculatePREDICTEDABVLeave)), 2, 0, 1, 4);
     grid->setColumnStretch(3, 1);
 
     auto* predicting =
-        new QGroupBox(QStringLiteral("Used for predicting Terminal Gravity only"), this);
+        new QGroupBox(QString::fromUtf8(Labels::kUsedForPredictingTerminalGravityOnly), this);
     auto* pl = new QGridLayout(predicting);
     addRow(pl, 0, F::Attenuation, QStringLiteral("50 - 95"));
-    pl->addWidget(
-        note(QStringLiteral("Attenuation is normally 70-80%\n  (if unknown, assume 75%)")), 1, 0, 1,
-        4);
+    pl->addWidget(note(QString::fromUtf8(Labels::kAttenuationIsNormally7080If)), 1, 0, 1, 4);
     pl->setColumnStretch(3, 1);
 
     auto* results = new QGridLayout;
@@ -48,15 +46,14 @@ CAlcoholCalcDlg::CAlcoholCalcDlg(Prompter& prompter, DialogRunner& runner, QWidg
 
     auto* formulas = new QGroupBox(this);
     auto* fl = new QVBoxLayout(formulas);
-    fl->addWidget(note(QStringLiteral("%ABV = ( ( Original Gravity - Terminal Gravity ) * .1275")));
-    fl->addWidget(note(QStringLiteral("%ABW = ( ( Original Gravity - Terminal Gravity ) * .102")));
-    fl->addWidget(
-        note(QStringLiteral("- Gravities are stated in points (e.g., 1.035 = 35 SG points)")));
+    fl->addWidget(note(QString::fromUtf8(Labels::kABVOriginalGravityTerminalGravity1275)));
+    fl->addWidget(note(QString::fromUtf8(Labels::kABWOriginalGravityTerminalGravity102)));
+    fl->addWidget(note(QString::fromUtf8(Labels::kGravitiesAreStatedInPointsE)));
 
-    auto* abv = new QPushButton(QStringLiteral("&ABV to/from ABW..."), this);
+    auto* abv = new QPushButton(QString::fromUtf8(Labels::kABVToFromABW), this);
     abv->setObjectName(QStringLiteral("abvAbw"));
     connect(abv, &QPushButton::clicked, this, &CAlcoholCalcDlg::OnAbvAbw);
-    auto* sg = new QPushButton(QStringLiteral("&SG to/from Balling..."), this);
+    auto* sg = new QPushButton(QString::fromUtf8(Labels::kSGToFromBalling), this);
     sg->setObjectName(QStringLiteral("sgBalling"));
     connect(sg, &QPushButton::clicked, this, &CAlcoholCalcDlg::OnSgBalling);
 

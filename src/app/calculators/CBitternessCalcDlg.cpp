@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/reference/CLookupDlg.h"
 #include "core/calc/UnitPreference.h"
@@ -37,7 +38,7 @@ CBitternessCalcDlg::CBitternessCalcDlg(CWscalcDoc& doc, DialogRunner& runner, QW
     m_volumeUnit = new QLabel(this);
     m_hopLabel = new QLabel(this);
     m_hopLabel->setObjectName(QStringLiteral("hopLabel"));
-    auto* selectHop = new QPushButton(QStringLiteral("&Select a Hop..."), this);
+    auto* selectHop = new QPushButton(QString::fromUtf8(Labels::kSelectAHop), this);
     selectHop->setObjectName(QStringLiteral("selectHop"));
     selectHop->setAutoDefault(false);
     connect(selectHop, &QPushButton::clicked, this, &CBitternessCalcDlg::OnSelectHop);
@@ -51,12 +52,12 @@ CBitternessCalcDlg::CBitternessCalcDlg(CWscalcDoc& doc, DialogRunner& runner, QW
     addRow(grid, 2, F::Volume);
     grid->addWidget(m_volumeUnit, 2, 2);
     addRow(grid, 3, F::Gravity);
-    grid->addWidget(new QLabel(QStringLiteral("Valid values:\n1.030 - 1.130"), this), 3, 2, 1, 2);
+    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kValidValues10301130), this), 3, 2, 1, 2);
     addRow(grid, 4, F::Time);
-    grid->addWidget(new QLabel(QStringLiteral("3-120 minutes"), this), 4, 2, 1, 2);
+    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kN3120Minutes), this), 4, 2, 1, 2);
     addRow(grid, 5, F::Utilization);
-    grid->addWidget(note(QStringLiteral("(determined from original gravity and time of boil)")), 5,
-                    2, 1, 2);
+    grid->addWidget(note(QString::fromUtf8(Labels::kDeterminedFromOriginalGravityAndTime)), 5, 2, 1,
+                    2);
     grid->setColumnStretch(3, 1);
 
     auto* results = new QGridLayout;
@@ -64,10 +65,10 @@ CBitternessCalcDlg::CBitternessCalcDlg(CWscalcDoc& doc, DialogRunner& runner, QW
     addRow(results, 1, F::Hbu);
     results->setColumnStretch(2, 1);
 
-    auto* measurement = new QGroupBox(QStringLiteral("Measurement"), this);
-    m_english = new QRadioButton(QStringLiteral("&English"), measurement);
+    auto* measurement = new QGroupBox(QString::fromUtf8(Labels::kMeasurement), this);
+    m_english = new QRadioButton(QString::fromUtf8(Labels::kEnglishChoice), measurement);
     m_english->setObjectName(QStringLiteral("english"));
-    m_metric = new QRadioButton(QStringLiteral("&Metric"), measurement);
+    m_metric = new QRadioButton(QString::fromUtf8(Labels::kMetric), measurement);
     m_metric->setObjectName(QStringLiteral("metric"));
     auto* units = new QButtonGroup(this);
     units->addButton(m_english);
@@ -80,14 +81,14 @@ CBitternessCalcDlg::CBitternessCalcDlg(CWscalcDoc& doc, DialogRunner& runner, QW
     connect(m_metric, &QRadioButton::clicked, this,
             [this] { act([this] { m_model.setMetric(true); }); });
 
-    auto* method = new QLabel(
-        QStringLiteral("Method:  %1").arg(QString::fromLatin1(Texts::kBitternessMethod)), this);
+    auto* method = new QLabel(QString::fromUtf8(Labels::kMethodPattern)
+                                  .arg(QString::fromLatin1(Texts::kBitternessMethod)),
+                              this);
     method->setObjectName(QStringLiteral("method"));
     auto* equation = new QGroupBox(this);
     auto* el = new QVBoxLayout(equation);
     el->addWidget(method);
-    el->addWidget(
-        note(QStringLiteral("IBUs = decimal alpha acid utilization * mg/l of added alpha acids")));
+    el->addWidget(note(QString::fromUtf8(Labels::kIBUsDecimalAlphaAcidUtilizationMg)));
     el->addWidget(note(QStringLiteral(
         "mg/l of added alpha acids =\n( decimal Alpha Acid rating * ozs hops * 7490 )/ volume of "
         "boil in gallons\n OR\n( decimal Alpha Acid rating * grams hops * 1000 )/ volume of boil "

@@ -3,6 +3,7 @@
 #include "app/widgets/CColorLabel.h"
 #include "app/widgets/DialogRunner.h"
 #include "core/calculators/SolverCalculator.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -63,7 +64,7 @@ CCalculatorDlg::CCalculatorDlg(std::unique_ptr<SolverCalculator> owned, DialogRu
         m_list->setFixedHeight(m_list->sizeHintForRow(0) * m_list->model()->rowCount() +
                                2 * m_list->frameWidth() + 2);
         m_list->setMaximumWidth(m_list->sizeHintForColumn(0) + 40);
-        m_listLabel = new QLabel(QStringLiteral("Currently solving for:"), this);
+        m_listLabel = new QLabel(QString::fromUtf8(Labels::kCurrentlySolvingFor), this);
         m_listLabel->setBuddy(m_list);
         connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this](const QModelIndex& current) {
@@ -71,14 +72,14 @@ CCalculatorDlg::CCalculatorDlg(std::unique_ptr<SolverCalculator> owned, DialogRu
                         act([&] { m_calc.chooseUnknown(current.row()); });
                 });
     }
-    m_calculate = new QPushButton(QStringLiteral("&Calculate"), this);
+    m_calculate = new QPushButton(QString::fromUtf8(Labels::kCalculate), this);
     m_calculate->setObjectName(QStringLiteral("calculate"));
     m_calculate->setDefault(true); // Enter calculates; the dialog stays open
-    m_recalculate = new QPushButton(QStringLiteral("&Recalculate"), this);
+    m_recalculate = new QPushButton(QString::fromUtf8(Labels::kRecalculate), this);
     m_recalculate->setObjectName(QStringLiteral("recalculate"));
-    m_clear = new QPushButton(QStringLiteral("C&lear"), this);
+    m_clear = new QPushButton(QString::fromUtf8(Labels::kClear), this);
     m_clear->setObjectName(QStringLiteral("clear"));
-    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close = new QPushButton(QString::fromUtf8(Labels::kCloseButton), this);
     m_close->setObjectName(QStringLiteral("close"));
     for (QPushButton* b : {m_recalculate, m_clear, m_close})
         b->setAutoDefault(false);

@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/calculators/CSGBallingDlg.h"
 #include "app/reference/CLookupDlg.h"
@@ -31,9 +32,9 @@ COGCalcDlg::COGCalcDlg(CoreServices& services, DialogRunner& runner, QWidget* pa
     m_source = new QLabel(this);
     m_source->setObjectName(QStringLiteral("sourceLabel"));
 
-    auto* measurement = new QGroupBox(QStringLiteral("Measurement"), this);
-    m_pounds = new QRadioButton(QStringLiteral("&Pounds"), measurement);
-    m_kilograms = new QRadioButton(QStringLiteral("&Kilograms"), measurement);
+    auto* measurement = new QGroupBox(QString::fromUtf8(Labels::kMeasurement), this);
+    m_pounds = new QRadioButton(QString::fromUtf8(Labels::kPounds), measurement);
+    m_kilograms = new QRadioButton(QString::fromUtf8(Labels::kKilograms), measurement);
     m_kilograms->setObjectName(QStringLiteral("kilograms"));
     auto* units = new QButtonGroup(this);
     units->addButton(m_pounds);
@@ -70,7 +71,7 @@ COGCalcDlg::COGCalcDlg(CoreServices& services, DialogRunner& runner, QWidget* pa
             this),
         2, 2, 2, 1);
     grid->addWidget(m_source, 3, 1);
-    addRow(grid, 4, F::Volume, QStringLiteral("Gallons"));
+    addRow(grid, 4, F::Volume, QString::fromUtf8(Labels::kGallons));
     addRow(grid, 5, F::Efficiency, QStringLiteral("25 - 100"));
     grid->addWidget(note(QStringLiteral(
                         "- Efficiency is 100% for Extracts and Fermentable Adjuncts\n- Efficiency "
@@ -83,7 +84,7 @@ COGCalcDlg::COGCalcDlg(CoreServices& services, DialogRunner& runner, QWidget* pa
     addRow(results, 1, F::Balling);
     results->setColumnStretch(2, 1);
 
-    auto* sg = new QPushButton(QStringLiteral("&SG to/from Balling..."), this);
+    auto* sg = new QPushButton(QString::fromUtf8(Labels::kSGToFromBalling), this);
     sg->setObjectName(QStringLiteral("sgBalling"));
     connect(sg, &QPushButton::clicked, this, &COGCalcDlg::OnSgBalling);
 
@@ -91,12 +92,12 @@ COGCalcDlg::COGCalcDlg(CoreServices& services, DialogRunner& runner, QWidget* pa
     middle->addLayout(results, 1);
     middle->addLayout(listBox());
 
-    auto* formula = new QGroupBox(QStringLiteral("Predicted Original Gravity Formula"), this);
+    auto* formula =
+        new QGroupBox(QString::fromUtf8(Labels::kPredictedOriginalGravityFormula), this);
     auto* fl = new QVBoxLayout(formula);
     fl->addWidget(note(QStringLiteral("OG = ( ( Pounds of Extract * Extract Potential ) / Volume "
                                       "of boil in gallons ) * Efficiency")));
-    fl->addWidget(note(
-        QStringLiteral("- Extract Potential is stated in points (e.g., 1.035 = 35 SG points)")));
+    fl->addWidget(note(QString::fromUtf8(Labels::kExtractPotentialIsStatedInPoints)));
 
     auto* top = new QVBoxLayout(this);
     top->addWidget(formula);

@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/widgets/CControlTipWnd.h"
 #include "core/calculators/TwoWayConverter.h"
@@ -21,18 +22,17 @@ CSGBallingDlg::CSGBallingDlg(Prompter& prompter, DialogRunner& runner, QWidget* 
     SetHelpContext(this, HelpContext::kSgBalling);
     auto* grid = new QGridLayout;
     addRow(grid, 0, F::Sg, QStringLiteral("1.000 - 1.200"));
-    grid->addWidget(new QLabel(QStringLiteral("SG = (B°)(.004) + 1.0"), this), 0, 3);
+    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kSGB00410), this), 0, 3);
     addRow(grid, 1, F::Balling, QStringLiteral("0 - 50"));
-    grid->addWidget(new QLabel(QStringLiteral("B° = (SG - 1.0) / .004"), this), 1, 3);
+    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kBSG10004), this), 1, 3);
     grid->setColumnStretch(3, 1);
     grid->setHorizontalSpacing(12);
     auto* top = new QVBoxLayout(this);
     top->addLayout(grid);
     top->addLayout(buttonRow());
     m_tips->AddTool(edit(F::Sg), 148);
-    m_tips->AddTool(
-        edit(F::Balling),
-        QStringLiteral("Debrees Balling, which is another density scale\nFormat = 99.9"));
+    m_tips->AddTool(edit(F::Balling),
+                    QString::fromUtf8(Labels::kDebreesBallingWhichIsAnotherDensity));
     refresh();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/widgets/CheckableDateEdit.h"
 #include "app/widgets/RecordBinder.h"
@@ -21,7 +22,7 @@ CCompetitionResultsDlg::CCompetitionResultsDlg(CRecordSetRecipe& record, Prompte
                                                bool tips, QWidget* parent)
     : QDialog(parent), m_record(record), m_prompter(prompter) {
     SetHelpContext(this, HelpContext::kCompetitionResults);
-    setWindowTitle(QStringLiteral("Competition Results"));
+    setWindowTitle(QString::fromUtf8(Labels::kCompetitionResults));
     m_binder = new RecordBinder(prompter, this);
     m_name = new QLineEdit(this);
     m_name->setMaxLength(50);
@@ -38,11 +39,11 @@ CCompetitionResultsDlg::CCompetitionResultsDlg(CRecordSetRecipe& record, Prompte
         m_date->setToolTip(MessageCatalog::text(Msg::kDateTip));
     }
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Name"), m_name);
-    form->addRow(QStringLiteral("&Prizes Won"), m_prizes);
-    form->addRow(QStringLiteral("&Judges Score"), m_score);
-    form->addRow(QStringLiteral("&Comments"), m_comments);
-    form->addRow(QStringLiteral("&Date"), m_date);
+    form->addRow(QString::fromUtf8(Labels::kName), m_name);
+    form->addRow(QString::fromUtf8(Labels::kPrizesWon), m_prizes);
+    form->addRow(QString::fromUtf8(Labels::kJudgesScore), m_score);
+    form->addRow(QString::fromUtf8(Labels::kCommentsField), m_comments);
+    form->addRow(QString::fromUtf8(Labels::kDate), m_date);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -50,10 +51,10 @@ CCompetitionResultsDlg::CCompetitionResultsDlg(CRecordSetRecipe& record, Prompte
     layout->addLayout(form);
     layout->addWidget(buttons);
 
-    m_binder->bind(m_name, "RecipeRatingCompName", QStringLiteral("&Name"),
+    m_binder->bind(m_name, "RecipeRatingCompName", QString::fromUtf8(Labels::kName),
                    RecordBinder::Format::Text);
     m_binder->bind(m_prizes, "RecipeRatingCompPrizes");
-    m_binder->bind(m_score, "RecipeRatingCompScore", QStringLiteral("&Judges Score"),
+    m_binder->bind(m_score, "RecipeRatingCompScore", QString::fromUtf8(Labels::kJudgesScore),
                    RecordBinder::Format::Whole);
     m_binder->bind(m_comments, "RecipeRatingCompComments");
     m_binder->bind(m_date, "RecipeRatingCompDate");

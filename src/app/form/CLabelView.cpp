@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QPainter>
 
@@ -20,9 +21,8 @@ void CLabelView::paintEvent(QPaintEvent*) {
     auto centred = [&](const QString& text, int baseline) {
         p.drawText(QPoint((width() - fm.horizontalAdvance(text)) / 2, baseline), text);
     };
-    centred(QStringLiteral("Wortsmith Label Test"), middle);
-    centred(QStringLiteral("This routine is planned for a future version of Wortsmith Calculator."),
-            middle + 10 + fm.height());
+    centred(QString::fromUtf8(Labels::kWortsmithLabelTest), middle);
+    centred(QString::fromUtf8(Labels::kThisRoutineIsPlannedForA), middle + 10 + fm.height());
 }
 
 } // namespace wsc

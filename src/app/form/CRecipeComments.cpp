@@ -1,6 +1,7 @@
 #include "app/form/CRecipeComments.h"
 
 #include "core/db/records/CRecordSetRecipe.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/widgets/CheckableDateEdit.h"
 #include "app/widgets/RecordBinder.h"
@@ -30,11 +31,12 @@ CRecipeComments::CRecipeComments(Prompter& prompter, HelpService* help, QWidget*
     };
     auto* helpButton = makeHelpButton(help, kHelpContext);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(label(QStringLiteral("&Source of recipe"), m_source), 0, 0, Qt::AlignTop);
+    layout->addWidget(label(QString::fromUtf8(Labels::kSourceOfRecipe), m_source), 0, 0,
+                      Qt::AlignTop);
     layout->addWidget(m_source, 0, 1);
-    layout->addWidget(label(QStringLiteral("Date Obta&ined"), m_date), 1, 0);
+    layout->addWidget(label(QString::fromUtf8(Labels::kDateObtained), m_date), 1, 0);
     layout->addWidget(m_date, 1, 1, Qt::AlignLeft);
-    layout->addWidget(label(QStringLiteral("Comments"), m_comments), 2, 0, Qt::AlignTop);
+    layout->addWidget(label(QString::fromUtf8(Labels::kComments), m_comments), 2, 0, Qt::AlignTop);
     layout->addWidget(m_comments, 2, 1);
     layout->addWidget(helpButton, 3, 1, Qt::AlignRight);
     layout->setRowStretch(0, 1);

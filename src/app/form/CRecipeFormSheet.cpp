@@ -3,6 +3,7 @@
 #include "app/form/CScaleRecipeDlg.h"
 #include "app/form/PredictionStrip.h"
 #include "core/calc/Predictions.h"
+#include "core/settings/WindowTexts.h"
 
 #include "core/shell/ProgramFiles.h"
 
@@ -60,7 +61,7 @@ namespace wsc {
 namespace {
 
 QString orNotApplicable(const QString& text) {
-    return text.isEmpty() ? QStringLiteral("(N/A)") : text;
+    return text.isEmpty() ? QString::fromLatin1(Labels::kNotAvailable) : text;
 }
 
 } // namespace
@@ -141,10 +142,10 @@ void CRecipeFormSheet::buildControls() {
         return l;
     };
 
-    m_measureGroup = new QGroupBox(QStringLiteral("Measurement"), this);
+    m_measureGroup = new QGroupBox(QString::fromUtf8(Labels::kMeasurement), this);
     m_measureGroup->setObjectName(QStringLiteral("measurement"));
-    m_english = new QRadioButton(QStringLiteral("Eng&lish"), m_measureGroup);
-    m_metric = new QRadioButton(QStringLiteral("&Metric"), m_measureGroup);
+    m_english = new QRadioButton(QString::fromUtf8(Labels::kEnglish), m_measureGroup);
+    m_metric = new QRadioButton(QString::fromUtf8(Labels::kMetric), m_measureGroup);
     m_english->setEnabled(false);
     m_metric->setEnabled(false);
     m_measure = new QButtonGroup(this);
@@ -154,25 +155,25 @@ void CRecipeFormSheet::buildControls() {
     ml->addWidget(m_english);
     ml->addWidget(m_metric);
 
-    m_processGroup = new QGroupBox(QStringLiteral("Pr&ocess"), this);
+    m_processGroup = new QGroupBox(QString::fromUtf8(Labels::kProcess), this);
     m_processGroup->setObjectName(QStringLiteral("process"));
-    m_kit = new QCheckBox(QStringLiteral("Kit"), m_processGroup);
-    m_extract = new QCheckBox(QStringLiteral("Extract"), m_processGroup);
-    m_partial = new QCheckBox(QStringLiteral("Partial Mash"), m_processGroup);
-    m_allGrain = new QCheckBox(QStringLiteral("All Grain"), m_processGroup);
+    m_kit = new QCheckBox(QString::fromUtf8(Labels::kKit), m_processGroup);
+    m_extract = new QCheckBox(QString::fromUtf8(Labels::kExtract), m_processGroup);
+    m_partial = new QCheckBox(QString::fromUtf8(Labels::kPartialMash), m_processGroup);
+    m_allGrain = new QCheckBox(QString::fromUtf8(Labels::kAllGrain), m_processGroup);
     auto* pl = new QGridLayout(m_processGroup);
     pl->addWidget(m_kit, 0, 0);
     pl->addWidget(m_extract, 0, 1);
     pl->addWidget(m_partial, 1, 0);
     pl->addWidget(m_allGrain, 1, 1);
 
-    auto* targetGroup = new QGroupBox(QStringLiteral("Target"), this);
-    m_targetButton = new QPushButton(QStringLiteral("Tar&get Style..."), targetGroup);
+    auto* targetGroup = new QGroupBox(QString::fromUtf8(Labels::kTarget), this);
+    m_targetButton = new QPushButton(QString::fromUtf8(Labels::kTargetStyle), targetGroup);
     m_targetButton->setObjectName(QStringLiteral("targetStyle"));
     auto* tl = new QGridLayout(targetGroup);
     tl->addWidget(m_targetButton, 0, 0, 3, 1, Qt::AlignTop);
     for (int i = 0; i < 3; ++i) {
-        m_target[i] = new QLabel(QStringLiteral("(N/A)"), targetGroup);
+        m_target[i] = new QLabel(QString::fromLatin1(Labels::kNotAvailable), targetGroup);
         m_target[i]->setObjectName(QStringLiteral("target%1").arg(i));
         QFont bold = m_target[i]->font();
         bold.setBold(true);
@@ -181,13 +182,13 @@ void CRecipeFormSheet::buildControls() {
     }
     tl->setColumnStretch(1, 1);
 
-    auto* calcGroup = new QGroupBox(QStringLiteral("Calculations:"), this);
-    m_status = new CColorLabel(QStringLiteral("Not Done"), calcGroup);
+    auto* calcGroup = new QGroupBox(QString::fromUtf8(Labels::kCalculations), this);
+    m_status = new CColorLabel(LookOf(CalcStatus::NotDone).text, calcGroup);
     m_status->setObjectName(QStringLiteral("calcStatus"));
     QFont bold = m_status->font();
     bold.setBold(true);
     m_status->setFont(bold);
-    m_msgs = new QPushButton(QStringLiteral("Msgs"), calcGroup);
+    m_msgs = new QPushButton(QString::fromLatin1(Labels::kMsgsButton), calcGroup);
     m_msgs->setObjectName(QStringLiteral("msgs"));
     m_msgs->setIcon(IconFactory::icon(Glyph::Log));
     m_msgs->setIconSize(QSize(style()->pixelMetric(QStyle::PM_SmallIconSize),
@@ -198,11 +199,11 @@ void CRecipeFormSheet::buildControls() {
     cl->addWidget(m_msgs);
 
     auto* heading = new QGridLayout;
-    heading->addWidget(label(QStringLiteral("&Name"), m_name), 0, 0);
+    heading->addWidget(label(QString::fromUtf8(Labels::kName), m_name), 0, 0);
     heading->addWidget(m_name, 0, 1);
-    heading->addWidget(label(QStringLiteral("&Brewer"), m_brewer), 0, 2);
+    heading->addWidget(label(QString::fromUtf8(Labels::kBrewer), m_brewer), 0, 2);
     heading->addWidget(m_brewer, 0, 3);
-    heading->addWidget(label(QStringLiteral("B&atch #"), m_batch), 0, 4);
+    heading->addWidget(label(QString::fromUtf8(Labels::kBatchLabel), m_batch), 0, 4);
     heading->addWidget(m_batch, 0, 5);
     heading->setColumnStretch(1, 3);
     heading->setColumnStretch(3, 2);
@@ -215,18 +216,18 @@ void CRecipeFormSheet::buildControls() {
 
     m_sheet = new CRecipePropertySheet(this);
     m_recipePage = new CRecipeRecipePage(m_doc.database(), m_doc.services(), m_sheet);
-    m_sheet->addPage(m_recipePage, QStringLiteral("Recipe"));
+    m_sheet->addPage(m_recipePage, QString::fromUtf8(Labels::kRecipePageTab));
     Prompter& prompter = m_doc.services().prompter;
     HelpService* help = m_doc.services().help;
     m_grid->Create(gridLayoutDirectory());
     m_sheet->addPage(new CRecipeIngredientsPage(m_grid, prompter, help, m_sheet),
-                     QStringLiteral("Ingredients"));
+                     QString::fromUtf8(Labels::kIngredients));
     auto* mash = new CRecipeMash(prompter, help, m_sheet);
     mash->setEfficiencyCalculator([this]() -> std::optional<double> {
         return RecipeCalculator::SystemEfficiencyActual(*m_grid, m_doc.utilization(), calcInputs(),
                                                         m_cmd->record().m_RecipeSGOriginal);
     });
-    m_sheet->addPage(mash, QStringLiteral("Mash"));
+    m_sheet->addPage(mash, QString::fromUtf8(Labels::kMash));
     auto* fermentation = new CRecipeSpecGravities(prompter, help, m_sheet);
     fermentation->setCalculationRunner([this] {
         // A run started by the page changes no field the user typed: the changed state of the
@@ -244,10 +245,11 @@ void CRecipeFormSheet::buildControls() {
             return {};
         return lookup.lookupResult()->name;
     });
-    m_sheet->addPage(fermentation, QStringLiteral("Fermentation Info"));
-    m_sheet->addPage(new CRecipeComments(prompter, help, m_sheet), QStringLiteral("Comments"));
+    m_sheet->addPage(fermentation, QString::fromUtf8(Labels::kFermentationInfo));
+    m_sheet->addPage(new CRecipeComments(prompter, help, m_sheet),
+                     QString::fromUtf8(Labels::kComments));
     m_sheet->addPage(new CRecipeRatingDlg(prompter, help, m_runner, m_sheet),
-                     QStringLiteral("Rating"));
+                     QString::fromUtf8(Labels::kRating));
     for (int i = 0; i < m_sheet->pageCount(); ++i) {
         m_sheet->page(i)->setRecord(&m_cmd->record());
         connect(m_sheet->page(i), &CRecipePage::modified, this, [this] { setModifiedByUser(); });
@@ -260,10 +262,11 @@ void CRecipeFormSheet::buildControls() {
 
     // The heading's fields are bound to the recipe's columns as the pages' fields are.
     m_heading = new RecordBinder(m_doc.services().prompter, this);
-    m_heading->bind(m_name, "RecipeName", QStringLiteral("&Name"), RecordBinder::Format::Text);
-    m_heading->bind(m_brewer, "RecipeBrewer", QStringLiteral("&Brewer"),
+    m_heading->bind(m_name, "RecipeName", QString::fromUtf8(Labels::kName),
                     RecordBinder::Format::Text);
-    m_heading->bindRequired(m_batch, "RecipeBatchNo", QStringLiteral("&Batch #"));
+    m_heading->bind(m_brewer, "RecipeBrewer", QString::fromUtf8(Labels::kBrewer),
+                    RecordBinder::Format::Text);
+    m_heading->bindRequired(m_batch, "RecipeBatchNo", QString::fromUtf8(Labels::kBatchField));
     m_heading->bind(m_measure, "RecipeMeasureEnglish");
     m_heading->bind(m_kit, "RecipeProcessKit");
     m_heading->bind(m_extract, "RecipeProcessExtract");
@@ -522,7 +525,7 @@ const IngredientSheets& CRecipeFormSheet::ingredientSheets() {
 
 void CRecipeFormSheet::resetTargetStyle() {
     for (QLabel* l : m_target)
-        l->setText(QStringLiteral("(N/A)"));
+        l->setText(QString::fromLatin1(Labels::kNotAvailable));
 }
 
 void CRecipeFormSheet::ShowTargetStyle() {

@@ -9,6 +9,7 @@
 #include "core/document/RecipeIngredientRows.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QDir>
 
@@ -249,7 +250,7 @@ void CRecipeGrid1::SelectIngredient() {
             case SheetAdjuncts:
                 set(0, r.name);
                 set(1, QStringLiteral("0.0"));
-                set(2, QStringLiteral("(other)"));
+                set(2, QString::fromUtf8(Labels::kOther));
                 set(3, r.fermentable ? QStringLiteral("1") : QStringLiteral("0"));
                 set(4, f3(r.specificGravity));
                 set(5, f1(r.color));
@@ -303,7 +304,8 @@ void CRecipeGrid1::DeleteIngredient() {
     if (m_hooks.deleteWarnings && m_hooks.deleteWarnings()) {
         const QString what = GetCellText(row, sheet == SheetExtracts ? 1 : 0);
         if (m_doc.services().prompter.message(
-                Msg::kConfirmDelete, {QStringLiteral("Ingredient ") + kindName(sheet), what},
+                Msg::kConfirmDelete,
+                {QString::fromUtf8(Labels::kIngredient) + kindName(sheet), what},
                 PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok) {
             SelectRow(-1);
             return;
@@ -330,7 +332,7 @@ QMenu* CRecipeGrid1::createPopupMenu(int row) {
     if (row < 1)
         return nullptr;
     SelectRow(row);
-    auto* menu = new QMenu(QStringLiteral("Recipe Ingredients"), this);
+    auto* menu = new QMenu(QString::fromUtf8(Labels::kRecipeIngredients), this);
     menu->setObjectName(QStringLiteral("ingredientsPopup"));
     const bool append = isAppendRow(row);
     auto add = [&](const QString& text, int id, const QString& tip, bool enabled) {
@@ -341,17 +343,17 @@ QMenu* CRecipeGrid1::createPopupMenu(int row) {
         return a;
     };
     // The keys shown are the ones the grid takes: the letters alone (Ctrl+S commits the recipe).
-    QAction* select = add(QStringLiteral("&Select Ingredient\tS"), ID_SELECT_INGREDIENT,
-                          QStringLiteral("Select an ingredient to add to the recipe"), true);
-    QAction* calc =
-        add(QStringLiteral("&Calculate Bitterness\tC"), ID_CALCULATE_BITTERNESS,
-            QStringLiteral("Calculate Hops Bitterness"), currentSheet() == SheetHops && !append);
+    QAction* select = add(QString::fromUtf8(Labels::kSelectIngredientS), ID_SELECT_INGREDIENT,
+                          QString::fromUtf8(Labels::kSelectAnIngredientToAddTo), true);
+    QAction* calc = add(QString::fromUtf8(Labels::kCalculateBitternessC), ID_CALCULATE_BITTERNESS,
+                        QString::fromUtf8(Labels::kCalculateHopsBitterness),
+                        currentSheet() == SheetHops && !append);
     menu->addSeparator();
-    QAction* del = add(QStringLiteral("&Delete Ingredient\tD"), ID_DELETE_INGREDIENT,
-                       QStringLiteral("Delete the ingredient from the recipe"), !append);
+    QAction* del = add(QString::fromUtf8(Labels::kDeleteIngredientD), ID_DELETE_INGREDIENT,
+                       QString::fromUtf8(Labels::kDeleteTheIngredientFromTheRecipe), !append);
     menu->addSeparator();
-    QAction* cancel = add(QStringLiteral("Cancel Menu\tEsc"), ID_CANCEL_MENU,
-                          QStringLiteral("Dismiss popup menu"), true);
+    QAction* cancel = add(QString::fromUtf8(Labels::kCancelMenuEsc), ID_CANCEL_MENU,
+                          QString::fromUtf8(Labels::kDismissPopupMenu), true);
     connect(select, &QAction::triggered, this, [this] { SelectIngredient(); });
     connect(calc, &QAction::triggered, this, [this] { CalculateBitterness(); });
     connect(del, &QAction::triggered, this, [this] { DeleteIngredient(); });

@@ -5,6 +5,7 @@
 #include "core/db/records/CRecordSetRecipe.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,10 +24,10 @@ CRecipeIngredientsPage::CRecipeIngredientsPage(CRecipeGrid1* grid, Prompter& pro
     m_boilTime->setObjectName(QStringLiteral("boilTime"));
     m_boilTime->setMaximumWidth(60);
     m_boilTime->setAlignment(Qt::AlignRight);
-    auto* label = new QLabel(QStringLiteral("Total Boil T&ime (Min)"), this);
+    auto* label = new QLabel(QString::fromUtf8(Labels::kTotalBoilTimeMin), this);
     label->setBuddy(m_boilTime);
     auto* helpButton = makeHelpButton(help, kHelpContext);
-    m_binder->bind(m_boilTime, "RecipeBoilLth", QStringLiteral("Total Boil Time (Min)"),
+    m_binder->bind(m_boilTime, "RecipeBoilLth", QString::fromUtf8(Labels::kTotalBoilTimeField),
                    RecordBinder::Format::Whole);
     connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
 

@@ -4,6 +4,7 @@
 #include "core/db/records/CRecordSetRecipe.h"
 #include "core/document/MashTypeRules.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -41,7 +42,7 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     m_binder = new RecordBinder(prompter, this);
     using F = RecordBinder::Format;
 
-    auto* typeBox = new QGroupBox(QStringLiteral("Mash Type"), this);
+    auto* typeBox = new QGroupBox(QString::fromUtf8(Labels::kMashType), this);
     m_types = new QButtonGroup(this);
     auto* tl = new QVBoxLayout(typeBox);
     const char* types[] = {"Single Stage Inf&usion", "&Step Infusion", "Decoct&ion"};
@@ -53,7 +54,7 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     tl->addStretch();
     m_binder->bind(m_types, "RecipeMashType");
 
-    auto* table = new QGroupBox(QStringLiteral("Mash Schedule"), this);
+    auto* table = new QGroupBox(QString::fromUtf8(Labels::kMashSchedule), this);
     auto* grid = new QGridLayout(table);
     const char* headings[] = {"Protein Rest", "Starch Conv", "Starch Conv", "Mash Out"};
     const char* rows[] = {"Time", "Volume", "Temperature"};
@@ -77,55 +78,57 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
         grid->addWidget(m_vol[c], 2, c + 1);
         grid->addWidget(m_temp[c], 3, c + 1);
         const QString column = QStringLiteral(" (%1)").arg(QString::fromLatin1(headings[c]));
-        m_binder->bind(m_time[c], kTimeColumns[c], QStringLiteral("Time") + column, F::Whole);
-        m_binder->bind(m_vol[c], kVolColumns[c], QStringLiteral("Volume") + column, F::Number,
-                       Quantity::Volume);
-        m_binder->bind(m_temp[c], kTempColumns[c], QStringLiteral("Temperature") + column, F::Whole,
-                       Quantity::Temperature);
+        m_binder->bind(m_time[c], kTimeColumns[c], QString::fromUtf8(Labels::kTime) + column,
+                       F::Whole);
+        m_binder->bind(m_vol[c], kVolColumns[c], QString::fromUtf8(Labels::kVolume) + column,
+                       F::Number, Quantity::Volume);
+        m_binder->bind(m_temp[c], kTempColumns[c], QString::fromUtf8(Labels::kTemperature) + column,
+                       F::Whole, Quantity::Temperature);
     }
     m_mashPh = numberEdit(table, QStringLiteral("mashPh"));
-    grid->addWidget(new QLabel(QStringLiteral("pH Adjustment"), table), 4, 0);
+    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kPHAdjustment), table), 4, 0);
     grid->addWidget(m_mashPh, 4, 1);
-    m_binder->bind(m_mashPh, "RecipeMashPhAdj", QStringLiteral("pH Adjustment"), F::Number);
+    m_binder->bind(m_mashPh, "RecipeMashPhAdj", QString::fromUtf8(Labels::kPHAdjustment),
+                   F::Number);
     // Extra width goes past the units, so the headings stay over their edits.
     grid->setColumnStretch(6, 1);
 
-    auto* sparge = new QGroupBox(QStringLiteral("Sparge"), this);
+    auto* sparge = new QGroupBox(QString::fromUtf8(Labels::kSparge), this);
     auto* sl = new QGridLayout(sparge);
     m_spargeVol = numberEdit(sparge, QStringLiteral("spargeVol"));
     m_spargeTemp = numberEdit(sparge, QStringLiteral("spargeTemp"));
     m_spargePh = numberEdit(sparge, QStringLiteral("spargePh"));
     auto* spargeVolLabel = new QLabel(sparge);
     auto* spargeTempLabel = new QLabel(sparge);
-    m_binder->bindUnitLabel(spargeVolLabel, QStringLiteral("Water Volume"),
-                            QStringLiteral("Water Volume (%1)"), Quantity::Volume);
-    m_binder->bindUnitLabel(spargeTempLabel, QStringLiteral("Temperature"),
-                            QStringLiteral("Temperature (%1)"), Quantity::Temperature);
+    m_binder->bindUnitLabel(spargeVolLabel, QString::fromUtf8(Labels::kWaterVolume),
+                            QString::fromUtf8(Labels::kWaterVolumePattern), Quantity::Volume);
+    m_binder->bindUnitLabel(spargeTempLabel, QString::fromUtf8(Labels::kTemperature),
+                            QString::fromUtf8(Labels::kTemperaturePattern), Quantity::Temperature);
     sl->addWidget(spargeVolLabel, 0, 0);
     sl->addWidget(m_spargeVol, 0, 1);
     sl->addWidget(spargeTempLabel, 1, 0);
     sl->addWidget(m_spargeTemp, 1, 1);
-    sl->addWidget(new QLabel(QStringLiteral("pH Adjustment"), sparge), 2, 0);
+    sl->addWidget(new QLabel(QString::fromUtf8(Labels::kPHAdjustment), sparge), 2, 0);
     sl->addWidget(m_spargePh, 2, 1);
-    m_binder->bind(m_spargeVol, "RecipeSpargeVol", QStringLiteral("Water Volume"), F::Number,
-                   Quantity::Volume);
-    m_binder->bind(m_spargeTemp, "RecipeSpargeTemp", QStringLiteral("Temperature (sparge)"),
+    m_binder->bind(m_spargeVol, "RecipeSpargeVol", QString::fromUtf8(Labels::kWaterVolume),
+                   F::Number, Quantity::Volume);
+    m_binder->bind(m_spargeTemp, "RecipeSpargeTemp", QString::fromUtf8(Labels::kTemperatureSparge),
                    F::Whole, Quantity::Temperature);
-    m_binder->bind(m_spargePh, "RecipeSpargePhAdj", QStringLiteral("pH Adjustment (sparge)"),
+    m_binder->bind(m_spargePh, "RecipeSpargePhAdj", QString::fromUtf8(Labels::kPHAdjustmentSparge),
                    F::Number);
 
-    auto* wort = new QGroupBox(QStringLiteral("Wort"), this);
+    auto* wort = new QGroupBox(QString::fromUtf8(Labels::kWort), this);
     auto* wl = new QGridLayout(wort);
     m_collected = numberEdit(wort, QStringLiteral("wortCollected"));
     auto* collectedLabel = new QLabel(wort);
-    m_binder->bindUnitLabel(collectedLabel, QStringLiteral("Volume Collected"),
-                            QStringLiteral("Volume Collected (%1)"), Quantity::Volume);
+    m_binder->bindUnitLabel(collectedLabel, QString::fromUtf8(Labels::kVolumeCollected),
+                            QString::fromUtf8(Labels::kVolumeCollectedPattern), Quantity::Volume);
     wl->addWidget(collectedLabel, 0, 0);
     wl->addWidget(m_collected, 0, 1);
-    m_binder->bind(m_collected, "RecipeWortCollectedVol", QStringLiteral("Volume Collected"),
-                   F::Number, Quantity::Volume);
+    m_binder->bind(m_collected, "RecipeWortCollectedVol",
+                   QString::fromUtf8(Labels::kVolumeCollected), F::Number, Quantity::Volume);
 
-    auto* efficiency = new QGroupBox(QStringLiteral("System Efficiency (%)"), this);
+    auto* efficiency = new QGroupBox(QString::fromUtf8(Labels::kSystemEfficiency), this);
     auto* el = new QGridLayout(efficiency);
     m_expected = numberEdit(efficiency, QStringLiteral("efficiencyExpected"));
     m_calculated = new QLabel(QStringLiteral("---"), efficiency);
@@ -134,12 +137,12 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     m_calculated->setMinimumWidth(60);
     m_calculated->setMaximumHeight(m_expected->sizeHint().height());
     m_calculated->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    el->addWidget(new QLabel(QStringLiteral("Expected"), efficiency), 0, 0);
+    el->addWidget(new QLabel(QString::fromUtf8(Labels::kExpected), efficiency), 0, 0);
     el->addWidget(m_expected, 0, 1);
-    el->addWidget(new QLabel(QStringLiteral("Calculated"), efficiency), 1, 0);
+    el->addWidget(new QLabel(QString::fromUtf8(Labels::kCalculated), efficiency), 1, 0);
     el->addWidget(m_calculated, 1, 1);
-    m_binder->bind(m_expected, "RecipeSystemEfficiencyExpected", QStringLiteral("Expected"),
-                   F::Number);
+    m_binder->bind(m_expected, "RecipeSystemEfficiencyExpected",
+                   QString::fromUtf8(Labels::kExpected), F::Number);
 
     auto* helpButton = makeHelpButton(help, kHelpContext);
 

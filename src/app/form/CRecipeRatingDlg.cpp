@@ -9,6 +9,7 @@
 #include "core/document/FieldExchange.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,7 +30,7 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
     setObjectName(QStringLiteral("ratingPage"));
     m_binder = new RecordBinder(prompter, this);
 
-    auto* scale = new QGroupBox(QStringLiteral("20 Point Scale"), this);
+    auto* scale = new QGroupBox(QString::fromUtf8(Labels::kN20PointScale), this);
     auto* sl = new QGridLayout(scale);
     struct Score {
         const char* label;
@@ -75,8 +76,7 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
                 checkScore(i, true);
         });
     }
-    auto* tasteParts =
-        new QLabel(QStringLiteral("Hop/Malt Balance (4)\nAftertaste (3)\nMouth-feel (3)"), scale);
+    auto* tasteParts = new QLabel(QString::fromUtf8(Labels::kHopMaltBalance4Aftertaste3), scale);
     tasteParts->setEnabled(false);
     sl->addWidget(tasteParts, 3, 0, 1, 3);
     m_total = new QLabel(scale);
@@ -85,10 +85,10 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
     big.setPixelSize(32);
     big.setWeight(static_cast<QFont::Weight>(std::min(900, big.weight() + 300)));
     m_total->setFont(big);
-    sl->addWidget(new QLabel(QStringLiteral("Total ="), scale), 5, 0, Qt::AlignRight);
+    sl->addWidget(new QLabel(QString::fromUtf8(Labels::kTotal), scale), 5, 0, Qt::AlignRight);
     sl->addWidget(m_total, 5, 1, 1, 2);
 
-    auto* guide = new QGroupBox(QStringLiteral("Scoring Guide"), this);
+    auto* guide = new QGroupBox(QString::fromUtf8(Labels::kScoringGuide), this);
     auto* gl = new QGridLayout(guide);
     const char* guideRows[][2] = {
         {"Excellent", "18-20"}, {"Very Good", "15-17"}, {"Good", "12-14"}};
@@ -97,13 +97,13 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
         gl->addWidget(new QLabel(QString::fromLatin1(guideRows[i][1]), guide), i, 1);
     }
 
-    auto* notesLabel = new QLabel(QStringLiteral("Ta&sting Notes"), this);
+    auto* notesLabel = new QLabel(QString::fromUtf8(Labels::kTastingNotes), this);
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("tastingNotes"));
     notesLabel->setBuddy(m_notes);
     m_binder->bind(m_notes, "RecipeRatingNotes");
 
-    auto* dates = new QGroupBox(QStringLiteral("Dates Sampled"), this);
+    auto* dates = new QGroupBox(QString::fromUtf8(Labels::kDatesSampled), this);
     auto* dl = new QVBoxLayout(dates);
     const char* dateColumns[] = {"RecipeRatingDateSampled1", "RecipeRatingDateSampled2",
                                  "RecipeRatingDateSampled3"};
@@ -114,7 +114,7 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
         m_binder->bind(m_dates[i], dateColumns[i]);
     }
 
-    auto* competition = new QPushButton(QStringLiteral("Competition Results..."), this);
+    auto* competition = new QPushButton(QString::fromUtf8(Labels::kCompetitionResultsButton), this);
     competition->setObjectName(QStringLiteral("competitionResults"));
     connect(competition, &QPushButton::clicked, this, [this] { OnCompetitionResults(); });
     auto* helpButton = makeHelpButton(help, kHelpContext);

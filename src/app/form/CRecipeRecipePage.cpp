@@ -7,6 +7,7 @@
 #include "core/document/RecipeIngredientRows.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -35,7 +36,7 @@ CRecipeRecipePage::CRecipeRecipePage(CDaoDatabase* database, CoreServices& servi
     : CRecipePage(parent), m_database(database), m_services(services) {
     m_rows = new IngredientLinesModel(this);
     m_rows->setHeaders(
-        {MessageCatalog::text(Msg::kIngredientsWord), QStringLiteral("Grist % / IBU")});
+        {MessageCatalog::text(Msg::kIngredientsWord), QString::fromLatin1(Labels::kGlanceColumn)});
     m_rows->setAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("ingredientList"));
@@ -47,7 +48,7 @@ CRecipeRecipePage::CRecipeRecipePage(CDaoDatabase* database, CoreServices& servi
     m_list->setIconSize(QSize(16, 16));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_print = new QPushButton(QStringLiteral("Pr&int"), this);
+    m_print = new QPushButton(QString::fromLatin1(Labels::kPrintRecipe), this);
     m_print->setObjectName(QStringLiteral("printButton"));
     m_print->setEnabled(false);
     connect(m_print, &QPushButton::clicked, this, [this] {

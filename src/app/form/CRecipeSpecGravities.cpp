@@ -6,6 +6,7 @@
 #include "core/document/FieldExchange.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -39,15 +40,15 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     m_binder = new RecordBinder(prompter, this);
     using F = RecordBinder::Format;
 
-    auto* gravities = new QGroupBox(QStringLiteral("&Specific Gravities"), this);
+    auto* gravities = new QGroupBox(QString::fromUtf8(Labels::kSpecificGravities), this);
     auto* gl = new QGridLayout(gravities);
     auto* gravityHeading = new QLabel(gravities);
     gl->addWidget(gravityHeading, 0, 1);
     auto* gravityTemp = new QLabel(gravities);
     gl->addWidget(gravityTemp, 0, 2);
     m_binder->bindUnitLabel(gravityHeading, QString(), QStringLiteral("%1"), Quantity::Gravity);
-    m_binder->bindUnitLabel(gravityTemp, QStringLiteral("Temp"), QStringLiteral("Temp (%1)"),
-                            Quantity::Temperature);
+    m_binder->bindUnitLabel(gravityTemp, QString::fromUtf8(Labels::kTemp),
+                            QString::fromUtf8(Labels::kTempPattern), Quantity::Temperature);
     const char* names[] = {"Original", "Racking", "Final"};
     const char* columns[] = {"RecipeSGOriginal", "RecipeSGRacking", "RecipeSGFinal"};
     const char* temps[] = {"RecipeSGOriginalTemp", "RecipeSGRackingTemp", "RecipeSGFinalTemp"};
@@ -59,23 +60,23 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
         gl->addWidget(m_gravity[i], i + 1, 1);
         gl->addWidget(m_gravityTemp[i], i + 1, 2);
         m_binder->bind(m_gravity[i], columns[i], name, F::Gravity, Quantity::Gravity);
-        m_binder->bind(m_gravityTemp[i], temps[i], name + QStringLiteral(" Temp"), F::Whole,
-                       Quantity::Temperature);
+        m_binder->bind(m_gravityTemp[i], temps[i], name + QString::fromUtf8(Labels::kTempIndented),
+                       F::Whole, Quantity::Temperature);
     }
     m_predicted = new QLabel(gravities);
     m_predicted->setObjectName(QStringLiteral("predictedOG"));
     m_predicted->setFrameShape(QFrame::StyledPanel);
     m_predicted->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    gl->addWidget(new QLabel(QStringLiteral("Predicted"), gravities), 4, 0);
+    gl->addWidget(new QLabel(QString::fromUtf8(Labels::kPredicted), gravities), 4, 0);
     gl->addWidget(m_predicted, 4, 1);
-    auto* tempAdjust = new QPushButton(QStringLiteral("Temp Adjust..."), gravities);
+    auto* tempAdjust = new QPushButton(QString::fromUtf8(Labels::kTempAdjust), gravities);
     gl->addWidget(tempAdjust, 4, 2);
     connect(tempAdjust, &QPushButton::clicked, this, [help] {
         if (help)
             help->show(kTempAdjustHelp);
     });
 
-    auto* ferm = new QGroupBox(QStringLiteral("Fermentat&ion"), this);
+    auto* ferm = new QGroupBox(QString::fromUtf8(Labels::kFermentation), this);
     auto* fl = new QGridLayout(ferm);
     auto* types = new QButtonGroup(this);
     const char* kinds[] = {"Ale", "Lager", "Other"};
@@ -87,27 +88,29 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     }
     fl->addLayout(typeRow, 0, 0, 1, 3);
     m_binder->bind(types, "RecipeFermTypeAle");
-    fl->addWidget(new QLabel(QStringLiteral("Days"), ferm), 1, 1);
+    fl->addWidget(new QLabel(QString::fromUtf8(Labels::kDays), ferm), 1, 1);
     auto* fermTemp = new QLabel(ferm);
     fl->addWidget(fermTemp, 1, 2);
-    m_binder->bindUnitLabel(fermTemp, QStringLiteral("Temp"), QStringLiteral("Temp (%1)"),
-                            Quantity::Temperature);
+    m_binder->bindUnitLabel(fermTemp, QString::fromUtf8(Labels::kTemp),
+                            QString::fromUtf8(Labels::kTempPattern), Quantity::Temperature);
     const char* stages[] = {"Primary", "Secondary"};
     const char* dayColumns[] = {"RecipeFermPrimary", "RecipeFermSecondary"};
     const char* tempColumns[] = {"RecipeFermAvgTempPri", "RecipeFermAvgTempSec"};
     for (int i = 0; i < 2; ++i) {
         const QString stage = QString::fromLatin1(stages[i]);
-        m_days[i] = numberEdit(ferm, stage + QStringLiteral("Days"), 50);
-        m_fermTemp[i] = numberEdit(ferm, stage + QStringLiteral("Temp"), 50);
+        m_days[i] = numberEdit(ferm, stage + QString::fromUtf8(Labels::kDays), 50);
+        m_fermTemp[i] = numberEdit(ferm, stage + QString::fromUtf8(Labels::kTemp), 50);
         fl->addWidget(new QLabel(stage, ferm), i + 2, 0);
         fl->addWidget(m_days[i], i + 2, 1);
         fl->addWidget(m_fermTemp[i], i + 2, 2);
-        m_binder->bind(m_days[i], dayColumns[i], stage + QStringLiteral(" Days"), F::Whole);
-        m_binder->bind(m_fermTemp[i], tempColumns[i], stage + QStringLiteral(" Temp"), F::Whole,
+        m_binder->bind(m_days[i], dayColumns[i], stage + QString::fromUtf8(Labels::kDaysIndented),
+                       F::Whole);
+        m_binder->bind(m_fermTemp[i], tempColumns[i],
+                       stage + QString::fromUtf8(Labels::kTempIndented), F::Whole,
                        Quantity::Temperature);
     }
 
-    auto* dates = new QGroupBox(QStringLiteral("Dates"), this);
+    auto* dates = new QGroupBox(QString::fromUtf8(Labels::kDates), this);
     auto* dl = new QGridLayout(dates);
     const char* dateNames[] = {"Brewed", "Racked", "Bottled"};
     const char* dateColumns[] = {"RecipeDateBrewed", "RecipeDateRacked", "RecipeDateBottled"};
@@ -120,21 +123,22 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     }
 
     auto* sizes = new QGroupBox(this);
-    m_binder->bindUnitLabel(sizes, QStringLiteral("Si&ze (Gallons)"), QStringLiteral("Si&ze (%1)"),
-                            Quantity::Volume);
+    m_binder->bindUnitLabel(sizes, QString::fromUtf8(Labels::kSizeGallons),
+                            QString::fromUtf8(Labels::kSizePattern), Quantity::Volume);
     auto* zl = new QGridLayout(sizes);
     m_boil = numberEdit(sizes, QStringLiteral("boilSize"));
     m_batch = numberEdit(sizes, QStringLiteral("batchSize"));
-    zl->addWidget(new QLabel(QStringLiteral("Boil"), sizes), 0, 0);
+    zl->addWidget(new QLabel(QString::fromUtf8(Labels::kBoil), sizes), 0, 0);
     zl->addWidget(m_boil, 0, 1);
-    zl->addWidget(new QLabel(QStringLiteral("Batch"), sizes), 1, 0);
+    zl->addWidget(new QLabel(QString::fromUtf8(Labels::kBatch), sizes), 1, 0);
     zl->addWidget(m_batch, 1, 1);
-    m_binder->bind(m_boil, "RecipeBoilSize", QStringLiteral("Boil"), F::Number, Quantity::Volume);
-    m_binder->bind(m_batch, "RecipeBatchSize", QStringLiteral("Batch"), F::Number,
+    m_binder->bind(m_boil, "RecipeBoilSize", QString::fromUtf8(Labels::kBoil), F::Number,
+                   Quantity::Volume);
+    m_binder->bind(m_batch, "RecipeBatchSize", QString::fromUtf8(Labels::kBatch), F::Number,
                    Quantity::Volume);
     m_boil->installEventFilter(this);
 
-    auto* yieldBox = new QGroupBox(QStringLiteral("&Yield"), this);
+    auto* yieldBox = new QGroupBox(QString::fromUtf8(Labels::kYield), this);
     auto* yl = new QVBoxLayout(yieldBox);
     m_yield = new QPlainTextEdit(yieldBox);
     m_yield->setObjectName(QStringLiteral("yield"));
@@ -142,25 +146,26 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     yl->addWidget(m_yield);
     m_binder->bind(m_yield, "RecipeYield");
 
-    auto* priming = new QGroupBox(QStringLiteral("Priming"), this);
+    auto* priming = new QGroupBox(QString::fromUtf8(Labels::kPriming), this);
     auto* pl = new QGridLayout(priming);
     m_primingMethod = new QLineEdit(priming);
     m_primingMethod->setObjectName(QStringLiteral("primingMethod"));
-    m_selectMethod = new QPushButton(QStringLiteral("Select a method..."), priming);
+    m_selectMethod = new QPushButton(QString::fromUtf8(Labels::kSelectAMethod), priming);
     auto* amount = new QLineEdit(priming);
     amount->setMaximumWidth(70);
     auto* units = new QLineEdit(priming);
     units->setMaximumWidth(70);
-    pl->addWidget(new QLabel(QStringLiteral("Method"), priming), 0, 0);
+    pl->addWidget(new QLabel(QString::fromUtf8(Labels::kMethod), priming), 0, 0);
     pl->addWidget(m_primingMethod, 0, 1, 1, 3);
     pl->addWidget(m_selectMethod, 1, 1, 1, 3);
-    pl->addWidget(new QLabel(QStringLiteral("Amount"), priming), 2, 0);
+    pl->addWidget(new QLabel(QString::fromUtf8(Labels::kAmount), priming), 2, 0);
     pl->addWidget(amount, 2, 1);
-    pl->addWidget(new QLabel(QStringLiteral("Units"), priming), 2, 2);
+    pl->addWidget(new QLabel(QString::fromUtf8(Labels::kUnits), priming), 2, 2);
     pl->addWidget(units, 2, 3);
-    m_binder->bind(m_primingMethod, "RecipeFermPrimingName", QStringLiteral("Method"), F::Text);
-    m_binder->bind(amount, "RecipeFermPrimingAmt", QStringLiteral("Amount"), F::Text);
-    m_binder->bind(units, "RecipeFermPrimingUnits", QStringLiteral("Units"), F::Text);
+    m_binder->bind(m_primingMethod, "RecipeFermPrimingName", QString::fromUtf8(Labels::kMethod),
+                   F::Text);
+    m_binder->bind(amount, "RecipeFermPrimingAmt", QString::fromUtf8(Labels::kAmount), F::Text);
+    m_binder->bind(units, "RecipeFermPrimingUnits", QString::fromUtf8(Labels::kUnits), F::Text);
     connect(m_selectMethod, &QPushButton::clicked, this, [this] {
         if (!m_choosePriming) {
             m_prompter.message(Msg::kPlannedFunction, {}, PromptIcon::Information);
@@ -173,15 +178,15 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
         }
     });
 
-    auto* conditioning = new QGroupBox(QStringLiteral("Length of Conditioning"), this);
+    auto* conditioning = new QGroupBox(QString::fromUtf8(Labels::kLengthOfConditioning), this);
     auto* cl = new QHBoxLayout(conditioning);
     m_conditioning = numberEdit(conditioning, QStringLiteral("conditioningAmt"), 50);
     auto* unitList = new QComboBox(conditioning);
-    unitList->addItems({QStringLiteral("Days"), QStringLiteral("Weeks")});
+    unitList->addItems({QString::fromUtf8(Labels::kDays), QString::fromUtf8(Labels::kWeeks)});
     cl->addWidget(m_conditioning);
     cl->addWidget(unitList);
     m_binder->bind(m_conditioning, "RecipeFermConditioningAmt",
-                   QStringLiteral("Length of Conditioning"), F::Whole);
+                   QString::fromUtf8(Labels::kLengthOfConditioning), F::Whole);
     m_binder->bind(unitList, "RecipeFermConditioningUnits");
 
     auto* helpButton = makeHelpButton(help, kHelpContext);

@@ -3,6 +3,7 @@
 #include "app/widgets/HelpContextProperty.h"
 #include "core/document/FieldExchange.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -17,7 +18,7 @@ CScaleRecipeDlg::CScaleRecipeDlg(Prompter& prompter, const UnitChoice& units, do
                                  double efficiency, QWidget* parent)
     : QDialog(parent), m_prompter(prompter), m_volume(units.volume),
       m_shownEfficiency(QString::number(efficiency, 'g', 4)) {
-    setWindowTitle(QStringLiteral("Scale Recipe"));
+    setWindowTitle(QString::fromUtf8(Labels::kScaleRecipe));
     setObjectName(QStringLiteral("scaleRecipe"));
     SetHelpContext(this, HelpContext::kScaleRecipe);
     const QString symbol = QString::fromUtf8(InfoOf(m_volume).symbol);
@@ -33,8 +34,8 @@ CScaleRecipeDlg::CScaleRecipeDlg(Prompter& prompter, const UnitChoice& units, do
     m_efficiency = new QLineEdit(m_shownEfficiency, this);
     m_efficiency->setObjectName(QStringLiteral("toEfficiency"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("New &batch size (%1)").arg(symbol), m_batch);
-    form->addRow(QStringLiteral("Expected &efficiency (%)"), m_efficiency);
+    form->addRow(QString::fromUtf8(Labels::kNewBatchSizePattern).arg(symbol), m_batch);
+    form->addRow(QString::fromUtf8(Labels::kExpectedEfficiency), m_efficiency);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     connect(m_ok, &QPushButton::clicked, this, &CScaleRecipeDlg::OnOK);
@@ -48,14 +49,14 @@ CScaleRecipeDlg::CScaleRecipeDlg(Prompter& prompter, const UnitChoice& units, do
 
 void CScaleRecipeDlg::OnOK() {
     double size = 0;
-    if (!ReadFieldInUnit(m_batch->text(), QStringLiteral("New batch size"), Quantity::Volume,
-                         m_volume, false, m_prompter, size)) {
+    if (!ReadFieldInUnit(m_batch->text(), QString::fromUtf8(Labels::kNewBatchSize),
+                         Quantity::Volume, m_volume, false, m_prompter, size)) {
         m_batch->setFocus();
         return;
     }
     double efficiency = 0;
-    if (!ReadNumberField(m_efficiency->text(), QStringLiteral("Expected efficiency"), m_prompter,
-                         efficiency)) {
+    if (!ReadNumberField(m_efficiency->text(), QString::fromUtf8(Labels::kExpectedEfficiencyField),
+                         m_prompter, efficiency)) {
         m_efficiency->setFocus();
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QHBoxLayout>
 #include <QHelpContentModel>
@@ -29,7 +30,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 
 HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     : QWidget(parent, Qt::Window), m_engine(engine) {
-    setWindowTitle(QStringLiteral("Wortsmith Calculator Help"));
+    setWindowTitle(QString::fromUtf8(Labels::kWortsmithCalculatorHelp));
     setObjectName(QStringLiteral("helpWindow"));
     SetHelpContext(this, HelpContext::kUsingHelp);
     resize(900, 620);
@@ -40,7 +41,7 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
 
     m_tabs = new QTabWidget(this);
     QHelpContentWidget* contents = engine.contentWidget();
-    m_tabs->addTab(contents, QStringLiteral("&Contents"));
+    m_tabs->addTab(contents, QString::fromUtf8(Labels::kContents));
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::showTopic);
     // The contents are read in the background; show the books open once they are there.
     connect(engine.contentModel(), &QHelpContentModel::contentsCreated, contents,
@@ -51,9 +52,9 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     auto* indexLayout = new QVBoxLayout(indexPage);
     indexLayout->setContentsMargins(4, 4, 4, 4);
     m_indexFilter = new QLineEdit(indexPage);
-    m_indexFilter->setPlaceholderText(QStringLiteral("Type a word to look up"));
+    m_indexFilter->setPlaceholderText(QString::fromUtf8(Labels::kTypeAWordToLookUp));
     QHelpIndexWidget* index = engine.indexWidget();
-    auto* lookFor = new QLabel(QStringLiteral("&Look for:"), indexPage);
+    auto* lookFor = new QLabel(QString::fromUtf8(Labels::kLookFor), indexPage);
     // Without a buddy the label shows its "&" instead of underlining the key.
     lookFor->setBuddy(m_indexFilter);
     indexLayout->addWidget(lookFor);
@@ -70,7 +71,7 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
                 if (!links.isEmpty())
                     showTopic(links.front().url);
             });
-    m_tabs->addTab(indexPage, QStringLiteral("&Index"));
+    m_tabs->addTab(indexPage, QString::fromUtf8(Labels::kIndex));
 
     auto* searchPage = new QWidget(this);
     auto* searchLayout = new QVBoxLayout(searchPage);
@@ -83,14 +84,14 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     connect(query, &QHelpSearchQueryWidget::search, search,
             [search, query] { search->search(query->searchInput()); });
     connect(results, &QHelpSearchResultWidget::requestShowLink, this, &HelpWindow::showTopic);
-    m_tabs->addTab(searchPage, QStringLiteral("&Search"));
+    m_tabs->addTab(searchPage, QString::fromUtf8(Labels::kSearch));
 
     auto* back = new QToolButton(this);
-    back->setText(QStringLiteral("< &Back"));
+    back->setText(QString::fromUtf8(Labels::kBack));
     auto* forward = new QToolButton(this);
-    forward->setText(QStringLiteral("&Forward >"));
+    forward->setText(QString::fromUtf8(Labels::kForward));
     auto* home = new QToolButton(this);
-    home->setText(QStringLiteral("Co&ntents"));
+    home->setText(QString::fromUtf8(Labels::kContentsButton));
     connect(back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
     connect(forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);

@@ -7,6 +7,7 @@
 #include "core/help/HelpContexts.h"
 #include "core/settings/ProfileStore.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -45,30 +46,29 @@ CWSOptions_Preferences::CWSOptions_Preferences(CoreServices& services, QWidget* 
 
     m_view = new QComboBox(this);
     m_view->setObjectName(QStringLiteral("view"));
-    m_view->addItems({QStringLiteral("Form"), QStringLiteral("Log")});
-    auto* viewLabel = new QLabel(QStringLiteral("Default &View"), this);
+    m_view->addItems({QString::fromUtf8(Labels::kForm), QString::fromUtf8(Labels::kLog)});
+    auto* viewLabel = new QLabel(QString::fromUtf8(Labels::kDefaultView), this);
     viewLabel->setBuddy(m_view);
     layout->addWidget(viewLabel, 0, 0);
     layout->addWidget(m_view, 0, 1);
 
     m_skill = new QComboBox(this);
     m_skill->setObjectName(QStringLiteral("skill"));
-    m_skill->addItems(
-        {QStringLiteral("Novice"), QStringLiteral("Intermediate"), QStringLiteral("Advanced")});
-    auto* skillLabel =
-        wrapped(QStringLiteral("Current User's &Skill Level with Wortsmith Calculator"), this);
+    m_skill->addItems({QString::fromUtf8(Labels::kNovice), QString::fromUtf8(Labels::kIntermediate),
+                       QString::fromUtf8(Labels::kAdvanced)});
+    auto* skillLabel = wrapped(QString::fromUtf8(Labels::kCurrentUserSSkillLevelWith), this);
     skillLabel->setBuddy(m_skill);
     layout->addWidget(skillLabel, 1, 0);
     layout->addWidget(m_skill, 1, 1);
 
-    m_toolTips = new QCheckBox(QStringLiteral("Display &Tool Tips"), this);
+    m_toolTips = new QCheckBox(QString::fromUtf8(Labels::kDisplayToolTips), this);
     layout->addWidget(m_toolTips, 2, 0, 1, 2);
 
-    auto* scrollBox = new QGroupBox(QStringLiteral("Recipe Scrolling"), this);
+    auto* scrollBox = new QGroupBox(QString::fromUtf8(Labels::kRecipeScrolling), this);
     auto* scrollLayout = new QVBoxLayout(scrollBox);
     m_scroll = new QButtonGroup(this);
-    const QString scrollTexts[] = {QStringLiteral("Show Recipe tab"),
-                                   QStringLiteral("Stay on current tab")};
+    const QString scrollTexts[] = {QString::fromUtf8(Labels::kShowRecipeTab),
+                                   QString::fromUtf8(Labels::kStayOnCurrentTab)};
     for (int i = 0; i < 2; ++i) {
         auto* radio = new QRadioButton(scrollTexts[i], scrollBox);
         radio->setEnabled(false);
@@ -77,13 +77,14 @@ CWSOptions_Preferences::CWSOptions_Preferences(CoreServices& services, QWidget* 
     }
     layout->addWidget(scrollBox, 3, 0, 1, 2);
 
-    m_warnings = new QCheckBox(QStringLiteral("Display &Warning Messages"), this);
+    m_warnings = new QCheckBox(QString::fromUtf8(Labels::kDisplayWarningMessages), this);
     layout->addWidget(m_warnings, 4, 0);
     layout->addWidget(wrapped(QStringLiteral("Suppress warning messages that ask you to confirm "
                                              "recipe changes."),
                               this),
                       4, 1);
-    m_deleteWarnings = new QCheckBox(QStringLiteral("Display &Delete Warning Messages"), this);
+    m_deleteWarnings =
+        new QCheckBox(QString::fromUtf8(Labels::kDisplayDeleteWarningMessages), this);
     layout->addWidget(m_deleteWarnings, 5, 0);
     layout->addWidget(wrapped(QStringLiteral("Suppress warning messages that ask you to confirm "
                                              "any deleting of data."),
@@ -143,15 +144,15 @@ CWSOptions_Locations::CWSOptions_Locations(CoreServices& services, DialogRunner&
     : QWidget(parent), m_services(services), m_runner(runner) {
     SetHelpContext(this, HelpContext::kOptionsLocations);
     auto* layout = new QVBoxLayout(this);
-    auto* tools = new QGroupBox(QStringLiteral("Tools"), this);
+    auto* tools = new QGroupBox(QString::fromUtf8(Labels::kTools), this);
     auto* toolGrid = new QGridLayout(tools);
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(QStringLiteral("&%1: Name + Location").arg(i + 1), tools);
+        auto* label = new QLabel(QString::fromUtf8(Labels::kNameLocationPattern).arg(i + 1), tools);
         m_names[i] = new QLineEdit(tools);
         m_names[i]->setObjectName(QStringLiteral("toolName%1").arg(i + 1));
         m_paths[i] = new QLineEdit(tools);
         m_paths[i]->setObjectName(QStringLiteral("toolPath%1").arg(i + 1));
-        m_browseTools[i] = new QPushButton(QStringLiteral("Browse..."), tools);
+        m_browseTools[i] = new QPushButton(QString::fromUtf8(Labels::kBrowse), tools);
         label->setBuddy(m_names[i]);
         toolGrid->addWidget(label, i, 0);
         toolGrid->addWidget(m_names[i], i, 1);
@@ -160,25 +161,26 @@ CWSOptions_Locations::CWSOptions_Locations(CoreServices& services, DialogRunner&
         toolGrid->setColumnStretch(2, 2);
         QLineEdit* path = m_paths[i];
         connect(m_browseTools[i], &QPushButton::clicked, this, [this, path] {
-            const QString chosen = m_runner.openFileName(this, QStringLiteral("Browse"),
-                                                         QStringLiteral("Programs (*)"));
+            const QString chosen =
+                m_runner.openFileName(this, QString::fromUtf8(Labels::kBrowseTitle),
+                                      QString::fromUtf8(Labels::kPrograms));
             if (!chosen.isEmpty())
                 path->setText(chosen);
         });
     }
     layout->addWidget(tools);
 
-    auto* files = new QGroupBox(QStringLiteral("Default Files"), this);
+    auto* files = new QGroupBox(QString::fromUtf8(Labels::kDefaultFiles), this);
     auto* fileGrid = new QGridLayout(files);
     m_recipe = new QLineEdit(files);
     m_recipe->setObjectName(QStringLiteral("recipeFile"));
     m_data = new QLineEdit(files);
     m_data->setObjectName(QStringLiteral("dataFile"));
-    m_browseRecipe = new QPushButton(QStringLiteral("Browse..."), files);
-    m_browseData = new QPushButton(QStringLiteral("Browse..."), files);
-    auto* recipeLabel = new QLabel(QStringLiteral("&Recipe"), files);
+    m_browseRecipe = new QPushButton(QString::fromUtf8(Labels::kBrowse), files);
+    m_browseData = new QPushButton(QString::fromUtf8(Labels::kBrowse), files);
+    auto* recipeLabel = new QLabel(QString::fromUtf8(Labels::kRecipe), files);
     recipeLabel->setBuddy(m_recipe);
-    auto* dataLabel = new QLabel(QStringLiteral("&Data"), files);
+    auto* dataLabel = new QLabel(QString::fromUtf8(Labels::kDataMenu), files);
     dataLabel->setBuddy(m_data);
     fileGrid->addWidget(recipeLabel, 0, 0);
     fileGrid->addWidget(m_recipe, 0, 1);
@@ -191,17 +193,18 @@ CWSOptions_Locations::CWSOptions_Locations(CoreServices& services, DialogRunner&
 
     connect(m_browseRecipe, &QPushButton::clicked, this, [this] {
         browseDatabase(m_recipe, kRecipeMarker,
-                       QStringLiteral("Wortsmith Calculator Recipes (*.mdb *.MDB)"));
+                       QString::fromUtf8(Labels::kWortsmithCalculatorRecipesMdbMDB));
     });
     connect(m_browseData, &QPushButton::clicked, this, [this] {
         browseDatabase(m_data, kDataMarker,
-                       QStringLiteral("Wortsmith Calculator Data (*.mdb *.MDB)"));
+                       QString::fromUtf8(Labels::kWortsmithCalculatorDataMdbMDB));
     });
 }
 
 void CWSOptions_Locations::browseDatabase(QLineEdit* box, const char* marker,
                                           const QString& filter) {
-    const QString chosen = m_runner.openFileName(this, QStringLiteral("Browse"), filter);
+    const QString chosen =
+        m_runner.openFileName(this, QString::fromUtf8(Labels::kBrowseTitle), filter);
     if (chosen.isEmpty())
         return;
     // A database of the wrong kind is refused and the box keeps its text.
@@ -363,11 +366,11 @@ CWSOptionsSheet::CWSOptionsSheet(CoreServices& services, DialogRunner& runner, H
     m_tabs = new QTabWidget(this);
     m_preferences = new CWSOptions_Preferences(services, m_tabs);
     m_locations = new CWSOptions_Locations(services, runner, m_tabs);
-    m_tabs->addTab(m_preferences, QStringLiteral("Preferences"));
-    m_tabs->addTab(m_locations, QStringLiteral("Locations"));
-    m_tabs->addTab(new CWSOptions_Hints(m_tabs), QStringLiteral("Hints"));
+    m_tabs->addTab(m_preferences, QString::fromUtf8(Labels::kPreferences));
+    m_tabs->addTab(m_locations, QString::fromUtf8(Labels::kLocations));
+    m_tabs->addTab(new CWSOptions_Hints(m_tabs), QString::fromUtf8(Labels::kHints));
     m_units = new CWSOptions_Units(m_tabs);
-    m_tabs->addTab(m_units, QStringLiteral("Units"));
+    m_tabs->addTab(m_units, QString::fromUtf8(Labels::kUnits));
 
     auto* buttons = new QDialogButtonBox(this);
     m_ok = buttons->addButton(QDialogButtonBox::Ok);

@@ -1,6 +1,7 @@
 #include "app/reference/CAddChgDlg.h"
 
 #include "core/calc/UnitPreference.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
@@ -114,7 +115,7 @@ CAddChgDlg::CAddChgDlg(ReferenceKind kind, CoreServices& services, DialogRunner&
     m_binder->setUnits(ReadUnitChoice(services.profile), nullptr);
     m_extra = new QVBoxLayout;
     layout->addLayout(m_extra);
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    auto* close = new QPushButton(QString::fromUtf8(Labels::kClose), this);
     close->setObjectName(QStringLiteral("close"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &CAddChgDlg::reject);
@@ -239,8 +240,8 @@ void CAddChgDlg::buildFields() {
                 boxGrid = new QGridLayout(box);
                 boxRow = 0;
                 if (f.rangeSide != 0) {
-                    boxGrid->addWidget(new QLabel(QStringLiteral("Low"), box), 0, 1);
-                    boxGrid->addWidget(new QLabel(QStringLiteral("High"), box), 0, 2);
+                    boxGrid->addWidget(new QLabel(QString::fromUtf8(Labels::kLow), box), 0, 1);
+                    boxGrid->addWidget(new QLabel(QString::fromUtf8(Labels::kHigh), box), 0, 2);
                     boxRow = 1;
                 }
                 boxGrid->setColumnStretch(3, 1);
@@ -265,7 +266,7 @@ void CAddChgDlg::buildFields() {
             if (f.section) {
                 grid->addLayout(cell, *r - 1, 2);
             } else if (pendingPair) {
-                pendingPair->addWidget(new QLabel(QStringLiteral("High"), parent));
+                pendingPair->addWidget(new QLabel(QString::fromUtf8(Labels::kHigh), parent));
                 pendingPair->addLayout(cell);
                 pendingPair = nullptr;
             }
@@ -287,7 +288,7 @@ void CAddChgDlg::buildFields() {
         grid->addWidget(l, *r, 0, f.kind == FieldKind::Memo ? Qt::AlignTop : Qt::Alignment());
         if (f.rangeSide == 1 && !f.section) {
             pendingPair = new QHBoxLayout;
-            pendingPair->addWidget(new QLabel(QStringLiteral("Low"), parent));
+            pendingPair->addWidget(new QLabel(QString::fromUtf8(Labels::kLow), parent));
             pendingPair->addLayout(cell);
             grid->addLayout(pendingPair, (*r)++, 1);
             continue;

@@ -4,6 +4,7 @@
 #include "app/widgets/DialogRunner.h"
 #include "app/widgets/SpinButtons.h"
 #include "core/reference/HopsRules.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,7 +26,7 @@ CAddChgHops::CAddChgHops(CoreServices& services, DialogRunner& runner, QWidget* 
         m_spin[QString::fromLatin1(column)] = spin;
     }
 
-    auto* box = new QGroupBox(QStringLiteral("Substitutes"), this);
+    auto* box = new QGroupBox(QString::fromLatin1(Labels::kSubstitutes), this);
     auto* row = new QHBoxLayout(box);
     m_names = new QStringListModel(this);
     m_list = new QListView(box);
@@ -34,8 +35,8 @@ CAddChgHops::CAddChgHops(CoreServices& services, DialogRunner& runner, QWidget* 
     // The names come from the hop lookup only.
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setMaximumHeight(m_list->fontMetrics().lineSpacing() * 5 + 8);
-    m_add = new QPushButton(QStringLiteral("+"), box);
-    m_remove = new QPushButton(QStringLiteral("-"), box);
+    m_add = new QPushButton(QString::fromLatin1(Labels::kAddSubstitute), box);
+    m_remove = new QPushButton(QString::fromLatin1(Labels::kRemoveSubstitute), box);
     m_add->setObjectName(QStringLiteral("addSubstitute"));
     m_remove->setObjectName(QStringLiteral("removeSubstitute"));
     auto* buttons = new QVBoxLayout;
@@ -88,9 +89,7 @@ bool CAddChgHops::saveExtras(CDaoRecordset& record) {
 }
 
 void CAddChgHops::showTips(bool shown) {
-    m_list->setToolTip(
-        shown ? QStringLiteral("Click on + or - buttons to select another hop\nSelect up to four")
-              : QString());
+    m_list->setToolTip(shown ? QString::fromLatin1(Labels::kSubstitutesTip) : QString());
 }
 
 void CAddChgHops::OnAddSubstitute() {

@@ -5,6 +5,7 @@
 #include "core/reference/ContactAddresses.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -13,8 +14,8 @@ namespace wsc {
 
 CAddChgSuppliers::CAddChgSuppliers(CoreServices& services, DialogRunner& runner, QWidget* parent)
     : CAddChgDlg(ReferenceKind::Suppliers, services, runner, parent) {
-    m_send = new QPushButton(QStringLiteral("Send &Message"), this);
-    m_visit = new QPushButton(QStringLiteral("Visit We&b Site"), this);
+    m_send = new QPushButton(QString::fromUtf8(Labels::kSendMessage), this);
+    m_visit = new QPushButton(QString::fromUtf8(Labels::kVisitSupplierWebSite), this);
     m_send->setObjectName(QStringLiteral("sendMessage"));
     m_visit->setObjectName(QStringLiteral("visitWebSite"));
     for (QPushButton* b : {m_send, m_visit})

@@ -2,6 +2,7 @@
 
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/reference/CAddChgDlg.h"
 #include "app/reference/CSortListCtrl.h"
@@ -30,25 +31,25 @@ CLookupDlg::CLookupDlg(LookupKind kind, CoreServices& services, QWidget* parent,
                        DialogRunner* runner)
     : QDialog(parent), m_kind(kind), m_services(services), m_runner(runner) {
     SetHelpContext(this, HelpContext::kLookup);
-    setWindowTitle(QStringLiteral("Lookup Ingredient"));
+    setWindowTitle(QString::fromLatin1(Labels::kLookupTitle));
     setObjectName(QStringLiteral("lookup"));
     m_list = new CSortListCtrl(this);
     m_list->setObjectName(QStringLiteral("lookupList"));
     // Narrows the list as the brewer types: the text anywhere in a row, in any case.
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("lookupFilter"));
-    m_filter->setPlaceholderText(QStringLiteral("Type to narrow the list"));
+    m_filter->setPlaceholderText(QString::fromLatin1(Labels::kLookupFindHint));
     m_filter->setClearButtonEnabled(true);
     m_filter->installEventFilter(this);
-    auto* filterLabel = new QLabel(QStringLiteral("&Find:"), this);
+    auto* filterLabel = new QLabel(QString::fromLatin1(Labels::kLookupFind), this);
     filterLabel->setBuddy(m_filter);
     connect(m_filter, &QLineEdit::textChanged, m_list, &CSortListCtrl::setFilter);
-    auto* select = new QPushButton(QStringLiteral("&Select"), this);
+    auto* select = new QPushButton(QString::fromLatin1(Labels::kLookupSelect), this);
     select->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    auto* add = new QPushButton(QStringLiteral("&Add"), this);
-    auto* info = new QPushButton(QStringLiteral("&Info"), this);
-    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    auto* cancel = new QPushButton(QString::fromLatin1(Labels::kCancel), this);
+    auto* add = new QPushButton(QString::fromLatin1(Labels::kAdd), this);
+    auto* info = new QPushButton(QString::fromLatin1(Labels::kLookupInfo), this);
+    auto* help = new QPushButton(QString::fromLatin1(Labels::kHelp), this);
     connect(select, &QPushButton::clicked, this, &CLookupDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CLookupDlg::reject);
     connect(add, &QPushButton::clicked, this, &CLookupDlg::OnAdd);

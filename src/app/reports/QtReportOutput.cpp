@@ -2,6 +2,7 @@
 
 #include "app/reports/CRPEMDIChildWnd.h"
 #include "app/widgets/DialogRunner.h"
+#include "core/settings/MessageCatalog.h"
 #include "render/ReportPages.h"
 
 #include <QMdiArea>
@@ -23,7 +24,7 @@ QObject* QtReportOutput::showInWindow(const RenderedReport& report, const Window
     auto* area = qobject_cast<QMdiArea*>(where.parent);
     if (!area) {
         if (error)
-            *error = QStringLiteral("There is no window to show the report in.");
+            *error = QString::fromLatin1(Texts::kNoPreviewWindow);
         return nullptr;
     }
     auto* child = new CRPEMDIChildWnd(report, m_layout, printer(), m_runner, m_prompter);
@@ -57,8 +58,7 @@ bool QtReportOutput::print(const RenderedReport& report, const PrintOptions& opt
     if (pages.paint(printer()))
         return true;
     if (error)
-        *error =
-            QStringLiteral("The report could not be printed on %1.").arg(printer().printerName());
+        *error = QString::fromLatin1(Texts::kReportNotPrinted).arg(printer().printerName());
     return false;
 }
 

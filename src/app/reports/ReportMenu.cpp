@@ -1,4 +1,5 @@
 #include "app/reports/ReportMenu.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/reports/SelectReportDlg.h"
 #include "app/widgets/DialogRunner.h"
@@ -16,13 +17,13 @@ ReportMenu::ReportMenu(Prompter& prompter, DialogRunner& runner, QMdiArea* area,
 }
 
 QString ReportMenu::previewText() const {
-    return m_noReportSelected ? QStringLiteral("Pre&view Selected Report")
-                              : QStringLiteral("Pre&view: ") + m_selection.display;
+    return m_noReportSelected ? QString::fromUtf8(Labels::kPreviewSelectedReport)
+                              : QString::fromUtf8(Labels::kPreview) + m_selection.display;
 }
 
 QString ReportMenu::printText() const {
-    return m_noReportSelected ? QStringLiteral("Prin&t Selected Report")
-                              : QStringLiteral("Prin&t: ") + m_selection.display;
+    return m_noReportSelected ? QString::fromUtf8(Labels::kPrintSelectedReport)
+                              : QString::fromUtf8(Labels::kPrint) + m_selection.display;
 }
 
 void ReportMenu::selectReport(ReportContext& context, const UtilizationTable* table,

@@ -3,6 +3,7 @@
 #include "app/widgets/HelpContextProperty.h"
 #include "core/help/HelpContexts.h"
 #include "core/models/TextRowsModel.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -15,10 +16,10 @@ namespace wsc {
 
 SelectReportDlg::SelectReportDlg(QWidget* parent) : QDialog(parent) {
     SetHelpContext(this, HelpContext::kSelectReport);
-    setWindowTitle(QStringLiteral("Select Report"));
+    setWindowTitle(QString::fromLatin1(Labels::kSelectReportTitle));
     // The catalogue's reports, each row knowing its place in the catalogue.
     auto* reports = new TextRowsModel(this);
-    reports->setHeaders({QStringLiteral("Report")});
+    reports->setHeaders({QString::fromLatin1(Labels::kReportColumn)});
     std::vector<TextRow> rows;
     for (const ReportEntry& e : ReportCatalog())
         rows.push_back({static_cast<long>(rows.size()), {QString::fromLatin1(e.display)}, {}});
@@ -27,12 +28,12 @@ SelectReportDlg::SelectReportDlg(QWidget* parent) : QDialog(parent) {
     m_list->setObjectName(QStringLiteral("reportList"));
     m_list->setModel(reports);
     m_list->setCurrentIndex(0);
-    auto* label = new QLabel(QStringLiteral("&Report:"), this);
+    auto* label = new QLabel(QString::fromLatin1(Labels::kReportLabel), this);
     label->setBuddy(m_list);
 
-    auto* action = new QGroupBox(QStringLiteral("Action"), this);
-    m_preview = new QRadioButton(QStringLiteral("Pre&view"), action);
-    m_print = new QRadioButton(QStringLiteral("&Print"), action);
+    auto* action = new QGroupBox(QString::fromLatin1(Labels::kReportAction), this);
+    m_preview = new QRadioButton(QString::fromLatin1(Labels::kPreviewChoice), action);
+    m_print = new QRadioButton(QString::fromLatin1(Labels::kPrintChoice), action);
     m_print->setObjectName(QStringLiteral("print"));
     m_preview->setChecked(true);
     auto* al = new QVBoxLayout(action);

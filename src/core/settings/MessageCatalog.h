@@ -305,6 +305,8 @@ inline constexpr const char* kHelpMissing =
     "Wortsmith Calculator.";
 // Why an import is refused: %1 the file's size, %2 the most that is read.
 inline constexpr const char* kImportTooLarge = "the file has %1 bytes; at most %2 are read";
+// A report preview asked for where no window can show it.
+inline constexpr const char* kNoPreviewWindow = "There is no window to show the report in.";
 // Why the About box did not open an address.
 inline constexpr const char* kNotOurAddress = "the address is not one of the program's";
 } // namespace Texts
