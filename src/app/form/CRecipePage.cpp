@@ -1,4 +1,5 @@
 #include "app/form/CRecipePage.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/widgets/HelpContextProperty.h"
 #include "app/widgets/RecordBinder.h"
@@ -26,7 +27,7 @@ void CRecipePage::setUnits(const UnitChoice& units) {
 QPushButton* CRecipePage::makeHelpButton(HelpService* help, int context) {
     // The page's Help button and F1 on the page open the same topic.
     SetHelpContext(this, context);
-    auto* button = new QPushButton(QStringLiteral("Help"), this);
+    auto* button = new QPushButton(QString::fromLatin1(Labels::kPageHelp), this);
     connect(button, &QPushButton::clicked, this, [help, context] {
         if (help)
             help->show(context);

@@ -1,4 +1,5 @@
 #include "app/form/PredictionStrip.h"
+#include "core/settings/WindowTexts.h"
 
 #include "core/calc/BeerColor.h"
 
@@ -25,11 +26,11 @@ void PredictionGauge::setLine(const PredictionLine& line) {
     setObjectName(QStringLiteral("prediction") + line.brief);
     QString tip = line.name + QStringLiteral(": ") + line.shown;
     if (line.range)
-        tip += QStringLiteral(", style %1 to %2, %3")
+        tip += QString::fromLatin1(Labels::kStyleRangeTip)
                    .arg(line.low, line.high,
-                        line.where < 0   ? QStringLiteral("below")
-                        : line.where > 0 ? QStringLiteral("above")
-                                         : QStringLiteral("within"));
+                        QString::fromLatin1(line.where < 0   ? Labels::kBelow
+                                            : line.where > 0 ? Labels::kAbove
+                                                             : Labels::kWithin));
     setToolTip(line.shown.isEmpty() ? line.name : tip);
     update();
 }

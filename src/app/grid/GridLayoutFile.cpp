@@ -1,4 +1,5 @@
 #include "app/grid/GridLayoutFile.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -73,25 +74,23 @@ GridLayoutFile GridLayoutFile::load(const QString& path, const std::vector<int>&
     problem.clear();
     const QFileInfo info(path);
     if (!info.isFile() || info.size() == 0) {
-        problem = QStringLiteral("the file is missing or empty");
+        problem = QString::fromLatin1(Texts::kLayoutMissing);
         return {};
     }
     LayoutValues ini;
     if (!ini.read(path)) {
-        problem = QStringLiteral("it cannot be read as a layout file");
+        problem = QString::fromLatin1(Texts::kLayoutUnreadable);
         return {};
     }
     file.caption = ini.value(QStringLiteral("Grid/Caption"));
     const int needed = static_cast<int>(columnsPerSheet.size());
     int sheets = 0;
     if (!readCount(ini.value(QStringLiteral("Grid/Sheets")), 1, kMaxSheets, sheets)) {
-        problem = QStringLiteral("its number of sheets (\"Sheets\" in [Grid]) is missing or not "
-                                 "a number from 1 to %1")
-                      .arg(kMaxSheets);
+        problem = QString::fromLatin1(Texts::kLayoutNoSheetCount).arg(kMaxSheets);
         return {};
     }
     if (sheets != needed) {
-        problem = QStringLiteral("it has %1 sheets where %2 are needed").arg(sheets).arg(needed);
+        problem = QString::fromLatin1(Texts::kLayoutSheetCount).arg(sheets).arg(needed);
         return {};
     }
     for (int s = 0; s < sheets; ++s) {
@@ -101,7 +100,7 @@ GridLayoutFile GridLayoutFile::load(const QString& path, const std::vector<int>&
         int columns = 0;
         if (!readCount(ini.value(group + QStringLiteral("Columns")), 1, kMaxColumns, columns) ||
             columns != columnsPerSheet[static_cast<std::size_t>(s)]) {
-            problem = QStringLiteral("sheet %1 does not have the %2 columns it needs")
+            problem = QString::fromLatin1(Texts::kLayoutColumnCount)
                           .arg(s)
                           .arg(columnsPerSheet[static_cast<std::size_t>(s)]);
             return {};
@@ -112,10 +111,8 @@ GridLayoutFile GridLayoutFile::load(const QString& path, const std::vector<int>&
             GridColumn col;
             col.heading = parts.value(0);
             if (!readCount(parts.value(1, QStringLiteral("80")), 0, kMaxWidth, col.width)) {
-                problem = QStringLiteral("column %1 of sheet %2 has no width from 0 to %3")
-                              .arg(c)
-                              .arg(s)
-                              .arg(kMaxWidth);
+                problem =
+                    QString::fromLatin1(Texts::kLayoutColumnWidth).arg(c).arg(s).arg(kMaxWidth);
                 return {};
             }
             col.type = typeNamed(parts.value(2));

@@ -1,4 +1,5 @@
 #include "app/widgets/CInfoStatusBar.h"
+#include "core/settings/WindowTexts.h"
 
 #include "app/widgets/IconFactory.h"
 #include "core/settings/Prompter.h"
@@ -28,7 +29,7 @@ QToolButton* makeButton(QWidget* parent, int id, Glyph glyph, const QString& tip
 
 CInfoStatusBar::CInfoStatusBar(QWidget* parent, int style) : QStatusBar(parent) {
     setObjectName(QStringLiteral("infoStatusBar"));
-    const QString tip = QStringLiteral("Current recipe's target style info");
+    const QString tip = QString::fromLatin1(Labels::kTargetStyleInfoTip);
     setToolTip(tip);
 
     auto* buttons = new QWidget(this);

@@ -1,4 +1,5 @@
 #include "app/widgets/DialogRunner.h"
+#include "core/settings/MessageCatalog.h"
 
 #include <QDesktopServices>
 #include <QDialog>
@@ -28,7 +29,7 @@ bool DialogRunner::openUrl(const QString& address, QString& why) {
               ? QStringLiteral("xdg-open, which hands %1 addresses to the desktop's programs, is "
                                "not installed")
                     .arg(kind)
-              : QStringLiteral("the desktop has no program set up for %1 addresses").arg(kind);
+              : QString::fromLatin1(Texts::kNoProgramForAddress).arg(kind);
     return false;
 }
 

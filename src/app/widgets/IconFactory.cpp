@@ -1,4 +1,5 @@
 #include "app/widgets/IconFactory.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QApplication>
 #include <QFont>
@@ -113,14 +114,14 @@ QPixmap IconFactory::splash() {
     p.setFont(title);
     p.setPen(QColor(0xf5, 0xd6, 0x8a));
     p.drawText(QRectF(180, 95, 290, 90), Qt::AlignLeft | Qt::TextWordWrap,
-               QStringLiteral("Wortsmith\nCalculator"));
+               QString::fromLatin1(Labels::kSplashTitle));
     QFont sub = p.font();
     sub.setPixelSize(14);
     sub.setBold(false);
     p.setFont(sub);
     p.setPen(QColor(0xe8, 0xdc, 0xc4));
     p.drawText(QRectF(182, 190, 280, 44), Qt::AlignLeft | Qt::TextWordWrap,
-               QStringLiteral("Recipes and calculations for home brewers"));
+               QString::fromLatin1(Labels::kSplashLine));
     p.drawText(QRectF(182, 250, 290, 24), Qt::AlignLeft,
                QStringLiteral("Quillbarrow Software  ·  version " WSC_VERSION));
     return pm;

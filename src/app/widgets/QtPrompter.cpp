@@ -1,4 +1,5 @@
 #include "app/widgets/QtPrompter.h"
+#include "core/settings/MessageCatalog.h"
 
 #include "app/widgets/HelpContextProperty.h"
 
@@ -29,7 +30,7 @@ PromptAnswer QtPrompter::show(const Prompt& prompt) {
 }
 
 void QtPrompter::build(QMessageBox& box, const Prompt& prompt) {
-    box.setWindowTitle(QStringLiteral("Wortsmith Calculator"));
+    box.setWindowTitle(MessageCatalog::text(Msg::kProgramName));
     box.setText(prompt.text);
     if (!prompt.details.isEmpty())
         box.setDetailedText(prompt.details);

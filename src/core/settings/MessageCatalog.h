@@ -305,6 +305,21 @@ inline constexpr const char* kHelpMissing =
     "Wortsmith Calculator.";
 // Why an import is refused: %1 the file's size, %2 the most that is read.
 inline constexpr const char* kImportTooLarge = "the file has %1 bytes; at most %2 are read";
+// Why the desktop did not open an address: %1 its kind ("mailto", "https").
+inline constexpr const char* kNoProgramForAddress =
+    "the desktop has no program set up for %1 addresses";
+// Why a grid layout file is not used.
+inline constexpr const char* kLayoutMissing = "the file is missing or empty";
+inline constexpr const char* kLayoutUnreadable = "it cannot be read as a layout file";
+// %1 the most sheets.
+inline constexpr const char* kLayoutNoSheetCount =
+    "its number of sheets (\"Sheets\" in [Grid]) is missing or not a number from 1 to %1";
+// %1 the sheets the file has, %2 the sheets needed.
+inline constexpr const char* kLayoutSheetCount = "it has %1 sheets where %2 are needed";
+// %1 the sheet, %2 the columns needed.
+inline constexpr const char* kLayoutColumnCount = "sheet %1 does not have the %2 columns it needs";
+// %1 the column, %2 the sheet, %3 the widest a column may be.
+inline constexpr const char* kLayoutColumnWidth = "column %1 of sheet %2 has no width from 0 to %3";
 // A report preview asked for where no window can show it.
 inline constexpr const char* kNoPreviewWindow = "There is no window to show the report in.";
 // Why the About box did not open an address.

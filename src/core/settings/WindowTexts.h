@@ -70,6 +70,19 @@ inline constexpr const char* kSystemQt = "Qt version: %1";
 inline constexpr const char* kSystemLanguage = "Language: %1";
 inline constexpr const char* kSystemScreen = "Screen: %1 x %2, %3 dpi";
 
+// The help button of the recipe form's pages.
+inline constexpr const char* kPageHelp = "Help";
+// The status bar's target style pane.
+inline constexpr const char* kTargetStyleInfoTip = "Current recipe's target style info";
+// The prediction strip's tips: %1 the low end, %2 the high end, %3 kBelow, kAbove or kWithin.
+inline constexpr const char* kStyleRangeTip = ", style %1 to %2, %3";
+inline constexpr const char* kBelow = "below";
+inline constexpr const char* kAbove = "above";
+inline constexpr const char* kWithin = "within";
+// The splash picture.
+inline constexpr const char* kSplashTitle = "Wortsmith\nCalculator";
+inline constexpr const char* kSplashLine = "Recipes and calculations for home brewers";
+
 // Buttons many dialogs have.
 inline constexpr const char* kOk = "&OK";
 inline constexpr const char* kCancel = "&Cancel";
