@@ -15,8 +15,6 @@ namespace wsc {
 class CSortListCtrl : public QTreeView {
     Q_OBJECT
 public:
-    static constexpr int kMaxSortKind = wsc::kMaxSortKind;
-
     explicit CSortListCtrl(QWidget* parent = nullptr);
 
     // Columns from one comma-separated string; returns the column count.
