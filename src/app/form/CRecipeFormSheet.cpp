@@ -216,12 +216,12 @@ void CRecipeFormSheet::buildControls() {
 
     m_sheet = new CRecipePropertySheet(this);
     m_recipePage = new CRecipeRecipePage(m_doc.database(), m_doc.services(), m_sheet);
-    m_sheet->addPage(m_recipePage, QString::fromUtf8(Labels::kRecipePageTab));
+    m_sheet->addPage(m_recipePage, MessageCatalog::text(Msg::kRecipeWord));
     Prompter& prompter = m_doc.services().prompter;
     HelpService* help = m_doc.services().help;
     m_grid->Create(gridLayoutDirectory());
     m_sheet->addPage(new CRecipeIngredientsPage(m_grid, prompter, help, m_sheet),
-                     QString::fromUtf8(Labels::kIngredients));
+                     MessageCatalog::text(Msg::kIngredientsWord));
     auto* mash = new CRecipeMash(prompter, help, m_sheet);
     mash->setEfficiencyCalculator([this]() -> std::optional<double> {
         return RecipeCalculator::SystemEfficiencyActual(*m_grid, m_doc.utilization(), calcInputs(),

@@ -95,10 +95,6 @@ void CSortListCtrl::setCurrentRow(int row) {
     scrollTo(index);
 }
 
-bool CSortListCtrl::isRowSelected(int row) const {
-    return selectionModel()->isRowSelected(row, {});
-}
-
 void CSortListCtrl::setFilter(const QString& text) {
     m_order.setFilterWords(text);
     if (rowCount() == 0) {

@@ -40,7 +40,6 @@ public:
     // -1 when no row is current.
     int currentRow() const;
     void setCurrentRow(int row);
-    bool isRowSelected(int row) const;
 
     // Shows only the rows that hold `text` in one of their columns, in any case; an empty text
     // shows them all. The first row shown becomes the current one.

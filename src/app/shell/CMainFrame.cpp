@@ -314,7 +314,7 @@ void CMainFrame::buildMenus() {
         fillWindowMenu(window);
     }
 
-    QMenu* help = menuBar()->addMenu(QString::fromLatin1(Labels::kHelpMenu));
+    QMenu* help = menuBar()->addMenu(QString::fromLatin1(Labels::kHelp));
     add(help, Layout::HelpMenu());
     add(help->addMenu(QString::fromLatin1(Labels::kHelpReferenceMenu)),
         Layout::HelpReferenceMenu());

@@ -27,7 +27,6 @@ inline constexpr const char* kToolsMenu = "&Tools";
 inline constexpr const char* kWindowMenu = "&Window";
 inline constexpr const char* kCascade = "&Cascade";
 inline constexpr const char* kTile = "&Tile";
-inline constexpr const char* kHelpMenu = "&Help";
 inline constexpr const char* kHelpReferenceMenu = "&Reference";
 
 // File dialogs: their titles and filters.
@@ -83,7 +82,7 @@ inline constexpr const char* kWithin = "within";
 inline constexpr const char* kSplashTitle = "Wortsmith\nCalculator";
 inline constexpr const char* kSplashLine = "Recipes and calculations for home brewers";
 
-// Buttons many dialogs have.
+// Buttons many dialogs have; "&Help" is also the main window's Help menu.
 inline constexpr const char* kOk = "&OK";
 inline constexpr const char* kCancel = "&Cancel";
 inline constexpr const char* kHelp = "&Help";
@@ -200,8 +199,6 @@ inline constexpr const char* kTarget = "Target";
 inline constexpr const char* kTargetStyle = "Tar&get Style...";
 inline constexpr const char* kBrewer = "&Brewer";
 inline constexpr const char* kBatchLabel = "B&atch #";
-inline constexpr const char* kRecipePageTab = "Recipe";
-inline constexpr const char* kIngredients = "Ingredients";
 inline constexpr const char* kMash = "Mash";
 inline constexpr const char* kFermentationInfo = "Fermentation Info";
 inline constexpr const char* kRating = "Rating";
