@@ -22,7 +22,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The tests run once more under a decimal-comma locale.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if ! locale -a 2>/dev/null | grep -i '^de_DE\.utf-\?8$' >/dev/null; then
     SUDO=""
     [ "$(id -u)" -eq 0 ] || SUDO="sudo"
     $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8

@@ -26,13 +26,15 @@ trap 'DEBIAN_FRONTEND=noninteractive $SUDO apt-get purge -y wortsmith-calculator
 
 # The library is in the linker cache, the pages and the completion where their tools look, and
 # a recipe database is known by its type.
-/sbin/ldconfig -p | grep -q "libsetupaid.so.1 " || { echo "libsetupaid.so.1 is not in the linker cache"; exit 1; }
+# (grep reads to the end: with pipefail, a grep -q that stops at the first match can leave the
+# command before it killed by SIGPIPE and the pipe failed.)
+/sbin/ldconfig -p | grep "libsetupaid.so.1 " >/dev/null || { echo "libsetupaid.so.1 is not in the linker cache"; exit 1; }
 for f in /usr/share/man/man1/wscalc.1.gz /usr/share/man/man1/wscalc-cli.1.gz \
          /usr/share/bash-completion/completions/wscalc-cli \
          /usr/share/doc/wortsmith-calculator/copyright /usr/share/doc/wortsmith-calculator/README.md; do
     [ -s "$f" ] || { echo "missing after install: $f"; exit 1; }
 done
-man -l /usr/share/man/man1/wscalc-cli.1.gz 2>/dev/null | grep -q "EXIT STATUS" ||
+man -l /usr/share/man/man1/wscalc-cli.1.gz 2>/dev/null | grep "EXIT STATUS" >/dev/null ||
     { echo "the wscalc-cli man page does not read"; exit 1; }
 if [ -d /usr/share/mime/application ]; then
     [ -e /usr/share/mime/application/x-wortsmith-recipes.xml ] ||
