@@ -1,12 +1,29 @@
 #include "core/interchange/XmlTree.h"
 
 #include <QBuffer>
-#include <QXmlStreamReader>
+#include <QIODevice>
+#include <QStringDecoder>
+
+#include <expat.h>
 
 #include <algorithm>
 #include <cstring>
 
 namespace wsc {
+
+XmlElement::~XmlElement() {
+    // A tree as deep as a file makes it must not take as deep a recursion to free.
+    if (children.empty())
+        return;
+    std::vector<XmlElement> pending = std::move(children);
+    while (!pending.empty()) {
+        XmlElement last = std::move(pending.back());
+        pending.pop_back();
+        for (XmlElement& c : last.children)
+            pending.push_back(std::move(c));
+        last.children.clear();
+    }
+}
 
 const XmlElement* XmlElement::child(const char* childName) const {
     for (const XmlElement& c : children) {
@@ -51,44 +68,45 @@ constexpr char kWrapClose[] = "</WSC_DOCUMENT>";
 // is always a character of its own, and a file in UTF-16 or UTF-32 is left as it is), and,
 // when asked, with all its top-level elements inside one, after the XML declaration and on
 // the same line, so that lines keep their numbers.
-class XmlSource : public QIODevice {
+class XmlSource {
 public:
     XmlSource(QIODevice& in, bool wrap, XmlReadNotes& notes)
-        : m_in(in), m_wrap(wrap), m_notes(notes) {
-        open(QIODevice::ReadOnly);
-    }
-    bool isSequential() const override { return true; }
-    bool atEnd() const override { return m_done && m_pending.isEmpty() && QIODevice::atEnd(); }
-    qint64 bytesAvailable() const override {
-        return m_pending.size() - m_at + QIODevice::bytesAvailable() + (m_done ? 0 : kChunk);
-    }
+        : m_in(in), m_wrap(wrap), m_notes(notes) {}
 
-protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        while (m_pending.isEmpty() && !m_done)
-            fill();
-        const qint64 n = std::min<qint64>(maxSize, m_pending.size() - m_at);
-        if (n == 0)
-            return -1;
-        std::memcpy(data, m_pending.constData() + m_at, static_cast<std::size_t>(n));
-        m_at += n;
-        if (m_at == m_pending.size()) {
-            m_pending.clear();
-            m_at = 0;
+    // Up to `maxSize` bytes; 0 at the end of the file, -1 when it cannot be read.
+    qint64 read(char* data, qint64 maxSize) {
+        qint64 done = 0;
+        while (done < maxSize) {
+            if (m_at == m_pending.size()) {
+                if (m_done)
+                    break;
+                if (!fill())
+                    return -1;
+                continue;
+            }
+            const qint64 n = std::min<qint64>(maxSize - done, m_pending.size() - m_at);
+            std::memcpy(data + done, m_pending.constData() + m_at, static_cast<std::size_t>(n));
+            m_at += n;
+            done += n;
         }
-        return n;
+        return done;
     }
-    qint64 writeData(const char*, qint64) override { return -1; }
+    qint64 bytesRead() const { return m_read; }
 
 private:
-    void fill() {
+    bool fill() {
+        m_pending.clear();
+        m_at = 0;
         QByteArray chunk = m_in.read(kChunk);
         if (chunk.isEmpty()) {
+            if (!m_in.atEnd())
+                return false;
             if (m_wrap)
                 m_pending = kWrapClose;
             m_done = true;
-            return;
+            return true;
         }
+        m_read += chunk.size();
         if (m_first) {
             m_first = false;
             m_filter = !(chunk.startsWith("\xFF\xFE") || chunk.startsWith("\xFE\xFF") ||
@@ -106,6 +124,7 @@ private:
             }
             m_pending.insert(at, kWrapOpen);
         }
+        return true;
     }
     static bool isControl(char c) {
         return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r';
@@ -157,6 +176,7 @@ private:
     XmlReadNotes& m_notes;
     QByteArray m_pending;
     qsizetype m_at = 0;
+    qint64 m_read = 0;
     bool m_first = true;
     bool m_filter = true;
     bool m_wrapped = false;
@@ -165,8 +185,284 @@ private:
     qint64 m_column = 1;
 };
 
-std::optional<XmlElement> parse(QIODevice& source, XmlProblem& problem, bool& extraContent,
-                                const XmlStream& stream);
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The text of the element being read: its first kMaxXmlText characters, and of the rest only
+// how far its last character that is no blank stands. Blanks in front that fill the whole
+// allowance are read past, so that a text after a sea of blanks is still found.
+struct TextSoFar {
+    QString kept;
+    bool ink = false;
+    bool overflow = false;
+    // Characters after `kept`, up to and with the last one that is no blank.
+    qint64 inkAfter = 0;
+    qint64 blanksAfter = 0;
+
+    void append(const char* s, int len) {
+        if (overflow) {
+            countRest(QByteArray::fromRawData(s, len));
+            return;
+        }
+        QString more = QString::fromUtf8(s, len);
+        if (!ink) {
+            qsizetype first = 0;
+            while (first < more.size() && more.at(first).isSpace())
+                ++first;
+            if (first == more.size()) {
+                if (kept.size() + more.size() <= kMaxXmlText)
+                    kept += more;
+                return;
+            }
+            ink = true;
+            if (kept.size() + first > kMaxXmlText) {
+                kept.clear();
+                more.remove(0, first);
+            }
+        }
+        const qsizetype room = kMaxXmlText - kept.size();
+        if (more.size() <= room) {
+            kept += more;
+            return;
+        }
+        kept += QStringView(more).left(room);
+        overflow = true;
+        countRest(QStringView(more).mid(room).toUtf8());
+    }
+    void countRest(const QByteArray& bytes) {
+        for (const char c : bytes) {
+            if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
+                continue;
+            if (isBlank(c)) {
+                ++blanksAfter;
+            } else {
+                inkAfter += blanksAfter + 1;
+                blanksAfter = 0;
+            }
+        }
+    }
+    void finish(XmlElement& e) {
+        // Only an element without children can have a text worth keeping as it stands.
+        if (e.children.empty())
+            e.raw = kept;
+        e.text = kept.trimmed();
+        e.length = e.text.size();
+        if (overflow && inkAfter > 0) {
+            qsizetype lead = 0;
+            while (lead < kept.size() && kept.at(lead).isSpace())
+                ++lead;
+            e.text = kept.mid(lead);
+            e.length = e.text.size() + inkAfter;
+        }
+    }
+};
+
+// The single-byte encodings Qt knows that expat does not (windows-1252 above all), as the map
+// expat asks for.
+int unknownEncoding(void*, const XML_Char* name, XML_Encoding* info) {
+    if (!QStringDecoder(name).isValid())
+        return XML_STATUS_ERROR;
+    for (int b = 0; b < 256; ++b) {
+        const char byte = static_cast<char>(b);
+        QStringDecoder decoder(name, QStringDecoder::Flag::Stateless);
+        const QString s = decoder.decode(QByteArrayView(&byte, 1));
+        const bool one = !decoder.hasError() && s.size() == 1 &&
+                         s.at(0) != QChar::ReplacementCharacter && !s.at(0).isSurrogate();
+        info->map[b] = one ? s.at(0).unicode() : -1;
+        // The mark-up itself must read as ASCII.
+        if (b < 0x80 && info->map[b] != b && info->map[b] != -1)
+            return XML_STATUS_ERROR;
+    }
+    info->data = nullptr;
+    info->convert = nullptr;
+    info->release = nullptr;
+    return XML_STATUS_OK;
+}
+
+// One reading of a file with expat: the elements open around the place being read, each with
+// its text so far, and what came of it.
+class Reading {
+public:
+    Reading(const XmlStream& stream, XmlProblem& problem) : m_stream(stream), m_problem(problem) {
+        m_parser = XML_ParserCreate(nullptr);
+        XML_SetUserData(m_parser, this);
+        XML_SetElementHandler(m_parser, &Reading::onStart, &Reading::onEnd);
+        XML_SetCharacterDataHandler(m_parser, &Reading::onText);
+        XML_SetStartDoctypeDeclHandler(m_parser, &Reading::onDoctype);
+        XML_SetUnknownEncodingHandler(m_parser, &unknownEncoding, nullptr);
+        XML_SetParamEntityParsing(m_parser, XML_PARAM_ENTITY_PARSING_NEVER);
+    }
+    ~Reading() { XML_ParserFree(m_parser); }
+    Reading(const Reading&) = delete;
+    Reading& operator=(const Reading&) = delete;
+
+    std::optional<XmlElement> run(XmlSource& source, bool& extraContent);
+
+private:
+    static void onStart(void* self, const XML_Char* name, const XML_Char**) {
+        static_cast<Reading*>(self)->start(name);
+    }
+    static void onEnd(void* self, const XML_Char*) { static_cast<Reading*>(self)->end(); }
+    static void onText(void* self, const XML_Char* s, int len) {
+        Reading& r = *static_cast<Reading*>(self);
+        if (r.m_skipping == 0 && !r.m_texts.empty())
+            r.m_texts.back().append(s, len);
+    }
+    static void onDoctype(void* self, const XML_Char*, const XML_Char*, const XML_Char*, int) {
+        static_cast<Reading*>(self)->fail(
+            QStringLiteral("document type declarations are not accepted (they could expand or "
+                           "fetch entities)"));
+    }
+
+    void start(const XML_Char* name) {
+        if (m_failed)
+            return;
+        m_started = true;
+        if (m_stack.size() + static_cast<std::size_t>(m_skipping) >= std::size_t(kMaxXmlDepth)) {
+            fail(QStringLiteral("the elements are nested more than %1 levels deep here; no "
+                                "recipe file needs so many")
+                     .arg(kMaxXmlDepth));
+            return;
+        }
+        if (m_skipping > 0) {
+            ++m_skipping;
+            return;
+        }
+        XmlElement e;
+        e.name = QString::fromUtf8(name).toUpper();
+        e.line = qint64(XML_GetCurrentLineNumber(m_parser));
+        e.column = qint64(XML_GetCurrentColumnNumber(m_parser)) + 1;
+        if (m_stream.keep && !m_stream.keep(e, m_stack)) {
+            m_skipping = 1;
+            return;
+        }
+        m_stack.push_back(std::move(e));
+        m_texts.emplace_back();
+    }
+    void end() {
+        if (m_failed)
+            return;
+        if (m_skipping > 0) {
+            --m_skipping;
+            return;
+        }
+        XmlElement done = std::move(m_stack.back());
+        m_stack.pop_back();
+        m_texts.back().finish(done);
+        m_texts.pop_back();
+        if (m_stack.empty())
+            m_root = std::move(done);
+        else if (!m_stream.take || !m_stream.take(done, m_stack))
+            m_stack.back().children.push_back(std::move(done));
+    }
+    void fail(const QString& text) {
+        if (m_failed)
+            return;
+        m_failed = true;
+        m_problem = {text, qint64(XML_GetCurrentLineNumber(m_parser)),
+                     qint64(XML_GetCurrentColumnNumber(m_parser)) + 1};
+        XML_StopParser(m_parser, XML_FALSE);
+    }
+    // What expat found wrong, in words a brewer can act on where expat's own are terse.
+    QString faultText(XML_Error code) const {
+        switch (code) {
+        case XML_ERROR_NO_ELEMENTS:
+            return m_started ? QStringLiteral("the file ends before its elements are closed")
+                             : QStringLiteral("the file holds no XML element");
+        case XML_ERROR_INVALID_TOKEN: {
+            int offset = 0;
+            int size = 0;
+            const char* context = XML_GetInputContext(m_parser, &offset, &size);
+            if (context && offset >= 0 && offset < size &&
+                static_cast<unsigned char>(context[offset]) >= 0x80)
+                return QStringLiteral("byte 0x%1 is not a character of the file's encoding "
+                                      "(UTF-8 unless the file says otherwise)")
+                    .arg(
+                        QString::number(static_cast<unsigned char>(context[offset]), 16).toUpper());
+            break;
+        }
+        case XML_ERROR_UNKNOWN_ENCODING:
+        case XML_ERROR_INCORRECT_ENCODING:
+            return QStringLiteral("the file's encoding is not one this program reads; save it "
+                                  "as UTF-8");
+        case XML_ERROR_UNDEFINED_ENTITY:
+            return QStringLiteral("an entity that is not known (only &amp; &lt; &gt; &quot; "
+                                  "&apos; and character references are read)");
+        default:
+            break;
+        }
+        return QString::fromUtf8(XML_ErrorString(code));
+    }
+
+    const XmlStream& m_stream;
+    XmlProblem& m_problem;
+    XML_Parser m_parser = nullptr;
+    std::vector<XmlElement> m_stack;
+    std::vector<TextSoFar> m_texts;
+    std::optional<XmlElement> m_root;
+    int m_skipping = 0;
+    bool m_started = false;
+    bool m_failed = false;
+};
+
+std::optional<XmlElement> Reading::run(XmlSource& source, bool& extraContent) {
+    extraContent = false;
+    qint64 fed = 0;
+    for (;;) {
+        // The start of a piece of mark-up not yet complete stays in the parser's buffer and is
+        // read again with each piece added: each addition at least as large as what waits
+        // keeps that linear, and the limit keeps it small.
+        const qint64 waiting = fed - qint64(XML_GetCurrentByteIndex(m_parser));
+        if (fed > 0 && waiting > kMaxXmlMarkup) {
+            fail(QStringLiteral("a single tag, comment or other piece of mark-up runs on for more "
+                                "than %1 MiB from here")
+                     .arg(kMaxXmlMarkup / (1024 * 1024)));
+            return std::nullopt;
+        }
+        const qint64 want = std::max(kChunk, waiting);
+        void* buffer = XML_GetBuffer(m_parser, static_cast<int>(want));
+        if (!buffer) {
+            m_problem = {QStringLiteral("not enough memory to read the file")};
+            return std::nullopt;
+        }
+        const qint64 n = source.read(static_cast<char*>(buffer), want);
+        if (n < 0) {
+            m_problem = {QStringLiteral("the file could not be read to its end")};
+            return std::nullopt;
+        }
+        fed += n;
+        const XML_Status status = XML_ParseBuffer(m_parser, static_cast<int>(n), n == 0);
+        if (m_failed)
+            return std::nullopt;
+        if (status == XML_STATUS_ERROR) {
+            const XML_Error code = XML_GetErrorCode(m_parser);
+            // A complete first element followed by more: a file of several sections.
+            extraContent = m_root.has_value() && code == XML_ERROR_JUNK_AFTER_DOC_ELEMENT;
+            m_problem = {faultText(code), qint64(XML_GetCurrentLineNumber(m_parser)),
+                         qint64(XML_GetCurrentColumnNumber(m_parser)) + 1};
+            return std::nullopt;
+        }
+        if (m_stream.progress && !m_stream.progress(source.bytesRead())) {
+            m_problem = {QStringLiteral("the reading was cancelled")};
+            m_problem.cancelled = true;
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+    }
+    if (!m_root) {
+        m_problem = {QStringLiteral("the file holds no XML element")};
+        return std::nullopt;
+    }
+    return std::move(m_root);
+}
+
+std::optional<XmlElement> parse(XmlSource& source, XmlProblem& problem, bool& extraContent,
+                                const XmlStream& stream) {
+    Reading reading(stream, problem);
+    return reading.run(source, extraContent);
+}
 
 } // namespace
 
@@ -206,7 +502,7 @@ std::optional<XmlElement> ReadXmlStream(QIODevice& in, XmlProblem& problem, qint
         if (root) {
             root->name = QString::fromLatin1(kXmlDocumentRoot);
             notes.severalRoots = true;
-        } else if (stream.severalRoots) {
+        } else if (stream.severalRoots || second.cancelled) {
             problem = second;
         }
     }
@@ -214,73 +510,5 @@ std::optional<XmlElement> ReadXmlStream(QIODevice& in, XmlProblem& problem, qint
         *notesOut = notes;
     return root;
 }
-
-namespace {
-
-std::optional<XmlElement> parse(QIODevice& source, XmlProblem& problem, bool& extraContent,
-                                const XmlStream& stream) {
-    QXmlStreamReader reader(&source);
-    reader.setNamespaceProcessing(false);
-    std::vector<XmlElement> stack;
-    std::optional<XmlElement> root;
-    while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        switch (token) {
-        case QXmlStreamReader::DTD:
-            problem = {QStringLiteral("document type declarations are not accepted (they could "
-                                      "expand or fetch entities)"),
-                       reader.lineNumber(), reader.columnNumber()};
-            return std::nullopt;
-        case QXmlStreamReader::EntityReference:
-            problem = {QStringLiteral("the entity \"%1\" is not known").arg(reader.name()),
-                       reader.lineNumber(), reader.columnNumber()};
-            return std::nullopt;
-        case QXmlStreamReader::StartElement: {
-            XmlElement e;
-            e.name = reader.name().toString().toUpper();
-            e.line = reader.lineNumber();
-            e.column = reader.columnNumber();
-            if (stream.keep && !stream.keep(e, stack)) {
-                reader.skipCurrentElement();
-                break;
-            }
-            stack.push_back(std::move(e));
-            break;
-        }
-        case QXmlStreamReader::Characters:
-            if (!stack.empty())
-                stack.back().text += reader.text();
-            break;
-        case QXmlStreamReader::EndElement: {
-            XmlElement done = std::move(stack.back());
-            stack.pop_back();
-            // Only an element without children can have a text worth keeping as it stands.
-            if (done.children.empty())
-                done.raw = done.text;
-            done.text = done.text.trimmed();
-            if (stack.empty())
-                root = std::move(done);
-            else if (!stream.take || !stream.take(done, stack))
-                stack.back().children.push_back(std::move(done));
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    if (reader.hasError()) {
-        // A complete first element followed by more: a file of several sections.
-        extraContent = root.has_value() && reader.error() == QXmlStreamReader::NotWellFormedError;
-        problem = {reader.errorString(), reader.lineNumber(), reader.columnNumber()};
-        return std::nullopt;
-    }
-    if (!root) {
-        problem = {QStringLiteral("the file holds no XML element")};
-        return std::nullopt;
-    }
-    return root;
-}
-
-} // namespace
 
 } // namespace wsc

@@ -12,8 +12,18 @@ class QIODevice;
 
 namespace wsc {
 
+// How deep elements may nest: far beyond any recipe file, and a bound on every walk of a tree.
+inline constexpr int kMaxXmlDepth = 256;
+// How much of one element's text is kept: more than any field of a recipe holds. A longer text
+// keeps its head, and `length` says how long it was.
+inline constexpr qsizetype kMaxXmlText = 131072;
+// The longest single tag, comment or other piece of mark-up read; a longer one is refused, so
+// that what a file holds costs time, never memory.
+inline constexpr qint64 kMaxXmlMarkup = qint64(16) * 1024 * 1024;
+
 // An element of a BeerXML file as read: its name in capitals (files spell them in any case),
-// its text with surrounding blanks removed, its children, and where it started.
+// its text with surrounding blanks removed, its children, and where it started (the line and
+// the column of its "<", both counted from 1).
 struct XmlElement {
     QString name;
     QString text;
@@ -22,8 +32,19 @@ struct XmlElement {
     std::vector<XmlElement> children;
     qint64 line = 0;
     qint64 column = 0;
+    // The characters of `text` as the file gives them: more than text.size() when the file's
+    // text was longer than kMaxXmlText.
+    qint64 length = 0;
     // Set when a reader asked for this element: what no reader asked for was not kept.
     mutable bool used = false;
+
+    XmlElement() = default;
+    XmlElement(const XmlElement&) = default;
+    XmlElement(XmlElement&&) noexcept = default;
+    XmlElement& operator=(const XmlElement&) = default;
+    XmlElement& operator=(XmlElement&&) noexcept = default;
+    // Frees the tree below it without recursion.
+    ~XmlElement();
 
     // The first child of that name (capitals), or null. Each marks what it returns as used.
     const XmlElement* child(const char* childName) const;
@@ -48,15 +69,20 @@ struct XmlProblem {
     QString text;
     qint64 line = 0;
     qint64 column = 0;
+    // The reading was stopped by its progress callback, not by a fault of the file.
+    bool cancelled = false;
     // "line 3, column 7: ..." or the text alone.
     QString describe() const;
 };
 
 // Reads a whole file: no document type declarations (so no entities are ever expanded or
-// fetched), at most `maxBytes`. Nothing and a problem on any fault. Control characters (which
-// XML forbids, and some programs leave in texts) are dropped, and a file with several
-// top-level elements is read as one element named kXmlDocumentRoot holding them; `notes`
-// says so when given.
+// fetched), at most `maxBytes`, elements at most kMaxXmlDepth deep. Nothing and a problem,
+// with its line and column, on any fault. Control characters (which XML forbids, and some
+// programs leave in texts) are dropped, and a file with several top-level elements is read as
+// one element named kXmlDocumentRoot holding them; `notes` says so when given. Blanks between
+// elements, comments, processing instructions and attributes are read past, never kept, and
+// the text of an element is kept up to kMaxXmlText characters: the memory a reading takes is
+// that of the elements it keeps, whatever else the file holds.
 std::optional<XmlElement> ReadXmlTree(const QByteArray& bytes, XmlProblem& problem, qint64 maxBytes,
                                       XmlReadNotes* notes = nullptr);
 
@@ -73,6 +99,9 @@ struct XmlStream {
     std::function<bool(const XmlElement& element, const std::vector<XmlElement>& open)> keep;
     // Known from an earlier reading to hold several top-level elements: read as one at once.
     bool severalRoots = false;
+    // When given, hears how many bytes of the file have been read, and stops the reading (a
+    // problem that says it was cancelled) by returning false.
+    std::function<bool(qint64 bytesRead)> progress;
 };
 std::optional<XmlElement> ReadXmlStream(QIODevice& in, XmlProblem& problem, qint64 maxBytes,
                                         const XmlStream& stream, XmlReadNotes* notes = nullptr);
