@@ -2,6 +2,7 @@
 
 #include "core/calc/BeerColor.h"
 #include "core/calc/IngredientSheets.h"
+#include "core/calc/NumberLimits.h"
 #include "core/calc/RecipeCalculator.h"
 #include "core/calc/Units.h"
 #include "core/db/SqliteConnection.h"
@@ -23,6 +24,7 @@
 #include <charconv>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -923,16 +925,21 @@ class Reader {
 public:
     Reader(const XmlElement& e, const QString& where, Notes& notes)
         : m_e(e), m_where(where), m_notes(notes) {}
-    // No text of a recipe holds more than a memo: a longer one is refused with its place.
+    // A text of one line: one longer than its field is cut when the row is written, with a
+    // note.
     QString text(const char* name) const {
         const XmlElement* c = m_e.child(name);
-        if (c && c->text.size() > kMemoLength)
+        return c ? c->text : QString();
+    }
+    // A note: none holds more than a memo, and a longer one is refused with its place.
+    QString memo(const char* name) const {
+        const XmlElement* c = m_e.child(name);
+        if (c && c->length > kMemoLength)
             throw ImportFault{QStringLiteral("line %1, column %2: %3 %4 holds %5 characters; a "
                                              "text of a recipe holds at most %6")
                                   .arg(QString::number(c->line), QString::number(c->column),
                                        m_where, QString::fromLatin1(name),
-                                       QString::number(c->text.size()),
-                                       QString::number(kMemoLength))};
+                                       QString::number(c->length), QString::number(kMemoLength))};
         return c ? c->text : QString();
     }
     bool has(const char* name) const { return m_e.child(name) != nullptr; }
@@ -952,10 +959,18 @@ public:
         double v = QLocale::c().toDouble(t, &ok);
         if (!ok)
             v = QLocale::c().toDouble(t.section(u' ', 0, 0), &ok);
-        if (!ok || !std::isfinite(v))
+        const NumberFault fault = CheckNumber(v, ok, true);
+        if (fault == NumberFault::NotANumber)
             throw ImportFault{QStringLiteral("line %1, column %2: %3 %4 is no number: \"%5\"")
                                   .arg(QString::number(c->line), QString::number(c->column),
-                                       m_where, QString::fromLatin1(name), c->text)};
+                                       m_where, QString::fromLatin1(name),
+                                       ShownInMessage(c->text))};
+        if (fault == NumberFault::TooLarge)
+            throw ImportFault{QStringLiteral("line %1, column %2: %3 %4 of %5 is beyond what a "
+                                             "recipe holds (at most %6)")
+                                  .arg(QString::number(c->line), QString::number(c->column),
+                                       m_where, QString::fromLatin1(name), ShownInMessage(c->text),
+                                       number(kLargestQuantity))};
         if (nonNegative && v < 0) {
             if (v > -kRoundingTolerance) {
                 m_notes.readAs(
@@ -965,7 +980,8 @@ public:
             }
             throw ImportFault{QStringLiteral("line %1, column %2: %3 %4 is negative: %5")
                                   .arg(QString::number(c->line), QString::number(c->column),
-                                       m_where, QString::fromLatin1(name), c->text)};
+                                       m_where, QString::fromLatin1(name),
+                                       ShownInMessage(c->text))};
         }
         return v;
     }
@@ -1079,6 +1095,9 @@ private:
     void readFields(Insert& row, std::span<const Field> fields, const Reader& r, const Measure& m,
                     const QString& recipe);
     void readColumns(Insert& row, const TableMap& t, const Reader& r);
+    // The range of a number column of the recipe database (whole numbers keep theirs), or
+    // nothing for a column of text.
+    std::optional<double> numberRange(const char* table, const char* column);
     qlonglong link(const TableMap& t, const Insert& row, const Reader& r, const QString& recipe);
     qlonglong insert(Insert& row, const QString& recipeName);
     // Leaf elements of `e` no reader asked for, kept for the row (with `prefix` before each
@@ -1103,7 +1122,31 @@ private:
     RecipeDates::Order m_dates;
     std::map<QString, SqliteStatement> m_inserts;
     std::vector<std::pair<const XmlElement*, int>> m_stepPlaces;
+    std::map<QString, std::map<QString, double>> m_numberColumns;
 };
+
+std::optional<double> Importer::numberRange(const char* table, const char* column) {
+    const QString name = QString::fromLatin1(table);
+    auto it = m_numberColumns.find(name);
+    if (it == m_numberColumns.end()) {
+        std::map<QString, double> ranges;
+        SqliteStatement st =
+            m_c.prepare(QStringLiteral("SELECT name, upper(type) FROM pragma_table_info(?)"));
+        st.bindText(1, name);
+        while (st.step()) {
+            const QString type = st.text(1);
+            if (type.contains(QLatin1String("INT")))
+                ranges[st.text(0)] = double(std::numeric_limits<std::int32_t>::max());
+            else if (type.contains(QLatin1String("REAL")) || type.contains(QLatin1String("DOUB")))
+                ranges[st.text(0)] = kLargestQuantity;
+        }
+        it = m_numberColumns.emplace(name, std::move(ranges)).first;
+    }
+    const auto found = it->second.find(QString::fromLatin1(column));
+    if (found == it->second.end())
+        return std::nullopt;
+    return found->second;
+}
 
 void Importer::readFields(Insert& row, std::span<const Field> fields, const Reader& r,
                           const Measure& m, const QString& recipe) {
@@ -1112,7 +1155,9 @@ void Importer::readFields(Insert& row, std::span<const Field> fields, const Read
             continue;
         switch (f.conv) {
         case Conv::Text:
-            row.set(f.column, r.text(f.element));
+            row.set(f.column, RecipeTextLength(QString::fromLatin1(f.column)) >= kMemoLength
+                                  ? r.memo(f.element)
+                                  : r.text(f.element));
             break;
         case Conv::Number:
             row.set(f.column, r.number(f.element));
@@ -1146,9 +1191,10 @@ void Importer::readFields(Insert& row, std::span<const Field> fields, const Read
                 const QString notes = row.get(col::recipe::RecipeComments).toString();
                 row.set(col::recipe::RecipeComments,
                         notes.isEmpty() ? line : notes + QStringLiteral("\n") + line);
-                m_notes.readAs(QStringLiteral("the %1 \"%2\" of \"%3\" is no date this program "
-                                              "reads; it is in the recipe's comments")
-                                   .arg(QString::fromLatin1(f.element), text, recipe));
+                m_notes.readAs(
+                    QStringLiteral("the %1 \"%2\" of \"%3\" is no date this program "
+                                   "reads; it is in the recipe's comments")
+                        .arg(QString::fromLatin1(f.element), ShownInMessage(text), recipe));
             }
             break;
         }
@@ -1163,11 +1209,24 @@ void Importer::readColumns(Insert& row, const TableMap& t, const Reader& r) {
             continue;
         const QByteArray element = ExtensionFor(column).toUpper().toLatin1();
         if (const XmlElement* c = r.element().child(element.constData())) {
-            if (c->text.size() > kMemoLength)
-                r.text(element.constData()); // refused with its place
+            if (RecipeTextLength(QString::fromLatin1(column)) >= kMemoLength)
+                r.memo(element.constData()); // refused with its place when too long
             // Nothing was written for no value; an empty text is the column's default.
-            if (!c->raw.isEmpty())
-                row.set(column, c->raw);
+            if (c->raw.isEmpty())
+                continue;
+            if (const std::optional<double> largest = numberRange(t.table, column)) {
+                // A number column takes a number, as a field does: never a text, an infinity
+                // or a value beyond what any field takes.
+                bool ok = false;
+                const double v = QLocale::c().toDouble(c->text, &ok);
+                if (CheckNumber(v, ok, true, *largest) != NumberFault::None)
+                    throw ImportFault{QStringLiteral("line %1, column %2: %3 %4 of \"%5\" is no "
+                                                     "number this program keeps (from -%6 to %6)")
+                                          .arg(QString::number(c->line), QString::number(c->column),
+                                               r.where(), QString::fromLatin1(column),
+                                               ShownInMessage(c->text), number(*largest))};
+            }
+            row.set(column, c->raw);
         }
     }
 }
@@ -1208,19 +1267,25 @@ qlonglong Importer::link(const TableMap& t, const Insert& row, const Reader& r,
             return qlonglong(found.front().real("id"));
         }
     }
-    m_notes.summary().keptAsTyped
-        << QStringLiteral("%1 \"%2\" in \"%3\"").arg(QString::fromLatin1(t.kind), name, recipe);
+    m_notes.summary().keptAsTyped << QStringLiteral("%1 \"%2\" in \"%3\"")
+                                         .arg(QString::fromLatin1(t.kind), ShownInMessage(name),
+                                              recipe);
     return 0;
 }
 
 qlonglong Importer::insert(Insert& row, const QString& recipeName) {
     // A one-line text longer than its field keeps the field's length, and the summary says so.
     for (auto& [column, value] : row.values) {
+        // The last guard of the one check: no conversion may leave an infinity behind.
+        if (value.typeId() == QMetaType::Double && !std::isfinite(value.toDouble()))
+            throw ImportFault{QStringLiteral("recipe \"%1\": %2 is no number this program keeps")
+                                  .arg(ShownInMessage(recipeName), column)};
         const int length = RecipeTextLength(column);
         if (value.typeId() == QMetaType::QString && value.toString().size() > length) {
             m_notes.readAs(QStringLiteral("%1 of \"%2\" shortened to its field's %3 characters: "
                                           "\"%4\"")
-                               .arg(column, recipeName, QString::number(length), value.toString()));
+                               .arg(column, ShownInMessage(recipeName), QString::number(length),
+                                    ShownInMessage(value.toString())));
             value = value.toString().left(length);
         }
     }
@@ -1282,7 +1347,8 @@ qlonglong Importer::ingredient(const TableMap& t, Insert& i, const Reader& r,
 
 long Importer::recipe(const XmlElement& e) {
     namespace rc = col::recipe;
-    const QString name = e.value("NAME");
+    // The name as messages quote it: a name is cut to its field's length when it is stored.
+    const QString name = ShownInMessage(e.value("NAME"));
     if (name.isEmpty())
         throw ImportFault{QStringLiteral("line %1, column %2: a recipe without a name")
                               .arg(QString::number(e.line), QString::number(e.column))};
@@ -1390,7 +1456,7 @@ long Importer::recipe(const XmlElement& e) {
                     m_notes.summary().skipped
                         << QStringLiteral("mash step \"%1\" of \"%2\" (the mash schedule has four "
                                           "places)")
-                               .arg(st.text("NAME"), name);
+                               .arg(ShownInMessage(st.text("NAME")), name);
                     step->used = true;
                     continue;
                 }
@@ -1469,10 +1535,11 @@ long Importer::recipe(const XmlElement& e) {
             m_extras.put(table, rowId, QStringLiteral("#STOREDTIME"),
                          number(i.get(hc::IngHopsTime).toDouble()));
             if (minutes > 0)
-                m_notes.readAs(
-                    QStringLiteral("the %1 minutes of \"%2\" in \"%3\" (%4) count "
-                                   "as no boil")
-                        .arg(number(minutes), i.get(hc::IngHopsName).toString(), name, use));
+                m_notes.readAs(QStringLiteral("the %1 minutes of \"%2\" in \"%3\" (%4) count "
+                                              "as no boil")
+                                   .arg(number(minutes),
+                                        ShownInMessage(i.get(hc::IngHopsName).toString()), name,
+                                        ShownInMessage(use)));
         }
     });
     each("FERMENTABLES", "FERMENTABLE", "fermentable", [&](const Reader& fr) {
@@ -1520,7 +1587,7 @@ long Importer::recipe(const XmlElement& e) {
         } else {
             m_notes.summary().skipped
                 << QStringLiteral("fermentable \"%1\" of \"%2\" (unknown type \"%3\")")
-                       .arg(fr.text("NAME"), name, fr.text("TYPE"));
+                       .arg(ShownInMessage(fr.text("NAME")), name, ShownInMessage(fr.text("TYPE")));
             fr.element().used = true;
             for (const XmlElement& c : fr.element().children)
                 c.used = true;
@@ -1568,7 +1635,8 @@ long Importer::recipe(const XmlElement& e) {
         ingredient(Yeasts(), i, yr, name);
     });
     keepTheRest(e, recipes, id);
-    m_notes.summary().added.push_back({rec.get(rc::RecipeBatchNo).toLongLong(), name});
+    m_notes.summary().added.push_back(
+        {rec.get(rc::RecipeBatchNo).toLongLong(), rec.get(rc::RecipeName).toString()});
     return long(id);
 }
 

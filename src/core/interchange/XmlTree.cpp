@@ -420,7 +420,8 @@ std::optional<XmlElement> Reading::run(XmlSource& source, bool& extraContent) {
                      .arg(kMaxXmlMarkup / (1024 * 1024)));
             return std::nullopt;
         }
-        const qint64 want = std::max(kChunk, waiting);
+        // ... and no more than takes what waits past the limit.
+        const qint64 want = std::min(std::max(kChunk, waiting), kMaxXmlMarkup + 1 - waiting);
         void* buffer = XML_GetBuffer(m_parser, static_cast<int>(want));
         if (!buffer) {
             m_problem = {QStringLiteral("not enough memory to read the file")};

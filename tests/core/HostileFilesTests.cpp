@@ -1,0 +1,243 @@
+// Recipe files made to break the reader: nested without end, one recipe of a hundred thousand
+// rows, attributes by the hundred thousand, numbers no recipe holds, texts of any length and
+// bytes of no encoding. Each is read in time and memory in proportion to what it means, and
+// either comes in whole or changes nothing.
+#include "support/BeerXmlFixture.h"
+
+#include "core/interchange/XmlTree.h"
+
+#include <QFile>
+
+namespace wsc {
+namespace {
+
+class HostileFiles : public test::BeerXmlFixture {
+protected:
+    // Imports `xml` through a file read as a stream, as the program and the command do.
+    std::optional<ImportSummary> importFile(const QString& db, const QByteArray& xml,
+                                            QString* errorOut = nullptr) {
+        const QString name = path(QStringLiteral("in.xml"));
+        {
+            QFile f(name);
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(xml);
+        }
+        QFile in(name);
+        EXPECT_TRUE(in.open(QIODevice::ReadOnly));
+        CDaoDatabase recipes;
+        recipes.Open(db, false, false);
+        QString error;
+        auto summary = BeerXml::Import(recipes, nullptr, in, m_table, error);
+        if (errorOut)
+            *errorOut = error;
+        return summary;
+    }
+    // A recipe file whose one recipe holds `inside` after its name.
+    static QByteArray recipe(const QByteArray& inside, const QByteArray& name = "Hostile") {
+        return "<?xml version=\"1.0\"?>\n<RECIPES>\n<RECIPE><NAME>" + name +
+               "</NAME><VERSION>1</VERSION><TYPE>All Grain</TYPE><BATCH_SIZE>20</BATCH_SIZE>"
+               "<BOIL_SIZE>25</BOIL_SIZE><BOIL_TIME>60</BOIL_TIME>" +
+               inside + "</RECIPE>\n</RECIPES>\n";
+    }
+    static QByteArray hop(int i, const QByteArray& amount = "0.01") {
+        return "<HOP><NAME>Hop " + QByteArray::number(i) +
+               "</NAME><VERSION>1</VERSION><ALPHA>5</ALPHA><AMOUNT>" + amount +
+               "</AMOUNT><USE>Boil</USE><TIME>60</TIME></HOP>\n";
+    }
+    // The import was refused and left the file as it was, with nothing beside it.
+    void expectRefused(const QString& db, const QByteArray& xml, const char* says) {
+        const QByteArray before = test::FileDigest(db);
+        QString error;
+        EXPECT_FALSE(importFile(db, xml, &error)) << says;
+        EXPECT_TRUE(error.contains(QLatin1String(says))) << error.toStdString();
+        EXPECT_LT(error.size(), 400) << "a message that grows with the file";
+        EXPECT_EQ(test::FileDigest(db), before);
+        EXPECT_TRUE(test::SidecarsOf(db).isEmpty());
+    }
+};
+
+TEST_F(HostileFiles, ElementsNestedBeyondAnyRecipeAreRefusedWithTheirPlace) {
+    const QString db = copyShippedSamples();
+    constexpr int kMillion = 1000000;
+    QByteArray deep;
+    deep.reserve(kMillion * 7 + 64);
+    deep += QByteArray("<X>").repeated(kMillion);
+    deep += QByteArray("</X>").repeated(kMillion);
+    expectRefused(db, recipe(deep), "nested more than 256 levels deep");
+    QString error;
+    importFile(db, recipe(deep), &error);
+    // The 255th <X> inside RECIPES and RECIPE, the 257th level, on the third line.
+    const int column =
+        int(recipe({}).indexOf("</RECIPE>") - recipe({}).indexOf("<RECIPE>")) + 1 + 254 * 3;
+    EXPECT_TRUE(error.startsWith(QStringLiteral("line 3, column %1:").arg(column)))
+        << error.toStdString();
+
+    // Within the limit, an element of another program is only named as not kept.
+    const int fits = kMaxXmlDepth - 2;
+    const auto summary = importFile(
+        db, recipe(QByteArray("<X>").repeated(fits) + "x" + QByteArray("</X>").repeated(fits)),
+        &error);
+    ASSERT_TRUE(summary) << error.toStdString();
+    EXPECT_EQ(summary->added.size(), 1u);
+}
+
+TEST_F(HostileFiles, OneHugeRecipeAndManySmallOnesComeInWhole) {
+    // A hundred thousand hop rows in one recipe.
+    QByteArray hops = "<HOPS>";
+    for (int i = 0; i < 100000; ++i)
+        hops += hop(i);
+    hops += "</HOPS>";
+    const QString one = makeRecipeDb(QStringLiteral("one.mdb"));
+    QString error;
+    auto summary = importFile(one, recipe(hops), &error);
+    ASSERT_TRUE(summary) << error.toStdString();
+    EXPECT_EQ(summary->added.size(), 1u);
+    EXPECT_EQ(scalar(one, QStringLiteral("SELECT count(*) FROM Ingredients_Hops")).toInt(), 100000);
+    EXPECT_EQ(scalar(one, QStringLiteral("SELECT count(*) FROM Ingredients_Hops WHERE "
+                                         "IngHopsName = 'Hop 99999' AND IngHopsHBU > 0"))
+                  .toInt(),
+              1);
+
+    // A hundred thousand attributes on one element: read past, never kept.
+    QByteArray attributes = "<NOTES";
+    for (int i = 0; i < 100000; ++i)
+        attributes += " a" + QByteArray::number(i) + "=\"x\"";
+    attributes += ">kept</NOTES>";
+    const QString second = makeRecipeDb(QStringLiteral("attributes.mdb"));
+    summary = importFile(second, recipe(attributes), &error);
+    ASSERT_TRUE(summary) << error.toStdString();
+    EXPECT_EQ(scalar(second, QStringLiteral("SELECT RecipeComments FROM Recipes")).toString(),
+              QStringLiteral("kept"));
+
+    // The same bytes as many small recipes.
+    QByteArray many = "<RECIPES>";
+    for (int i = 0; i < 5000; ++i)
+        many += recipe("<HOPS>" + hop(i) + "</HOPS>", "R" + QByteArray::number(i))
+                    .mid(recipe({}).indexOf("<RECIPE>"))
+                    .chopped(QByteArray("\n</RECIPES>\n").size());
+    many += "</RECIPES>";
+    const QString small = makeRecipeDb(QStringLiteral("many.mdb"));
+    summary = importFile(small, many, &error);
+    ASSERT_TRUE(summary) << error.toStdString();
+    EXPECT_EQ(summary->added.size(), 5000u);
+    EXPECT_EQ(scalar(small, QStringLiteral("SELECT count(*) FROM Ingredients_Hops")).toInt(), 5000);
+}
+
+// Numbers no field takes are refused with the recipe and the element named, wherever they stand:
+// in the format's elements, in our own, and after a conversion.
+TEST_F(HostileFiles, NumbersNoFieldTakesAreRefused) {
+    const QString db = copyShippedSamples();
+    expectRefused(db, recipe("<HOPS>" + hop(1, "NaN") + "</HOPS>"), "AMOUNT is no number");
+    expectRefused(db, recipe("<HOPS>" + hop(1, "inf") + "</HOPS>"), "AMOUNT is no number");
+    expectRefused(db, recipe("<HOPS>" + hop(1, "-Infinity") + "</HOPS>"), "AMOUNT is no number");
+    expectRefused(db, recipe("<HOPS>" + hop(1, "1e308") + "</HOPS>"),
+                  "AMOUNT of 1e308 is beyond what a recipe holds (at most 1000000)");
+    expectRefused(db, recipe("<HOPS>" + hop(1, "1e26") + "</HOPS>"),
+                  "hop of \"Hostile\": AMOUNT of 1e26 is beyond");
+    expectRefused(db, recipe("<EFFICIENCY>1e26</EFFICIENCY>"), "EFFICIENCY of 1e26 is beyond");
+    // Our own elements carry stored values as they were: a text in a number column is refused.
+    expectRefused(db,
+                  recipe("<WORTSMITH_MEASURE>English</WORTSMITH_MEASURE><WORTSMITH_"
+                         "RecipeBatchSize>NaN</WORTSMITH_RecipeBatchSize>"),
+                  "RecipeBatchSize of \"NaN\" is no number this program keeps");
+    expectRefused(db,
+                  recipe("<WORTSMITH_MEASURE>English</WORTSMITH_MEASURE><WORTSMITH_"
+                         "RecipeBoilLth>inf</WORTSMITH_RecipeBoilLth>"),
+                  "RecipeBoilLth of \"inf\" is no number");
+
+    // Numbers at the edge come in.
+    QString error;
+    ASSERT_TRUE(importFile(db, recipe("<HOPS>" + hop(1, "1000000") + "</HOPS>"), &error))
+        << error.toStdString();
+}
+
+// A one-line text of any length is cut to its field with a short note; a note over what a memo
+// holds is refused with its place, and no message quotes more than a line of either.
+TEST_F(HostileFiles, TextsOfAnyLengthAreCutOrRefusedInFewWords) {
+    const QString db = copyShippedSamples();
+    for (const int length : {70000, 1000000}) {
+        const QByteArray name(length, 'n');
+        QString error;
+        const auto summary = importFile(
+            db,
+            recipe("<HOPS><HOP><NAME>" + QByteArray(length, 'h') +
+                       "</NAME><ALPHA>5</ALPHA><AMOUNT>0.01</AMOUNT><TIME>60</TIME></HOP>"
+                       "</HOPS>",
+                   name),
+            &error);
+        ASSERT_TRUE(summary) << error.left(300).toStdString();
+        EXPECT_EQ(summary->added.front().name, QString(50, u'n'));
+        EXPECT_LT(summary->text().size(), 2000) << "a summary that grows with the file";
+        EXPECT_TRUE(summary->text().contains(QLatin1String("shortened to its field's 50")));
+    }
+    EXPECT_EQ(
+        scalar(db, QStringLiteral("SELECT max(length(IngHopsName)) FROM Ingredients_Hops")).toInt(),
+        255);
+    expectRefused(db, recipe("\n<NOTES>" + QByteArray(1000000, 'x') + "</NOTES>"),
+                  "line 4, column 1: recipe \"Hostile\": NOTES holds 1000000 characters");
+    // Blanks around a text are not part of it, however many there are.
+    QString error;
+    const auto blanks = importFile(db,
+                                   recipe("<NOTES>" + QByteArray(300000, ' ') + "kept" +
+                                          QByteArray(300000, '\n') + "</NOTES>"),
+                                   &error);
+    ASSERT_TRUE(blanks) << error.toStdString();
+    EXPECT_EQ(scalar(db, QStringLiteral("SELECT RecipeComments FROM Recipes WHERE RecipeBatchNo = "
+                                        "%1")
+                             .arg(blanks->added.front().batch))
+                  .toString(),
+              QStringLiteral("kept"));
+}
+
+TEST_F(HostileFiles, BytesOfNoEncodingAreFoundWhereTheyStand) {
+    const QString db = copyShippedSamples();
+    // Line 3: "<RECIPE><NAME>Mär" then a byte no UTF-8 text holds.
+    expectRefused(db, recipe({}, "M\xC3\xA4r\xFFzen"), "line 3, column 18: byte 0xFF is not");
+    // The same byte is a character in a file that says it is in windows-1252.
+    QByteArray latin = recipe({}, "M\xE4rzen \x80");
+    latin.replace("<?xml version=\"1.0\"?>", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>");
+    QString error;
+    const auto summary = importFile(db, latin, &error);
+    ASSERT_TRUE(summary) << error.toStdString();
+    EXPECT_EQ(summary->added.front().name, QStringLiteral("M\u00e4rzen \u20ac"));
+}
+
+TEST_F(HostileFiles, MarkupWithoutEndIsRefusedBeforeItFillsMemory) {
+    const QString db = copyShippedSamples();
+    QByteArray comment = "<!--" + QByteArray(kMaxXmlMarkup + 1024, 'c');
+    expectRefused(db, recipe(comment + "-->"), "runs on for more than 16 MiB");
+    // Comments, processing instructions and blanks between elements are read past.
+    QString error;
+    ASSERT_TRUE(importFile(
+        db, recipe("<!--" + QByteArray(1000000, 'c') + "--><?pi x?>" + QByteArray(1000000, '\n')),
+        &error))
+        << error.toStdString();
+}
+
+TEST(XmlTree, ATreeAsDeepAsTheLimitIsReadAndFreed) {
+    XmlProblem problem;
+    const int depth = kMaxXmlDepth;
+    auto tree = ReadXmlTree(QByteArray("<A>").repeated(depth) + QByteArray("</A>").repeated(depth),
+                            problem, 1 << 20);
+    ASSERT_TRUE(tree) << problem.describe().toStdString();
+    int levels = 1;
+    for (const XmlElement* e = &*tree; !e->children.empty(); e = &e->children.front())
+        ++levels;
+    EXPECT_EQ(levels, depth);
+    EXPECT_FALSE(
+        ReadXmlTree(QByteArray("<A>").repeated(depth + 1) + QByteArray("</A>").repeated(depth + 1),
+                    problem, 1 << 20));
+    EXPECT_EQ(problem.line, 1);
+    EXPECT_EQ(problem.column, depth * 3 + 1);
+
+    // A tree built by hand, deeper than any file may be, is freed without a deep recursion.
+    XmlElement root;
+    XmlElement* at = &root;
+    for (int i = 0; i < 1000000; ++i) {
+        at->children.emplace_back();
+        at = &at->children.back();
+    }
+}
+
+} // namespace
+} // namespace wsc
