@@ -81,8 +81,12 @@ QString Args::problem(const QStringList& knownFlags, bool positionalAllowed) con
 
 std::optional<UnitChoice> unitsOption(const Args& a, const Output& io) {
     const QString word = a.option(QStringLiteral("units"));
-    if (word.isEmpty())
-        return ReadUnitChoice(ProfileStore());
+    if (word.isEmpty()) {
+        const ProfileStore profile;
+        if (!profile.refusal().isEmpty())
+            print(io.err, QStringLiteral("wscalc-cli: %1").arg(profile.refusal()));
+        return ReadUnitChoice(profile);
+    }
     if (word == QLatin1String("us"))
         return UnitChoice::us();
     if (word == QLatin1String("metric"))

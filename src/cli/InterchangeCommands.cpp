@@ -6,6 +6,7 @@
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/dao/CDaoException.h"
 #include "core/interchange/BeerXml.h"
+#include "core/settings/FileNodes.h"
 #include "core/settings/MessageCatalog.h"
 
 #include <QFile>
@@ -21,9 +22,8 @@ int cmdImport(const Args& a, const Output& io) {
     if (recipes.isEmpty() || a.positional.size() != 1)
         return kUsage;
     QFile file(a.positional.first());
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(io,
-                    QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
+    if (QString why; !OpenRegularFile(file, why))
+        return fail(io, QStringLiteral("cannot read %1: %2").arg(file.fileName(), why));
     if (file.size() > BeerXml::kMaxBytes)
         return fail(io, QStringLiteral("%1: the file has %2 bytes; at most %3 are read")
                             .arg(file.fileName(), QString::number(file.size()),
@@ -73,7 +73,9 @@ int cmdExport(const Args& a, const Output& io) {
         CDaoDatabase db;
         db.Open(recipes, false, true);
         // Written under a temporary name first, recipe by recipe: a failed export leaves no
-        // half file.
+        // half file. A device or a FIFO would be replaced by the rename that ends it.
+        if (const QString why = NotAFileReason(a.positional.first()); !why.isEmpty())
+            return fail(io, QStringLiteral("cannot write %1: %2").arg(a.positional.first(), why));
         QSaveFile out(a.positional.first());
         if (!out.open(QIODevice::WriteOnly))
             return fail(
@@ -82,9 +84,8 @@ int cmdExport(const Args& a, const Output& io) {
         if (!BeerXml::Export(db, all ? std::vector<long>{} : std::vector<long>{batch}, table, out,
                              error))
             return fail(io, error);
-        if (!out.commit())
-            return fail(
-                io, QStringLiteral("cannot write %1: %2").arg(out.fileName(), out.errorString()));
+        if (QString why; !CommitRegularFile(out, why))
+            return fail(io, QStringLiteral("cannot write %1: %2").arg(out.fileName(), why));
         print(io.out,
               QStringLiteral("exported %1 to %2")
                   .arg(all ? QStringLiteral("every recipe") : QStringLiteral("batch %1").arg(batch),

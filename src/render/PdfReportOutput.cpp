@@ -2,6 +2,8 @@
 
 #include "render/ReportPages.h"
 
+#include "core/settings/FileNodes.h"
+
 #include <QSaveFile>
 
 namespace wsc {
@@ -14,15 +16,19 @@ QObject* PdfReportOutput::showInWindow(const RenderedReport&, const WindowOutput
 
 bool PdfReportOutput::print(const RenderedReport& report, const PrintOptions&, QString* error) {
     if (!m_html.isEmpty()) {
+        // A device or a FIFO would be replaced by the rename that ends the writing.
+        QString why = NotAFileReason(m_html);
         QSaveFile f(m_html);
-        bool written = f.open(QIODevice::WriteOnly);
+        bool written = why.isEmpty() && f.open(QIODevice::WriteOnly);
         if (written)
             ReportHtml(report, [&](const QString& line) {
                 written = written && f.write((line + u'\n').toUtf8()) >= 0;
             });
-        if (!written || !f.commit()) {
+        if (why.isEmpty() && !written)
+            why = f.errorString();
+        if (!written || !CommitRegularFile(f, why)) {
             if (error)
-                *error = QStringLiteral("%1 cannot be written: %2").arg(m_html, f.errorString());
+                *error = QStringLiteral("%1 cannot be written: %2").arg(m_html, why);
             return false;
         }
     }

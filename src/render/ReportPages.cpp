@@ -1,5 +1,7 @@
 #include "render/ReportPages.h"
 
+#include "core/settings/FileNodes.h"
+
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -545,6 +547,12 @@ bool ReportPages::paint(QPagedPaintDevice& device) const {
 }
 
 bool ReportPages::writePdf(const QString& path, QString* error) const {
+    // A device or a FIFO would be replaced by the rename that ends the writing.
+    if (const QString why = NotAFileReason(path); !why.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("%1 cannot be written: %2").arg(path, why);
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
@@ -564,9 +572,9 @@ bool ReportPages::writePdf(const QString& path, QString* error) const {
             return false;
         }
     }
-    if (!file.commit()) {
+    if (QString why; !CommitRegularFile(file, why)) {
         if (error)
-            *error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+            *error = QStringLiteral("%1 cannot be written: %2").arg(path, why);
         return false;
     }
     return true;

@@ -11,6 +11,8 @@
 #include <QUrl>
 #include <QtTest/QTest>
 
+#include <sys/stat.h>
+
 namespace wsc {
 namespace {
 
@@ -129,6 +131,33 @@ TEST_F(RecipeFiles, ALongSummaryKeepsItsBoxOnTheScreen) {
     frame().runCommand(ID_FILE_IMPORT_RECIPES);
     ASSERT_EQ(m_prompter.shown().size(), 1u);
     EXPECT_TRUE(m_prompter.shown()[0].details.isEmpty());
+}
+
+// A FIFO chosen as the file to import or to export to is refused at once with what it is,
+// and stays a FIFO; the window goes on.
+TEST_F(RecipeFiles, AFifoIsNeitherImportedNorReplacedByAnExport) {
+    openSamples();
+    const QByteArray before = test::FileDigest(m_file);
+    const QString pipe = path(QStringLiteral("pipe.xml"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    m_runner.files.push_back(pipe);
+    frame().runCommand(ID_FILE_IMPORT_RECIPES);
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_EQ(m_prompter.shown()[0].text,
+              QString::fromLatin1(Texts::kImportFailed)
+                  .arg(pipe, QStringLiteral("it is a FIFO (named pipe), not a file")));
+    m_prompter.clear();
+    m_runner.saveFiles.push_back(pipe);
+    frame().runCommand(ID_FILE_EXPORT_ALL);
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_EQ(m_prompter.shown()[0].text,
+              QString::fromLatin1(Texts::kExportFailed)
+                  .arg(pipe, QStringLiteral("it is a FIFO (named pipe), not a file")));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(test::FileDigest(m_file), before);
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
 }
 
 } // namespace

@@ -27,6 +27,8 @@
 #include <QToolButton>
 #include <QtTest/QTest>
 
+#include <sys/stat.h>
+
 namespace wsc {
 namespace {
 
@@ -208,6 +210,26 @@ TEST_F(StartUp, ShippedDataDatabaseBecomesTheDefaultWhenNoneIsSet) {
     CWscalcApp app(env);
     app.InitInstance({QStringLiteral("/s")});
     EXPECT_EQ(m_profile.text(Setting::DefaultDataFile), shipped);
+}
+
+// A settings file that is a FIFO would hold the program at its start: it is said once the
+// window is up, and the program works on with settings of its own for the run.
+TEST_F(StartUp, ASettingsFileThatIsAFifoIsSaidAndTheProgramRuns) {
+    const QString pipe = path(QStringLiteral("settings.conf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    ProfileStore profile(pipe);
+    CWscalcApp::Environment env;
+    env.profile = &profile;
+    env.prompter = &m_prompter;
+    env.runner = &m_runner;
+    env.help = &m_help;
+    CWscalcApp app(env);
+    app.InitInstance({QStringLiteral("/s"), copyShippedSamples()});
+    ASSERT_FALSE(m_prompter.shown().empty());
+    EXPECT_EQ(m_prompter.shown().front().text, profile.refusal());
+    EXPECT_TRUE(profile.refusal().contains(QLatin1String("is a FIFO (named pipe), not a file")));
+    EXPECT_TRUE(app.mainFrame()->isVisible());
+    ASSERT_NE(app.mainFrame()->document(), nullptr);
 }
 
 class MainFrame : public AppFixture {

@@ -299,7 +299,7 @@ TEST_F(Cli, APipeIsNoDatabase) {
     const QString pipe = path(QStringLiteral("pipe.mdb"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     EXPECT_EQ(run({QStringLiteral("check"), pipe}), cli::kError);
-    EXPECT_TRUE(stderrText.contains(QStringLiteral("not a file but a pipe")))
+    EXPECT_TRUE(stderrText.contains(QStringLiteral("is a FIFO (named pipe), not a file")))
         << stderrText.toStdString();
     EXPECT_FALSE(stderrText.contains(QStringLiteral("empty"))) << stderrText.toStdString();
 }

@@ -614,7 +614,7 @@ TEST_F(FileSafety, APipeIsNoDatabaseAndIsNotWaitedOn) {
     const QString pipe = path(QStringLiteral("pipe.mdb"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     EXPECT_FALSE(OpenRecipeDatabase(pipe, m_services));
-    EXPECT_TRUE(lastText().contains(QStringLiteral("not a file but a pipe")))
+    EXPECT_TRUE(lastText().contains(QStringLiteral("is a FIFO (named pipe), not a file")))
         << lastText().toStdString();
     EXPECT_FALSE(lastText().contains(QStringLiteral("empty")));
     EXPECT_THROW(CompactDatabase(pipe), CDaoException);

@@ -5,8 +5,16 @@
 #include "support/BeerXmlFixture.h"
 
 #include "core/interchange/XmlTree.h"
+#include "core/settings/FileNodes.h"
+#include "core/settings/ProfileStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSaveFile>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace wsc {
 namespace {
@@ -237,6 +245,77 @@ TEST(XmlTree, ATreeAsDeepAsTheLimitIsReadAndFreed) {
         at->children.emplace_back();
         at = &at->children.back();
     }
+}
+
+// Nodes that are no files: a FIFO, and a device where the tests may make one (as root).
+class NotFiles : public test::DbFixture {
+protected:
+    QString fifo() {
+        const QString name = path(QStringLiteral("pipe.xml"));
+        EXPECT_EQ(::mkfifo(QFile::encodeName(name).constData(), 0644), 0);
+        return name;
+    }
+    // A character device like /dev/null, or empty where none can be made.
+    QString device() {
+        const QString name = path(QStringLiteral("null.pdf"));
+        if (::mknod(QFile::encodeName(name).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            return {};
+        return name;
+    }
+    static bool isFifo(const QString& name) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(name).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+    }
+};
+
+TEST_F(NotFiles, AreNamedAndNeverOpenedOrReplaced) {
+    const QString pipe = fifo();
+    EXPECT_EQ(NonFileKind(pipe), QStringLiteral("a FIFO (named pipe)"));
+    EXPECT_EQ(NonFileKind(path({})), QStringLiteral("a folder"));
+    EXPECT_EQ(NonFileKind(path(QStringLiteral("nothing-yet"))), QString());
+    // A link is what it points to.
+    const QString link = path(QStringLiteral("link.xml"));
+    ASSERT_TRUE(QFile::link(pipe, link));
+    EXPECT_EQ(NotAFileReason(link), QStringLiteral("it is a FIFO (named pipe), not a file"));
+
+    // Opening one for reading does not wait for a writer.
+    QFile in(link);
+    QString why;
+    EXPECT_FALSE(OpenRegularFile(in, why));
+    EXPECT_EQ(why, QStringLiteral("it is a FIFO (named pipe), not a file"));
+    EXPECT_FALSE(in.isOpen());
+
+    // A file written under a temporary name is not renamed over a name that became a FIFO
+    // meanwhile, and leaves nothing behind.
+    const QString target = path(QStringLiteral("out.xml"));
+    QSaveFile out(target);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("<RECIPES/>");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(target).constData(), 0644), 0);
+    EXPECT_FALSE(CommitRegularFile(out, why));
+    EXPECT_EQ(why, QStringLiteral("it is a FIFO (named pipe), not a file"));
+    EXPECT_TRUE(isFifo(target));
+
+    if (const QString dev = device(); !dev.isEmpty()) {
+        EXPECT_EQ(NonFileKind(dev), QStringLiteral("a character device"));
+    }
+}
+
+TEST_F(NotFiles, ASettingsFileThatIsNoFileIsNeitherReadNorWritten) {
+    const QString pipe = fifo();
+    ProfileStore profile(pipe);
+    EXPECT_EQ(profile.refusal(),
+              QStringLiteral("Configuration Error:\nThe settings file %1 is a FIFO (named pipe), "
+                             "not a file.  The settings are not read, and what you change is kept "
+                             "only until the program ends.")
+                  .arg(pipe));
+    // The program works on with the defaults, and what changes is kept for the run.
+    EXPECT_EQ(profile.integer(Setting::DisplayWarnings), 1);
+    profile.setInteger(Setting::DisplayWarnings, 0);
+    profile.sync();
+    EXPECT_EQ(profile.integer(Setting::DisplayWarnings), 0);
+    EXPECT_TRUE(isFifo(pipe));
+    EXPECT_EQ(QDir(path({})).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 1);
 }
 
 } // namespace

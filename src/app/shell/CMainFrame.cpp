@@ -23,6 +23,7 @@
 #include "core/document/CWscalcDoc.h"
 #include "core/help/HelpContexts.h"
 #include "core/interchange/BeerXml.h"
+#include "core/settings/FileNodes.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/ProfileStore.h"
 #include "core/settings/Prompter.h"
@@ -693,8 +694,8 @@ void CMainFrame::ImportRecipeFile(const QString& path) {
                         PromptIcon::Exclamation);
     };
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(file.errorString());
+    if (QString why; !OpenRegularFile(file, why))
+        return refuse(why);
     if (file.size() > BeerXml::kMaxBytes)
         return refuse(
             QString::fromLatin1(Texts::kImportTooLarge).arg(file.size()).arg(BeerXml::kMaxBytes));
@@ -745,11 +746,13 @@ void CMainFrame::ExportRecipes(bool all) {
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".xml");
-    QString error;
     // Written under a temporary name, recipe by recipe, with the progress in the status bar:
-    // a failed export leaves no half file.
+    // a failed export leaves no half file. A device or a FIFO would be replaced by the rename
+    // that ends it.
+    QString error = NotAFileReason(path);
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
+    if (!error.isEmpty()) {
+    } else if (!out.open(QIODevice::WriteOnly)) {
         error = out.errorString();
     } else {
         StatusProgress progress(services().statusBar);
@@ -757,9 +760,8 @@ void CMainFrame::ExportRecipes(bool all) {
             if (BeerXml::Export(*m_doc->database(),
                                 all ? std::vector<long>{}
                                     : std::vector<long>{long(form->currentBatch())},
-                                m_doc->utilization(), out, error, progress.step()) &&
-                !out.commit())
-                error = out.errorString();
+                                m_doc->utilization(), out, error, progress.step()))
+                CommitRegularFile(out, error);
         } catch (const CDaoException& e) {
             error = QString::fromUtf8(e.what());
         }

@@ -105,6 +105,8 @@ bool CWscalcApp::InitInstance(const QStringList& arguments) {
     m_mainFrame->ShowFirst();
     if (m_splash)
         m_splash->raise();
+    if (!profile.refusal().isEmpty())
+        m_env.prompter->text(profile.refusal(), PromptIcon::Exclamation);
 
     const QString database = m_commandLine.databaseToOpen(profile, *m_env.prompter);
     if (!database.isEmpty())

@@ -1,5 +1,7 @@
 #include "core/db/DatabaseLock.h"
 
+#include "core/settings/FileNodes.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -104,7 +106,7 @@ struct Holder {
 // Who holds the lock now; nobody when the file is only what a crashed program left.
 Holder readHolder(const QString& lockPath) {
     QFile f(lockPath);
-    if (!f.open(QIODevice::ReadOnly))
+    if (QString why; !OpenRegularFile(f, why))
         return {};
     if (::flock(f.handle(), LOCK_SH | LOCK_NB) == 0)
         return {};

@@ -1,6 +1,7 @@
 #include "core/db/SqliteConnection.h"
 
 #include "core/db/dao/CDaoException.h"
+#include "core/settings/FileNodes.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -266,12 +267,10 @@ QByteArray readHeader(const QString& path) {
         throw CDaoException(SQLITE_CANTOPEN,
                             QStringLiteral("'%1' is a folder, not a database file.").arg(path));
     // A pipe, a socket or a device holds no database, and reading one could wait for ever.
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        throw CDaoException(SQLITE_CANTOPEN,
-                            QStringLiteral("'%1' is not a file but a pipe, a socket or a device; "
-                                           "it holds no database.")
-                                .arg(path));
+    if (const QString kind = NonFileKind(path); !kind.isEmpty())
+        throw CDaoException(
+            SQLITE_CANTOPEN,
+            QStringLiteral("'%1' is %2, not a file; it holds no database.").arg(path, kind));
     // SQLite would take an empty file for a new database and write into it.
     if (fi.size() == 0)
         throw CDaoException(

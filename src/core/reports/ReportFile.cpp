@@ -1,5 +1,7 @@
 #include "core/reports/ReportFile.h"
 
+#include "core/settings/FileNodes.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -458,9 +460,16 @@ ReportFile ReportFile::parse(const QString& text) {
 
 ReportFile ReportFile::load(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    if (QString why; !OpenRegularFile(f, why))
         throw ReportSyntaxError(
-            0, QStringLiteral("The report file %1 cannot be read: %2").arg(path, f.errorString()));
+            0, QStringLiteral("The report file %1 cannot be read: %2").arg(path, why));
+    // A report file is a page of text: one of many megabytes is no report file, and is not
+    // read whole to find that out.
+    if (f.size() > kMaxBytes)
+        throw ReportSyntaxError(
+            0, QStringLiteral("The report file %1 has %2 bytes; a report "
+                              "file holds at most %3.")
+                   .arg(path, QString::number(f.size()), QString::number(kMaxBytes)));
     return parse(QString::fromUtf8(f.readAll()));
 }
 

@@ -91,6 +91,9 @@ struct ReportItem {
 // subreports in numbered sections).
 class ReportFile {
 public:
+    // The largest report file read: our twelve are a few kilobytes each.
+    static constexpr qint64 kMaxBytes = 1024 * 1024;
+
     QString title;
     ReportSource source;
     QString groupColumn;               // list reports: a heading row whenever it changes

@@ -305,6 +305,12 @@ inline constexpr const char* kHelpMissing =
     "Wortsmith Calculator.";
 // Why an import is refused: %1 the file's size, %2 the most that is read.
 inline constexpr const char* kImportTooLarge = "the file has %1 bytes; at most %2 are read";
+// Why a path is refused: %1 what it names ("a FIFO (named pipe)", "a character device").
+inline constexpr const char* kNotAFile = "it is %1, not a file";
+// %1 the settings file, %2 what it names instead of a file.
+inline constexpr const char* kSettingsNotAFile =
+    "Configuration Error:\nThe settings file %1 is %2, not a file.  The settings are not read, "
+    "and what you change is kept only until the program ends.";
 // Why the desktop did not open an address: %1 its kind ("mailto", "https").
 inline constexpr const char* kNoProgramForAddress =
     "the desktop has no program set up for %1 addresses";

@@ -1,6 +1,15 @@
 #include "core/settings/ProfileStore.h"
 
+#include "core/settings/FileNodes.h"
+#include "core/settings/MessageCatalog.h"
+
+#include <QDir>
+#include <QLibraryInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
 
 #include <array>
 
@@ -53,12 +62,50 @@ QString path(const SettingInfo& i) {
 
 } // namespace
 
-ProfileStore::ProfileStore()
-    : m_settings(std::make_unique<QSettings>(QString::fromLatin1(kCompany),
-                                             QString::fromLatin1(kApplication))) {}
+ProfileStore::ProfileStore() {
+    // QSettings reads its files as it is made, the organisation's and the system's beside the
+    // user's: a FIFO among them would hold the program there for good.
+    const QString company = QString::fromLatin1(kCompany);
+    const QString user = UserFile();
+    QStringList others;
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    folders << QLibraryInfo::path(QLibraryInfo::SettingsPath);
+    for (const QString& folder : folders) {
+        others << QDir(folder).filePath(company + QStringLiteral(".conf"))
+               << QDir(folder).filePath(company + u'/' + QString::fromLatin1(kApplication) +
+                                        QStringLiteral(".conf"));
+    }
+    others.removeAll(user);
+    const bool othersFine = std::all_of(others.begin(), others.end(),
+                                        [](const QString& f) { return NonFileKind(f).isEmpty(); });
+    if (NonFileKind(user).isEmpty() && othersFine)
+        m_settings = std::make_unique<QSettings>(company, QString::fromLatin1(kApplication));
+    else
+        useFile(user);
+}
 
-ProfileStore::ProfileStore(const QString& iniPath)
-    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+ProfileStore::ProfileStore(const QString& iniPath) {
+    useFile(iniPath);
+}
+
+void ProfileStore::useFile(const QString& path) {
+    const QString kind = NonFileKind(path);
+    if (kind.isEmpty()) {
+        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        return;
+    }
+    // Settings for this run only, in a file of our own that goes when the program ends.
+    m_refusal = QString::fromLatin1(Texts::kSettingsNotAFile).arg(path, kind);
+    m_scratch = std::make_unique<QTemporaryDir>();
+    m_settings = std::make_unique<QSettings>(m_scratch->filePath(QStringLiteral("settings.conf")),
+                                             QSettings::IniFormat);
+}
+
+QString ProfileStore::UserFile() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QString::fromLatin1(kCompany) + u'/' + QString::fromLatin1(kApplication) +
+                  QStringLiteral(".conf"));
+}
 
 ProfileStore::~ProfileStore() = default;
 

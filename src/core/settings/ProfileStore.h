@@ -7,6 +7,7 @@
 #include <memory>
 
 class QSettings;
+class QTemporaryDir;
 
 namespace wsc {
 
@@ -94,9 +95,19 @@ public:
 
     void sync();
     QString fileName() const;
+    // Set when the settings file is no file (a FIFO, a device): the message that says so. The
+    // settings then live in a file of this run's own, so that nothing waits on or writes to
+    // that node.
+    const QString& refusal() const { return m_refusal; }
+    // Where the per-user profile lives.
+    static QString UserFile();
 
 private:
+    void useFile(const QString& path);
+
+    std::unique_ptr<QTemporaryDir> m_scratch;
     std::unique_ptr<QSettings> m_settings;
+    QString m_refusal;
 };
 
 // The Data database path ("DefaultDataFile"; empty when absent).

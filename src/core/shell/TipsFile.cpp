@@ -1,5 +1,6 @@
 #include "core/shell/TipsFile.h"
 
+#include "core/settings/FileNodes.h"
 #include "core/settings/ProfileStore.h"
 
 #include <sys/stat.h>
@@ -35,7 +36,8 @@ TipsFile::TipsFile(ProfileStore& profile, const QString& path) : m_profile(profi
     m_showAtStartUp = m_profile.integer(Setting::TipStartUp) == 0;
     qint64 position = m_profile.integer(Setting::TipFilePos);
     m_file.setFileName(path);
-    if (path.isEmpty() || !m_file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QString why;
+    if (path.isEmpty() || !OpenRegularFile(m_file, why, QIODevice::ReadOnly | QIODevice::Text)) {
         m_tip = QString::fromLatin1(kMissing);
         return;
     }

@@ -1,0 +1,120 @@
+// The command-line tool as a user runs it, against what is no file: a FIFO or a device as the
+// file to import, the file to write or the settings file. Each is refused at once with what it
+// is, and the node is left as it was.
+#include "CliFixture.h"
+
+#include "support/ChildProcess.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+namespace wsc {
+namespace {
+
+class NodesCli : public test::Cli {
+protected:
+    QString fifo(const QString& name) {
+        const QString p = path(name);
+        EXPECT_EQ(::mkfifo(QFile::encodeName(p).constData(), 0644), 0);
+        return p;
+    }
+    // A character device like /dev/null, where the tests may make one (as root).
+    QString device(const QString& name) {
+        const QString p = path(name);
+        if (::mknod(QFile::encodeName(p).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            return {};
+        return p;
+    }
+    static mode_t kind(const QString& p) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(p).constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
+    }
+    // The real program, so that a wait on a FIFO would show as a program that never ends.
+    struct Ran {
+        bool ended;
+        int code;
+        QByteArray out, err;
+    };
+    Ran runProgram(const QStringList& args, const test::ChildProcess::Environment& env = {}) {
+        std::vector<QByteArray> argv{QByteArray(WSC_CLI_BINARY)};
+        for (const QString& a : args)
+            argv.push_back(QFile::encodeName(a));
+        const QString errors = path(QStringLiteral("stderr.txt"));
+        test::ChildProcess child(argv, env, QFile::encodeName(errors));
+        const bool ended = child.waitForExit(20000);
+        return {ended, child.exitCode(), child.output(), readFile(errors)};
+    }
+};
+
+TEST_F(NodesCli, AFifoOrADeviceIsNeverReadOrWrittenAsAFile) {
+    const QString samples = copyShippedSamples();
+    const QString data = copyShippedData();
+    const QByteArray before = test::FileDigest(samples);
+
+    const QString in = fifo(QStringLiteral("in.xml"));
+    Ran r = runProgram({"import", "--db", samples, in});
+    ASSERT_TRUE(r.ended) << "the import waited on a FIFO";
+    EXPECT_EQ(r.code, cli::kError);
+    EXPECT_TRUE(r.err.contains("in.xml: it is a FIFO (named pipe), not a file")) << r.err.data();
+
+    const QString out = fifo(QStringLiteral("out.xml"));
+    r = runProgram({"export", "--db", samples, "--all", out});
+    ASSERT_TRUE(r.ended);
+    EXPECT_EQ(r.code, cli::kError);
+    EXPECT_TRUE(r.err.contains("cannot write " + QFile::encodeName(out) +
+                               ": it is a FIFO (named pipe), not a file"))
+        << r.err.data();
+    EXPECT_EQ(kind(out), mode_t(S_IFIFO));
+
+    const QString html = fifo(QStringLiteral("report.html"));
+    r = runProgram({"report", "--report", "Hops", "--data", data, "--html", html});
+    ASSERT_TRUE(r.ended);
+    EXPECT_EQ(r.code, cli::kError);
+    EXPECT_TRUE(r.err.contains("it is a FIFO (named pipe), not a file")) << r.err.data();
+    EXPECT_EQ(kind(html), mode_t(S_IFIFO));
+
+    if (const QString dev = device(QStringLiteral("report.pdf")); !dev.isEmpty()) {
+        r = runProgram({"report", "--report", "Hops", "--data", data, "--pdf", dev});
+        EXPECT_EQ(r.code, cli::kError);
+        EXPECT_TRUE(r.err.contains("it is a character device, not a file")) << r.err.data();
+        EXPECT_FALSE(r.out.contains("written"));
+        EXPECT_EQ(kind(dev), mode_t(S_IFCHR));
+        r = runProgram({"export", "--db", samples, "--all", dev});
+        EXPECT_EQ(r.code, cli::kError);
+        EXPECT_EQ(kind(dev), mode_t(S_IFCHR));
+        r = runProgram({"check", dev});
+        EXPECT_EQ(r.code, cli::kError);
+        EXPECT_TRUE(r.err.contains("is a character device, not a file")) << r.err.data();
+    }
+    // Nothing was left beside the nodes.
+    EXPECT_EQ(test::FileDigest(samples), before);
+    EXPECT_TRUE(test::SidecarsOf(samples).isEmpty());
+    const QStringList left =
+        QDir(path({})).entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    for (const QString& name : left)
+        EXPECT_FALSE(name.startsWith(u'.')) << name.toStdString();
+}
+
+TEST_F(NodesCli, ASettingsFileThatIsAFifoIsSaidAndPassedBy) {
+    const QString home = path(QStringLiteral("home"));
+    ASSERT_TRUE(QDir().mkpath(home + QStringLiteral("/config/Quillbarrow Software")));
+    const QString settings =
+        fifo(QStringLiteral("home/config/Quillbarrow Software/Wortsmith Calculator.conf"));
+    const QString samples = copyShippedSamples();
+    const Ran r = runProgram({"calc", "--db", samples, "--data", copyShippedData(), "--batch", "1"},
+                             {{"HOME", QFile::encodeName(home)},
+                              {"XDG_CONFIG_HOME", QFile::encodeName(home + "/config")}});
+    ASSERT_TRUE(r.ended) << "the tool waited on its settings file";
+    EXPECT_EQ(r.code, cli::kOk) << r.err.data();
+    EXPECT_TRUE(r.err.contains("The settings file " + QFile::encodeName(settings) +
+                               " is a FIFO (named pipe), not a file."))
+        << r.err.data();
+    EXPECT_TRUE(r.out.contains("Original gravity  1.047")) << r.out.data();
+    EXPECT_EQ(kind(settings), mode_t(S_IFIFO));
+}
+
+} // namespace
+} // namespace wsc
