@@ -84,6 +84,53 @@ TEST_F(FileSafety, EveryCommitIsInTheFileAloneAndNothingStaysBeside) {
         << test::SidecarsOf(m_file).join(u' ').toStdString();
 }
 
+// Another program switches the open file to WAL mode: the next commit goes into the file itself
+// all the same, the mode goes back, and nothing stays beside the file once it is closed.
+TEST_F(FileSafety, AFileSwitchedToWalWhileOpenKeepsEveryCommitInTheFile) {
+    openSamples();
+    {
+        SqliteConnection other(m_file, SqliteConnection::Mode::ReadWrite);
+        ASSERT_EQ(other.scalar(QStringLiteral("PRAGMA journal_mode=WAL")).toString(),
+                  QStringLiteral("wal"));
+    }
+    m_form->brewer = QStringLiteral("Committed in WAL mode");
+    m_cmd->setModified();
+    ASSERT_TRUE(m_cmd->OnRecordCommit());
+    const QString copy = path(QStringLiteral("file-alone.mdb"));
+    ASSERT_TRUE(QFile::copy(m_file, copy));
+    EXPECT_EQ(committedBrewer(copy), QStringLiteral("Committed in WAL mode"));
+    closeDocument();
+    EXPECT_TRUE(test::SidecarsOf(m_file).isEmpty())
+        << test::SidecarsOf(m_file).join(u' ').toStdString();
+    EXPECT_EQ(committedBrewer(m_file), QStringLiteral("Committed in WAL mode"));
+}
+
+// A copy of a WAL file with the "-wal" a stopped writer left: read with its last commit, and
+// nothing is made or changed beside it.
+TEST_F(FileSafety, AWalFileWithItsLogIsReadFromACopy) {
+    const QString file = copyShippedSamples();
+    const QString folder = path(QStringLiteral("copy"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString copy = folder + QStringLiteral("/samples.mdb");
+    {
+        SqliteConnection writer(file, SqliteConnection::Mode::ReadWrite);
+        writer.scalar(QStringLiteral("PRAGMA journal_mode=WAL"));
+        writer.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
+        writer.exec(QStringLiteral("UPDATE Recipes SET RecipeBrewer = 'only in the log' WHERE "
+                                   "RecipeID = 1"));
+        ASSERT_TRUE(QFile::copy(file, copy));
+        ASSERT_TRUE(QFile::copy(file + QStringLiteral("-wal"), copy + QStringLiteral("-wal")));
+    }
+    const QByteArray before = test::FileDigest(copy);
+    const QByteArray log = test::FileDigest(copy + QStringLiteral("-wal"));
+    EXPECT_EQ(ReadDatabaseMarker(copy), QStringLiteral("A_Recipes"));
+    EXPECT_EQ(committedBrewer(copy), QStringLiteral("only in the log"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("samples.mdb"), QStringLiteral("samples.mdb-wal")}));
+    EXPECT_EQ(test::FileDigest(copy), before);
+    EXPECT_EQ(test::FileDigest(copy + QStringLiteral("-wal")), log);
+}
+
 TEST_F(FileSafety, ReadingLeavesNothingBesideAndChangesNoByte) {
     const QString file = copyShippedSamples();
     const QByteArray before = test::FileDigest(file);

@@ -216,10 +216,22 @@ SqliteConnection::SqliteConnection(const QString& path, Mode mode, int busyTimeo
         rollBackUnfinishedChange(utf8);
         // A file another tool left in WAL mode would get its "-wal" and "-shm" files made
         // beside it just to be read. With no "-wal" there, nobody is changing it and all of it
-        // is in the file: it is read as it stands.
+        // is in the file: it is read as it stands. With one, the file and its "-wal" are read
+        // from a copy of both of our own.
         if (isWalHeader(header) && ::access((utf8 + "-wal").constData(), F_OK) != 0) {
             utf8 = QUrl::fromLocalFile(QFile::decodeName(utf8)).toEncoded() + "?immutable=1";
             flags |= SQLITE_OPEN_URI;
+        } else if (isWalHeader(header)) {
+            m_private = std::make_unique<QTemporaryDir>();
+            const QString copy = m_private->filePath(QStringLiteral("copy.mdb"));
+            if (!m_private->isValid() || !QFile::copy(QFile::decodeName(utf8), copy) ||
+                !QFile::copy(QFile::decodeName(utf8 + "-wal"), copy + QStringLiteral("-wal")))
+                throw CDaoException(SQLITE_CANTOPEN,
+                                    QStringLiteral("The file '%1' is in WAL mode with changes "
+                                                   "beside it, and no copy of it could be made "
+                                                   "to read it without writing there.")
+                                        .arg(path));
+            utf8 = QFile::encodeName(copy);
         }
     }
     const int rc = sqlite3_open_v2(utf8.constData(), &m_db, flags, nullptr);
@@ -369,6 +381,26 @@ void SqliteConnection::removeStaleJournal() {
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     }
     sqlite3_busy_timeout(m_db, m_busyTimeoutMs);
+}
+
+bool SqliteConnection::leaveWal() {
+    if (!m_db || inTransaction())
+        return false;
+    auto mode = [this](const char* sql) {
+        try {
+            return scalar(QString::fromLatin1(sql)).toString().toLower();
+        } catch (const CDaoException&) {
+            return QString();
+        }
+    };
+    if (mode("PRAGMA journal_mode") != QLatin1String("wal"))
+        return true;
+    if (mode("PRAGMA journal_mode=DELETE") == QLatin1String("delete"))
+        return true;
+    // Another connection still reads in WAL mode: every commit goes into the file all the
+    // same, and the next try switches back.
+    SqliteStatement st = prepare(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    return st.step() && st.int64(0) == 0;
 }
 
 QString SqliteConnection::quoteIdentifier(const QString& name) {

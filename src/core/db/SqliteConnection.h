@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTemporaryDir>
 #include <QVariant>
 
 #include <cstdint>
@@ -91,6 +92,11 @@ public:
     // when it was stopped at the start or end of a change): SQLite ignores such a journal but
     // leaves it there until the next change. One that another connection is using is kept.
     void removeStaleJournal();
+    // Another program may switch a file of ours to WAL mode while it is open: its commits
+    // would then stay in a "-wal" file beside it, missed by a copy of the file alone. Outside a
+    // transaction this switches it back, or at least copies every commit into the file; false
+    // when another program's use of the file keeps either from happening now.
+    bool leaveWal();
 
     // Quotes an identifier for SQL text ("a ""b""").
     static QString quoteIdentifier(const QString& name);
@@ -101,6 +107,9 @@ private:
     sqlite3* m_db = nullptr;
     QString m_path;
     int m_busyTimeoutMs = 0;
+    // A file in WAL mode that another tool left a "-wal" beside is read from a copy of both
+    // here, so that reading it writes nothing beside it.
+    std::unique_ptr<QTemporaryDir> m_private;
 };
 
 } // namespace wsc

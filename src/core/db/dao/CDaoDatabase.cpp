@@ -70,6 +70,7 @@ void CDaoDatabase::Open(const QString& path, bool /*exclusive*/, bool readOnly,
         if (marker == QLatin1String("A_Recipes") || marker == QLatin1String("A_Data")) {
             useRollbackJournal(*conn);
             conn->removeStaleJournal();
+            m_ours = true;
         }
     }
     conn->exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
@@ -140,6 +141,10 @@ void CDaoDatabase::Create(const QString& path) {
 void CDaoDatabase::Close() {
     if (!m_conn)
         return;
+    // Nothing of ours stays beside the file after it is closed, whoever switched its mode.
+    if (m_ours && !m_readOnly)
+        m_conn->leaveWal();
+    m_ours = false;
     m_workspace->detach(this);
     std::erase(openDatabases(), this);
     m_indexCache.clear();
@@ -157,6 +162,8 @@ void CDaoDatabase::AbandonAll() {
         // ROLLBACK ends the statements still running on the connection as well.
         if (db->m_conn && db->m_conn->inTransaction())
             sqlite3_exec(db->m_conn->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        if (db->m_conn && db->m_ours && !db->m_readOnly)
+            db->m_conn->leaveWal();
         db->m_lock.reset();
     }
 }
@@ -220,6 +227,9 @@ void CDaoDatabase::commitTransaction(int level) {
         checkFileForWriting();
     connection().exec(level == 0 ? QStringLiteral("COMMIT")
                                  : QStringLiteral("RELEASE ") + savepoint(level));
+    // A commit made in WAL mode (another program switched the file) goes into the file too.
+    if (level == 0 && m_ours)
+        connection().leaveWal();
 }
 
 void CDaoDatabase::rollbackTransaction(int level) {

@@ -75,6 +75,8 @@ private:
     std::unique_ptr<SqliteConnection> m_conn;
     QString m_path;
     bool m_readOnly = false;
+    // A file of ours, open for changes: kept to its rollback journal.
+    bool m_ours = false;
     std::map<QString, QStringList> m_indexCache;
     unsigned long long m_device = 0;
     unsigned long long m_inode = 0;
