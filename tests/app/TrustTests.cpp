@@ -23,6 +23,7 @@
 #include <QTableWidget>
 #include <QtTest/QTest>
 
+#include <algorithm>
 #include <csignal>
 
 namespace wsc {
@@ -309,7 +310,8 @@ TEST_P(EndingIdle, ASignalClosesTheDatabaseCleanly) {
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
 }
 
-INSTANTIATE_TEST_SUITE_P(TermAndHangUp, EndingIdle, ::testing::Values(SIGTERM, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(TermHangUpAndCtrlC, EndingIdle,
+                         ::testing::Values(SIGTERM, SIGHUP, SIGINT));
 
 // File > Exit ends the program, also while the help window is open beside it.
 TEST_F(Ending, ExitEndsTheProgramWithTheHelpWindowOpen) {
@@ -325,6 +327,10 @@ TEST_F(Ending, ExitEndsTheProgramWithTheHelpWindowOpen) {
     ASSERT_TRUE(child.waitFor("help open"))
         << child.output().constData() << readFile(errors).constData();
     expectEndedCleanly(child, recipes, digest);
+}
+
+std::string SignalName(int signal) {
+    return signal == SIGTERM ? "_Term" : signal == SIGHUP ? "_HangUp" : "_CtrlC";
 }
 
 struct OpenWindowCase {
@@ -371,20 +377,52 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, EndingWithAWindowOpen,
     ::testing::Values(OpenWindowCase{"question", "QMessageBox", SIGTERM},
                       OpenWindowCase{"question", "QMessageBox", SIGHUP},
+                      OpenWindowCase{"question", "QMessageBox", SIGINT},
                       OpenWindowCase{"delete", "QMessageBox", SIGTERM},
                       OpenWindowCase{"startup", "QMessageBox", SIGTERM},
                       OpenWindowCase{"startup", "QMessageBox", SIGHUP},
                       OpenWindowCase{"tip", "wsc::CTipOfTheDayDlg", SIGTERM},
                       OpenWindowCase{"tip", "wsc::CTipOfTheDayDlg", SIGHUP},
+                      OpenWindowCase{"tip", "wsc::CTipOfTheDayDlg", SIGINT},
                       OpenWindowCase{"lookup", "wsc::CLookupDlg", SIGTERM},
                       OpenWindowCase{"maintenance", "wsc::CAddChgHops", SIGTERM},
                       OpenWindowCase{"options", "wsc::CWSOptionsSheet", SIGTERM},
                       OpenWindowCase{"calculator", "wsc::CBitternessCalcDlg", SIGHUP},
                       OpenWindowCase{"filedialog", "QFileDialog", SIGTERM}),
     [](const ::testing::TestParamInfo<OpenWindowCase>& info) {
-        return std::string(info.param.scenario) +
-               (info.param.signal == SIGTERM ? "_Term" : "_HangUp");
+        return std::string(info.param.scenario) + SignalName(info.param.signal);
     });
+
+class EndingBusy : public Ending, public ::testing::WithParamInterface<OpenWindowCase> {};
+
+// A signal while the main thread is deaf to its events (a long layout, a query that runs on)
+// still ends the program at once: the query is stopped, or the databases are rolled back from
+// the signal's own thread; the change in the open transaction is gone, the lock too.
+TEST_P(EndingBusy, ASignalEndsAProgramThatDoesNotLookUp) {
+    const OpenWindowCase& c = GetParam();
+    const QString recipes = copyShippedSamples();
+    const QString data = copyShippedData();
+    const QByteArray digest = test::FileDigest(recipes);
+    const QString errors = path(QStringLiteral("errors.txt"));
+    test::ChildProcess child(
+        {QByteArray(WSC_SIGNAL_CHILD), c.scenario, "/s", QFile::encodeName(recipes)},
+        startAsAUser(data), QFile::encodeName(errors));
+    ASSERT_TRUE(child.waitFor("busy")) << child.output().constData() << readFile(errors).data();
+    EXPECT_TRUE(QFileInfo::exists(recipes + QStringLiteral("-journal")));
+    child.signal(c.signal);
+    expectEndedCleanly(child, recipes, digest);
+}
+
+INSTANTIATE_TEST_SUITE_P(Busy, EndingBusy,
+                         ::testing::Values(OpenWindowCase{"busy", "", SIGINT},
+                                           OpenWindowCase{"busy", "", SIGTERM},
+                                           OpenWindowCase{"busy-sql", "", SIGINT},
+                                           OpenWindowCase{"busy-sql", "", SIGHUP}),
+                         [](const ::testing::TestParamInfo<OpenWindowCase>& info) {
+                             std::string name = info.param.scenario;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name + SignalName(info.param.signal);
+                         });
 
 } // namespace
 } // namespace wsc

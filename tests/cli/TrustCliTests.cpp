@@ -8,8 +8,13 @@
 #include <QDir>
 #include <QFile>
 
+#include <csignal>
+#include <functional>
+
+#include <dirent.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace wsc {
 namespace {
@@ -114,6 +119,92 @@ TEST_F(NodesCli, ASettingsFileThatIsAFifoIsSaidAndPassedBy) {
         << r.err.data();
     EXPECT_TRUE(r.out.contains("Original gravity  1.047")) << r.out.data();
     EXPECT_EQ(kind(settings), mode_t(S_IFIFO));
+}
+
+// Ctrl+C in the middle of an import or an export: the tool stops there, undoes what it began
+// and says so, with 128 + SIGINT as its status; nothing is left beside the database or the file
+// it was writing.
+class StoppedCli : public NodesCli {
+protected:
+    static bool holdsFileIn(pid_t pid, const QString& folder) {
+        const QByteArray fds = "/proc/" + QByteArray::number(pid) + "/fd/";
+        const QByteArray inside = QFile::encodeName(QDir(folder).canonicalPath()) + '/';
+        DIR* dir = ::opendir(fds.constData());
+        bool held = false;
+        while (dir && !held) {
+            const dirent* entry = ::readdir(dir);
+            if (!entry)
+                break;
+            char target[4096] = {};
+            const ssize_t n =
+                ::readlink((fds + entry->d_name).constData(), target, sizeof target - 1);
+            held = n > 0 && QByteArray(target, n).startsWith(inside);
+        }
+        if (dir)
+            ::closedir(dir);
+        return held;
+    }
+    // Many small recipes: seconds of work for the tool.
+    QString manyRecipes() {
+        const QString file = path(QStringLiteral("many.xml"));
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<RECIPES>\n");
+        for (int i = 0; i < 20000; ++i)
+            f.write("<RECIPE><NAME>R" + QByteArray::number(i) +
+                    "</NAME><BATCH_SIZE>20</BATCH_SIZE><BOIL_SIZE>25</BOIL_SIZE><HOPS><HOP><NAME>"
+                    "Cascade</NAME><ALPHA>5</ALPHA><AMOUNT>0.03</AMOUNT><TIME>60</TIME></HOP>"
+                    "</HOPS></RECIPE>\n");
+        f.write("</RECIPES>\n");
+        return file;
+    }
+    // Starts the tool, waits until `started` says it is in the middle of its work, and stops
+    // it with Ctrl+C.
+    Ran interrupt(const QStringList& args, const std::function<bool(pid_t)>& started) {
+        std::vector<QByteArray> argv{QByteArray(WSC_CLI_BINARY)};
+        for (const QString& a : args)
+            argv.push_back(QFile::encodeName(a));
+        const QString errors = path(QStringLiteral("stderr.txt"));
+        test::ChildProcess child(argv, {}, QFile::encodeName(errors));
+        bool midway = false;
+        for (int i = 0; i < 60000 && !(midway = started(child.pid())); ++i)
+            ::usleep(1000);
+        EXPECT_TRUE(midway) << "the work never began";
+        child.signal(SIGINT);
+        const bool ended = child.waitForExit(60000);
+        EXPECT_TRUE(child.exitedByItself()) << "ended by signal " << child.endingSignal();
+        return {ended, child.exitCode(), child.output(), readFile(errors)};
+    }
+};
+
+TEST_F(StoppedCli, CtrlCInTheMiddleOfAnImportLeavesTheDatabaseAsItWas) {
+    const QString db = makeRecipeDb(QStringLiteral("target.mdb"));
+    const QString xml = manyRecipes();
+    const QByteArray before = test::FileDigest(db);
+    const QString journal = db + QStringLiteral("-journal");
+    const Ran r =
+        interrupt({"import", "--db", db, xml}, [&](pid_t) { return QFile::exists(journal); });
+    ASSERT_TRUE(r.ended);
+    EXPECT_EQ(r.code, 128 + SIGINT);
+    EXPECT_TRUE(r.err.contains("stopped by Ctrl+C (SIGINT)")) << r.err.data();
+    EXPECT_EQ(test::FileDigest(db), before);
+    EXPECT_TRUE(test::SidecarsOf(db).isEmpty()) << test::SidecarsOf(db).join(u' ').toStdString();
+}
+
+TEST_F(StoppedCli, CtrlCInTheMiddleOfAnExportLeavesNoFile) {
+    const QString db = makeRecipeDb(QStringLiteral("source.mdb"));
+    ASSERT_EQ(run({"import", "--db", db, manyRecipes()}), cli::kOk) << stderrText.toStdString();
+    const QString folder = path(QStringLiteral("out"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    // The file being written has no name yet: the tool is in the middle of it once it holds
+    // a file of that folder open.
+    const Ran r = interrupt({"export", "--db", db, "--all", folder + QStringLiteral("/all.xml")},
+                            [&](pid_t pid) { return holdsFileIn(pid, folder); });
+    ASSERT_TRUE(r.ended);
+    EXPECT_EQ(r.code, 128 + SIGINT);
+    EXPECT_TRUE(QDir(folder).isEmpty(QDir::Files | QDir::Hidden))
+        << QDir(folder).entryList(QDir::Files | QDir::Hidden).join(u' ').toStdString();
+    EXPECT_TRUE(test::SidecarsOf(db).isEmpty());
 }
 
 } // namespace

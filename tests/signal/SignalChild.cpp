@@ -7,8 +7,10 @@
 // Ctrl+N: the question whether to save), "delete" (Ctrl+keypad -: the question whether to
 // delete), "startup" (nothing: a message the start-up itself shows), "lookup" (S on a hop row),
 // "maintenance" (Data > Hops, with a change typed), "options", "calculator", "filedialog"
-// (File > Import Recipes...), "exit-with-help" (F1, then File > Exit: the program must end).
-// When a modal window is up it says "open CLASSNAME".
+// (File > Import Recipes...), "exit-with-help" (F1, then File > Exit: the program must end),
+// "busy" (a change in the open transaction, then a loop that never looks at its events) and
+// "busy-sql" (the same change, then a query that never ends). When a modal window is up it says
+// "open CLASSNAME"; before a busy loop it says "busy".
 #include "app/form/CRecipeFormSheet.h"
 #include "app/form/CRecipeGrid1.h"
 #include "app/form/CRecipePropertySheet.h"
@@ -16,6 +18,9 @@
 #include "app/shell/CWscalcApp.h"
 #include "app/shell/ProgramMain.h"
 #include "app/widgets/Commands.h"
+#include "core/db/SqliteConnection.h"
+#include "core/db/dao/CDaoDatabase.h"
+#include "core/document/CWscalcDoc.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -74,6 +79,16 @@ void drive(const QByteArray& scenario, CWscalcApp& app) {
         frame->runCommand(ID_CALC_BITTERNESS);
     } else if (scenario == "filedialog") {
         frame->runCommand(ID_FILE_IMPORT_RECIPES);
+    } else if (scenario == "busy" || scenario == "busy-sql") {
+        // What a grid edit does: a change written inside the recipe's open transaction.
+        SqliteConnection& c = form->document().database()->connection();
+        c.exec(QStringLiteral("UPDATE Ingredients_Hops SET IngHopsWeight = 9"));
+        say("busy");
+        if (scenario == "busy-sql")
+            c.scalar(QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 "
+                                    "FROM n) SELECT count(*) FROM n"));
+        for (volatile bool spinning = true; spinning;) {
+        }
     } else if (scenario == "exit-with-help") {
         // The help window open beside the main window, then File > Exit.
         QTest::keyClick(form->nameEdit(), Qt::Key_F1);

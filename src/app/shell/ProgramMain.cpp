@@ -8,10 +8,12 @@
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/ProfileStore.h"
+#include "core/shell/SignalWatch.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSessionManager>
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
@@ -43,6 +45,9 @@ public:
 } // namespace
 
 void EndProgramNow(CWscalcApp& app) {
+    // The watching thread may be ending the program already, if this one was slow to come.
+    if (!SignalWatch::claimEnding())
+        SignalWatch::waitForTheEnd();
     // A signal may come while a command is inside a question or a dialog: closing the windows
     // from there would pull the form out from under the command. Nothing the user typed is
     // committed (nobody is there to be asked), so the transactions are simply rolled back.
@@ -65,7 +70,15 @@ int RunProgram(int argc, char** argv, const std::function<void(CWscalcApp&)>& be
     // The handlers go in before the database opens: a logout during start-up, even while a
     // start-up message is showing, still closes it cleanly.
     CWscalcApp wscalc;
-    TerminationSignals termination;
+    TerminationSignals termination([&](int) {
+        // The main thread is busy where it cannot look up: what it holds of the databases is
+        // rolled back from here, and the settings it has set are written by a store of the same
+        // file (the windows, and so their placement, belong to the main thread).
+        CDaoDatabase::AbandonAll();
+        QSettings(wscalc.profile().fileName(), QSettings::IniFormat).sync();
+        std::fflush(nullptr);
+        ::_exit(0);
+    });
     QObject::connect(&termination, &TerminationSignals::terminationRequested,
                      [&](int) { EndProgramNow(wscalc); });
     if (beforeStart)

@@ -6,8 +6,8 @@ namespace wsc {
 
 class CWscalcApp;
 
-// The program as a user starts it: the application object, the handling of SIGTERM and
-// SIGHUP, start-up and the event loop. `beforeStart` runs once everything is in place and
+// The program as a user starts it: the application object, the handling of SIGINT, SIGTERM
+// and SIGHUP, start-up and the event loop. `beforeStart` runs once everything is in place and
 // before the database opens (the signal tests use it to drive the real window).
 int RunProgram(int argc, char** argv, const std::function<void(CWscalcApp&)>& beforeStart = {});
 

@@ -1,5 +1,6 @@
 #include "app/widgets/QtPrompter.h"
 #include "core/settings/MessageCatalog.h"
+#include "core/settings/StopRequest.h"
 
 #include "app/widgets/HelpContextProperty.h"
 
@@ -9,7 +10,11 @@
 
 namespace wsc {
 
-PromptAnswer QtPrompter::show(const Prompt& prompt) {
+PromptAnswer QtPrompter::show(const Prompt& asked) {
+    // The program is ending: nobody is there to read or answer.
+    if (StopRequest::pending())
+        return UnseenAnswer(asked.buttons);
+    const Prompt prompt = FitForABox(asked);
     // Over the dialog that asks (the Options sheet, a maintenance dialog), so the dialog stays
     // above the main window while its question is open.
     QWidget* parent = QApplication::activeModalWidget();

@@ -2,6 +2,8 @@
 
 #include "core/db/dao/CDaoException.h"
 #include "core/settings/FileNodes.h"
+#include "core/settings/MessageCatalog.h"
+#include "core/settings/StopRequest.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -108,6 +110,11 @@ void SqliteStatement::bindText(int index, const QString& value) {
 }
 
 bool SqliteStatement::step() {
+    // A run of short statements stops at the next one, a long one in the engine (below).
+    if (StopRequest::pending()) {
+        sqlite3_reset(m_stmt);
+        throw CDaoException(SQLITE_INTERRUPT, QString::fromLatin1(Texts::kStoppedBySignal));
+    }
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)
         return true;
@@ -196,7 +203,9 @@ SqliteConnection::SqliteConnection(const QString& path, Mode mode, int busyTimeo
     QByteArray header;
     if (mode == Mode::ReadWrite || mode == Mode::ReadOnly)
         header = readHeader(path);
-    int flags = SQLITE_OPEN_NOMUTEX;
+    // A connection may be ended from another thread (a signal's, when the main thread is too
+    // busy to end the program itself): every call holds the connection's mutex.
+    int flags = SQLITE_OPEN_FULLMUTEX;
     switch (mode) {
     case Mode::ReadWrite:
         flags |= SQLITE_OPEN_READWRITE;
@@ -243,6 +252,10 @@ SqliteConnection::SqliteConnection(const QString& path, Mode mode, int busyTimeo
     }
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, busyTimeoutMs);
+    // Once a signal asks the program to stop, every statement stops where it is (a long one
+    // too), and what it began is rolled back.
+    sqlite3_progress_handler(
+        m_db, 1000, [](void*) { return StopRequest::pending() ? 1 : 0; }, nullptr);
     try {
         // Reading the schema makes a file that is not a database fail here, not later.
         scalar(QStringLiteral("SELECT count(*) FROM sqlite_schema"));
@@ -383,24 +396,24 @@ void SqliteConnection::removeStaleJournal() {
     sqlite3_busy_timeout(m_db, m_busyTimeoutMs);
 }
 
-bool SqliteConnection::leaveWal() {
+bool SqliteConnection::leaveWal() noexcept {
     if (!m_db || inTransaction())
         return false;
-    auto mode = [this](const char* sql) {
-        try {
+    try {
+        auto mode = [this](const char* sql) {
             return scalar(QString::fromLatin1(sql)).toString().toLower();
-        } catch (const CDaoException&) {
-            return QString();
-        }
-    };
-    if (mode("PRAGMA journal_mode") != QLatin1String("wal"))
-        return true;
-    if (mode("PRAGMA journal_mode=DELETE") == QLatin1String("delete"))
-        return true;
-    // Another connection still reads in WAL mode: every commit goes into the file all the
-    // same, and the next try switches back.
-    SqliteStatement st = prepare(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-    return st.step() && st.int64(0) == 0;
+        };
+        if (mode("PRAGMA journal_mode") != QLatin1String("wal"))
+            return true;
+        if (mode("PRAGMA journal_mode=DELETE") == QLatin1String("delete"))
+            return true;
+        // Another connection still reads in WAL mode: every commit goes into the file all the
+        // same, and the next try switches back.
+        SqliteStatement st = prepare(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        return st.step() && st.int64(0) == 0;
+    } catch (const CDaoException&) {
+        return false;
+    }
 }
 
 QString SqliteConnection::quoteIdentifier(const QString& name) {

@@ -96,7 +96,7 @@ public:
     // would then stay in a "-wal" file beside it, missed by a copy of the file alone. Outside a
     // transaction this switches it back, or at least copies every commit into the file; false
     // when another program's use of the file keeps either from happening now.
-    bool leaveWal();
+    bool leaveWal() noexcept;
 
     // Quotes an identifier for SQL text ("a ""b""").
     static QString quoteIdentifier(const QString& name);

@@ -305,6 +305,9 @@ inline constexpr const char* kHelpMissing =
     "Wortsmith Calculator.";
 // Why an import is refused: %1 the file's size, %2 the most that is read.
 inline constexpr const char* kImportTooLarge = "the file has %1 bytes; at most %2 are read";
+// Long work that a signal (Ctrl+C, a logout) stopped where it was.
+inline constexpr const char* kStoppedBySignal =
+    "The work was stopped by a signal; what it had begun was undone.";
 // Why a path is refused: %1 what it names ("a FIFO (named pipe)", "a character device").
 inline constexpr const char* kNotAFile = "it is %1, not a file";
 // %1 the settings file, %2 what it names instead of a file.

@@ -34,6 +34,17 @@ public:
                       PromptButtons buttons = PromptButtons::Ok, int helpContext = 0);
 };
 
+// A prompt as a box on the screen can hold it: a text of more than kBoxLines lines or
+// kBoxCharacters characters (a value quoted from a file, a long list) is shown cut, and the
+// whole of it is behind the box's details.
+inline constexpr int kBoxLines = 30;
+inline constexpr int kBoxCharacters = 2000;
+Prompt FitForABox(const Prompt& prompt);
+
+// The answer a box gives that nobody can see (the program is being ended by a signal): the
+// one that changes nothing.
+PromptAnswer UnseenAnswer(PromptButtons buttons);
+
 // Opens the help file at a numeric context.
 class HelpService {
 public:

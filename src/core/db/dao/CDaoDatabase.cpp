@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <mutex>
+
 #include <sqlite3.h>
 
 #include <vector>
@@ -21,10 +23,14 @@ namespace {
 
 constexpr int kBusyTimeoutMs = 2000;
 
-// Every open database of the program, for AbandonAll.
+// Every open database of the program, for AbandonAll, which may run on another thread.
 std::vector<CDaoDatabase*>& openDatabases() {
     static std::vector<CDaoDatabase*> all;
     return all;
+}
+std::mutex& openDatabasesMutex() {
+    static std::mutex m;
+    return m;
 }
 
 QString savepoint(int level) {
@@ -83,6 +89,7 @@ void CDaoDatabase::Open(const QString& path, bool /*exclusive*/, bool readOnly,
         m_inode = static_cast<unsigned long long>(st.st_ino);
     }
     m_workspace->attach(this);
+    const std::lock_guard<std::mutex> guard(openDatabasesMutex());
     openDatabases().push_back(this);
 }
 
@@ -135,6 +142,7 @@ void CDaoDatabase::Create(const QString& path) {
     m_path = path;
     m_readOnly = false;
     m_workspace->attach(this);
+    const std::lock_guard<std::mutex> guard(openDatabasesMutex());
     openDatabases().push_back(this);
 }
 
@@ -146,7 +154,10 @@ void CDaoDatabase::Close() {
         m_conn->leaveWal();
     m_ours = false;
     m_workspace->detach(this);
-    std::erase(openDatabases(), this);
+    {
+        const std::lock_guard<std::mutex> guard(openDatabasesMutex());
+        std::erase(openDatabases(), this);
+    }
     m_indexCache.clear();
     m_conn.reset(); // an open transaction is rolled back by the engine
     m_path.clear();
@@ -158,12 +169,21 @@ void CDaoDatabase::holdLock(std::unique_ptr<DatabaseLock> lock) {
 }
 
 void CDaoDatabase::AbandonAll() {
+    const std::lock_guard<std::mutex> guard(openDatabasesMutex());
     for (CDaoDatabase* db : openDatabases()) {
-        // ROLLBACK ends the statements still running on the connection as well.
-        if (db->m_conn && db->m_conn->inTransaction())
-            sqlite3_exec(db->m_conn->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-        if (db->m_conn && db->m_ours && !db->m_readOnly)
-            db->m_conn->leaveWal();
+        if (db->m_conn) {
+            // The connection's mutex waits for a call another thread is in to return (a
+            // signal has it stop soon); the mutex is recursive, so the calls below take it too.
+            sqlite3* handle = db->m_conn->handle();
+            sqlite3_mutex* held = sqlite3_db_mutex(handle);
+            sqlite3_mutex_enter(held);
+            // ROLLBACK ends the statements still running on the connection as well.
+            if (sqlite3_get_autocommit(handle) == 0)
+                sqlite3_exec(handle, "ROLLBACK", nullptr, nullptr, nullptr);
+            if (db->m_ours && !db->m_readOnly)
+                db->m_conn->leaveWal();
+            sqlite3_mutex_leave(held);
+        }
         db->m_lock.reset();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "core/db/DatabaseLock.h"
 #include "core/settings/MessageCatalog.h"
+#include "core/settings/StopRequest.h"
 
 #include <sqlite3.h>
 
@@ -41,6 +42,8 @@ CDaoException CDaoException::fromSqlite(sqlite3* db, int rc, const QString& cont
                       .arg(path.isEmpty() ? QStringLiteral("the data base") : path,
                            who.isEmpty() ? QStringLiteral("another program") : who);
     }
+    if ((rc & 0xff) == SQLITE_INTERRUPT && StopRequest::pending())
+        message = QString::fromLatin1(Texts::kStoppedBySignal);
     CDaoException e(code, message, QStringLiteral("SQLite"));
     e.m_sqliteCode = ext;
     return e;
