@@ -84,25 +84,70 @@ double ReportPages::lineHeight(int font) const {
 }
 
 QStringList ReportPages::lines(int font, const QString& text, double width) const {
+    constexpr qsizetype kLong = 2048;
+    std::size_t key = 0;
+    if (text.size() > kLong) {
+        key = qHash(text);
+        const auto [first, end] = m_laidOut.equal_range(key);
+        for (auto it = first; it != end; ++it) {
+            if (it->second.font == font && it->second.width == width && it->second.text == text)
+                return it->second.lines;
+        }
+    }
+    QStringList out = layOut(font, text, width);
+    if (text.size() > kLong)
+        m_laidOut.emplace(key, LaidOut{text, font, width, out});
+    return out;
+}
+
+QStringList ReportPages::layOut(int font, const QString& text, double width) const {
     const QFont& f = m_fonts[static_cast<std::size_t>(font)];
     const QFontMetricsF fm(f, &m_metrics);
     QStringList out;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // A layout's cost grows faster than its text: a long paragraph is laid out a piece at a
+    // time, each piece starting where the last line of the one before started, so the lines
+    // break exactly where they would in one layout of it all.
+    constexpr qsizetype kPiece = 4096;
     for (const QString& paragraph : text.split(u'\n')) {
         // Most texts are one short line: kept whole without laying them out.
-        if (fm.horizontalAdvance(paragraph) <= width) {
+        if (paragraph.size() <= kPiece && fm.horizontalAdvance(paragraph) <= width) {
             out << paragraph;
             continue;
         }
-        QTextLayout layout(paragraph, f, &m_metrics);
-        QTextOption option;
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            out << paragraph.mid(line.textStart(), line.textLength()).trimmed();
+        qsizetype from = 0;
+        qsizetype piece = kPiece;
+        while (from < paragraph.size()) {
+            const bool last = paragraph.size() - from <= piece;
+            QString part = paragraph.mid(from, last ? -1 : piece);
+            // A piece ends after a whole word, so that no cut word fits a line it would not.
+            if (const qsizetype blank = part.lastIndexOf(u' '); !last && blank > piece / 2)
+                part.truncate(blank + 1);
+            QTextLayout layout(part, f, &m_metrics);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            QStringList partLines;
+            qsizetype lastStart = 0;
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(width);
+                lastStart = line.textStart();
+                partLines << part.mid(line.textStart(), line.textLength()).trimmed();
+            }
+            layout.endLayout();
+            if (last) {
+                out << partLines;
+                break;
+            }
+            if (partLines.size() < 2) {
+                // One line holds the whole piece: a larger one is needed to find its end.
+                piece *= 2;
+                continue;
+            }
+            partLines.removeLast();
+            out << partLines;
+            from += lastStart;
         }
-        layout.endLayout();
     }
     return out;
 }

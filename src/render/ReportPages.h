@@ -98,6 +98,7 @@ private:
     // The lines `text` takes in `width`: at its word boundaries, inside a word only where the
     // word alone is wider than the width. Never cut.
     QStringList lines(int font, const QString& text, double width) const;
+    QStringList layOut(int font, const QString& text, double width) const;
     double textHeight(int font, const QString& text, double width) const;
     // One text in a box: its lines, each drawn on its own.
     void text(int font, const QRectF& rect, const QString& text, int flags) const;
@@ -126,6 +127,15 @@ private:
     // Measured once, as the pages are first counted, and kept for laying out each page again.
     mutable std::vector<QFont> m_fonts;
     mutable std::vector<double> m_lineHeights; // of each font, -1 until measured
+    // The lines of each long text, as laid out once: a text that flows over many pages is
+    // laid out again from the top of each page it is on.
+    struct LaidOut {
+        QString text;
+        int font;
+        double width;
+        QStringList lines;
+    };
+    mutable std::multimap<std::size_t, LaidOut> m_laidOut;
     mutable std::map<const ReportBlock*, TableGeometry> m_geometry;
     // Laying out: the height filled, the block at hand, the page wanted and what it draws.
     mutable double m_y = 0;

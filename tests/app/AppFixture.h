@@ -68,6 +68,32 @@ public:
         return true;
     }
     std::optional<QPageLayout> pageSetupChoice;
+    // Long work: its label kept, every step counted, and Cancel pressed at step `cancelAt`
+    // (never when 0).
+    class ScriptedWork : public WorkProgress {
+    public:
+        explicit ScriptedWork(ScriptedRunner& runner) : m_runner(runner) {}
+        bool step(qint64 done, qint64 total) override {
+            ++m_runner.workSteps;
+            m_runner.lastWork = {done, total};
+            if (m_runner.cancelAt > 0 && m_runner.workSteps >= m_runner.cancelAt)
+                m_cancelled = true;
+            return !m_cancelled;
+        }
+        bool cancelled() const override { return m_cancelled; }
+
+    private:
+        ScriptedRunner& m_runner;
+        bool m_cancelled = false;
+    };
+    std::unique_ptr<WorkProgress> startWork(QWidget*, const QString& label) override {
+        workLabels << label;
+        return std::make_unique<ScriptedWork>(*this);
+    }
+    QStringList workLabels;
+    int workSteps = 0;
+    int cancelAt = 0;
+    std::pair<qint64, qint64> lastWork;
 
     std::deque<QString> files;
     std::deque<QString> saveFiles;

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "core/settings/MessageCatalog.h"
+#include "core/settings/WindowTexts.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -158,6 +159,54 @@ TEST_F(RecipeFiles, AFifoIsNeitherImportedNorReplacedByAnExport) {
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
     EXPECT_EQ(test::FileDigest(m_file), before);
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+}
+
+// A long import says how far it has come, over both readings of the file; Cancel there leaves
+// the database as it was and says nothing more. So does Cancel in a long export, and no file
+// is left.
+TEST_F(RecipeFiles, CancelInTheMiddleOfALongImportOrExportChangesNothing) {
+    openSamples();
+    QByteArray xml = "<RECIPES>";
+    for (int i = 0; i < 3000; ++i)
+        xml += "<RECIPE><NAME>R" + QByteArray::number(i) +
+               "</NAME><HOPS><HOP><NAME>Cascade</NAME><ALPHA>5</ALPHA><AMOUNT>0.03</AMOUNT>"
+               "<TIME>60</TIME></HOP></HOPS></RECIPE>\n";
+    xml += "</RECIPES>";
+    const QString file = writeFile(QStringLiteral("long.xml"), xml);
+    const QByteArray before = test::FileDigest(m_file);
+
+    // Cancel once the second reading, the one that adds, is under way.
+    m_runner.cancelAt = 0;
+    m_runner.files.push_back(file);
+    frame().runCommand(ID_FILE_IMPORT_RECIPES);
+    const int whole = m_runner.workSteps;
+    ASSERT_GT(whole, 3);
+    EXPECT_EQ(m_runner.lastWork, std::make_pair(2 * xml.size(), 2 * xml.size()));
+    EXPECT_EQ(m_runner.workLabels.value(0), QString::fromLatin1(Labels::kImportingFrom).arg(file));
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 3008);
+
+    // Cancel at the last step but one: nothing of the second import stays.
+    const QByteArray beforeCancel = test::FileDigest(m_file);
+    m_prompter.clear();
+    m_runner.workSteps = 0;
+    m_runner.cancelAt = whole - 1;
+    m_runner.files.push_back(file);
+    frame().runCommand(ID_FILE_IMPORT_RECIPES);
+    EXPECT_EQ(m_runner.workSteps, whole - 1);
+    EXPECT_TRUE(m_prompter.shown().empty()) << m_prompter.last().text.toStdString();
+    EXPECT_EQ(test::FileDigest(m_file), beforeCancel);
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 3008);
+
+    // An export cancelled half-way leaves no file.
+    m_runner.workSteps = 0;
+    m_runner.cancelAt = 2;
+    const QString out = path(QStringLiteral("cancelled.xml"));
+    m_runner.saveFiles.push_back(out);
+    frame().runCommand(ID_FILE_EXPORT_ALL);
+    EXPECT_EQ(m_runner.workSteps, 2);
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_NE(test::FileDigest(m_file), before);
 }
 
 } // namespace

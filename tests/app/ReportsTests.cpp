@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTextLayout>
 #include <QtTest/QTest>
 
 namespace wsc {
@@ -282,6 +283,51 @@ TEST(ReportLayout, LongTablesKeepTheirHeadAndHeadingsTheirBody) {
     const QRectF paper = pages.layout().fullRect(QPageLayout::Inch);
     EXPECT_EQ(img.width(), qRound(paper.width() * 48));
     EXPECT_EQ(img.height(), qRound(paper.height() * 48));
+}
+
+void ExpectNothingCut(const ReportPages& pages);
+
+// A note that flows over many pages breaks its lines exactly where one layout of the whole of
+// it would, although it is laid out a piece at a time and once only.
+TEST(ReportLayout, ALongNoteBreaksWhereOneLayoutOfItWould) {
+    QString note;
+    for (int i = 0; i < 4000; ++i)
+        note += QStringLiteral("word%1%2 ").arg(i).arg(QString(i % 9, u'x'));
+    note += QString(3000, u'y'); // a word wider than the page
+    RenderedReport r;
+    r.title = QStringLiteral("Notes");
+    ReportBlock para;
+    para.kind = ReportBlock::Kind::Paragraph;
+    para.text = note;
+    r.blocks = {para};
+    const ReportPages pages(r);
+    ASSERT_GT(pages.pageCount(), 5);
+    QStringList printed;
+    QFont font;
+    double width = 0;
+    for (int p = 0; p < pages.pageCount(); ++p) {
+        for (const ReportPages::PlacedText& t : pages.placedTexts(p)) {
+            printed << t.text;
+            font = t.font;
+            width = t.rect.width();
+        }
+    }
+    QImage device(8, 8, QImage::Format_RGB32);
+    device.setDotsPerMeterX(qRound(96 / 0.0254));
+    device.setDotsPerMeterY(qRound(96 / 0.0254));
+    QTextLayout whole(note, font, &device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    whole.setTextOption(option);
+    whole.beginLayout();
+    QStringList expected;
+    for (QTextLine line = whole.createLine(); line.isValid(); line = whole.createLine()) {
+        line.setLineWidth(width);
+        expected << note.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    whole.endLayout();
+    EXPECT_EQ(printed, expected);
+    ExpectNothingCut(pages);
 }
 
 // Whether every line of every page fits the box it is drawn in: nothing printed is cut.

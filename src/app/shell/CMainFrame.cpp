@@ -709,13 +709,23 @@ void CMainFrame::ImportRecipeFile(const QString& path) {
     }
     std::optional<ImportSummary> summary;
     QString error;
+    std::unique_ptr<WorkProgress> work;
     const bool ran = form->commands().RunBetweenEdits([&] {
-        // Read as a stream, with the progress in the status bar.
+        // Read as a stream, with the progress in the status bar and, after a second, in a
+        // dialog whose Cancel leaves the database as it was.
         StatusProgress progress(services().statusBar);
+        work = m_runner.startWork(this, QString::fromLatin1(Labels::kImportingFrom).arg(path));
+        const auto status = progress.step();
         summary = BeerXml::Import(*m_doc->database(), data.get(), file, m_doc->utilization(), error,
-                                  progress.step());
+                                  [&](qint64 done, qint64 total) {
+                                      status(done, total);
+                                      return work->step(done, total);
+                                  });
+        work.reset();
     });
     if (!ran)
+        return;
+    if (!summary && error == QLatin1String(BeerXml::kCancelled))
         return;
     if (!summary)
         return refuse(error);
@@ -756,15 +766,24 @@ void CMainFrame::ExportRecipes(bool all) {
         error = out.errorString();
     } else {
         StatusProgress progress(services().statusBar);
+        std::unique_ptr<WorkProgress> work =
+            m_runner.startWork(this, QString::fromLatin1(Labels::kExportingTo).arg(path));
+        const auto status = progress.step();
         try {
             if (BeerXml::Export(*m_doc->database(),
                                 all ? std::vector<long>{}
                                     : std::vector<long>{long(form->currentBatch())},
-                                m_doc->utilization(), out, error, progress.step()))
+                                m_doc->utilization(), out, error, [&](qint64 done, qint64 total) {
+                                    status(done, total);
+                                    return work->step(done, total);
+                                }))
                 CommitRegularFile(out, error);
         } catch (const CDaoException& e) {
             error = QString::fromUtf8(e.what());
         }
+        // Cancelled: no file is written, and nothing more is said.
+        if (work->cancelled())
+            return;
     }
     if (!error.isEmpty()) {
         m_prompter.text(QString::fromLatin1(Texts::kExportFailed).arg(path, error),

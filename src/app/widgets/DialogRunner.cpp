@@ -47,4 +47,8 @@ bool DialogRunner::setUpPrinter(QPrinter& printer, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+std::unique_ptr<WorkProgress> DialogRunner::startWork(QWidget* parent, const QString& label) {
+    return std::make_unique<DialogWorkProgress>(parent, label);
+}
+
 } // namespace wsc

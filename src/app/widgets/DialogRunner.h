@@ -1,6 +1,10 @@
 #pragma once
 
+#include "app/widgets/WorkProgress.h"
+
 #include <QString>
+
+#include <memory>
 
 class QDialog;
 class QPrinter;
@@ -24,6 +28,8 @@ public:
     virtual bool choosePrinter(QPrinter& printer, QWidget* parent);
     // The system's page setup dialog; false when the user cancelled.
     virtual bool setUpPrinter(QPrinter& printer, QWidget* parent);
+    // The progress of long work over `parent`, with Cancel.
+    virtual std::unique_ptr<WorkProgress> startWork(QWidget* parent, const QString& label);
 };
 
 } // namespace wsc

@@ -169,10 +169,9 @@ std::vector<RecipeIngredientRows::Line> RecipeIngredientRows::lines(CDaoDatabase
          [&](SqliteStatement& s) { return s.text(0) + u' ' + s.text(1) + sep + s.text(2); });
     // Listed by boil time; the ordinal is still the row's place as entered.
     each(
-        "SELECT IngHopsWeight, IngHopsUnits, IngHopsName, IngHopsAlpha, IngHopsTime, "
-        "(SELECT COUNT(*) FROM Ingredients_Hops AS e WHERE e.IngRecipeID = h.IngRecipeID AND "
-        "e.IngRowID < h.IngRowID) FROM Ingredients_Hops AS h WHERE IngRecipeID = ? "
-        "ORDER BY IngHopsTime, IngRowID",
+        "SELECT IngHopsWeight, IngHopsUnits, IngHopsName, IngHopsAlpha, IngHopsTime, place "
+        "FROM (SELECT *, ROW_NUMBER() OVER (ORDER BY IngRowID) - 1 AS place "
+        "FROM Ingredients_Hops WHERE IngRecipeID = ?) ORDER BY IngHopsTime, IngRowID",
         Hop,
         [&](SqliteStatement& s) {
             return num(s.real(0), "%.1f") + u' ' + s.text(1) + sep + s.text(2) + sep +

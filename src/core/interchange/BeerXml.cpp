@@ -1084,6 +1084,8 @@ public:
         : m_c(c), m_data(data), m_notes(notes), m_extras(extras), m_dates(dates) {}
 
     long recipe(const XmlElement& e);
+    // Heard every thousand rows written.
+    void setTick(std::function<void()> tick) { m_tick = std::move(tick); }
 
 private:
     long nextBatch() {
@@ -1123,6 +1125,8 @@ private:
     std::map<QString, SqliteStatement> m_inserts;
     std::vector<std::pair<const XmlElement*, int>> m_stepPlaces;
     std::map<QString, std::map<QString, double>> m_numberColumns;
+    std::function<void()> m_tick;
+    int m_rows = 0;
 };
 
 std::optional<double> Importer::numberRange(const char* table, const char* column) {
@@ -1306,6 +1310,8 @@ qlonglong Importer::insert(Insert& row, const QString& recipeName) {
     for (const auto& [column, value] : row.values)
         st.bind(i++, value);
     st.exec();
+    if (m_tick && ++m_rows % 1000 == 0)
+        m_tick();
     return m_c.lastInsertRowId();
 }
 
@@ -1858,7 +1864,16 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
     XmlProblem problem;
     XmlReadNotes read;
     QStringList inList, topLevel;
+    // The progress is the bytes read, of both readings.
+    const qint64 size = std::max<qint64>(in.size(), 1);
+    const qint64 total = 2 * size;
+    qint64 reached = 0;
+    auto goOn = [&](qint64 at) {
+        reached = at;
+        return !progress || progress(reached, total);
+    };
     XmlStream scan;
+    scan.progress = [&](qint64 bytes) { return goOn(bytes); };
     scan.take = [&](XmlElement& e, const std::vector<XmlElement>& open) {
         return takeRecipe(
             placeOf(e, open), [&] { inList << e.value("DATE"); },
@@ -1876,7 +1891,7 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
     };
     const std::optional<XmlElement> shape = ReadXmlStream(in, problem, kMaxBytes, scan, &read);
     if (!shape) {
-        error = problem.describe();
+        error = problem.cancelled ? QString::fromLatin1(kCancelled) : problem.describe();
         return std::nullopt;
     }
     const bool document = shape->name == QLatin1String(kXmlDocumentRoot);
@@ -1905,7 +1920,6 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
     }
     // The order of the file's numeric dates, from all of them.
     const RecipeDates::Order order = RecipeDates::OrderOf(dates);
-    const qint64 total = dates.size();
 
     ImportSummary summary;
     Notes notes(summary);
@@ -1959,16 +1973,22 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
         InterchangeExtras extras(c);
         extras.prepareForWriting();
         Importer importer(c, dataQueries ? &*dataQueries : nullptr, notes, extras, order);
+        // A recipe of many thousand rows is seconds of work of its own: it is said too.
+        importer.setTick([&] {
+            if (!goOn(reached))
+                throw ImportFault{QString::fromLatin1(kCancelled)};
+        });
         std::vector<long> ids;
         auto add = [&](const XmlElement& e, const QString& where) {
             e.used = true;
             ids.push_back(importer.recipe(e));
             countNotKept(e, notes, where);
-            if (progress && !progress(qint64(ids.size()), total))
-                throw ImportFault{QStringLiteral("the import was cancelled")};
+            if (!goOn(reached))
+                throw ImportFault{QString::fromLatin1(kCancelled)};
         };
         XmlStream adding;
         adding.severalRoots = read.severalRoots;
+        adding.progress = [&](qint64 bytes) { return goOn(size + bytes); };
         adding.take = [&](XmlElement& e, const std::vector<XmlElement>& open) {
             return takeRecipe(
                 placeOf(e, open), [&] { add(e, QStringLiteral("RECIPE")); },
@@ -1986,7 +2006,8 @@ std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase
         XmlReadNotes again;
         std::optional<XmlElement> root = ReadXmlStream(in, problem, kMaxBytes, adding, &again);
         if (!root)
-            throw ImportFault{problem.describe()};
+            throw ImportFault{problem.cancelled ? QString::fromLatin1(kCancelled)
+                                                : problem.describe()};
         if (document) {
             // Sections side by side: the recipes are read, the rest named as not imported.
             root->child("RECIPES");

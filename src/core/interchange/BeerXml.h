@@ -45,6 +45,8 @@ public:
     // Files larger than this are refused unread, and no export writes one. A file is read as
     // a stream, so the limit is one of time, not of memory.
     static constexpr qint64 kMaxBytes = qint64(4) * 1024 * 1024 * 1024;
+    // The error of an import its progress cancelled.
+    static constexpr const char* kCancelled = "the import was cancelled";
 
     // The recipes of `batches` (every recipe when empty) as a BeerXML document, with the
     // calculated predictions as display fields. An empty document and `error` set when a batch
@@ -68,8 +70,9 @@ public:
                                                const QByteArray& bytes,
                                                const UtilizationTable& table, QString& error);
     // The same from a file, read as a stream: what the import holds at once is one recipe,
-    // however large the file. `progress` hears of each recipe added and cancels (nothing is
-    // added) by returning false.
+    // however large the file. `progress` hears how far the two readings of the file have come
+    // (in bytes, of twice the file's size), also within a recipe of many rows, and cancels
+    // (nothing is added, and `error` is kCancelled) by returning false.
     using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
     static std::optional<ImportSummary> Import(CDaoDatabase& recipes, CDaoDatabase* data,
                                                QIODevice& in, const UtilizationTable& table,

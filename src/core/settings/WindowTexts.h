@@ -42,6 +42,9 @@ inline constexpr const char* kExportOneTitle = "Export Recipe";
 inline constexpr const char* kBeerXmlSaveFilter = "BeerXML files (*.xml)";
 inline constexpr const char* kExportPdfTitle = "Export PDF";
 inline constexpr const char* kPdfFilter = "PDF files (*.pdf)";
+// The progress of long work, shown once it has taken a second: %1 the file.
+inline constexpr const char* kImportingFrom = "Importing the recipes of %1...";
+inline constexpr const char* kExportingTo = "Writing the recipes to %1...";
 
 // The report preview.
 inline constexpr const char* kPrintButton = "&Print...";
