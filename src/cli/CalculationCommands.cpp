@@ -150,6 +150,7 @@ int cmdScale(const Args& a, const Output& io) {
     if (!units)
         return kError;
     request.batchSize = ToStored(units->volume, size);
+    request.volume = units->volume;
     try {
         if (const auto wrong = wrongKind(io.err, dbPath, a.option(QStringLiteral("data"))))
             return *wrong;

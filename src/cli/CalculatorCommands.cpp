@@ -152,11 +152,20 @@ int runCalculator(const CalculatorCommand& cmd, const Args& a, const Output& io)
         if (cmd.brewerUnits && i >= calc->quantityCount() && !a.given(QLatin1String(f.key)))
             continue;
         QString text = a.option(QLatin1String(f.key));
-        // A choice by its first word ("corn") or by its number.
-        if (f.choices) {
-            const qsizetype n = choiceWords(f).indexOf(text.toLower());
+        // A choice by its first word ("corn") or by its number; anything else is said with the
+        // words it may be.
+        if (f.choices && a.given(QLatin1String(f.key))) {
+            const QStringList words = choiceWords(f);
+            const qsizetype n = words.indexOf(text.toLower());
+            bool number = false;
+            const int chosen = text.toInt(&number);
             if (n >= 0)
                 text = QString::number(n);
+            else if (!number || chosen < 0 || chosen >= words.size()) {
+                fail(io, QStringLiteral("--%1 is %2, not \"%3\"")
+                             .arg(QLatin1String(f.key), words.join(u'|'), text));
+                return kUsage;
+            }
         }
         calc->setText(i, text);
     }

@@ -226,6 +226,51 @@ TEST_F(GridEntry, ADecimalCommaIsADecimalMark) {
               0.5);
 }
 
+// A number beyond any batch (1e26 ounces of a hop) is refused where it is typed, with the range
+// the cell takes; so are infinity and NaN, as no number of 0 or more.
+TEST_F(GridEntry, ANumberBeyondAnyBatchIsRefusedWithItsRange) {
+    if (!openActive())
+        GTEST_SKIP() << "the platform gives no active window";
+    QTableWidget* hops = at(SheetHops, 1, 2);
+    const QString before = grid()->GetCellText(1, 2, SheetHops);
+    const struct {
+        const char* typed;
+        QString says;
+    } cases[] = {
+        {"1e26",
+         QString::fromLatin1(Texts::kEnterNumberFromTo)
+             .arg(QStringLiteral("Weight"), QStringLiteral("0"), QStringLiteral("1000000"))},
+        {"inf", QString::fromLatin1(Texts::kEnterQuantity).arg(QStringLiteral("Weight"))},
+        {"nan", QString::fromLatin1(Texts::kEnterQuantity).arg(QStringLiteral("Weight"))},
+    };
+    for (const auto& c : cases) {
+        m_prompter.clear();
+        hops->setFocus();
+        QTest::keyClick(hops, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, QString::fromLatin1(c.typed));
+        QTest::keyClick(editor, Qt::Key_Return);
+        editorsGone();
+        EXPECT_EQ(grid()->GetCellText(1, 2, SheetHops), before) << c.typed;
+        ASSERT_EQ(m_prompter.shown().size(), 1u) << c.typed;
+        EXPECT_EQ(m_prompter.last().text, c.says);
+    }
+    // The largest taken comes in.
+    m_prompter.clear();
+    hops->setFocus();
+    QTest::keyClick(hops, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("1000000"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    editorsGone();
+    EXPECT_EQ(grid()->GetCellText(1, 2, SheetHops), QStringLiteral("1000000"));
+    EXPECT_TRUE(m_prompter.shown().empty());
+}
+
 // Cancelling the lookup of a row started for it leaves no "<new>" row behind.
 TEST_F(GridEntry, CancellingTheLookupFromTheAppendRowLeavesNoRow) {
     if (!openActive())

@@ -234,7 +234,14 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"sevenSheets", QByteArray("[Grid]\nSheets=7\n"), "has 7 sheets where"},
         LayoutCase{"hugeSheets", QByteArray("[Grid]\nSheets=2147483647\n"), "number of sheets"},
         LayoutCase{"hugeColumns", QByteArray("[Grid]\nSheets=1\n[Sheet0]\nColumns=100000000\n"),
-                   "columns it needs"}),
+                   "columns it needs"},
+        LayoutCase{"unknownCellType",
+                   QByteArray("[Grid]\nSheets=1\n[Sheet0]\nColumns=6\nColumn0=|130|Header\n"
+                              "Column1=Low|65|Edit\nColumn2=|20|Edit\nColumn3=Recipe|70|Flaot\n"
+                              "Column4=|20|Edit\nColumn5=High|65|Edit\n"),
+                   "column 3 of sheet 0 has the cell type \"Flaot\", which is none of"},
+        LayoutCase{"huge", QByteArray("[Grid]\nSheets=1\n;") + QByteArray(2 << 20, 'x'),
+                   "cannot be read as a layout file"}),
     [](const ::testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Trust, SettingsOfTheWrongSizeOrTypeAreIgnored) {

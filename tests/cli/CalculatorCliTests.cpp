@@ -134,6 +134,21 @@ TEST_F(Cli, CalculatorsRefuseWhatTheDialogsRefuseWithTheirMessages) {
          QStringLiteral("Please enter a number in the field \"Original Gravity\".")},
         {"sg-balling --balling 60", cli::kDataError,
          MessageCatalog::format(268, {QStringLiteral("60")})},
+        // Beyond any batch; the brew-day tools' own ranges; a choice by a word it is not.
+        {"og --weight 1e26 --potential 1.045 --volume 5 --efficiency 100", cli::kDataError,
+         QStringLiteral("Please enter a number from 0 to 1000000 in the field \"Weight\".")},
+        {"strike --allowance 1e9 --target 152 --grain 10 --grain-temperature 68 --units us",
+         cli::kDataError,
+         QStringLiteral("Please enter a number from 0 to 1000000 in the field \"Tun heat loss "
+                        "allowance (\u00b0F)\".")},
+        {"strike --allowance 100 --target 152 --grain 10 --grain-temperature 68 --units us",
+         cli::kDataError,
+         QStringLiteral("The Tun heat loss allowance (\u00b0F) entered (100) must be between 0.00 "
+                        "and 30.00.")},
+        {"priming --kind molasses --volumes 2.4 --beer 5 --temperature 68 --units us", cli::kError,
+         QStringLiteral("--kind is corn|table|dry|honey, not \"molasses\"")},
+        {"priming --kind 7 --volumes 2.4 --beer 5 --temperature 68 --units us", cli::kError,
+         QStringLiteral("--kind is corn|table|dry|honey, not \"7\"")},
         // Usage.
         {"abv --og 1.050 --metric", cli::kError, QStringLiteral("unknown option --metric")},
         {"sg-balling --sg", cli::kError, QStringLiteral("--sg needs a value")},
@@ -191,9 +206,21 @@ TEST_F(Cli, ScaleAddsACopyWithTheOriginalsPredictions) {
     EXPECT_TRUE(stdoutText.contains(QLatin1String("--to-batch-size V [--efficiency E] --new")));
     EXPECT_EQ(scale(QStringLiteral("--batch 4 --to-batch-size 10 --units us")), cli::kError);
     EXPECT_TRUE(stderrText.contains(QLatin1String("give --new")));
-    EXPECT_EQ(scale(QStringLiteral("--batch 4 --to-batch-size 0 --new --units us")),
+    // Sizes no copy takes name the sizes it takes, in the units asked for.
+    for (const char* size : {"0", "1e-300", "1e9", "inf"}) {
+        EXPECT_EQ(scale(QStringLiteral("--batch 4 --to-batch-size %1 --new --units us")
+                            .arg(QLatin1String(size))),
+                  cli::kDataError)
+            << size;
+        EXPECT_TRUE(stderrText.contains(
+            QString::fromLatin1(Texts::kScaleBadBatchSize)
+                .arg(QStringLiteral("0.01"), QStringLiteral("1000000"), QStringLiteral("gal"))))
+            << stderrText.toStdString();
+    }
+    EXPECT_EQ(scale(QStringLiteral("--batch 4 --to-batch-size 1e9 --new --units metric")),
               cli::kDataError);
-    EXPECT_TRUE(stderrText.contains(QString::fromLatin1(Texts::kScaleBadBatchSize)));
+    EXPECT_TRUE(stderrText.contains(QLatin1String("from 0.04 to 3785412 L")))
+        << stderrText.toStdString();
     EXPECT_EQ(scale(QStringLiteral("--batch 4 --to-batch-size ten --new")), cli::kError);
     EXPECT_TRUE(stdoutText.isEmpty());
 

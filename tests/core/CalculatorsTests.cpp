@@ -197,12 +197,19 @@ TEST_F(Bitterness, AGravityOutsideTheTableGivesNoBitternessAndNoDivisionByZero) 
 
 TEST_F(Bitterness, AnAnswerTooLargeToShowIsReportedAndNothingChanges) {
     example("60");
-    type(calc, {{"weight", "1e300"}, {"alpha", "1e300"}, {"ibu", ""}});
+    // Every input within what a field takes, and still no answer a number can hold.
+    type(calc, {{"weight", "1e6"}, {"alpha", "1e6"}, {"volume", "1e-300"}, {"ibu", ""}});
     EXPECT_FALSE(calc.calculate());
     EXPECT_EQ(prompter.last().text,
               QStringLiteral("Data Error:\nThe International Bitterness Units (IBUs) would be too "
                              "large to show.  Please check the values entered."));
-    EXPECT_EQ(shown(calc, "weight"), QStringLiteral("1e300"));
+    EXPECT_EQ(shown(calc, "weight"), QStringLiteral("1e6"));
+    // Beyond what a field takes, the input itself is refused with the range.
+    type(calc, {{"weight", "1e300"}, {"ibu", ""}});
+    EXPECT_FALSE(calc.calculate());
+    EXPECT_EQ(prompter.last().text,
+              QStringLiteral("Data Error:\nPlease enter a number from 0 to 1000000 in the field "
+                             "\"Weight\"."));
     EXPECT_EQ(shown(calc, "ibu"), QStringLiteral("0"));
     EXPECT_EQ(shown(calc, "hbu"), QStringLiteral("0.0"));
     EXPECT_FALSE(calc.calculated());

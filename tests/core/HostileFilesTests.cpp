@@ -7,6 +7,7 @@
 #include "core/interchange/XmlTree.h"
 #include "core/settings/FileNodes.h"
 #include "core/settings/ProfileStore.h"
+#include "core/settings/Prompter.h"
 
 #include <QDir>
 #include <QFile>
@@ -316,6 +317,37 @@ TEST_F(NotFiles, ASettingsFileThatIsNoFileIsNeitherReadNorWritten) {
     EXPECT_EQ(profile.integer(Setting::DisplayWarnings), 0);
     EXPECT_TRUE(isFifo(pipe));
     EXPECT_EQ(QDir(path({})).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 1);
+}
+
+// A box holds a screenful: a longer text shows its head, and the whole of it is behind the
+// details, before any details the prompt had.
+TEST(MessageBoxes, ALongTextIsShownCutWithTheWholeInTheDetails) {
+    Prompt shortOne;
+    shortOne.text = QStringLiteral("Data Error:\nshort");
+    EXPECT_EQ(FitForABox(shortOne).text, shortOne.text);
+    EXPECT_TRUE(FitForABox(shortOne).details.isEmpty());
+
+    const QString wide = QStringLiteral("Data Error:\n") + QString(1000000, u'n');
+    Prompt p;
+    p.text = wide;
+    p.details = QStringLiteral("what there was before");
+    const Prompt fitted = FitForABox(p);
+    EXPECT_LE(fitted.text.size(), kBoxCharacters + 2);
+    EXPECT_TRUE(fitted.text.startsWith(QStringLiteral("Data Error:\nnnn")));
+    EXPECT_TRUE(fitted.text.endsWith(QChar(0x2026)));
+    EXPECT_EQ(fitted.details, wide + QStringLiteral("\n\nwhat there was before"));
+
+    QStringList lines;
+    for (int i = 0; i < 100; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    Prompt many;
+    many.text = lines.join(u'\n');
+    const Prompt tall = FitForABox(many);
+    EXPECT_EQ(tall.text.count(u'\n'), kBoxLines);
+    EXPECT_EQ(tall.details, lines.join(u'\n'));
+    // Nobody there to answer: the answer that changes nothing.
+    EXPECT_EQ(UnseenAnswer(PromptButtons::YesNoCancel), PromptAnswer::Cancel);
+    EXPECT_EQ(UnseenAnswer(PromptButtons::YesNo), PromptAnswer::No);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/db/IInfoStatusBar.h"
 #include "core/db/dao/CDaoException.h"
 #include "core/document/CWscalcDoc.h"
+#include "core/document/FieldExchange.h"
 #include "core/document/RecipeIngredientRows.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
@@ -131,8 +132,14 @@ void CRecipeGrid1::OnDatabaseError(const std::exception& e) {
         ReportDaoError(*dao, m_doc.services().prompter, m_doc.services().help);
 }
 
-void CRecipeGrid1::OnInvalidCell(const QString& heading, const QString&) {
-    m_doc.services().prompter.text(QString::fromLatin1(Texts::kEnterQuantity).arg(heading),
+void CRecipeGrid1::OnInvalidCell(const QString& heading, const QString& text) {
+    // A number too large gets the range; anything else (a text, below 0, a fraction in a cell
+    // of whole numbers) the specified message.
+    double v = 0;
+    const NumberFault fault = CheckTypedNumber(text, v);
+    m_doc.services().prompter.text(fault == NumberFault::TooLarge
+                                       ? NumberFaultText(fault, heading)
+                                       : QString::fromLatin1(Texts::kEnterQuantity).arg(heading),
                                    PromptIcon::Exclamation);
 }
 

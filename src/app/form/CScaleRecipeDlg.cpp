@@ -61,6 +61,7 @@ void CScaleRecipeDlg::OnOK() {
         return;
     }
     m_request.batchSize = size;
+    m_request.volume = m_volume;
     // An efficiency left as shown keeps the recipe's own, every figure of it (72.345 % is shown
     // as 72.34), even one the calculation assumes.
     if (m_efficiency->text() != m_shownEfficiency)

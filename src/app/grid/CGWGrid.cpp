@@ -319,12 +319,11 @@ void CGWGrid::editCell(int row, int col, const QString& text, int sheet) {
     const Sheet& s = sheetAt(k);
     if (col >= 0 && col < static_cast<int>(s.layout.columns.size())) {
         const GridColumn& c = s.layout.columns[static_cast<std::size_t>(col)];
-        // Number cells hold quantities: a text that is no number of 0 or more is refused
-        // where it was typed, and the cell shows what it held.
+        // Number cells hold quantities: a text that is no number of 0 or more (and no larger
+        // than any field takes) is refused where it was typed, and the cell shows what it held.
         if ((c.type == CellType::Float || c.type == CellType::Int) && !text.trimmed().isEmpty()) {
-            bool ok = false;
-            const double v = ReadTypedNumber(text, &ok);
-            if (!ok || !std::isfinite(v) || v < 0 ||
+            double v = 0;
+            if (CheckTypedNumber(text, v) != NumberFault::None ||
                 (c.type == CellType::Int && v != std::floor(v))) {
                 showCell(k, row, col);
                 OnInvalidCell(c.heading, text);

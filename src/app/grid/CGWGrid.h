@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/grid/GridLayoutFile.h"
 #include "core/calc/IngredientSheets.h"
 #include "core/document/BoundQuerySheet.h"
+#include "core/grid/GridLayoutFile.h"
 
 #include <QColor>
 #include <QWidget>

@@ -1,5 +1,7 @@
 #include "core/calc/Units.h"
 
+#include "core/calc/NumberLimits.h"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -124,12 +126,11 @@ QString FormatInUnit(Unit unit, double stored, int decimals, bool trim) {
 }
 
 StoredRange RangeOf(Quantity quantity, Unit unit, bool whole) {
-    const double none = std::numeric_limits<double>::infinity();
     if (quantity == Quantity::Gravity && unit == Unit::Plato)
         return {1.0, 1.2};
     if (whole)
         return {0, static_cast<double>(std::numeric_limits<std::int32_t>::max())};
-    return {0, none};
+    return {0, kLargestQuantity};
 }
 
 UnitChoice UnitChoice::metric() {

@@ -284,8 +284,9 @@ std::optional<int> StrikeWaterCalculator::solve(Work& w) {
     if (!unknown)
         return std::nullopt;
     const int given = *unknown == Strike ? Target : Strike;
+    // The allowance is what the tun takes out of the water: a few degrees, in either scale.
     if (!within(w, given, 32, 212) || !within(w, Grain, 0.01, kInfinity) ||
-        !within(w, GrainTemperature, 0, 212))
+        !within(w, GrainTemperature, 0, 212) || !within(w, Allowance, 0, 30))
         return std::nullopt;
     const double ratioUs =
         metricRatio() ? w.values[Ratio] * kQuartsPerLbPerLitrePerKg : w.values[Ratio];

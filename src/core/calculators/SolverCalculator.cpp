@@ -148,12 +148,13 @@ bool SolverCalculator::readField(int i, double& value) {
         value = static_cast<double>(v);
         return true;
     }
-    const double v = ReadTypedNumber(text, &ok);
-    if (!ok || !std::isfinite(v))
-        return refuse(Texts::kEnterNumber);
-    if (v < 0 && !f.negativeAllowed)
-        return refuse(Texts::kEnterQuantity);
-    value = v;
+    const NumberFault fault = CheckTypedNumber(text, value, f.negativeAllowed);
+    if (fault != NumberFault::None) {
+        m_lastError = NumberFaultText(fault, name, f.negativeAllowed);
+        m_prompter.text(m_lastError, PromptIcon::Exclamation);
+        m_focusField = i;
+        return false;
+    }
     return true;
 }
 

@@ -41,21 +41,41 @@ bool ReadWholeField(const QString& text, const QString& label, Prompter& prompte
     return true;
 }
 
-bool ReadNumberField(const QString& text, const QString& label, Prompter& prompter, double& value) {
+QString NumberFaultText(NumberFault fault, const QString& label, bool negativeAllowed,
+                        double largest) {
+    const QString field = PlainLabel(label);
+    const QString most = QString::number(largest, 'f', 0);
+    switch (fault) {
+    case NumberFault::None:
+        return {};
+    case NumberFault::NotANumber:
+        return QString::fromLatin1(Texts::kEnterNumber).arg(field);
+    case NumberFault::Negative:
+        return QString::fromLatin1(Texts::kEnterQuantity).arg(field);
+    case NumberFault::TooLarge:
+        break;
+    }
+    return QString::fromLatin1(Texts::kEnterNumberFromTo)
+        .arg(field, negativeAllowed ? u'-' + most : QStringLiteral("0"), most);
+}
+
+NumberFault CheckTypedNumber(const QString& text, double& value, bool negativeAllowed,
+                             double largest) {
     bool ok = false;
     const double v = ReadTypedNumber(text, &ok);
-    if (!ok || !std::isfinite(v)) {
-        prompter.text(QString::fromLatin1(Texts::kEnterNumber).arg(PlainLabel(label)),
-                      PromptIcon::Exclamation);
+    const NumberFault fault = CheckNumber(v, ok, negativeAllowed, largest);
+    if (fault == NumberFault::None)
+        value = v;
+    return fault;
+}
+
+bool ReadNumberField(const QString& text, const QString& label, Prompter& prompter, double& value) {
+    // Sizes, gravities, volumes and percentages are never below 0, nor beyond any batch.
+    const NumberFault fault = CheckTypedNumber(text, value);
+    if (fault != NumberFault::None) {
+        prompter.text(NumberFaultText(fault, label), PromptIcon::Exclamation);
         return false;
     }
-    // Sizes, gravities, volumes and percentages are never below 0.
-    if (v < 0) {
-        prompter.text(QString::fromLatin1(Texts::kEnterQuantity).arg(PlainLabel(label)),
-                      PromptIcon::Exclamation);
-        return false;
-    }
-    value = v;
     return true;
 }
 
@@ -86,7 +106,7 @@ bool ReadFieldInUnit(const QString& text, const QString& label, Quantity quantit
             QString::fromLatin1(Texts::kScoreOutOfRange)
                 .arg(field, QString::number(std::ceil(low), 'f', 0), QString::number(high, 'f', 0)),
             PromptIcon::Exclamation);
-    } else if (std::isinf(range.maximum) && low == 0) {
+    } else if (typed < 0 && low == 0) {
         prompter.text(QString::fromLatin1(Texts::kEnterQuantity).arg(field),
                       PromptIcon::Exclamation);
     } else {

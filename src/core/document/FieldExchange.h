@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calc/NumberLimits.h"
 #include "core/calc/Units.h"
 
 #include <QString>
@@ -30,6 +31,14 @@ bool ReadFieldInUnit(const QString& text, const QString& label, Quantity quantit
 // is a half, in every locale). Thousands separators and other text make it no number: a typed
 // text is never read as another number.
 double ReadTypedNumber(const QString& text, bool* ok);
+
+// The message of the one check of a number (CheckNumber) for the field `label`: no number, one
+// below 0, or one beyond `largest`, each with the range the field takes. Empty for no fault.
+QString NumberFaultText(NumberFault fault, const QString& label, bool negativeAllowed = false,
+                        double largest = kLargestQuantity);
+// The number a text holds as a brewer types it, with the one check: a fault when it is none.
+NumberFault CheckTypedNumber(const QString& text, double& value, bool negativeAllowed = false,
+                             double largest = kLargestQuantity);
 
 // A control label without its mnemonic marks.
 QString PlainLabel(const QString& label);

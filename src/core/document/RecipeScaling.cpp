@@ -1,5 +1,7 @@
 #include "core/document/RecipeScaling.h"
 
+#include "core/calc/NumberLimits.h"
+
 #include "core/calc/IngredientSheets.h"
 #include "core/calc/RecipeCalculator.h"
 #include "core/db/SqliteConnection.h"
@@ -24,8 +26,14 @@ std::optional<ScalePlan> PlanScale(const CRecordSetRecipe& r, int kitRows,
     const double from = r.m_RecipeBatchSize;
     if (!(from > 0) || !std::isfinite(from))
         return refuse(QString::fromLatin1(Texts::kScaleNoBatchSize));
-    if (!(request.batchSize > 0) || !std::isfinite(request.batchSize) || request.batchSize > 1e6)
-        return refuse(QString::fromLatin1(Texts::kScaleBadBatchSize));
+    // From a hundredth of a gallon (a copy of "0 gal" is no recipe) to the largest quantity any
+    // field takes.
+    constexpr double kSmallest = 0.01;
+    if (!(request.batchSize >= kSmallest) || !(request.batchSize <= kLargestQuantity))
+        return refuse(QString::fromLatin1(Texts::kScaleBadBatchSize)
+                          .arg(FormatInUnit(request.volume, kSmallest, -1, true),
+                               FormatInUnit(request.volume, kLargestQuantity, 0, true),
+                               QString::fromUtf8(InfoOf(request.volume).symbol)));
     const double oldEfficiency = r.m_RecipeSystemEfficiencyExpected;
     const double efficiency = request.efficiency.value_or(oldEfficiency);
     if (request.efficiency && !(efficiency >= 1 && efficiency <= 100))

@@ -18,6 +18,8 @@ struct RecipeInputs;
 struct ScaleRequest {
     double batchSize = 0;             // gallons
     std::optional<double> efficiency; // per cent; the recipe's own when not given
+    // The unit the batch size was typed in, for the message that gives the sizes taken.
+    Unit volume = Unit::UsGallon;
 };
 
 // How the copy's amounts change: every amount with the batch (the boil with it, so the hops'

@@ -46,6 +46,13 @@ QString NotAFileReason(const QString& path) {
 }
 
 bool OpenRegularFile(QFile& file, QString& error, QIODevice::OpenMode mode) {
+    // What the program carries in itself (":/...") is no node of the file system.
+    if (file.fileName().startsWith(u':')) {
+        if (file.open(mode))
+            return true;
+        error = file.errorString();
+        return false;
+    }
     if (const QString why = NotAFileReason(file.fileName()); !why.isEmpty()) {
         error = why;
         return false;

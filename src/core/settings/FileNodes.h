@@ -22,7 +22,8 @@ QString NonFileKind(const QString& path);
 QString NotAFileReason(const QString& path);
 
 // Opens `file` (its name set) for reading when it names a regular file, without waiting on a
-// FIFO or touching a device on the way; false, with the reason in `error`, otherwise.
+// FIFO or touching a device on the way; false, with the reason in `error`, otherwise. A
+// resource of the program (":/...") is opened as it is.
 bool OpenRegularFile(QFile& file, QString& error, QIODevice::OpenMode mode = QIODevice::ReadOnly);
 
 // Gives a file written under a temporary name its own name, unless that name has come to

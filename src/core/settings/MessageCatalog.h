@@ -251,8 +251,9 @@ inline constexpr const char* kBitternessMethod = "Tinseth's";
 inline constexpr const char* kScaleNoBatchSize =
     "Data Error:\nThe recipe has no batch size to scale from.  Please enter its batch size "
     "first.";
+// %1 and %2 the smallest and largest batch sizes, %3 their unit.
 inline constexpr const char* kScaleBadBatchSize =
-    "Data Error:\nPlease enter a batch size above 0 to scale the recipe to.";
+    "Data Error:\nPlease enter a batch size from %1 to %2 %3 to scale the recipe to.";
 inline constexpr const char* kScaleBadEfficiency =
     "Data Error:\nPlease enter an efficiency from 1 to 100 % to scale the recipe to.";
 // %1 the batch size, %2 the one asked for, %3 how many times it is.
@@ -329,6 +330,10 @@ inline constexpr const char* kLayoutSheetCount = "it has %1 sheets where %2 are 
 inline constexpr const char* kLayoutColumnCount = "sheet %1 does not have the %2 columns it needs";
 // %1 the column, %2 the sheet, %3 the widest a column may be.
 inline constexpr const char* kLayoutColumnWidth = "column %1 of sheet %2 has no width from 0 to %3";
+// %1 the column, %2 the sheet, %3 the type the file names.
+inline constexpr const char* kLayoutCellType =
+    "column %1 of sheet %2 has the cell type \"%3\", which is none of Edit, DropDownList, "
+    "ComboBox, CheckBox, Int, Float and Header";
 // A report preview asked for where no window can show it.
 inline constexpr const char* kNoPreviewWindow = "There is no window to show the report in.";
 // Why the About box did not open an address.

@@ -1,4 +1,6 @@
-#include "app/grid/GridLayoutFile.h"
+#include "core/grid/GridLayoutFile.h"
+#include "core/calc/NumberLimits.h"
+#include "core/settings/FileNodes.h"
 #include "core/settings/MessageCatalog.h"
 
 #include <QFile>
@@ -24,7 +26,7 @@ class LayoutValues {
 public:
     bool read(const QString& path) {
         QFile f(path);
-        if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        if (QString why; !OpenRegularFile(f, why, QIODevice::ReadOnly | QIODevice::Text))
             return false;
         QString section;
         const QStringList lines = QString::fromUtf8(f.readAll()).split(u'\n');
@@ -51,8 +53,10 @@ private:
 
 } // namespace
 
-CellType GridLayoutFile::typeNamed(const QString& name) {
+std::optional<CellType> GridLayoutFile::typeNamed(const QString& name) {
     const QString n = name.trimmed().toLower();
+    if (n.isEmpty() || n == u"edit")
+        return CellType::Edit;
     if (n == u"dropdownlist")
         return CellType::DropDownList;
     if (n == u"combobox")
@@ -65,7 +69,7 @@ CellType GridLayoutFile::typeNamed(const QString& name) {
         return CellType::Float;
     if (n == u"header")
         return CellType::Header;
-    return CellType::Edit;
+    return std::nullopt;
 }
 
 GridLayoutFile GridLayoutFile::load(const QString& path, const std::vector<int>& columnsPerSheet,
@@ -78,7 +82,7 @@ GridLayoutFile GridLayoutFile::load(const QString& path, const std::vector<int>&
         return {};
     }
     LayoutValues ini;
-    if (!ini.read(path)) {
+    if (info.size() > kMaxBytes || !ini.read(path)) {
         problem = QString::fromLatin1(Texts::kLayoutUnreadable);
         return {};
     }
@@ -115,7 +119,15 @@ GridLayoutFile GridLayoutFile::load(const QString& path, const std::vector<int>&
                     QString::fromLatin1(Texts::kLayoutColumnWidth).arg(c).arg(s).arg(kMaxWidth);
                 return {};
             }
-            col.type = typeNamed(parts.value(2));
+            const std::optional<CellType> type = typeNamed(parts.value(2));
+            if (!type) {
+                problem = QString::fromLatin1(Texts::kLayoutCellType)
+                              .arg(c)
+                              .arg(s)
+                              .arg(ShownInMessage(parts.value(2).trimmed()));
+                return {};
+            }
+            col.type = *type;
             if (parts.size() > 3 && !parts.at(3).isEmpty())
                 col.items = parts.at(3).split(u';');
             sheet.columns.push_back(col);

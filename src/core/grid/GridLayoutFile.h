@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace wsc {
@@ -39,7 +40,11 @@ struct GridLayoutFile {
     // grid needs: that many sheets with that many columns each.
     static GridLayoutFile load(const QString& path, const std::vector<int>& columnsPerSheet,
                                QString& problem);
-    static CellType typeNamed(const QString& name);
+    // The type a layout names (any case; none is an edit cell), or nothing for a name no grid
+    // knows.
+    static std::optional<CellType> typeNamed(const QString& name);
+    // A layout is a page of text: one larger than this is no layout, and is not read whole.
+    static constexpr qint64 kMaxBytes = 1024 * 1024;
 };
 
 } // namespace wsc
