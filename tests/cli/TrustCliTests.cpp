@@ -43,13 +43,17 @@ protected:
         int code;
         QByteArray out, err;
     };
-    Ran runProgram(const QStringList& args, const test::ChildProcess::Environment& env = {}) {
-        std::vector<QByteArray> argv{QByteArray(WSC_CLI_BINARY)};
+    // With `asIs`, `args` is the whole command line (a shell, say), not the tool's arguments.
+    Ran runProgram(const QStringList& args, const test::ChildProcess::Environment& env = {},
+                   bool asIs = false) {
+        std::vector<QByteArray> argv;
+        if (!asIs)
+            argv.push_back(QByteArray(WSC_CLI_BINARY));
         for (const QString& a : args)
             argv.push_back(QFile::encodeName(a));
         const QString errors = path(QStringLiteral("stderr.txt"));
         test::ChildProcess child(argv, env, QFile::encodeName(errors));
-        const bool ended = child.waitForExit(20000);
+        const bool ended = child.waitForExit(120000);
         return {ended, child.exitCode(), child.output(), readFile(errors)};
     }
 };
@@ -205,6 +209,62 @@ TEST_F(StoppedCli, CtrlCInTheMiddleOfAnExportLeavesNoFile) {
     EXPECT_TRUE(QDir(folder).isEmpty(QDir::Files | QDir::Hidden))
         << QDir(folder).entryList(QDir::Files | QDir::Hidden).join(u' ').toStdString();
     EXPECT_TRUE(test::SidecarsOf(db).isEmpty());
+}
+
+// Files made to bring the tool down: a million levels of elements, a gigabyte of blanks. The
+// first is refused at its place with nothing left beside the database; the second comes in
+// under a memory limit far below its size.
+class HugeFilesCli : public NodesCli {
+protected:
+    QString writeHuge(const QString& name, const std::function<void(QFile&)>& body) {
+        const QString file = path(name);
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<?xml version=\"1.0\"?>\n<RECIPES>\n<RECIPE><NAME>Deep</NAME>");
+        body(f);
+        f.write("</RECIPE>\n</RECIPES>\n");
+        return file;
+    }
+};
+
+TEST_F(HugeFilesCli, AMillionLevelsAreRefusedAndLeaveNothingBeside) {
+    const QString db = copyShippedSamples();
+    const QByteArray before = test::FileDigest(db);
+    const QString deep = writeHuge(QStringLiteral("deep.xml"), [](QFile& f) {
+        f.write(QByteArray("<X>").repeated(1000000));
+        f.write(QByteArray("</X>").repeated(1000000));
+    });
+    const Ran r = runProgram({"import", "--db", db, deep});
+    ASSERT_TRUE(r.ended);
+    EXPECT_EQ(r.code, cli::kError);
+    EXPECT_TRUE(r.err.contains("deep.xml: line 3, column 788: the elements are nested more than "
+                               "256 levels deep here"))
+        << r.err.left(400).data();
+    EXPECT_TRUE(r.err.contains("Nothing was imported."));
+    EXPECT_EQ(test::FileDigest(db), before);
+    EXPECT_TRUE(test::SidecarsOf(db).isEmpty()) << test::SidecarsOf(db).join(u' ').toStdString();
+}
+
+TEST_F(HugeFilesCli, AGigabyteOfBlanksComesInUnderAMemoryLimit) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than the limit";
+#endif
+    const QString db = copyShippedSamples();
+    const QString blanks = writeHuge(QStringLiteral("blanks.xml"), [](QFile& f) {
+        const QByteArray mega(1 << 20, ' ');
+        f.write("<NOTES>kept</NOTES>");
+        for (int i = 0; i < 1024; ++i)
+            f.write(mega);
+    });
+    // 300 MB of address space: a program that kept the blanks would need several gigabytes.
+    const Ran r =
+        runProgram({"/bin/sh", "-c", "ulimit -v 300000 && exec \"$0\" import --db \"$1\" \"$2\"",
+                    QString::fromLatin1(WSC_CLI_BINARY), db, blanks},
+                   {}, true);
+    ASSERT_TRUE(r.ended);
+    EXPECT_EQ(r.code, cli::kOk) << r.err.data();
+    EXPECT_TRUE(r.out.startsWith("Recipes added: 1\n  batch 9: Deep")) << r.out.data();
+    QFile::remove(blanks);
 }
 
 } // namespace

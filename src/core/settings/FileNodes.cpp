@@ -57,25 +57,31 @@ bool OpenRegularFile(QFile& file, QString& error, QIODevice::OpenMode mode) {
         error = why;
         return false;
     }
-    // Opened without waiting, and looked at again once open: the name may have been given to
-    // something else in between.
+    // Opened without waiting and looked at first; then opened by name (a QFile keeps its name
+    // that way), and only if that is the same file.
     const int fd = ::open(QFile::encodeName(file.fileName()).constData(),
                           O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        error = QString::fromLatin1(Texts::kNotAFile).arg(kindOf(st.st_mode));
+    struct stat checked {};
+    if (::fstat(fd, &checked) != 0 || !S_ISREG(checked.st_mode)) {
+        error = QString::fromLatin1(Texts::kNotAFile).arg(kindOf(checked.st_mode));
         ::close(fd);
         return false;
     }
-    const int flags = ::fcntl(fd, F_GETFL);
-    ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+    const bool opened = file.open(mode);
+    ::close(fd);
+    if (!opened) {
         error = file.errorString();
-        ::close(fd);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(file.handle(), &st) != 0 || st.st_dev != checked.st_dev ||
+        st.st_ino != checked.st_ino) {
+        file.close();
+        error = QString::fromLatin1(Texts::kNotAFile).arg(kindOf(st.st_mode));
         return false;
     }
     return true;
