@@ -8,6 +8,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
     libsqlite3-dev sqlite3 libexpat1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev
     xvfb xauth imagemagick fonts-dejavu-core locales
 )
 missing=()

@@ -24,12 +24,9 @@ bool readCount(const QString& v, int lo, int hi, int& out) {
 // of a line: the choices of a drop-down list are separated by it.
 class LayoutValues {
 public:
-    bool read(const QString& path) {
-        QFile f(path);
-        if (QString why; !OpenRegularFile(f, why, QIODevice::ReadOnly | QIODevice::Text))
-            return false;
+    explicit LayoutValues(const QByteArray& text) {
         QString section;
-        const QStringList lines = QString::fromUtf8(f.readAll()).split(u'\n');
+        const QStringList lines = QString::fromUtf8(text).split(u'\n');
         for (const QString& raw : lines) {
             const QString line = raw.trimmed();
             if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
@@ -43,7 +40,6 @@ public:
                 m_values.insert(section + u'/' + line.left(eq).trimmed(),
                                 line.mid(eq + 1).trimmed());
         }
-        return true;
     }
     QString value(const QString& key) const { return m_values.value(key); }
 
@@ -74,18 +70,26 @@ std::optional<CellType> GridLayoutFile::typeNamed(const QString& name) {
 
 GridLayoutFile GridLayoutFile::load(const QString& path, const std::vector<int>& columnsPerSheet,
                                     QString& problem) {
-    GridLayoutFile file;
     problem.clear();
     const QFileInfo info(path);
     if (!info.isFile() || info.size() == 0) {
         problem = QString::fromLatin1(Texts::kLayoutMissing);
         return {};
     }
-    LayoutValues ini;
-    if (info.size() > kMaxBytes || !ini.read(path)) {
+    QFile f(path);
+    if (QString why; info.size() > kMaxBytes ||
+                     !OpenRegularFile(f, why, QIODevice::ReadOnly | QIODevice::Text)) {
         problem = QString::fromLatin1(Texts::kLayoutUnreadable);
         return {};
     }
+    return parse(f.readAll(), columnsPerSheet, problem);
+}
+
+GridLayoutFile GridLayoutFile::parse(const QByteArray& text,
+                                     const std::vector<int>& columnsPerSheet, QString& problem) {
+    GridLayoutFile file;
+    problem.clear();
+    const LayoutValues ini(text);
     file.caption = ini.value(QStringLiteral("Grid/Caption"));
     const int needed = static_cast<int>(columnsPerSheet.size());
     int sheets = 0;

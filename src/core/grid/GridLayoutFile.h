@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +41,9 @@ struct GridLayoutFile {
     // grid needs: that many sheets with that many columns each.
     static GridLayoutFile load(const QString& path, const std::vector<int>& columnsPerSheet,
                                QString& problem);
+    // The same from the text of a layout file.
+    static GridLayoutFile parse(const QByteArray& text, const std::vector<int>& columnsPerSheet,
+                                QString& problem);
     // The type a layout names (any case; none is an edit cell), or nothing for a name no grid
     // knows.
     static std::optional<CellType> typeNamed(const QString& name);
