@@ -1,4 +1,7 @@
-// BeerXML: importing 1,000 recipes from one file, and exporting them again.
+// BeerXML: importing 1,000 recipes from one file, and exporting them again; and three files of
+// about the same size but of other shapes (one recipe of 100,000 hop rows, 100,000 small
+// recipes' worth of rows in many recipes, one element with 100,000 attributes), whose imports
+// should take about the same time: the cost of an import follows the bytes of the file.
 #include "core/calc/UtilizationTable.h"
 #include "core/db/DatabaseOps.h"
 #include "core/db/dao/CDaoDatabase.h"
@@ -70,6 +73,69 @@ void ExportThousand(benchmark::State& state) {
     }
 }
 BENCHMARK(ExportThousand)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+QByteArray hopRow(int i) {
+    return "<HOP><NAME>Hop " + QByteArray::number(i) +
+           "</NAME><VERSION>1</VERSION><ALPHA>5.0</ALPHA><AMOUNT>0.01</AMOUNT><USE>Boil</USE>"
+           "<TIME>60</TIME></HOP>\n";
+}
+
+QByteArray recipeHead(int i) {
+    return "<RECIPE><NAME>R" + QByteArray::number(i) +
+           "</NAME><VERSION>1</VERSION><TYPE>All Grain</TYPE><BATCH_SIZE>20</BATCH_SIZE>"
+           "<BOIL_SIZE>25</BOIL_SIZE><BOIL_TIME>60</BOIL_TIME>";
+}
+
+enum Shape { OneHugeRecipe, ManySmallRecipes, ManyAttributes };
+
+// About 12 MB in each shape.
+QByteArray shaped(Shape shape) {
+    QByteArray out = "<?xml version=\"1.0\"?>\n<RECIPES>\n";
+    switch (shape) {
+    case OneHugeRecipe:
+        out += recipeHead(0) + "<HOPS>\n";
+        for (int i = 0; i < 100000; ++i)
+            out += hopRow(i);
+        out += "</HOPS></RECIPE>\n";
+        break;
+    case ManySmallRecipes:
+        for (int i = 0; out.size() < 12'000'000; ++i)
+            out += recipeHead(i) + "<HOPS>" + hopRow(i) + "</HOPS></RECIPE>\n";
+        break;
+    case ManyAttributes:
+        out += recipeHead(0) + "<NOTES";
+        for (int i = 0; out.size() < 12'000'000; ++i)
+            out += " attribute" + QByteArray::number(i) + "=\"a value of its own\"";
+        out += ">kept</NOTES></RECIPE>\n";
+        break;
+    }
+    return out + "</RECIPES>\n";
+}
+
+void ImportShape(benchmark::State& state) {
+    const UtilizationTable table = UtilizationTable::shipped();
+    const QByteArray xml = shaped(static_cast<Shape>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("r.mdb"));
+        CreateRecipeDatabase(file, false);
+        CDaoDatabase db;
+        db.Open(file, false, false);
+        state.ResumeTiming();
+        QString error;
+        if (!BeerXml::Import(db, nullptr, xml, table, error))
+            state.SkipWithError("the import failed");
+    }
+    state.SetBytesProcessed(state.iterations() * xml.size());
+}
+BENCHMARK(ImportShape)
+    ->ArgName("shape")
+    ->Arg(OneHugeRecipe)
+    ->Arg(ManySmallRecipes)
+    ->Arg(ManyAttributes)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 
