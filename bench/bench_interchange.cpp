@@ -17,6 +17,17 @@ namespace {
 
 using namespace wsc;
 
+// A new, empty recipe database, open for changes, for as long as it lives.
+struct EmptyRecipes {
+    QTemporaryDir dir;
+    CDaoDatabase db;
+    EmptyRecipes() {
+        const QString file = dir.filePath(QStringLiteral("r.mdb"));
+        CreateRecipeDatabase(file, false);
+        db.Open(file, false, false);
+    }
+};
+
 // The eight sample recipes repeated to 1,000 recipes in one file.
 QByteArray thousandRecipes(const UtilizationTable& table) {
     CDaoDatabase samples;
@@ -39,14 +50,10 @@ void ImportThousand(benchmark::State& state) {
     data.Open(QStringLiteral(WSC_DATA_DB), false, true);
     for (auto _ : state) {
         state.PauseTiming();
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("r.mdb"));
-        CreateRecipeDatabase(file, false);
-        CDaoDatabase db;
-        db.Open(file, false, false);
+        EmptyRecipes target;
         state.ResumeTiming();
         QString error;
-        const auto summary = BeerXml::Import(db, &data, xml, table, error);
+        const auto summary = BeerXml::Import(target.db, &data, xml, table, error);
         if (!summary || summary->added.size() != 1000)
             state.SkipWithError("the import failed");
     }
@@ -117,14 +124,10 @@ void ImportShape(benchmark::State& state) {
     const QByteArray xml = shaped(static_cast<Shape>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("r.mdb"));
-        CreateRecipeDatabase(file, false);
-        CDaoDatabase db;
-        db.Open(file, false, false);
+        EmptyRecipes target;
         state.ResumeTiming();
         QString error;
-        if (!BeerXml::Import(db, nullptr, xml, table, error))
+        if (!BeerXml::Import(target.db, nullptr, xml, table, error))
             state.SkipWithError("the import failed");
     }
     state.SetBytesProcessed(state.iterations() * xml.size());

@@ -77,6 +77,19 @@ protected:
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    // F2 on the cell under the cursor, `text` typed over what it holds, and Enter.
+    static bool typeOver(QTableWidget* t, const QString& text) {
+        t->setFocus();
+        QTest::keyClick(t, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (!editor)
+            return false;
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        editorsGone();
+        return true;
+    }
     int dialogsOf(const char* className) const {
         return static_cast<int>(m_runner.dialogs.count(QString::fromLatin1(className)));
     }
@@ -208,14 +221,7 @@ TEST_F(GridEntry, ADecimalCommaIsADecimalMark) {
     EXPECT_EQ(grid()->GetCellText(1, 2, SheetHops), QStringLiteral("0.5"));
     // A thousands mark is no number: refused with the cell's message, the cell unchanged.
     m_prompter.clear();
-    hops->setFocus();
-    QTest::keyClick(hops, Qt::Key_F2);
-    editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(editor, nullptr);
-    editor->selectAll();
-    QTest::keyClicks(editor, QStringLiteral("1,000.5"));
-    QTest::keyClick(editor, Qt::Key_Return);
-    editorsGone();
+    ASSERT_TRUE(typeOver(hops, QStringLiteral("1,000.5")));
     EXPECT_EQ(grid()->GetCellText(1, 2, SheetHops), QStringLiteral("0.5"));
     ASSERT_EQ(m_prompter.shown().size(), 1u);
     EXPECT_TRUE(m_prompter.last().text.contains(QStringLiteral("Weight")));
@@ -245,28 +251,14 @@ TEST_F(GridEntry, ANumberBeyondAnyBatchIsRefusedWithItsRange) {
     };
     for (const auto& c : cases) {
         m_prompter.clear();
-        hops->setFocus();
-        QTest::keyClick(hops, Qt::Key_F2);
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        ASSERT_NE(editor, nullptr);
-        editor->selectAll();
-        QTest::keyClicks(editor, QString::fromLatin1(c.typed));
-        QTest::keyClick(editor, Qt::Key_Return);
-        editorsGone();
+        ASSERT_TRUE(typeOver(hops, QString::fromLatin1(c.typed)));
         EXPECT_EQ(grid()->GetCellText(1, 2, SheetHops), before) << c.typed;
         ASSERT_EQ(m_prompter.shown().size(), 1u) << c.typed;
         EXPECT_EQ(m_prompter.last().text, c.says);
     }
     // The largest taken comes in.
     m_prompter.clear();
-    hops->setFocus();
-    QTest::keyClick(hops, Qt::Key_F2);
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(editor, nullptr);
-    editor->selectAll();
-    QTest::keyClicks(editor, QStringLiteral("1000000"));
-    QTest::keyClick(editor, Qt::Key_Return);
-    editorsGone();
+    ASSERT_TRUE(typeOver(hops, QStringLiteral("1000000")));
     EXPECT_EQ(grid()->GetCellText(1, 2, SheetHops), QStringLiteral("1000000"));
     EXPECT_TRUE(m_prompter.shown().empty());
 }
