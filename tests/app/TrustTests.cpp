@@ -288,8 +288,11 @@ protected:
     void expectEndedCleanly(test::ChildProcess& child, const QString& file,
                             const QByteArray& digest) {
         ASSERT_TRUE(child.waitForExit()) << "the program did not end";
-        EXPECT_TRUE(child.exitedByItself()) << "ended by signal " << child.endingSignal();
-        EXPECT_EQ(child.exitCode(), 0);
+        // What the program wrote, to tell a crash from a refusal when this fails.
+        const QByteArray said = child.output() + readFile(path(QStringLiteral("errors.txt")));
+        EXPECT_TRUE(child.exitedByItself()) << "ended by signal " << child.endingSignal() << "\n"
+                                            << said.constData();
+        EXPECT_EQ(child.exitCode(), 0) << said.constData();
         EXPECT_TRUE(test::SidecarsOf(file).isEmpty())
             << test::SidecarsOf(file).join(u' ').toStdString();
         EXPECT_EQ(test::FileDigest(file), digest) << file.toStdString() << " was changed";

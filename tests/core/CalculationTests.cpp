@@ -525,6 +525,30 @@ TEST_F(Calc, QuantitiesBelowZeroAreReportedAsTypedAndLeftOut) {
     EXPECT_NEAR(calc.PredictedOG, 1 + 0.036 * 10 / 5 * 0.75, 1e-12);
 }
 
+// What another tool stored beyond any batch is a bad value, as it would be refused where typed:
+// left out with its warning, never an original gravity of 25 digits.
+TEST_F(Calc, QuantitiesBeyondAnyBatchAreReportedAndLeftOut) {
+    grain(QStringLiteral("1e26"), QStringLiteral("kg"), QStringLiteral("1.036"),
+          QStringLiteral("3"));
+    grain(QStringLiteral("10"), QStringLiteral("lbs"), QStringLiteral("1.036"),
+          QStringLiteral("3"));
+    yeast(QStringLiteral("1"), QStringLiteral("75"));
+    in.efficiencyExpected = 75;
+    setInputs();
+    calc.RunCalculations(false);
+    EXPECT_TRUE(calc.CalcMessages.contains(
+        QStringLiteral("Warning: Weight of 1e26 invalid in Grain number 1.  Please enter a number "
+                       "of 0 or more.  This ingredient was excluded from the calculations.")));
+    EXPECT_NEAR(calc.PredictedOG, 1 + 0.036 * 10 / 5 * 0.75, 1e-12);
+    // A batch of 1e9 gallons is no batch either.
+    in.batchSize = 1e9;
+    setInputs();
+    calc.RunCalculations(false);
+    EXPECT_EQ(calc.PredictedOG, 0.0);
+    EXPECT_TRUE(calc.CalcMessages.join(u'\n').contains(
+        QStringLiteral("Warning: The recipe's Batch Size of ")));
+}
+
 TEST_F(Calc, ValuesThatAreNoFiniteNumbersAreReportedNeverComputed) {
     hop(QStringLiteral("inf"), QStringLiteral("1"), QStringLiteral("oz"), QStringLiteral("60"));
     hop(QStringLiteral("5"), QStringLiteral("nan"), QStringLiteral("oz"), QStringLiteral("60"));

@@ -1,5 +1,6 @@
 #include "core/calc/RecipeCalculator.h"
 
+#include "core/calc/NumberLimits.h"
 #include "core/calc/Units.h"
 
 #include "core/db/records/CRecordSetRecipe.h"
@@ -136,8 +137,10 @@ void RecipeCalculator::addFormatted(int id, const QStringList& inserts, long row
 std::optional<double> RecipeCalculator::quantity(int sheet, int row, int col, const char* what,
                                                  const char* kind) {
     const QString text = m_sheets.cellText(sheet, row, col);
+    // What another tool stored beyond any batch (1e26 pounds) counts as a bad value too, as it
+    // would be refused where it is typed.
     const double v = ReadDouble(text);
-    if (std::isfinite(v) && v >= 0)
+    if (CheckNumber(v, true) == NumberFault::None)
         return v;
     AddCalcMessage(MessageCatalog::substitute(
         QString::fromLatin1(Texts::kBadCellValue),
@@ -147,7 +150,7 @@ std::optional<double> RecipeCalculator::quantity(int sheet, int row, int col, co
 
 bool RecipeCalculator::usableSize(double value, const QString& text, const char* field,
                                   int zeroMessage) {
-    if (value > 0 && std::isfinite(value))
+    if (value > 0 && CheckNumber(value, true) == NumberFault::None)
         return true;
     if (value == 0 && text.isEmpty())
         addFormatted(zeroMessage, {});
