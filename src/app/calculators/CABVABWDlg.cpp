@@ -22,16 +22,16 @@ CABVABWDlg::CABVABWDlg(Prompter& prompter, DialogRunner& runner, QWidget* parent
     SetHelpContext(this, HelpContext::kAbvAbw);
     auto* grid = new QGridLayout;
     addRow(grid, 0, F::Abv, QStringLiteral("0.5 - 20.00%"));
-    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kABVABW125), this), 0, 3);
+    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kAbvFromAbwFormula), this), 0, 3);
     addRow(grid, 1, F::Abw, QStringLiteral("0.4 - 16.00%"));
-    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kABWABV08), this), 1, 3);
+    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kAbwFromAbvFormula), this), 1, 3);
     grid->setColumnStretch(3, 1);
     grid->setHorizontalSpacing(12);
     auto* top = new QVBoxLayout(this);
     top->addLayout(grid);
     top->addLayout(buttonRow());
-    m_tips->AddTool(edit(F::Abv), QString::fromUtf8(Labels::kAlcoholByVolumePercentageFormat99));
-    m_tips->AddTool(edit(F::Abw), QString::fromUtf8(Labels::kAlcoholByWeightPercentageFormat99));
+    m_tips->AddTool(edit(F::Abv), QString::fromUtf8(Labels::kAbvFieldTip));
+    m_tips->AddTool(edit(F::Abw), QString::fromUtf8(Labels::kAbwFieldTip));
     refresh();
 }
 

@@ -29,14 +29,13 @@ CAlcoholCalcDlg::CAlcoholCalcDlg(Prompter& prompter, DialogRunner& runner, QWidg
     auto* grid = new QGridLayout;
     addRow(grid, 0, F::Og, QStringLiteral("1.000 - 1.200"));
     addRow(grid, 1, F::Tg, QStringLiteral("1.000 - 1.200"));
-    grid->addWidget(note(QString::fromUtf8(Labels::kNoteToCalculatePREDICTEDABVLeave)), 2, 0, 1, 4);
+    grid->addWidget(note(QString::fromUtf8(Labels::kPredictedAbvNote)), 2, 0, 1, 4);
     grid->setColumnStretch(3, 1);
 
-    auto* predicting =
-        new QGroupBox(QString::fromUtf8(Labels::kUsedForPredictingTerminalGravityOnly), this);
+    auto* predicting = new QGroupBox(QString::fromUtf8(Labels::kAttenuationGroup), this);
     auto* pl = new QGridLayout(predicting);
     addRow(pl, 0, F::Attenuation, QStringLiteral("50 - 95"));
-    pl->addWidget(note(QString::fromUtf8(Labels::kAttenuationIsNormally7080If)), 1, 0, 1, 4);
+    pl->addWidget(note(QString::fromUtf8(Labels::kAttenuationHint)), 1, 0, 1, 4);
     pl->setColumnStretch(3, 1);
 
     auto* results = new QGridLayout;
@@ -46,11 +45,11 @@ CAlcoholCalcDlg::CAlcoholCalcDlg(Prompter& prompter, DialogRunner& runner, QWidg
 
     auto* formulas = new QGroupBox(this);
     auto* fl = new QVBoxLayout(formulas);
-    fl->addWidget(note(QString::fromUtf8(Labels::kABVOriginalGravityTerminalGravity1275)));
-    fl->addWidget(note(QString::fromUtf8(Labels::kABWOriginalGravityTerminalGravity102)));
-    fl->addWidget(note(QString::fromUtf8(Labels::kGravitiesAreStatedInPointsE)));
+    fl->addWidget(note(QString::fromUtf8(Labels::kAbvFormula)));
+    fl->addWidget(note(QString::fromUtf8(Labels::kAbwFormula)));
+    fl->addWidget(note(QString::fromUtf8(Labels::kGravitiesInPointsNote)));
 
-    auto* abv = new QPushButton(QString::fromUtf8(Labels::kABVToFromABW), this);
+    auto* abv = new QPushButton(QString::fromUtf8(Labels::kAbvAbwButton), this);
     abv->setObjectName(QStringLiteral("abvAbw"));
     connect(abv, &QPushButton::clicked, this, &CAlcoholCalcDlg::OnAbvAbw);
     auto* sg = new QPushButton(QString::fromUtf8(Labels::kSGToFromBalling), this);

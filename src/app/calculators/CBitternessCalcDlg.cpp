@@ -52,12 +52,12 @@ CBitternessCalcDlg::CBitternessCalcDlg(CWscalcDoc& doc, DialogRunner& runner, QW
     addRow(grid, 2, F::Volume);
     grid->addWidget(m_volumeUnit, 2, 2);
     addRow(grid, 3, F::Gravity);
-    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kValidValues10301130), this), 3, 2, 1, 2);
-    addRow(grid, 4, F::Time);
-    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kN3120Minutes), this), 4, 2, 1, 2);
-    addRow(grid, 5, F::Utilization);
-    grid->addWidget(note(QString::fromUtf8(Labels::kDeterminedFromOriginalGravityAndTime)), 5, 2, 1,
+    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kBitternessGravityRange), this), 3, 2, 1,
                     2);
+    addRow(grid, 4, F::Time);
+    grid->addWidget(new QLabel(QString::fromUtf8(Labels::kBoilTimeRange), this), 4, 2, 1, 2);
+    addRow(grid, 5, F::Utilization);
+    grid->addWidget(note(QString::fromUtf8(Labels::kUtilizationSource)), 5, 2, 1, 2);
     grid->setColumnStretch(3, 1);
 
     auto* results = new QGridLayout;
@@ -88,7 +88,7 @@ CBitternessCalcDlg::CBitternessCalcDlg(CWscalcDoc& doc, DialogRunner& runner, QW
     auto* equation = new QGroupBox(this);
     auto* el = new QVBoxLayout(equation);
     el->addWidget(method);
-    el->addWidget(note(QString::fromUtf8(Labels::kIBUsDecimalAlphaAcidUtilizationMg)));
+    el->addWidget(note(QString::fromUtf8(Labels::kIbuFormula)));
     el->addWidget(note(QStringLiteral(
         "mg/l of added alpha acids =\n( decimal Alpha Acid rating * ozs hops * 7490 )/ volume of "
         "boil in gallons\n OR\n( decimal Alpha Acid rating * grams hops * 1000 )/ volume of boil "

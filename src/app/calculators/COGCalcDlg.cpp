@@ -97,7 +97,7 @@ COGCalcDlg::COGCalcDlg(CoreServices& services, DialogRunner& runner, QWidget* pa
     auto* fl = new QVBoxLayout(formula);
     fl->addWidget(note(QStringLiteral("OG = ( ( Pounds of Extract * Extract Potential ) / Volume "
                                       "of boil in gallons ) * Efficiency")));
-    fl->addWidget(note(QString::fromUtf8(Labels::kExtractPotentialIsStatedInPoints)));
+    fl->addWidget(note(QString::fromUtf8(Labels::kPotentialInPointsNote)));
 
     auto* top = new QVBoxLayout(this);
     top->addWidget(formula);

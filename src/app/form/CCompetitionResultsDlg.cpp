@@ -1,6 +1,7 @@
 #include "app/form/CCompetitionResultsDlg.h"
 
 #include "app/widgets/HelpContextProperty.h"
+#include "core/db/records/Columns.h"
 #include "core/help/HelpContexts.h"
 #include "core/settings/WindowTexts.h"
 
@@ -51,13 +52,13 @@ CCompetitionResultsDlg::CCompetitionResultsDlg(CRecordSetRecipe& record, Prompte
     layout->addLayout(form);
     layout->addWidget(buttons);
 
-    m_binder->bind(m_name, "RecipeRatingCompName", QString::fromUtf8(Labels::kName),
+    m_binder->bind(m_name, col::recipe::RecipeRatingCompName, QString::fromUtf8(Labels::kName),
                    RecordBinder::Format::Text);
-    m_binder->bind(m_prizes, "RecipeRatingCompPrizes");
-    m_binder->bind(m_score, "RecipeRatingCompScore", QString::fromUtf8(Labels::kJudgesScore),
-                   RecordBinder::Format::Whole);
-    m_binder->bind(m_comments, "RecipeRatingCompComments");
-    m_binder->bind(m_date, "RecipeRatingCompDate");
+    m_binder->bind(m_prizes, col::recipe::RecipeRatingCompPrizes);
+    m_binder->bind(m_score, col::recipe::RecipeRatingCompScore,
+                   QString::fromUtf8(Labels::kJudgesScore), RecordBinder::Format::Whole);
+    m_binder->bind(m_comments, col::recipe::RecipeRatingCompComments);
+    m_binder->bind(m_date, col::recipe::RecipeRatingCompDate);
     m_binder->load(record);
     connect(m_binder, &RecordBinder::modified, this, [this] { m_typed = true; });
 }

@@ -22,7 +22,7 @@ void CLabelView::paintEvent(QPaintEvent*) {
         p.drawText(QPoint((width() - fm.horizontalAdvance(text)) / 2, baseline), text);
     };
     centred(QString::fromUtf8(Labels::kWortsmithLabelTest), middle);
-    centred(QString::fromUtf8(Labels::kThisRoutineIsPlannedForA), middle + 10 + fm.height());
+    centred(QString::fromUtf8(Labels::kLabelPlannedNote), middle + 10 + fm.height());
 }
 
 } // namespace wsc

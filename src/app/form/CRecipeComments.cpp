@@ -1,10 +1,12 @@
 #include "app/form/CRecipeComments.h"
 
 #include "core/db/records/CRecordSetRecipe.h"
+#include "core/db/records/Columns.h"
 #include "core/settings/WindowTexts.h"
 
 #include "app/widgets/CheckableDateEdit.h"
 #include "app/widgets/RecordBinder.h"
+#include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
 
 #include <QGridLayout>
@@ -42,17 +44,17 @@ CRecipeComments::CRecipeComments(Prompter& prompter, HelpService* help, QWidget*
     layout->setRowStretch(0, 1);
     layout->setRowStretch(2, 2);
 
-    m_binder->bind(m_source, "RecipeSource");
-    m_binder->bind(m_date, "RecipeDateObtained");
-    m_binder->bind(m_comments, "RecipeComments");
+    m_binder->bind(m_source, col::recipe::RecipeSource);
+    m_binder->bind(m_date, col::recipe::RecipeDateObtained);
+    m_binder->bind(m_comments, col::recipe::RecipeComments);
     connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
     setToolTipsShown(true);
 }
 
 void CRecipeComments::setToolTipsShown(bool shown) {
-    setHint(m_source, 130, shown);
-    setHint(m_comments, 130, shown);
-    setHint(m_date, 196, shown);
+    setHint(m_source, Msg::kTextTip, shown);
+    setHint(m_comments, Msg::kTextTip, shown);
+    setHint(m_date, Msg::kDateTip, shown);
 }
 
 void CRecipeComments::loadRecord(const CRecordSetRecipe& record) {

@@ -3,6 +3,7 @@
 #include "app/form/CScaleRecipeDlg.h"
 #include "app/form/PredictionStrip.h"
 #include "core/calc/Predictions.h"
+#include "core/db/records/Columns.h"
 #include "core/settings/WindowTexts.h"
 
 #include "core/shell/ProgramFiles.h"
@@ -262,16 +263,17 @@ void CRecipeFormSheet::buildControls() {
 
     // The heading's fields are bound to the recipe's columns as the pages' fields are.
     m_heading = new RecordBinder(m_doc.services().prompter, this);
-    m_heading->bind(m_name, "RecipeName", QString::fromUtf8(Labels::kName),
+    m_heading->bind(m_name, col::recipe::RecipeName, QString::fromUtf8(Labels::kName),
                     RecordBinder::Format::Text);
-    m_heading->bind(m_brewer, "RecipeBrewer", QString::fromUtf8(Labels::kBrewer),
+    m_heading->bind(m_brewer, col::recipe::RecipeBrewer, QString::fromUtf8(Labels::kBrewer),
                     RecordBinder::Format::Text);
-    m_heading->bindRequired(m_batch, "RecipeBatchNo", QString::fromUtf8(Labels::kBatchField));
-    m_heading->bind(m_measure, "RecipeMeasureEnglish");
-    m_heading->bind(m_kit, "RecipeProcessKit");
-    m_heading->bind(m_extract, "RecipeProcessExtract");
-    m_heading->bind(m_partial, "RecipeProcessPartial");
-    m_heading->bind(m_allGrain, "RecipeProcessAllGrain");
+    m_heading->bindRequired(m_batch, col::recipe::RecipeBatchNo,
+                            QString::fromUtf8(Labels::kBatchField));
+    m_heading->bind(m_measure, col::recipe::RecipeMeasureEnglish);
+    m_heading->bind(m_kit, col::recipe::RecipeProcessKit);
+    m_heading->bind(m_extract, col::recipe::RecipeProcessExtract);
+    m_heading->bind(m_partial, col::recipe::RecipeProcessPartial);
+    m_heading->bind(m_allGrain, col::recipe::RecipeProcessAllGrain);
     connect(m_heading, &RecordBinder::modified, this, [this] { setModifiedByUser(); });
     connect(m_msgs, &QPushButton::clicked, this, [this] { OnMsgs(); });
     connect(m_targetButton, &QPushButton::clicked, this, [this] { OnTargetStyle(); });
@@ -307,7 +309,10 @@ bool CRecipeFormSheet::OnInitialUpdate() {
     progress(15);
     const bool opened = m_cmd->open();
     progress(20);
-    for (int page : {1, 2, 3, 4, 5, 0})
+    // Every page is activated once, as it would be by a click on its tab, and the first page is
+    // left on top.
+    for (int page :
+         {PageIngredients, PageMash, PageFermentation, PageComments, PageRating, PageRecipe})
         m_sheet->SetActivePage(page);
     progress(100);
     if (opened)
@@ -341,10 +346,10 @@ RecipeInputs CRecipeFormSheet::calcInputs() const {
             text = isText ? v->toString() : QString();
         }
     };
-    number("RecipeBatchSize", in.batchSize, in.batchSizeText);
-    number("RecipeBoilSize", in.boilSize, in.boilSizeText);
-    number("RecipeSystemEfficiencyExpected", in.efficiencyExpected, in.efficiencyText);
-    if (const auto priming = shown("RecipeFermPrimingName"))
+    number(col::recipe::RecipeBatchSize, in.batchSize, in.batchSizeText);
+    number(col::recipe::RecipeBoilSize, in.boilSize, in.boilSizeText);
+    number(col::recipe::RecipeSystemEfficiencyExpected, in.efficiencyExpected, in.efficiencyText);
+    if (const auto priming = shown(col::recipe::RecipeFermPrimingName))
         in.primingName = priming->toString();
     if (m_measure->checkedId() >= 0)
         in.measureEnglish = m_measure->checkedId();

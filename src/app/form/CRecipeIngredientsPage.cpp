@@ -3,6 +3,7 @@
 #include "app/form/CRecipeGrid1.h"
 #include "app/widgets/RecordBinder.h"
 #include "core/db/records/CRecordSetRecipe.h"
+#include "core/db/records/Columns.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
 #include "core/settings/WindowTexts.h"
@@ -27,8 +28,8 @@ CRecipeIngredientsPage::CRecipeIngredientsPage(CRecipeGrid1* grid, Prompter& pro
     auto* label = new QLabel(QString::fromUtf8(Labels::kTotalBoilTimeMin), this);
     label->setBuddy(m_boilTime);
     auto* helpButton = makeHelpButton(help, kHelpContext);
-    m_binder->bind(m_boilTime, "RecipeBoilLth", QString::fromUtf8(Labels::kTotalBoilTimeField),
-                   RecordBinder::Format::Whole);
+    m_binder->bind(m_boilTime, col::recipe::RecipeBoilLth,
+                   QString::fromUtf8(Labels::kTotalBoilTimeField), RecordBinder::Format::Whole);
     connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
 
     auto* bottom = new QHBoxLayout;

@@ -2,7 +2,9 @@
 
 #include "app/widgets/RecordBinder.h"
 #include "core/db/records/CRecordSetRecipe.h"
+#include "core/db/records/Columns.h"
 #include "core/document/MashTypeRules.h"
+#include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
 #include "core/settings/WindowTexts.h"
 
@@ -27,12 +29,12 @@ QLineEdit* numberEdit(QWidget* parent, const QString& name) {
     return e;
 }
 
-const char* const kTimeColumns[4] = {"RecipeMashTime1", "RecipeMashTime2", "RecipeMashTime3",
-                                     "RecipeMashTime4"};
-const char* const kVolColumns[4] = {"RecipeMashVol1", "RecipeMashVol2", "RecipeMashVol3",
-                                    "RecipeMashVol4"};
-const char* const kTempColumns[4] = {"RecipeMashTemp1", "RecipeMashTemp2", "RecipeMashTemp3",
-                                     "RecipeMashTemp4"};
+const char* const kTimeColumns[4] = {col::recipe::RecipeMashTime1, col::recipe::RecipeMashTime2,
+                                     col::recipe::RecipeMashTime3, col::recipe::RecipeMashTime4};
+const char* const kVolColumns[4] = {col::recipe::RecipeMashVol1, col::recipe::RecipeMashVol2,
+                                    col::recipe::RecipeMashVol3, col::recipe::RecipeMashVol4};
+const char* const kTempColumns[4] = {col::recipe::RecipeMashTemp1, col::recipe::RecipeMashTemp2,
+                                     col::recipe::RecipeMashTemp3, col::recipe::RecipeMashTemp4};
 
 } // namespace
 
@@ -52,7 +54,7 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
         tl->addWidget(r);
     }
     tl->addStretch();
-    m_binder->bind(m_types, "RecipeMashType");
+    m_binder->bind(m_types, col::recipe::RecipeMashType);
 
     auto* table = new QGroupBox(QString::fromUtf8(Labels::kMashSchedule), this);
     auto* grid = new QGridLayout(table);
@@ -88,7 +90,7 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     m_mashPh = numberEdit(table, QStringLiteral("mashPh"));
     grid->addWidget(new QLabel(QString::fromUtf8(Labels::kPHAdjustment), table), 4, 0);
     grid->addWidget(m_mashPh, 4, 1);
-    m_binder->bind(m_mashPh, "RecipeMashPhAdj", QString::fromUtf8(Labels::kPHAdjustment),
+    m_binder->bind(m_mashPh, col::recipe::RecipeMashPhAdj, QString::fromUtf8(Labels::kPHAdjustment),
                    F::Number);
     // Extra width goes past the units, so the headings stay over their edits.
     grid->setColumnStretch(6, 1);
@@ -110,12 +112,12 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     sl->addWidget(m_spargeTemp, 1, 1);
     sl->addWidget(new QLabel(QString::fromUtf8(Labels::kPHAdjustment), sparge), 2, 0);
     sl->addWidget(m_spargePh, 2, 1);
-    m_binder->bind(m_spargeVol, "RecipeSpargeVol", QString::fromUtf8(Labels::kWaterVolume),
-                   F::Number, Quantity::Volume);
-    m_binder->bind(m_spargeTemp, "RecipeSpargeTemp", QString::fromUtf8(Labels::kTemperatureSparge),
-                   F::Whole, Quantity::Temperature);
-    m_binder->bind(m_spargePh, "RecipeSpargePhAdj", QString::fromUtf8(Labels::kPHAdjustmentSparge),
-                   F::Number);
+    m_binder->bind(m_spargeVol, col::recipe::RecipeSpargeVol,
+                   QString::fromUtf8(Labels::kWaterVolume), F::Number, Quantity::Volume);
+    m_binder->bind(m_spargeTemp, col::recipe::RecipeSpargeTemp,
+                   QString::fromUtf8(Labels::kTemperatureSparge), F::Whole, Quantity::Temperature);
+    m_binder->bind(m_spargePh, col::recipe::RecipeSpargePhAdj,
+                   QString::fromUtf8(Labels::kPHAdjustmentSparge), F::Number);
 
     auto* wort = new QGroupBox(QString::fromUtf8(Labels::kWort), this);
     auto* wl = new QGridLayout(wort);
@@ -125,7 +127,7 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
                             QString::fromUtf8(Labels::kVolumeCollectedPattern), Quantity::Volume);
     wl->addWidget(collectedLabel, 0, 0);
     wl->addWidget(m_collected, 0, 1);
-    m_binder->bind(m_collected, "RecipeWortCollectedVol",
+    m_binder->bind(m_collected, col::recipe::RecipeWortCollectedVol,
                    QString::fromUtf8(Labels::kVolumeCollected), F::Number, Quantity::Volume);
 
     auto* efficiency = new QGroupBox(QString::fromUtf8(Labels::kSystemEfficiency), this);
@@ -141,7 +143,7 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     el->addWidget(m_expected, 0, 1);
     el->addWidget(new QLabel(QString::fromUtf8(Labels::kCalculated), efficiency), 1, 0);
     el->addWidget(m_calculated, 1, 1);
-    m_binder->bind(m_expected, "RecipeSystemEfficiencyExpected",
+    m_binder->bind(m_expected, col::recipe::RecipeSystemEfficiencyExpected,
                    QString::fromUtf8(Labels::kExpected), F::Number);
 
     auto* helpButton = makeHelpButton(help, kHelpContext);
@@ -195,13 +197,13 @@ void CRecipeMash::ApplyMashTypeRules() {
 
 void CRecipeMash::setToolTipsShown(bool shown) {
     m_tips = shown;
-    setHint(m_expected, 10, shown);
-    setHint(m_calculated, 11, shown);
-    setHint(m_mashPh, 205, shown);
-    setHint(m_spargePh, 205, shown);
-    setHint(m_spargeVol, 147, shown);
-    setHint(m_collected, 147, shown);
-    setHint(m_spargeTemp, 143, shown);
+    setHint(m_expected, Msg::kEfficiencyExpectedTip, shown);
+    setHint(m_calculated, Msg::kEfficiencyCalculatedTip, shown);
+    setHint(m_mashPh, Msg::kPhTip, shown);
+    setHint(m_spargePh, Msg::kPhTip, shown);
+    setHint(m_spargeVol, Msg::kVolumeTip, shown);
+    setHint(m_collected, Msg::kVolumeTip, shown);
+    setHint(m_spargeTemp, Msg::kDegreesTip, shown);
     ApplyMashTypeRules();
 }
 

@@ -6,6 +6,7 @@
 #include "app/widgets/RecordBinder.h"
 #include "app/widgets/SpinButtons.h"
 #include "core/db/records/CRecordSetRecipe.h"
+#include "core/db/records/Columns.h"
 #include "core/document/FieldExchange.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
@@ -30,17 +31,18 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
     setObjectName(QStringLiteral("ratingPage"));
     m_binder = new RecordBinder(prompter, this);
 
-    auto* scale = new QGroupBox(QString::fromUtf8(Labels::kN20PointScale), this);
+    auto* scale = new QGroupBox(QString::fromUtf8(Labels::kRatingScaleGroup), this);
     auto* sl = new QGridLayout(scale);
     struct Score {
         const char* label;
         const char* column;
         int low, high;
     };
-    const Score scores[] = {{"Appearance (15%)", "RecipeRatingAppearance", 0, 3},
-                            {"Aroma Bo&uquet (20%)", "RecipeRatingAroma", 0, 4},
-                            {"Taste (50%)", "RecipeRatingTaste", 0, 10},
-                            {"Overall &Impression (15%)", "RecipeRatingImpression", 1, 3}};
+    const Score scores[] = {
+        {"Appearance (15%)", col::recipe::RecipeRatingAppearance, 0, 3},
+        {"Aroma Bo&uquet (20%)", col::recipe::RecipeRatingAroma, 0, 4},
+        {"Taste (50%)", col::recipe::RecipeRatingTaste, 0, 10},
+        {"Overall &Impression (15%)", col::recipe::RecipeRatingImpression, 1, 3}};
     for (int i = 0; i < 4; ++i) {
         const QString label = QString::fromLatin1(scores[i].label);
         m_score[i] = new QLineEdit(scale);
@@ -76,7 +78,7 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
                 checkScore(i, true);
         });
     }
-    auto* tasteParts = new QLabel(QString::fromUtf8(Labels::kHopMaltBalance4Aftertaste3), scale);
+    auto* tasteParts = new QLabel(QString::fromUtf8(Labels::kRatingOverallParts), scale);
     tasteParts->setEnabled(false);
     sl->addWidget(tasteParts, 3, 0, 1, 3);
     m_total = new QLabel(scale);
@@ -101,12 +103,13 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("tastingNotes"));
     notesLabel->setBuddy(m_notes);
-    m_binder->bind(m_notes, "RecipeRatingNotes");
+    m_binder->bind(m_notes, col::recipe::RecipeRatingNotes);
 
     auto* dates = new QGroupBox(QString::fromUtf8(Labels::kDatesSampled), this);
     auto* dl = new QVBoxLayout(dates);
-    const char* dateColumns[] = {"RecipeRatingDateSampled1", "RecipeRatingDateSampled2",
-                                 "RecipeRatingDateSampled3"};
+    const char* dateColumns[] = {col::recipe::RecipeRatingDateSampled1,
+                                 col::recipe::RecipeRatingDateSampled2,
+                                 col::recipe::RecipeRatingDateSampled3};
     for (int i = 0; i < 3; ++i) {
         m_dates[i] = new CheckableDateEdit(dates);
         m_dates[i]->setObjectName(QStringLiteral("dateSampled%1").arg(i + 1));
@@ -142,9 +145,9 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
 
 void CRecipeRatingDlg::setToolTipsShown(bool shown) {
     m_tips = shown;
-    setHint(m_notes, 130, shown);
+    setHint(m_notes, Msg::kTextTip, shown);
     for (CheckableDateEdit* d : m_dates)
-        setHint(d, 196, shown);
+        setHint(d, Msg::kDateTip, shown);
 }
 
 bool CRecipeRatingDlg::checkScore(int i, bool tell) {

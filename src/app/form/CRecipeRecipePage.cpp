@@ -73,7 +73,7 @@ void CRecipeRecipePage::setPrintHandler(std::function<void()> handler) {
 }
 
 void CRecipeRecipePage::setToolTipsShown(bool shown) {
-    setHint(m_list, 197, shown);
+    setHint(m_list, Msg::kDisplayOnlyTip, shown);
 }
 
 void CRecipeRecipePage::loadRecord(const CRecordSetRecipe& record) {

@@ -3,6 +3,7 @@
 #include "app/widgets/CheckableDateEdit.h"
 #include "app/widgets/RecordBinder.h"
 #include "core/db/records/CRecordSetRecipe.h"
+#include "core/db/records/Columns.h"
 #include "core/document/FieldExchange.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
@@ -50,8 +51,10 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     m_binder->bindUnitLabel(gravityTemp, QString::fromUtf8(Labels::kTemp),
                             QString::fromUtf8(Labels::kTempPattern), Quantity::Temperature);
     const char* names[] = {"Original", "Racking", "Final"};
-    const char* columns[] = {"RecipeSGOriginal", "RecipeSGRacking", "RecipeSGFinal"};
-    const char* temps[] = {"RecipeSGOriginalTemp", "RecipeSGRackingTemp", "RecipeSGFinalTemp"};
+    const char* columns[] = {col::recipe::RecipeSGOriginal, col::recipe::RecipeSGRacking,
+                             col::recipe::RecipeSGFinal};
+    const char* temps[] = {col::recipe::RecipeSGOriginalTemp, col::recipe::RecipeSGRackingTemp,
+                           col::recipe::RecipeSGFinalTemp};
     for (int i = 0; i < 3; ++i) {
         const QString name = QString::fromLatin1(names[i]);
         m_gravity[i] = numberEdit(gravities, QStringLiteral("sg") + name);
@@ -87,15 +90,16 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
         typeRow->addWidget(r);
     }
     fl->addLayout(typeRow, 0, 0, 1, 3);
-    m_binder->bind(types, "RecipeFermTypeAle");
+    m_binder->bind(types, col::recipe::RecipeFermTypeAle);
     fl->addWidget(new QLabel(QString::fromUtf8(Labels::kDays), ferm), 1, 1);
     auto* fermTemp = new QLabel(ferm);
     fl->addWidget(fermTemp, 1, 2);
     m_binder->bindUnitLabel(fermTemp, QString::fromUtf8(Labels::kTemp),
                             QString::fromUtf8(Labels::kTempPattern), Quantity::Temperature);
     const char* stages[] = {"Primary", "Secondary"};
-    const char* dayColumns[] = {"RecipeFermPrimary", "RecipeFermSecondary"};
-    const char* tempColumns[] = {"RecipeFermAvgTempPri", "RecipeFermAvgTempSec"};
+    const char* dayColumns[] = {col::recipe::RecipeFermPrimary, col::recipe::RecipeFermSecondary};
+    const char* tempColumns[] = {col::recipe::RecipeFermAvgTempPri,
+                                 col::recipe::RecipeFermAvgTempSec};
     for (int i = 0; i < 2; ++i) {
         const QString stage = QString::fromLatin1(stages[i]);
         m_days[i] = numberEdit(ferm, stage + QString::fromUtf8(Labels::kDays), 50);
@@ -113,7 +117,8 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     auto* dates = new QGroupBox(QString::fromUtf8(Labels::kDates), this);
     auto* dl = new QGridLayout(dates);
     const char* dateNames[] = {"Brewed", "Racked", "Bottled"};
-    const char* dateColumns[] = {"RecipeDateBrewed", "RecipeDateRacked", "RecipeDateBottled"};
+    const char* dateColumns[] = {col::recipe::RecipeDateBrewed, col::recipe::RecipeDateRacked,
+                                 col::recipe::RecipeDateBottled};
     for (int i = 0; i < 3; ++i) {
         m_dates[i] = new CheckableDateEdit(dates);
         m_dates[i]->setObjectName(QStringLiteral("date") + QString::fromLatin1(dateNames[i]));
@@ -132,10 +137,10 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     zl->addWidget(m_boil, 0, 1);
     zl->addWidget(new QLabel(QString::fromUtf8(Labels::kBatch), sizes), 1, 0);
     zl->addWidget(m_batch, 1, 1);
-    m_binder->bind(m_boil, "RecipeBoilSize", QString::fromUtf8(Labels::kBoil), F::Number,
+    m_binder->bind(m_boil, col::recipe::RecipeBoilSize, QString::fromUtf8(Labels::kBoil), F::Number,
                    Quantity::Volume);
-    m_binder->bind(m_batch, "RecipeBatchSize", QString::fromUtf8(Labels::kBatch), F::Number,
-                   Quantity::Volume);
+    m_binder->bind(m_batch, col::recipe::RecipeBatchSize, QString::fromUtf8(Labels::kBatch),
+                   F::Number, Quantity::Volume);
     m_boil->installEventFilter(this);
 
     auto* yieldBox = new QGroupBox(QString::fromUtf8(Labels::kYield), this);
@@ -144,7 +149,7 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     m_yield->setObjectName(QStringLiteral("yield"));
     m_yield->setMaximumHeight(60);
     yl->addWidget(m_yield);
-    m_binder->bind(m_yield, "RecipeYield");
+    m_binder->bind(m_yield, col::recipe::RecipeYield);
 
     auto* priming = new QGroupBox(QString::fromUtf8(Labels::kPriming), this);
     auto* pl = new QGridLayout(priming);
@@ -162,10 +167,12 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     pl->addWidget(amount, 2, 1);
     pl->addWidget(new QLabel(QString::fromUtf8(Labels::kUnits), priming), 2, 2);
     pl->addWidget(units, 2, 3);
-    m_binder->bind(m_primingMethod, "RecipeFermPrimingName", QString::fromUtf8(Labels::kMethod),
+    m_binder->bind(m_primingMethod, col::recipe::RecipeFermPrimingName,
+                   QString::fromUtf8(Labels::kMethod), F::Text);
+    m_binder->bind(amount, col::recipe::RecipeFermPrimingAmt, QString::fromUtf8(Labels::kAmount),
                    F::Text);
-    m_binder->bind(amount, "RecipeFermPrimingAmt", QString::fromUtf8(Labels::kAmount), F::Text);
-    m_binder->bind(units, "RecipeFermPrimingUnits", QString::fromUtf8(Labels::kUnits), F::Text);
+    m_binder->bind(units, col::recipe::RecipeFermPrimingUnits, QString::fromUtf8(Labels::kUnits),
+                   F::Text);
     connect(m_selectMethod, &QPushButton::clicked, this, [this] {
         if (!m_choosePriming) {
             m_prompter.message(Msg::kPlannedFunction, {}, PromptIcon::Information);
@@ -185,9 +192,9 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     unitList->addItems({QString::fromUtf8(Labels::kDays), QString::fromUtf8(Labels::kWeeks)});
     cl->addWidget(m_conditioning);
     cl->addWidget(unitList);
-    m_binder->bind(m_conditioning, "RecipeFermConditioningAmt",
+    m_binder->bind(m_conditioning, col::recipe::RecipeFermConditioningAmt,
                    QString::fromUtf8(Labels::kLengthOfConditioning), F::Whole);
-    m_binder->bind(unitList, "RecipeFermConditioningUnits");
+    m_binder->bind(unitList, col::recipe::RecipeFermConditioningUnits);
 
     auto* helpButton = makeHelpButton(help, kHelpContext);
 
@@ -220,17 +227,17 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
 void CRecipeSpecGravities::setToolTipsShown(bool shown) {
     auto tip = [shown](QWidget* w, int id) { setHint(w, id, shown); };
     for (int i = 0; i < 3; ++i) {
-        tip(m_gravity[i], 148);
-        tip(m_gravityTemp[i], 207);
-        tip(m_dates[i], 196);
+        tip(m_gravity[i], Msg::kGravityTip);
+        tip(m_gravityTemp[i], Msg::kReadingTemperatureTip);
+        tip(m_dates[i], Msg::kDateTip);
     }
     for (int i = 0; i < 2; ++i) {
-        tip(m_days[i], 200);
-        tip(m_fermTemp[i], 143);
+        tip(m_days[i], Msg::kDaysTip);
+        tip(m_fermTemp[i], Msg::kDegreesTip);
     }
-    tip(m_boil, 147);
-    tip(m_batch, 147);
-    tip(m_yield, 130);
+    tip(m_boil, Msg::kVolumeTip);
+    tip(m_batch, Msg::kVolumeTip);
+    tip(m_yield, Msg::kTextTip);
 }
 
 void CRecipeSpecGravities::loadRecord(const CRecordSetRecipe& record) {

@@ -3,6 +3,7 @@
 #include "app/reference/CLookupDlg.h"
 #include "app/widgets/DialogRunner.h"
 #include "app/widgets/SpinButtons.h"
+#include "core/db/records/Columns.h"
 #include "core/reference/HopsRules.h"
 #include "core/settings/WindowTexts.h"
 
@@ -18,7 +19,8 @@ namespace wsc {
 
 CAddChgHops::CAddChgHops(CoreServices& services, DialogRunner& runner, QWidget* parent)
     : CAddChgDlg(ReferenceKind::Hops, services, runner, parent) {
-    for (const char* column : {"HopsAlpha", "HopsAlphaLo", "HopsAlphaHi"}) {
+    for (const char* column :
+         {col::data::HopsAlpha, col::data::HopsAlphaLo, col::data::HopsAlphaHi}) {
         auto* edit = qobject_cast<QLineEdit*>(control(column));
         auto* spin = new SpinButtons(edit, HopsRules::kSpinLow, HopsRules::kSpinHigh, this, 0.1, 1);
         spin->setObjectName(QStringLiteral("spin") + QString::fromLatin1(column));

@@ -2,6 +2,7 @@
 
 #include "app/widgets/DialogRunner.h"
 #include "core/db/DatabaseOps.h"
+#include "core/db/records/Columns.h"
 #include "core/reference/ContactAddresses.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
@@ -20,8 +21,8 @@ CAddChgSuppliers::CAddChgSuppliers(CoreServices& services, DialogRunner& runner,
     m_visit->setObjectName(QStringLiteral("visitWebSite"));
     for (QPushButton* b : {m_send, m_visit})
         b->setAutoDefault(false);
-    fieldRow("SuppliersEMail")->addWidget(m_send);
-    fieldRow("SuppliersInternet")->addWidget(m_visit);
+    fieldRow(col::data::SuppliersEMail)->addWidget(m_send);
+    fieldRow(col::data::SuppliersInternet)->addWidget(m_visit);
     connect(m_send, &QPushButton::clicked, this, &CAddChgSuppliers::OnSendMessage);
     connect(m_visit, &QPushButton::clicked, this, &CAddChgSuppliers::OnVisitWebSite);
 }
@@ -42,12 +43,12 @@ void CAddChgSuppliers::open(const std::optional<QString>& address, const QString
 }
 
 void CAddChgSuppliers::OnSendMessage() {
-    const QString typed = controlText("SuppliersEMail");
+    const QString typed = controlText(col::data::SuppliersEMail);
     open(ContactAddresses::mailto(typed), typed, Texts::kNotAnEmailAddress);
 }
 
 void CAddChgSuppliers::OnVisitWebSite() {
-    const QString typed = controlText("SuppliersInternet");
+    const QString typed = controlText(col::data::SuppliersInternet);
     open(ContactAddresses::website(typed), typed, Texts::kNotAWebSite);
 }
 

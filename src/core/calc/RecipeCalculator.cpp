@@ -183,7 +183,7 @@ double RecipeCalculator::gravityPart(int sheet, int weightCol, int unitCol, int 
         const double g = ReadDouble(gText);
         double p = g - 1;
         if (!validGravity(g)) {
-            addFormatted(149, {gText, QString::fromLatin1(word)}, r);
+            addFormatted(Msg::kBadGravityWarning, {gText, QString::fromLatin1(word)}, r);
             p = assumed(r);
         }
         sum += p * w;
@@ -211,7 +211,7 @@ void RecipeCalculator::CalcOriginalGravity() {
 void RecipeCalculator::computeOriginalGravity() {
     PredictedOG = 0;
     const double b = m_in.batchSize;
-    if (!usableSize(b, m_in.batchSizeText, "Batch Size", 289))
+    if (!usableSize(b, m_in.batchSizeText, "Batch Size", Msg::kBatchSizeZeroInOg))
         return;
     const double v = m_in.measureEnglish == 1 ? kKitVolumeMetric : kKitVolumeEnglish;
 
@@ -222,7 +222,7 @@ void RecipeCalculator::computeOriginalGravity() {
         if (validGravity(g))
             kitPoints += g - 1;
         else
-            addFormatted(149, {gText, QStringLiteral("Kit")}, r);
+            addFormatted(Msg::kBadGravityWarning, {gText, QStringLiteral("Kit")}, r);
     }
     const double kitPart = kitPoints * v / b;
 
@@ -231,24 +231,25 @@ void RecipeCalculator::computeOriginalGravity() {
         [this](int r) {
             const bool dry = m_sheets.cellText(SheetExtracts, r, 5) == QLatin1String("Dry");
             addFormatted(
-                286,
+                Msg::kAssumedPotential,
                 {dry ? QStringLiteral(".045") : QStringLiteral(".037"), QStringLiteral("Extract")},
                 r);
             return dry ? 0.045 : 0.037;
         },
-        -1, 285, QStringLiteral("Extract"));
+        -1, Msg::kWeightMissing, QStringLiteral("Extract"));
 
     const double grainSum = gravityPart(
         SheetGrains, 1, 2, 3, "Grain",
         [this](int r) {
-            addFormatted(286, {QStringLiteral(".028"), QStringLiteral("Grain")}, r);
+            addFormatted(Msg::kAssumedPotential, {QStringLiteral(".028"), QStringLiteral("Grain")},
+                         r);
             return 0.028;
         },
-        -1, 285, QStringLiteral("Grain"));
+        -1, Msg::kWeightMissing, QStringLiteral("Grain"));
     double e = m_in.efficiencyExpected * 0.01;
     if (m_in.efficiencyExpected == 0 && m_in.efficiencyText.isEmpty()) {
         e = kDefaultEfficiency;
-        addFormatted(288, {QStringLiteral("80%")});
+        addFormatted(Msg::kAssumedEfficiency, {QStringLiteral("80%")});
     } else if (!(m_in.efficiencyExpected > 0) || !std::isfinite(m_in.efficiencyExpected)) {
         e = kDefaultEfficiency;
         AddCalcMessage(
@@ -260,16 +261,17 @@ void RecipeCalculator::computeOriginalGravity() {
     const double adjunctSum = gravityPart(
         SheetAdjuncts, 1, 2, 4, "Adjunct",
         [this](int r) {
-            addFormatted(286, {QStringLiteral(".042"), QStringLiteral("Adjunct")}, r);
+            addFormatted(Msg::kAssumedPotential,
+                         {QStringLiteral(".042"), QStringLiteral("Adjunct")}, r);
             return 0.042;
         },
-        3, 213, QStringLiteral("Adjunct"));
+        3, Msg::kAmountMissing, QStringLiteral("Adjunct"));
 
     PredictedOG = 1 + kitPart + extractSum / b + grainSum / b * e + adjunctSum / b;
 }
 
 void RecipeCalculator::CalcHopRow(int row, bool /*unitFlag*/) {
-    if (!usableSize(m_in.boilSize, m_in.boilSizeText, "Boil Size", 210))
+    if (!usableSize(m_in.boilSize, m_in.boilSizeText, "Boil Size", Msg::kBoilSizeZero))
         return;
     CalcOriginalGravity();
     const auto time = quantity(SheetHops, row, 4, "Boil Time", "Hops");
@@ -336,7 +338,7 @@ void RecipeCalculator::CalcAlcohol() {
         if (!amount)
             continue;
         if (*amount == 0) {
-            addFormatted(213, {QStringLiteral("Yeast"), rowText(r)});
+            addFormatted(Msg::kAmountMissing, {QStringLiteral("Yeast"), rowText(r)});
             continue;
         }
         const QString aText = m_sheets.cellText(SheetYeasts, r, 6);
@@ -345,13 +347,14 @@ void RecipeCalculator::CalcAlcohol() {
             ++validCount;
             valid = a;
         } else {
-            addFormatted(236, {aText, QStringLiteral("Yeast")}, r);
-            addFormatted(287, {QStringLiteral("75"), QStringLiteral("Yeast")}, r);
+            addFormatted(Msg::kBadAttenuationWarning, {aText, QStringLiteral("Yeast")}, r);
+            addFormatted(Msg::kAssumedAttenuation, {QStringLiteral("75"), QStringLiteral("Yeast")},
+                         r);
         }
     }
     double attenuation = valid * 0.01;
     if (validCount != 1) {
-        addFormatted(237, {});
+        addFormatted(Msg::kDefaultAttenuationUsed, {});
         attenuation = kDefaultAttenuation;
     }
     // "Corn Sugar (Dextrose)" is a sugar as much as "cane sugar" is.
@@ -366,7 +369,7 @@ void RecipeCalculator::CalcAlcohol() {
 void RecipeCalculator::CalcColor() {
     PredictedColor = 0;
     const double b = m_in.batchSize;
-    if (!usableSize(b, m_in.batchSizeText, "Batch Size", 212))
+    if (!usableSize(b, m_in.batchSizeText, "Batch Size", Msg::kBatchSizeZero))
         return;
     const bool metric = m_in.measureEnglish == 1;
     const double v = metric ? kKitVolumeMetric : kKitVolumeEnglish;
@@ -380,7 +383,7 @@ void RecipeCalculator::CalcColor() {
         if (validColor(l))
             kitSum += l;
         else
-            addFormatted(234, {lText, QStringLiteral("Kit")}, r);
+            addFormatted(Msg::kBadColorWarning, {lText, QStringLiteral("Kit")}, r);
     }
     const double kitPart = v / b * kitSum;
 
@@ -388,9 +391,9 @@ void RecipeCalculator::CalcColor() {
         int sheet, weightCol, unitCol, colorCol, skipCol, zeroMessage;
         const char* word;
     };
-    const Kind kinds[] = {{SheetExtracts, 3, 4, 8, -1, 285, "Extract"},
-                          {SheetGrains, 1, 2, 4, -1, 285, "Grain"},
-                          {SheetAdjuncts, 1, 2, 5, 3, 213, "Adjunct"}};
+    const Kind kinds[] = {{SheetExtracts, 3, 4, 8, -1, Msg::kWeightMissing, "Extract"},
+                          {SheetGrains, 1, 2, 4, -1, Msg::kWeightMissing, "Grain"},
+                          {SheetAdjuncts, 1, 2, 5, 3, Msg::kAmountMissing, "Adjunct"}};
     double sum = 0;
     for (const Kind& k : kinds) {
         const QString word = QString::fromLatin1(k.word);
@@ -411,7 +414,7 @@ void RecipeCalculator::CalcColor() {
             if (validColor(l))
                 sum += w * l;
             else
-                addFormatted(234, {lText, word}, r);
+                addFormatted(Msg::kBadColorWarning, {lText, word}, r);
         }
     }
     PredictedColor = kitPart + sum / b;

@@ -4,6 +4,7 @@
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/dao/CDaoException.h"
 #include "core/db/records/CRecordSetHopsUtilization.h"
+#include "core/db/records/Columns.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/Prompter.h"
 
@@ -32,7 +33,8 @@ void UtilizationTable::load(CRecordSetHopsUtilization& rs) {
     order << QStringLiteral("rowid");
     SqliteStatement st = db.connection().prepare(
         QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-            .arg(SqliteConnection::quoteIdentifier(QStringLiteral("HopsUtil_Utilization")),
+            .arg(SqliteConnection::quoteIdentifier(
+                     QString::fromLatin1(col::data::HopsUtil_Utilization)),
                  SqliteConnection::quoteIdentifier(QString::fromLatin1(rs.layout().source)),
                  order.join(u',')));
     for (int i = 0; i < kEntries; ++i) {
@@ -94,7 +96,8 @@ double UtilizationTable::lookup(long t, double og, bool interactive, Prompter* p
     auto report = [&](const QString& text) {
         if (interactive) {
             if (prompter)
-                prompter->text(text, PromptIcon::Information, PromptButtons::Ok, 156);
+                prompter->text(text, PromptIcon::Information, PromptButtons::Ok,
+                               Msg::kHopBoundsWarning);
         } else if (addMessage) {
             addMessage(text);
         }

@@ -1,5 +1,7 @@
 #include "core/calculators/AlcoholCalculator.h"
 
+#include "core/settings/MessageCatalog.h"
+
 namespace wsc {
 namespace {
 
@@ -56,22 +58,23 @@ std::optional<int> AlcoholCalculator::solve(Work& w) {
             ++count;
             unknown = Tg;
         } else if (v[Attenuation] == 0) {
-            return dataError(244);
+            return dataError(Msg::kAlcoholNeedsAttenuation);
         }
         // Otherwise the terminal gravity is predicted from the attenuation.
     }
     if (count == 0)
-        return dataError(242);
+        return dataError(Msg::kAlcoholOneMustBeZero);
     if (count > 1)
-        return dataError(243);
+        return dataError(Msg::kAlcoholOnlyOneZero);
     for (const auto& [i, word] : {std::pair{Og, "Original"}, std::pair{Tg, "Terminal"}}) {
         if (v[i] > 0 && (v[i] < 1.0 || v[i] > 1.2))
-            return dataError(246, {QString::fromLatin1(word), QString::asprintf("%.3f", v[i])});
+            return dataError(Msg::kAlcoholGravityRange,
+                             {QString::fromLatin1(word), QString::asprintf("%.3f", v[i])});
     }
     if (v[Og] > 0 && v[Tg] >= v[Og])
-        return dataError(245);
+        return dataError(Msg::kTerminalNotBelowOriginal);
     if (v[Attenuation] > 0 && (v[Attenuation] < 50 || v[Attenuation] > 95))
-        return dataError(247, {QString::asprintf("%.0f", v[Attenuation])});
+        return dataError(Msg::kAttenuationRange, {QString::asprintf("%.0f", v[Attenuation])});
 
     switch (unknown) {
     case Abv: {

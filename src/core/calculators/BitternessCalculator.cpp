@@ -2,6 +2,7 @@
 
 #include "core/calc/IngredientSheets.h"
 #include "core/calc/UtilizationTable.h"
+#include "core/settings/MessageCatalog.h"
 
 namespace wsc {
 namespace {
@@ -94,7 +95,7 @@ std::optional<int> BitternessCalculator::solve(Work& w) {
     auto& v = w.values;
     const double factor = m_metric ? 1000 : 7490;
     if (v[Time] == 0 || v[Gravity] == 0)
-        return dataError(223);
+        return dataError(Msg::kBitternessNeedsBoilAndGravity);
     int zeros = 0;
     int unknown = -1;
     for (int i : {Weight, Alpha, Volume, Ibu}) {
@@ -104,9 +105,9 @@ std::optional<int> BitternessCalculator::solve(Work& w) {
         }
     }
     if (zeros == 0)
-        return dataError(221);
+        return dataError(Msg::kBitternessOneMustBeZero);
     if (zeros > 1)
-        return dataError(222);
+        return dataError(Msg::kBitternessOnlyOneZero);
 
     const double u = lookup(static_cast<long>(v[Time]), v[Gravity]);
     m_utilization = u;

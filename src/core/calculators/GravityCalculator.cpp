@@ -1,5 +1,7 @@
 #include "core/calculators/GravityCalculator.h"
 
+#include "core/settings/MessageCatalog.h"
+
 namespace wsc {
 namespace {
 
@@ -50,7 +52,7 @@ void GravityCalculator::reset() {
 std::optional<int> GravityCalculator::solve(Work& w) {
     auto& v = w.values;
     if (v[Efficiency] == 0)
-        return dataError(240);
+        return dataError(Msg::kGravityNeedsEfficiency);
     int zeros = 0;
     int unknown = -1;
     for (int i : {Weight, Potential, Volume, Og}) {
@@ -60,13 +62,13 @@ std::optional<int> GravityCalculator::solve(Work& w) {
         }
     }
     if (zeros == 0)
-        return dataError(238);
+        return dataError(Msg::kGravityOneMustBeZero);
     if (zeros > 1)
-        return dataError(239);
+        return dataError(Msg::kGravityOnlyOneZero);
     if (v[Potential] > 0 && (v[Potential] < 1.0 || v[Potential] > 1.2))
-        return dataError(249, {QString::asprintf("%.3f", v[Potential])});
+        return dataError(Msg::kPotentialRange, {QString::asprintf("%.3f", v[Potential])});
     if (v[Efficiency] > 0 && (v[Efficiency] < 25 || v[Efficiency] > 100))
-        return dataError(248, {QString::asprintf("%.0f", v[Efficiency])});
+        return dataError(Msg::kEfficiencyRange, {QString::asprintf("%.0f", v[Efficiency])});
 
     double pounds = m_kilograms ? v[Weight] * kPoundsPerKilogram : v[Weight];
     const double extractPoints = (v[Potential] - 1.0) * 1000;

@@ -1,34 +1,46 @@
 #include "core/calculators/TwoWayConverter.h"
 
+#include "core/settings/MessageCatalog.h"
+
 namespace wsc {
 namespace {
 
 const TwoWayConverter::Conversion kAbvAbw = {
     "Alcohol by Volume to/from Alcohol by Weight",
-    {{"abv", "By &Volume", CalcFieldKind::Text, "5.00", ""}, "5.00", 2, 0.5, 20, 274},
-    {{"abw", "By &Weight", CalcFieldKind::Text, "", "0"}, "0.00", 2, 0.4, 16, 275},
+    {{"abv", "By &Volume", CalcFieldKind::Text, "5.00", ""},
+     "5.00",
+     2,
+     0.5,
+     20,
+     Msg::kByVolumeRange},
+    {{"abw", "By &Weight", CalcFieldKind::Text, "", "0"}, "0.00", 2, 0.4, 16, Msg::kByWeightRange},
     0.0,
     0.8,
     1.25,
-    270,
-    271,
+    Msg::kAlcoholByOneMustBeZero,
+    Msg::kAlcoholByOnlyOneZero,
 };
 
 // Beers finish below water's density, so a Balling below 0 is a real reading.
 const TwoWayConverter::Conversion kSgBalling = {
     "Specific Gravity to/from Balling Converter",
-    {{"sg", "&Specific Gravity", CalcFieldKind::Text, "1.000", ""}, "1.000", 3, 1.0, 1.2, 267},
+    {{"sg", "&Specific Gravity", CalcFieldKind::Text, "1.000", ""},
+     "1.000",
+     3,
+     1.0,
+     1.2,
+     Msg::kSpecificGravityRange},
     {{"balling", "&Balling", CalcFieldKind::Text, "", "0", true},
      "0.00",
      2,
      -TwoWayConverter::kNoLimit,
      50,
-     268},
+     Msg::kBallingRange},
     1.0,
     250,
     0.004,
-    265,
-    266,
+    Msg::kBallingOneMustBeZero,
+    Msg::kBallingOnlyOneZero,
 };
 
 } // namespace

@@ -1,12 +1,16 @@
 #include "core/document/MashTypeRules.h"
 
+#include "core/settings/MessageCatalog.h"
+
 namespace wsc {
 
 MashLayout MashLayoutFor(int mashType) {
     MashLayout m;
-    m.timeTip = {201, 201, 201, 201};
-    m.temperatureTip = {202, 202, 202, 202};
-    m.volumeTip = {203, 203, 203, 203};
+    m.timeTip = {Msg::kStepTimeTip, Msg::kStepTimeTip, Msg::kStepTimeTip, Msg::kStepTimeTip};
+    m.temperatureTip = {Msg::kStepTemperatureTip, Msg::kStepTemperatureTip,
+                        Msg::kStepTemperatureTip, Msg::kStepTemperatureTip};
+    m.volumeTip = {Msg::kWaterAddedTip, Msg::kWaterAddedTip, Msg::kWaterAddedTip,
+                   Msg::kWaterAddedTip};
     switch (mashType) {
     case 0: // single stage infusion: strike and mash out only
         m.time = {true, false, false, true};
@@ -15,8 +19,10 @@ MashLayout MashLayoutFor(int mashType) {
         m.firstHeading = QStringLiteral("\tStrike");
         m.starchHeadingsEnabled = false;
         m.changesHeadings = true;
-        m.timeTip = {217, 201, 201, 220};
-        m.temperatureTip = {218, 202, 202, 219};
+        m.timeTip = {Msg::kMashLengthTip, Msg::kStepTimeTip, Msg::kStepTimeTip,
+                     Msg::kMashOutLengthTip};
+        m.temperatureTip = {Msg::kTemperatureAchievedTip, Msg::kStepTemperatureTip,
+                            Msg::kStepTemperatureTip, Msg::kFinalTemperatureTip};
         break;
     case 1: // step infusion
         m.time = {true, true, true, true};
@@ -30,7 +36,8 @@ MashLayout MashLayoutFor(int mashType) {
         m.volume = {true, true, true, true};
         m.firstHeading = QStringLiteral("Protein Rest");
         m.changesHeadings = true;
-        m.volumeTip = {203, 204, 204, 204};
+        m.volumeTip = {Msg::kWaterAddedTip, Msg::kMashBoiledTip, Msg::kMashBoiledTip,
+                       Msg::kMashBoiledTip};
         break;
     default:
         break;

@@ -8,6 +8,7 @@
 #include "core/db/records/CRecordSetRecIngHops.h"
 #include "core/db/records/CRecordSetRecIngKits.h"
 #include "core/db/records/CRecordSetRecIngYeasts.h"
+#include "core/db/records/Columns.h"
 
 #include <QStringList>
 
@@ -16,7 +17,7 @@
 namespace wsc {
 namespace {
 
-constexpr const char* kRecipeColumn = "IngRecipeID";
+constexpr const char* kRecipeColumn = col::hops::IngRecipeID;
 
 const RecordLayout& layoutOf(RecipeIngredientRows::Kind kind) {
     // The record classes declare the columns; one unopened instance of each lends its layout.

@@ -4,6 +4,7 @@
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/dao/CDaoException.h"
 #include "core/db/records/CRecordSetRecipe.h"
+#include "core/db/records/Columns.h"
 
 #include <QHash>
 
@@ -147,10 +148,11 @@ void ListRecipes(CDaoDatabase& db, const std::function<void(const ListedRecipe&)
     } unregister{handle, static_cast<int>(check.types.size())};
 
     const QString table = q(l.source);
-    SqliteStatement list = c.prepare(
-        QStringLiteral("SELECT rowid, %1, %2, %3, %4(%5) FROM %6 ORDER BY %7")
-            .arg(q("RecipeBatchNo"), q("RecipeName"), q("RecipeTargetStyle"),
-                 QString::fromLatin1(kFunction), checked.join(u','), table, order.join(u',')));
+    SqliteStatement list =
+        c.prepare(QStringLiteral("SELECT rowid, %1, %2, %3, %4(%5) FROM %6 ORDER BY %7")
+                      .arg(q(col::recipe::RecipeBatchNo), q(col::recipe::RecipeName),
+                           q(col::recipe::RecipeTargetStyle), QString::fromLatin1(kFunction),
+                           checked.join(u','), table, order.join(u',')));
     SqliteStatement whole =
         c.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(all.join(u','), table));
 

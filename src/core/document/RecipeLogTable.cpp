@@ -3,6 +3,7 @@
 #include "core/db/SqliteConnection.h"
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/records/CRecordSetRecipeLog.h"
+#include "core/db/records/Columns.h"
 
 #include <algorithm>
 #include <cstring>
@@ -69,13 +70,13 @@ public:
         for (std::size_t i = 0; i < l.count; ++i)
             columns << SqliteConnection::quoteIdentifier(QString::fromLatin1(l.columns[i].name));
         auto at = [&](const char* name) { return l.indexOf(QString::fromLatin1(name)); };
-        m_id = at("RecipeID");
-        m_batch = at("RecipeBatchNo");
-        m_date = at("RecipeDateBrewed");
-        m_text[0] = at("RecipeName");
-        m_text[1] = at("RecipeTargetStyle");
-        m_text[2] = at("RecipeTargetCategory");
-        m_text[3] = at("RecipeTargetSubcategory");
+        m_id = at(col::recipe::RecipeID);
+        m_batch = at(col::recipe::RecipeBatchNo);
+        m_date = at(col::recipe::RecipeDateBrewed);
+        m_text[0] = at(col::recipe::RecipeName);
+        m_text[1] = at(col::recipe::RecipeTargetStyle);
+        m_text[2] = at(col::recipe::RecipeTargetCategory);
+        m_text[3] = at(col::recipe::RecipeTargetSubcategory);
         QString sql = QStringLiteral("SELECT %1 FROM %2")
                           .arg(columns.join(u','),
                                SqliteConnection::quoteIdentifier(QString::fromLatin1(l.source)));

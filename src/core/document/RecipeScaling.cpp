@@ -1,6 +1,7 @@
 #include "core/document/RecipeScaling.h"
 
 #include "core/calc/NumberLimits.h"
+#include "core/db/records/Columns.h"
 
 #include "core/calc/IngredientSheets.h"
 #include "core/calc/RecipeCalculator.h"
@@ -86,11 +87,12 @@ void ScaleIngredientRows(CDaoDatabase& db, long recipeId, const ScalePlan& plan)
         st.bindInt64(i, recipeId);
         st.exec();
     };
-    scale("Ingredients_Extracts", {"IngExtractsWeight", "IngExtractsHBU"}, plan.amount);
-    scale("Ingredients_Grains", {"IngGrainsWeight"}, plan.grain);
+    scale("Ingredients_Extracts", {col::extracts::IngExtractsWeight, col::extracts::IngExtractsHBU},
+          plan.amount);
+    scale("Ingredients_Grains", {col::grains::IngGrainsWeight}, plan.grain);
     // A hop's bitterness in IBU stays; its HBU, a weight times alpha, goes with the weight.
-    scale("Ingredients_Hops", {"IngHopsWeight", "IngHopsHBU"}, plan.amount);
-    scale("Ingredients_Yeasts", {"IngYeastAmt"}, plan.amount);
+    scale("Ingredients_Hops", {col::hops::IngHopsWeight, col::hops::IngHopsHBU}, plan.amount);
+    scale("Ingredients_Yeasts", {col::yeasts::IngYeastAmt}, plan.amount);
     // An adjunct's amount is a text ("1/2" tsp stays as typed); a number in it is scaled.
     {
         SqliteStatement read = c.prepare(QStringLiteral(

@@ -1,20 +1,22 @@
 #include "core/document/TextLengths.h"
 
+#include "core/db/records/Columns.h"
+
 #include <QSet>
 
 namespace wsc {
 
 int RecipeTextLength(const QString& column) {
-    static const QSet<QString> names = {QStringLiteral("RecipeName"),
-                                        QStringLiteral("RecipeBrewer"),
-                                        QStringLiteral("RecipeRatingCompName")};
-    static const QSet<QString> memos = {QStringLiteral("RecipeComments"),
-                                        QStringLiteral("RecipeRatingNotes"),
-                                        QStringLiteral("RecipeRatingCompComments"),
-                                        QStringLiteral("RecipeRatingCompPrizes"),
-                                        QStringLiteral("RecipeSource"),
-                                        QStringLiteral("RecipeYield"),
-                                        QStringLiteral("RecipeUtensils")};
+    static const QSet<QString> names = {QString::fromLatin1(col::recipe::RecipeName),
+                                        QString::fromLatin1(col::recipe::RecipeBrewer),
+                                        QString::fromLatin1(col::recipe::RecipeRatingCompName)};
+    static const QSet<QString> memos = {QString::fromLatin1(col::recipe::RecipeComments),
+                                        QString::fromLatin1(col::recipe::RecipeRatingNotes),
+                                        QString::fromLatin1(col::recipe::RecipeRatingCompComments),
+                                        QString::fromLatin1(col::recipe::RecipeRatingCompPrizes),
+                                        QString::fromLatin1(col::recipe::RecipeSource),
+                                        QString::fromLatin1(col::recipe::RecipeYield),
+                                        QString::fromLatin1(col::recipe::RecipeUtensils)};
     if (names.contains(column))
         return kNameLength;
     return memos.contains(column) ? kMemoLength : kTextLength;

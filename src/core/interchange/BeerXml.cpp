@@ -9,6 +9,7 @@
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/records/CRecordSetRecipe.h"
 #include "core/db/records/CRecordSetRecipeMaxBatch.h"
+#include "core/db/records/Columns.h"
 #include "core/document/StoredBitterness.h"
 #include "core/document/TextLengths.h"
 #include "core/interchange/BeerXmlFields.h"
@@ -1507,7 +1508,7 @@ long Importer::recipe(const XmlElement& e) {
     // A new ingredient row of this recipe in `t`, with the fields the table maps read.
     auto row = [&](const TableMap& t, const Reader& r) {
         Insert i{QString::fromLatin1(t.table), {}};
-        i.set(QStringLiteral("IngRecipeID"), id);
+        i.set(QString::fromLatin1(col::hops::IngRecipeID), id);
         readFields(i, t.fields, r, m, name);
         return i;
     };

@@ -1,5 +1,7 @@
 #include "core/interchange/BeerXmlFields.h"
 
+#include "core/db/records/Columns.h"
+
 namespace wsc::beerxml {
 namespace {
 
@@ -97,43 +99,47 @@ std::span<const Field> StyleFields() {
 }
 
 const TableMap& Kits() {
-    static const TableMap m{"Ingredients_Kits", "FERMENTABLE",   "Kits", "KitsID",     "KitsStyle",
-                            k::IngKitsID,       k::IngKitsStyle, "Kit",  kKitsColumns, kKitsFields};
+    static const TableMap m{"Ingredients_Kits",   "FERMENTABLE", "Kits",          col::data::KitsID,
+                            col::data::KitsStyle, k::IngKitsID,  k::IngKitsStyle, "Kit",
+                            kKitsColumns,         kKitsFields};
     return m;
 }
 
 const TableMap& Extracts() {
     static const TableMap m{
-        "Ingredients_Extracts", "FERMENTABLE",      "Extracts", "ExtractsID",     "ExtractsName",
-        e::IngExtractsID,       e::IngExtractsName, "Extract",  kExtractsColumns, kExtractsFields};
+        "Ingredients_Extracts",  "FERMENTABLE",    "Extracts",         col::data::ExtractsID,
+        col::data::ExtractsName, e::IngExtractsID, e::IngExtractsName, "Extract",
+        kExtractsColumns,        kExtractsFields};
     return m;
 }
 
 const TableMap& Grains() {
-    static const TableMap m{"Ingredients_Grains", "FERMENTABLE",  "Grains",         "GrainsID",
-                            "GrainsName",         g::IngGrainsID, g::IngGrainsName, "Grain",
-                            kGrainsColumns,       kGrainsFields};
+    static const TableMap m{
+        "Ingredients_Grains",  "FERMENTABLE",  "Grains",         col::data::GrainsID,
+        col::data::GrainsName, g::IngGrainsID, g::IngGrainsName, "Grain",
+        kGrainsColumns,        kGrainsFields};
     return m;
 }
 
 const TableMap& Adjuncts() {
-    static const TableMap m{"Ingredients_Adjuncts", "MISC",         "Adjuncts",
-                            "AdjunctsID",           "AdjunctsName", a::IngAdjunctsID,
-                            a::IngAdjunctsName,     "Adjunct",      kAdjunctsColumns,
-                            kAdjunctsFields};
+    static const TableMap m{
+        "Ingredients_Adjuncts",  "MISC",           "Adjuncts",         col::data::AdjunctsID,
+        col::data::AdjunctsName, a::IngAdjunctsID, a::IngAdjunctsName, "Adjunct",
+        kAdjunctsColumns,        kAdjunctsFields};
     return m;
 }
 
 const TableMap& Hops() {
-    static const TableMap m{"Ingredients_Hops", "HOP",          "Hops", "HopsID",     "HopsName",
-                            h::IngHopsID,       h::IngHopsName, "Hop",  kHopsColumns, kHopsFields};
+    static const TableMap m{"Ingredients_Hops",  "HOP",        "Hops",         col::data::HopsID,
+                            col::data::HopsName, h::IngHopsID, h::IngHopsName, "Hop",
+                            kHopsColumns,        kHopsFields};
     return m;
 }
 
 const TableMap& Yeasts() {
-    static const TableMap m{"Ingredients_Yeasts", "YEAST",       "Yeast",         "YeastID",
-                            "YeastStrain",        y::IngYeastID, y::IngYeastName, "Yeast",
-                            kYeastsColumns,       kYeastsFields};
+    static const TableMap m{
+        "Ingredients_Yeasts", "YEAST",         "Yeast", col::data::YeastID, col::data::YeastStrain,
+        y::IngYeastID,        y::IngYeastName, "Yeast", kYeastsColumns,     kYeastsFields};
     return m;
 }
 

@@ -1,12 +1,6 @@
 #pragma once
 
-#include "core/db/records/CRecordSetRecIngAdjuncts.h"
-#include "core/db/records/CRecordSetRecIngExtracts.h"
-#include "core/db/records/CRecordSetRecIngGrains.h"
-#include "core/db/records/CRecordSetRecIngHops.h"
-#include "core/db/records/CRecordSetRecIngKits.h"
-#include "core/db/records/CRecordSetRecIngYeasts.h"
-#include "core/db/records/CRecordSetRecipe.h"
+#include "core/db/records/Columns.h"
 
 #include <span>
 
@@ -30,34 +24,6 @@ struct Field {
     const char* column;
     Conv conv;
 };
-
-// Every column of the tables, by the names of their record classes' column lists: a column
-// renamed there fails to compile here.
-namespace col {
-#define WSC_BEERXML_COLUMN(name, type, init) inline constexpr const char* name = #name;
-namespace recipe {
-WSC_RECIPE_COLUMNS(WSC_BEERXML_COLUMN)
-}
-namespace kits {
-WSC_RECINGKITS_COLUMNS(WSC_BEERXML_COLUMN)
-}
-namespace extracts {
-WSC_RECINGEXTRACTS_COLUMNS(WSC_BEERXML_COLUMN)
-}
-namespace grains {
-WSC_RECINGGRAINS_COLUMNS(WSC_BEERXML_COLUMN)
-}
-namespace adjuncts {
-WSC_RECINGADJUNCTS_COLUMNS(WSC_BEERXML_COLUMN)
-}
-namespace hops {
-WSC_RECINGHOPS_COLUMNS(WSC_BEERXML_COLUMN)
-}
-namespace yeasts {
-WSC_RECINGYEASTS_COLUMNS(WSC_BEERXML_COLUMN)
-}
-#undef WSC_BEERXML_COLUMN
-} // namespace col
 
 // A table of the recipe database as it travels: every column it has (each goes in our own
 // element, named "WORTSMITH_" and the column, so that a file of ours brings back what was

@@ -1,6 +1,7 @@
 #include "core/reference/HopsRules.h"
 
 #include "core/db/dao/CDaoRecordset.h"
+#include "core/db/records/Columns.h"
 #include "core/document/FieldExchange.h"
 #include "core/settings/MessageCatalog.h"
 
@@ -9,8 +10,9 @@
 namespace wsc {
 namespace {
 
-const char* const kSubstitutes[HopsRules::kMaxSubstitutes] = {"HopsSubstitute1", "HopsSubstitute2",
-                                                              "HopsSubstitute3", "HopsSubstitute4"};
+const char* const kSubstitutes[HopsRules::kMaxSubstitutes] = {
+    col::data::HopsSubstitute1, col::data::HopsSubstitute2, col::data::HopsSubstitute3,
+    col::data::HopsSubstitute4};
 
 double readOrZero(const QString& text) {
     bool ok = false;
@@ -31,17 +33,17 @@ std::optional<HopsRules::Problem> HopsRules::checkAlpha(const QString& alpha, co
     const double h = readOrZero(high);
     const char* focus = nullptr;
     if (h != 0 && outside(h))
-        focus = "HopsAlphaHi";
+        focus = col::data::HopsAlphaHi;
     if (l != 0 && outside(l))
-        focus = "HopsAlphaLo";
+        focus = col::data::HopsAlphaLo;
     if (a == 0 || outside(a))
-        focus = "HopsAlpha";
+        focus = col::data::HopsAlpha;
     if (focus)
         return Problem{QString::fromLatin1(Texts::kAlphaBetween), focus};
     if (l + h == 0)
         return std::nullopt;
     if (h < l || l == 0 || a < l || a > h)
-        return Problem{QString::fromLatin1(Texts::kAlphaRange), "HopsAlpha"};
+        return Problem{QString::fromLatin1(Texts::kAlphaRange), col::data::HopsAlpha};
     return std::nullopt;
 }
 

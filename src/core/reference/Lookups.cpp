@@ -16,13 +16,14 @@
 namespace wsc {
 namespace {
 
-QString f1(double v) {
+// A stored figure as the lists and the Info lines show it, to so many decimals.
+QString decimals1(double v) {
     return QString::asprintf("%.1f", v);
 }
-QString f2(double v) {
+QString decimals2(double v) {
     return QString::asprintf("%.2f", v);
 }
-QString f3(double v) {
+QString decimals3(double v) {
     return QString::asprintf("%.3f", v);
 }
 
@@ -103,10 +104,11 @@ QString AdjunctHeader(AdjunctMode mode) {
 
 namespace {
 
-QString a(const char* pattern, const QString& one) {
+// An Info line of a pattern with its values.
+QString infoLine(const char* pattern, const QString& one) {
     return QString::fromLatin1(pattern).arg(one);
 }
-QString a(const char* pattern, const QString& one, const QString& two) {
+QString infoLine(const char* pattern, const QString& one, const QString& two) {
     return QString::fromLatin1(pattern).arg(one, two);
 }
 
@@ -116,7 +118,7 @@ struct HopsKind {
     using Set = CRecordSetHops;
     static long id(const Set& r) { return r.m_HopsID; }
     static QStringList texts(const Set& r) {
-        return {r.m_HopsName, f1(r.m_HopsAlpha), r.m_HopsOrigin};
+        return {r.m_HopsName, decimals1(r.m_HopsAlpha), r.m_HopsOrigin};
     }
     static LookupResult result(const Set& r) {
         LookupResult x;
@@ -127,13 +129,13 @@ struct HopsKind {
     static QString info(const Set& r) {
         static const char* stability[] = {"Poor", "Fair", "Good", "Very Good", "Excellent"};
         const int s = r.m_HopsStability;
-        return a("Name:\t\t%1\nAlpha:\t\t%2\n", r.m_HopsName, f1(r.m_HopsAlpha)) +
-               a("Alpha Range, Low:\t%1\nAlpha Range, High:\t%2\n", f1(r.m_HopsAlphaLo),
-                 f1(r.m_HopsAlphaHi)) +
-               a("Stability:\t\t%1\nOrigin:\t\t%2\n",
-                 s >= 0 && s <= 4 ? QString::fromLatin1(stability[s]) : QString::number(s),
-                 r.m_HopsOrigin) +
-               a("Comments:\n%1\n", r.m_HopsComments);
+        return infoLine("Name:\t\t%1\nAlpha:\t\t%2\n", r.m_HopsName, decimals1(r.m_HopsAlpha)) +
+               infoLine("Alpha Range, Low:\t%1\nAlpha Range, High:\t%2\n",
+                        decimals1(r.m_HopsAlphaLo), decimals1(r.m_HopsAlphaHi)) +
+               infoLine("Stability:\t\t%1\nOrigin:\t\t%2\n",
+                        s >= 0 && s <= 4 ? QString::fromLatin1(stability[s]) : QString::number(s),
+                        r.m_HopsOrigin) +
+               infoLine("Comments:\n%1\n", r.m_HopsComments);
     }
 };
 
@@ -149,12 +151,13 @@ struct GrainsKind {
         return x;
     }
     static QString info(const Set& r) {
-        return a("Category:\t%1\n", r.m_GrainsCategory) +
-               a("Name: \t%1\nColor: \t%2\n", r.m_GrainsName, f1(r.m_GrainsColor)) +
-               a("Protein: \t%1\nYield: \t%2\n", f1(r.m_GrainsProtein), f2(r.m_GrainsYield)) +
-               a("Specific Gravity: \t%1\nDegrees Balling: \t%2\n", f3(r.m_GrainsSPGrav),
-                 f1(r.m_GrainsDegreesBalling)) +
-               a("Comments:\n%1\n", r.m_GrainsComments);
+        return infoLine("Category:\t%1\n", r.m_GrainsCategory) +
+               infoLine("Name: \t%1\nColor: \t%2\n", r.m_GrainsName, decimals1(r.m_GrainsColor)) +
+               infoLine("Protein: \t%1\nYield: \t%2\n", decimals1(r.m_GrainsProtein),
+                        decimals2(r.m_GrainsYield)) +
+               infoLine("Specific Gravity: \t%1\nDegrees Balling: \t%2\n",
+                        decimals3(r.m_GrainsSPGrav), decimals1(r.m_GrainsDegreesBalling)) +
+               infoLine("Comments:\n%1\n", r.m_GrainsComments);
     }
 };
 
@@ -176,15 +179,18 @@ struct ExtractsKind {
         return x;
     }
     static QString info(const Set& r) {
-        return a("Manufacturer:\t%1\n", r.m_ExtractsManuf) + a("Type:\t\t%1\n", r.m_ExtractsName) +
-               a("HBU:\t\t%1\nWeight:\t\t%2\n", f1(r.m_ExtractsHBU), f1(r.m_ExtractsWeight)) +
-               a("Form:\t\t%1\n",
-                 r.m_ExtractsForm == 0 ? QStringLiteral("Syrup") : QStringLiteral("Dry")) +
-               a("Hopped:\t\t%1\n",
-                 r.m_ExtractsHopped ? QStringLiteral("Yes") : QStringLiteral("No")) +
-               a("Specific Gravity: \t%1\nDegrees Balling: \t%2\n", f3(r.m_ExtractsSpecificGravity),
-                 f1(r.m_ExtractsDegreesBalling)) +
-               a("Color:\t\t%1\n", f1(r.m_ExtractsColor));
+        return infoLine("Manufacturer:\t%1\n", r.m_ExtractsManuf) +
+               infoLine("Type:\t\t%1\n", r.m_ExtractsName) +
+               infoLine("HBU:\t\t%1\nWeight:\t\t%2\n", decimals1(r.m_ExtractsHBU),
+                        decimals1(r.m_ExtractsWeight)) +
+               infoLine("Form:\t\t%1\n",
+                        r.m_ExtractsForm == 0 ? QStringLiteral("Syrup") : QStringLiteral("Dry")) +
+               infoLine("Hopped:\t\t%1\n",
+                        r.m_ExtractsHopped ? QStringLiteral("Yes") : QStringLiteral("No")) +
+               infoLine("Specific Gravity: \t%1\nDegrees Balling: \t%2\n",
+                        decimals3(r.m_ExtractsSpecificGravity),
+                        decimals1(r.m_ExtractsDegreesBalling)) +
+               infoLine("Color:\t\t%1\n", decimals1(r.m_ExtractsColor));
     }
 };
 
@@ -204,11 +210,12 @@ struct KitsKind {
         return x;
     }
     static QString info(const Set& r) {
-        return a("Manufacturer:\t%1\nStyle:\t\t%2\n", r.m_KitsManuf, r.m_KitsStyle) +
-               a("HBU:\t\t%1\nWeight:\t\t%2\n", f1(r.m_KitsHBU), f1(r.m_KitsWeight)) +
-               a("Units:\t\t%1\n",
-                 r.m_KitsUnits == 0 ? QStringLiteral("lbs") : QStringLiteral("kg")) +
-               a("SP Gravity:\t%1\n", f3(r.m_KitsStartSPGrav));
+        return infoLine("Manufacturer:\t%1\nStyle:\t\t%2\n", r.m_KitsManuf, r.m_KitsStyle) +
+               infoLine("HBU:\t\t%1\nWeight:\t\t%2\n", decimals1(r.m_KitsHBU),
+                        decimals1(r.m_KitsWeight)) +
+               infoLine("Units:\t\t%1\n",
+                        r.m_KitsUnits == 0 ? QStringLiteral("lbs") : QStringLiteral("kg")) +
+               infoLine("SP Gravity:\t%1\n", decimals3(r.m_KitsStartSPGrav));
     }
 };
 
@@ -226,13 +233,13 @@ struct YeastKind {
         return x;
     }
     static QString info(const Set& r) {
-        return a("Manufacturer:\t%1\n", r.m_YeastManuf) +
-               a("Name:\t\t%1\nType:\t\t%2\n", r.m_YeastStrain,
-                 r.m_YeastType == 0 ? QStringLiteral("Lager") : QStringLiteral("Ale")) +
-               a("Form:\t\t%1\n",
-                 r.m_YeastForm == 0 ? QStringLiteral("Liquid") : QStringLiteral("Dry")) +
-               a("Comments:\n%1\n", r.m_YeastComments) +
-               a("Attenuation:\t%1\n", f2(r.m_YeastAttenuation));
+        return infoLine("Manufacturer:\t%1\n", r.m_YeastManuf) +
+               infoLine("Name:\t\t%1\nType:\t\t%2\n", r.m_YeastStrain,
+                        r.m_YeastType == 0 ? QStringLiteral("Lager") : QStringLiteral("Ale")) +
+               infoLine("Form:\t\t%1\n",
+                        r.m_YeastForm == 0 ? QStringLiteral("Liquid") : QStringLiteral("Dry")) +
+               infoLine("Comments:\n%1\n", r.m_YeastComments) +
+               infoLine("Attenuation:\t%1\n", decimals2(r.m_YeastAttenuation));
     }
 };
 
@@ -249,13 +256,13 @@ struct AdjunctsKind {
         return x;
     }
     static QString info(const Set& r) {
-        return a("Name: \t%1\n", r.m_AdjunctsName) +
-               a("Fermentable: \t%1\n",
-                 r.m_AdjunctsFermentable ? QStringLiteral("Yes") : QStringLiteral("No")) +
-               a("Factor: \t\t%1\n", f2(r.m_AdjunctsYield)) +
-               a("Specific Gravity: \t%1\nDegrees Balling: \t%2\n", f3(r.m_AdjunctsSPGrav),
-                 f1(r.m_AdjunctsDegreesBalling)) +
-               a("Comments:\n%1\n", r.m_AdjunctsComments);
+        return infoLine("Name: \t%1\n", r.m_AdjunctsName) +
+               infoLine("Fermentable: \t%1\n",
+                        r.m_AdjunctsFermentable ? QStringLiteral("Yes") : QStringLiteral("No")) +
+               infoLine("Factor: \t\t%1\n", decimals2(r.m_AdjunctsYield)) +
+               infoLine("Specific Gravity: \t%1\nDegrees Balling: \t%2\n",
+                        decimals3(r.m_AdjunctsSPGrav), decimals1(r.m_AdjunctsDegreesBalling)) +
+               infoLine("Comments:\n%1\n", r.m_AdjunctsComments);
     }
 };
 

@@ -9,6 +9,7 @@
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/dao/CDaoException.h"
 #include "core/db/records/CRecordSetRecipe.h"
+#include "core/db/records/Columns.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -144,12 +145,12 @@ const char* const kPredictedColumns[] = {"PredictedOG",  "PredictedFG",  "Predic
                                          "PredictedIBU", "PredictedHBU", "PredictedColor",
                                          "PredictedSRM"};
 // The recipe fields they are computed from.
-const char* const kPredictionInputs[] = {"RecipeID",
-                                         "RecipeBatchSize",
-                                         "RecipeBoilSize",
-                                         "RecipeMeasureEnglish",
-                                         "RecipeSystemEfficiencyExpected",
-                                         "RecipeFermPrimingName"};
+const char* const kPredictionInputs[] = {col::recipe::RecipeID,
+                                         col::recipe::RecipeBatchSize,
+                                         col::recipe::RecipeBoilSize,
+                                         col::recipe::RecipeMeasureEnglish,
+                                         col::recipe::RecipeSystemEfficiencyExpected,
+                                         col::recipe::RecipeFermPrimingName};
 
 bool UsesPredictedColumns(const QSet<QString>& used) {
     return std::any_of(std::begin(kPredictedColumns), std::end(kPredictedColumns),
@@ -725,7 +726,7 @@ private:
             recipe.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
             recipe.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
             if (!recipe.Seek(QStringLiteral("="),
-                             {field(main, row, QStringLiteral("RecipeBatchNo"))}))
+                             {field(main, row, QString::fromLatin1(col::recipe::RecipeBatchNo))}))
                 throw ReportError(ReportCode::kDatabase,
                                   QStringLiteral("the recipe is no longer in %1.").arg(path));
             sheets.emplace(MemorySheets::load(db, recipe.m_RecipeID));
@@ -738,13 +739,15 @@ private:
         auto num = [&](const char* column) {
             return field(main, row, QString::fromLatin1(column)).toDouble();
         };
-        const QString style = field(main, row, QStringLiteral("RecipeTargetStyle")).toString();
+        const QString style =
+            field(main, row, QString::fromLatin1(col::recipe::RecipeTargetStyle)).toString();
         std::optional<StyleRanges> ranges;
         if (style.trimmed().isEmpty()) {
             add(ReportBlock::Kind::Paragraph, QStringLiteral("No target style chosen."));
         } else {
             QStringList where;
-            for (const char* c : {"RecipeTargetCategory", "RecipeTargetSubcategory"}) {
+            for (const char* c :
+                 {col::recipe::RecipeTargetCategory, col::recipe::RecipeTargetSubcategory}) {
                 const QString part = field(main, row, QString::fromLatin1(c)).toString().trimmed();
                 if (!part.isEmpty())
                     where << part;
@@ -754,10 +757,11 @@ private:
                              ? QString()
                              : QStringLiteral("  (%1)").arg(where.join(QStringLiteral(", ")))))
                 .bold = true;
-            ranges = StyleRanges{num("RecipeTargetSpGravLo"), num("RecipeTargetSpGravHi"),
-                                 num("RecipeTargetAlcoLo"),   num("RecipeTargetAlcoHi"),
-                                 num("RecipeTargetIBULo"),    num("RecipeTargetIBUHi"),
-                                 num("RecipeTargetColorLo"),  num("RecipeTargetColorHi")};
+            ranges = StyleRanges{
+                num(col::recipe::RecipeTargetSpGravLo), num(col::recipe::RecipeTargetSpGravHi),
+                num(col::recipe::RecipeTargetAlcoLo),   num(col::recipe::RecipeTargetAlcoHi),
+                num(col::recipe::RecipeTargetIBULo),    num(col::recipe::RecipeTargetIBUHi),
+                num(col::recipe::RecipeTargetColorLo),  num(col::recipe::RecipeTargetColorHi)};
         }
         const double og = calc->PredictedOG, fg = calc->PredictedFG;
         ReportBlock& b = table({QString(), QStringLiteral("Low"), QStringLiteral("High"),

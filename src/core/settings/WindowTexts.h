@@ -261,8 +261,8 @@ inline constexpr const char* kCommentsField = "&Comments";
 inline constexpr const char* kDate = "&Date";
 
 // CRecipeRatingDlg.
-inline constexpr const char* kN20PointScale = "20 Point Scale";
-inline constexpr const char* kHopMaltBalance4Aftertaste3 =
+inline constexpr const char* kRatingScaleGroup = "20 Point Scale";
+inline constexpr const char* kRatingOverallParts =
     "Hop/Malt Balance (4)\nAftertaste (3)\nMouth-feel (3)";
 inline constexpr const char* kTotal = "Total =";
 inline constexpr const char* kScoringGuide = "Scoring Guide";
@@ -276,34 +276,33 @@ inline constexpr const char* kKilograms = "&Kilograms";
 inline constexpr const char* kGallons = "Gallons";
 inline constexpr const char* kPredictedOriginalGravityFormula =
     "Predicted Original Gravity Formula";
-inline constexpr const char* kExtractPotentialIsStatedInPoints =
+inline constexpr const char* kPotentialInPointsNote =
     "- Extract Potential is stated in points (e.g., 1.035 = 35 SG points)";
 
 // CBitternessCalcDlg.
 inline constexpr const char* kSelectAHop = "&Select a Hop...";
-inline constexpr const char* kValidValues10301130 = "Valid values:\n1.030 - 1.130";
-inline constexpr const char* kN3120Minutes = "3-120 minutes";
-inline constexpr const char* kDeterminedFromOriginalGravityAndTime =
+inline constexpr const char* kBitternessGravityRange = "Valid values:\n1.030 - 1.130";
+inline constexpr const char* kBoilTimeRange = "3-120 minutes";
+inline constexpr const char* kUtilizationSource =
     "(determined from original gravity and time of boil)";
 inline constexpr const char* kEnglishChoice = "&English";
 inline constexpr const char* kMethodPattern = "Method:  %1";
-inline constexpr const char* kIBUsDecimalAlphaAcidUtilizationMg =
+inline constexpr const char* kIbuFormula =
     "IBUs = decimal alpha acid utilization * mg/l of added alpha acids";
 
 // CAlcoholCalcDlg.
-inline constexpr const char* kNoteToCalculatePREDICTEDABVLeave =
+inline constexpr const char* kPredictedAbvNote =
     "*Note: To calculate PREDICTED ABV, leave TG blank";
-inline constexpr const char* kUsedForPredictingTerminalGravityOnly =
-    "Used for predicting Terminal Gravity only";
-inline constexpr const char* kAttenuationIsNormally7080If =
+inline constexpr const char* kAttenuationGroup = "Used for predicting Terminal Gravity only";
+inline constexpr const char* kAttenuationHint =
     "Attenuation is normally 70-80%\n  (if unknown, assume 75%)";
-inline constexpr const char* kABVOriginalGravityTerminalGravity1275 =
+inline constexpr const char* kAbvFormula =
     "%ABV = ( ( Original Gravity - Terminal Gravity ) * .1275";
-inline constexpr const char* kABWOriginalGravityTerminalGravity102 =
+inline constexpr const char* kAbwFormula =
     "%ABW = ( ( Original Gravity - Terminal Gravity ) * .102";
-inline constexpr const char* kGravitiesAreStatedInPointsE =
+inline constexpr const char* kGravitiesInPointsNote =
     "- Gravities are stated in points (e.g., 1.035 = 35 SG points)";
-inline constexpr const char* kABVToFromABW = "&ABV to/from ABW...";
+inline constexpr const char* kAbvAbwButton = "&ABV to/from ABW...";
 
 // CAddChgDlg.
 inline constexpr const char* kLow = "Low";
@@ -348,25 +347,23 @@ inline constexpr const char* kTotalBoilTimeField = "Total Boil Time (Min)";
 
 // CLabelView.
 inline constexpr const char* kWortsmithLabelTest = "Wortsmith Label Test";
-inline constexpr const char* kThisRoutineIsPlannedForA =
+inline constexpr const char* kLabelPlannedNote =
     "This routine is planned for a future version of Wortsmith Calculator.";
 
 // CABVABWDlg.
-inline constexpr const char* kABVABW125 = "ABV = ABW * 1.25";
-inline constexpr const char* kABWABV08 = "ABW = ABV * 0.8";
-inline constexpr const char* kAlcoholByVolumePercentageFormat99 =
-    "Alcohol by Volume\nPercentage\nFormat = 99.99";
-inline constexpr const char* kAlcoholByWeightPercentageFormat99 =
-    "Alcohol by Weight\nPercentage\nFormat = 99.99";
+inline constexpr const char* kAbvFromAbwFormula = "ABV = ABW * 1.25";
+inline constexpr const char* kAbwFromAbvFormula = "ABW = ABV * 0.8";
+inline constexpr const char* kAbvFieldTip = "Alcohol by Volume\nPercentage\nFormat = 99.99";
+inline constexpr const char* kAbwFieldTip = "Alcohol by Weight\nPercentage\nFormat = 99.99";
 
 // CTargetStyleGrid2.
 inline constexpr const char* kSpecificGravity = "Specific Gravity";
 inline constexpr const char* kGravityPattern = "Gravity (%1)";
 
 // CSGBallingDlg.
-inline constexpr const char* kSGB00410 = "SG = (B°)(.004) + 1.0";
-inline constexpr const char* kBSG10004 = "B° = (SG - 1.0) / .004";
-inline constexpr const char* kDebreesBallingWhichIsAnotherDensity =
+inline constexpr const char* kGravityFromBallingFormula = "SG = (B°)(.004) + 1.0";
+inline constexpr const char* kBallingFromGravityFormula = "B° = (SG - 1.0) / .004";
+inline constexpr const char* kBallingFieldTip =
     "Debrees Balling, which is another density scale\nFormat = 99.9";
 
 } // namespace wsc::Labels
