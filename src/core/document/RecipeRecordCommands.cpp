@@ -40,7 +40,12 @@ int countNamedRows(const IngredientSheets& sheets, int sheet, int limit) {
 
 RecipeRecordCommands::RecipeRecordCommands(CWscalcDoc& doc, RecipeFormControls& form,
                                            IDocumentView* view)
-    : m_doc(doc), m_form(form), m_view(view), m_set(doc.database()) {
+    : m_doc(doc), m_form(form), m_view(view), m_set(doc.database()),
+      m_session(
+          doc.services(), [&doc] { return doc.workspace(); },
+          // The copy an opening left for later is made before the first change reaches
+          // the file.
+          [&doc] { MakePendingBackup(doc.services()); }) {
     readPreferences();
 }
 
@@ -58,16 +63,14 @@ void RecipeRecordCommands::readPreferences() {
 }
 
 bool RecipeRecordCommands::open() {
-    try {
-        m_set.Open(CDaoRecordset::dbOpenTable);
-        m_set.SetCurrentIndex(QString::fromLatin1(kBatchIndex));
-        m_set.MoveFirst();
-        if (hasRecord())
-            m_set.Edit();
-    } catch (const CDaoException& e) {
-        report(e);
+    if (!m_session.run([&] {
+            m_set.Open(CDaoRecordset::dbOpenTable);
+            m_set.SetCurrentIndex(QString::fromLatin1(kBatchIndex));
+            m_set.MoveFirst();
+            if (hasRecord())
+                m_set.Edit();
+        }))
         return false;
-    }
     m_commitEnabled = true;
     m_currentRecipeId = hasRecord() ? m_set.m_RecipeID : 0;
     reload();
@@ -76,11 +79,7 @@ bool RecipeRecordCommands::open() {
 }
 
 void RecipeRecordCommands::beginFirstTransaction() {
-    try {
-        ensureTransaction();
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+    m_session.run([&] { m_session.ensureTransaction(); });
 }
 
 bool RecipeRecordCommands::hasRecord() const {
@@ -94,34 +93,9 @@ void RecipeRecordCommands::setModified(bool modified) {
     m_form.commandStateChanged();
 }
 
-void RecipeRecordCommands::report(const CDaoException& e) {
-    ReportDaoError(e, m_doc.services().prompter, m_doc.services().help);
-}
-
 void RecipeRecordCommands::notify(HintEvent event, long recipeId) {
     const CRowViewHint written{0, recipeId};
     m_doc.UpdateAllViews(m_view, MakeHint(event), recipeId != 0 ? &written : nullptr);
-}
-
-void RecipeRecordCommands::ensureTransaction() {
-    CDaoWorkspace* ws = m_doc.workspace();
-    if (ws && ws->transactionDepth() == 0)
-        ws->BeginTrans();
-}
-
-void RecipeRecordCommands::commitTransaction() {
-    CDaoWorkspace* ws = m_doc.workspace();
-    if (ws && ws->transactionDepth() > 0) {
-        // The copy an opening left for later is made before the first change reaches the file.
-        MakePendingBackup(m_doc.services());
-        ws->CommitTrans();
-    }
-}
-
-void RecipeRecordCommands::rollbackTransaction() {
-    CDaoWorkspace* ws = m_doc.workspace();
-    if (ws && ws->transactionDepth() > 0)
-        ws->Rollback();
 }
 
 void RecipeRecordCommands::storeCurrentInDocument() {
@@ -212,8 +186,7 @@ bool RecipeRecordCommands::SaveRecipeChanges(bool ask) {
     // A recipe the user did not change is not written: rewriting it could only alter values
     // the controls cannot show exactly.
     if (!m_modified && !m_newRecord && !m_copiedIngredients)
-        return RunReported([this] { commitTransaction(); },
-                           [this](const CDaoException& e) { report(e); });
+        return m_session.run([this] { m_session.commitTransaction(); });
     const bool saved = m_form.saveControls(m_set);
     if (!saved || !ValidateRecipe())
         return false;
@@ -224,14 +197,14 @@ bool RecipeRecordCommands::SaveRecipeChanges(bool ask) {
         if (m_set.GetEditMode() == CDaoRecordset::dbEditNone)
             m_set.Edit();
         m_set.Update();
-        commitTransaction();
+        m_session.commitTransaction();
     } catch (const CDaoException& e) {
         if (e.hasErrorInfo() && e.errorInfo().m_lErrorCode == CDaoException::kDuplicateKey) {
             m_doc.services().prompter.message(Msg::kBatchNumberNotUnique, {},
                                               PromptIcon::Exclamation);
             m_form.focusControl(FormControl::kBatchNo);
         } else {
-            report(e);
+            m_session.report(e);
         }
         return false;
     }
@@ -253,13 +226,11 @@ bool RecipeRecordCommands::SaveRecipeChanges(bool ask) {
 }
 
 void RecipeRecordCommands::BeginRecipeEdit() {
-    try {
+    m_session.run([&] {
         if (hasRecord())
             m_set.Edit();
-        ensureTransaction();
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+        m_session.ensureTransaction();
+    });
     m_currentRecipeId = hasRecord() ? m_set.m_RecipeID : 0;
     reload();
     m_form.focusControl(FormControl::kName);
@@ -271,14 +242,12 @@ void RecipeRecordCommands::BeginRecipeEdit() {
 bool RecipeRecordCommands::RunBetweenEdits(const std::function<void()>& work) {
     if (!SaveRecipeChanges())
         return false;
-    try {
-        if (m_set.GetEditMode() != CDaoRecordset::dbEditNone)
-            m_set.CancelUpdate();
-        commitTransaction();
-    } catch (const CDaoException& e) {
-        report(e);
+    if (!m_session.run([&] {
+            if (m_set.GetEditMode() != CDaoRecordset::dbEditNone)
+                m_set.CancelUpdate();
+            m_session.commitTransaction();
+        }))
         return false;
-    }
     work();
     BeginRecipeEdit();
     return true;
@@ -290,12 +259,8 @@ long RecipeRecordCommands::NextBatchNumber() {
 
 bool RecipeRecordCommands::nextBatchNumberExists() {
     long next = 0;
-    try {
-        next = NextBatchNumber();
-    } catch (const CDaoException& e) {
-        report(e);
+    if (!m_session.run([&] { next = NextBatchNumber(); }))
         return false;
-    }
     if (next <= kHighestBatchNumber)
         return true;
     m_doc.services().prompter.text(QString::fromLatin1(Texts::kNoNextBatchNumber).arg(next - 1),
@@ -306,46 +271,21 @@ bool RecipeRecordCommands::nextBatchNumberExists() {
 void RecipeRecordCommands::OnRecordMove(Move move) {
     if (!SaveRecipeChanges())
         return;
-    try {
-        // Nothing shown (an empty database): look again from the start.
-        if (!hasRecord())
-            move = Move::First;
-        switch (move) {
-        case Move::First:
-            m_set.MoveFirst();
-            break;
-        case Move::Last:
-            m_set.MoveLast();
-            break;
-        case Move::Next:
-            m_set.MoveNext();
-            if (m_set.IsEOF())
-                m_set.MoveLast();
-            break;
-        case Move::Previous:
-            m_set.MovePrev();
-            if (m_set.IsBOF())
-                m_set.MoveFirst();
-            break;
-        }
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+    // Nothing shown (an empty database): look again from the start.
+    m_session.run([&] { RecordSession::move(m_set, move, hasRecord()); });
     BeginRecipeEdit();
 }
 
 void RecipeRecordCommands::abandonNewRecord(CDaoRecordset::Bookmark previous) {
-    try {
+    m_session.run([&] {
         if (m_set.GetEditMode() != CDaoRecordset::dbEditNone)
             m_set.CancelUpdate();
-        rollbackTransaction();
+        m_session.rollbackTransaction();
         if (previous != 0)
             m_set.SetBookmark(previous);
         else
             m_set.MoveFirst();
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+    });
     m_newRecord = false;
     m_copiedIngredients = false;
     BeginRecipeEdit();
@@ -363,33 +303,30 @@ void RecipeRecordCommands::OnRecordAdd() {
     if (!SaveRecipeChanges() || !nextBatchNumberExists())
         return;
     const CDaoRecordset::Bookmark previous = hasRecord() ? m_set.GetBookmark() : 0;
-    try {
-        ensureTransaction();
-        m_set.AddNew();
-        m_newRecord = true;
-        m_doc.beginNewRecipe();
-        m_form.resetTargetStyle();
-        m_set.m_RecipeName = QStringLiteral("<new recipe>");
-        insertNewRecord();
-        reload();
-        m_form.focusControl(FormControl::kName);
-        m_commitEnabled = true;
-        m_modified = false;
-        m_set.Update();
-        commitTransaction();
-    } catch (const CDaoException& e) {
-        report(e);
+    if (!m_session.run([&] {
+            m_session.ensureTransaction();
+            m_set.AddNew();
+            m_newRecord = true;
+            m_doc.beginNewRecipe();
+            m_form.resetTargetStyle();
+            m_set.m_RecipeName = QStringLiteral("<new recipe>");
+            insertNewRecord();
+            reload();
+            m_form.focusControl(FormControl::kName);
+            m_commitEnabled = true;
+            m_modified = false;
+            m_set.Update();
+            m_session.commitTransaction();
+        })) {
         abandonNewRecord(previous);
         return;
     }
     notify(HintEvent::Added, m_currentRecipeId);
     storeCurrentInDocument();
-    try {
+    m_session.run([&] {
         m_set.Edit();
-        ensureTransaction();
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+        m_session.ensureTransaction();
+    });
     m_form.commandStateChanged();
 }
 
@@ -424,15 +361,13 @@ bool RecipeRecordCommands::copyRecord(const ScaleRequest* scale) {
     std::optional<ScalePlan> plan;
     if (scale) {
         QString why;
-        try {
-            plan = PlanScale(
-                m_set,
-                RecipeIngredientRows::count(*m_doc.database(), RecipeIngredientRows::Kit, sourceId),
-                *scale, &why);
-        } catch (const CDaoException& e) {
-            report(e);
+        if (!m_session.run([&] {
+                plan = PlanScale(m_set,
+                                 RecipeIngredientRows::count(*m_doc.database(),
+                                                             RecipeIngredientRows::Kit, sourceId),
+                                 *scale, &why);
+            }))
             return false;
-        }
         if (!plan) {
             prompter.text(why, PromptIcon::Exclamation);
             return false;
@@ -440,29 +375,28 @@ bool RecipeRecordCommands::copyRecord(const ScaleRequest* scale) {
     }
     m_copySourceBookmark = m_set.GetBookmark();
     std::optional<Predictions> before, after;
-    try {
-        ensureTransaction();
-        if (plan)
-            before = FiguresOf(*m_doc.database(), sourceId, sourceInputs, m_doc.utilization());
-        m_set.AddNew();
-        m_newRecord = true;
-        m_copiedIngredients = true;
-        m_set.setFieldValues(source);
-        m_set.m_RecipeName = QStringLiteral("Copy of ") + sourceName;
-        if (plan)
-            ScaleRecipeFields(m_set, *plan);
-        m_doc.beginNewRecipe();
-        m_form.resetTargetStyle();
-        insertNewRecord();
-        m_newRecord = false;
-        RecipeIngredientRows::copy(*m_doc.database(), sourceId, m_currentRecipeId);
-        if (plan) {
-            ScaleIngredientRows(*m_doc.database(), m_currentRecipeId, *plan);
-            after = FiguresOf(*m_doc.database(), m_currentRecipeId, RecipeInputs::of(m_set),
-                              m_doc.utilization());
-        }
-    } catch (const CDaoException& e) {
-        report(e);
+    if (!m_session.run([&] {
+            m_session.ensureTransaction();
+            if (plan)
+                before = FiguresOf(*m_doc.database(), sourceId, sourceInputs, m_doc.utilization());
+            m_set.AddNew();
+            m_newRecord = true;
+            m_copiedIngredients = true;
+            m_set.setFieldValues(source);
+            m_set.m_RecipeName = QStringLiteral("Copy of ") + sourceName;
+            if (plan)
+                ScaleRecipeFields(m_set, *plan);
+            m_doc.beginNewRecipe();
+            m_form.resetTargetStyle();
+            insertNewRecord();
+            m_newRecord = false;
+            RecipeIngredientRows::copy(*m_doc.database(), sourceId, m_currentRecipeId);
+            if (plan) {
+                ScaleIngredientRows(*m_doc.database(), m_currentRecipeId, *plan);
+                after = FiguresOf(*m_doc.database(), m_currentRecipeId, RecipeInputs::of(m_set),
+                                  m_doc.utilization());
+            }
+        })) {
         abandonNewRecord(m_copySourceBookmark);
         return false;
     }
@@ -485,13 +419,11 @@ void RecipeRecordCommands::OnRecordDelete() {
     if (!canDelete() || !hasRecord())
         return;
     Prompter& prompter = m_doc.services().prompter;
-    try {
-        if (m_set.GetRecordCount() == 1) {
-            prompter.message(Msg::kOnlyRecipe, {}, PromptIcon::Stop);
-            return;
-        }
-    } catch (const CDaoException& e) {
-        report(e);
+    long count = 0;
+    if (!m_session.run([&] { count = m_set.GetRecordCount(); }))
+        return;
+    if (count == 1) {
+        prompter.message(Msg::kOnlyRecipe, {}, PromptIcon::Stop);
         return;
     }
     const long recipeId = m_set.m_RecipeID;
@@ -506,52 +438,37 @@ void RecipeRecordCommands::OnRecordDelete() {
     // show another one: that other recipe is not what the user agreed to delete.
     if (!hasRecord() || m_set.m_RecipeID != recipeId)
         return;
-    try {
-        commitTransaction();
-        // The recipe and its rows go together or not at all.
-        ensureTransaction();
+    // The recipe and its rows go together or not at all.
+    m_session.runWhole([&] {
         RecipeIngredientRows::remove(*m_doc.database(), recipeId);
         m_set.Delete();
-        commitTransaction();
-    } catch (const CDaoException& e) {
-        try {
-            rollbackTransaction();
-        } catch (const CDaoException&) {
-        }
-        report(e);
-    }
-    try {
+    });
+    m_session.run([&] {
         m_set.MoveNext();
         if (m_set.IsEOF())
             m_set.MoveLast();
         if (m_set.IsEOF())
             m_set.resetFields();
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+    });
     notify(HintEvent::Deleted, recipeId);
     BeginRecipeEdit();
 }
 
 void RecipeRecordCommands::OnRecordRefresh() {
-    try {
+    m_session.run([&] {
         if (m_set.GetEditMode() != CDaoRecordset::dbEditNone)
             m_set.CancelUpdate();
-        rollbackTransaction();
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+        m_session.rollbackTransaction();
+    });
     if (m_newRecord || m_copiedIngredients) {
-        try {
+        m_session.run([&] {
             m_set.Move(0);
             // A copy that was never committed is gone: show the recipe it was made from.
             if (m_set.IsDeleted() && m_copySourceBookmark != 0)
                 m_set.SetBookmark(m_copySourceBookmark);
             if (m_set.IsDeleted())
                 m_set.MoveFirst();
-        } catch (const CDaoException& e) {
-            report(e);
-        }
+        });
         m_newRecord = false;
         m_copiedIngredients = false;
     }
@@ -569,7 +486,7 @@ bool RecipeRecordCommands::OnRecordCommit() {
         setModified(true);
         return false;
     }
-    try {
+    m_session.run([&] {
         if (newPending) {
             m_set.SetBookmark(m_set.GetLastModifiedBookmark());
             m_currentRecipeId = m_set.m_RecipeID;
@@ -579,11 +496,9 @@ bool RecipeRecordCommands::OnRecordCommit() {
             m_set.Edit();
         if (!m_doc.isClosing()) {
             notify(HintEvent::Committed, m_currentRecipeId);
-            ensureTransaction();
+            m_session.ensureTransaction();
         }
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+    });
     m_form.commandStateChanged();
     return true;
 }
@@ -594,13 +509,11 @@ void RecipeRecordCommands::GoToBatch(long batchNo) {
     m_doc.aimAtBatch(batchNo);
     const QString key = QString::asprintf("%lu", static_cast<unsigned long>(batchNo));
     bool found = false;
-    try {
+    m_session.run([&] {
         found = m_set.Seek(QStringLiteral("="), {key});
         if (!found)
             m_set.Move(0);
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+    });
     if (!found)
         m_doc.services().prompter.text(QString::fromLatin1(Texts::kSeekFailedBatch) + key +
                                        QString::fromLatin1(Texts::kContactUs));

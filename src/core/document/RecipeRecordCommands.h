@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calc/Units.h"
+#include "core/db/RecordSession.h"
 #include "core/db/dao/CDaoRecordset.h"
 #include "core/db/records/CRecordSetRecipe.h"
 #include "core/document/RecipeFormControls.h"
@@ -21,7 +22,7 @@ class CWscalcDoc;
 // move, add, copy, delete and discard, and tell the other views what changed.
 class RecipeRecordCommands {
 public:
-    enum class Move { First, Previous, Next, Last };
+    using Move = RecordSession::Move;
 
     struct Preferences {
         bool displayWarnings = true;
@@ -91,10 +92,6 @@ private:
     bool copyRecord(const ScaleRequest* scale);
     void reload();
     void storeCurrentInDocument();
-    void ensureTransaction();
-    void commitTransaction();
-    void rollbackTransaction();
-    void report(const CDaoException& e);
     void notify(HintEvent event, long recipeId);
     // False, having said so, when the next batch number would be past the highest one.
     bool nextBatchNumberExists();
@@ -108,6 +105,7 @@ private:
     RecipeFormControls& m_form;
     IDocumentView* m_view;
     CRecordSetRecipe m_set;
+    RecordSession m_session;
     Preferences m_prefs;
     bool m_modified = false;
     bool m_newRecord = false;

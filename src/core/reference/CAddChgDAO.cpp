@@ -7,27 +7,22 @@
 #include "core/db/dao/CDaoException.h"
 #include "core/db/dao/CDaoRecordset.h"
 #include "core/db/dao/CDaoWorkspace.h"
+#include "core/db/records/Columns.h"
 #include "core/reference/HopsRules.h"
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/ProfileStore.h"
 #include "core/settings/Prompter.h"
 
 namespace wsc {
-namespace {} // namespace
-
 CAddChgDAO::CAddChgDAO(ReferenceKind kind, CoreServices& services, AddChgControls& controls)
-    : m_table(ReferenceTableOf(kind)), m_services(services), m_controls(controls) {}
+    : m_table(ReferenceTableOf(kind)), m_services(services), m_controls(controls),
+      m_session(services, [this] { return m_workspace.get(); }) {}
 
 CAddChgDAO::~CAddChgDAO() {
     // Whatever is not saved goes with the transaction, which closing the workspace ends.
     m_set.reset();
     if (m_workspace || m_database)
         cleanWorkspace(m_workspace, m_database, m_services.prompter, m_services.help);
-}
-
-void CAddChgDAO::report(const std::exception& e) {
-    if (const auto* dao = dynamic_cast<const CDaoException*>(&e))
-        ReportDaoError(*dao, m_services.prompter, m_services.help);
 }
 
 bool CAddChgDAO::OnInitDialog() {
@@ -39,13 +34,12 @@ bool CAddChgDAO::OnInitDialog() {
             return false;
         }
     }
-    try {
-        m_set = m_table.makeRecordset(m_database.get());
-        m_set->Open();
-        m_set->SetCurrentIndex(QString::fromLatin1(m_table.index));
-        m_rowCountAtOpen = m_set->GetRecordCount();
-    } catch (const CDaoException& e) {
-        report(e);
+    if (!m_session.run([&] {
+            m_set = m_table.makeRecordset(m_database.get());
+            m_set->Open();
+            m_set->SetCurrentIndex(QString::fromLatin1(m_table.index));
+            m_rowCountAtOpen = m_set->GetRecordCount();
+        })) {
         m_set.reset();
         return false;
     }
@@ -72,30 +66,13 @@ void CAddChgDAO::setDirty() {
     m_controls.commandStateChanged();
 }
 
-void CAddChgDAO::ensureTransaction() {
-    if (m_workspace && m_workspace->transactionDepth() == 0)
-        m_workspace->BeginTrans();
-}
-
-void CAddChgDAO::commitTransaction() {
-    if (m_workspace && m_workspace->transactionDepth() > 0)
-        m_workspace->CommitTrans();
-}
-
-void CAddChgDAO::rollbackTransaction() {
-    if (m_workspace && m_workspace->transactionDepth() > 0)
-        m_workspace->Rollback();
-}
-
 void CAddChgDAO::BeginRecordEdit() {
-    try {
+    m_session.run([&] {
         if (m_set->HasCurrentRecord()) {
             m_set->Edit();
-            ensureTransaction();
+            m_session.ensureTransaction();
         }
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+    });
     m_loading = true;
     m_controls.loadControls(*m_set, m_set->HasCurrentRecord());
     m_loading = false;
@@ -118,9 +95,9 @@ bool CAddChgDAO::ValidateRecord() {
         return false;
     }
     if (m_table.kind == ReferenceKind::Hops) {
-        const auto problem = HopsRules::checkAlpha(m_controls.controlText("HopsAlpha"),
-                                                   m_controls.controlText("HopsAlphaLo"),
-                                                   m_controls.controlText("HopsAlphaHi"));
+        const auto problem = HopsRules::checkAlpha(m_controls.controlText(col::data::HopsAlpha),
+                                                   m_controls.controlText(col::data::HopsAlphaLo),
+                                                   m_controls.controlText(col::data::HopsAlphaHi));
         if (problem) {
             m_controls.focusControl(problem->focus);
             m_services.prompter.text(problem->message, PromptIcon::Exclamation);
@@ -149,19 +126,17 @@ void CAddChgDAO::checkDuplicateKey() {
 }
 
 bool CAddChgDAO::writeRecord() {
-    try {
-        if (m_set->GetEditMode() == CDaoRecordset::dbEditNone)
-            m_set->Edit();
-        checkDuplicateKey();
-        m_set->Update();
-        commitTransaction();
-        // A new row stays on show.
-        if (m_adding)
-            m_set->SetBookmark(m_set->GetLastModifiedBookmark());
-    } catch (const CDaoException& e) {
-        report(e);
+    if (!m_session.run([&] {
+            if (m_set->GetEditMode() == CDaoRecordset::dbEditNone)
+                m_set->Edit();
+            checkDuplicateKey();
+            m_set->Update();
+            m_session.commitTransaction();
+            // A new row stays on show.
+            if (m_adding)
+                m_set->SetBookmark(m_set->GetLastModifiedBookmark());
+        }))
         return false;
-    }
     m_adding = false;
     m_dirty = false;
     m_controls.commandStateChanged();
@@ -173,8 +148,7 @@ bool CAddChgDAO::SaveRecord() {
         return true;
     // Nothing was changed: nothing is written.
     if (!m_dirty && !m_adding)
-        return RunReported([this] { commitTransaction(); },
-                           [this](const CDaoException& e) { report(e); });
+        return m_session.run([this] { m_session.commitTransaction(); });
     if (!m_controls.saveControls(*m_set) || !ValidateRecord())
         return false;
     if (m_dirty && m_displayWarnings &&
@@ -193,30 +167,7 @@ bool CAddChgDAO::CanClose() {
 void CAddChgDAO::OnRecordMove(Move move) {
     if (!SaveRecord())
         return;
-    try {
-        if (!m_set->HasCurrentRecord())
-            move = Move::First;
-        switch (move) {
-        case Move::First:
-            m_set->MoveFirst();
-            break;
-        case Move::Last:
-            m_set->MoveLast();
-            break;
-        case Move::Next:
-            m_set->MoveNext();
-            if (m_set->IsEOF())
-                m_set->MoveLast();
-            break;
-        case Move::Previous:
-            m_set->MovePrev();
-            if (m_set->IsBOF())
-                m_set->MoveFirst();
-            break;
-        }
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+    m_session.run([&] { RecordSession::move(*m_set, move, m_set->HasCurrentRecord()); });
     BeginRecordEdit();
 }
 
@@ -229,13 +180,11 @@ void CAddChgDAO::OnRecordAdd() {
     // An empty table has no row to settle: its first row is added straight away.
     if (!SaveRecord())
         return;
-    try {
-        ensureTransaction();
-        m_set->AddNew();
-    } catch (const CDaoException& e) {
-        report(e);
+    if (!m_session.run([&] {
+            m_session.ensureTransaction();
+            m_set->AddNew();
+        }))
         return;
-    }
     applyNewRowDefaults();
     m_adding = true;
     m_dirty = false;
@@ -253,15 +202,13 @@ void CAddChgDAO::OnRecordDelete() {
         return;
     Prompter& prompter = m_services.prompter;
     if (m_table.kind == ReferenceKind::Brewer) {
-        try {
-            if (m_set->GetRecordCount() == 1 &&
-                prompter.text(QString::fromLatin1(Texts::kDeleteLastBrewer), PromptIcon::Question,
-                              PromptButtons::YesNo) != PromptAnswer::Yes)
-                return;
-        } catch (const CDaoException& e) {
-            report(e);
+        long count = 0;
+        if (!m_session.run([&] { count = m_set->GetRecordCount(); }))
             return;
-        }
+        if (count == 1 &&
+            prompter.text(QString::fromLatin1(Texts::kDeleteLastBrewer), PromptIcon::Question,
+                          PromptButtons::YesNo) != PromptAnswer::Yes)
+            return;
     }
     if (m_displayDeleteWarnings) {
         const QString key = m_table.deleteKey(
@@ -276,31 +223,27 @@ void CAddChgDAO::OnRecordDelete() {
         OnRecordRefresh();
         return;
     }
-    try {
+    m_session.run([&] {
         m_set->CancelUpdate();
-        rollbackTransaction();
+        m_session.rollbackTransaction();
         m_set->Delete();
         m_set->MoveNext();
         if (m_set->IsEOF())
             m_set->MoveLast();
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+    });
     BeginRecordEdit();
 }
 
 void CAddChgDAO::OnRecordRefresh() {
-    try {
+    m_session.run([&] {
         if (m_set->GetEditMode() != CDaoRecordset::dbEditNone)
             m_set->CancelUpdate();
-        rollbackTransaction();
+        m_session.rollbackTransaction();
         if (m_adding) {
             m_adding = false;
             m_set->Move(0);
         }
-    } catch (const CDaoException& e) {
-        report(e);
-    }
+    });
     m_adding = false;
     BeginRecordEdit();
     if (hasRow())

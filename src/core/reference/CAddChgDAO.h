@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/db/RecordSession.h"
 #include "core/reference/ReferenceTables.h"
 
 #include <QString>
@@ -40,7 +41,7 @@ public:
 // the user says so, discarded), an unchanged one is left as stored.
 class CAddChgDAO {
 public:
-    enum class Move { First, Previous, Next, Last };
+    using Move = RecordSession::Move;
 
     CAddChgDAO(ReferenceKind kind, CoreServices& services, AddChgControls& controls);
     ~CAddChgDAO();
@@ -82,13 +83,9 @@ private:
     void BeginRecordEdit();
     bool ValidateRecord();
     bool writeRecord();
-    void ensureTransaction();
-    void commitTransaction();
-    void rollbackTransaction();
     // Throws CDaoException 3022 when another row holds the same index key.
     void checkDuplicateKey();
     void applyNewRowDefaults();
-    void report(const std::exception& e);
 
     const ReferenceTable& m_table;
     CoreServices& m_services;
@@ -96,6 +93,7 @@ private:
     std::unique_ptr<CDaoWorkspace> m_workspace;
     std::unique_ptr<CDaoDatabase> m_database;
     std::unique_ptr<CDaoRecordset> m_set;
+    RecordSession m_session;
     bool m_adding = false;
     bool m_dirty = false;
     bool m_loading = false;
