@@ -430,15 +430,18 @@ TEST(ReportLayout, ALongTextFlowsOverPagesAndKeepsItsHeadingWithItsFirstLines) {
     ASSERT_GE(pages.pageCount(), 4);
     ExpectNothingCut(pages);
     QStringList all;
+    int headings = 0;
     for (int p = 0; p < pages.pageCount(); ++p) {
         const QStringList texts = pages.pageTexts(p);
-        // A heading never ends a page.
+        // A heading never ends a page: its first line is on the same page.
         const qsizetype heading = texts.indexOf(QStringLiteral("Comments"), p == 0 ? 1 : 0);
         if (heading >= 0) {
+            ++headings;
             EXPECT_EQ(texts.value(heading + 1), QStringLiteral("Comment line 1")) << p + 1;
         }
         all << texts;
     }
+    EXPECT_EQ(headings, 1);
     // Every line, once, in order.
     QStringList lines;
     for (const QString& t : all) {

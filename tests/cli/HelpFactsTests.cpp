@@ -99,10 +99,28 @@ TEST_F(Cli, TheFormulasTheHelpStatesAreTheOnesComputed) {
     EXPECT_TRUE(water.contains(QStringLiteral("20 US\ngallons")) ||
                 water.contains(QStringLiteral("20 US gallons")));
     EXPECT_FALSE(water.contains(QStringLiteral("per 20 litres")));
-    // ¾ cup of corn sugar in 5 gallons is about 6 g a litre: the two doses agree.
+    // The priming dose the help gives, in grams and litres, is the dose it gives per litre
+    // and carbonates as much as it says, by the program's own priming tool.
     const QString brew = topic(QStringLiteral("howtobrew.html"));
-    EXPECT_TRUE(brew.contains(QStringLiteral("about 6&nbsp;g per litre")));
-    EXPECT_NEAR(110.0 / (5 * 3.785411784), 6.0, 0.5);
+    const QRegularExpressionMatch dose =
+        QRegularExpression(
+            QStringLiteral("(\\d+)&nbsp;g\\) for 5 US gallons\\s*\\((\\d+)&nbsp;litres\\): "
+                           "about (\\d+)&nbsp;g per litre, which gives about "
+                           "([\\d.]+) volumes"))
+            .match(brew);
+    ASSERT_TRUE(dose.hasMatch());
+    const double grams = dose.captured(1).toDouble(), litres = dose.captured(2).toDouble();
+    EXPECT_NEAR(litres, 5 * 3.785411784, 0.5);
+    EXPECT_NEAR(grams / litres, dose.captured(3).toDouble(), 0.5);
+    ASSERT_EQ(run({QStringLiteral("priming"), QStringLiteral("--sugar"), dose.captured(1),
+                   QStringLiteral("--beer"), dose.captured(2), QStringLiteral("--temperature"),
+                   QStringLiteral("20"), QStringLiteral("--kind"), QStringLiteral("corn"),
+                   QStringLiteral("--units"), QStringLiteral("metric"), QStringLiteral("--json")}),
+              cli::kOk);
+    const double volumes = QJsonDocument::fromJson(stdoutText.toUtf8())
+                               .object()[QStringLiteral("values")][QStringLiteral("volumes")]
+                               .toDouble();
+    EXPECT_NEAR(volumes, dose.captured(4).toDouble(), 0.25);
 }
 
 // The maintenance topic names only fields the dialogs have, each by its label.

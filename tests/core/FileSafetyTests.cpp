@@ -442,15 +442,19 @@ TEST_F(FileSafety, StoredValuesOfTheWrongTypeAreShownNamedAndKept) {
     open(file);
     // Every recipe is reached, the one without a batch number first.
     QStringList batches;
+    int beyondLong = 0;
     m_cmd->OnRecordMove(Move::First);
     for (int i = 0; i < 10; ++i) {
         batches << m_form->batch;
+        // The recipe whose id is past 32 bits is reached with its ingredient rows.
         if (m_cmd->record().m_RecipeID == 3000000000LL) {
+            ++beyondLong;
             EXPECT_GT(m_form->sheets.ingredientCount(SheetHops), 0);
             EXPECT_GT(m_form->sheets.ingredientCount(SheetGrains), 0);
         }
         m_cmd->OnRecordMove(Move::Next);
     }
+    EXPECT_EQ(beyondLong, 1);
     EXPECT_EQ(batches.mid(0, 8),
               (QStringList{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                            QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("7"),
