@@ -39,9 +39,9 @@ public:
     // written together or, on an error (which is reported), not at all.
     template <class Work> bool runWhole(Work&& work) {
         return run([&] {
-            commitTransaction();
-            ensureTransaction();
             try {
+                commitTransaction();
+                ensureTransaction();
                 work();
                 commitTransaction();
             } catch (const CDaoException&) {
