@@ -283,13 +283,15 @@ protected:
                 {"XDG_CACHE_HOME", home + "/cache"},
                 {"QT_QPA_PLATFORM", "offscreen"}};
     }
+    // Where a child program started by a test writes its standard error.
+    QString errorsFile() { return path(QStringLiteral("errors.txt")); }
     // The program ended by itself with status 0, leaving each file whole, with nothing beside
     // it, and as it was before.
     void expectEndedCleanly(test::ChildProcess& child, const QString& file,
                             const QByteArray& digest) {
         ASSERT_TRUE(child.waitForExit()) << "the program did not end";
         // What the program wrote, to tell a crash from a refusal when this fails.
-        const QByteArray said = child.output() + readFile(path(QStringLiteral("errors.txt")));
+        const QByteArray said = child.output() + readFile(errorsFile());
         EXPECT_TRUE(child.exitedByItself()) << "ended by signal " << child.endingSignal() << "\n"
                                             << said.constData();
         EXPECT_EQ(child.exitCode(), 0) << said.constData();
@@ -328,7 +330,7 @@ TEST_F(Ending, ExitEndsTheProgramWithTheHelpWindowOpen) {
     const QString recipes = copyShippedSamples();
     const QString data = copyShippedData();
     const QByteArray digest = test::FileDigest(recipes);
-    const QString errors = path(QStringLiteral("errors.txt"));
+    const QString errors = errorsFile();
     // Started in the help file's folder, where the program looks for it first.
     test::ChildProcess child(
         {QByteArray(WSC_SIGNAL_CHILD), "exit-with-help", "/s", QFile::encodeName(recipes)},
@@ -368,7 +370,7 @@ TEST_P(EndingWithAWindowOpen, ASignalEndsTheProgramWithNothingHalfSaved) {
                              "UPDATE Recipes SET RecipeBoilLth = 'long' WHERE RecipeBatchNo = 1"));
     const QByteArray recipesDigest = test::FileDigest(recipes);
     const QByteArray dataDigest = test::FileDigest(data);
-    const QString errors = path(QStringLiteral("errors.txt"));
+    const QString errors = errorsFile();
     const bool tip = QByteArray(c.scenario) == "tip";
     test::ChildProcess child({QByteArray(WSC_SIGNAL_CHILD), tip ? "startup" : c.scenario, "/s",
                               QFile::encodeName(recipes)},
@@ -413,7 +415,7 @@ TEST_P(EndingBusy, ASignalEndsAProgramThatDoesNotLookUp) {
     const QString recipes = copyShippedSamples();
     const QString data = copyShippedData();
     const QByteArray digest = test::FileDigest(recipes);
-    const QString errors = path(QStringLiteral("errors.txt"));
+    const QString errors = errorsFile();
     test::ChildProcess child(
         {QByteArray(WSC_SIGNAL_CHILD), c.scenario, "/s", QFile::encodeName(recipes)},
         startAsAUser(data), QFile::encodeName(errors));
