@@ -1,6 +1,7 @@
 #include "core/interchange/BeerXmlFields.h"
 
 #include "core/db/records/Columns.h"
+#include "core/interchange/BeerXmlElements.h"
 
 namespace wsc::beerxml {
 namespace {
@@ -17,79 +18,79 @@ constexpr const char* kYeastsColumns[] = {WSC_RECINGYEASTS_COLUMNS(WSC_BEERXML_N
 
 namespace r = col::recipe;
 constexpr Field kRecipeFields[] = {
-    {"NAME", r::RecipeName, Conv::Text},
-    {"BREWER", r::RecipeBrewer, Conv::Text},
-    {"BATCH_SIZE", r::RecipeBatchSize, Conv::Volume},
-    {"BOIL_SIZE", r::RecipeBoilSize, Conv::Volume},
-    {"BOIL_TIME", r::RecipeBoilLth, Conv::Whole},
-    {"EFFICIENCY", r::RecipeSystemEfficiencyExpected, Conv::Number},
-    {"NOTES", r::RecipeComments, Conv::Text},
-    {"TASTE_NOTES", r::RecipeRatingNotes, Conv::Text},
-    {"OG", r::RecipeSGOriginal, Conv::Gravity},
-    {"FG", r::RecipeSGFinal, Conv::Gravity},
-    {"DATE", r::RecipeDateBrewed, Conv::Date},
-    {"PRIMARY_AGE", r::RecipeFermPrimary, Conv::Whole},
-    {"PRIMARY_TEMP", r::RecipeFermAvgTempPri, Conv::Temperature},
-    {"SECONDARY_AGE", r::RecipeFermSecondary, Conv::Whole},
-    {"SECONDARY_TEMP", r::RecipeFermAvgTempSec, Conv::Temperature},
-    {"PRIMING_SUGAR_NAME", r::RecipeFermPrimingName, Conv::Text},
+    {el::Name, r::RecipeName, Conv::Text},
+    {el::Brewer, r::RecipeBrewer, Conv::Text},
+    {el::BatchSize, r::RecipeBatchSize, Conv::Volume},
+    {el::BoilSize, r::RecipeBoilSize, Conv::Volume},
+    {el::BoilTime, r::RecipeBoilLth, Conv::Whole},
+    {el::Efficiency, r::RecipeSystemEfficiencyExpected, Conv::Number},
+    {el::Notes, r::RecipeComments, Conv::Text},
+    {el::TasteNotes, r::RecipeRatingNotes, Conv::Text},
+    {el::Og, r::RecipeSGOriginal, Conv::Gravity},
+    {el::Fg, r::RecipeSGFinal, Conv::Gravity},
+    {el::Date, r::RecipeDateBrewed, Conv::Date},
+    {el::PrimaryAge, r::RecipeFermPrimary, Conv::Whole},
+    {el::PrimaryTemp, r::RecipeFermAvgTempPri, Conv::Temperature},
+    {el::SecondaryAge, r::RecipeFermSecondary, Conv::Whole},
+    {el::SecondaryTemp, r::RecipeFermAvgTempSec, Conv::Temperature},
+    {el::PrimingSugarName, r::RecipeFermPrimingName, Conv::Text},
 };
 
 constexpr Field kStyleFields[] = {
-    {"NAME", r::RecipeTargetStyle, Conv::Text},
-    {"CATEGORY", r::RecipeTargetCategory, Conv::Text},
-    {"IBU_MIN", r::RecipeTargetIBULo, Conv::Number},
-    {"IBU_MAX", r::RecipeTargetIBUHi, Conv::Number},
-    {"COLOR_MIN", r::RecipeTargetColorLo, Conv::Number},
-    {"COLOR_MAX", r::RecipeTargetColorHi, Conv::Number},
-    {"ABV_MIN", r::RecipeTargetAlcoLo, Conv::Number},
-    {"ABV_MAX", r::RecipeTargetAlcoHi, Conv::Number},
+    {el::Name, r::RecipeTargetStyle, Conv::Text},
+    {el::Category, r::RecipeTargetCategory, Conv::Text},
+    {el::IbuMin, r::RecipeTargetIBULo, Conv::Number},
+    {el::IbuMax, r::RecipeTargetIBUHi, Conv::Number},
+    {el::ColorMin, r::RecipeTargetColorLo, Conv::Number},
+    {el::ColorMax, r::RecipeTargetColorHi, Conv::Number},
+    {el::AbvMin, r::RecipeTargetAlcoLo, Conv::Number},
+    {el::AbvMax, r::RecipeTargetAlcoHi, Conv::Number},
 };
 
 namespace k = col::kits;
 constexpr Field kKitsFields[] = {
-    {"NAME", k::IngKitsStyle, Conv::Text},
-    {"SUPPLIER", k::IngKitsManuf, Conv::Text},
-    {"YIELD", k::IngKitsStartSPGrav, Conv::Yield},
-    {"COLOR", k::IngKitsColor, Conv::Number},
+    {el::Name, k::IngKitsStyle, Conv::Text},
+    {el::Supplier, k::IngKitsManuf, Conv::Text},
+    {el::Yield, k::IngKitsStartSPGrav, Conv::Yield},
+    {el::Color, k::IngKitsColor, Conv::Number},
 };
 namespace e = col::extracts;
 constexpr Field kExtractsFields[] = {
-    {"NAME", e::IngExtractsName, Conv::Text},
-    {"SUPPLIER", e::IngExtractsManuf, Conv::Text},
-    {"YIELD", e::IngExtractsSPGrav, Conv::Yield},
-    {"COLOR", e::IngExtractsColor, Conv::Number},
+    {el::Name, e::IngExtractsName, Conv::Text},
+    {el::Supplier, e::IngExtractsManuf, Conv::Text},
+    {el::Yield, e::IngExtractsSPGrav, Conv::Yield},
+    {el::Color, e::IngExtractsColor, Conv::Number},
 };
 namespace g = col::grains;
 constexpr Field kGrainsFields[] = {
-    {"NAME", g::IngGrainsName, Conv::Text},
-    {"YIELD", g::IngGrainsSPGrav, Conv::Yield},
-    {"COLOR", g::IngGrainsColor, Conv::Number},
+    {el::Name, g::IngGrainsName, Conv::Text},
+    {el::Yield, g::IngGrainsSPGrav, Conv::Yield},
+    {el::Color, g::IngGrainsColor, Conv::Number},
 };
 namespace a = col::adjuncts;
 constexpr Field kAdjunctsFields[] = {
-    {"NAME", a::IngAdjunctsName, Conv::Text},
-    {"YIELD", a::IngAdjunctsSPGrav, Conv::Yield},
-    {"COLOR", a::IngAdjunctsColor, Conv::Number},
+    {el::Name, a::IngAdjunctsName, Conv::Text},
+    {el::Yield, a::IngAdjunctsSPGrav, Conv::Yield},
+    {el::Color, a::IngAdjunctsColor, Conv::Number},
 };
 namespace h = col::hops;
 constexpr Field kHopsFields[] = {
-    {"NAME", h::IngHopsName, Conv::Text},
-    {"ALPHA", h::IngHopsAlpha, Conv::Number},
+    {el::Name, h::IngHopsName, Conv::Text},
+    {el::Alpha, h::IngHopsAlpha, Conv::Number},
 };
 namespace y = col::yeasts;
 constexpr Field kYeastsFields[] = {
-    {"NAME", y::IngYeastName, Conv::Text},
-    {"TYPE", y::IngYeastType, Conv::Text},
-    {"FORM", y::IngYeastForm, Conv::Text},
-    {"LABORATORY", y::IngYeastManuf, Conv::Text},
-    {"ATTENUATION", y::IngYeastAttenuation, Conv::Number},
+    {el::Name, y::IngYeastName, Conv::Text},
+    {el::Type, y::IngYeastType, Conv::Text},
+    {el::Form, y::IngYeastForm, Conv::Text},
+    {el::Laboratory, y::IngYeastManuf, Conv::Text},
+    {el::Attenuation, y::IngYeastAttenuation, Conv::Number},
 };
 
 } // namespace
 
 const TableMap& Recipes() {
-    static const TableMap m{"Recipes", "RECIPE",      nullptr,  nullptr,        nullptr,
+    static const TableMap m{"Recipes", el::Recipe,    nullptr,  nullptr,        nullptr,
                             nullptr,   r::RecipeName, "Recipe", kRecipeColumns, kRecipeFields};
     return m;
 }
@@ -99,15 +100,15 @@ std::span<const Field> StyleFields() {
 }
 
 const TableMap& Kits() {
-    static const TableMap m{"Ingredients_Kits",   "FERMENTABLE", "Kits",          col::data::KitsID,
-                            col::data::KitsStyle, k::IngKitsID,  k::IngKitsStyle, "Kit",
-                            kKitsColumns,         kKitsFields};
+    static const TableMap m{
+        "Ingredients_Kits", el::Fermentable, "Kits", col::data::KitsID, col::data::KitsStyle,
+        k::IngKitsID,       k::IngKitsStyle, "Kit",  kKitsColumns,      kKitsFields};
     return m;
 }
 
 const TableMap& Extracts() {
     static const TableMap m{
-        "Ingredients_Extracts",  "FERMENTABLE",    "Extracts",         col::data::ExtractsID,
+        "Ingredients_Extracts",  el::Fermentable,  "Extracts",         col::data::ExtractsID,
         col::data::ExtractsName, e::IngExtractsID, e::IngExtractsName, "Extract",
         kExtractsColumns,        kExtractsFields};
     return m;
@@ -115,22 +116,22 @@ const TableMap& Extracts() {
 
 const TableMap& Grains() {
     static const TableMap m{
-        "Ingredients_Grains",  "FERMENTABLE",  "Grains",         col::data::GrainsID,
-        col::data::GrainsName, g::IngGrainsID, g::IngGrainsName, "Grain",
+        "Ingredients_Grains",  el::Fermentable, "Grains",         col::data::GrainsID,
+        col::data::GrainsName, g::IngGrainsID,  g::IngGrainsName, "Grain",
         kGrainsColumns,        kGrainsFields};
     return m;
 }
 
 const TableMap& Adjuncts() {
     static const TableMap m{
-        "Ingredients_Adjuncts",  "MISC",           "Adjuncts",         col::data::AdjunctsID,
+        "Ingredients_Adjuncts",  el::Misc,         "Adjuncts",         col::data::AdjunctsID,
         col::data::AdjunctsName, a::IngAdjunctsID, a::IngAdjunctsName, "Adjunct",
         kAdjunctsColumns,        kAdjunctsFields};
     return m;
 }
 
 const TableMap& Hops() {
-    static const TableMap m{"Ingredients_Hops",  "HOP",        "Hops",         col::data::HopsID,
+    static const TableMap m{"Ingredients_Hops",  el::Hop,      "Hops",         col::data::HopsID,
                             col::data::HopsName, h::IngHopsID, h::IngHopsName, "Hop",
                             kHopsColumns,        kHopsFields};
     return m;
@@ -138,7 +139,7 @@ const TableMap& Hops() {
 
 const TableMap& Yeasts() {
     static const TableMap m{
-        "Ingredients_Yeasts", "YEAST",         "Yeast", col::data::YeastID, col::data::YeastStrain,
+        "Ingredients_Yeasts", el::Yeast,       "Yeast", col::data::YeastID, col::data::YeastStrain,
         y::IngYeastID,        y::IngYeastName, "Yeast", kYeastsColumns,     kYeastsFields};
     return m;
 }
@@ -155,7 +156,7 @@ bool IsIdentity(const QString& column) {
 }
 
 QString ExtensionFor(const char* column) {
-    return QStringLiteral("WORTSMITH_") + QString::fromLatin1(column);
+    return QLatin1String(kOwnPrefix) + QLatin1String(column);
 }
 
 } // namespace wsc::beerxml

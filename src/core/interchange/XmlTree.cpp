@@ -27,10 +27,8 @@ XmlElement::~XmlElement() {
 
 const XmlElement* XmlElement::child(const char* childName) const {
     for (const XmlElement& c : children) {
-        if (c.name == QLatin1String(childName)) {
-            c.used = true;
+        if (c.name == QLatin1String(childName))
             return &c;
-        }
     }
     return nullptr;
 }
@@ -38,16 +36,33 @@ const XmlElement* XmlElement::child(const char* childName) const {
 std::vector<const XmlElement*> XmlElement::all(const char* childName) const {
     std::vector<const XmlElement*> out;
     for (const XmlElement& c : children) {
-        if (c.name == QLatin1String(childName)) {
-            c.used = true;
+        if (c.name == QLatin1String(childName))
             out.push_back(&c);
-        }
     }
     return out;
 }
 
 QString XmlElement::value(const char* childName) const {
     const XmlElement* c = child(childName);
+    return c ? c->text : QString();
+}
+
+const XmlElement* XmlElement::takeChild(const char* childName) const {
+    const XmlElement* c = child(childName);
+    if (c)
+        c->used = true;
+    return c;
+}
+
+std::vector<const XmlElement*> XmlElement::takeAll(const char* childName) const {
+    std::vector<const XmlElement*> out = all(childName);
+    for (const XmlElement* c : out)
+        c->used = true;
+    return out;
+}
+
+QString XmlElement::takeValue(const char* childName) const {
+    const XmlElement* c = takeChild(childName);
     return c ? c->text : QString();
 }
 

@@ -46,11 +46,15 @@ struct XmlElement {
     // Frees the tree below it without recursion.
     ~XmlElement();
 
-    // The first child of that name (capitals), or null. Each marks what it returns as used.
+    // The first child of that name (capitals), or null; every child of that name; the text of
+    // the first, empty when there is none. They only look.
     const XmlElement* child(const char* childName) const;
     std::vector<const XmlElement*> all(const char* childName) const;
-    // The text of a child; empty when there is none.
     QString value(const char* childName) const;
+    // The same, and what they return is taken as read (`used`): a reader's way to ask.
+    const XmlElement* takeChild(const char* childName) const;
+    std::vector<const XmlElement*> takeAll(const char* childName) const;
+    QString takeValue(const char* childName) const;
 };
 
 // What reading a file had to mend: characters XML does not allow, dropped, and several
