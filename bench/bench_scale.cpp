@@ -96,7 +96,10 @@ void BM_Commit(benchmark::State& state) {
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        p.frame().recipeForm()->nameEdit()->setText(QStringLiteral("Renamed %1").arg(++n));
+        p.frame()
+            .recipeForm()
+            ->findChild<QLineEdit*>(QStringLiteral("name"))
+            ->setText(QStringLiteral("Renamed %1").arg(++n));
         state.ResumeTiming();
         p.frame().runCommand(ID_RECORD_COMMIT);
     }

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/calc/CCalcMessagesDlg.h"
+#include "app/form/CRecipeFormHeading.h"
 #include "app/form/CRecipeFormSheet.h"
 #include "app/form/CRecipePropertySheet.h"
 #include "app/form/CRecipeRecipePage.h"
@@ -11,6 +12,7 @@
 #include "core/db/SqliteConnection.h"
 #include "core/document/CWscalcDoc.h"
 #include "core/settings/MessageCatalog.h"
+#include "support/FormParts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -42,19 +44,19 @@ protected:
 
 TEST_F(RecipeForm, ShowsTheFirstRecipeWithItsHeadingAndIngredients) {
     openSamples();
-    EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("Homestead Bitter"));
-    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("1"));
+    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("Homestead Bitter"));
+    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("1"));
     EXPECT_TRUE(qobject_cast<QCheckBox*>(form()->control(1255))->isChecked());
-    EXPECT_EQ(form()->sheet()->count(), 6);
-    EXPECT_EQ(form()->sheet()->tabText(3), QStringLiteral("Fermentation Info"));
-    EXPECT_EQ(form()->sheet()->GetActiveIndex(), 0);
-    EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("Not Done"));
-    EXPECT_FALSE(form()->msgsButton()->isEnabled());
-    EXPECT_EQ(form()->targetLabel(0)->text(), QStringLiteral("British Bitter"));
-    const QStringList lines = form()->recipePage()->lineTexts();
+    EXPECT_EQ(test::sheet(form())->count(), 6);
+    EXPECT_EQ(test::sheet(form())->tabText(3), QStringLiteral("Fermentation Info"));
+    EXPECT_EQ(test::sheet(form())->GetActiveIndex(), 0);
+    EXPECT_EQ(test::statusLabel(form())->text(), QStringLiteral("Not Done"));
+    EXPECT_FALSE(test::msgsButton(form())->isEnabled());
+    EXPECT_EQ(test::targetLabel(form(), 0)->text(), QStringLiteral("British Bitter"));
+    const QStringList lines = test::recipePage(form())->lineTexts();
     ASSERT_EQ(lines.size(), 4);
     EXPECT_TRUE(lines.at(0).startsWith(QStringLiteral("1.8 kg, ")));
-    EXPECT_EQ(form()->recipePage()->rows().header(0), QStringLiteral("Ingredients"));
+    EXPECT_EQ(test::recipePage(form())->rows().header(0), QStringLiteral("Ingredients"));
     EXPECT_EQ(frame().document()->workspace() != nullptr, true);
     EXPECT_FALSE(form()->commands().isModified());
 }
@@ -62,11 +64,11 @@ TEST_F(RecipeForm, ShowsTheFirstRecipeWithItsHeadingAndIngredients) {
 TEST_F(RecipeForm, NavigationStopsAtBothEnds) {
     openSamples();
     run(ID_RECORD_PREV);
-    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("1"));
+    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("1"));
     run(ID_RECORD_LAST);
     run(ID_RECORD_NEXT);
-    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("8"));
-    EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("Old Kettle IPA"));
+    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("8"));
+    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("Old Kettle IPA"));
     EXPECT_TRUE(m_prompter.shown().empty());
 }
 
@@ -80,22 +82,22 @@ TEST_F(RecipeForm, KeysOfTheRecordMenu) {
     frame().activateWindow();
     if (!QTest::qWaitForWindowActive(&frame()))
         GTEST_SKIP() << "the platform gives no active window";
-    QTest::keyClick(form()->nameEdit(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("2"));
-    QTest::keyClick(form()->nameEdit(), Qt::Key_L, Qt::ControlModifier);
-    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("8"));
-    QTest::keyClick(form()->nameEdit(), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("1"));
+    QTest::keyClick(test::nameEdit(form()), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("2"));
+    QTest::keyClick(test::nameEdit(form()), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("8"));
+    QTest::keyClick(test::nameEdit(form()), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("1"));
 }
 
 TEST_F(RecipeForm, TypingMarksTheRecipeModifiedAndRefreshDiscardsIt) {
     openSamples();
     EXPECT_FALSE(frame().isCommandEnabled(ID_RECORD_REFRESH));
-    QTest::keyClicks(form()->brewerEdit(), QStringLiteral("x"));
+    QTest::keyClicks(test::brewerEdit(form()), QStringLiteral("x"));
     EXPECT_TRUE(form()->commands().isModified());
     EXPECT_TRUE(frame().isCommandEnabled(ID_RECORD_REFRESH));
     run(ID_RECORD_REFRESH);
-    EXPECT_EQ(form()->brewerEdit()->text(), QStringLiteral("Home Brewer"));
+    EXPECT_EQ(test::brewerEdit(form())->text(), QStringLiteral("Home Brewer"));
     EXPECT_FALSE(frame().isCommandEnabled(ID_RECORD_REFRESH));
     // A click on a process box counts as a change too.
     QTest::mouseClick(qobject_cast<QCheckBox*>(form()->control(1256)), Qt::LeftButton);
@@ -104,13 +106,13 @@ TEST_F(RecipeForm, TypingMarksTheRecipeModifiedAndRefreshDiscardsIt) {
 
 TEST_F(RecipeForm, NonNumericBatchNumberIsRefusedNamingTheField) {
     openSamples();
-    form()->batchEdit()->setText(QStringLiteral("twelve"));
-    form()->brewerEdit()->setText(QStringLiteral("Kept"));
+    test::batchEdit(form())->setText(QStringLiteral("twelve"));
+    test::brewerEdit(form())->setText(QStringLiteral("Kept"));
     run(ID_RECORD_COMMIT);
     ASSERT_EQ(m_prompter.shown().size(), 1u);
     EXPECT_TRUE(m_prompter.last().text.contains(QStringLiteral("\"Batch #\"")));
-    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("twelve"));
-    EXPECT_EQ(form()->brewerEdit()->text(), QStringLiteral("Kept"));
+    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("twelve"));
+    EXPECT_EQ(test::brewerEdit(form())->text(), QStringLiteral("Kept"));
     EXPECT_TRUE(form()->commands().isModified());
     EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBrewer FROM Recipes WHERE RecipeID=1")),
               QStringLiteral("Home Brewer"));
@@ -120,14 +122,14 @@ TEST_F(RecipeForm, NonNumericBatchNumberIsRefusedNamingTheField) {
 // takes the focus; a number typed then is committed.
 TEST_F(RecipeForm, AnEmptyBatchNumberIsRefusedByTheValidation) {
     openSamples();
-    form()->batchEdit()->clear();
+    test::batchEdit(form())->clear();
     run(ID_RECORD_COMMIT);
     ASSERT_EQ(m_prompter.ids(), std::vector<int>{Msg::kRecipeNeedsBatchNumber});
-    EXPECT_EQ(form()->focusWidget(), form()->batchEdit());
+    EXPECT_EQ(form()->focusWidget(), test::batchEdit(form()));
     EXPECT_TRUE(form()->commands().isModified());
     EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBatchNo FROM Recipes WHERE RecipeID=1")), 1);
     m_prompter.clear();
-    QTest::keyClicks(form()->batchEdit(), QStringLiteral("41"));
+    QTest::keyClicks(test::batchEdit(form()), QStringLiteral("41"));
     run(ID_RECORD_COMMIT);
     EXPECT_TRUE(m_prompter.shown().empty());
     EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBatchNo FROM Recipes WHERE RecipeID=1")), 41);
@@ -143,8 +145,8 @@ TEST_F(RecipeForm, PopupMenuFollowsTheRecordState) {
     EXPECT_FALSE(popupEntries(true).join(u'|').contains(QStringLiteral("&Refresh")));
 
     run(ID_RECORD_ADD);
-    EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("<new recipe>"));
-    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("9"));
+    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("<new recipe>"));
+    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("9"));
     const QString enabled = popupEntries(true).join(u'|');
     EXPECT_FALSE(enabled.contains(QStringLiteral("&Copy")));
     EXPECT_FALSE(enabled.contains(QStringLiteral("&Delete")));
@@ -157,28 +159,28 @@ TEST_F(RecipeForm, DeleteWithoutWarningsAndTheSavePromptOnMoving) {
     openSamples();
     run(ID_RECORD_DELETE);
     EXPECT_TRUE(m_prompter.shown().empty());
-    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("2"));
+    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("2"));
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 7);
 
-    form()->nameEdit()->setText(QStringLiteral("Renamed"));
+    test::nameEdit(form())->setText(QStringLiteral("Renamed"));
     m_prompter.queue(PromptAnswer::Cancel);
     run(ID_RECORD_NEXT);
     EXPECT_EQ(m_prompter.ids(), std::vector<int>{68});
-    EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("Renamed"));
-    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("2"));
+    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("Renamed"));
+    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("2"));
 }
 
 TEST_F(RecipeForm, RecipeScrollDecidesThePageAfterAMove) {
     openSamples();
-    form()->sheet()->SetActivePage(CRecipeFormSheet::PageMash);
+    test::sheet(form())->SetActivePage(CRecipeFormSheet::PageMash);
     run(ID_RECORD_NEXT);
-    EXPECT_EQ(form()->sheet()->GetActiveIndex(), 0);
+    EXPECT_EQ(test::sheet(form())->GetActiveIndex(), 0);
 
     m_profile.setInteger(Setting::RecipeScroll, 1);
     form()->readPreferences();
-    form()->sheet()->SetActivePage(CRecipeFormSheet::PageComments);
+    test::sheet(form())->SetActivePage(CRecipeFormSheet::PageComments);
     run(ID_RECORD_NEXT);
-    EXPECT_EQ(form()->sheet()->GetActiveIndex(), CRecipeFormSheet::PageComments);
+    EXPECT_EQ(test::sheet(form())->GetActiveIndex(), CRecipeFormSheet::PageComments);
 }
 
 TEST_F(RecipeForm, RecipePageNamesTheUseOfEachHop) {
@@ -191,39 +193,39 @@ TEST_F(RecipeForm, RecipePageNamesTheUseOfEachHop) {
                            "(1, 'Fuggle', 4.5, 1, 'oz', 20)"));
     }
     open(file);
-    const QStringList lines = form()->recipePage()->lineTexts();
+    const QStringList lines = test::recipePage(form())->lineTexts();
     EXPECT_TRUE(lines.contains(QStringLiteral("1.0 oz, Fuggle, 4.5, 20 (Flavoring)")));
 }
 
 TEST_F(RecipeForm, TargetStyleRunsTheCalculationsAndMsgsListsThem) {
     openSamples();
     run(ID_RECORD_NEXT); // extract, with a hop at 0 minutes: message 233
-    qobject_cast<QPushButton*>(form()->control(CRecipeFormSheet::kIdTargetStyle))->click();
+    qobject_cast<QPushButton*>(form()->control(CRecipeFormHeading::kIdTargetStyle))->click();
     EXPECT_NEAR(form()->calculator().PredictedOG, 1.0516, 1e-6);
     ASSERT_GT(form()->calculator().CalcMessageCount, 0u);
     EXPECT_TRUE(form()->calculator().CalcMessages.contains(QStringLiteral(
         "Information: During Hops IBU calculation the Boil Time was zero.  These "
         "will be assumed to be finishing  hops, and not contribute to bitterness.")));
-    EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("Errors"));
-    EXPECT_EQ(form()->statusLabel()->textColor(), QColor(255, 0, 0));
-    EXPECT_TRUE(form()->msgsButton()->isEnabled());
-    form()->msgsButton()->click();
+    EXPECT_EQ(test::statusLabel(form())->text(), QStringLiteral("Errors"));
+    EXPECT_EQ(test::statusLabel(form())->textColor(), QColor(255, 0, 0));
+    EXPECT_TRUE(test::msgsButton(form())->isEnabled());
+    test::msgsButton(form())->click();
     EXPECT_EQ(m_runner.dialogs, (QStringList{QStringLiteral("wsc::CTargetStyleDlg"),
                                              QStringLiteral("wsc::CCalcMessagesDlg")}));
 
     // A recipe whose run finds nothing to say (batch 3) reads "No Errors" in blue.
     run(ID_RECORD_NEXT);
     m_runner.dialogs.clear();
-    qobject_cast<QPushButton*>(form()->control(CRecipeFormSheet::kIdTargetStyle))->click();
+    qobject_cast<QPushButton*>(form()->control(CRecipeFormHeading::kIdTargetStyle))->click();
     EXPECT_EQ(form()->calculator().CalcMessageCount, 0u);
-    EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("No Errors"));
-    EXPECT_EQ(form()->statusLabel()->textColor(), QColor(0, 0, 255));
-    EXPECT_FALSE(form()->msgsButton()->isEnabled());
+    EXPECT_EQ(test::statusLabel(form())->text(), QStringLiteral("No Errors"));
+    EXPECT_EQ(test::statusLabel(form())->textColor(), QColor(0, 0, 255));
+    EXPECT_FALSE(test::msgsButton(form())->isEnabled());
     // A move sets the status back.
     run(ID_RECORD_NEXT);
-    EXPECT_EQ(form()->statusLabel()->text(), QStringLiteral("Not Done"));
-    EXPECT_EQ(form()->statusLabel()->textColor(), QColor(0, 0, 0));
-    EXPECT_FALSE(form()->msgsButton()->isEnabled());
+    EXPECT_EQ(test::statusLabel(form())->text(), QStringLiteral("Not Done"));
+    EXPECT_EQ(test::statusLabel(form())->textColor(), QColor(0, 0, 0));
+    EXPECT_FALSE(test::msgsButton(form())->isEnabled());
 }
 
 TEST_F(RecipeForm, MessagesDialogSortsAndDropsRepeats) {
@@ -240,12 +242,12 @@ TEST_F(RecipeForm, MessagesDialogSortsAndDropsRepeats) {
 
 TEST_F(RecipeForm, ControlTipsComeFromTheCatalogueAndFollowTheSetting) {
     openSamples();
-    EXPECT_EQ(form()->tips()->textFor(form()->nameEdit()), MessageCatalog::text(131));
-    EXPECT_EQ(form()->tips()->textFor(form()->batchEdit()), MessageCatalog::text(195));
-    EXPECT_TRUE(form()->tips()->isActive());
+    EXPECT_EQ(test::tips(form())->textFor(test::nameEdit(form())), MessageCatalog::text(131));
+    EXPECT_EQ(test::tips(form())->textFor(test::batchEdit(form())), MessageCatalog::text(195));
+    EXPECT_TRUE(test::tips(form())->isActive());
     m_profile.setInteger(Setting::DisplayToolTips, 0);
     form()->readPreferences();
-    EXPECT_FALSE(form()->tips()->isActive());
+    EXPECT_FALSE(test::tips(form())->isActive());
 }
 
 TEST_F(RecipeForm, CopyWithTheWarningShowsTheCopyAndCommitStoresIt) {
@@ -253,9 +255,9 @@ TEST_F(RecipeForm, CopyWithTheWarningShowsTheCopyAndCommitStoresIt) {
     m_prompter.queue(PromptAnswer::Yes);
     run(ID_RECORD_COPY);
     EXPECT_EQ(m_prompter.ids(), (std::vector<int>{37, 83}));
-    EXPECT_EQ(form()->nameEdit()->text(), QStringLiteral("Copy of Homestead Bitter"));
-    EXPECT_EQ(form()->batchEdit()->text(), QStringLiteral("9"));
-    EXPECT_EQ(form()->recipePage()->lineTexts().size(), 4);
+    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("Copy of Homestead Bitter"));
+    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("9"));
+    EXPECT_EQ(test::recipePage(form())->lineTexts().size(), 4);
     run(ID_RECORD_COMMIT);
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Ingredients_Kits k JOIN Recipes r ON "
                                        "r.RecipeID=k.IngRecipeID WHERE r.RecipeBatchNo=9")),

@@ -9,6 +9,7 @@
 #include "app/shell/CMainFrame.h"
 #include "app/widgets/Commands.h"
 #include "core/settings/MessageCatalog.h"
+#include "support/FormParts.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -33,7 +34,7 @@ protected:
         frame().activateWindow();
         return QTest::qWaitForWindowActive(&frame());
     }
-    CRecipeGrid1* grid() { return form()->grid(); }
+    CRecipeGrid1* grid() { return test::grid(form()); }
     QTableWidget* sheet(int k) {
         grid()->setCurrentSheet(k);
         return grid()->table(k);

@@ -17,6 +17,7 @@
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/records/CRecordSetRecipe.h"
 #include "core/document/CWscalcDoc.h"
+#include "support/FormParts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,9 +37,9 @@ class Grid : public test::FormFixture {
 protected:
     void open() {
         openSamples();
-        form()->sheet()->SetActivePage(CRecipeFormSheet::PageIngredients);
+        test::sheet(form())->SetActivePage(CRecipeFormSheet::PageIngredients);
     }
-    CRecipeGrid1* grid() { return form()->grid(); }
+    CRecipeGrid1* grid() { return test::grid(form()); }
     // The lookup answers with the row whose first column reads `first` (and second `second`).
     void chooseInLookup(const QString& first, const QString& second = {}) {
         m_runner.onDialog = [first, second](QDialog& d) {
@@ -358,7 +359,7 @@ TEST_F(TargetStyleOnForm, CancelKeepsTheTargetAndOkCopiesTheRanges) {
     };
     form()->OnTargetStyle();
     EXPECT_EQ(form()->commands().record().m_RecipeTargetStyle, before);
-    EXPECT_EQ(form()->targetLabel(0)->text(), before);
+    EXPECT_EQ(test::targetLabel(form(), 0)->text(), before);
 
     m_runner.onDialog = [](QDialog& d) {
         if (auto* t = qobject_cast<CTargetStyleDlg*>(&d)) {
@@ -376,7 +377,7 @@ TEST_F(TargetStyleOnForm, CancelKeepsTheTargetAndOkCopiesTheRanges) {
     EXPECT_GT(r.m_RecipeTargetSpGravHi, 1.0);
     EXPECT_GT(r.m_RecipeTargetIBUHi, 0.0);
     EXPECT_TRUE(form()->commands().isModified());
-    EXPECT_EQ(form()->targetLabel(1)->text(), QStringLiteral("Altbier"));
+    EXPECT_EQ(test::targetLabel(form(), 1)->text(), QStringLiteral("Altbier"));
 }
 
 // A grid that notes its events, on the recipe's hop rows.

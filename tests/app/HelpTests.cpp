@@ -8,6 +8,7 @@
 #include "app/widgets/QtPrompter.h"
 #include "core/help/HelpContexts.h"
 #include "core/settings/MessageCatalog.h"
+#include "support/FormParts.h"
 
 #include <QApplication>
 #include <QHelpEngine>
@@ -211,9 +212,9 @@ class HelpKeyPress : public test::FormFixture {};
 
 TEST_F(HelpKeyPress, F1OpensTheTopicOfThePageOrDialogWithTheFocus) {
     openSamples();
-    form()->sheet()->SetActivePage(2);
+    test::sheet(form())->SetActivePage(2);
     form()->window()->show();
-    CRecipePage* mash = form()->sheet()->page(2);
+    CRecipePage* mash = test::sheet(form())->page(2);
     auto* edit = mash->findChild<QLineEdit*>();
     ASSERT_NE(edit, nullptr);
     edit->setFocus();

@@ -4,6 +4,7 @@
 #include "app/calc/CTargetStyleDlg.h"
 #include "app/document/CRecipeLogView.h"
 #include "app/document/CWscalcFrame.h"
+#include "app/form/CRecipeFormHeading.h"
 #include "app/form/CRecipeFormSheet.h"
 #include "app/form/CRecipeGrid1.h"
 #include "app/form/CRecipeMash.h"
@@ -15,6 +16,7 @@
 #include "core/calc/RecipeCalculator.h"
 #include "core/db/records/CRecordSetRecipe.h"
 #include "core/settings/MessageCatalog.h"
+#include "support/FormParts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,10 +41,10 @@ namespace {
 
 class Numbers : public test::FormFixture {
 protected:
-    CRecipeGrid1* grid() { return form()->grid(); }
+    CRecipeGrid1* grid() { return test::grid(form()); }
     template <class Page> Page* page(int index) {
         form()->showPage(index);
-        return qobject_cast<Page*>(form()->sheet()->page(index));
+        return qobject_cast<Page*>(test::sheet(form())->page(index));
     }
     QLineEdit* fermentationField(const char* name) {
         return page<CRecipeSpecGravities>(CRecipeFormSheet::PageFermentation)
@@ -158,7 +160,7 @@ TEST_F(Numbers, OkWithoutAValidStyleKeepsTheRecipesTarget) {
         d.accept();
         return d.result();
     };
-    qobject_cast<QPushButton*>(form()->control(CRecipeFormSheet::kIdTargetStyle))->click();
+    qobject_cast<QPushButton*>(form()->control(CRecipeFormHeading::kIdTargetStyle))->click();
     const CRecordSetRecipe& r = form()->commands().record();
     EXPECT_EQ(r.m_RecipeTargetStyle, QStringLiteral("No Such Style"));
     EXPECT_EQ(r.m_RecipeTargetSpGravLo, 1.041);
@@ -217,7 +219,7 @@ TEST_F(Keys, GridLettersActOnTheRowTheCursorIsOn) {
 TEST_F(Keys, TheFormsAcceleratorsWorkFromEveryControlAndNeverReachIt) {
     openSamples();
     const int recipes = committed(QStringLiteral("SELECT count(*) FROM Recipes")).toInt();
-    QLineEdit* name = form()->nameEdit();
+    QLineEdit* name = test::nameEdit(form());
     name->setFocus();
     QTest::keyClick(name, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")).toInt(), recipes + 1);
@@ -226,7 +228,7 @@ TEST_F(Keys, TheFormsAcceleratorsWorkFromEveryControlAndNeverReachIt) {
     // Copy from another field of the heading, once the new recipe is committed.
     frame().runCommand(ID_RECORD_COMMIT);
     m_prompter.queue(PromptAnswer::Yes);
-    QLineEdit* brewer = form()->brewerEdit();
+    QLineEdit* brewer = test::brewerEdit(form());
     brewer->setFocus();
     QTest::keyClick(brewer, Qt::Key_Plus,
                     Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier);
@@ -235,7 +237,7 @@ TEST_F(Keys, TheFormsAcceleratorsWorkFromEveryControlAndNeverReachIt) {
 
     // Delete from the grid, with the copy saved first.
     form()->showPage(CRecipeFormSheet::PageIngredients);
-    QTableWidget* table = form()->grid()->table(form()->grid()->currentSheet());
+    QTableWidget* table = test::grid(form())->table(test::grid(form())->currentSheet());
     table->setFocus();
     m_prompter.queue(PromptAnswer::Ok);
     m_prompter.queue(PromptAnswer::Yes);

@@ -11,6 +11,7 @@
 #include "core/reports/PrintEngine.h"
 #include "core/reports/PrintJob.h"
 #include "core/settings/MessageCatalog.h"
+#include "support/FormParts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -140,10 +141,10 @@ TEST_F(Reports, AMissingReportFileIsReportedAndTheRepeatItemsKeepTheLastReport) 
 }
 
 TEST_F(Reports, TheRecipePagePrintAsksAboutUnsavedChangesOnlyWithWarningsOn) {
-    QPushButton* print = form()->recipePage()->printButton();
+    QPushButton* print = test::recipePage(form())->printButton();
     EXPECT_TRUE(print->isEnabled());
     goToBatch(8);
-    QTest::keyClicks(form()->nameEdit(), QStringLiteral(" (2nd)"));
+    QTest::keyClicks(test::nameEdit(form()), QStringLiteral(" (2nd)"));
 
     m_profile.setInteger(Setting::DisplayWarnings, 1);
     m_prompter.queue(PromptAnswer::No);

@@ -13,6 +13,7 @@
 #include "core/db/DatabaseBackup.h"
 #include "core/db/SqliteConnection.h"
 #include "core/settings/MessageCatalog.h"
+#include "support/FormParts.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,7 +75,7 @@ TEST_F(Trust, TheStartBackupComesOnceTheFormShowsAndBeforeTheFirstCommit) {
     m_prompter.onShow = [&](const Prompt& p) {
         if (p.text.startsWith(QStringLiteral("Warning:\nNo backup copy")))
             formShown = form() && form()->isVisible() &&
-                        form()->nameEdit()->text() == QStringLiteral("Homestead Bitter");
+                        test::nameEdit(form())->text() == QStringLiteral("Homestead Bitter");
     };
     start({QStringLiteral("/s"), file});
     ASSERT_NE(form(), nullptr);
@@ -88,7 +89,7 @@ TEST_F(Trust, TheStartBackupComesOnceTheFormShowsAndBeforeTheFirstCommit) {
     QFile::remove(path(QStringLiteral("backups")));
     start({QStringLiteral("/s"), file});
     ASSERT_NE(form(), nullptr);
-    form()->nameEdit()->setText(QStringLiteral("Changed at once"));
+    test::nameEdit(form())->setText(QStringLiteral("Changed at once"));
     frame().runCommand(ID_RECORD_COMMIT);
     const QStringList made = DatabaseBackup(path(QStringLiteral("backups"))).backupsOf(file);
     ASSERT_EQ(made.size(), 1);
@@ -120,9 +121,9 @@ TEST_F(Trust, FieldsTheUserDidNotTouchKeepTheirStoredValues) {
 
     // A change to one field writes that field only.
     goToBatch(2);
-    form()->brewerEdit()->setFocus();
-    form()->brewerEdit()->selectAll();
-    QTest::keyClicks(form()->brewerEdit(), QStringLiteral("Typed Brewer"));
+    test::brewerEdit(form())->setFocus();
+    test::brewerEdit(form())->selectAll();
+    QTest::keyClicks(test::brewerEdit(form()), QStringLiteral("Typed Brewer"));
     frame().runCommand(ID_RECORD_NEXT);
     EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBrewer FROM Recipes WHERE RecipeID=2")),
               QStringLiteral("Typed Brewer"));
@@ -154,8 +155,7 @@ TEST_F(Trust, TextsLongerThanTheirFieldsAreShownCutAndKeptWhole) {
                            "'00', 'ab'), RecipeName = '%1' WHERE RecipeBatchNo = 1")
                 .arg(name));
     open(file);
-    auto* comments = form()
-                         ->sheet()
+    auto* comments = test::sheet(form())
                          ->page(CRecipeFormSheet::PageComments)
                          ->findChild<QPlainTextEdit*>(QStringLiteral("comments"));
     ASSERT_NE(comments, nullptr);
@@ -164,13 +164,13 @@ TEST_F(Trust, TextsLongerThanTheirFieldsAreShownCutAndKeptWhole) {
     EXPECT_TRUE(
         comments->toPlainText().contains(QStringLiteral("of its 1000000 characters are shown")));
     EXPECT_TRUE(comments->isReadOnly());
-    EXPECT_EQ(form()->nameEdit()->text(), name.left(50));
-    EXPECT_TRUE(form()->nameEdit()->isReadOnly());
-    EXPECT_FALSE(form()->brewerEdit()->isReadOnly());
+    EXPECT_EQ(test::nameEdit(form())->text(), name.left(50));
+    EXPECT_TRUE(test::nameEdit(form())->isReadOnly());
+    EXPECT_FALSE(test::brewerEdit(form())->isReadOnly());
 
     // Another field changed and committed: the long texts stay as they were stored.
-    form()->brewerEdit()->setFocus();
-    QTest::keyClicks(form()->brewerEdit(), QStringLiteral(" and friend"));
+    test::brewerEdit(form())->setFocus();
+    QTest::keyClicks(test::brewerEdit(form()), QStringLiteral(" and friend"));
     frame().runCommand(ID_RECORD_COMMIT);
     EXPECT_EQ(committed(QStringLiteral("SELECT length(RecipeComments) FROM Recipes WHERE "
                                        "RecipeBatchNo = 1")),
@@ -184,7 +184,7 @@ TEST_F(Trust, TextsLongerThanTheirFieldsAreShownCutAndKeptWhole) {
     // The next recipe's texts are whole and can be changed again.
     frame().runCommand(ID_RECORD_NEXT);
     EXPECT_FALSE(comments->isReadOnly());
-    EXPECT_FALSE(form()->nameEdit()->isReadOnly());
+    EXPECT_FALSE(test::nameEdit(form())->isReadOnly());
 }
 
 struct LayoutCase {
@@ -211,7 +211,7 @@ TEST_P(BadLayouts, TheFormOpensWithTheBuiltInLayoutAndSaysWhy) {
     openSamples();
     // open() clears the prompts; the layout message came before.
     m_prompter.clear();
-    CRecipeGrid1* grid = form()->grid();
+    CRecipeGrid1* grid = test::grid(form());
     ASSERT_EQ(grid->sheetCount(), SheetCount);
     EXPECT_EQ(grid->table(SheetHops)->columnCount(), 8);
     goToBatch(2);

@@ -13,6 +13,7 @@
 #include "core/calc/TargetStyles.h"
 #include "core/calc/UnitPreference.h"
 #include "core/settings/MessageCatalog.h"
+#include "support/FormParts.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -239,7 +240,7 @@ TEST_F(MetricForm, NewGridRowsStartInThePreferredWeight) {
     for (const bool metric : {true, false}) {
         openWith(metric ? UnitChoice::metric() : UnitChoice::us());
         form()->showPage(CRecipeFormSheet::PageIngredients);
-        CRecipeGrid1* grid = form()->grid();
+        CRecipeGrid1* grid = test::grid(form());
         for (const auto& [sheet, unitCol, unit] :
              {std::tuple{SheetGrains, 2, metric ? "kg" : "lbs"},
               std::tuple{SheetHops, 3, metric ? "g" : "oz"}}) {

@@ -15,6 +15,7 @@
 #include "app/calc/CTargetStyleDlg.h"
 #include "app/calculators/CalculatorDialogs.h"
 #include "app/form/CRecipeComments.h"
+#include "app/form/CRecipeFormHeading.h"
 #include "app/form/CRecipeGrid1.h"
 #include "app/form/CRecipeIngredientsPage.h"
 #include "app/form/CRecipeMash.h"
@@ -59,14 +60,6 @@
 #include <cmath>
 
 namespace wsc {
-namespace {
-
-QString orNotApplicable(const QString& text) {
-    return text.isEmpty() ? QString::fromLatin1(Labels::kNotAvailable) : text;
-}
-
-} // namespace
-
 namespace {
 QString g_gridLayoutDirectory;
 } // namespace
@@ -128,92 +121,10 @@ CRecipeFormSheet::~CRecipeFormSheet() {
 }
 
 void CRecipeFormSheet::buildControls() {
-    m_name = new QLineEdit(this);
-    m_name->setObjectName(QStringLiteral("name"));
-    m_name->setMaxLength(50);
-    m_brewer = new QLineEdit(this);
-    m_brewer->setObjectName(QStringLiteral("brewer"));
-    m_brewer->setMaxLength(50);
-    m_batch = new QLineEdit(this);
-    m_batch->setObjectName(QStringLiteral("batchNo"));
-    m_batch->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
-    auto label = [this](const QString& text, QWidget* buddy) {
-        auto* l = new QLabel(text, this);
-        l->setBuddy(buddy);
-        return l;
-    };
-
-    m_measureGroup = new QGroupBox(QString::fromUtf8(Labels::kMeasurement), this);
-    m_measureGroup->setObjectName(QStringLiteral("measurement"));
-    m_english = new QRadioButton(QString::fromUtf8(Labels::kEnglish), m_measureGroup);
-    m_metric = new QRadioButton(QString::fromUtf8(Labels::kMetric), m_measureGroup);
-    m_english->setEnabled(false);
-    m_metric->setEnabled(false);
-    m_measure = new QButtonGroup(this);
-    m_measure->addButton(m_english, 0);
-    m_measure->addButton(m_metric, 1);
-    auto* ml = new QVBoxLayout(m_measureGroup);
-    ml->addWidget(m_english);
-    ml->addWidget(m_metric);
-
-    m_processGroup = new QGroupBox(QString::fromUtf8(Labels::kProcess), this);
-    m_processGroup->setObjectName(QStringLiteral("process"));
-    m_kit = new QCheckBox(QString::fromUtf8(Labels::kKit), m_processGroup);
-    m_extract = new QCheckBox(QString::fromUtf8(Labels::kExtract), m_processGroup);
-    m_partial = new QCheckBox(QString::fromUtf8(Labels::kPartialMash), m_processGroup);
-    m_allGrain = new QCheckBox(QString::fromUtf8(Labels::kAllGrain), m_processGroup);
-    auto* pl = new QGridLayout(m_processGroup);
-    pl->addWidget(m_kit, 0, 0);
-    pl->addWidget(m_extract, 0, 1);
-    pl->addWidget(m_partial, 1, 0);
-    pl->addWidget(m_allGrain, 1, 1);
-
-    auto* targetGroup = new QGroupBox(QString::fromUtf8(Labels::kTarget), this);
-    m_targetButton = new QPushButton(QString::fromUtf8(Labels::kTargetStyle), targetGroup);
-    m_targetButton->setObjectName(QStringLiteral("targetStyle"));
-    auto* tl = new QGridLayout(targetGroup);
-    tl->addWidget(m_targetButton, 0, 0, 3, 1, Qt::AlignTop);
-    for (int i = 0; i < 3; ++i) {
-        m_target[i] = new QLabel(QString::fromLatin1(Labels::kNotAvailable), targetGroup);
-        m_target[i]->setObjectName(QStringLiteral("target%1").arg(i));
-        QFont bold = m_target[i]->font();
-        bold.setBold(true);
-        m_target[i]->setFont(bold);
-        tl->addWidget(m_target[i], i, 1);
-    }
-    tl->setColumnStretch(1, 1);
-
-    auto* calcGroup = new QGroupBox(QString::fromUtf8(Labels::kCalculations), this);
-    m_status = new CColorLabel(LookOf(CalcStatus::NotDone).text, calcGroup);
-    m_status->setObjectName(QStringLiteral("calcStatus"));
-    QFont bold = m_status->font();
-    bold.setBold(true);
-    m_status->setFont(bold);
-    m_msgs = new QPushButton(QString::fromLatin1(Labels::kMsgsButton), calcGroup);
-    m_msgs->setObjectName(QStringLiteral("msgs"));
-    m_msgs->setIcon(IconFactory::icon(Glyph::Log));
-    m_msgs->setIconSize(QSize(style()->pixelMetric(QStyle::PM_SmallIconSize),
-                              style()->pixelMetric(QStyle::PM_SmallIconSize)));
-    m_msgs->setEnabled(false);
-    auto* cl = new QVBoxLayout(calcGroup);
-    cl->addWidget(m_status, 0, Qt::AlignHCenter);
-    cl->addWidget(m_msgs);
-
-    auto* heading = new QGridLayout;
-    heading->addWidget(label(QString::fromUtf8(Labels::kName), m_name), 0, 0);
-    heading->addWidget(m_name, 0, 1);
-    heading->addWidget(label(QString::fromUtf8(Labels::kBrewer), m_brewer), 0, 2);
-    heading->addWidget(m_brewer, 0, 3);
-    heading->addWidget(label(QString::fromUtf8(Labels::kBatchLabel), m_batch), 0, 4);
-    heading->addWidget(m_batch, 0, 5);
-    heading->setColumnStretch(1, 3);
-    heading->setColumnStretch(3, 2);
-
-    auto* groups = new QHBoxLayout;
-    groups->addWidget(m_measureGroup);
-    groups->addWidget(m_processGroup);
-    groups->addWidget(targetGroup, 1);
-    groups->addWidget(calcGroup);
+    m_heading = new CRecipeFormHeading(m_doc.services().prompter, this);
+    connect(m_heading, &CRecipeFormHeading::modified, this, [this] { setModifiedByUser(); });
+    connect(m_heading, &CRecipeFormHeading::messagesAsked, this, [this] { OnMsgs(); });
+    connect(m_heading, &CRecipeFormHeading::targetStyleAsked, this, [this] { OnTargetStyle(); });
 
     m_sheet = new CRecipePropertySheet(this);
     m_recipePage = new CRecipeRecipePage(m_doc.database(), m_doc.services(), m_sheet);
@@ -257,40 +168,15 @@ void CRecipeFormSheet::buildControls() {
     }
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(heading);
-    layout->addLayout(groups);
+    layout->addWidget(m_heading);
     layout->addWidget(m_sheet, 1);
-
-    // The heading's fields are bound to the recipe's columns as the pages' fields are.
-    m_heading = new RecordBinder(m_doc.services().prompter, this);
-    m_heading->bind(m_name, col::recipe::RecipeName, QString::fromUtf8(Labels::kName),
-                    RecordBinder::Format::Text);
-    m_heading->bind(m_brewer, col::recipe::RecipeBrewer, QString::fromUtf8(Labels::kBrewer),
-                    RecordBinder::Format::Text);
-    m_heading->bindRequired(m_batch, col::recipe::RecipeBatchNo,
-                            QString::fromUtf8(Labels::kBatchField));
-    m_heading->bind(m_measure, col::recipe::RecipeMeasureEnglish);
-    m_heading->bind(m_kit, col::recipe::RecipeProcessKit);
-    m_heading->bind(m_extract, col::recipe::RecipeProcessExtract);
-    m_heading->bind(m_partial, col::recipe::RecipeProcessPartial);
-    m_heading->bind(m_allGrain, col::recipe::RecipeProcessAllGrain);
-    connect(m_heading, &RecordBinder::modified, this, [this] { setModifiedByUser(); });
-    connect(m_msgs, &QPushButton::clicked, this, [this] { OnMsgs(); });
-    connect(m_targetButton, &QPushButton::clicked, this, [this] { OnTargetStyle(); });
-
-    m_tips = new CControlTipWnd(this);
-    m_tips->AddTool(m_name, Msg::kNameTip);
-    m_tips->AddTool(m_brewer, Msg::kNameTip);
-    m_tips->AddTool(m_batch, Msg::kBatchTip);
-    m_tips->AddTool(m_measureGroup, Msg::kMeasureTip);
-    m_tips->AddTool(m_processGroup, Msg::kProcessTip);
 }
 
 void CRecipeFormSheet::readPreferences() {
     m_cmd->readPreferences();
     const auto& prefs = m_cmd->preferences();
     m_calc.setDisplayWarnings(prefs.displayWarnings);
-    m_tips->setActive(prefs.displayToolTips);
+    m_heading->setToolTipsShown(prefs.displayToolTips);
     for (int i = 0; i < m_sheet->pageCount(); ++i) {
         m_sheet->page(i)->setToolTipsShown(prefs.displayToolTips);
         m_sheet->page(i)->setUnits(prefs.units);
@@ -323,7 +209,7 @@ bool CRecipeFormSheet::OnInitialUpdate() {
         bar->SetPaneText(QString(), 0);
     }
     ShowTargetStyle();
-    m_msgs->setEnabled(false);
+    m_heading->setMessagesEnabled(false);
     focusControl(FormControl::kName);
     commandStateChanged();
     return opened;
@@ -351,8 +237,8 @@ RecipeInputs CRecipeFormSheet::calcInputs() const {
     number(col::recipe::RecipeSystemEfficiencyExpected, in.efficiencyExpected, in.efficiencyText);
     if (const auto priming = shown(col::recipe::RecipeFermPrimingName))
         in.primingName = priming->toString();
-    if (m_measure->checkedId() >= 0)
-        in.measureEnglish = m_measure->checkedId();
+    if (const int measure = m_heading->measureShown(); measure >= 0)
+        in.measureEnglish = measure;
     return in;
 }
 
@@ -399,17 +285,10 @@ void CRecipeFormSheet::commitPendingEdits() {
 void CRecipeFormSheet::loadControls(const CRecordSetRecipe& r) {
     m_loading = true;
     const bool has = r.HasCurrentRecord();
-    if (has) {
+    if (has)
         m_heading->load(r);
-        // The heading's fields are short: typing goes on after their text.
-        for (QLineEdit* e : {m_name, m_brewer, m_batch})
-            e->end(false);
-    } else {
+    else
         m_heading->clear();
-    }
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_name, m_brewer, m_batch, m_processGroup, m_targetButton})
-        w->setEnabled(has);
 
     // The ingredient rows of the shown recipe, as stored in the open transaction. Without a
     // recipe there is nothing the rows could belong to.
@@ -421,7 +300,6 @@ void CRecipeFormSheet::loadControls(const CRecordSetRecipe& r) {
     m_calc.resetResults();
     m_calc.status = CalcStatus::NotDone;
     ShowTargetStyle();
-    m_msgs->setEnabled(false);
     showCalcStatus();
     m_loading = false;
     schedulePredictions();
@@ -468,43 +346,19 @@ void CRecipeFormSheet::updatePredictions() {
 }
 
 QString CRecipeFormSheet::nameText() const {
-    return m_name->text();
+    return m_heading->nameText();
 }
 
 QString CRecipeFormSheet::batchText() const {
-    return m_batch->text();
+    return m_heading->batchText();
 }
 
 ProcessChecks CRecipeFormSheet::processChecks() const {
-    return {m_kit->isChecked(), m_extract->isChecked(), m_partial->isChecked(),
-            m_allGrain->isChecked()};
+    return m_heading->processChecks();
 }
 
 QWidget* CRecipeFormSheet::control(int id) const {
-    switch (id) {
-    case FormControl::kName:
-        return m_name;
-    case FormControl::kBrewer:
-        return m_brewer;
-    case FormControl::kBatchNo:
-        return m_batch;
-    case FormControl::kKit:
-        return m_kit;
-    case FormControl::kExtract:
-        return m_extract;
-    case FormControl::kPartialMash:
-        return m_partial;
-    case FormControl::kAllGrain:
-        return m_allGrain;
-    case kIdMsgs:
-        return m_msgs;
-    case kIdTargetStyle:
-        return m_targetButton;
-    case kIdStatus:
-        return m_status;
-    default:
-        return nullptr;
-    }
+    return m_heading->control(id);
 }
 
 void CRecipeFormSheet::focusControl(int id) {
@@ -529,15 +383,13 @@ const IngredientSheets& CRecipeFormSheet::ingredientSheets() {
 }
 
 void CRecipeFormSheet::resetTargetStyle() {
-    for (QLabel* l : m_target)
-        l->setText(QString::fromLatin1(Labels::kNotAvailable));
+    m_heading->resetTarget();
 }
 
 void CRecipeFormSheet::ShowTargetStyle() {
     const CRecordSetRecipe& r = m_cmd->record();
-    m_target[0]->setText(orNotApplicable(r.m_RecipeTargetStyle));
-    m_target[1]->setText(orNotApplicable(r.m_RecipeTargetCategory));
-    m_target[2]->setText(orNotApplicable(r.m_RecipeTargetSubcategory));
+    m_heading->showTarget(r.m_RecipeTargetStyle, r.m_RecipeTargetCategory,
+                          r.m_RecipeTargetSubcategory);
     IInfoStatusBar* bar = m_doc.services().statusBar;
     if (!bar)
         return;
@@ -567,10 +419,7 @@ void CRecipeFormSheet::ShowTargetStyle() {
 }
 
 void CRecipeFormSheet::showCalcStatus() {
-    const CalcStatusLook look = LookOf(m_calc.status);
-    m_status->setText(look.text);
-    m_status->setTextColor(QColor::fromRgb(look.rgb));
-    m_msgs->setEnabled(m_calc.status == CalcStatus::Errors);
+    m_heading->showStatus(LookOf(m_calc.status), m_calc.status == CalcStatus::Errors);
 }
 
 void CRecipeFormSheet::runCalculations(bool showWarning) {
@@ -678,25 +527,17 @@ bool CRecipeFormSheet::commandEnabled(int id) const {
 }
 
 void CRecipeFormSheet::registerCommandHandlers() {
-    using Move = RecipeRecordCommands::Move;
-    m_handlers[ID_RECORD_FIRST] = [this] { m_cmd->OnRecordMove(Move::First); };
-    m_handlers[ID_RECORD_PREV] = [this] { m_cmd->OnRecordMove(Move::Previous); };
-    m_handlers[ID_RECORD_NEXT] = [this] { m_cmd->OnRecordMove(Move::Next); };
-    m_handlers[ID_RECORD_LAST] = [this] { m_cmd->OnRecordMove(Move::Last); };
-    m_handlers[ID_RECORD_ADD] = [this] { m_cmd->OnRecordAdd(); };
-    m_handlers[ID_RECORD_COPY] = [this] { m_cmd->OnRecordCopy(); };
-    m_handlers[ID_RECORD_SCALE] = [this] { scaleRecipe(); };
-    m_handlers[ID_RECORD_REFRESH] = [this] { m_cmd->OnRecordRefresh(); };
-    m_handlers[ID_RECORD_DELETE] = [this] { m_cmd->OnRecordDelete(); };
-    m_handlers[ID_RECORD_COMMIT] = m_handlers[ID_FILE_SAVE] = [this] { m_cmd->OnRecordCommit(); };
-    for (int id : Layout::DataMenu()) {
-        if (const auto kind = ReferenceKindOf(id))
-            m_handlers[id] = [this, k = *kind] { OpenReferenceDialog(k); };
-    }
-    for (int id : Layout::CalculatorsMenu()) {
-        if (id != 0)
-            m_handlers[id] = [this, id] { RunCalculatorCommand(id, m_doc, m_runner, this); };
-    }
+    // The handlers of the form's commands, as their rows name them.
+#define WSC_HANDLER_RecipeForm(id, handler) m_handlers[id] = [this] { handler; };
+#define WSC_HANDLER_Frame(id, handler)
+#define WSC_HANDLER_MaintenanceDialog(id, handler)
+#define WSC_FORM_HANDLER(id, number, text, keys, prompt, glyph, owner, when, handler)              \
+    WSC_HANDLER_##owner(id, handler)
+    WSC_COMMANDS(WSC_FORM_HANDLER)
+#undef WSC_FORM_HANDLER
+#undef WSC_HANDLER_MaintenanceDialog
+#undef WSC_HANDLER_Frame
+#undef WSC_HANDLER_RecipeForm
 }
 
 void CRecipeFormSheet::OpenReferenceDialog(ReferenceKind kind) {

@@ -14,38 +14,27 @@
 #include <memory>
 
 class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QPushButton;
-class QRadioButton;
 
 namespace wsc {
 
 class PredictionStrip;
-class RecordBinder;
 struct CommandState;
 
-class CColorLabel;
-class CControlTipWnd;
+class CRecipeFormHeading;
 class CRecipePropertySheet;
 class CRecipeGrid1;
 class CRecipeRecipePage;
 class CWscalcDoc;
 class DialogRunner;
 
-// The recipe form: the heading fields of the current recipe over the tabbed sheet of pages.
+// The recipe form: the heading (CRecipeFormHeading) of the current recipe over the tabbed sheet
+// of pages.
 // It binds the controls and forwards the record commands to the core's record life cycle; it
 // holds the calculation results of the shown recipe.
 class CRecipeFormSheet : public QWidget, public RecipeFormControls, public IDocumentView {
     Q_OBJECT
 public:
-    static constexpr int kIdMsgs = 1370;
-    static constexpr int kIdTargetStyle = 1100;
-    static constexpr int kIdStatus = 1445;
     enum Page { PageRecipe, PageIngredients, PageMash, PageFermentation, PageComments, PageRating };
 
     CRecipeFormSheet(CWscalcDoc& doc, DialogRunner& runner, QWidget* parent = nullptr);
@@ -106,20 +95,11 @@ public:
     void ShowTargetStyle();
 
     QMenu* createPopupMenu(QWidget* parent);
+    // A control of the heading by its id (FormControl, CRecipeFormHeading), or null.
     QWidget* control(int id) const;
-    QLineEdit* nameEdit() const { return m_name; }
-    QLineEdit* brewerEdit() const { return m_brewer; }
-    QLineEdit* batchEdit() const { return m_batch; }
-    CRecipePropertySheet* sheet() const { return m_sheet; }
-    CRecipeRecipePage* recipePage() const { return m_recipePage; }
-    CRecipeGrid1* grid() const { return m_grid; }
     // The grid's layout files are looked for here (the program's folder by default).
     static void setGridLayoutDirectory(const QString& directory);
     static QString gridLayoutDirectory();
-    CColorLabel* statusLabel() const { return m_status; }
-    QPushButton* msgsButton() const { return m_msgs; }
-    QLabel* targetLabel(int i) const { return m_target[i]; }
-    CControlTipWnd* tips() const { return m_tips; }
     // The strip of predictions the form keeps up with every edit (the main window holds it).
     void setPredictionStrip(PredictionStrip* strip);
 
@@ -146,29 +126,12 @@ private:
     std::function<QAction*(int)> m_actionFor;
     std::map<int, std::function<void()>> m_handlers;
     std::function<void()> m_onCommandState;
-    RecordBinder* m_heading = nullptr;
+    CRecipeFormHeading* m_heading = nullptr;
     bool m_loading = false;
     bool m_predictionsPending = false;
 
-    QLineEdit* m_name = nullptr;
-    QLineEdit* m_brewer = nullptr;
-    QLineEdit* m_batch = nullptr;
-    QGroupBox* m_measureGroup = nullptr;
-    QRadioButton* m_english = nullptr;
-    QRadioButton* m_metric = nullptr;
-    QButtonGroup* m_measure = nullptr;
-    QGroupBox* m_processGroup = nullptr;
-    QCheckBox* m_kit = nullptr;
-    QCheckBox* m_extract = nullptr;
-    QCheckBox* m_partial = nullptr;
-    QCheckBox* m_allGrain = nullptr;
-    QPushButton* m_msgs = nullptr;
-    QPushButton* m_targetButton = nullptr;
-    QLabel* m_target[3] = {};
-    CColorLabel* m_status = nullptr;
     CRecipePropertySheet* m_sheet = nullptr;
     CRecipeRecipePage* m_recipePage = nullptr;
-    CControlTipWnd* m_tips = nullptr;
     PredictionStrip* m_strip = nullptr;
 };
 

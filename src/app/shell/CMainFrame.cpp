@@ -10,7 +10,10 @@
 #include "app/options/CWSOptionsSheet.h"
 #include "app/reports/FormReportContext.h"
 #include "app/reports/ReportMenu.h"
+#include "app/shell/DatabaseMaintenance.h"
 #include "app/shell/DocTemplates.h"
+#include "app/shell/RecipeTransfer.h"
+#include "app/shell/UserTools.h"
 #include "app/widgets/CInfoStatusBar.h"
 #include "app/widgets/Commands.h"
 #include "app/widgets/DialogRunner.h"
@@ -57,42 +60,16 @@
 namespace wsc {
 namespace {
 
-// A long file operation's progress in the status bar, a step per whole per cent, under the wait
-// cursor; the bar goes when the operation ends, however it ends.
-class StatusProgress {
-public:
-    explicit StatusProgress(IInfoStatusBar* status) : m_status(status), m_wait(status) {}
-    ~StatusProgress() {
-        if (m_status)
-            m_status->SetProgress(-1, 0);
-    }
-    StatusProgress(const StatusProgress&) = delete;
-    StatusProgress& operator=(const StatusProgress&) = delete;
-    std::function<bool(qint64, qint64)> step() {
-        return [this](qint64 done, qint64 total) {
-            const int percent = int(done * 100 / std::max<qint64>(total, 1));
-            if (m_status && total > 1 && percent != m_shown)
-                m_status->SetProgress(m_shown = percent, 100);
-            return true;
-        };
-    }
-
-private:
-    IInfoStatusBar* m_status;
-    WaitCursor m_wait;
-    int m_shown = -1;
-};
+// Cut, Copy and Paste act on the line edit with the focus.
+template <class Edit> void editFocusedLine(Edit edit) {
+    if (auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        (e->*edit)();
+}
 
 constexpr const char* kBarStateKey = "State";
 
-const Setting kToolNames[3] = {Setting::NameTool1, Setting::NameTool2, Setting::NameTool3};
-const Setting kToolPaths[3] = {Setting::PathTool1, Setting::PathTool2, Setting::PathTool3};
 const Setting kRecent[4] = {Setting::RecentFile1, Setting::RecentFile2, Setting::RecentFile3,
                             Setting::RecentFile4};
-
-QString placeholderTool(int n) {
-    return QString::fromLatin1(Labels::kToolName).arg(n + 1);
-}
 
 } // namespace
 
@@ -119,6 +96,9 @@ CMainFrame::CMainFrame(ProfileStore& profile, Prompter& prompter, DialogRunner& 
     m_reports = std::make_unique<ReportMenu>(
         m_prompter, m_runner, m_mdi,
         ProgramFiles::installedFolderHolding(QStringLiteral("Recipe.rpt")));
+    m_transfer = std::make_unique<RecipeTransfer>(*this, *m_services, m_runner);
+    m_maintenance = std::make_unique<DatabaseMaintenance>(this, *m_services, m_runner);
+    m_tools = std::make_unique<UserTools>(m_profile, m_prompter);
     createActions();
     createToolBar();
     createPredictions();
@@ -181,62 +161,26 @@ void CMainFrame::createActions() {
         m_actions[id] = a;
     }
 
-    // Open says why not while a database is open (it is enabled only on its form).
-    m_handlers[ID_FILE_OPEN] = [this] {
-        if (!refusesSecondDatabase())
-            openFromDialog();
-    };
-    m_handlers[ID_REPORT_SELECT] = [this] { runReport(ID_REPORT_SELECT); };
-    for (int id : {ID_REPORT_PREVIEW, ID_REPORT_PRINT, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW})
-        m_handlers[id] = [this, id] { runReport(id); };
-    m_handlers[ID_FILE_PRINT_SETUP] = [this] { m_reports->setUpPrinter(this); };
-    m_handlers[ID_FILE_CLOSE] = [this] { CloseDocument(); };
-    m_handlers[ID_APP_EXIT] = [this] { close(); };
-    m_handlers[ID_FILE_IMPORT_RECIPES] = [this] { ImportRecipes(); };
-    m_handlers[ID_FILE_EXPORT_RECIPE] = [this] { ExportRecipes(false); };
-    m_handlers[ID_FILE_EXPORT_ALL] = [this] { ExportRecipes(true); };
-    m_handlers[ID_FILE_COMPRESS] = [this] { maintainDatabase(true); };
-    m_handlers[ID_FILE_REPAIR] = [this] { maintainDatabase(false); };
-    m_handlers[ID_EDIT_CUT] = [] {
-        if (auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
-            e->cut();
-    };
-    m_handlers[ID_EDIT_COPY] = [] {
-        if (auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
-            e->copy();
-    };
-    m_handlers[ID_EDIT_PASTE] = [] {
-        if (auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
-            e->paste();
-    };
-    m_handlers[ID_VIEW_RECIPE_FORM] = [this] { createOrActivateForm(); };
-    m_handlers[ID_VIEW_RECIPE_LOG] = [this] { createOrActivateLog(); };
-    m_handlers[ID_VIEW_RECIPE_LABEL] = [this] {
-        m_prompter.message(Msg::kPlannedFunction, {}, PromptIcon::Information);
-    };
-    for (int n = 0; n < 3; ++n)
-        m_handlers[ID_TOOLS_TOOL1 + n] = [this, n] { runTool(n); };
-    using namespace HelpContext;
-    const std::pair<int, int> topics[] = {
-        {ID_HELP_INDEX, kContents},        {ID_HELP_USING, kUsingHelp},
-        {ID_HELP_GLOSSARY, kGlossary},     {ID_HELP_HOW_TO_BREW, kHowToBrew},
-        {ID_REFERENCE_ADJUNCT, kAdjuncts}, {ID_REFERENCE_GRAIN, kGrains},
-        {ID_REFERENCE_HOP, kHops},         {ID_REFERENCE_KIT, kKits},
-        {ID_REFERENCE_EXTRACT, kExtracts}, {ID_REFERENCE_RECIPE, kRecipes},
-        {ID_REFERENCE_STYLE, kStyles},     {ID_REFERENCE_WATER, kWater},
-        {ID_REFERENCE_YEAST, kYeasts},
-    };
-    for (const auto& [id, context] : topics) {
-        const int ctx = context;
-        m_handlers[id] = [this, ctx] { showHelp(ctx); };
-    }
-    m_handlers[ID_APP_ABOUT] = [this] {
-        CAboutBoxDlg about(m_prompter, m_runner, m_profile, this);
-        m_runner.exec(about);
-    };
-    m_handlers[ID_TIP_OF_THE_DAY] = [this] { ShowTipOfTheDay(false); };
-    m_handlers[ID_TOOLS_OPTIONS] = [this] { RunOptions(); };
-    m_handlers[ID_CONTEXT_HELP] = [] { QWhatsThis::enterWhatsThisMode(); };
+    // The handlers of the window's own commands, as their rows name them.
+#define WSC_HANDLER_Frame(id, handler) m_handlers[id] = [this] { handler; };
+#define WSC_HANDLER_RecipeForm(id, handler)
+#define WSC_HANDLER_MaintenanceDialog(id, handler)
+#define WSC_FRAME_HANDLER(id, number, text, keys, prompt, glyph, owner, when, handler)             \
+    WSC_HANDLER_##owner(id, handler)
+    WSC_COMMANDS(WSC_FRAME_HANDLER)
+#undef WSC_FRAME_HANDLER
+#undef WSC_HANDLER_MaintenanceDialog
+#undef WSC_HANDLER_RecipeForm
+#undef WSC_HANDLER_Frame
+}
+
+void CMainFrame::showAbout() {
+    CAboutBoxDlg about(m_prompter, m_runner, m_profile, this);
+    m_runner.exec(about);
+}
+
+void CMainFrame::showPlannedFunction() {
+    m_prompter.message(Msg::kPlannedFunction, {}, PromptIcon::Information);
 }
 
 void CMainFrame::createToolBar() {
@@ -350,12 +294,7 @@ void CMainFrame::fillWindowMenu(QMenu* window) {
 }
 
 void CMainFrame::updateToolsMenu() {
-    for (int n = 0; n < 3; ++n) {
-        m_toolNames[n] = m_profile.text(kToolNames[n]);
-        QAction* a = action(ID_TOOLS_TOOL1 + n);
-        a->setText(m_toolNames[n].isEmpty() ? placeholderTool(n) : m_toolNames[n]);
-        a->setEnabled(a->text() != placeholderTool(n));
-    }
+    m_tools->nameItems([this](int n) { return action(ID_TOOLS_TOOL1 + n); });
 }
 
 CWscalcFrame* CMainFrame::formFrame() const {
@@ -390,7 +329,7 @@ CommandState CMainFrame::commandState() const {
         form->fillCommandState(state);
     }
     for (std::size_t n = 0; n < state.tools.size(); ++n)
-        state.tools[n] = !m_profile.text(kToolNames[n]).isEmpty();
+        state.tools[n] = m_tools->configured(int(n));
     return state;
 }
 
@@ -456,6 +395,9 @@ void CMainFrame::runCommand(int id) {
 }
 
 void CMainFrame::openFromDialog() {
+    // Open says why not while a database is open (it is enabled only on its form).
+    if (refusesSecondDatabase())
+        return;
     const QString path = m_runner.openFileName(this, QString::fromLatin1(Labels::kOpenTitle),
                                                DocTemplates().front().filterName() +
                                                    QString::fromLatin1(Labels::kAnyFileFilter));
@@ -617,183 +559,18 @@ void CMainFrame::addRecentFile(const QString& path) {
     }
 }
 
-void CMainFrame::runTool(int n) {
-    const QString path = m_profile.text(kToolPaths[n]);
-    const bool started = !path.isEmpty() && QProcess::startDetached(path, {}, QDir::currentPath());
-    if (!started)
-        m_prompter.message(Msg::kToolNotLoaded, {path, QString()}, PromptIcon::Exclamation);
-}
-
-void CMainFrame::maintainDatabase(bool compress) {
-    const QString path =
-        m_runner.openFileName(this,
-                              compress ? QString::fromLatin1(Labels::kCompressTitle)
-                                       : QString::fromLatin1(Labels::kRepairTitle),
-                              QString::fromLatin1(Labels::kDatabaseFilter));
-    if (path.isEmpty())
-        return;
-    try {
-        WaitCursor wait(m_status);
-        if (compress)
-            CompactDatabase(path);
-        else
-            RepairDatabase(path);
-    } catch (const CDaoException& e) {
-        ReportDaoError(e, m_prompter, m_help);
-        return;
-    }
-    m_prompter.message(Msg::kMaintenanceSucceeded,
-                       {compress ? QStringLiteral("compress") : QStringLiteral("repair"), path},
-                       PromptIcon::Information);
-}
-
-void CMainFrame::ImportRecipes() {
-    if (!recipeForm() || !m_doc || !m_doc->database())
-        return;
-    const QString path = m_runner.openFileName(this, QString::fromLatin1(Labels::kImportTitle),
-                                               QString::fromLatin1(Labels::kBeerXmlOpenFilter));
-    if (!path.isEmpty())
-        ImportRecipeFile(path);
-}
-
-// The BeerXML files a drag brings, or none.
-static QStringList droppedRecipeFiles(const QMimeData* mime) {
-    QStringList files;
-    if (!mime || !mime->hasUrls())
-        return files;
-    for (const QUrl& url : mime->urls()) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile())
-                                         .suffix()
-                                         .compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0)
-            files << url.toLocalFile();
-    }
-    return files;
-}
-
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (recipeForm() && !droppedRecipeFiles(event->mimeData()).isEmpty())
+    if (recipeForm() && !RecipeTransfer::droppedFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    const QStringList files = droppedRecipeFiles(event->mimeData());
+    const QStringList files = RecipeTransfer::droppedFiles(event->mimeData());
     if (!recipeForm() || files.isEmpty())
         return;
     event->acceptProposedAction();
     for (const QString& path : files)
-        ImportRecipeFile(path);
-}
-
-void CMainFrame::ImportRecipeFile(const QString& path) {
-    CRecipeFormSheet* form = recipeForm();
-    if (!form || !m_doc || !m_doc->database())
-        return;
-    MakePendingBackup(services());
-    auto refuse = [&](const QString& why) {
-        m_prompter.text(QString::fromLatin1(Texts::kImportFailed).arg(path, why),
-                        PromptIcon::Exclamation);
-    };
-    QFile file(path);
-    if (QString why; !OpenRegularFile(file, why))
-        return refuse(why);
-    if (file.size() > BeerXml::kMaxBytes)
-        return refuse(
-            QString::fromLatin1(Texts::kImportTooLarge).arg(file.size()).arg(BeerXml::kMaxBytes));
-    // Ingredients are matched against the Data database when it can be read.
-    std::unique_ptr<CDaoDatabase> data;
-    try {
-        data = std::make_unique<CDaoDatabase>();
-        data->Open(m_profile.text(Setting::DefaultDataFile), false, true);
-    } catch (const CDaoException&) {
-        data.reset();
-    }
-    std::optional<ImportSummary> summary;
-    QString error;
-    std::unique_ptr<WorkProgress> work;
-    const bool ran = form->commands().RunBetweenEdits([&] {
-        // Read as a stream, with the progress in the status bar and, after a second, in a
-        // dialog whose Cancel leaves the database as it was.
-        StatusProgress progress(services().statusBar);
-        work = m_runner.startWork(this, QString::fromLatin1(Labels::kImportingFrom).arg(path));
-        const auto status = progress.step();
-        summary = BeerXml::Import(*m_doc->database(), data.get(), file, m_doc->utilization(), error,
-                                  [&](qint64 done, qint64 total) {
-                                      status(done, total);
-                                      return work->step(done, total);
-                                  });
-        work.reset();
-    });
-    if (!ran)
-        return;
-    if (!summary && error == QLatin1String(BeerXml::kCancelled))
-        return;
-    if (!summary)
-        return refuse(error);
-    m_doc->UpdateAllViews(nullptr, 0);
-    form->commands().GoToBatch(summary->added.front().batch);
-    // A long summary would make a box taller than the screen: the box shows the head of each
-    // list, and the whole summary scrolls behind "Show Details...".
-    constexpr int kListLines = 8;
-    Prompt prompt;
-    prompt.text = QString::fromLatin1(Texts::kImportComplete).arg(path, summary->text(kListLines));
-    if (summary->exceeds(kListLines))
-        prompt.details = summary->text();
-    m_prompter.show(prompt);
-}
-
-void CMainFrame::ExportRecipes(bool all) {
-    CRecipeFormSheet* form = recipeForm();
-    if (!form || !m_doc || !m_doc->database())
-        return;
-    // What is exported is what is saved: a changed recipe is saved first, after the question.
-    if (!form->commands().QuerySaveRecipe())
-        return;
-    QString path = m_runner.saveFileName(this,
-                                         all ? QString::fromLatin1(Labels::kExportAllTitle)
-                                             : QString::fromLatin1(Labels::kExportOneTitle),
-                                         QString::fromLatin1(Labels::kBeerXmlSaveFilter));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".xml");
-    // Written under a temporary name, recipe by recipe, with the progress in the status bar:
-    // a failed export leaves no half file. A device or a FIFO would be replaced by the rename
-    // that ends it.
-    QString error = NotAFileReason(path);
-    QSaveFile out(path);
-    if (!error.isEmpty()) {
-    } else if (!out.open(QIODevice::WriteOnly)) {
-        error = out.errorString();
-    } else {
-        StatusProgress progress(services().statusBar);
-        std::unique_ptr<WorkProgress> work =
-            m_runner.startWork(this, QString::fromLatin1(Labels::kExportingTo).arg(path));
-        const auto status = progress.step();
-        try {
-            if (BeerXml::Export(*m_doc->database(),
-                                all ? std::vector<long>{}
-                                    : std::vector<long>{long(form->currentBatch())},
-                                m_doc->utilization(), out, error, [&](qint64 done, qint64 total) {
-                                    status(done, total);
-                                    return work->step(done, total);
-                                }))
-                CommitRegularFile(out, error);
-        } catch (const CDaoException& e) {
-            error = QString::fromUtf8(e.what());
-        }
-        // Cancelled: no file is written, and nothing more is said.
-        if (work->cancelled())
-            return;
-    }
-    if (!error.isEmpty()) {
-        m_prompter.text(QString::fromLatin1(Texts::kExportFailed).arg(path, error),
-                        PromptIcon::Exclamation);
-        return;
-    }
-    m_prompter.text(
-        QString::fromLatin1(Texts::kExportComplete)
-            .arg(QString::fromLatin1(all ? Texts::kExportedAll : Texts::kExportedOne), path),
-        PromptIcon::Information);
+        m_transfer->importFile(path);
 }
 
 void CMainFrame::RunOptions() {

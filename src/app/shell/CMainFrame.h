@@ -21,17 +21,20 @@ class CRecipeFormSheet;
 class CRecipeLogView;
 class CWscalcDoc;
 class CWscalcFrame;
+class DatabaseMaintenance;
 class DialogRunner;
 class HelpService;
 class PredictionStrip;
+class RecipeTransfer;
 class ProfileStore;
 class Prompter;
 class ReportMenu;
+class UserTools;
 struct CoreServices;
 
 // The main window: menus, tool bar and status bar around the child frames of the open recipe
-// database. It routes each command to the active recipe form first, then handles the
-// application's own commands.
+// database. It routes each command to the active recipe form or to the handler its row names;
+// import and export, database maintenance and the user's tools are classes of their own.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -50,10 +53,7 @@ public:
     // Tools > Options; on OK the recipe form re-reads its preferences.
     void RunOptions();
     // File > Import Recipes, Export Recipe, Export All Recipes (BeerXML).
-    void ImportRecipes();
-    // The same for one file (a BeerXML file dropped on the window comes here too).
-    void ImportRecipeFile(const QString& path);
-    void ExportRecipes(bool all);
+    RecipeTransfer& transfer() { return *m_transfer; }
     // The Tip of the Day; at start-up only when the user wants it.
     void ShowTipOfTheDay(bool atStartUp);
     // At the first start of a user whose system measures in metric units: asks, once, whether
@@ -114,9 +114,9 @@ private:
     void openFromDialog();
     // True, with the message that says so, while a recipe database is open: only one can be.
     bool refusesSecondDatabase();
-    void runTool(int n);
-    void maintainDatabase(bool compress);
     void showHelp(int context);
+    void showAbout();
+    void showPlannedFunction();
     void createOrActivateForm();
     void createOrActivateLog();
     void onFormFrameClosed(CWscalcFrame* frame);
@@ -138,7 +138,9 @@ private:
     PredictionStrip* m_strip = nullptr;
     std::map<int, QAction*> m_actions;
     std::map<int, std::function<void()>> m_handlers;
-    QString m_toolNames[3];
+    std::unique_ptr<RecipeTransfer> m_transfer;
+    std::unique_ptr<DatabaseMaintenance> m_maintenance;
+    std::unique_ptr<UserTools> m_tools;
 };
 
 } // namespace wsc

@@ -30,7 +30,7 @@ const std::vector<CommandInfo>& CommandTable() {
     using enum CommandOwner;
     using enum When;
     using enum Glyph;
-#define WSC_COMMAND_ROW(id, number, text, keys, prompt, glyph, owner, when)                        \
+#define WSC_COMMAND_ROW(id, number, text, keys, prompt, glyph, owner, when, handler)               \
     {id, text, keys, prompt, glyph, owner, when},
     static const std::vector<CommandInfo> table = {WSC_COMMANDS(WSC_COMMAND_ROW)};
 #undef WSC_COMMAND_ROW
@@ -91,22 +91,6 @@ QAction* MakeCommandAction(const CommandInfo& c, QObject* parent, bool mnemonic)
     // A held key acts once, as a recipe form's record keys always did.
     a->setAutoRepeat(false);
     return a;
-}
-
-std::optional<ReferenceKind> ReferenceKindOf(int commandId) {
-    static const std::pair<int, ReferenceKind> kinds[] = {
-        {ID_DATA_STYLE, ReferenceKind::Styles},      {ID_DATA_KIT, ReferenceKind::Kits},
-        {ID_DATA_EXTRACT, ReferenceKind::Extracts},  {ID_DATA_GRAIN, ReferenceKind::Grains},
-        {ID_DATA_HOP, ReferenceKind::Hops},          {ID_DATA_YEAST, ReferenceKind::Yeast},
-        {ID_DATA_WATER, ReferenceKind::Water},       {ID_DATA_ADJUNCT, ReferenceKind::Adjuncts},
-        {ID_DATA_GLOSSARY, ReferenceKind::Glossary}, {ID_DATA_SUPPLIER, ReferenceKind::Suppliers},
-        {ID_DATA_BREWER, ReferenceKind::Brewer},
-    };
-    for (const auto& [id, kind] : kinds) {
-        if (id == commandId)
-            return kind;
-    }
-    return std::nullopt;
 }
 
 namespace Layout {
