@@ -21,6 +21,8 @@
 namespace wsc {
 namespace {
 
+using F = RecordBinder::Format;
+
 QLineEdit* numberEdit(QWidget* parent, const QString& name) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
@@ -42,8 +44,42 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     : CRecipePage(parent) {
     setObjectName(QStringLiteral("mashPage"));
     m_binder = new RecordBinder(prompter, this);
-    using F = RecordBinder::Format;
 
+    auto* typeBox = buildType();
+    auto* table = buildSchedule();
+    auto* sparge = buildSparge();
+    auto* wort = buildWort();
+    auto* efficiency = buildEfficiency();
+
+    auto* helpButton = makeHelpButton(help, kHelpContext);
+
+    // The boxes keep the size their fields need; a maximised form grows the space beside and
+    // below them, never empty frames.
+    auto* top = new QHBoxLayout;
+    top->addWidget(typeBox, 0, Qt::AlignTop);
+    top->addWidget(table, 0, Qt::AlignTop);
+    top->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(sparge, 0, Qt::AlignTop);
+    bottom->addWidget(wort, 0, Qt::AlignTop);
+    bottom->addWidget(efficiency, 0, Qt::AlignTop);
+    bottom->addStretch();
+    bottom->addWidget(helpButton, 0, Qt::AlignBottom);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(bottom);
+    layout->addStretch();
+
+    connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
+    connect(m_types, &QButtonGroup::buttonClicked, this, [this] {
+        if (m_record)
+            m_binder->save(*m_record);
+        ApplyMashTypeRules();
+    });
+    ApplyMashTypeRules();
+}
+
+QGroupBox* CRecipeMash::buildType() {
     auto* typeBox = new QGroupBox(QString::fromUtf8(Labels::kMashType), this);
     m_types = new QButtonGroup(this);
     auto* tl = new QVBoxLayout(typeBox);
@@ -55,7 +91,11 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     }
     tl->addStretch();
     m_binder->bind(m_types, col::recipe::RecipeMashType);
+    return typeBox;
+}
 
+// The four steps of the schedule: their minutes, water and temperatures, and the pH.
+QGroupBox* CRecipeMash::buildSchedule() {
     auto* table = new QGroupBox(QString::fromUtf8(Labels::kMashSchedule), this);
     auto* grid = new QGridLayout(table);
     const char* headings[] = {"Protein Rest", "Starch Conv", "Starch Conv", "Mash Out"};
@@ -94,7 +134,10 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
                    F::Number);
     // Extra width goes past the units, so the headings stay over their edits.
     grid->setColumnStretch(6, 1);
+    return table;
+}
 
+QGroupBox* CRecipeMash::buildSparge() {
     auto* sparge = new QGroupBox(QString::fromUtf8(Labels::kSparge), this);
     auto* sl = new QGridLayout(sparge);
     m_spargeVol = numberEdit(sparge, QStringLiteral("spargeVol"));
@@ -118,7 +161,10 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
                    QString::fromUtf8(Labels::kTemperatureSparge), F::Whole, Quantity::Temperature);
     m_binder->bind(m_spargePh, col::recipe::RecipeSpargePhAdj,
                    QString::fromUtf8(Labels::kPHAdjustmentSparge), F::Number);
+    return sparge;
+}
 
+QGroupBox* CRecipeMash::buildWort() {
     auto* wort = new QGroupBox(QString::fromUtf8(Labels::kWort), this);
     auto* wl = new QGridLayout(wort);
     m_collected = numberEdit(wort, QStringLiteral("wortCollected"));
@@ -129,7 +175,10 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     wl->addWidget(m_collected, 0, 1);
     m_binder->bind(m_collected, col::recipe::RecipeWortCollectedVol,
                    QString::fromUtf8(Labels::kVolumeCollected), F::Number, Quantity::Volume);
+    return wort;
+}
 
+QGroupBox* CRecipeMash::buildEfficiency() {
     auto* efficiency = new QGroupBox(QString::fromUtf8(Labels::kSystemEfficiency), this);
     auto* el = new QGridLayout(efficiency);
     m_expected = numberEdit(efficiency, QStringLiteral("efficiencyExpected"));
@@ -145,33 +194,7 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     el->addWidget(m_calculated, 1, 1);
     m_binder->bind(m_expected, col::recipe::RecipeSystemEfficiencyExpected,
                    QString::fromUtf8(Labels::kExpected), F::Number);
-
-    auto* helpButton = makeHelpButton(help, kHelpContext);
-
-    // The boxes keep the size their fields need; a maximised form grows the space beside and
-    // below them, never empty frames.
-    auto* top = new QHBoxLayout;
-    top->addWidget(typeBox, 0, Qt::AlignTop);
-    top->addWidget(table, 0, Qt::AlignTop);
-    top->addStretch();
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(sparge, 0, Qt::AlignTop);
-    bottom->addWidget(wort, 0, Qt::AlignTop);
-    bottom->addWidget(efficiency, 0, Qt::AlignTop);
-    bottom->addStretch();
-    bottom->addWidget(helpButton, 0, Qt::AlignBottom);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(bottom);
-    layout->addStretch();
-
-    connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
-    connect(m_types, &QButtonGroup::buttonClicked, this, [this] {
-        if (m_record)
-            m_binder->save(*m_record);
-        ApplyMashTypeRules();
-    });
-    ApplyMashTypeRules();
+    return efficiency;
 }
 
 int CRecipeMash::mashType() const {

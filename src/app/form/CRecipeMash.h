@@ -7,6 +7,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -45,6 +46,12 @@ public:
     QButtonGroup* mashTypes() const { return m_types; }
 
 private:
+    // The page's boxes, built in the order of their fields' tab order.
+    QGroupBox* buildType();
+    QGroupBox* buildSchedule();
+    QGroupBox* buildSparge();
+    QGroupBox* buildWort();
+    QGroupBox* buildEfficiency();
     void showCalculated();
 
     QButtonGroup* m_types;

@@ -31,6 +31,55 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
     setObjectName(QStringLiteral("ratingPage"));
     m_binder = new RecordBinder(prompter, this);
 
+    auto* scale = buildScale();
+    auto* guide = buildGuide();
+
+    auto* notesLabel = new QLabel(QString::fromUtf8(Labels::kTastingNotes), this);
+    m_notes = new QPlainTextEdit(this);
+    m_notes->setObjectName(QStringLiteral("tastingNotes"));
+    notesLabel->setBuddy(m_notes);
+    m_binder->bind(m_notes, col::recipe::RecipeRatingNotes);
+
+    auto* dates = new QGroupBox(QString::fromUtf8(Labels::kDatesSampled), this);
+    auto* dl = new QVBoxLayout(dates);
+    const char* dateColumns[] = {col::recipe::RecipeRatingDateSampled1,
+                                 col::recipe::RecipeRatingDateSampled2,
+                                 col::recipe::RecipeRatingDateSampled3};
+    for (int i = 0; i < 3; ++i) {
+        m_dates[i] = new CheckableDateEdit(dates);
+        m_dates[i]->setObjectName(QStringLiteral("dateSampled%1").arg(i + 1));
+        dl->addWidget(m_dates[i]);
+        m_binder->bind(m_dates[i], dateColumns[i]);
+    }
+
+    auto* competition = new QPushButton(QString::fromUtf8(Labels::kCompetitionResultsButton), this);
+    competition->setObjectName(QStringLiteral("competitionResults"));
+    connect(competition, &QPushButton::clicked, this, [this] { OnCompetitionResults(); });
+    auto* helpButton = makeHelpButton(help, kHelpContext);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(scale);
+    left->addStretch();
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(notesLabel);
+    middle->addWidget(m_notes, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(guide);
+    right->addWidget(dates);
+    right->addStretch();
+    right->addWidget(competition);
+    right->addWidget(helpButton);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(middle, 1);
+    layout->addLayout(right);
+
+    connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
+    setToolTipsShown(true);
+}
+
+// The four scores with their spin buttons, checked as they are typed, and the total.
+QGroupBox* CRecipeRatingDlg::buildScale() {
     auto* scale = new QGroupBox(QString::fromUtf8(Labels::kRatingScaleGroup), this);
     auto* sl = new QGridLayout(scale);
     struct Score {
@@ -89,7 +138,10 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
     m_total->setFont(big);
     sl->addWidget(new QLabel(QString::fromUtf8(Labels::kTotal), scale), 5, 0, Qt::AlignRight);
     sl->addWidget(m_total, 5, 1, 1, 2);
+    return scale;
+}
 
+QGroupBox* CRecipeRatingDlg::buildGuide() {
     auto* guide = new QGroupBox(QString::fromUtf8(Labels::kScoringGuide), this);
     auto* gl = new QGridLayout(guide);
     const char* guideRows[][2] = {
@@ -98,49 +150,7 @@ CRecipeRatingDlg::CRecipeRatingDlg(Prompter& prompter, HelpService* help, Dialog
         gl->addWidget(new QLabel(QString::fromLatin1(guideRows[i][0]), guide), i, 0);
         gl->addWidget(new QLabel(QString::fromLatin1(guideRows[i][1]), guide), i, 1);
     }
-
-    auto* notesLabel = new QLabel(QString::fromUtf8(Labels::kTastingNotes), this);
-    m_notes = new QPlainTextEdit(this);
-    m_notes->setObjectName(QStringLiteral("tastingNotes"));
-    notesLabel->setBuddy(m_notes);
-    m_binder->bind(m_notes, col::recipe::RecipeRatingNotes);
-
-    auto* dates = new QGroupBox(QString::fromUtf8(Labels::kDatesSampled), this);
-    auto* dl = new QVBoxLayout(dates);
-    const char* dateColumns[] = {col::recipe::RecipeRatingDateSampled1,
-                                 col::recipe::RecipeRatingDateSampled2,
-                                 col::recipe::RecipeRatingDateSampled3};
-    for (int i = 0; i < 3; ++i) {
-        m_dates[i] = new CheckableDateEdit(dates);
-        m_dates[i]->setObjectName(QStringLiteral("dateSampled%1").arg(i + 1));
-        dl->addWidget(m_dates[i]);
-        m_binder->bind(m_dates[i], dateColumns[i]);
-    }
-
-    auto* competition = new QPushButton(QString::fromUtf8(Labels::kCompetitionResultsButton), this);
-    competition->setObjectName(QStringLiteral("competitionResults"));
-    connect(competition, &QPushButton::clicked, this, [this] { OnCompetitionResults(); });
-    auto* helpButton = makeHelpButton(help, kHelpContext);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(scale);
-    left->addStretch();
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(notesLabel);
-    middle->addWidget(m_notes, 1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(guide);
-    right->addWidget(dates);
-    right->addStretch();
-    right->addWidget(competition);
-    right->addWidget(helpButton);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(middle, 1);
-    layout->addLayout(right);
-
-    connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
-    setToolTipsShown(true);
+    return guide;
 }
 
 void CRecipeRatingDlg::setToolTipsShown(bool shown) {

@@ -4,6 +4,7 @@
 
 #include "app/form/CRecipePage.h"
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -39,6 +40,9 @@ public:
     QLabel* total() const { return m_total; }
 
 private:
+    // The page's boxes, built in the order of their fields' tab order.
+    QGroupBox* buildScale();
+    QGroupBox* buildGuide();
     void computeTotal();
     // A whole number within its spin range; otherwise, when `tell`, the message and the focus.
     bool checkScore(int i, bool tell);

@@ -25,6 +25,8 @@
 namespace wsc {
 namespace {
 
+using F = RecordBinder::Format;
+
 QLineEdit* numberEdit(QWidget* parent, const QString& name, int width = 70) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
@@ -39,8 +41,45 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     : CRecipePage(parent), m_prompter(prompter) {
     setObjectName(QStringLiteral("fermentationPage"));
     m_binder = new RecordBinder(prompter, this);
-    using F = RecordBinder::Format;
 
+    auto* gravities = buildGravities(help);
+    auto* ferm = buildFermentation();
+    auto* dates = buildDates();
+    auto* sizes = buildSizes();
+    auto* yieldBox = buildYield();
+    auto* priming = buildPriming();
+    auto* conditioning = buildConditioning();
+
+    auto* helpButton = makeHelpButton(help, kHelpContext);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(gravities);
+    left->addWidget(sizes);
+    left->addStretch();
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(ferm);
+    middle->addWidget(dates);
+    middle->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(priming);
+    right->addWidget(conditioning);
+    right->addWidget(yieldBox, 0, Qt::AlignTop);
+    right->addStretch();
+    right->addWidget(helpButton, 0, Qt::AlignRight);
+    // The columns keep the width their fields need; a maximised form grows the space beside
+    // them, never empty frames.
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(middle);
+    layout->addLayout(right);
+    layout->addStretch();
+
+    connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
+    setToolTipsShown(true);
+}
+
+// The three readings with their temperatures, the predicted original gravity.
+QGroupBox* CRecipeSpecGravities::buildGravities(HelpService* help) {
     auto* gravities = new QGroupBox(QString::fromUtf8(Labels::kSpecificGravities), this);
     auto* gl = new QGridLayout(gravities);
     auto* gravityHeading = new QLabel(gravities);
@@ -78,7 +117,10 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
         if (help)
             help->show(kTempAdjustHelp);
     });
+    return gravities;
+}
 
+QGroupBox* CRecipeSpecGravities::buildFermentation() {
     auto* ferm = new QGroupBox(QString::fromUtf8(Labels::kFermentation), this);
     auto* fl = new QGridLayout(ferm);
     auto* types = new QButtonGroup(this);
@@ -113,7 +155,10 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
                        stage + QString::fromUtf8(Labels::kTempIndented), F::Whole,
                        Quantity::Temperature);
     }
+    return ferm;
+}
 
+QGroupBox* CRecipeSpecGravities::buildDates() {
     auto* dates = new QGroupBox(QString::fromUtf8(Labels::kDates), this);
     auto* dl = new QGridLayout(dates);
     const char* dateNames[] = {"Brewed", "Racked", "Bottled"};
@@ -126,7 +171,11 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
         dl->addWidget(m_dates[i], i, 1);
         m_binder->bind(m_dates[i], dateColumns[i]);
     }
+    return dates;
+}
 
+// The boil and batch sizes, in the unit the recipe measures in.
+QGroupBox* CRecipeSpecGravities::buildSizes() {
     auto* sizes = new QGroupBox(this);
     m_binder->bindUnitLabel(sizes, QString::fromUtf8(Labels::kSizeGallons),
                             QString::fromUtf8(Labels::kSizePattern), Quantity::Volume);
@@ -142,7 +191,10 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     m_binder->bind(m_batch, col::recipe::RecipeBatchSize, QString::fromUtf8(Labels::kBatch),
                    F::Number, Quantity::Volume);
     m_boil->installEventFilter(this);
+    return sizes;
+}
 
+QGroupBox* CRecipeSpecGravities::buildYield() {
     auto* yieldBox = new QGroupBox(QString::fromUtf8(Labels::kYield), this);
     auto* yl = new QVBoxLayout(yieldBox);
     m_yield = new QPlainTextEdit(yieldBox);
@@ -150,7 +202,10 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     m_yield->setMaximumHeight(60);
     yl->addWidget(m_yield);
     m_binder->bind(m_yield, col::recipe::RecipeYield);
+    return yieldBox;
+}
 
+QGroupBox* CRecipeSpecGravities::buildPriming() {
     auto* priming = new QGroupBox(QString::fromUtf8(Labels::kPriming), this);
     auto* pl = new QGridLayout(priming);
     m_primingMethod = new QLineEdit(priming);
@@ -184,7 +239,10 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
             m_primingMethod->setFocus();
         }
     });
+    return priming;
+}
 
+QGroupBox* CRecipeSpecGravities::buildConditioning() {
     auto* conditioning = new QGroupBox(QString::fromUtf8(Labels::kLengthOfConditioning), this);
     auto* cl = new QHBoxLayout(conditioning);
     m_conditioning = numberEdit(conditioning, QStringLiteral("conditioningAmt"), 50);
@@ -195,33 +253,7 @@ CRecipeSpecGravities::CRecipeSpecGravities(Prompter& prompter, HelpService* help
     m_binder->bind(m_conditioning, col::recipe::RecipeFermConditioningAmt,
                    QString::fromUtf8(Labels::kLengthOfConditioning), F::Whole);
     m_binder->bind(unitList, col::recipe::RecipeFermConditioningUnits);
-
-    auto* helpButton = makeHelpButton(help, kHelpContext);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(gravities);
-    left->addWidget(sizes);
-    left->addStretch();
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(ferm);
-    middle->addWidget(dates);
-    middle->addStretch();
-    auto* right = new QVBoxLayout;
-    right->addWidget(priming);
-    right->addWidget(conditioning);
-    right->addWidget(yieldBox, 0, Qt::AlignTop);
-    right->addStretch();
-    right->addWidget(helpButton, 0, Qt::AlignRight);
-    // The columns keep the width their fields need; a maximised form grows the space beside
-    // them, never empty frames.
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(middle);
-    layout->addLayout(right);
-    layout->addStretch();
-
-    connect(m_binder, &RecordBinder::modified, this, &CRecipePage::modified);
-    setToolTipsShown(true);
+    return conditioning;
 }
 
 void CRecipeSpecGravities::setToolTipsShown(bool shown) {

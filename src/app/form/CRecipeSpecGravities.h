@@ -7,6 +7,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QGroupBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -54,6 +55,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The page's boxes, built in the order of their fields' tab order.
+    QGroupBox* buildGravities(HelpService* help);
+    QGroupBox* buildFermentation();
+    QGroupBox* buildDates();
+    QGroupBox* buildSizes();
+    QGroupBox* buildYield();
+    QGroupBox* buildPriming();
+    QGroupBox* buildConditioning();
     void showPredicted(double og);
 
     Prompter& m_prompter;
