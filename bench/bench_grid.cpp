@@ -68,7 +68,7 @@ struct GridOn60Rows {
 void BM_RebindSixSheets60Rows(benchmark::State& state) {
     GridOn60Rows on;
     for (auto _ : state) {
-        on.grid.BindAll();
+        on.grid.bindAll();
         benchmark::DoNotOptimize(on.grid.GetRowCount(SheetHops));
     }
     state.counters["rows"] = on.grid.GetRowCount(SheetHops) - 2;
@@ -79,7 +79,7 @@ BENCHMARK(BM_RebindSixSheets60Rows)->Unit(benchmark::kMillisecond);
 // shares: twice the 30 rows a large recipe has.
 void BM_StripFromTheGrid60Rows(benchmark::State& state) {
     GridOn60Rows on;
-    on.grid.BindAll();
+    on.grid.bindAll();
     const UtilizationTable table = UtilizationTable::shipped();
     const StyleRanges style{1.040, 1.060, 4, 6, 20, 40, 4, 12};
     for (auto _ : state) {

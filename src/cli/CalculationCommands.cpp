@@ -29,12 +29,12 @@ int cmdCalc(const Args& a, const Output& io) {
     if (dbPath.isEmpty() || dataPath.isEmpty() || !ok)
         return kUsage;
     // The figures in the brewer's units besides the working ones.
-    const std::optional<UnitChoice> chosen = unitsOption(a, io);
+    const std::optional<UnitChoice> chosen = UnitsOption(a, io);
     if (!chosen)
         return kError;
     const UnitChoice units = *chosen;
     try {
-        if (const auto wrong = wrongKind(io.err, dbPath, dataPath))
+        if (const auto wrong = WrongKind(io.err, dbPath, dataPath))
             return *wrong;
         CDaoDatabase db;
         db.Open(dbPath, false, true);
@@ -42,7 +42,7 @@ int cmdCalc(const Args& a, const Output& io) {
         recipe.Open(CDaoRecordset::dbOpenTable, {}, CDaoRecordset::dbReadOnly);
         recipe.SetCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
         if (!recipe.Seek(QStringLiteral("="), {QString::number(batch)}))
-            return fail(
+            return Fail(
                 io, QStringLiteral("no recipe with batch number %1 in %2").arg(batch).arg(dbPath));
         CDaoDatabase data;
         data.Open(dataPath, false, true);
@@ -76,10 +76,10 @@ int cmdCalc(const Args& a, const Output& io) {
                                 {QStringLiteral("status"), statusText},
                                 {QStringLiteral("hops"), hops},
                                 {QStringLiteral("messages"), msgs}};
-            print(io.out, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
+            Print(io.out, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
             return kOk;
         }
-        print(io.out, QStringLiteral("Batch %1: %2").arg(batch).arg(recipe.m_RecipeName));
+        Print(io.out, QStringLiteral("Batch %1: %2").arg(batch).arg(recipe.m_RecipeName));
         std::vector<std::pair<QString, QString>> figures = {
             {QStringLiteral("Original gravity"), QString::asprintf("%.3f", calc.PredictedOG)},
             {QStringLiteral("Alcohol (ABV %)"), QString::asprintf("%.1f", calc.PredictedABV)},
@@ -102,14 +102,14 @@ int cmdCalc(const Args& a, const Output& io) {
         for (const auto& [label, value] : figures)
             width = std::max(width, label.size());
         for (const auto& [label, value] : figures)
-            print(io.out,
+            Print(io.out,
                   QStringLiteral("  %1  %2").arg(label, -static_cast<int>(width)).arg(value));
-        print(io.out, QStringLiteral("Calculations: %1").arg(statusText));
+        Print(io.out, QStringLiteral("Calculations: %1").arg(statusText));
         for (const CalcMessageLine& l : lines)
-            print(io.out,
+            Print(io.out,
                   QStringLiteral("%1  %2  %3").arg(l.number, 3).arg(l.level, -11).arg(l.message));
     } catch (const CDaoException& e) {
-        return fail(io, QString::fromUtf8(e.what()));
+        return Fail(io, QString::fromUtf8(e.what()));
     }
     return kOk;
 }
@@ -144,28 +144,28 @@ int cmdScale(const Args& a, const Output& io) {
         return kUsage;
     // The original is never changed: the command only adds, and says so on its line.
     if (!a.has(QStringLiteral("new")))
-        return fail(io, QStringLiteral("scale adds a scaled copy and leaves the recipe as it is: "
+        return Fail(io, QStringLiteral("scale adds a scaled copy and leaves the recipe as it is: "
                                        "give --new"));
-    const std::optional<UnitChoice> units = unitsOption(a, io);
+    const std::optional<UnitChoice> units = UnitsOption(a, io);
     if (!units)
         return kError;
     request.batchSize = ToStored(units->volume, size);
     request.volume = units->volume;
     try {
-        if (const auto wrong = wrongKind(io.err, dbPath, a.option(QStringLiteral("data"))))
+        if (const auto wrong = WrongKind(io.err, dbPath, a.option(QStringLiteral("data"))))
             return *wrong;
         CheckWritable(dbPath);
         DatabaseLock lock(dbPath);
         if (!lock.tryLock())
-            return fail(io,
+            return Fail(io,
                         QString::fromLatin1(Texts::kDatabaseInUse).arg(dbPath, lock.failureText()));
-        const UtilizationTable table = loadUtilization(a.option(QStringLiteral("data")));
+        const UtilizationTable table = LoadUtilization(a.option(QStringLiteral("data")));
         CDaoDatabase db;
         db.Open(dbPath, false, false);
         QString why;
         const std::optional<long> copy = AddScaledCopy(db, batch, request, &why);
         if (!copy) {
-            print(io.err, why);
+            Print(io.err, why);
             return kDataError;
         }
         const Named from = FiguresOf(db, batch, table);
@@ -181,7 +181,7 @@ int cmdScale(const Args& a, const Output& io) {
                                    {QStringLiteral("srm"), f.figures.srm()},
                                    {QStringLiteral("abv"), f.figures.abv}};
             };
-            print(io.out,
+            Print(io.out,
                   QString::fromUtf8(
                       QJsonDocument(QJsonObject{{QStringLiteral("original"), figures(from, batch)},
                                                 {QStringLiteral("copy"), figures(to, *copy)}})
@@ -189,20 +189,20 @@ int cmdScale(const Args& a, const Output& io) {
             return kOk;
         }
         const QString symbol = QString::fromUtf8(InfoOf(volume).symbol);
-        print(io.out, QStringLiteral("Batch %1: %2, %3 %4 (from batch %5, %6 %4)")
+        Print(io.out, QStringLiteral("Batch %1: %2, %3 %4 (from batch %5, %6 %4)")
                           .arg(*copy)
                           .arg(to.name, FormatInUnit(volume, to.batchSize, -1, true), symbol)
                           .arg(batch)
                           .arg(FormatInUnit(volume, from.batchSize, -1, true)));
         for (const QString& line : CompareFigures(from.figures, to.figures, *units).split(u'\n'))
-            print(io.out, QStringLiteral("  ") + line);
+            Print(io.out, QStringLiteral("  ") + line);
         return kOk;
     } catch (const CDaoException& e) {
-        return fail(io, QString::fromUtf8(e.what()));
+        return Fail(io, QString::fromUtf8(e.what()));
     }
 }
 
-void addCalculationCommands(CommandTable& table) {
+void AddCalculationCommands(CommandTable& table) {
     table[QStringLiteral("scale")] = {
         QStringLiteral("--db RECIPES.mdb --batch N --to-batch-size V [--efficiency E] --new "
                        "[--data DATA.mdb] [--units us|metric] [--json]\n  adds a copy of the "

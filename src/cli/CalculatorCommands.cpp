@@ -118,11 +118,11 @@ QString unitsOf(const SolverCalculator& calc) {
 int loadTable(const Args& a, UtilizationTable& table, const Output& io) {
     const QString path = a.option(QStringLiteral("data"));
     try {
-        if (const auto wrong = wrongKind(io.err, QString(), path))
+        if (const auto wrong = WrongKind(io.err, QString(), path))
             return *wrong;
-        table = loadUtilization(path);
+        table = LoadUtilization(path);
     } catch (const CDaoException& e) {
-        return fail(io, QString::fromUtf8(e.what()));
+        return Fail(io, QString::fromUtf8(e.what()));
     }
     return kOk;
 }
@@ -135,7 +135,7 @@ int runCalculator(const CalculatorCommand& cmd, const Args& a, const Output& io)
     }
     UnitChoice units;
     if (cmd.brewerUnits) {
-        const std::optional<UnitChoice> chosen = unitsOption(a, io);
+        const std::optional<UnitChoice> chosen = UnitsOption(a, io);
         if (!chosen)
             return kError;
         units = *chosen;
@@ -162,7 +162,7 @@ int runCalculator(const CalculatorCommand& cmd, const Args& a, const Output& io)
             if (n >= 0)
                 text = QString::number(n);
             else if (!number || chosen < 0 || chosen >= words.size()) {
-                fail(io, QStringLiteral("--%1 is %2, not \"%3\"")
+                Fail(io, QStringLiteral("--%1 is %2, not \"%3\"")
                              .arg(QLatin1String(f.key), words.join(u'|'), text));
                 return kUsage;
             }
@@ -178,10 +178,10 @@ int runCalculator(const CalculatorCommand& cmd, const Args& a, const Output& io)
         if (p.text == calc->lastError())
             continue;
         messages.append(p.text);
-        print(io.err, p.text);
+        Print(io.err, p.text);
     }
     if (!solved)
-        print(io.err, calc->lastError());
+        Print(io.err, calc->lastError());
 
     if (a.has(QStringLiteral("json"))) {
         QJsonObject o{{QStringLiteral("calculator"), QLatin1String(cmd.word)},
@@ -197,10 +197,10 @@ int runCalculator(const CalculatorCommand& cmd, const Args& a, const Output& io)
         } else {
             o[QStringLiteral("error")] = calc->lastError();
         }
-        print(io.out, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
+        Print(io.out, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
     } else if (solved) {
         const QString units = unitsOf(*calc);
-        print(io.out, units.isEmpty() ? calc->title()
+        Print(io.out, units.isEmpty() ? calc->title()
                                       : QStringLiteral("%1 (%2)").arg(calc->title(), units));
         qsizetype width = 0;
         for (int i = 0; i < calc->fieldCount(); ++i)
@@ -211,7 +211,7 @@ int runCalculator(const CalculatorCommand& cmd, const Args& a, const Output& io)
                                .arg(calc->text(i));
             if (i == calc->solvingFor())
                 line += QStringLiteral("  (solved)");
-            print(io.out, line);
+            Print(io.out, line);
         }
     }
     return solved ? kOk : kDataError;
@@ -219,7 +219,7 @@ int runCalculator(const CalculatorCommand& cmd, const Args& a, const Output& io)
 
 } // namespace
 
-void addCalculatorCommands(CommandTable& table) {
+void AddCalculatorCommands(CommandTable& table) {
     for (const CalculatorCommand& cmd : kCommands) {
         // The fields are the same for every instance; this one only names them.
         ScriptedPrompter unused;

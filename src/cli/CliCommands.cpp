@@ -5,11 +5,11 @@ namespace {
 
 CommandTable commandTable() {
     CommandTable commands;
-    addDatabaseCommands(commands);
-    addCalculationCommands(commands);
-    addCalculatorCommands(commands);
-    addReportCommands(commands);
-    addInterchangeCommands(commands);
+    AddDatabaseCommands(commands);
+    AddCalculationCommands(commands);
+    AddCalculatorCommands(commands);
+    AddReportCommands(commands);
+    AddInterchangeCommands(commands);
     return commands;
 }
 
@@ -69,22 +69,22 @@ QString bashCompletion(const CommandTable& commands) {
 
 } // namespace
 
-int run(const QStringList& args, const Output& io) {
+int Run(const QStringList& args, const Output& io) {
     const CommandTable commands = commandTable();
     const QString first = args.value(0);
     if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
         first == QLatin1String("help")) {
-        print(io.out, programUsage(commands));
+        Print(io.out, programUsage(commands));
         return kOk;
     }
     if (first == QLatin1String("--version")) {
-        print(io.out, QStringLiteral("wscalc-cli " WSC_VERSION));
+        Print(io.out, QStringLiteral("wscalc-cli " WSC_VERSION));
         return kOk;
     }
     if (first == QLatin1String("completion")) {
         if (args.size() != 2 || args.at(1) != QLatin1String("bash"))
-            return fail(io, QStringLiteral("usage: wscalc-cli completion bash"));
-        print(io.out, bashCompletion(commands));
+            return Fail(io, QStringLiteral("usage: wscalc-cli completion bash"));
+        Print(io.out, bashCompletion(commands));
         return kOk;
     }
     const auto it = commands.find(first);
@@ -92,20 +92,20 @@ int run(const QStringList& args, const Output& io) {
         const QString problem = first.isEmpty()
                                     ? QStringLiteral("no command given")
                                     : QStringLiteral("unknown command \"%1\"").arg(first);
-        return fail(io, problem + u'\n' + programUsage(commands));
+        return Fail(io, problem + u'\n' + programUsage(commands));
     }
     const CommandEntry& entry = it->second;
     const QStringList rest = args.mid(1);
     if (asksForHelp(rest)) {
-        print(io.out, usageOf(first, entry));
+        Print(io.out, usageOf(first, entry));
         return kOk;
     }
     const Args parsed = Args::parse(rest, entry.valued);
     if (const QString problem = parsed.problem(entry.flags, entry.positional); !problem.isEmpty())
-        return fail(io, problem + u'\n' + usageOf(first, entry));
+        return Fail(io, problem + u'\n' + usageOf(first, entry));
     const int rc = entry.run(parsed, io);
     if (rc == kUsage)
-        return fail(io, usageOf(first, entry));
+        return Fail(io, usageOf(first, entry));
     return rc;
 }
 

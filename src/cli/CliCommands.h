@@ -19,6 +19,6 @@ struct Output {
 };
 
 // Runs one command line (without the program name) and returns the exit code.
-int run(const QStringList& args, const Output& io = {});
+int Run(const QStringList& args, const Output& io = {});
 
 } // namespace wsc::cli

@@ -8,25 +8,25 @@
 
 namespace wsc::cli {
 
-void print(std::FILE* f, const QString& text) {
+void Print(std::FILE* f, const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), f);
     std::fputc('\n', f);
 }
 
-std::optional<int> wrongKind(std::FILE* to, const QString& recipes, const QString& data) {
+std::optional<int> WrongKind(std::FILE* to, const QString& recipes, const QString& data) {
     if (!recipes.isEmpty() && ReadDatabaseMarker(recipes) != QLatin1String(kRecipeMarker)) {
-        print(to, MessageCatalog::format(Msg::kNotARecipeDatabase, {recipes}));
+        Print(to, MessageCatalog::format(Msg::kNotARecipeDatabase, {recipes}));
         return kWrongKind;
     }
     if (!data.isEmpty() && ReadDatabaseMarker(data) != QLatin1String(kDataMarker)) {
-        print(to, MessageCatalog::format(Msg::kNotADataDatabase, {data}));
+        Print(to, MessageCatalog::format(Msg::kNotADataDatabase, {data}));
         return kWrongKind;
     }
     return std::nullopt;
 }
 
-UtilizationTable loadUtilization(const QString& dataPath, std::unique_ptr<CDaoDatabase>* keepOpen) {
+UtilizationTable LoadUtilization(const QString& dataPath, std::unique_ptr<CDaoDatabase>* keepOpen) {
     if (dataPath.isEmpty())
         return UtilizationTable::shipped();
     auto data = std::make_unique<CDaoDatabase>();
@@ -38,8 +38,8 @@ UtilizationTable loadUtilization(const QString& dataPath, std::unique_ptr<CDaoDa
     return table;
 }
 
-int fail(const Output& io, const QString& text) {
-    print(io.err, QStringLiteral("wscalc-cli: ") + text);
+int Fail(const Output& io, const QString& text) {
+    Print(io.err, QStringLiteral("wscalc-cli: ") + text);
     return kError;
 }
 
@@ -79,19 +79,19 @@ QString Args::problem(const QStringList& knownFlags, bool positionalAllowed) con
     return {};
 }
 
-std::optional<UnitChoice> unitsOption(const Args& a, const Output& io) {
+std::optional<UnitChoice> UnitsOption(const Args& a, const Output& io) {
     const QString word = a.option(QStringLiteral("units"));
     if (word.isEmpty()) {
         const ProfileStore profile;
         if (!profile.refusal().isEmpty())
-            print(io.err, QStringLiteral("wscalc-cli: %1").arg(profile.refusal()));
+            Print(io.err, QStringLiteral("wscalc-cli: %1").arg(profile.refusal()));
         return ReadUnitChoice(profile);
     }
     if (word == QLatin1String("us"))
         return UnitChoice::us();
     if (word == QLatin1String("metric"))
         return UnitChoice::metric();
-    fail(io, QStringLiteral("--units is us or metric, not %1").arg(word));
+    Fail(io, QStringLiteral("--units is us or metric, not %1").arg(word));
     return std::nullopt;
 }
 

@@ -19,9 +19,9 @@ class CDaoDatabase;
 
 namespace wsc::cli {
 
-void print(std::FILE* f, const QString& text);
+void Print(std::FILE* f, const QString& text);
 // Prints "wscalc-cli: " and the text to the error stream; returns kError.
-int fail(const Output& io, const QString& text);
+int Fail(const Output& io, const QString& text);
 
 // A command line after its command word: options "--name value" for the names that take a
 // value, bare flags "--name", the rest positional.
@@ -43,15 +43,15 @@ struct Args {
 
 // The kind of each database given (an empty path is not checked): for the first of the wrong
 // kind, the program's file-error message is printed to `to` and kWrongKind returned.
-std::optional<int> wrongKind(std::FILE* to, const QString& recipes, const QString& data);
+std::optional<int> WrongKind(std::FILE* to, const QString& recipes, const QString& data);
 // The utilization table of the Data database at `dataPath` (opened read-only, and kept open in
 // `keepOpen` when given), or the shipped table when no path is given. Throws CDaoException.
-UtilizationTable loadUtilization(const QString& dataPath,
+UtilizationTable LoadUtilization(const QString& dataPath,
                                  std::unique_ptr<CDaoDatabase>* keepOpen = nullptr);
 
 // The units of "--units us|metric", or, when it is not given, the units the user chose in the
 // program's settings. Nothing (after saying why) for any other word.
-std::optional<UnitChoice> unitsOption(const Args& a, const Output& io);
+std::optional<UnitChoice> UnitsOption(const Args& a, const Output& io);
 
 // Returned by a command whose line does not make sense: its usage is printed, exit kError.
 inline constexpr int kUsage = -1;
@@ -68,10 +68,10 @@ struct CommandEntry {
 using CommandTable = std::map<QString, CommandEntry>;
 
 // The command families, each in its own file.
-void addDatabaseCommands(CommandTable& table);
-void addCalculationCommands(CommandTable& table);
-void addCalculatorCommands(CommandTable& table);
-void addReportCommands(CommandTable& table);
-void addInterchangeCommands(CommandTable& table);
+void AddDatabaseCommands(CommandTable& table);
+void AddCalculationCommands(CommandTable& table);
+void AddCalculatorCommands(CommandTable& table);
+void AddReportCommands(CommandTable& table);
+void AddInterchangeCommands(CommandTable& table);
 
 } // namespace wsc::cli

@@ -19,9 +19,9 @@ int cmdInitRecipes(const Args& a, const Output& io) {
     try {
         CreateRecipeDatabase(a.positional.first(), a.has(QStringLiteral("samples")));
     } catch (const CDaoException& e) {
-        return fail(io, QString::fromUtf8(e.what()));
+        return Fail(io, QString::fromUtf8(e.what()));
     }
-    print(io.out, QStringLiteral("created recipe database %1").arg(a.positional.first()));
+    Print(io.out, QStringLiteral("created recipe database %1").arg(a.positional.first()));
     return kOk;
 }
 
@@ -31,9 +31,9 @@ int cmdInitData(const Args& a, const Output& io) {
     try {
         CreateDataDatabase(a.positional.first());
     } catch (const CDaoException& e) {
-        return fail(io, QString::fromUtf8(e.what()));
+        return Fail(io, QString::fromUtf8(e.what()));
     }
-    print(io.out, QStringLiteral("created Data database %1").arg(a.positional.first()));
+    Print(io.out, QStringLiteral("created Data database %1").arg(a.positional.first()));
     return kOk;
 }
 
@@ -44,27 +44,27 @@ int cmdCheck(const Args& a, const Output& io) {
     const QString expect = a.option(QStringLiteral("expect"));
     if (a.given(QStringLiteral("expect")) && expect != QLatin1String("recipe") &&
         expect != QLatin1String("data")) {
-        fail(io, QStringLiteral("--expect takes recipe or data, not \"%1\"").arg(expect));
+        Fail(io, QStringLiteral("--expect takes recipe or data, not \"%1\"").arg(expect));
         return kUsage;
     }
     QString marker;
     try {
         marker = ReadDatabaseMarker(path);
     } catch (const CDaoException& e) {
-        return fail(io, QStringLiteral("%1 cannot be read as a database: %2")
+        return Fail(io, QStringLiteral("%1 cannot be read as a database: %2")
                             .arg(path, QString::fromUtf8(e.what())));
     }
     const bool recipe = marker == QLatin1String(kRecipeMarker);
     const bool data = marker == QLatin1String(kDataMarker);
     if (expect == QLatin1String("recipe") && !recipe) {
-        print(io.out, MessageCatalog::format(Msg::kNotARecipeDatabase, {path}));
+        Print(io.out, MessageCatalog::format(Msg::kNotARecipeDatabase, {path}));
         return kWrongKind;
     }
     if ((expect == QLatin1String("data") && !data) || (!recipe && !data)) {
-        print(io.out, MessageCatalog::format(Msg::kNotADataDatabase, {path}));
+        Print(io.out, MessageCatalog::format(Msg::kNotADataDatabase, {path}));
         return kWrongKind;
     }
-    print(io.out, recipe ? QStringLiteral("recipe") : QStringLiteral("data"));
+    Print(io.out, recipe ? QStringLiteral("recipe") : QStringLiteral("data"));
     return kOk;
 }
 
@@ -76,9 +76,9 @@ int maintenance(const Args& a, const Output& io, const QString& word,
     try {
         op(path);
     } catch (const CDaoException& e) {
-        return fail(io, QString::fromUtf8(e.what()));
+        return Fail(io, QString::fromUtf8(e.what()));
     }
-    print(io.out, MessageCatalog::format(Msg::kMaintenanceSucceeded, {word, path}));
+    Print(io.out, MessageCatalog::format(Msg::kMaintenanceSucceeded, {word, path}));
     return kOk;
 }
 
@@ -89,27 +89,27 @@ int cmdShow(const Args& a, const Output& io) {
         // Both kinds first, so nothing is listed from a pair that cannot be shown.
         const QString recipes = a.positional.at(0);
         const QString dataPath = a.positional.value(1);
-        if (const auto wrong = wrongKind(io.out, recipes, dataPath))
+        if (const auto wrong = WrongKind(io.out, recipes, dataPath))
             return *wrong;
         CDaoDatabase db;
         db.Open(recipes, false, true);
-        print(io.out,
+        Print(io.out,
               QStringLiteral("Recipe database %1").arg(QFileInfo(recipes).absoluteFilePath()));
         // One pass over the line: a name that holds "%2" is printed as it is.
         const auto line = [](const QString& batch, const QString& name, const QString& style) {
             return QStringLiteral("%1  %2  %3").arg(batch, name.leftJustified(36), style);
         };
-        print(io.out, line(QStringLiteral("Batch"), QStringLiteral("Recipe Name"),
+        Print(io.out, line(QStringLiteral("Batch"), QStringLiteral("Recipe Name"),
                            QStringLiteral("Style")));
         ListRecipes(db, [&](const ListedRecipe& r) {
-            print(io.out, line(QString::number(r.batch).rightJustified(5), r.name, r.style));
+            Print(io.out, line(QString::number(r.batch).rightJustified(5), r.name, r.style));
             for (const QString& problem : r.problems)
-                print(io.out, QStringLiteral("       note: %1").arg(problem));
+                Print(io.out, QStringLiteral("       note: %1").arg(problem));
         });
         if (!dataPath.isEmpty()) {
             CDaoDatabase data;
             data.Open(dataPath, false, true);
-            print(io.out,
+            Print(io.out,
                   QStringLiteral("\nData database %1").arg(QFileInfo(dataPath).absoluteFilePath()));
             for (const char* t :
                  {"Styles", "Hops", "Grains", "Extracts", "Kits", "Yeast", "Adjuncts", "Water",
@@ -118,19 +118,19 @@ int cmdShow(const Args& a, const Output& io) {
                     QStringLiteral("SELECT count(*) FROM ") +
                     SqliteConnection::quoteIdentifier(QString::fromLatin1(t)));
                 st.step();
-                print(io.out,
+                Print(io.out,
                       QStringLiteral("  %1 %2").arg(QString::fromLatin1(t), -16).arg(st.int64(0)));
             }
         }
     } catch (const CDaoException& e) {
-        return fail(io, QString::fromUtf8(e.what()));
+        return Fail(io, QString::fromUtf8(e.what()));
     }
     return kOk;
 }
 
 } // namespace
 
-void addDatabaseCommands(CommandTable& table) {
+void AddDatabaseCommands(CommandTable& table) {
     table[QStringLiteral("init-recipes")] = {
         QStringLiteral("PATH [--samples]"), {}, {QStringLiteral("samples")}, true, cmdInitRecipes};
     table[QStringLiteral("init-data")] = {QStringLiteral("PATH"), {}, {}, true, cmdInitData};

@@ -23,36 +23,36 @@ int cmdImport(const Args& a, const Output& io) {
         return kUsage;
     QFile file(a.positional.first());
     if (QString why; !OpenRegularFile(file, why))
-        return fail(io, QStringLiteral("cannot read %1: %2").arg(file.fileName(), why));
+        return Fail(io, QStringLiteral("cannot read %1: %2").arg(file.fileName(), why));
     if (file.size() > BeerXml::kMaxBytes)
-        return fail(io, QStringLiteral("%1: the file has %2 bytes; at most %3 are read")
+        return Fail(io, QStringLiteral("%1: the file has %2 bytes; at most %3 are read")
                             .arg(file.fileName(), QString::number(file.size()),
                                  QString::number(BeerXml::kMaxBytes)));
     try {
-        if (const auto wrong = wrongKind(io.err, recipes, dataPath))
+        if (const auto wrong = WrongKind(io.err, recipes, dataPath))
             return *wrong;
         // A read-only file or folder is said to be so, not taken for one in use elsewhere.
         CheckWritable(recipes);
         // Nobody else may change the recipes meanwhile.
         DatabaseLock lock(recipes);
         if (!lock.tryLock())
-            return fail(
+            return Fail(
                 io, QString::fromLatin1(Texts::kDatabaseInUse).arg(recipes, lock.failureText()));
         RemoveBuildDebris(QFileInfo(recipes).absolutePath());
         std::unique_ptr<CDaoDatabase> data;
-        const UtilizationTable table = loadUtilization(dataPath, &data);
+        const UtilizationTable table = LoadUtilization(dataPath, &data);
         CDaoDatabase db;
         db.Open(recipes, false, false);
         QString error;
         // Read as a stream: the file is never held whole.
         const auto summary = BeerXml::Import(db, data.get(), file, table, error);
         if (!summary)
-            return fail(
+            return Fail(
                 io, QStringLiteral("%1: %2\nNothing was imported.").arg(file.fileName(), error));
-        print(io.out, summary->text());
+        Print(io.out, summary->text());
         return kOk;
     } catch (const CDaoException& e) {
-        return fail(io, QString::fromUtf8(e.what()));
+        return Fail(io, QString::fromUtf8(e.what()));
     }
 }
 
@@ -66,39 +66,39 @@ int cmdExport(const Args& a, const Output& io) {
         (!all && !ok))
         return kUsage;
     try {
-        if (const auto wrong = wrongKind(io.err, recipes, dataPath))
+        if (const auto wrong = WrongKind(io.err, recipes, dataPath))
             return *wrong;
         std::unique_ptr<CDaoDatabase> data;
-        const UtilizationTable table = loadUtilization(dataPath, &data);
+        const UtilizationTable table = LoadUtilization(dataPath, &data);
         CDaoDatabase db;
         db.Open(recipes, false, true);
         // Written under a temporary name first, recipe by recipe: a failed export leaves no
         // half file. A device or a FIFO would be replaced by the rename that ends it.
         if (const QString why = NotAFileReason(a.positional.first()); !why.isEmpty())
-            return fail(io, QStringLiteral("cannot write %1: %2").arg(a.positional.first(), why));
+            return Fail(io, QStringLiteral("cannot write %1: %2").arg(a.positional.first(), why));
         QSaveFile out(a.positional.first());
         if (!out.open(QIODevice::WriteOnly))
-            return fail(
+            return Fail(
                 io, QStringLiteral("cannot write %1: %2").arg(out.fileName(), out.errorString()));
         QString error;
         if (!BeerXml::Export(db, all ? std::vector<long>{} : std::vector<long>{batch}, table, out,
                              error))
-            return fail(io, error);
+            return Fail(io, error);
         if (QString why; !CommitRegularFile(out, why))
-            return fail(io, QStringLiteral("cannot write %1: %2").arg(out.fileName(), why));
-        print(io.out,
+            return Fail(io, QStringLiteral("cannot write %1: %2").arg(out.fileName(), why));
+        Print(io.out,
               QStringLiteral("exported %1 to %2")
                   .arg(all ? QStringLiteral("every recipe") : QStringLiteral("batch %1").arg(batch),
                        a.positional.first()));
         return kOk;
     } catch (const CDaoException& e) {
-        return fail(io, QString::fromUtf8(e.what()));
+        return Fail(io, QString::fromUtf8(e.what()));
     }
 }
 
 } // namespace
 
-void addInterchangeCommands(CommandTable& table) {
+void AddInterchangeCommands(CommandTable& table) {
     table[QStringLiteral("import")] = {
         QStringLiteral("--db RECIPES.mdb [--data DATA.mdb] FILE.xml"),
         {QStringLiteral("db"), QStringLiteral("data")},

@@ -46,17 +46,17 @@ QString reportUsage() {
 int cmdReport(const Args& a, const Output& io) {
     const ReportEntry* entry = ReportNamed(a.option(QStringLiteral("report")));
     if (!entry) {
-        fail(io, QStringLiteral("unknown report \"%1\"").arg(a.option(QStringLiteral("report"))));
+        Fail(io, QStringLiteral("unknown report \"%1\"").arg(a.option(QStringLiteral("report"))));
         return kUsage;
     }
     const QString pdf = a.option(QStringLiteral("pdf"));
     const QString htmlOut = a.option(QStringLiteral("html"));
     if (pdf.isEmpty() && htmlOut.isEmpty()) {
-        fail(io, QStringLiteral("say where the report goes: --pdf or --html"));
+        Fail(io, QStringLiteral("say where the report goes: --pdf or --html"));
         return kUsage;
     }
     if (!pdf.isEmpty() && !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return fail(io, QStringLiteral("PDF files are written by the program wscalc-cli only"));
+        return Fail(io, QStringLiteral("PDF files are written by the program wscalc-cli only"));
 
     CliReportContext context;
     context.recipes = a.option(QStringLiteral("db"));
@@ -66,29 +66,29 @@ int cmdReport(const Args& a, const Output& io) {
         bool ok = false;
         context.batch = a.option(QStringLiteral("batch")).toLongLong(&ok);
         if (!ok || context.batch < 0) {
-            fail(io, QStringLiteral("the current recipe report needs --batch N"));
+            Fail(io, QStringLiteral("the current recipe report needs --batch N"));
             return kUsage;
         }
     }
     const bool needsRecipes = entry->database == ReportDatabase::Recipes;
     if ((needsRecipes && context.recipes.isEmpty()) || (!needsRecipes && context.data.isEmpty())) {
-        fail(io, QStringLiteral("the report \"%1\" reads the %2 database: give --%3")
+        Fail(io, QStringLiteral("the report \"%1\" reads the %2 database: give --%3")
                      .arg(QLatin1String(entry->display),
                           needsRecipes ? QStringLiteral("recipe") : QStringLiteral("Data"),
                           needsRecipes ? QStringLiteral("db") : QStringLiteral("data")));
         return kUsage;
     }
 
-    const std::optional<UnitChoice> units = unitsOption(a, io);
+    const std::optional<UnitChoice> units = UnitsOption(a, io);
     if (!units)
         return kError;
     UtilizationTable table;
     try {
-        if (const auto wrong = wrongKind(io.err, context.recipes, context.data))
+        if (const auto wrong = WrongKind(io.err, context.recipes, context.data))
             return *wrong;
-        table = loadUtilization(context.data);
+        table = LoadUtilization(context.data);
     } catch (const CDaoException& e) {
-        return fail(io, QString::fromUtf8(e.what()));
+        return Fail(io, QString::fromUtf8(e.what()));
     }
     QString directory = a.option(QStringLiteral("reports"));
     if (directory.isEmpty())
@@ -104,11 +104,11 @@ int cmdReport(const Args& a, const Output& io) {
     const bool done = commands.ensureEngineOpen() && commands.openReport(selection) &&
                       commands.output(selection, ReportCommands::Action::Print, context, {});
     for (const Prompt& p : prompter.shown())
-        print(io.err, p.text);
+        Print(io.err, p.text);
     if (!done)
         return kError;
     if (!pdf.isEmpty())
-        print(io.out, QStringLiteral("%1: %2 page(s) written to %3")
+        Print(io.out, QStringLiteral("%1: %2 page(s) written to %3")
                           .arg(QLatin1String(entry->display))
                           .arg(output.pages())
                           .arg(QFileInfo(pdf).absoluteFilePath()));
@@ -117,7 +117,7 @@ int cmdReport(const Args& a, const Output& io) {
 
 } // namespace
 
-void addReportCommands(CommandTable& table) {
+void AddReportCommands(CommandTable& table) {
     table[QStringLiteral("report")] = {reportUsage(),
                                        {QStringLiteral("report"), QStringLiteral("db"),
                                         QStringLiteral("data"), QStringLiteral("batch"),

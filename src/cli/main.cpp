@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     }
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    const int rc = wsc::cli::run(args);
+    const int rc = wsc::cli::Run(args);
     if (const int signal = wsc::StopRequest::signal(); signal != 0) {
         if (!wsc::SignalWatch::claimEnding())
             wsc::SignalWatch::waitForTheEnd();

@@ -108,7 +108,7 @@ TEST_F(Grid, ChoosingAHopResetsItsRow) {
     goToBatch(2);
     grid()->SetCurrentCell(1, 0, SheetHops);
     chooseInLookup(QStringLiteral("Amarillo"));
-    grid()->SelectIngredient();
+    grid()->selectIngredient();
     const QStringList row = {
         grid()->GetCellText(1, 0, SheetHops), grid()->GetCellText(1, 1, SheetHops),
         grid()->GetCellText(1, 2, SheetHops), grid()->GetCellText(1, 3, SheetHops),
@@ -127,7 +127,7 @@ TEST_F(Grid, ALookupFindsTheHighlightedRowByItsIdentifier) {
     frame().runCommand(ID_RECORD_ADD);
     grid()->SetCurrentCell(1, 0, SheetHops);
     chooseInLookup(QStringLiteral("Admiral"));
-    grid()->SelectIngredient();
+    grid()->selectIngredient();
     EXPECT_TRUE(m_prompter.shown().empty());
     EXPECT_EQ(grid()->GetCellText(1, 0, SheetHops), QStringLiteral("Admiral"));
     EXPECT_EQ(grid()->GetCellText(1, 1, SheetHops), QStringLiteral("12.3"));
@@ -142,12 +142,12 @@ TEST_F(Grid, ExtractsWithoutAGravityGetTheirFormsUsualOne) {
     frame().runCommand(ID_RECORD_ADD);
     grid()->SetCurrentCell(1, 0, SheetExtracts);
     chooseInLookup(QStringLiteral("Brightwort Extracts"), QStringLiteral("Extra Light Syrup"));
-    grid()->SelectIngredient();
+    grid()->selectIngredient();
     EXPECT_EQ(grid()->GetCellText(1, 5, SheetExtracts), QStringLiteral("Dry"));
     EXPECT_EQ(grid()->GetCellText(1, 7, SheetExtracts), QStringLiteral("1.045"));
     grid()->SetCurrentCell(2, 0, SheetExtracts);
     chooseInLookup(QStringLiteral("Brightwort Extracts"), QStringLiteral("Light Syrup"));
-    grid()->SelectIngredient();
+    grid()->selectIngredient();
     EXPECT_EQ(grid()->GetCellText(2, 7, SheetExtracts), QStringLiteral("1.037"));
     EXPECT_EQ(grid()->GetCellText(2, 9, SheetExtracts),
               QString::number(form()->commands().currentRecipeId()));
@@ -159,7 +159,7 @@ TEST_F(Grid, DeleteRemovesExactlyTheChosenRow) {
     goToBatch(2); // Cascade twice: 15 and 0 minutes
     grid()->SetCurrentCell(3, 0, SheetHops);
     ASSERT_EQ(grid()->GetCellText(3, 4, SheetHops), QStringLiteral("0"));
-    grid()->DeleteIngredient();
+    grid()->deleteIngredient();
     EXPECT_TRUE(m_prompter.shown().empty());
     ASSERT_EQ(grid()->GetRowCount(SheetHops), 4);
     EXPECT_EQ(grid()->GetCellText(2, 0, SheetHops), QStringLiteral("Cascade"));
@@ -175,12 +175,12 @@ TEST_F(Grid, DeleteAsksWithTheKindAndNameAndRefusesTheAppendRow) {
     goToBatch(2);
     grid()->SetCurrentCell(1, 0, SheetHops);
     m_prompter.queue(PromptAnswer::Cancel);
-    grid()->DeleteIngredient();
+    grid()->deleteIngredient();
     EXPECT_EQ(m_prompter.last().text,
               QStringLiteral("Please confirm delete -\nIngredient Hops - Centennial"));
     EXPECT_EQ(grid()->GetRowCount(SheetHops), 5);
     grid()->SetCurrentCell(4, 0, SheetHops);
-    grid()->DeleteIngredient();
+    grid()->deleteIngredient();
     EXPECT_EQ(m_prompter.last().text,
               QStringLiteral("Cannot use delete command on non-existant ingredient."));
 }
@@ -401,7 +401,7 @@ TEST_F(Grid, StartingARecordRaisesEventKind1Code2First) {
     g.setSheetBinding(SheetHops, frame().document()->database(),
                       QStringLiteral("RecipeIngredients_Hops"), QStringLiteral("Ingredients_Hops"),
                       1);
-    g.ReadSheet(SheetHops);
+    g.readSheet(SheetHops);
     const int append = g.GetRowCount(SheetHops) - 1;
     g.editCell(append, 0, QStringLiteral("Fuggle"), SheetHops);
     EXPECT_EQ(g.events, (std::vector<std::pair<int, int>>{{1, 2}}));

@@ -337,7 +337,7 @@ TEST_F(Windows, TheLogFitsItsNamesAndBringsTheFormForward) {
 
     // Going to a recipe from the log shows the form in front once the click is over.
     log->setCurrentIndex(log->model()->index(4, 0));
-    log->GoToSelectedRecipe();
+    log->goToSelectedRecipe();
     frame().mdiArea()->setActiveSubWindow(logFrame); // the log's own click taking it back
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return frame().mdiArea()->activeSubWindow() == frame().formFrame(); }, 10000));

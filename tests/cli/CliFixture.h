@@ -17,7 +17,7 @@ protected:
     int run(const QStringList& args) {
         std::FILE* out = std::tmpfile();
         std::FILE* err = std::tmpfile();
-        const int rc = cli::run(args, {out, err});
+        const int rc = cli::Run(args, {out, err});
         stdoutText = slurp(out);
         stderrText = slurp(err);
         return rc;

@@ -160,7 +160,7 @@ TEST_F(ReferenceDialog, LeavingAnUnchangedRowWritesNothing) {
     m_dao->OnRecordMove(Move::Last);
     m_dao->OnRecordMove(Move::Previous);
     m_dao->OnRecordMove(Move::First);
-    EXPECT_TRUE(m_dao->CanClose());
+    EXPECT_TRUE(m_dao->canClose());
     EXPECT_TRUE(m_prompter.shown().empty());
     EXPECT_EQ(m_controls->saves, 0);
     m_dao.reset();
@@ -178,7 +178,7 @@ TEST_F(ReferenceDialog, ANewRowThatFailsValidationCannotBeLeftAndRefreshDropsIt)
     EXPECT_EQ(m_prompter.last().text, QStringLiteral("Data Error:\nRequired data is missing."));
     EXPECT_EQ(m_controls->focus, QStringLiteral("YeastStrain"));
     EXPECT_TRUE(m_dao->isAdding());
-    EXPECT_FALSE(m_dao->CanClose()); // the dialog stays open with the change
+    EXPECT_FALSE(m_dao->canClose()); // the dialog stays open with the change
     m_dao->OnRecordRefresh();
     EXPECT_FALSE(m_dao->isAdding());
     EXPECT_EQ(shown("YeastStrain"), before);
@@ -228,7 +228,7 @@ TEST_F(ReferenceDialog, DeletingTheLastRowShowsTheOneBeforeItAndTheOnlyOneLeaves
     m_dao->OnRecordAdd();
     type("SuppliersName", QStringLiteral("A New Shop"));
     m_prompter.queue(PromptAnswer::Yes);
-    EXPECT_TRUE(m_dao->CanClose());
+    EXPECT_TRUE(m_dao->canClose());
     EXPECT_EQ(data(QStringLiteral("SELECT SuppliersName FROM Suppliers")),
               QStringLiteral("A New Shop"));
 }
@@ -281,7 +281,7 @@ TEST_F(ReferenceDialog, HopsKeepTheirSubstitutesInOrderWithoutGaps) {
               (QStringList{QStringLiteral("Fuggle"), QStringLiteral("Willamette")}));
     type("HopsComments", QStringLiteral("Saved with its substitutes"));
     m_prompter.queue(PromptAnswer::Yes);
-    EXPECT_TRUE(m_dao->CanClose());
+    EXPECT_TRUE(m_dao->canClose());
     EXPECT_EQ(
         data(QStringLiteral("SELECT HopsSubstitute2 FROM Hops WHERE HopsName='%1'").arg(name)),
         QStringLiteral("Willamette"));

@@ -81,7 +81,7 @@ CAboutBoxDlg::CAboutBoxDlg(Prompter& prompter, DialogRunner& runner, ProfileStor
     m_web = new CColorLabel(QString::fromLatin1(kWebSite), this);
     for (CColorLabel* l : {m_email, m_web}) {
         l->setLinkMode(true);
-        l->onClicked = [this](const QString& text) { OpenLink(text); };
+        l->onClicked = [this](const QString& text) { openLink(text); };
     }
 
     auto* notice = new QLabel(QString::fromLatin1(kLegalNotice), this);
@@ -144,7 +144,7 @@ void CAboutBoxDlg::OnWebIcon() {
     contact(ContactAddresses::website(QString::fromLatin1(kWebSite)));
 }
 
-void CAboutBoxDlg::OpenLink(const QString& text) {
+void CAboutBoxDlg::openLink(const QString& text) {
     // A link's text is an e-mail address or a web site.
     contact(text.contains(u'@') && !text.contains(QLatin1String("://"))
                 ? ContactAddresses::mailto(text)

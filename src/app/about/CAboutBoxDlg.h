@@ -35,7 +35,7 @@ public:
     void OnEmailIcon();
     void OnWebIcon();
     // Opens a link label's text; only mailto: and http(s) addresses reach the desktop.
-    void OpenLink(const QString& text);
+    void openLink(const QString& text);
     void OnSystemInfo();
     void OnMoreInfo();
     void OnCredits();

@@ -242,7 +242,7 @@ QStringList CRecipeLogView::columnTexts(int column) const {
     return out;
 }
 
-void CRecipeLogView::GoToSelectedRecipe() {
+void CRecipeLogView::goToSelectedRecipe() {
     if (!currentIndex().isValid())
         return;
     readSelection();
@@ -266,14 +266,14 @@ void CRecipeLogView::mousePressEvent(QMouseEvent* event) {
 void CRecipeLogView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && m_clickedOnRow &&
         indexAt(event->position().toPoint()).isValid())
-        GoToSelectedRecipe();
+        goToSelectedRecipe();
 }
 
 void CRecipeLogView::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        GoToSelectedRecipe();
+        goToSelectedRecipe();
         return;
     case Qt::Key_Tab:
     case Qt::Key_Escape:

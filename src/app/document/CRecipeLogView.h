@@ -29,7 +29,7 @@ public:
     void Refresh();
     // Header click: the same column again reverses the order, another sorts it ascending.
     void SortBy(int column);
-    void GoToSelectedRecipe();
+    void goToSelectedRecipe();
     // After going to a recipe, the main frame brings the form to the front.
     void setShowFormHandler(std::function<void()> show) { m_showForm = std::move(show); }
 

@@ -208,7 +208,7 @@ bool CRecipeFormSheet::OnInitialUpdate() {
         bar->ClearLines(true);
         bar->SetPaneText(QString(), 0);
     }
-    ShowTargetStyle();
+    showTargetStyle();
     m_heading->setMessagesEnabled(false);
     focusControl(FormControl::kName);
     commandStateChanged();
@@ -292,14 +292,14 @@ void CRecipeFormSheet::loadControls(const CRecordSetRecipe& r) {
 
     // The ingredient rows of the shown recipe, as stored in the open transaction. Without a
     // recipe there is nothing the rows could belong to.
-    m_grid->BindAll();
+    m_grid->bindAll();
     for (int i = 1; i < m_sheet->pageCount(); ++i)
         m_sheet->page(i)->setEnabled(has);
     for (int i = 0; i < m_sheet->pageCount(); ++i)
         m_sheet->page(i)->loadRecord(r);
     m_calc.resetResults();
     m_calc.status = CalcStatus::NotDone;
-    ShowTargetStyle();
+    showTargetStyle();
     showCalcStatus();
     m_loading = false;
     schedulePredictions();
@@ -374,7 +374,7 @@ void CRecipeFormSheet::showPage(int page) {
 }
 
 void CRecipeFormSheet::ingredientsTakeUpSavedRows() {
-    m_grid->BindAll();
+    m_grid->bindAll();
     m_recipePage->loadRecord(m_cmd->record());
 }
 
@@ -386,7 +386,7 @@ void CRecipeFormSheet::resetTargetStyle() {
     m_heading->resetTarget();
 }
 
-void CRecipeFormSheet::ShowTargetStyle() {
+void CRecipeFormSheet::showTargetStyle() {
     const CRecordSetRecipe& r = m_cmd->record();
     m_heading->showTarget(r.m_RecipeTargetStyle, r.m_RecipeTargetCategory,
                           r.m_RecipeTargetSubcategory);
@@ -472,7 +472,7 @@ void CRecipeFormSheet::OnTargetStyle() {
     r.m_RecipeTargetIBUHi = s.ranges.ibuHi;
     r.m_RecipeTargetColorLo = s.ranges.colorLo;
     r.m_RecipeTargetColorHi = s.ranges.colorHi;
-    ShowTargetStyle();
+    showTargetStyle();
     m_cmd->setModified(true);
     schedulePredictions();
 }
@@ -540,7 +540,7 @@ void CRecipeFormSheet::registerCommandHandlers() {
 #undef WSC_HANDLER_RecipeForm
 }
 
-void CRecipeFormSheet::OpenReferenceDialog(ReferenceKind kind) {
+void CRecipeFormSheet::openReferenceDialog(ReferenceKind kind) {
     std::unique_ptr<CAddChgDlg> dlg = CAddChgDlg::create(kind, m_doc.services(), m_runner, this);
     if (dlg->OnInitDialog())
         m_runner.exec(*dlg);

@@ -91,8 +91,8 @@ public:
     void OnMsgs();
     void OnTargetStyle();
     // The maintenance dialog of a reference table (the Data menu, Brewer's Information).
-    void OpenReferenceDialog(ReferenceKind kind);
-    void ShowTargetStyle();
+    void openReferenceDialog(ReferenceKind kind);
+    void showTargetStyle();
 
     QMenu* createPopupMenu(QWidget* parent);
     // A control of the heading by its id (FormControl, CRecipeFormHeading), or null.

@@ -109,7 +109,7 @@ void CRecipeGrid1::InitSheets() {
     }
 }
 
-void CRecipeGrid1::BindAll() {
+void CRecipeGrid1::bindAll() {
     if (sheetCount() != SheetCount)
         return;
     for (int sheet = 0; sheet < SheetCount; ++sheet)
@@ -121,7 +121,7 @@ void CRecipeGrid1::BindSheet(int sheet) {
                     RecipeIngredientRows::tableName(static_cast<RecipeIngredientRows::Kind>(sheet)),
                     m_hooks.recipeId ? m_hooks.recipeId() : 0);
     try {
-        ReadSheet(sheet);
+        readSheet(sheet);
     } catch (const CDaoException& e) {
         ReportDaoError(e, m_doc.services().prompter, m_doc.services().help);
     }
@@ -147,7 +147,7 @@ void CRecipeGrid1::deleteStoredRow(int sheet, int row) {
     try {
         if (BoundQuerySheet* b = binding(sheet))
             b->deleteRow(row - 1);
-        ReadSheet(sheet);
+        readSheet(sheet);
     } catch (const CDaoException& e) {
         OnDatabaseError(e);
     }
@@ -177,7 +177,7 @@ void CRecipeGrid1::OnCellActivated(int row, int col) {
     if (row < 1)
         return;
     if (col == 0) {
-        SelectIngredient();
+        selectIngredient();
         return;
     }
     if (isAppendRow(row)) {
@@ -199,7 +199,7 @@ bool CRecipeGrid1::startNewRow(int row) {
     return trySetCellText(row, 0, QStringLiteral("<new>"));
 }
 
-void CRecipeGrid1::SelectIngredient() {
+void CRecipeGrid1::selectIngredient() {
     int row = 0;
     int col = 0;
     GetCurrentCell(row, col);
@@ -297,7 +297,7 @@ void CRecipeGrid1::SelectIngredient() {
     RedrawRow(row);
 }
 
-void CRecipeGrid1::DeleteIngredient() {
+void CRecipeGrid1::deleteIngredient() {
     int row = 0;
     int col = 0;
     GetCurrentCell(row, col);
@@ -325,7 +325,7 @@ void CRecipeGrid1::DeleteIngredient() {
         m_hooks.setModified();
 }
 
-void CRecipeGrid1::CalculateBitterness() {
+void CRecipeGrid1::calculateBitterness() {
     int row = 0;
     int col = 0;
     GetCurrentCell(row, col);
@@ -361,9 +361,9 @@ QMenu* CRecipeGrid1::createPopupMenu(int row) {
     menu->addSeparator();
     QAction* cancel = add(QString::fromUtf8(Labels::kCancelMenuEsc), ID_CANCEL_MENU,
                           QString::fromUtf8(Labels::kDismissPopupMenu), true);
-    connect(select, &QAction::triggered, this, [this] { SelectIngredient(); });
-    connect(calc, &QAction::triggered, this, [this] { CalculateBitterness(); });
-    connect(del, &QAction::triggered, this, [this] { DeleteIngredient(); });
+    connect(select, &QAction::triggered, this, [this] { selectIngredient(); });
+    connect(calc, &QAction::triggered, this, [this] { calculateBitterness(); });
+    connect(del, &QAction::triggered, this, [this] { deleteIngredient(); });
     connect(cancel, &QAction::triggered, this, [this] { SelectRow(-1); });
     return menu;
 }
@@ -393,7 +393,7 @@ void CRecipeGrid1::OnRightButtonUp(const QPoint& pos) {
     runPopup(table(-1)->viewport()->mapToGlobal(pos));
 }
 
-bool CRecipeGrid1::IsCommandKey(const QKeyEvent& event) const {
+bool CRecipeGrid1::isCommandKey(const QKeyEvent& event) const {
     if (event.modifiers() & ~Qt::KeypadModifier & ~Qt::ShiftModifier)
         return false;
     switch (event.key()) {
@@ -418,14 +418,14 @@ void CRecipeGrid1::OnKeyUp(int key) {
         break;
     }
     case Qt::Key_D:
-        DeleteIngredient();
+        deleteIngredient();
         break;
     case Qt::Key_S:
-        SelectIngredient();
+        selectIngredient();
         break;
     case Qt::Key_C:
         if (currentSheet() == SheetHops)
-            CalculateBitterness();
+            calculateBitterness();
         break;
     default:
         break;

@@ -38,11 +38,11 @@ public:
     // The layout from the program's folder, then the six sheets bound to the current recipe.
     void Create(const QString& layoutDirectory);
     // Binds every sheet to the current recipe again (after a move, a commit or a refresh).
-    void BindAll();
+    void bindAll();
 
-    void SelectIngredient();
-    void DeleteIngredient();
-    void CalculateBitterness();
+    void selectIngredient();
+    void deleteIngredient();
+    void calculateBitterness();
     // The popup menu for a data row, or null for the heading; the row is highlighted.
     QMenu* createPopupMenu(int row);
     static QString kindName(int sheet);
@@ -59,7 +59,7 @@ protected:
     void OnCellSet() override;
     void OnRightButtonUp(const QPoint& pos) override;
     void OnKeyUp(int key) override;
-    bool IsCommandKey(const QKeyEvent& event) const override;
+    bool isCommandKey(const QKeyEvent& event) const override;
     void OnDatabaseError(const std::exception& e) override;
     void OnInvalidCell(const QString& heading, const QString& text) override;
 

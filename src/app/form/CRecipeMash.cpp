@@ -74,9 +74,9 @@ CRecipeMash::CRecipeMash(Prompter& prompter, HelpService* help, QWidget* parent)
     connect(m_types, &QButtonGroup::buttonClicked, this, [this] {
         if (m_record)
             m_binder->save(*m_record);
-        ApplyMashTypeRules();
+        applyMashTypeRules();
     });
-    ApplyMashTypeRules();
+    applyMashTypeRules();
 }
 
 QGroupBox* CRecipeMash::buildType() {
@@ -201,7 +201,7 @@ int CRecipeMash::mashType() const {
     return m_types->checkedId();
 }
 
-void CRecipeMash::ApplyMashTypeRules() {
+void CRecipeMash::applyMashTypeRules() {
     const MashLayout m = MashLayoutFor(mashType());
     for (int c = 0; c < 4; ++c) {
         m_time[c]->setEnabled(m.time[c]);
@@ -227,12 +227,12 @@ void CRecipeMash::setToolTipsShown(bool shown) {
     setHint(m_spargeVol, Msg::kVolumeTip, shown);
     setHint(m_collected, Msg::kVolumeTip, shown);
     setHint(m_spargeTemp, Msg::kDegreesTip, shown);
-    ApplyMashTypeRules();
+    applyMashTypeRules();
 }
 
 void CRecipeMash::loadRecord(const CRecordSetRecipe& record) {
     m_binder->load(record);
-    ApplyMashTypeRules();
+    applyMashTypeRules();
     showCalculated();
 }
 
@@ -241,7 +241,7 @@ bool CRecipeMash::saveRecord(CRecordSetRecipe& record) {
 }
 
 void CRecipeMash::activated() {
-    ApplyMashTypeRules();
+    applyMashTypeRules();
     showCalculated();
 }
 

@@ -36,7 +36,7 @@ public:
         m_efficiency = std::move(calc);
     }
 
-    void ApplyMashTypeRules();
+    void applyMashTypeRules();
     int mashType() const;
     QLineEdit* timeEdit(int column) const { return m_time[column]; }
     QLineEdit* temperatureEdit(int column) const { return m_temp[column]; }

@@ -213,7 +213,7 @@ BoundQuerySheet* CGWGrid::binding(int sheet) {
     return s.isBound ? &s.bound : nullptr;
 }
 
-void CGWGrid::ReadSheet(int sheet) {
+void CGWGrid::readSheet(int sheet) {
     Sheet& s = sheetAt(sheet);
     if (s.isBound)
         s.bound.read();
@@ -585,7 +585,7 @@ bool CGWGrid::eventFilter(QObject* watched, QEvent* event) {
             // The owner's single-key commands act on the current row, on the release of a key
             // pressed without Ctrl or Alt: the table never sees them, so its type-to-search
             // cannot move the cursor first, and Ctrl+S stays the window's.
-            if (IsCommandKey(*key)) {
+            if (isCommandKey(*key)) {
                 if (!key->isAutoRepeat())
                     m_commandKey = key->key();
                 return true;

@@ -46,7 +46,7 @@ public:
                          const QString& table, long recipeId);
     BoundQuerySheet* binding(int sheet);
     // Re-reads a bound sheet; a database error is thrown and the sheet keeps its rows.
-    void ReadSheet(int sheet);
+    void readSheet(int sheet);
 
     // Operations (row numbers include the heading row 0; -1 = the current sheet).
     int GetRowCount(int sheet = -1) const;
@@ -98,10 +98,10 @@ protected:
     // After a cell was set (by the user or the owner).
     virtual void OnCellSet() {}
     virtual void OnRightButtonUp(const QPoint& /*pos*/) {}
-    // A command key (see IsCommandKey) was released while the table had the focus.
+    // A command key (see isCommandKey) was released while the table had the focus.
     virtual void OnKeyUp(int /*key*/) {}
     // A key the owner acts on when it is released; the table does not get it.
-    virtual bool IsCommandKey(const QKeyEvent& /*event*/) const { return false; }
+    virtual bool isCommandKey(const QKeyEvent& /*event*/) const { return false; }
     // A database error while a sheet reads or writes; the default does nothing.
     virtual void OnDatabaseError(const std::exception& /*e*/) {}
     // The user typed a text that a number cell cannot hold (nothing was written).

@@ -438,7 +438,7 @@ void CAddChgDlg::runCommand(int id) {
 
 void CAddChgDlg::reject() {
     // A change that cannot be saved keeps the dialog open with the change on screen.
-    if (m_records->CanClose())
+    if (m_records->canClose())
         QDialog::reject();
 }
 

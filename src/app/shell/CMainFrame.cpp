@@ -454,7 +454,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     return true;
 }
 
-bool CMainFrame::CloseDocument() {
+bool CMainFrame::closeDocument() {
     if (!m_doc)
         return true;
     CWscalcDoc::CloseAttempt attempt(*m_doc);
@@ -573,7 +573,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
         m_transfer->importFile(path);
 }
 
-void CMainFrame::RunOptions() {
+void CMainFrame::runOptions() {
     CWSOptionsSheet sheet(services(), m_runner, m_help);
     if (m_runner.exec(sheet) != QDialog::Accepted)
         return;
@@ -583,7 +583,7 @@ void CMainFrame::RunOptions() {
         form->readPreferences();
 }
 
-void CMainFrame::OfferMetricUnits(bool metricLocale) {
+void CMainFrame::offerMetricUnits(bool metricLocale) {
     if (!ShouldOfferMetricUnits(m_profile, metricLocale))
         return;
     const PromptAnswer answer = m_prompter.text(QString::fromLatin1(Texts::kOfferMetricUnits),
@@ -593,7 +593,7 @@ void CMainFrame::OfferMetricUnits(bool metricLocale) {
         form->readPreferences();
 }
 
-void CMainFrame::ShowTipOfTheDay(bool atStartUp) {
+void CMainFrame::showTipOfTheDay(bool atStartUp) {
     const QString tips = !m_tipsFile.isEmpty()
                              ? (QFileInfo(m_tipsFile).isFile() ? m_tipsFile : QString())
                              : ProgramFiles::find(QString::fromLatin1(TipsFile::kFileName));
@@ -636,13 +636,13 @@ void CMainFrame::savePlacement() {
     m_profile.setText(Setting::WindowPos, p.format());
 }
 
-void CMainFrame::ShowFirst() {
+void CMainFrame::showFirst() {
     restorePlacement();
     show();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!CloseDocument()) {
+    if (!closeDocument()) {
         event->ignore();
         return;
     }

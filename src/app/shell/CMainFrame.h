@@ -47,18 +47,18 @@ public:
     // Opens a recipe database with its form (one at a time). False when nothing was opened.
     bool OpenDocumentFile(const QString& path);
     // File > Close: asks to save, closes every view and the document. False when cancelled.
-    bool CloseDocument();
+    bool closeDocument();
     // Keeps the window's place and the tool bar's state in the settings.
     void savePlacement();
     // Tools > Options; on OK the recipe form re-reads its preferences.
-    void RunOptions();
+    void runOptions();
     // File > Import Recipes, Export Recipe, Export All Recipes (BeerXML).
     RecipeTransfer& transfer() { return *m_transfer; }
     // The Tip of the Day; at start-up only when the user wants it.
-    void ShowTipOfTheDay(bool atStartUp);
+    void showTipOfTheDay(bool atStartUp);
     // At the first start of a user whose system measures in metric units: asks, once, whether
     // to show and type quantities in metric units.
-    void OfferMetricUnits(bool metricLocale);
+    void offerMetricUnits(bool metricLocale);
     // The tips file to use instead of the one beside the program.
     void setTipsFile(const QString& path) { m_tipsFile = path; }
 
@@ -95,7 +95,7 @@ public:
     void setBackupRoot(const QString& folder);
 
     // The first showing: the saved placement when there is one, else a normal window.
-    void ShowFirst();
+    void showFirst();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

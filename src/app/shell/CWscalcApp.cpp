@@ -102,7 +102,7 @@ bool CWscalcApp::InitInstance(const QStringList& arguments) {
     if (auto* qt = dynamic_cast<QtPrompter*>(m_env.prompter))
         qt->setParent(m_mainFrame.get());
     m_mainFrame->setBackupRoot(m_env.backupRoot.isEmpty() ? DefaultBackupRoot() : m_env.backupRoot);
-    m_mainFrame->ShowFirst();
+    m_mainFrame->showFirst();
     if (m_splash)
         m_splash->raise();
     if (!profile.refusal().isEmpty())
@@ -113,10 +113,10 @@ bool CWscalcApp::InitInstance(const QStringList& arguments) {
         m_mainFrame->OpenDocumentFile(database);
 
     if (m_env.metricLocale)
-        m_mainFrame->OfferMetricUnits(*m_env.metricLocale);
+        m_mainFrame->offerMetricUnits(*m_env.metricLocale);
     if (!m_env.tipsFile.isEmpty())
         m_mainFrame->setTipsFile(m_env.tipsFile);
-    m_mainFrame->ShowTipOfTheDay(true);
+    m_mainFrame->showTipOfTheDay(true);
     return true;
 }
 

@@ -107,7 +107,7 @@ void RecipeTransfer::importFile(const QString& path) {
     std::optional<ImportSummary> summary;
     QString error;
     std::unique_ptr<WorkProgress> work;
-    const bool ran = form->commands().RunBetweenEdits([&] {
+    const bool ran = form->commands().runBetweenEdits([&] {
         // Read as a stream, with the progress in the status bar and, after a second, in a
         // dialog whose Cancel leaves the database as it was.
         StatusProgress progress(m_services.statusBar);

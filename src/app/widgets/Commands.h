@@ -89,7 +89,7 @@ enum class When {
       openFromDialog())                                                                            \
     X(ID_FILE_CLOSE, 57602, "&Close", Keys{},                                                      \
       "Close the recipe database\nClose", None, Frame, DatabaseOpen,                               \
-      CloseDocument())                                                                             \
+      closeDocument())                                                                             \
     X(ID_FILE_SAVE, 57603, "&Save", Keys{},                                                        \
       "Save the current recipe\nSave", Save, RecipeForm, CanCommit,                                \
       m_cmd->OnRecordCommit())                                                                     \
@@ -177,7 +177,7 @@ enum class When {
       m_transfer->exportRecipes(true))                                                             \
     X(ID_TOOLS_OPTIONS, 32866, "&Options...", Keys{},                                              \
       "Change the program's settings\nOptions", None, Frame, Always,                               \
-      RunOptions())                                                                                \
+      runOptions())                                                                                \
     X(ID_TOOLS_TOOL1, 32876, "Tool 1", Keys{},                                                     \
       "Run user tool 1\nTool 1", None, Frame, ToolConfigured,                                      \
       m_tools->run(0))                                                                             \
@@ -222,43 +222,43 @@ enum class When {
       showHelp(HelpContext::kYeasts))                                                              \
     X(ID_TIP_OF_THE_DAY, 32814, "Ti&p of the Day...", Keys{},                                      \
       "Show a brewing or program tip\nTip of the Day", None, Frame, Always,                        \
-      ShowTipOfTheDay(false))                                                                      \
+      showTipOfTheDay(false))                                                                      \
     X(ID_HELP_USING, 57668, "&Using Help", Keys{},                                                 \
       "How to use the help\nUsing Help", None, Frame, Always,                                      \
       showHelp(HelpContext::kUsingHelp))                                                           \
     X(ID_DATA_STYLE, 32793, "&Style...", Keys{},                                                   \
       "Add/Chg/Delete Beer Styles Data\nStyles", None, RecipeForm, FormActive,                     \
-      OpenReferenceDialog(ReferenceKind::Styles))                                                  \
+      openReferenceDialog(ReferenceKind::Styles))                                                  \
     X(ID_DATA_KIT, 32848, "&Kit...", Keys{},                                                       \
       "Add/Chg/Delete Kits Data\nKits", None, RecipeForm, FormActive,                              \
-      OpenReferenceDialog(ReferenceKind::Kits))                                                    \
+      openReferenceDialog(ReferenceKind::Kits))                                                    \
     X(ID_DATA_EXTRACT, 32846, "&Extract...", Keys{},                                               \
       "Add/Chg/Delete Extracts Data\nExtracts", None, RecipeForm, FormActive,                      \
-      OpenReferenceDialog(ReferenceKind::Extracts))                                                \
+      openReferenceDialog(ReferenceKind::Extracts))                                                \
     X(ID_DATA_GRAIN, 32798, "&Grain...", Keys{},                                                   \
       "Add/Chg/Delete Grains Data\nGrains", None, RecipeForm, FormActive,                          \
-      OpenReferenceDialog(ReferenceKind::Grains))                                                  \
+      openReferenceDialog(ReferenceKind::Grains))                                                  \
     X(ID_DATA_HOP, 32782, "&Hop...", Keys{},                                                       \
       "Add/Chg/Delete Hops Data\nHops", None, RecipeForm, FormActive,                              \
-      OpenReferenceDialog(ReferenceKind::Hops))                                                    \
+      openReferenceDialog(ReferenceKind::Hops))                                                    \
     X(ID_DATA_YEAST, 32796, "&Yeast...", Keys{},                                                   \
       "Add/Chg/Delete Yeasts Data\nYeasts", None, RecipeForm, FormActive,                          \
-      OpenReferenceDialog(ReferenceKind::Yeast))                                                   \
+      openReferenceDialog(ReferenceKind::Yeast))                                                   \
     X(ID_DATA_WATER, 32785, "&Water...", Keys{},                                                   \
       "Add/Chg/Delete Waters Data\nWaters", None, RecipeForm, FormActive,                          \
-      OpenReferenceDialog(ReferenceKind::Water))                                                   \
+      openReferenceDialog(ReferenceKind::Water))                                                   \
     X(ID_DATA_ADJUNCT, 32865, "&Adjunct...", Keys{},                                               \
       "Add/Chg/Delete Adjuncts Data\nAdjuncts", None, RecipeForm, FormActive,                      \
-      OpenReferenceDialog(ReferenceKind::Adjuncts))                                                \
+      openReferenceDialog(ReferenceKind::Adjuncts))                                                \
     X(ID_DATA_GLOSSARY, 32789, "G&lossary...", Keys{},                                             \
       "Add/Chg/Delete Glossary terms\nGlossary", None, RecipeForm, FormActive,                     \
-      OpenReferenceDialog(ReferenceKind::Glossary))                                                \
+      openReferenceDialog(ReferenceKind::Glossary))                                                \
     X(ID_DATA_SUPPLIER, 32790, "S&upplier...", Keys{},                                             \
       "Add/Chg/Delete Suppliers Data\nSuppliers", None, RecipeForm, FormActive,                    \
-      OpenReferenceDialog(ReferenceKind::Suppliers))                                               \
+      openReferenceDialog(ReferenceKind::Suppliers))                                               \
     X(ID_DATA_BREWER, 104, "Brewer's &Information...", Keys{},                                     \
       "Update Brewer's Information\nBrewer", None, RecipeForm, FormActive,                         \
-      OpenReferenceDialog(ReferenceKind::Brewer))                                                  \
+      openReferenceDialog(ReferenceKind::Brewer))                                                  \
     X(ID_CALC_BITTERNESS, 102, "&Bitterness Calculator...", Keys{},                                \
       "Calculate bitterness related items\nBitterness Calculator", None, RecipeForm, FormActive,   \
       RunCalculatorCommand(ID_CALC_BITTERNESS, m_doc, m_runner, this))                             \

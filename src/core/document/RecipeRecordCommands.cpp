@@ -239,7 +239,7 @@ void RecipeRecordCommands::BeginRecipeEdit() {
     m_form.commandStateChanged();
 }
 
-bool RecipeRecordCommands::RunBetweenEdits(const std::function<void()>& work) {
+bool RecipeRecordCommands::runBetweenEdits(const std::function<void()>& work) {
     if (!SaveRecipeChanges())
         return false;
     if (!m_session.run([&] {

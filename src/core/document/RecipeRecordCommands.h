@@ -68,7 +68,7 @@ public:
     // Runs `work` on the database outside the recipe's open transaction: the current recipe is
     // saved first (after the usual question; false when the user cancels or it cannot be
     // saved), and editing begins again afterwards.
-    bool RunBetweenEdits(const std::function<void()>& work);
+    bool runBetweenEdits(const std::function<void()>& work);
     long NextBatchNumber();
     static constexpr long kHighestBatchNumber = 2147483647;
     bool ValidateRecipe();

@@ -13,7 +13,7 @@ constexpr double kPointsAtFullYield = 46.214;
 
 } // namespace
 
-QString number(double v) {
+QString Number(double v) {
     if (!std::isfinite(v))
         v = 0;
     // Nine decimals, exactly rounded, without the zeros that follow the last digit.
@@ -33,11 +33,11 @@ QString number(double v) {
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-double rounded(double v) {
+double Rounded(double v) {
     return std::round(v * 1e6) / 1e6;
 }
 
-std::optional<double> kilogramsPer(const QString& unit) {
+std::optional<double> KilogramsPer(const QString& unit) {
     const QString u = unit.trimmed().toLower();
     if (u == QLatin1String("lbs") || u == QLatin1String("lb"))
         return units::kKgPerLb;
@@ -50,28 +50,28 @@ std::optional<double> kilogramsPer(const QString& unit) {
     return std::nullopt;
 }
 
-double yieldOf(double potential) {
+double YieldOf(double potential) {
     return potential > 1 ? (potential - 1) * 1000 / kPointsAtFullYield * 100 : 0;
 }
 
-double potentialOf(double yield) {
-    return yield > 0 ? rounded(1 + yield / 100 * kPointsAtFullYield / 1000) : 0;
+double PotentialOf(double yield) {
+    return yield > 0 ? Rounded(1 + yield / 100 * kPointsAtFullYield / 1000) : 0;
 }
 
-bool isTrue(const QString& text) {
+bool IsTrue(const QString& text) {
     return text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0;
 }
 
-QByteArray ownElement(const char* name) {
+QByteArray OwnElement(const char* name) {
     return QByteArray(kOwnPrefix) + name;
 }
 
-QString keptElement(const QString& name) {
+QString KeptElement(const QString& name) {
     return QLatin1String(kKeptPrefix) +
            (name.startsWith(u'#') ? QStringLiteral("SIG.") + name.mid(1) : name);
 }
 
-std::optional<QString> keptName(const QString& element) {
+std::optional<QString> KeptName(const QString& element) {
     static const QString kept = QString::fromLatin1(kKeptPrefix);
     if (!element.startsWith(kept))
         return std::nullopt;

@@ -32,29 +32,29 @@ inline constexpr const char* kMashVols[] = {
 
 // A number as the file holds it: nine decimals, exactly rounded, without the zeros that follow
 // the last digit.
-QString number(double v);
+QString Number(double v);
 // Converted values are kept to the precision a brewer can weigh and read.
-double rounded(double v);
+double Rounded(double v);
 // Kilograms in one of a weight unit of ours, or nothing for another unit.
-std::optional<double> kilogramsPer(const QString& unit);
+std::optional<double> KilogramsPer(const QString& unit);
 // The format's percent of sugar's yield for our gravity of a pound in a gallon, and back.
-double yieldOf(double potential);
-double potentialOf(double yield);
-bool isTrue(const QString& text);
+double YieldOf(double potential);
+double PotentialOf(double yield);
+bool IsTrue(const QString& text);
 // The name of one of our own elements (ours::): our prefix and the name.
-QByteArray ownElement(const char* name);
+QByteArray OwnElement(const char* name);
 
 // Our own element that carries a kept element (or a mark of ours, "#..."), for our next
 // import of the file, and the kept element such an element carries, or nothing.
-QString keptElement(const QString& name);
-std::optional<QString> keptName(const QString& element);
+QString KeptElement(const QString& name);
+std::optional<QString> KeptName(const QString& element);
 
 // How the recipe's own measure reads in the format's units.
 struct Measure {
     bool metric = false;
     double litres(double v) const { return metric ? v : v * units::kLitresPerGallon; }
     double celsius(double v) const { return metric ? v : FromStored(Unit::Celsius, v); }
-    double fromLitres(double v) const { return rounded(metric ? v : v / units::kLitresPerGallon); }
+    double fromLitres(double v) const { return Rounded(metric ? v : v / units::kLitresPerGallon); }
     qlonglong fromCelsius(double c) const {
         return std::llround(metric ? c : ToStored(Unit::Celsius, c));
     }

@@ -92,10 +92,10 @@ public:
     // Whether the record holds the element, which is taken as read.
     bool take(const char* name) const { return m_e.takeChild(name) != nullptr; }
     // One of our own elements (ours::), named with our prefix.
-    QString own(const char* name) const { return text(ownElement(name).constData()); }
-    bool takeOwn(const char* name) const { return take(ownElement(name).constData()); }
-    bool ownYes(const char* name) const { return yes(ownElement(name).constData()); }
-    double ownNumber(const char* name) const { return number(ownElement(name).constData()); }
+    QString own(const char* name) const { return text(OwnElement(name).constData()); }
+    bool takeOwn(const char* name) const { return take(OwnElement(name).constData()); }
+    bool ownYes(const char* name) const { return yes(OwnElement(name).constData()); }
+    double ownNumber(const char* name) const { return number(OwnElement(name).constData()); }
     // A number: blanks around it are fine, a display unit after it too ("5.0 %", "1.050 SG");
     // anything else that is no number is refused. Below 0 is refused too, but for the rounding
     // of another program (a hair below 0), which reads as 0.
@@ -119,7 +119,7 @@ public:
                                              "recipe holds (at most %6)")
                                   .arg(QString::number(c->line), QString::number(c->column),
                                        m_where, QString::fromLatin1(name), ShownInMessage(c->text),
-                                       number(kLargestQuantity))};
+                                       Number(kLargestQuantity))};
         if (nonNegative && v < 0) {
             if (v > -kRoundingTolerance) {
                 m_notes.readAs(
@@ -139,17 +139,17 @@ public:
     double gravity(const char* name) const {
         const double v = number(name);
         if (v > 2 && v <= 40) {
-            const double sg = rounded(GravityOfPlato(v));
+            const double sg = Rounded(GravityOfPlato(v));
             m_notes.readAs(QStringLiteral("%1 %2 of %3 read as degrees Plato: %4")
-                               .arg(m_where, QString::fromLatin1(name), number(v),
+                               .arg(m_where, QString::fromLatin1(name), Number(v),
                                     QString::asprintf("%.3f", sg)));
             return sg;
         }
         if (v >= 1000 && v <= 1200) {
             m_notes.readAs(QStringLiteral("%1 %2 of %3 read as gravity points: %4")
-                               .arg(m_where, QString::fromLatin1(name), number(v),
+                               .arg(m_where, QString::fromLatin1(name), Number(v),
                                     QString::asprintf("%.3f", v / 1000)));
-            return rounded(v / 1000);
+            return Rounded(v / 1000);
         }
         return v;
     }
@@ -160,17 +160,16 @@ public:
             return std::nullopt;
         const double v = number(name, 0, false);
         if (v > highest) {
-            const double c = rounded(FromStored(Unit::Celsius, v));
+            const double c = Rounded(FromStored(Unit::Celsius, v));
             m_notes.readAs(QStringLiteral("%1 %2 of %3 read as degrees Fahrenheit: %4 °C")
-                               .arg(m_where, QString::fromLatin1(name), number(v), number(c)));
+                               .arg(m_where, QString::fromLatin1(name), Number(v), Number(c)));
             return c;
         }
         return v;
     }
-    bool yes(const char* name) const { return isTrue(text(name)); }
+    bool yes(const char* name) const { return IsTrue(text(name)); }
     const XmlElement& element() const { return m_e; }
     const QString& where() const { return m_where; }
-    static QString number(double v) { return wsc::number(v); }
 
 private:
     const XmlElement& m_e;
@@ -204,12 +203,12 @@ struct Insert {
 // for fermentables and ounces for hops.
 std::pair<double, QString> weightIn(double kg, const QString& ours, const char* fallback) {
     QString unit = ours;
-    auto per = kilogramsPer(unit);
+    auto per = KilogramsPer(unit);
     if (!per) {
         unit = QString::fromLatin1(fallback);
-        per = kilogramsPer(unit);
+        per = KilogramsPer(unit);
     }
-    return {rounded(kg / *per), unit};
+    return {Rounded(kg / *per), unit};
 }
 
 // An element and all within it, read (or named in the summary as not kept) as a whole.
@@ -359,7 +358,7 @@ void Importer::readFields(Insert& row, std::span<const Field> fields, const Read
             row.set(f.column, r.gravity(f.element));
             break;
         case Conv::Yield:
-            row.set(f.column, potentialOf(r.number(f.element)));
+            row.set(f.column, PotentialOf(r.number(f.element)));
             break;
         case Conv::Date: {
             const QString text = r.text(f.element);
@@ -407,7 +406,7 @@ void Importer::readColumns(Insert& row, const TableMap& t, const Reader& r) {
                                                      "number this program keeps (from -%6 to %6)")
                                           .arg(QString::number(c->line), QString::number(c->column),
                                                r.where(), QString::fromLatin1(column),
-                                               ShownInMessage(c->text), number(*largest))};
+                                               ShownInMessage(c->text), Number(*largest))};
             }
             row.set(column, c->raw);
         }
@@ -497,7 +496,7 @@ qlonglong Importer::insert(Insert& row, const QString& recipeName) {
 void Importer::keepTheRest(const XmlElement& e, const QString& table, qlonglong row,
                            const QString& prefix) {
     for (const XmlElement& c : e.children) {
-        if (const std::optional<QString> kept = keptName(c.name)) {
+        if (const std::optional<QString> kept = KeptName(c.name)) {
             c.used = true;
             m_extras.put(table, row, prefix + *kept, c.text);
             continue;
@@ -594,7 +593,7 @@ void Importer::readBoilSize(Insert& rec, const Reader& r, const Measure& m, cons
             if (rate > 0 && minutes > 0) {
                 litres *= 1 + rate / 100 * minutes / 60;
                 how =
-                    QStringLiteral("the batch size and %1 % an hour boiled off").arg(number(rate));
+                    QStringLiteral("the batch size and %1 % an hour boiled off").arg(Number(rate));
             }
         }
         rec.set(rc::RecipeBoilSize, m.fromLitres(litres));
@@ -761,13 +760,13 @@ void Importer::readHops(const Into& in) {
         if (!boil && !m_ours) {
             const QString table = QString::fromLatin1(Hops().table);
             m_extras.put(table, rowId, QLatin1String(el::Use), use);
-            m_extras.put(table, rowId, QLatin1String(el::Time), number(minutes));
+            m_extras.put(table, rowId, QLatin1String(el::Time), Number(minutes));
             m_extras.put(table, rowId, QStringLiteral("#STOREDTIME"),
-                         number(i.get(hc::IngHopsTime).toDouble()));
+                         Number(i.get(hc::IngHopsTime).toDouble()));
             if (minutes > 0)
                 m_notes.readAs(QStringLiteral("the %1 minutes of \"%2\" in \"%3\" (%4) count "
                                               "as no boil")
-                                   .arg(number(minutes),
+                                   .arg(Number(minutes),
                                         ShownInMessage(i.get(hc::IngHopsName).toString()), name,
                                         ShownInMessage(use)));
         }
@@ -815,7 +814,7 @@ void Importer::readFermentables(const Into& in) {
         } else if (ftype == QLatin1String("sugar")) {
             namespace ac = col::adjuncts;
             Insert i = newRow(in, Adjuncts(), fr);
-            i.set(ac::IngAdjunctsAmt, fr.takeOwn(ours::Amount) ? fr.own(ours::Amount) : number(w));
+            i.set(ac::IngAdjunctsAmt, fr.takeOwn(ours::Amount) ? fr.own(ours::Amount) : Number(w));
             i.set(ac::IngAdjunctsUnits, unit);
             i.set(ac::IngAdjunctsFermentable, 1);
             ingredient(Adjuncts(), i, fr, name);
@@ -841,7 +840,7 @@ void Importer::readMiscs(const Into& in) {
             [&] {
                 const double amount = mr.number(el::Amount);
                 const bool weight = mr.yes(el::AmountIsWeight);
-                i.set(ac::IngAdjunctsAmt, number(rounded(amount * 1000)));
+                i.set(ac::IngAdjunctsAmt, Number(Rounded(amount * 1000)));
                 i.set(ac::IngAdjunctsUnits, weight ? QStringLiteral("g") : QStringLiteral("ml"));
             });
         i.set(ac::IngAdjunctsFermentable, mr.ownYes(ours::Fermentable) ? 1 : 0);

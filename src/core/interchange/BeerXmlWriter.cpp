@@ -123,7 +123,7 @@ public:
         if (!m_open.empty())
             m_open.back().written.push_back(name);
     }
-    void field(const char* name, double value) { field(name, number(value)); }
+    void field(const char* name, double value) { field(name, Number(value)); }
     // One of our own elements (ours::), named with our prefix.
     void own(const char* name, const QString& value) {
         field(QLatin1String(kOwnPrefix) + QLatin1String(name), value);
@@ -218,7 +218,7 @@ bool gravityShown(double g) {
 std::optional<QString> formatText(Conv conv, const QVariant& v, const Measure& m) {
     const double x = v.toDouble();
     auto shown = [](bool shown, double value) {
-        return shown ? std::optional<QString>(number(value)) : std::nullopt;
+        return shown ? std::optional<QString>(Number(value)) : std::nullopt;
     };
     switch (conv) {
     case Conv::Text:
@@ -236,7 +236,7 @@ std::optional<QString> formatText(Conv conv, const QVariant& v, const Measure& m
     case Conv::Gravity:
         return shown(gravityShown(x), x);
     case Conv::Yield:
-        return shown(x > 1, yieldOf(x));
+        return shown(x > 1, YieldOf(x));
     case Conv::Date: {
         const QDateTime d = QDateTime::fromString(v.toString(), Qt::ISODate);
         return d.isValid() ? std::optional<QString>(d.date().toString(Qt::ISODate)) : std::nullopt;
@@ -286,7 +286,7 @@ bool takenAs(const char* record, const QString& name, const QString& value) {
         QLatin1String(el::IsMashed),          QLatin1String(el::AddToSecondary),
         QLatin1String(el::ForcedCarbonation), QLatin1String(el::CalcBoilVolume)};
     if (flags.contains(name))
-        return isTrue(value) || value.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0;
+        return IsTrue(value) || value.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0;
     const auto it = lists.find(QString::fromLatin1(record) + u'/' + name);
     if (it == lists.end())
         return true;
@@ -307,14 +307,14 @@ void writeExtras(Writer& w, const std::map<QString, QString>& extras, const char
             continue;
         if (!name.startsWith(u'#') && !w.has(name) && takenAs(record, name, value))
             w.field(name, value);
-        w.field(keptElement(name), value);
+        w.field(KeptElement(name), value);
     }
 }
 
 void writeAmount(Writer& w, double amount, const QString& units, bool weightOnly,
                  const QString& form = {}) {
     const QString u = units.trimmed().toLower();
-    if (const auto kg = kilogramsPer(units)) {
+    if (const auto kg = KilogramsPer(units)) {
         w.field(el::Amount, std::max(0.0, amount * *kg));
         if (!weightOnly)
             w.field(el::AmountIsWeight, flag(true));
@@ -410,18 +410,18 @@ void ExportOf::style(const Row& r, const std::map<QString, QString>& extras) {
     // The format wants a final gravity range too, which a style of ours does not hold: the one
     // its original gravities reach at the usual 65 to 85 % apparent attenuation.
     if (!w.has(QLatin1String(el::FgMin)))
-        w.field(el::FgMin, rounded(1 + (ogLo - 1) * 0.15));
+        w.field(el::FgMin, Rounded(1 + (ogLo - 1) * 0.15));
     if (!w.has(QLatin1String(el::FgMax)))
-        w.field(el::FgMax, rounded(1 + (ogHi - 1) * 0.35));
+        w.field(el::FgMax, Rounded(1 + (ogHi - 1) * 0.35));
     for (const auto& [element, lo, hi, most] :
          {std::tuple{el::Ibu, rc::RecipeTargetIBULo, rc::RecipeTargetIBUHi, 150.0},
           std::tuple{el::Color, rc::RecipeTargetColorLo, rc::RecipeTargetColorHi, 100.0}}) {
         const auto [a, b] = rangeOr(r.real(lo), r.real(hi), 0.0, most);
         const QString name = QString::fromLatin1(element);
         if (!w.has(name + QStringLiteral("_MIN")))
-            w.field(name + QStringLiteral("_MIN"), number(a));
+            w.field(name + QStringLiteral("_MIN"), Number(a));
         if (!w.has(name + QStringLiteral("_MAX")))
-            w.field(name + QStringLiteral("_MAX"), number(b));
+            w.field(name + QStringLiteral("_MAX"), Number(b));
     }
     // A subcategory of one blank is none, as everywhere else.
     w.own(ours::Subcategory, r.text(rc::RecipeTargetSubcategory).trimmed());
@@ -490,7 +490,7 @@ void ExportOf::mash(const Row& r, const Measure& m, const std::map<QString, QStr
     if (r.real(rc::RecipeMashPhAdj) > 0)
         w.field(el::Ph, r.real(rc::RecipeMashPhAdj));
     w.own(ours::MashType, QString::number(type));
-    w.own(ours::SpargeVolume, number(m.litres(r.real(rc::RecipeSpargeVol))));
+    w.own(ours::SpargeVolume, Number(m.litres(r.real(rc::RecipeSpargeVol))));
     writeExtras(w, extras, el::Mash, QStringLiteral("MASH/"));
     w.end();
 }
@@ -529,7 +529,7 @@ void ExportOf::fermentable(const TableMap& t, const Row& row, const char* type, 
 // An adjunct that is weighed and ferments goes out as a fermentable of the format.
 bool isSugar(const Row& a) {
     namespace ac = col::adjuncts;
-    return a.whole(ac::IngAdjunctsFermentable) != 0 && kilogramsPer(a.text(ac::IngAdjunctsUnits));
+    return a.whole(ac::IngAdjunctsFermentable) != 0 && KilogramsPer(a.text(ac::IngAdjunctsUnits));
 }
 
 void ExportOf::recipe(const Row& r, const RecipeCalculator& calc) {
@@ -645,7 +645,7 @@ void ExportOf::hops(long id) {
             w.field(el::Use, oneOf(use->second, {"Boil", "Dry Hop", "Mash", "First Wort", "Aroma"},
                                    "Aroma"));
             const auto minutes = hx.find(QLatin1String(el::Time));
-            w.field(el::Time, minutes != hx.end() ? minutes->second : number(time));
+            w.field(el::Time, minutes != hx.end() ? minutes->second : Number(time));
         } else {
             w.field(el::Use, time > 0 ? QStringLiteral("Boil") : QStringLiteral("Aroma"));
             w.field(el::Time, time);
@@ -663,7 +663,7 @@ void ExportOf::fermentables(long id, const std::vector<Row>& adjuncts, bool mash
         fermentable(Kits(), k, "Extract", k.real(kc::IngKitsWeight), k.text(kc::IngKitsUnits),
                     false);
         w.own(ours::Kit, flag(true));
-        w.own(ours::Hbu, number(k.real(kc::IngKitsHBU)));
+        w.own(ours::Hbu, Number(k.real(kc::IngKitsHBU)));
         writeColumns(w, Kits(), k);
         w.end();
     }
@@ -675,7 +675,7 @@ void ExportOf::fermentables(long id, const std::vector<Row>& adjuncts, bool mash
                     e.text(ec::IngExtractsUnits), false);
         w.own(ours::Form, e.text(ec::IngExtractsForm));
         w.own(ours::Hopped, flag(e.whole(ec::IngExtractsHopped) != 0));
-        w.own(ours::Hbu, number(e.real(ec::IngExtractsHBU)));
+        w.own(ours::Hbu, Number(e.real(ec::IngExtractsHBU)));
         writeColumns(w, Extracts(), e);
         w.end();
     }
@@ -723,14 +723,14 @@ void ExportOf::miscs(const Row& r, const std::vector<Row>& adjuncts) {
                       {"Spice", "Fining", "Water Agent", "Herb", "Flavor", "Other"}, "Other"));
         w.field(el::Use, oneOf(kept(el::Use, {}),
                                {"Boil", "Mash", "Primary", "Secondary", "Bottling"}, "Boil"));
-        w.field(el::Time, kept(el::Time, number(std::max(0L, r.whole(rc::RecipeBoilLth)))));
+        w.field(el::Time, kept(el::Time, Number(std::max(0L, r.whole(rc::RecipeBoilLth)))));
         const double amount = ReadDouble(a.text(ac::IngAdjunctsAmt));
         writeAmount(w, std::isfinite(amount) ? amount : 0, a.text(ac::IngAdjunctsUnits), false);
         w.own(ours::Amount, a.text(ac::IngAdjunctsAmt));
         w.own(ours::Units, a.text(ac::IngAdjunctsUnits));
         w.own(ours::Fermentable, flag(a.whole(ac::IngAdjunctsFermentable) != 0));
-        w.own(ours::Potential, number(a.real(ac::IngAdjunctsSPGrav)));
-        w.own(ours::Color, number(a.real(ac::IngAdjunctsColor)));
+        w.own(ours::Potential, Number(a.real(ac::IngAdjunctsSPGrav)));
+        w.own(ours::Color, Number(a.real(ac::IngAdjunctsColor)));
         closeIngredient(el::Misc, Adjuncts(), a, ax);
     }
     w.end();
@@ -749,7 +749,7 @@ void ExportOf::yeasts(long id) {
         openIngredient(el::Yeast, Yeasts(), shown);
         writeAmount(w, y.real(yc::IngYeastAmt), y.text(yc::IngYeastUnits), false,
                     shown.text(yc::IngYeastForm));
-        w.own(ours::Amount, number(y.real(yc::IngYeastAmt)));
+        w.own(ours::Amount, Number(y.real(yc::IngYeastAmt)));
         w.own(ours::Units, y.text(yc::IngYeastUnits));
         closeIngredient(el::Yeast, Yeasts(), y, extrasOf(Yeasts(), y));
     }

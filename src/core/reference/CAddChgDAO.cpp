@@ -160,7 +160,7 @@ bool CAddChgDAO::SaveRecord() {
     return writeRecord();
 }
 
-bool CAddChgDAO::CanClose() {
+bool CAddChgDAO::canClose() {
     return SaveRecord();
 }
 

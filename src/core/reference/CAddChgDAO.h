@@ -63,7 +63,7 @@ public:
     // or new row, writes nothing for an unchanged one. False when the row cannot be left.
     bool SaveRecord();
     // Cancel, Esc and the close box: false keeps the dialog open with the change on screen.
-    bool CanClose();
+    bool canClose();
 
     // Every edit of a control sets this.
     void setDirty();
