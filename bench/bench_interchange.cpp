@@ -33,7 +33,7 @@ QByteArray thousandRecipes(const UtilizationTable& table) {
     CDaoDatabase samples;
     samples.Open(QStringLiteral(WSC_SAMPLES_DB), false, true);
     QString error;
-    const QByteArray eight = BeerXml::Export(samples, {}, table, error);
+    const QByteArray eight = BeerXml::exportRecipes(samples, {}, table, error);
     const qsizetype first = eight.indexOf("<RECIPE>");
     const qsizetype last = eight.lastIndexOf("</RECIPES>");
     const QByteArray body = eight.mid(first, last - first);
@@ -53,7 +53,7 @@ void ImportThousand(benchmark::State& state) {
         EmptyRecipes target;
         state.ResumeTiming();
         QString error;
-        const auto summary = BeerXml::Import(target.db, &data, xml, table, error);
+        const auto summary = BeerXml::importRecipes(target.db, &data, xml, table, error);
         if (!summary || summary->added.size() != 1000)
             state.SkipWithError("the import failed");
     }
@@ -69,13 +69,13 @@ void ExportThousand(benchmark::State& state) {
         CDaoDatabase db;
         db.Open(file, false, false);
         QString error;
-        BeerXml::Import(db, nullptr, thousandRecipes(table), table, error);
+        BeerXml::importRecipes(db, nullptr, thousandRecipes(table), table, error);
     }
     CDaoDatabase db;
     db.Open(file, false, true);
     for (auto _ : state) {
         QString error;
-        const QByteArray xml = BeerXml::Export(db, {}, table, error);
+        const QByteArray xml = BeerXml::exportRecipes(db, {}, table, error);
         benchmark::DoNotOptimize(xml.size());
     }
 }
@@ -127,7 +127,7 @@ void ImportShape(benchmark::State& state) {
         EmptyRecipes target;
         state.ResumeTiming();
         QString error;
-        if (!BeerXml::Import(target.db, nullptr, xml, table, error))
+        if (!BeerXml::importRecipes(target.db, nullptr, xml, table, error))
             state.SkipWithError("the import failed");
     }
     state.SetBytesProcessed(state.iterations() * xml.size());

@@ -45,7 +45,7 @@ int cmdImport(const Args& a, const Output& io) {
         db.Open(recipes, false, false);
         QString error;
         // Read as a stream: the file is never held whole.
-        const auto summary = BeerXml::Import(db, data.get(), file, table, error);
+        const auto summary = BeerXml::importRecipes(db, data.get(), file, table, error);
         if (!summary)
             return Fail(
                 io, QStringLiteral("%1: %2\nNothing was imported.").arg(file.fileName(), error));
@@ -81,8 +81,8 @@ int cmdExport(const Args& a, const Output& io) {
             return Fail(
                 io, QStringLiteral("cannot write %1: %2").arg(out.fileName(), out.errorString()));
         QString error;
-        if (!BeerXml::Export(db, all ? std::vector<long>{} : std::vector<long>{batch}, table, out,
-                             error))
+        if (!BeerXml::exportRecipes(db, all ? std::vector<long>{} : std::vector<long>{batch}, table,
+                                    out, error))
             return Fail(io, error);
         if (QString why; !CommitRegularFile(out, why))
             return Fail(io, QStringLiteral("cannot write %1: %2").arg(out.fileName(), why));

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     wsc::SignalWatch watch({{}, [](int signal) {
                                 // The command did not come to a stop in time: its database
                                 // work is rolled back from here.
-                                wsc::CDaoDatabase::AbandonAll();
+                                wsc::CDaoDatabase::abandonAll();
                                 ::_exit(128 + signal);
                             }});
     // Only reports need fonts and a paint system; they get one that needs no display.

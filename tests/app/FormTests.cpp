@@ -44,19 +44,19 @@ protected:
 
 TEST_F(RecipeForm, ShowsTheFirstRecipeWithItsHeadingAndIngredients) {
     openSamples();
-    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("Homestead Bitter"));
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("1"));
+    EXPECT_EQ(test::NameEdit(form())->text(), QStringLiteral("Homestead Bitter"));
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("1"));
     EXPECT_TRUE(qobject_cast<QCheckBox*>(form()->control(1255))->isChecked());
-    EXPECT_EQ(test::sheet(form())->count(), 6);
-    EXPECT_EQ(test::sheet(form())->tabText(3), QStringLiteral("Fermentation Info"));
-    EXPECT_EQ(test::sheet(form())->GetActiveIndex(), 0);
-    EXPECT_EQ(test::statusLabel(form())->text(), QStringLiteral("Not Done"));
-    EXPECT_FALSE(test::msgsButton(form())->isEnabled());
-    EXPECT_EQ(test::targetLabel(form(), 0)->text(), QStringLiteral("British Bitter"));
-    const QStringList lines = test::recipePage(form())->lineTexts();
+    EXPECT_EQ(test::Sheet(form())->count(), 6);
+    EXPECT_EQ(test::Sheet(form())->tabText(3), QStringLiteral("Fermentation Info"));
+    EXPECT_EQ(test::Sheet(form())->GetActiveIndex(), 0);
+    EXPECT_EQ(test::StatusLabel(form())->text(), QStringLiteral("Not Done"));
+    EXPECT_FALSE(test::MsgsButton(form())->isEnabled());
+    EXPECT_EQ(test::TargetLabel(form(), 0)->text(), QStringLiteral("British Bitter"));
+    const QStringList lines = test::RecipePage(form())->lineTexts();
     ASSERT_EQ(lines.size(), 4);
     EXPECT_TRUE(lines.at(0).startsWith(QStringLiteral("1.8 kg, ")));
-    EXPECT_EQ(test::recipePage(form())->rows().header(0), QStringLiteral("Ingredients"));
+    EXPECT_EQ(test::RecipePage(form())->rows().header(0), QStringLiteral("Ingredients"));
     EXPECT_EQ(frame().document()->workspace() != nullptr, true);
     EXPECT_FALSE(form()->commands().isModified());
 }
@@ -64,11 +64,11 @@ TEST_F(RecipeForm, ShowsTheFirstRecipeWithItsHeadingAndIngredients) {
 TEST_F(RecipeForm, NavigationStopsAtBothEnds) {
     openSamples();
     run(ID_RECORD_PREV);
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("1"));
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("1"));
     run(ID_RECORD_LAST);
     run(ID_RECORD_NEXT);
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("8"));
-    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("Old Kettle IPA"));
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("8"));
+    EXPECT_EQ(test::NameEdit(form())->text(), QStringLiteral("Old Kettle IPA"));
     EXPECT_TRUE(m_prompter.shown().empty());
 }
 
@@ -82,22 +82,22 @@ TEST_F(RecipeForm, KeysOfTheRecordMenu) {
     frame().activateWindow();
     if (!QTest::qWaitForWindowActive(&frame()))
         GTEST_SKIP() << "the platform gives no active window";
-    QTest::keyClick(test::nameEdit(form()), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("2"));
-    QTest::keyClick(test::nameEdit(form()), Qt::Key_L, Qt::ControlModifier);
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("8"));
-    QTest::keyClick(test::nameEdit(form()), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("1"));
+    QTest::keyClick(test::NameEdit(form()), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("2"));
+    QTest::keyClick(test::NameEdit(form()), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("8"));
+    QTest::keyClick(test::NameEdit(form()), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("1"));
 }
 
 TEST_F(RecipeForm, TypingMarksTheRecipeModifiedAndRefreshDiscardsIt) {
     openSamples();
     EXPECT_FALSE(frame().isCommandEnabled(ID_RECORD_REFRESH));
-    QTest::keyClicks(test::brewerEdit(form()), QStringLiteral("x"));
+    QTest::keyClicks(test::BrewerEdit(form()), QStringLiteral("x"));
     EXPECT_TRUE(form()->commands().isModified());
     EXPECT_TRUE(frame().isCommandEnabled(ID_RECORD_REFRESH));
     run(ID_RECORD_REFRESH);
-    EXPECT_EQ(test::brewerEdit(form())->text(), QStringLiteral("Home Brewer"));
+    EXPECT_EQ(test::BrewerEdit(form())->text(), QStringLiteral("Home Brewer"));
     EXPECT_FALSE(frame().isCommandEnabled(ID_RECORD_REFRESH));
     // A click on a process box counts as a change too.
     QTest::mouseClick(qobject_cast<QCheckBox*>(form()->control(1256)), Qt::LeftButton);
@@ -106,13 +106,13 @@ TEST_F(RecipeForm, TypingMarksTheRecipeModifiedAndRefreshDiscardsIt) {
 
 TEST_F(RecipeForm, NonNumericBatchNumberIsRefusedNamingTheField) {
     openSamples();
-    test::batchEdit(form())->setText(QStringLiteral("twelve"));
-    test::brewerEdit(form())->setText(QStringLiteral("Kept"));
+    test::BatchEdit(form())->setText(QStringLiteral("twelve"));
+    test::BrewerEdit(form())->setText(QStringLiteral("Kept"));
     run(ID_RECORD_COMMIT);
     ASSERT_EQ(m_prompter.shown().size(), 1u);
     EXPECT_TRUE(m_prompter.last().text.contains(QStringLiteral("\"Batch #\"")));
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("twelve"));
-    EXPECT_EQ(test::brewerEdit(form())->text(), QStringLiteral("Kept"));
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("twelve"));
+    EXPECT_EQ(test::BrewerEdit(form())->text(), QStringLiteral("Kept"));
     EXPECT_TRUE(form()->commands().isModified());
     EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBrewer FROM Recipes WHERE RecipeID=1")),
               QStringLiteral("Home Brewer"));
@@ -122,14 +122,14 @@ TEST_F(RecipeForm, NonNumericBatchNumberIsRefusedNamingTheField) {
 // takes the focus; a number typed then is committed.
 TEST_F(RecipeForm, AnEmptyBatchNumberIsRefusedByTheValidation) {
     openSamples();
-    test::batchEdit(form())->clear();
+    test::BatchEdit(form())->clear();
     run(ID_RECORD_COMMIT);
     ASSERT_EQ(m_prompter.ids(), std::vector<int>{Msg::kRecipeNeedsBatchNumber});
-    EXPECT_EQ(form()->focusWidget(), test::batchEdit(form()));
+    EXPECT_EQ(form()->focusWidget(), test::BatchEdit(form()));
     EXPECT_TRUE(form()->commands().isModified());
     EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBatchNo FROM Recipes WHERE RecipeID=1")), 1);
     m_prompter.clear();
-    QTest::keyClicks(test::batchEdit(form()), QStringLiteral("41"));
+    QTest::keyClicks(test::BatchEdit(form()), QStringLiteral("41"));
     run(ID_RECORD_COMMIT);
     EXPECT_TRUE(m_prompter.shown().empty());
     EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBatchNo FROM Recipes WHERE RecipeID=1")), 41);
@@ -145,8 +145,8 @@ TEST_F(RecipeForm, PopupMenuFollowsTheRecordState) {
     EXPECT_FALSE(popupEntries(true).join(u'|').contains(QStringLiteral("&Refresh")));
 
     run(ID_RECORD_ADD);
-    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("<new recipe>"));
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("9"));
+    EXPECT_EQ(test::NameEdit(form())->text(), QStringLiteral("<new recipe>"));
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("9"));
     const QString enabled = popupEntries(true).join(u'|');
     EXPECT_FALSE(enabled.contains(QStringLiteral("&Copy")));
     EXPECT_FALSE(enabled.contains(QStringLiteral("&Delete")));
@@ -159,28 +159,28 @@ TEST_F(RecipeForm, DeleteWithoutWarningsAndTheSavePromptOnMoving) {
     openSamples();
     run(ID_RECORD_DELETE);
     EXPECT_TRUE(m_prompter.shown().empty());
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("2"));
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("2"));
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 7);
 
-    test::nameEdit(form())->setText(QStringLiteral("Renamed"));
+    test::NameEdit(form())->setText(QStringLiteral("Renamed"));
     m_prompter.queue(PromptAnswer::Cancel);
     run(ID_RECORD_NEXT);
     EXPECT_EQ(m_prompter.ids(), std::vector<int>{68});
-    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("Renamed"));
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("2"));
+    EXPECT_EQ(test::NameEdit(form())->text(), QStringLiteral("Renamed"));
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("2"));
 }
 
 TEST_F(RecipeForm, RecipeScrollDecidesThePageAfterAMove) {
     openSamples();
-    test::sheet(form())->SetActivePage(CRecipeFormSheet::PageMash);
+    test::Sheet(form())->SetActivePage(CRecipeFormSheet::PageMash);
     run(ID_RECORD_NEXT);
-    EXPECT_EQ(test::sheet(form())->GetActiveIndex(), 0);
+    EXPECT_EQ(test::Sheet(form())->GetActiveIndex(), 0);
 
     m_profile.setInteger(Setting::RecipeScroll, 1);
     form()->readPreferences();
-    test::sheet(form())->SetActivePage(CRecipeFormSheet::PageComments);
+    test::Sheet(form())->SetActivePage(CRecipeFormSheet::PageComments);
     run(ID_RECORD_NEXT);
-    EXPECT_EQ(test::sheet(form())->GetActiveIndex(), CRecipeFormSheet::PageComments);
+    EXPECT_EQ(test::Sheet(form())->GetActiveIndex(), CRecipeFormSheet::PageComments);
 }
 
 TEST_F(RecipeForm, RecipePageNamesTheUseOfEachHop) {
@@ -193,7 +193,7 @@ TEST_F(RecipeForm, RecipePageNamesTheUseOfEachHop) {
                            "(1, 'Fuggle', 4.5, 1, 'oz', 20)"));
     }
     open(file);
-    const QStringList lines = test::recipePage(form())->lineTexts();
+    const QStringList lines = test::RecipePage(form())->lineTexts();
     EXPECT_TRUE(lines.contains(QStringLiteral("1.0 oz, Fuggle, 4.5, 20 (Flavoring)")));
 }
 
@@ -206,10 +206,10 @@ TEST_F(RecipeForm, TargetStyleRunsTheCalculationsAndMsgsListsThem) {
     EXPECT_TRUE(form()->calculator().CalcMessages.contains(QStringLiteral(
         "Information: During Hops IBU calculation the Boil Time was zero.  These "
         "will be assumed to be finishing  hops, and not contribute to bitterness.")));
-    EXPECT_EQ(test::statusLabel(form())->text(), QStringLiteral("Errors"));
-    EXPECT_EQ(test::statusLabel(form())->textColor(), QColor(255, 0, 0));
-    EXPECT_TRUE(test::msgsButton(form())->isEnabled());
-    test::msgsButton(form())->click();
+    EXPECT_EQ(test::StatusLabel(form())->text(), QStringLiteral("Errors"));
+    EXPECT_EQ(test::StatusLabel(form())->textColor(), QColor(255, 0, 0));
+    EXPECT_TRUE(test::MsgsButton(form())->isEnabled());
+    test::MsgsButton(form())->click();
     EXPECT_EQ(m_runner.dialogs, (QStringList{QStringLiteral("wsc::CTargetStyleDlg"),
                                              QStringLiteral("wsc::CCalcMessagesDlg")}));
 
@@ -218,14 +218,14 @@ TEST_F(RecipeForm, TargetStyleRunsTheCalculationsAndMsgsListsThem) {
     m_runner.dialogs.clear();
     qobject_cast<QPushButton*>(form()->control(CRecipeFormHeading::kIdTargetStyle))->click();
     EXPECT_EQ(form()->calculator().CalcMessageCount, 0u);
-    EXPECT_EQ(test::statusLabel(form())->text(), QStringLiteral("No Errors"));
-    EXPECT_EQ(test::statusLabel(form())->textColor(), QColor(0, 0, 255));
-    EXPECT_FALSE(test::msgsButton(form())->isEnabled());
+    EXPECT_EQ(test::StatusLabel(form())->text(), QStringLiteral("No Errors"));
+    EXPECT_EQ(test::StatusLabel(form())->textColor(), QColor(0, 0, 255));
+    EXPECT_FALSE(test::MsgsButton(form())->isEnabled());
     // A move sets the status back.
     run(ID_RECORD_NEXT);
-    EXPECT_EQ(test::statusLabel(form())->text(), QStringLiteral("Not Done"));
-    EXPECT_EQ(test::statusLabel(form())->textColor(), QColor(0, 0, 0));
-    EXPECT_FALSE(test::msgsButton(form())->isEnabled());
+    EXPECT_EQ(test::StatusLabel(form())->text(), QStringLiteral("Not Done"));
+    EXPECT_EQ(test::StatusLabel(form())->textColor(), QColor(0, 0, 0));
+    EXPECT_FALSE(test::MsgsButton(form())->isEnabled());
 }
 
 TEST_F(RecipeForm, MessagesDialogSortsAndDropsRepeats) {
@@ -242,12 +242,12 @@ TEST_F(RecipeForm, MessagesDialogSortsAndDropsRepeats) {
 
 TEST_F(RecipeForm, ControlTipsComeFromTheCatalogueAndFollowTheSetting) {
     openSamples();
-    EXPECT_EQ(test::tips(form())->textFor(test::nameEdit(form())), MessageCatalog::text(131));
-    EXPECT_EQ(test::tips(form())->textFor(test::batchEdit(form())), MessageCatalog::text(195));
-    EXPECT_TRUE(test::tips(form())->isActive());
+    EXPECT_EQ(test::Tips(form())->textFor(test::NameEdit(form())), MessageCatalog::text(131));
+    EXPECT_EQ(test::Tips(form())->textFor(test::BatchEdit(form())), MessageCatalog::text(195));
+    EXPECT_TRUE(test::Tips(form())->isActive());
     m_profile.setInteger(Setting::DisplayToolTips, 0);
     form()->readPreferences();
-    EXPECT_FALSE(test::tips(form())->isActive());
+    EXPECT_FALSE(test::Tips(form())->isActive());
 }
 
 TEST_F(RecipeForm, CopyWithTheWarningShowsTheCopyAndCommitStoresIt) {
@@ -255,9 +255,9 @@ TEST_F(RecipeForm, CopyWithTheWarningShowsTheCopyAndCommitStoresIt) {
     m_prompter.queue(PromptAnswer::Yes);
     run(ID_RECORD_COPY);
     EXPECT_EQ(m_prompter.ids(), (std::vector<int>{37, 83}));
-    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("Copy of Homestead Bitter"));
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("9"));
-    EXPECT_EQ(test::recipePage(form())->lineTexts().size(), 4);
+    EXPECT_EQ(test::NameEdit(form())->text(), QStringLiteral("Copy of Homestead Bitter"));
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("9"));
+    EXPECT_EQ(test::RecipePage(form())->lineTexts().size(), 4);
     run(ID_RECORD_COMMIT);
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Ingredients_Kits k JOIN Recipes r ON "
                                        "r.RecipeID=k.IngRecipeID WHERE r.RecipeBatchNo=9")),

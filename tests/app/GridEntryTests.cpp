@@ -34,7 +34,7 @@ protected:
         frame().activateWindow();
         return QTest::qWaitForWindowActive(&frame());
     }
-    CRecipeGrid1* grid() { return test::grid(form()); }
+    CRecipeGrid1* grid() { return test::Grid(form()); }
     QTableWidget* sheet(int k) {
         grid()->setCurrentSheet(k);
         return grid()->table(k);

@@ -37,9 +37,9 @@ class Grid : public test::FormFixture {
 protected:
     void open() {
         openSamples();
-        test::sheet(form())->SetActivePage(CRecipeFormSheet::PageIngredients);
+        test::Sheet(form())->SetActivePage(CRecipeFormSheet::PageIngredients);
     }
-    CRecipeGrid1* grid() { return test::grid(form()); }
+    CRecipeGrid1* grid() { return test::Grid(form()); }
     // The lookup answers with the row whose first column reads `first` (and second `second`).
     void chooseInLookup(const QString& first, const QString& second = {}) {
         m_runner.onDialog = [first, second](QDialog& d) {
@@ -359,7 +359,7 @@ TEST_F(TargetStyleOnForm, CancelKeepsTheTargetAndOkCopiesTheRanges) {
     };
     form()->OnTargetStyle();
     EXPECT_EQ(form()->commands().record().m_RecipeTargetStyle, before);
-    EXPECT_EQ(test::targetLabel(form(), 0)->text(), before);
+    EXPECT_EQ(test::TargetLabel(form(), 0)->text(), before);
 
     m_runner.onDialog = [](QDialog& d) {
         if (auto* t = qobject_cast<CTargetStyleDlg*>(&d)) {
@@ -377,7 +377,7 @@ TEST_F(TargetStyleOnForm, CancelKeepsTheTargetAndOkCopiesTheRanges) {
     EXPECT_GT(r.m_RecipeTargetSpGravHi, 1.0);
     EXPECT_GT(r.m_RecipeTargetIBUHi, 0.0);
     EXPECT_TRUE(form()->commands().isModified());
-    EXPECT_EQ(test::targetLabel(form(), 1)->text(), QStringLiteral("Altbier"));
+    EXPECT_EQ(test::TargetLabel(form(), 1)->text(), QStringLiteral("Altbier"));
 }
 
 // A grid that notes its events, on the recipe's hop rows.

@@ -212,9 +212,9 @@ class HelpKeyPress : public test::FormFixture {};
 
 TEST_F(HelpKeyPress, F1OpensTheTopicOfThePageOrDialogWithTheFocus) {
     openSamples();
-    test::sheet(form())->SetActivePage(2);
+    test::Sheet(form())->SetActivePage(2);
     form()->window()->show();
-    CRecipePage* mash = test::sheet(form())->page(2);
+    CRecipePage* mash = test::Sheet(form())->page(2);
     auto* edit = mash->findChild<QLineEdit*>();
     ASSERT_NE(edit, nullptr);
     edit->setFocus();

@@ -50,7 +50,7 @@ TEST_F(RecipeFiles, ExportThenImportAddsCommittedRecipesAndShowsTheFirst) {
     EXPECT_TRUE(m_prompter.shown()[0].text.contains(QLatin1String("Recipes added: 8")))
         << m_prompter.shown()[0].text.toStdString();
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 16);
-    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("Homestead Bitter"));
+    EXPECT_EQ(test::NameEdit(form())->text(), QStringLiteral("Homestead Bitter"));
     EXPECT_EQ(form()->currentBatch(), 9);
     // The import is committed: a Refresh on the form does not take it back.
     frame().runCommand(ID_RECORD_REFRESH);
@@ -69,8 +69,8 @@ TEST_F(RecipeFiles, ABadFileOrACancelledQuestionImportsNothing) {
 
     // A changed recipe: Cancel on the question stops the import and keeps the typing.
     m_prompter.clear();
-    QTest::keyClicks(test::nameEdit(form()), QStringLiteral("Bitter Mk II"));
-    const QString typed = test::nameEdit(form())->text();
+    QTest::keyClicks(test::NameEdit(form()), QStringLiteral("Bitter Mk II"));
+    const QString typed = test::NameEdit(form())->text();
     m_prompter.queue(PromptAnswer::Cancel);
     m_runner.files.push_back(writeFile(QStringLiteral("one.xml"), R"(<RECIPE><NAME>Solo</NAME>
         <FERMENTABLES/><HOPS/></RECIPE>)"));
@@ -78,7 +78,7 @@ TEST_F(RecipeFiles, ABadFileOrACancelledQuestionImportsNothing) {
     ASSERT_EQ(m_prompter.shown().size(), 1u);
     EXPECT_EQ(m_prompter.shown()[0].helpContext, 68);
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 8);
-    EXPECT_EQ(test::nameEdit(form())->text(), typed);
+    EXPECT_EQ(test::NameEdit(form())->text(), typed);
     EXPECT_TRUE(form()->commands().isModified());
     EXPECT_EQ(test::FileDigest(m_file), before);
 }
@@ -106,7 +106,7 @@ TEST_F(RecipeFiles, AFileDroppedOnTheWindowIsImported) {
     EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBatchNo FROM Recipes WHERE RecipeName = "
                                        "'Dropped In'")),
               9);
-    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("Dropped In"));
+    EXPECT_EQ(test::NameEdit(form())->text(), QStringLiteral("Dropped In"));
 }
 
 // Forty recipes would make a box taller than any screen: the box lists the head of each list

@@ -46,7 +46,7 @@ protected:
         frame().activateWindow();
         return QTest::qWaitForWindowActive(&frame());
     }
-    CRecipePage* page(int k) { return test::sheet(form())->page(k); }
+    CRecipePage* page(int k) { return test::Sheet(form())->page(k); }
     // The letters the menu bar opens its menus with.
     QString menuLetters() {
         QString letters;
@@ -73,8 +73,8 @@ TEST_F(WindowKeys, CopyHasAKeyEverySessionDelivers) {
     for (const Qt::KeyboardModifiers mods :
          {Qt::ControlModifier | Qt::ShiftModifier, Qt::ControlModifier | Qt::AltModifier}) {
         goToBatch(3);
-        QTest::keyClick(test::nameEdit(form()), Qt::Key_Plus, mods | Qt::KeypadModifier);
-        EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("Copy of Porch Stout")) << mods;
+        QTest::keyClick(test::NameEdit(form()), Qt::Key_Plus, mods | Qt::KeypadModifier);
+        EXPECT_EQ(test::NameEdit(form())->text(), QStringLiteral("Copy of Porch Stout")) << mods;
         frame().runCommand(ID_RECORD_REFRESH);
     }
 }
@@ -86,7 +86,7 @@ TEST_F(WindowKeys, EveryMenuOpensWithItsAltLetterFromEveryPage) {
         GTEST_SKIP() << "the platform gives no active window";
     const QString letters = menuLetters();
     ASSERT_EQ(letters, QStringLiteral("ferdcpvtwh"));
-    for (int k = 0; k < test::sheet(form())->pageCount(); ++k) {
+    for (int k = 0; k < test::Sheet(form())->pageCount(); ++k) {
         form()->showPage(k);
         for (QWidget* w : form()->findChildren<QWidget*>()) {
             if (!w->isVisible())
@@ -107,7 +107,7 @@ TEST_F(WindowKeys, EveryMenuOpensWithItsAltLetterFromEveryPage) {
         // And the real key, with the focus in a field of the page.
         QWidget* field = page(k)->findChild<QLineEdit*>();
         if (!field)
-            field = test::nameEdit(form());
+            field = test::NameEdit(form());
         field->setFocus();
         for (QAction* a : frame().menuBar()->actions()) {
             const qsizetype at = a->text().indexOf(u'&');
@@ -140,8 +140,8 @@ TEST_F(WindowKeys, F1OpensTheTopicOfThePageWithTheFocus) {
         ASSERT_FALSE(m_help.contexts.empty());
         EXPECT_EQ(m_help.contexts.back(), context);
     }
-    test::nameEdit(form())->setFocus();
-    QTest::keyClick(test::nameEdit(form()), Qt::Key_F1);
+    test::NameEdit(form())->setFocus();
+    QTest::keyClick(test::NameEdit(form()), Qt::Key_F1);
     EXPECT_EQ(m_help.contexts.back(), HelpContext::kRecipeForm);
     EXPECT_TRUE(frame().action(ID_HELP_INDEX)->shortcut().isEmpty());
 }
@@ -207,7 +207,7 @@ TEST_F(WindowKeys, ARatingScoreOutsideItsRangeIsRefusedWhereItIsTyped) {
     // Another page: refused, the page stays.
     m_prompter.clear();
     form()->showPage(CRecipeFormSheet::PageComments);
-    EXPECT_EQ(test::sheet(form())->currentIndex(), CRecipeFormSheet::PageRating);
+    EXPECT_EQ(test::Sheet(form())->currentIndex(), CRecipeFormSheet::PageRating);
     EXPECT_EQ(m_prompter.shown().size(), 1u);
     // Letters, then Commit: refused, on this page.
     appearance->setFocus();
@@ -216,7 +216,7 @@ TEST_F(WindowKeys, ARatingScoreOutsideItsRangeIsRefusedWhereItIsTyped) {
     m_prompter.clear();
     frame().runCommand(ID_RECORD_COMMIT);
     EXPECT_FALSE(m_prompter.shown().empty());
-    EXPECT_EQ(test::sheet(form())->currentIndex(), CRecipeFormSheet::PageRating);
+    EXPECT_EQ(test::Sheet(form())->currentIndex(), CRecipeFormSheet::PageRating);
     EXPECT_TRUE(form()->commands().isModified());
     // A score the scale has: the total again, and the page can be left.
     appearance->setFocus();
@@ -225,7 +225,7 @@ TEST_F(WindowKeys, ARatingScoreOutsideItsRangeIsRefusedWhereItIsTyped) {
     EXPECT_FALSE(rating->total()->text().isEmpty());
     EXPECT_LE(rating->total()->text().toInt(), 20);
     form()->showPage(CRecipeFormSheet::PageComments);
-    EXPECT_EQ(test::sheet(form())->currentIndex(), CRecipeFormSheet::PageComments);
+    EXPECT_EQ(test::Sheet(form())->currentIndex(), CRecipeFormSheet::PageComments);
 }
 
 // While a box of the calculation run is open, the form already shows the run's outcome.
@@ -234,7 +234,7 @@ TEST_F(WindowKeys, TheCalculationStatusIsShownBeforeItsMessageBox) {
     std::vector<std::pair<int, QString>> seen;
     m_prompter.onShow = [&](const Prompt& p) {
         if (p.helpContext == 12 || p.helpContext == 13)
-            seen.emplace_back(p.helpContext, test::statusLabel(form())->text());
+            seen.emplace_back(p.helpContext, test::StatusLabel(form())->text());
     };
     // Every sample recipe, as Target Style runs it (box 12 when the run has messages) and as
     // "Msgs" does (box 13 when it has none).

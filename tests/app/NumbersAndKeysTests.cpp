@@ -41,10 +41,10 @@ namespace {
 
 class Numbers : public test::FormFixture {
 protected:
-    CRecipeGrid1* grid() { return test::grid(form()); }
+    CRecipeGrid1* grid() { return test::Grid(form()); }
     template <class Page> Page* page(int index) {
         form()->showPage(index);
-        return qobject_cast<Page*>(test::sheet(form())->page(index));
+        return qobject_cast<Page*>(test::Sheet(form())->page(index));
     }
     QLineEdit* fermentationField(const char* name) {
         return page<CRecipeSpecGravities>(CRecipeFormSheet::PageFermentation)
@@ -219,7 +219,7 @@ TEST_F(Keys, GridLettersActOnTheRowTheCursorIsOn) {
 TEST_F(Keys, TheFormsAcceleratorsWorkFromEveryControlAndNeverReachIt) {
     openSamples();
     const int recipes = committed(QStringLiteral("SELECT count(*) FROM Recipes")).toInt();
-    QLineEdit* name = test::nameEdit(form());
+    QLineEdit* name = test::NameEdit(form());
     name->setFocus();
     QTest::keyClick(name, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")).toInt(), recipes + 1);
@@ -228,7 +228,7 @@ TEST_F(Keys, TheFormsAcceleratorsWorkFromEveryControlAndNeverReachIt) {
     // Copy from another field of the heading, once the new recipe is committed.
     frame().runCommand(ID_RECORD_COMMIT);
     m_prompter.queue(PromptAnswer::Yes);
-    QLineEdit* brewer = test::brewerEdit(form());
+    QLineEdit* brewer = test::BrewerEdit(form());
     brewer->setFocus();
     QTest::keyClick(brewer, Qt::Key_Plus,
                     Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier);
@@ -237,7 +237,7 @@ TEST_F(Keys, TheFormsAcceleratorsWorkFromEveryControlAndNeverReachIt) {
 
     // Delete from the grid, with the copy saved first.
     form()->showPage(CRecipeFormSheet::PageIngredients);
-    QTableWidget* table = test::grid(form())->table(test::grid(form())->currentSheet());
+    QTableWidget* table = test::Grid(form())->table(test::Grid(form())->currentSheet());
     table->setFocus();
     m_prompter.queue(PromptAnswer::Ok);
     m_prompter.queue(PromptAnswer::Yes);

@@ -36,8 +36,8 @@ namespace {
 class Pages : public test::FormFixture {
 protected:
     template <class Page> Page* page(int index) {
-        test::sheet(form())->SetActivePage(index);
-        return static_cast<Page*>(test::sheet(form())->page(index));
+        test::Sheet(form())->SetActivePage(index);
+        return static_cast<Page*>(test::Sheet(form())->page(index));
     }
 };
 
@@ -100,7 +100,7 @@ TEST_F(Pages, CalculatedEfficiencyAppearsOnceThereIsAnActualGravity) {
 TEST_F(Pages, BoilSizeLeavingUnchangedRunsNothingAndChangedRunsTheCalculations) {
     openSamples();
     goToBatch(2);
-    test::sheet(form())->SetActivePage(CRecipeFormSheet::PageRecipe);
+    test::Sheet(form())->SetActivePage(CRecipeFormSheet::PageRecipe);
     auto* ferm = page<CRecipeSpecGravities>(CRecipeFormSheet::PageFermentation);
     // The first showing was while the sheet was built: this activation runs once.
     const QString before = ferm->predicted()->text();
@@ -120,7 +120,7 @@ TEST_F(Pages, BoilSizeLeavingUnchangedRunsNothingAndChangedRunsTheCalculations) 
 
 TEST_F(Pages, ActivatingFermentationInfoKeepsTheChangedState) {
     openSamples();
-    test::brewerEdit(form())->setText(QStringLiteral("Typed"));
+    test::BrewerEdit(form())->setText(QStringLiteral("Typed"));
     page<CRecipeSpecGravities>(CRecipeFormSheet::PageFermentation);
     // Leaving the change unmarked would let closing the form lose it.
     EXPECT_TRUE(form()->commands().isModified());
@@ -261,7 +261,7 @@ TEST_F(Log, SortsNumbersDatesAndBytes) {
 
 TEST_F(Log, ShowsOnlyCommittedRecipesAndFollowsTheRecordCommands) {
     openWithLogRows();
-    test::nameEdit(form())->setText(QStringLiteral("Renamed but not saved"));
+    test::NameEdit(form())->setText(QStringLiteral("Renamed but not saved"));
     log()->Refresh();
     EXPECT_EQ(log()->columnTexts(1).at(0), QStringLiteral("Homestead Bitter"));
     // Record commands belong to the form: they are greyed while the log is the active view.
@@ -297,8 +297,8 @@ TEST_F(Log, ACommitDeleteOrAddChangesOnlyItsOwnRow) {
     };
 
     frame().runCommand(ID_VIEW_RECIPE_FORM);
-    test::nameEdit(form())->setText(QStringLiteral("Amber Homestead"));
-    test::batchEdit(form())->setText(QStringLiteral("42"));
+    test::NameEdit(form())->setText(QStringLiteral("Amber Homestead"));
+    test::BatchEdit(form())->setText(QStringLiteral("42"));
     frame().runCommand(ID_RECORD_COMMIT);
     EXPECT_EQ(resets.count(), 0);
     EXPECT_EQ(removed.count(), 1);
@@ -345,13 +345,13 @@ TEST_F(Log, DoubleClickGoesToTheRecipeAndBelowTheLastRowDoesNothing) {
     const QPoint on = log()->visualRect(log()->model()->index(4, 0)).center();
     QTest::mouseClick(log()->viewport(), Qt::LeftButton, {}, on);
     QTest::mouseDClick(log()->viewport(), Qt::LeftButton, {}, on);
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("5"));
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("5"));
 
     frame().runCommand(ID_VIEW_RECIPE_LOG);
     const QPoint below(on.x(), log()->visualRect(log()->model()->index(9, 0)).bottom() + 40);
     QTest::mouseClick(log()->viewport(), Qt::LeftButton, {}, below);
     QTest::mouseDClick(log()->viewport(), Qt::LeftButton, {}, below);
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("5"));
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("5"));
     EXPECT_EQ(log()->selectedRow(), 4);
 }
 
@@ -359,8 +359,8 @@ TEST_F(Log, EnterGoesToTheSelectedRecipe) {
     openWithLogRows();
     log()->setCurrentIndex(log()->model()->index(9, 0));
     QTest::keyClick(log(), Qt::Key_Return);
-    EXPECT_EQ(test::batchEdit(form())->text(), QStringLiteral("10"));
-    EXPECT_EQ(test::nameEdit(form())->text(), QStringLiteral("apricot wheat"));
+    EXPECT_EQ(test::BatchEdit(form())->text(), QStringLiteral("10"));
+    EXPECT_EQ(test::NameEdit(form())->text(), QStringLiteral("apricot wheat"));
 }
 
 } // namespace

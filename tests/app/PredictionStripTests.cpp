@@ -81,7 +81,7 @@ protected:
     // Types into a grid cell as a brewer does: F2, the text, Return.
     void typeCell(int sheet, int row, int col, const QString& text) {
         form()->showPage(CRecipeFormSheet::PageIngredients);
-        CRecipeGrid1* grid = test::grid(form());
+        CRecipeGrid1* grid = test::Grid(form());
         grid->setCurrentSheet(sheet);
         QTableWidget* t = grid->table(sheet);
         grid->SetCurrentCell(row, col, sheet);
@@ -113,7 +113,7 @@ TEST_F(Strip, FollowsAGrainWeightAHopTimeAndTheBatchSize) {
     EXPECT_EQ(shown("SRM"), Fixed(1.4922 * std::pow(4.0, 0.6859), 1));
     // Only worked out: the recipe is as it was, the grid keeps its stored IBU.
     EXPECT_FALSE(form()->commands().isModified());
-    EXPECT_EQ(test::grid(form())->GetCellText(1, 5, SheetHops), QStringLiteral("99"));
+    EXPECT_EQ(test::Grid(form())->GetCellText(1, 5, SheetHops), QStringLiteral("99"));
 
     typeCell(SheetGrains, 1, 1, QStringLiteral("12"));
     og = 1 + 0.036 * 12 * 0.75 / 5;
@@ -231,8 +231,8 @@ TEST_F(Strip, TheRecipePageGivesSharesOfTheGristAndEachHopsIbu) {
         GTEST_SKIP() << "the platform gives no active window";
     form()->showPage(CRecipeFormSheet::PageRecipe);
     QCoreApplication::processEvents();
-    const QStringList lines = test::recipePage(form())->lineTexts();
-    const QStringList glance = test::recipePage(form())->glanceTexts();
+    const QStringList lines = test::RecipePage(form())->lineTexts();
+    const QStringList glance = test::RecipePage(form())->glanceTexts();
     ASSERT_EQ(lines.size(), 4) << lines.join(u'|').toStdString();
     // 10 lb and 32 oz (2 lb) of 12 lb.
     EXPECT_TRUE(lines.at(0).contains(QStringLiteral("Pale Malt")));
@@ -247,8 +247,8 @@ TEST_F(Strip, TheRecipePageGivesSharesOfTheGristAndEachHopsIbu) {
     typeCell(SheetGrains, 2, 1, QStringLiteral("80"));
     form()->showPage(CRecipeFormSheet::PageRecipe);
     QCoreApplication::processEvents();
-    EXPECT_EQ(test::recipePage(form())->glanceTexts().at(0), QStringLiteral("67 %"));
-    EXPECT_FALSE(test::recipePage(form())->glanceTexts().at(3).isEmpty());
+    EXPECT_EQ(test::RecipePage(form())->glanceTexts().at(0), QStringLiteral("67 %"));
+    EXPECT_FALSE(test::RecipePage(form())->glanceTexts().at(3).isEmpty());
 }
 
 TEST_F(Strip, ACommitSaysSoInTheStatusBar) {

@@ -141,10 +141,10 @@ TEST_F(Reports, AMissingReportFileIsReportedAndTheRepeatItemsKeepTheLastReport) 
 }
 
 TEST_F(Reports, TheRecipePagePrintAsksAboutUnsavedChangesOnlyWithWarningsOn) {
-    QPushButton* print = test::recipePage(form())->printButton();
+    QPushButton* print = test::RecipePage(form())->printButton();
     EXPECT_TRUE(print->isEnabled());
     goToBatch(8);
-    QTest::keyClicks(test::nameEdit(form()), QStringLiteral(" (2nd)"));
+    QTest::keyClicks(test::NameEdit(form()), QStringLiteral(" (2nd)"));
 
     m_profile.setInteger(Setting::DisplayWarnings, 1);
     m_prompter.queue(PromptAnswer::No);

@@ -49,14 +49,14 @@ TEST_F(ScreenshotTour, EveryPageOfTheRecipeForm) {
     frame.resize(1000, 720);
     frame.runCommand(ID_RECORD_LAST);
     CRecipeFormSheet* form = frame.recipeForm();
-    for (int page = 0; page < test::sheet(form)->count(); ++page) {
-        test::sheet(form)->SetActivePage(page);
+    for (int page = 0; page < test::Sheet(form)->count(); ++page) {
+        test::Sheet(form)->SetActivePage(page);
         frame.grab().save(QDir(dir).filePath(QStringLiteral("page%1.png").arg(page)));
     }
 
     // A hop being edited on the Ingredients page.
-    test::sheet(form)->SetActivePage(CRecipeFormSheet::PageIngredients);
-    CRecipeGrid1* grid = test::grid(form);
+    test::Sheet(form)->SetActivePage(CRecipeFormSheet::PageIngredients);
+    CRecipeGrid1* grid = test::Grid(form);
     grid->setCurrentSheet(SheetHops);
     QTableWidget* hops = grid->table(SheetHops);
     hops->setCurrentCell(1, 2);
@@ -129,7 +129,7 @@ TEST_F(ScreenshotTour, EveryPageOfTheRecipeForm) {
     frame.showMaximized();
     frame.formFrame()->showMaximized();
     for (int page : {CRecipeFormSheet::PageMash, CRecipeFormSheet::PageFermentation}) {
-        test::sheet(form)->SetActivePage(page);
+        test::Sheet(form)->SetActivePage(page);
         QCoreApplication::processEvents();
         frame.grab().save(QDir(dir).filePath(QStringLiteral("maximised-page%1.png").arg(page)));
     }
@@ -137,7 +137,7 @@ TEST_F(ScreenshotTour, EveryPageOfTheRecipeForm) {
 
     // The messages of a recipe with several problems.
     frame.runCommand(ID_RECORD_FIRST);
-    CRecipeGrid1* g = test::grid(form);
+    CRecipeGrid1* g = test::Grid(form);
     g->editCell(1, 5, QStringLiteral("1.350"), SheetKits);
     g->editCell(1, 6, QStringLiteral("0"), SheetKits);
     g->editCell(1, 6, QStringLiteral("0"), SheetYeasts);

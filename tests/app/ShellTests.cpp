@@ -145,7 +145,7 @@ TEST_F(StartUp, OpenLastInCapitalsOpensFile1AndDashSSkipsTheSplash) {
     ASSERT_NE(app.mainFrame()->document(), nullptr);
     EXPECT_EQ(app.mainFrame()->document()->GetPathName(), samples);
     ASSERT_NE(app.mainFrame()->recipeForm(), nullptr);
-    EXPECT_EQ(test::nameEdit(app.mainFrame()->recipeForm())->text(),
+    EXPECT_EQ(test::NameEdit(app.mainFrame()->recipeForm())->text(),
               QStringLiteral("Homestead Bitter"));
     EXPECT_TRUE(m_prompter.shown().empty());
 }
@@ -359,13 +359,13 @@ TEST_F(MainFrame, ViewCommands) {
 TEST_F(MainFrame, CloseAsksAboutChangesAndCancelKeepsEverything) {
     start({QStringLiteral("/s"), copyShippedSamples()});
     CRecipeFormSheet* form = frame().recipeForm();
-    test::brewerEdit(form)->setText(QStringLiteral("Changed"));
+    test::BrewerEdit(form)->setText(QStringLiteral("Changed"));
     m_prompter.queue(PromptAnswer::Cancel);
     EXPECT_FALSE(frame().close());
     EXPECT_EQ(m_prompter.ids(), std::vector<int>{68});
     ASSERT_NE(frame().document(), nullptr);
     EXPECT_FALSE(frame().document()->isClosing());
-    EXPECT_EQ(test::brewerEdit(form)->text(), QStringLiteral("Changed"));
+    EXPECT_EQ(test::BrewerEdit(form)->text(), QStringLiteral("Changed"));
 
     // Yes commits, then the program ends.
     m_prompter.queue(PromptAnswer::Yes);
@@ -382,7 +382,7 @@ TEST_F(MainFrame, ClosingTheFormFrameWithoutWarningsCommitsTheChange) {
     m_profile.setInteger(Setting::DisplayWarnings, 0);
     start({QStringLiteral("/s"), copyShippedSamples()});
     const QString file = frame().document()->GetPathName();
-    test::nameEdit(frame().recipeForm())->setText(QStringLiteral("Renamed"));
+    test::NameEdit(frame().recipeForm())->setText(QStringLiteral("Renamed"));
     frame().formFrame()->close();
     QCoreApplication::processEvents();
     EXPECT_EQ(frame().document(), nullptr);
@@ -469,14 +469,14 @@ TEST_F(MainFrame, AnEmptyRecipeDatabaseShowsNoRecipeUntilOneIsAdded) {
     start({QStringLiteral("/s"), makeRecipeDb(QStringLiteral("empty.mdb"))});
     CRecipeFormSheet* form = frame().recipeForm();
     ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(test::nameEdit(form)->text().isEmpty());
-    EXPECT_FALSE(test::nameEdit(form)->isEnabled());
+    EXPECT_TRUE(test::NameEdit(form)->text().isEmpty());
+    EXPECT_FALSE(test::NameEdit(form)->isEnabled());
     frame().runCommand(ID_RECORD_NEXT);
     EXPECT_TRUE(m_prompter.shown().empty());
     frame().runCommand(ID_RECORD_ADD);
-    EXPECT_EQ(test::nameEdit(form)->text(), QStringLiteral("<new recipe>"));
-    EXPECT_EQ(test::batchEdit(form)->text(), QStringLiteral("1"));
-    EXPECT_TRUE(test::nameEdit(form)->isEnabled());
+    EXPECT_EQ(test::NameEdit(form)->text(), QStringLiteral("<new recipe>"));
+    EXPECT_EQ(test::BatchEdit(form)->text(), QStringLiteral("1"));
+    EXPECT_TRUE(test::NameEdit(form)->isEnabled());
 }
 
 } // namespace

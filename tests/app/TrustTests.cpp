@@ -75,7 +75,7 @@ TEST_F(Trust, TheStartBackupComesOnceTheFormShowsAndBeforeTheFirstCommit) {
     m_prompter.onShow = [&](const Prompt& p) {
         if (p.text.startsWith(QStringLiteral("Warning:\nNo backup copy")))
             formShown = form() && form()->isVisible() &&
-                        test::nameEdit(form())->text() == QStringLiteral("Homestead Bitter");
+                        test::NameEdit(form())->text() == QStringLiteral("Homestead Bitter");
     };
     start({QStringLiteral("/s"), file});
     ASSERT_NE(form(), nullptr);
@@ -89,7 +89,7 @@ TEST_F(Trust, TheStartBackupComesOnceTheFormShowsAndBeforeTheFirstCommit) {
     QFile::remove(path(QStringLiteral("backups")));
     start({QStringLiteral("/s"), file});
     ASSERT_NE(form(), nullptr);
-    test::nameEdit(form())->setText(QStringLiteral("Changed at once"));
+    test::NameEdit(form())->setText(QStringLiteral("Changed at once"));
     frame().runCommand(ID_RECORD_COMMIT);
     const QStringList made = DatabaseBackup(path(QStringLiteral("backups"))).backupsOf(file);
     ASSERT_EQ(made.size(), 1);
@@ -121,9 +121,9 @@ TEST_F(Trust, FieldsTheUserDidNotTouchKeepTheirStoredValues) {
 
     // A change to one field writes that field only.
     goToBatch(2);
-    test::brewerEdit(form())->setFocus();
-    test::brewerEdit(form())->selectAll();
-    QTest::keyClicks(test::brewerEdit(form()), QStringLiteral("Typed Brewer"));
+    test::BrewerEdit(form())->setFocus();
+    test::BrewerEdit(form())->selectAll();
+    QTest::keyClicks(test::BrewerEdit(form()), QStringLiteral("Typed Brewer"));
     frame().runCommand(ID_RECORD_NEXT);
     EXPECT_EQ(committed(QStringLiteral("SELECT RecipeBrewer FROM Recipes WHERE RecipeID=2")),
               QStringLiteral("Typed Brewer"));
@@ -155,7 +155,7 @@ TEST_F(Trust, TextsLongerThanTheirFieldsAreShownCutAndKeptWhole) {
                            "'00', 'ab'), RecipeName = '%1' WHERE RecipeBatchNo = 1")
                 .arg(name));
     open(file);
-    auto* comments = test::sheet(form())
+    auto* comments = test::Sheet(form())
                          ->page(CRecipeFormSheet::PageComments)
                          ->findChild<QPlainTextEdit*>(QStringLiteral("comments"));
     ASSERT_NE(comments, nullptr);
@@ -164,13 +164,13 @@ TEST_F(Trust, TextsLongerThanTheirFieldsAreShownCutAndKeptWhole) {
     EXPECT_TRUE(
         comments->toPlainText().contains(QStringLiteral("of its 1000000 characters are shown")));
     EXPECT_TRUE(comments->isReadOnly());
-    EXPECT_EQ(test::nameEdit(form())->text(), name.left(50));
-    EXPECT_TRUE(test::nameEdit(form())->isReadOnly());
-    EXPECT_FALSE(test::brewerEdit(form())->isReadOnly());
+    EXPECT_EQ(test::NameEdit(form())->text(), name.left(50));
+    EXPECT_TRUE(test::NameEdit(form())->isReadOnly());
+    EXPECT_FALSE(test::BrewerEdit(form())->isReadOnly());
 
     // Another field changed and committed: the long texts stay as they were stored.
-    test::brewerEdit(form())->setFocus();
-    QTest::keyClicks(test::brewerEdit(form()), QStringLiteral(" and friend"));
+    test::BrewerEdit(form())->setFocus();
+    QTest::keyClicks(test::BrewerEdit(form()), QStringLiteral(" and friend"));
     frame().runCommand(ID_RECORD_COMMIT);
     EXPECT_EQ(committed(QStringLiteral("SELECT length(RecipeComments) FROM Recipes WHERE "
                                        "RecipeBatchNo = 1")),
@@ -184,7 +184,7 @@ TEST_F(Trust, TextsLongerThanTheirFieldsAreShownCutAndKeptWhole) {
     // The next recipe's texts are whole and can be changed again.
     frame().runCommand(ID_RECORD_NEXT);
     EXPECT_FALSE(comments->isReadOnly());
-    EXPECT_FALSE(test::nameEdit(form())->isReadOnly());
+    EXPECT_FALSE(test::NameEdit(form())->isReadOnly());
 }
 
 struct LayoutCase {
@@ -211,7 +211,7 @@ TEST_P(BadLayouts, TheFormOpensWithTheBuiltInLayoutAndSaysWhy) {
     openSamples();
     // open() clears the prompts; the layout message came before.
     m_prompter.clear();
-    CRecipeGrid1* grid = test::grid(form());
+    CRecipeGrid1* grid = test::Grid(form());
     ASSERT_EQ(grid->sheetCount(), SheetCount);
     EXPECT_EQ(grid->table(SheetHops)->columnCount(), 8);
     goToBatch(2);

@@ -240,7 +240,7 @@ TEST_F(MetricForm, NewGridRowsStartInThePreferredWeight) {
     for (const bool metric : {true, false}) {
         openWith(metric ? UnitChoice::metric() : UnitChoice::us());
         form()->showPage(CRecipeFormSheet::PageIngredients);
-        CRecipeGrid1* grid = test::grid(form());
+        CRecipeGrid1* grid = test::Grid(form());
         for (const auto& [sheet, unitCol, unit] :
              {std::tuple{SheetGrains, 2, metric ? "kg" : "lbs"},
               std::tuple{SheetHops, 3, metric ? "g" : "oz"}}) {

@@ -198,7 +198,7 @@ TEST_F(BeerXmlFiles, TheImportLimitAndTheExportAgree) {
         CDaoDatabase recipes;
         recipes.Open(db, false, false);
         QString error;
-        EXPECT_FALSE(BeerXml::Import(recipes, nullptr, big, m_table, error));
+        EXPECT_FALSE(BeerXml::importRecipes(recipes, nullptr, big, m_table, error));
         EXPECT_TRUE(error.contains(QStringLiteral("at most %1 are read").arg(BeerXml::kMaxBytes)))
             << error.toStdString();
     }
@@ -212,7 +212,7 @@ TEST_F(BeerXmlFiles, TheImportLimitAndTheExportAgree) {
     {
         QSaveFile out(target);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        EXPECT_FALSE(BeerXml::Export(recipes, {}, m_table, out, error, {}, all.size() / 2));
+        EXPECT_FALSE(BeerXml::exportRecipes(recipes, {}, m_table, out, error, {}, all.size() / 2));
     }
     EXPECT_TRUE(error.contains(QStringLiteral("larger than the %1 bytes").arg(all.size() / 2)))
         << error.toStdString();
@@ -222,7 +222,7 @@ TEST_F(BeerXmlFiles, TheImportLimitAndTheExportAgree) {
     // At the limit exactly, the whole file is written.
     QSaveFile out(target);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    EXPECT_TRUE(BeerXml::Export(recipes, {}, m_table, out, error, {}, all.size()))
+    EXPECT_TRUE(BeerXml::exportRecipes(recipes, {}, m_table, out, error, {}, all.size()))
         << error.toStdString();
     ASSERT_TRUE(out.commit());
     EXPECT_EQ(readFile(target), all);
@@ -285,10 +285,10 @@ TEST_F(BeerXmlFiles, ExportNamesAMissingBatch) {
     CDaoDatabase db;
     db.Open(copyShippedSamples(), false, true);
     QString error;
-    EXPECT_TRUE(BeerXml::Export(db, {3, 99}, m_table, error).isEmpty());
+    EXPECT_TRUE(BeerXml::exportRecipes(db, {3, 99}, m_table, error).isEmpty());
     EXPECT_EQ(error, QStringLiteral("no recipe with batch number 99"));
     error.clear();
-    const QByteArray one = BeerXml::Export(db, {3}, m_table, error);
+    const QByteArray one = BeerXml::exportRecipes(db, {3}, m_table, error);
     EXPECT_EQ(one.count("<RECIPE>"), 1);
     EXPECT_TRUE(one.contains("<NAME>Porch Stout</NAME>"));
     EXPECT_TRUE(one.contains("<EST_OG>"));

@@ -329,8 +329,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<DateCase>& info) { return std::string(info.param.name); });
 
 TEST(RecipeDatesOrder, DayFirstOnlyWhenAFileSaysSo) {
-    EXPECT_EQ(RecipeDates::OrderOf({QStringLiteral("4/6/2003")}), RecipeDates::Order::MonthFirst);
-    EXPECT_EQ(RecipeDates::OrderOf({QStringLiteral("4/6/2003"), QStringLiteral("13/6/2003")}),
+    EXPECT_EQ(RecipeDates::orderOf({QStringLiteral("4/6/2003")}), RecipeDates::Order::MonthFirst);
+    EXPECT_EQ(RecipeDates::orderOf({QStringLiteral("4/6/2003"), QStringLiteral("13/6/2003")}),
               RecipeDates::Order::DayFirst);
 }
 

@@ -138,12 +138,12 @@ TEST(Efficiency, ActualPointsOverPointsAtFullGrainEfficiency) {
                                 QStringLiteral("1.037"), QStringLiteral("2")});
     UtilizationTable table;
     RecipeInputs in{5, 6, 0, 75, {}};
-    const auto e = RecipeCalculator::SystemEfficiencyActual(sheets, table, in, 1.0555);
+    const auto e = RecipeCalculator::systemEfficiencyActual(sheets, table, in, 1.0555);
     ASSERT_TRUE(e);
     EXPECT_NEAR(*e, 75.0, 1e-9);
-    EXPECT_FALSE(RecipeCalculator::SystemEfficiencyActual(sheets, table, in, 1.0));
+    EXPECT_FALSE(RecipeCalculator::systemEfficiencyActual(sheets, table, in, 1.0));
     MemorySheets empty;
-    EXPECT_FALSE(RecipeCalculator::SystemEfficiencyActual(empty, table, in, 1.050));
+    EXPECT_FALSE(RecipeCalculator::systemEfficiencyActual(empty, table, in, 1.050));
 }
 
 TEST(Styles, AMissingSubcategoryMatchesSpaceOrEmpty) {

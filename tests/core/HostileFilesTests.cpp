@@ -36,7 +36,7 @@ protected:
         CDaoDatabase recipes;
         recipes.Open(db, false, false);
         QString error;
-        auto summary = BeerXml::Import(recipes, nullptr, in, m_table, error);
+        auto summary = BeerXml::importRecipes(recipes, nullptr, in, m_table, error);
         if (errorOut)
             *errorOut = error;
         return summary;

@@ -62,7 +62,7 @@ TEST_F(Scale, AnImportTouchesOnlyTheRecipesItAdds) {
         db.Open(databaseOf(recipes, QStringLiteral("r%1.mdb").arg(recipes)), false, false);
         StepCounter counter(db.connection().handle());
         QString error;
-        const auto summary = BeerXml::Import(db, nullptr, file, m_table, error);
+        const auto summary = BeerXml::importRecipes(db, nullptr, file, m_table, error);
         EXPECT_TRUE(summary) << error.toStdString();
         EXPECT_EQ(summary ? summary->added.front().batch : 0, recipes + 1);
         return counter.steps();
@@ -82,7 +82,7 @@ TEST_F(Scale, AnExportWritesTheRecipesAsItReadsThem) {
     CDaoDatabase db;
     db.Open(databaseOf(kRecipes, QStringLiteral("many.mdb")), false, true);
     QString error;
-    const qint64 whole = BeerXml::Export(db, {}, m_table, error).size();
+    const qint64 whole = BeerXml::exportRecipes(db, {}, m_table, error).size();
     ASSERT_GT(whole, 6 << 20) << error.toStdString();
     const QString target = path(QStringLiteral("out.xml"));
     {
@@ -95,7 +95,7 @@ TEST_F(Scale, AnExportWritesTheRecipesAsItReadsThem) {
     std::vector<qint64> sizes;
     qint64 mostHeld = 0;
     const bool written =
-        BeerXml::Export(db, {}, m_table, out, error, [&](qint64 done, qint64 total) {
+        BeerXml::exportRecipes(db, {}, m_table, out, error, [&](qint64 done, qint64 total) {
             EXPECT_EQ(total, kRecipes);
             if (sizes.empty() || sizes.back() != out.size())
                 sizes.push_back(out.size());

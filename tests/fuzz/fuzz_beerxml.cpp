@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.open(QIODevice::ReadOnly);
     t.recipes->connection().exec(QStringLiteral("BEGIN"));
     QString error;
-    wsc::BeerXml::Import(*t.recipes, nullptr, in, t.table, error);
+    wsc::BeerXml::importRecipes(*t.recipes, nullptr, in, t.table, error);
     t.recipes->connection().exec(QStringLiteral("ROLLBACK"));
     return 0;
 }

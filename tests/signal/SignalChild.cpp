@@ -63,16 +63,16 @@ void drive(const QByteArray& scenario, CWscalcApp& app) {
     if (!QTest::qWaitForWindowActive(frame))
         say("no active window");
     if (scenario == "question") {
-        QTest::keyClicks(test::nameEdit(form), QStringLiteral(" typed"));
-        QTest::keyClick(test::nameEdit(form), Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClicks(test::NameEdit(form), QStringLiteral(" typed"));
+        QTest::keyClick(test::NameEdit(form), Qt::Key_N, Qt::ControlModifier);
     } else if (scenario == "delete") {
-        QTest::keyClick(test::nameEdit(form), Qt::Key_Minus,
+        QTest::keyClick(test::NameEdit(form), Qt::Key_Minus,
                         Qt::ControlModifier | Qt::KeypadModifier);
     } else if (scenario == "lookup") {
         form->showPage(CRecipeFormSheet::PageIngredients);
-        test::grid(form)->setCurrentSheet(SheetHops);
-        test::grid(form)->SetCurrentCell(1, 0, SheetHops);
-        QTest::keyClick(test::grid(form)->table(SheetHops), Qt::Key_S);
+        test::Grid(form)->setCurrentSheet(SheetHops);
+        test::Grid(form)->SetCurrentCell(1, 0, SheetHops);
+        QTest::keyClick(test::Grid(form)->table(SheetHops), Qt::Key_S);
     } else if (scenario == "maintenance") {
         frame->runCommand(ID_DATA_HOP);
     } else if (scenario == "options") {
@@ -93,7 +93,7 @@ void drive(const QByteArray& scenario, CWscalcApp& app) {
         }
     } else if (scenario == "exit-with-help") {
         // The help window open beside the main window, then File > Exit.
-        QTest::keyClick(test::nameEdit(form), Qt::Key_F1);
+        QTest::keyClick(test::NameEdit(form), Qt::Key_F1);
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() == QLatin1String("helpWindow") && w->isVisible())
                 say("help open");

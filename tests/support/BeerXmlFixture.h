@@ -21,7 +21,7 @@ protected:
         CDaoDatabase db;
         db.Open(file, false, true);
         QString error;
-        const QByteArray xml = BeerXml::Export(db, {}, m_table, error);
+        const QByteArray xml = BeerXml::exportRecipes(db, {}, m_table, error);
         EXPECT_TRUE(error.isEmpty()) << error.toStdString();
         return xml;
     }
@@ -33,7 +33,7 @@ protected:
         CDaoDatabase data;
         data.Open(m_data, false, true);
         QString error;
-        auto summary = BeerXml::Import(db, &data, xml, m_table, error);
+        auto summary = BeerXml::importRecipes(db, &data, xml, m_table, error);
         if (errorOut)
             *errorOut = error;
         return summary;

@@ -16,7 +16,7 @@
 
 namespace wsc::test {
 
-template <class T> T* formPart(const QWidget* form, const QString& name = {}) {
+template <class T> T* FormPart(const QWidget* form, const QString& name = {}) {
     T* part = form->findChild<T*>(name);
     if (!part)
         qFatal("the recipe form has no %s named \"%s\"", T::staticMetaObject.className(),
@@ -24,35 +24,35 @@ template <class T> T* formPart(const QWidget* form, const QString& name = {}) {
     return part;
 }
 
-inline QLineEdit* nameEdit(const QWidget* form) {
-    return formPart<QLineEdit>(form, QStringLiteral("name"));
+inline QLineEdit* NameEdit(const QWidget* form) {
+    return FormPart<QLineEdit>(form, QStringLiteral("name"));
 }
-inline QLineEdit* brewerEdit(const QWidget* form) {
-    return formPart<QLineEdit>(form, QStringLiteral("brewer"));
+inline QLineEdit* BrewerEdit(const QWidget* form) {
+    return FormPart<QLineEdit>(form, QStringLiteral("brewer"));
 }
-inline QLineEdit* batchEdit(const QWidget* form) {
-    return formPart<QLineEdit>(form, QStringLiteral("batchNo"));
+inline QLineEdit* BatchEdit(const QWidget* form) {
+    return FormPart<QLineEdit>(form, QStringLiteral("batchNo"));
 }
-inline CRecipePropertySheet* sheet(const QWidget* form) {
-    return formPart<CRecipePropertySheet>(form);
+inline CRecipePropertySheet* Sheet(const QWidget* form) {
+    return FormPart<CRecipePropertySheet>(form);
 }
-inline CRecipeRecipePage* recipePage(const QWidget* form) {
-    return formPart<CRecipeRecipePage>(form);
+inline CRecipeRecipePage* RecipePage(const QWidget* form) {
+    return FormPart<CRecipeRecipePage>(form);
 }
-inline CRecipeGrid1* grid(const QWidget* form) {
-    return formPart<CRecipeGrid1>(form);
+inline CRecipeGrid1* Grid(const QWidget* form) {
+    return FormPart<CRecipeGrid1>(form);
 }
-inline CColorLabel* statusLabel(const QWidget* form) {
-    return formPart<CColorLabel>(form, QStringLiteral("calcStatus"));
+inline CColorLabel* StatusLabel(const QWidget* form) {
+    return FormPart<CColorLabel>(form, QStringLiteral("calcStatus"));
 }
-inline QPushButton* msgsButton(const QWidget* form) {
-    return formPart<QPushButton>(form, QStringLiteral("msgs"));
+inline QPushButton* MsgsButton(const QWidget* form) {
+    return FormPart<QPushButton>(form, QStringLiteral("msgs"));
 }
-inline QLabel* targetLabel(const QWidget* form, int i) {
-    return formPart<QLabel>(form, QStringLiteral("target%1").arg(i));
+inline QLabel* TargetLabel(const QWidget* form, int i) {
+    return FormPart<QLabel>(form, QStringLiteral("target%1").arg(i));
 }
-inline CControlTipWnd* tips(const QWidget* form) {
-    return formPart<CControlTipWnd>(form, QStringLiteral("headingTips"));
+inline CControlTipWnd* Tips(const QWidget* form) {
+    return FormPart<CControlTipWnd>(form, QStringLiteral("headingTips"));
 }
 
 } // namespace wsc::test

@@ -151,7 +151,7 @@ void CAboutBoxDlg::openLink(const QString& text) {
                 : ContactAddresses::website(text));
 }
 
-QString CAboutBoxDlg::SystemInformation() {
+QString CAboutBoxDlg::systemInformation() {
     QStringList lines;
     lines << QString::fromLatin1(Labels::kSystemOs).arg(QSysInfo::prettyProductName());
     lines << QString::fromLatin1(Labels::kSystemKernel)
@@ -173,7 +173,7 @@ void CAboutBoxDlg::OnSystemInfo() {
     const QString program = m_profile.text(Setting::MSInfoPath);
     if (program.isEmpty()) {
         // No program named: what the running system reports.
-        m_prompter.text(QString::fromLatin1(Texts::kSystemInformation) + SystemInformation(),
+        m_prompter.text(QString::fromLatin1(Texts::kSystemInformation) + systemInformation(),
                         PromptIcon::Information);
         return;
     }

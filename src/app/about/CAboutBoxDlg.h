@@ -41,7 +41,7 @@ public:
     void OnCredits();
 
     // What the running system reports, one fact a line.
-    static QString SystemInformation();
+    static QString systemInformation();
 
     QLabel* productLine() const { return m_product; }
     QLabel* fileLine() const { return m_file; }

@@ -20,7 +20,7 @@ CTargetStyleGrid2::CTargetStyleGrid2(const QString& layoutDirectory, Prompter* p
     const QString path = QDir(layoutDirectory).filePath(QString::fromLatin1(kLayoutFile));
     const QString problem = SetSettingsFile(path, {kColumns});
     if (!problem.isEmpty() && prompter)
-        prompter->text(LayoutProblemMessage(path, problem), PromptIcon::Exclamation);
+        prompter->text(layoutProblemMessage(path, problem), PromptIcon::Exclamation);
     createSheets();
     tabs()->tabBar()->hide();
     const char* labels[] = {"Specific Gravity", "Alcohol %", "IBU", "Color", "HBU"};

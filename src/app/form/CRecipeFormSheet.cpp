@@ -136,7 +136,7 @@ void CRecipeFormSheet::buildControls() {
                      MessageCatalog::text(Msg::kIngredientsWord));
     auto* mash = new CRecipeMash(prompter, help, m_sheet);
     mash->setEfficiencyCalculator([this]() -> std::optional<double> {
-        return RecipeCalculator::SystemEfficiencyActual(*m_grid, m_doc.utilization(), calcInputs(),
+        return RecipeCalculator::systemEfficiencyActual(*m_grid, m_doc.utilization(), calcInputs(),
                                                         m_cmd->record().m_RecipeSGOriginal);
     });
     m_sheet->addPage(mash, QString::fromUtf8(Labels::kMash));
@@ -261,7 +261,7 @@ bool CRecipeFormSheet::saveControls(CRecordSetRecipe& r) {
             ok = false;
     }
     // The efficiency the actual gravity shows goes with a changed recipe.
-    RecipeCalculator::StoreSystemEfficiencyActual(r, *m_grid, m_doc.utilization(), calcInputs());
+    RecipeCalculator::storeSystemEfficiencyActual(r, *m_grid, m_doc.utilization(), calcInputs());
     return ok;
 }
 

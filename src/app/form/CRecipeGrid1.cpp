@@ -85,7 +85,7 @@ void CRecipeGrid1::InitGridLook() {
         columns.push_back(static_cast<int>(sheet.size()));
     const QString problem = SetSettingsFile(path, columns);
     if (!problem.isEmpty())
-        m_doc.services().prompter.text(LayoutProblemMessage(path, problem),
+        m_doc.services().prompter.text(layoutProblemMessage(path, problem),
                                        PromptIcon::Exclamation);
     QFont f = font();
     f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),

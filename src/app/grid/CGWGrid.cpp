@@ -134,7 +134,7 @@ QString CGWGrid::SetSettingsFile(const QString& path, const std::vector<int>& co
     return problem;
 }
 
-QString CGWGrid::LayoutProblemMessage(const QString& path, const QString& problem) {
+QString CGWGrid::layoutProblemMessage(const QString& path, const QString& problem) {
     const QFileInfo info(path);
     if (!info.isFile() || info.size() == 0)
         return QString::fromLatin1(Texts::kGridLayoutMissing).arg(path);

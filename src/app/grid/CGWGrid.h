@@ -33,7 +33,7 @@ public:
     // layout of the same name; the text says what was wrong with it (empty when nothing was).
     QString SetSettingsFile(const QString& path, const std::vector<int>& columnsPerSheet);
     // The configuration message for a layout problem SetSettingsFile returned.
-    static QString LayoutProblemMessage(const QString& path, const QString& problem);
+    static QString layoutProblemMessage(const QString& path, const QString& problem);
     QString settingsDirectory() const { return m_settingsDir; }
     QString settingsFileName() const { return m_settingsName; }
     QString caption() const { return m_caption; }

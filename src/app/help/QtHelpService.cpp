@@ -27,11 +27,11 @@ QString stampOf(const QString& file) {
 }
 } // namespace
 
-QString QtHelpService::FindHelpFile() {
+QString QtHelpService::findHelpFile() {
     return ProgramFiles::find(QString::fromLatin1(kHelpFileName));
 }
 
-QString QtHelpService::DefaultCacheFolder() {
+QString QtHelpService::defaultCacheFolder() {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     return cache.isEmpty() ? QString() : QDir(cache).filePath(QStringLiteral("help"));
 }

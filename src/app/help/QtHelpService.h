@@ -35,8 +35,8 @@ public:
 
     // "wortsmith.qch" in the current directory, beside the program, or in the installed share
     // folder; empty when there is none.
-    static QString FindHelpFile();
-    static QString DefaultCacheFolder();
+    static QString findHelpFile();
+    static QString defaultCacheFolder();
 
 private:
     bool ready();

@@ -103,7 +103,7 @@ CAddChgDlg::CAddChgDlg(ReferenceKind kind, CoreServices& services, DialogRunner&
     : QDialog(parent), m_services(services), m_runner(runner),
       m_records(std::make_unique<CAddChgDAO>(kind, services, *this)),
       m_binder(new RecordBinder(services.prompter, this)) {
-    SetHelpContext(this, HelpContext::addChg(int(kind)));
+    SetHelpContext(this, HelpContext::AddChg(int(kind)));
     const ReferenceTable& t = m_records->table();
     setWindowTitle(QString::fromLatin1(t.title));
     setObjectName(QStringLiteral("addChg") + QString::fromLatin1(t.table));
@@ -427,9 +427,20 @@ void CAddChgDlg::runCommand(int id) {
     case ID_RECORD_DELETE:
         m_records->OnRecordDelete();
         break;
-    case ID_RECORD_FIND:
-        m_records->OnRecordFind();
+        // The dialog's own commands, as their rows name them.
+#define WSC_HANDLER_MaintenanceDialog(id, handler)                                                 \
+    case id:                                                                                       \
+        handler;                                                                                   \
         break;
+#define WSC_HANDLER_Frame(id, handler)
+#define WSC_HANDLER_RecipeForm(id, handler)
+#define WSC_DIALOG_HANDLER(id, number, text, keys, prompt, glyph, owner, when, handler)            \
+    WSC_HANDLER_##owner(id, handler)
+        WSC_COMMANDS(WSC_DIALOG_HANDLER)
+#undef WSC_DIALOG_HANDLER
+#undef WSC_HANDLER_RecipeForm
+#undef WSC_HANDLER_Frame
+#undef WSC_HANDLER_MaintenanceDialog
     default:
         break;
     }

@@ -44,8 +44,8 @@ CWscalcApp::CWscalcApp(Environment env) : m_env(std::move(env)) {
         m_env.runner = m_ownRunner.get();
     }
     if (!m_env.help) {
-        m_ownHelp = std::make_unique<QtHelpService>(*m_env.prompter, QtHelpService::FindHelpFile(),
-                                                    QtHelpService::DefaultCacheFolder());
+        m_ownHelp = std::make_unique<QtHelpService>(*m_env.prompter, QtHelpService::findHelpFile(),
+                                                    QtHelpService::defaultCacheFolder());
         m_env.help = m_ownHelp.get();
     }
     if (auto* qt = dynamic_cast<QtPrompter*>(m_env.prompter))
@@ -61,7 +61,7 @@ CWscalcApp::~CWscalcApp() {
         m_splash->close();
 }
 
-QString CWscalcApp::FindShippedDataFile() {
+QString CWscalcApp::findShippedDataFile() {
     const QString name = QStringLiteral("WortsmithData.mdb");
     const QString candidates[] = {
         QDir(ProgramFiles::installedFolderHolding(name)).filePath(name),
@@ -75,7 +75,7 @@ QString CWscalcApp::FindShippedDataFile() {
     return {};
 }
 
-QString CWscalcApp::DefaultBackupRoot() {
+QString CWscalcApp::defaultBackupRoot() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return data.isEmpty() ? QString() : QDir(data).filePath(QStringLiteral("backups"));
 }
@@ -88,7 +88,7 @@ bool CWscalcApp::InitInstance(const QStringList& arguments) {
 
     if (profile.text(Setting::DefaultDataFile).isEmpty()) {
         const QString shipped =
-            m_env.shippedDataFile.isEmpty() ? FindShippedDataFile() : m_env.shippedDataFile;
+            m_env.shippedDataFile.isEmpty() ? findShippedDataFile() : m_env.shippedDataFile;
         if (!shipped.isEmpty() && QFileInfo(shipped).isFile()) {
             const QString userData =
                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -101,7 +101,7 @@ bool CWscalcApp::InitInstance(const QStringList& arguments) {
     m_mainFrame = std::make_unique<CMainFrame>(profile, *m_env.prompter, *m_env.runner, m_env.help);
     if (auto* qt = dynamic_cast<QtPrompter*>(m_env.prompter))
         qt->setParent(m_mainFrame.get());
-    m_mainFrame->setBackupRoot(m_env.backupRoot.isEmpty() ? DefaultBackupRoot() : m_env.backupRoot);
+    m_mainFrame->setBackupRoot(m_env.backupRoot.isEmpty() ? defaultBackupRoot() : m_env.backupRoot);
     m_mainFrame->showFirst();
     if (m_splash)
         m_splash->raise();

@@ -56,9 +56,9 @@ public:
     ProfileStore& profile() const { return *m_env.profile; }
 
     // The shipped Data database beside the program or in the build tree, or an empty text.
-    static QString FindShippedDataFile();
+    static QString findShippedDataFile();
     // "backups" in the per-user data folder.
-    static QString DefaultBackupRoot();
+    static QString defaultBackupRoot();
 
 private:
     Environment m_env;

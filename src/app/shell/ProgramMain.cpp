@@ -51,7 +51,7 @@ void EndProgramNow(CWscalcApp& app) {
     // A signal may come while a command is inside a question or a dialog: closing the windows
     // from there would pull the form out from under the command. Nothing the user typed is
     // committed (nobody is there to be asked), so the transactions are simply rolled back.
-    CDaoDatabase::AbandonAll();
+    CDaoDatabase::abandonAll();
     if (CMainFrame* frame = app.mainFrame())
         frame->savePlacement();
     app.profile().sync();
@@ -74,7 +74,7 @@ int RunProgram(int argc, char** argv, const std::function<void(CWscalcApp&)>& be
         // The main thread is busy where it cannot look up: what it holds of the databases is
         // rolled back from here, and the settings it has set are written by a store of the same
         // file (the windows, and so their placement, belong to the main thread).
-        CDaoDatabase::AbandonAll();
+        CDaoDatabase::abandonAll();
         QSettings(wscalc.profile().fileName(), QSettings::IniFormat).sync();
         std::fflush(nullptr);
         ::_exit(0);

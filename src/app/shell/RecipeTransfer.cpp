@@ -113,12 +113,12 @@ void RecipeTransfer::importFile(const QString& path) {
         StatusProgress progress(m_services.statusBar);
         work = m_runner.startWork(&m_frame, QString::fromLatin1(Labels::kImportingFrom).arg(path));
         const auto status = progress.step();
-        summary = BeerXml::Import(*m_frame.document()->database(), data.get(), file,
-                                  m_frame.document()->utilization(), error,
-                                  [&](qint64 done, qint64 total) {
-                                      status(done, total);
-                                      return work->step(done, total);
-                                  });
+        summary = BeerXml::importRecipes(*m_frame.document()->database(), data.get(), file,
+                                         m_frame.document()->utilization(), error,
+                                         [&](qint64 done, qint64 total) {
+                                             status(done, total);
+                                             return work->step(done, total);
+                                         });
         work.reset();
     });
     if (!ran)
@@ -168,7 +168,7 @@ void RecipeTransfer::exportRecipes(bool all) {
             m_runner.startWork(&m_frame, QString::fromLatin1(Labels::kExportingTo).arg(path));
         const auto status = progress.step();
         try {
-            if (BeerXml::Export(
+            if (BeerXml::exportRecipes(
                     *m_frame.document()->database(),
                     all ? std::vector<long>{} : std::vector<long>{long(form->currentBatch())},
                     m_frame.document()->utilization(), out, error, [&](qint64 done, qint64 total) {

@@ -70,7 +70,7 @@ std::vector<GristShare> GristShares(const IngredientSheets& sheets) {
             const double w = sheets.cellText(k.sheet, r, k.weightCol).toDouble(&ok);
             if (ok && w > 0)
                 bill.push_back({k.sheet, r, sheets.cellText(k.sheet, r, k.nameCol),
-                                RecipeCalculator::Pounds(w, unit), 0});
+                                RecipeCalculator::pounds(w, unit), 0});
         }
     }
     double total = 0;

@@ -84,17 +84,17 @@ void RecipeCalculator::resetResults() {
     PredictedOG = PredictedABV = PredictedFG = TotalIBU = TotalHBU = PredictedColor = 0;
 }
 
-void RecipeCalculator::StoreSystemEfficiencyActual(CRecordSetRecipe& recipe,
+void RecipeCalculator::storeSystemEfficiencyActual(CRecordSetRecipe& recipe,
                                                    IngredientSheets& sheets,
                                                    const UtilizationTable& table,
                                                    const RecipeInputs& inputs) {
     if (recipe.m_RecipeSGOriginal <= 1.0)
         return;
-    if (const auto e = SystemEfficiencyActual(sheets, table, inputs, recipe.m_RecipeSGOriginal))
+    if (const auto e = systemEfficiencyActual(sheets, table, inputs, recipe.m_RecipeSGOriginal))
         recipe.m_RecipeSystemEfficiencyActual = *e;
 }
 
-std::optional<double> RecipeCalculator::SystemEfficiencyActual(IngredientSheets& sheets,
+std::optional<double> RecipeCalculator::systemEfficiencyActual(IngredientSheets& sheets,
                                                                const UtilizationTable& table,
                                                                RecipeInputs inputs,
                                                                double actualOG) {
@@ -110,12 +110,12 @@ std::optional<double> RecipeCalculator::SystemEfficiencyActual(IngredientSheets&
     return (actualOG - 1) * 1000 / points * 100;
 }
 
-double RecipeCalculator::HopOunces(double weight, const QString& unit) {
+double RecipeCalculator::hopOunces(double weight, const QString& unit) {
     // Grams are converted whatever the caller; every other unit counts as ounces.
     return unit == QLatin1String("g") ? weight / units::kGramsPerOz : weight;
 }
 
-double RecipeCalculator::Pounds(double weight, const QString& unit) {
+double RecipeCalculator::pounds(double weight, const QString& unit) {
     if (unit == QLatin1String("oz"))
         return weight * 0.0625;
     if (unit == QLatin1String("kg"))
@@ -174,7 +174,7 @@ double RecipeCalculator::gravityPart(int sheet, int weightCol, int unitCol, int 
             quantity(sheet, r, weightCol, sheet == SheetAdjuncts ? "Amount" : "Weight", word);
         if (!weight)
             continue;
-        const double w = Pounds(*weight, m_sheets.cellText(sheet, r, unitCol));
+        const double w = pounds(*weight, m_sheets.cellText(sheet, r, unitCol));
         if (w == 0) {
             addFormatted(zeroMessage, {zeroWord, rowText(r)});
             continue;
@@ -286,7 +286,7 @@ void RecipeCalculator::CalcHopRow(int row, bool /*unitFlag*/) {
     const double u = m_table.lookup(t, PredictedOG, false, nullptr,
                                     [this](const QString& m) { AddCalcMessage(m); });
     const double alpha = *alphaValue;
-    const double w = HopOunces(*weight, m_sheets.cellText(SheetHops, row, 3));
+    const double w = hopOunces(*weight, m_sheets.cellText(SheetHops, row, 3));
     const double ibu = alpha * 0.01 * w * u * 7490 / m_in.boilSize;
     const double hbu = static_cast<double>(t) * (1.0 / 60) * w * alpha;
     writeHopCells(row, ibu, hbu);
@@ -404,7 +404,7 @@ void RecipeCalculator::CalcColor() {
                                          k.sheet == SheetAdjuncts ? "Amount" : "Weight", k.word);
             if (!weight)
                 continue;
-            const double w = Pounds(*weight, m_sheets.cellText(k.sheet, r, k.unitCol));
+            const double w = pounds(*weight, m_sheets.cellText(k.sheet, r, k.unitCol));
             if (w == 0) {
                 addFormatted(k.zeroMessage, {word, rowText(r)});
                 continue;

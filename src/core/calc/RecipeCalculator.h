@@ -101,19 +101,19 @@ public:
     // The system efficiency the brew achieved, in percent: the actual original gravity's points
     // over the points the same ingredients give at 100 % grain efficiency. Empty when there is
     // no actual gravity above 1.0 or the ingredients give no points.
-    static std::optional<double> SystemEfficiencyActual(IngredientSheets& sheets,
+    static std::optional<double> systemEfficiencyActual(IngredientSheets& sheets,
                                                         const UtilizationTable& table,
                                                         RecipeInputs inputs, double actualOG);
     // Stores in `recipe` the efficiency its actual gravity shows, as a save does: a recipe
     // without an actual gravity, or whose ingredients give no points, keeps what is stored.
-    static void StoreSystemEfficiencyActual(CRecordSetRecipe& recipe, IngredientSheets& sheets,
+    static void storeSystemEfficiencyActual(CRecordSetRecipe& recipe, IngredientSheets& sheets,
                                             const UtilizationTable& table,
                                             const RecipeInputs& inputs);
 
     // Hop weight in ounces from a cell's weight and unit.
-    static double HopOunces(double weight, const QString& unit);
+    static double hopOunces(double weight, const QString& unit);
     // Fermentable weight in pounds from a cell's weight and unit.
-    static double Pounds(double weight, const QString& unit);
+    static double pounds(double weight, const QString& unit);
 
 private:
     void computeOriginalGravity();

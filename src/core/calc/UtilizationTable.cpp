@@ -46,7 +46,7 @@ void UtilizationTable::load(CRecordSetHopsUtilization& rs) {
                                     .arg(kEntries));
         // A value that is no finite fraction counts as one the load never reached; a value
         // is read as the record reads it.
-        const double u = fields::from<double>(st.value(0));
+        const double u = fields::From<double>(st.value(0));
         const bool usable = std::isfinite(u) && u >= 0;
         m_entries[static_cast<std::size_t>(i)] = usable ? u : 0.0;
         m_loaded[static_cast<std::size_t>(i)] = usable;

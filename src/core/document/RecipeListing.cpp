@@ -160,9 +160,9 @@ void ListRecipes(CDaoDatabase& db, const std::function<void(const ListedRecipe&)
     while (list.step()) {
         recipe.batch = list.kind(1) == SqliteStatement::Kind::Integer
                            ? list.int64(1)
-                           : fields::from<std::int64_t>(list.value(1));
-        recipe.name = fields::from<QString>(list.value(2));
-        recipe.style = fields::from<QString>(list.value(3));
+                           : fields::From<std::int64_t>(list.value(1));
+        recipe.name = fields::From<QString>(list.value(2));
+        recipe.style = fields::From<QString>(list.value(3));
         recipe.problems.clear();
         if (list.int64(4) != 0) {
             whole.bindInt64(1, list.int64(0));

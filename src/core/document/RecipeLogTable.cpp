@@ -51,7 +51,7 @@ std::optional<QDate> storedDay(SqliteStatement& st, int col) {
     default:
         break;
     }
-    const QDateTime date = fields::from<QDateTime>(st.value(col));
+    const QDateTime date = fields::From<QDateTime>(st.value(col));
     if (!date.isValid())
         return std::nullopt;
     return date.date();
@@ -100,7 +100,7 @@ public:
             if (m_st.kind(c) == SqliteStatement::Kind::Text) {
                 pool.append(m_st.utf8(c));
             } else if (m_st.kind(c) != SqliteStatement::Kind::Null) {
-                const QByteArray bytes = fields::from<QString>(m_st.value(c)).toUtf8();
+                const QByteArray bytes = fields::From<QString>(m_st.value(c)).toUtf8();
                 pool.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
             }
             r.size[t] = static_cast<std::uint32_t>(pool.size() - r.offset[t]);
@@ -112,7 +112,7 @@ private:
     std::int64_t whole(int c) const {
         return m_st.kind(c) == SqliteStatement::Kind::Integer
                    ? m_st.int64(c)
-                   : fields::from<std::int64_t>(m_st.value(c));
+                   : fields::From<std::int64_t>(m_st.value(c));
     }
 
     RecipeLogTable& m_table;

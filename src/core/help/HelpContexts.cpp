@@ -11,7 +11,7 @@ const std::vector<HelpContextUse>& WindowHelpContexts() {
         std::vector<HelpContextUse> u = {WSC_WINDOW_HELP_CONTEXTS(WSC_HELP_CONTEXT_USE)};
 #undef WSC_HELP_CONTEXT_USE
         for (int k = 0; k < kAddChgDialogs; ++k)
-            u.push_back({addChg(k), "a Data menu maintenance dialog"});
+            u.push_back({AddChg(k), "a Data menu maintenance dialog"});
         return u;
     }();
     return uses;

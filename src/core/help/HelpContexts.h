@@ -11,7 +11,7 @@ namespace HelpContext {
 
 inline constexpr int kContents = 0;
 inline constexpr int kDialogBase = 131072;
-constexpr int dialog(int resource) {
+constexpr int Dialog(int resource) {
     return kDialogBase + resource;
 }
 // Each context with what asks for it, declared once: the constants below and the list of
@@ -33,45 +33,45 @@ constexpr int dialog(int resource) {
     /* How the help window itself is used. */                                                      \
     X(kUsingHelp, 57668, "Help > Using Help")                                                      \
     /* The recipe form, its pages and the windows of a recipe database. */                         \
-    X(kTargetStyle, dialog(127), "Target Style")                                                   \
-    X(kComments, dialog(149), "Comments page")                                                     \
-    X(kRating, dialog(150), "Rating page")                                                         \
-    X(kLookup, dialog(158), "Lookup Ingredient")                                                   \
-    X(kMash, dialog(176), "Mash page")                                                             \
-    X(kFermentation, dialog(177), "Fermentation Info page")                                        \
-    X(kRecipeForm, dialog(192), "Recipe form")                                                     \
-    X(kIngredients, dialog(193), "Ingredients page")                                               \
-    X(kRecipePage, dialog(194), "Recipe page")                                                     \
-    X(kCalcMessages, dialog(204), "Calculation Messages")                                          \
-    X(kCompetitionResults, dialog(301), "Competition Results")                                     \
-    X(kRecipeLog, dialog(302), "Recipe Log")                                                       \
-    X(kLabelView, dialog(303), "Recipe Label")                                                     \
-    X(kMainWindow, dialog(304), "Main window")                                                     \
+    X(kTargetStyle, Dialog(127), "Target Style")                                                   \
+    X(kComments, Dialog(149), "Comments page")                                                     \
+    X(kRating, Dialog(150), "Rating page")                                                         \
+    X(kLookup, Dialog(158), "Lookup Ingredient")                                                   \
+    X(kMash, Dialog(176), "Mash page")                                                             \
+    X(kFermentation, Dialog(177), "Fermentation Info page")                                        \
+    X(kRecipeForm, Dialog(192), "Recipe form")                                                     \
+    X(kIngredients, Dialog(193), "Ingredients page")                                               \
+    X(kRecipePage, Dialog(194), "Recipe page")                                                     \
+    X(kCalcMessages, Dialog(204), "Calculation Messages")                                          \
+    X(kCompetitionResults, Dialog(301), "Competition Results")                                     \
+    X(kRecipeLog, Dialog(302), "Recipe Log")                                                       \
+    X(kLabelView, Dialog(303), "Recipe Label")                                                     \
+    X(kMainWindow, Dialog(304), "Main window")                                                     \
     /* Reports. */                                                                                 \
-    X(kSelectReport, dialog(310), "Select Report")                                                 \
-    X(kReportPreview, dialog(311), "Report preview")                                               \
+    X(kSelectReport, Dialog(310), "Select Report")                                                 \
+    X(kReportPreview, Dialog(311), "Report preview")                                               \
     /* The brewing calculators. */                                                                 \
-    X(kBitternessCalc, dialog(320), "Bitterness Calculator")                                       \
-    X(kGravityCalc, dialog(321), "Original Gravity Calculator")                                    \
-    X(kAlcoholCalc, dialog(322), "Alcohol Calculator")                                             \
-    X(kSgBalling, dialog(323), "Specific Gravity to/from Balling")                                 \
-    X(kAbvAbw, dialog(324), "Alcohol by Volume to/from by Weight")                                 \
+    X(kBitternessCalc, Dialog(320), "Bitterness Calculator")                                       \
+    X(kGravityCalc, Dialog(321), "Original Gravity Calculator")                                    \
+    X(kAlcoholCalc, Dialog(322), "Alcohol Calculator")                                             \
+    X(kSgBalling, Dialog(323), "Specific Gravity to/from Balling")                                 \
+    X(kAbvAbw, Dialog(324), "Alcohol by Volume to/from by Weight")                                 \
     /* Options, tips, About. */                                                                    \
-    X(kOptionsPreferences, dialog(350), "Options: Preferences")                                    \
-    X(kOptionsLocations, dialog(351), "Options: Locations")                                        \
-    X(kOptionsHints, dialog(352), "Options: Hints")                                                \
-    X(kTipOfTheDay, dialog(353), "Tip of the Day")                                                 \
-    X(kAbout, dialog(354), "About Wortsmith Calculator")                                           \
-    X(kCredits, dialog(355), "Credits")                                                            \
-    X(kOptionsUnits, dialog(356), "Options: Units")                                                \
+    X(kOptionsPreferences, Dialog(350), "Options: Preferences")                                    \
+    X(kOptionsLocations, Dialog(351), "Options: Locations")                                        \
+    X(kOptionsHints, Dialog(352), "Options: Hints")                                                \
+    X(kTipOfTheDay, Dialog(353), "Tip of the Day")                                                 \
+    X(kAbout, Dialog(354), "About Wortsmith Calculator")                                           \
+    X(kCredits, Dialog(355), "Credits")                                                            \
+    X(kOptionsUnits, Dialog(356), "Options: Units")                                                \
     /* The brew-day tools. */                                                                      \
-    X(kPriming, dialog(357), "Priming and Carbonation")                                            \
-    X(kHydrometer, dialog(358), "Hydrometer Temperature Correction")                               \
-    X(kRefractometer, dialog(359), "Refractometer")                                                \
-    X(kStrikeWater, dialog(360), "Strike Water")                                                   \
-    X(kMashInfusion, dialog(361), "Mash Infusion")                                                 \
-    X(kDilution, dialog(362), "Dilution and Boil-off")                                             \
-    X(kScaleRecipe, dialog(363), "Scale Recipe")
+    X(kPriming, Dialog(357), "Priming and Carbonation")                                            \
+    X(kHydrometer, Dialog(358), "Hydrometer Temperature Correction")                               \
+    X(kRefractometer, Dialog(359), "Refractometer")                                                \
+    X(kStrikeWater, Dialog(360), "Strike Water")                                                   \
+    X(kMashInfusion, Dialog(361), "Mash Infusion")                                                 \
+    X(kDilution, Dialog(362), "Dilution and Boil-off")                                             \
+    X(kScaleRecipe, Dialog(363), "Scale Recipe")
 
 #define WSC_DECLARE_HELP_CONTEXT(name, value, askedBy) inline constexpr int name = value;
 WSC_WINDOW_HELP_CONTEXTS(WSC_DECLARE_HELP_CONTEXT)
@@ -79,8 +79,8 @@ WSC_WINDOW_HELP_CONTEXTS(WSC_DECLARE_HELP_CONTEXT)
 
 // The maintenance dialogs, one per reference table in the order of ReferenceKind.
 inline constexpr int kAddChgDialogs = 11;
-inline constexpr int kFirstAddChg = dialog(330);
-constexpr int addChg(int kindIndex) {
+inline constexpr int kFirstAddChg = Dialog(330);
+constexpr int AddChg(int kindIndex) {
     return kFirstAddChg + kindIndex;
 }
 

@@ -51,32 +51,34 @@ public:
     // The recipes of `batches` (every recipe when empty) as a BeerXML document, with the
     // calculated predictions as display fields. An empty document and `error` set when a batch
     // is missing.
-    static QByteArray Export(CDaoDatabase& recipes, const std::vector<long>& batches,
-                             const UtilizationTable& table, QString& error);
+    static QByteArray exportRecipes(CDaoDatabase& recipes, const std::vector<long>& batches,
+                                    const UtilizationTable& table, QString& error);
     // The same, written to `out` recipe by recipe as each is read, so that the memory it takes
     // does not grow with the number of recipes. `progress` hears of each recipe written and
     // cancels by returning false. False with `error` set on any fault, and when the file would
     // grow past `maxBytes`, what an import reads: it stops there, and the caller keeps what it
     // wrote from the destination.
     using ExportProgress = std::function<bool(qint64 done, qint64 total)>;
-    static bool Export(CDaoDatabase& recipes, const std::vector<long>& batches,
-                       const UtilizationTable& table, QIODevice& out, QString& error,
-                       const ExportProgress& progress = {}, qint64 maxBytes = kMaxBytes);
+    static bool exportRecipes(CDaoDatabase& recipes, const std::vector<long>& batches,
+                              const UtilizationTable& table, QIODevice& out, QString& error,
+                              const ExportProgress& progress = {}, qint64 maxBytes = kMaxBytes);
 
     // Adds every recipe of `bytes` to `recipes` with the next batch numbers, all in one
     // transaction: on any fault nothing is added, and `error` says what and where. Ingredients
     // are matched by name (any case) against `data` when it is given.
-    static std::optional<ImportSummary> Import(CDaoDatabase& recipes, CDaoDatabase* data,
-                                               const QByteArray& bytes,
-                                               const UtilizationTable& table, QString& error);
+    static std::optional<ImportSummary> importRecipes(CDaoDatabase& recipes, CDaoDatabase* data,
+                                                      const QByteArray& bytes,
+                                                      const UtilizationTable& table,
+                                                      QString& error);
     // The same from a file, read as a stream: what the import holds at once is one recipe,
     // however large the file. `progress` hears how far the two readings of the file have come
     // (in bytes, of twice the file's size), also within a recipe of many rows, and cancels
     // (nothing is added, and `error` is kCancelled) by returning false.
     using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
-    static std::optional<ImportSummary> Import(CDaoDatabase& recipes, CDaoDatabase* data,
-                                               QIODevice& in, const UtilizationTable& table,
-                                               QString& error, const ImportProgress& progress = {});
+    static std::optional<ImportSummary> importRecipes(CDaoDatabase& recipes, CDaoDatabase* data,
+                                                      QIODevice& in, const UtilizationTable& table,
+                                                      QString& error,
+                                                      const ImportProgress& progress = {});
 };
 
 } // namespace wsc

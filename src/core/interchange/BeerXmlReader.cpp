@@ -364,7 +364,7 @@ void Importer::readFields(Insert& row, std::span<const Field> fields, const Read
             const QString text = r.text(f.element);
             if (text.isEmpty())
                 break;
-            if (const auto d = RecipeDates::Parse(text, m_dates)) {
+            if (const auto d = RecipeDates::parse(text, m_dates)) {
                 row.set(f.column, d->toString(Qt::ISODate));
             } else {
                 // Kept where a brewer reads it, never in a date column.
@@ -916,13 +916,13 @@ bool ImportSummary::exceeds(int listLimit) const {
            over(readDifferently.size()) || over(qsizetype(notKept.size()));
 }
 
-std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase* data,
-                                             const QByteArray& bytes, const UtilizationTable& table,
-                                             QString& error) {
+std::optional<ImportSummary> BeerXml::importRecipes(CDaoDatabase& recipes, CDaoDatabase* data,
+                                                    const QByteArray& bytes,
+                                                    const UtilizationTable& table, QString& error) {
     QByteArray copy = bytes;
     QBuffer in(&copy);
     in.open(QIODevice::ReadOnly);
-    return Import(recipes, data, in, table, error);
+    return importRecipes(recipes, data, in, table, error);
 }
 
 namespace {
@@ -933,7 +933,7 @@ enum class RecipePlace { Elsewhere, InRoot, FirstSection, OtherSection, TopLevel
 RecipePlace placeOf(const XmlElement& e, const std::vector<XmlElement>& open) {
     if (e.name != QLatin1String(el::Recipe) || open.empty())
         return RecipePlace::Elsewhere;
-    static const QString document = QStringLiteral("WSC_DOCUMENT");
+    static const QString document = QString::fromLatin1(kXmlStreamWrapper);
     if (open.size() == 1)
         return open[0].name == QLatin1String(el::Recipes) ? RecipePlace::InRoot
                : open[0].name == document                 ? RecipePlace::TopLevel
@@ -1120,7 +1120,7 @@ void addRecipes(CDaoDatabase& recipes, CDaoDatabase* data, QIODevice& in,
     extras.prepareForWriting();
     // The order of the file's numeric dates, from all of them.
     Importer importer(c, dataQueries ? &*dataQueries : nullptr, notes, extras,
-                      RecipeDates::OrderOf(shape.dates));
+                      RecipeDates::orderOf(shape.dates));
     // A recipe of many thousand rows is seconds of work of its own: it is said too.
     importer.setTick([&] {
         if (!reach.again())
@@ -1181,9 +1181,10 @@ void addRecipes(CDaoDatabase& recipes, CDaoDatabase* data, QIODevice& in,
 
 } // namespace
 
-std::optional<ImportSummary> BeerXml::Import(CDaoDatabase& recipes, CDaoDatabase* data,
-                                             QIODevice& in, const UtilizationTable& table,
-                                             QString& error, const ImportProgress& progress) {
+std::optional<ImportSummary> BeerXml::importRecipes(CDaoDatabase& recipes, CDaoDatabase* data,
+                                                    QIODevice& in, const UtilizationTable& table,
+                                                    QString& error,
+                                                    const ImportProgress& progress) {
     // The file is read twice, a recipe at a time: first to know it is whole and what its dates
     // look like, then to add its recipes. Nothing is written until the first reading is done.
     Reach reach(progress, in.size());

@@ -797,19 +797,19 @@ bool readChosen(Queries& c, const std::vector<long>& batches, std::vector<Row>& 
 
 } // namespace
 
-QByteArray BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
-                           const UtilizationTable& table, QString& error) {
+QByteArray BeerXml::exportRecipes(CDaoDatabase& recipes, const std::vector<long>& batches,
+                                  const UtilizationTable& table, QString& error) {
     QByteArray out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
-    if (!Export(recipes, batches, table, buffer, error))
+    if (!exportRecipes(recipes, batches, table, buffer, error))
         return {};
     return out;
 }
 
-bool BeerXml::Export(CDaoDatabase& recipes, const std::vector<long>& batches,
-                     const UtilizationTable& table, QIODevice& out, QString& error,
-                     const ExportProgress& progress, qint64 maxBytes) {
+bool BeerXml::exportRecipes(CDaoDatabase& recipes, const std::vector<long>& batches,
+                            const UtilizationTable& table, QIODevice& out, QString& error,
+                            const ExportProgress& progress, qint64 maxBytes) {
     const ReadSnapshot snapshot(recipes.connection());
     Queries c(recipes.connection());
     // A missing batch is said before a byte is written.

@@ -62,7 +62,7 @@ const QRegularExpression& numeric() {
 
 } // namespace
 
-RecipeDates::Order RecipeDates::OrderOf(const QStringList& texts) {
+RecipeDates::Order RecipeDates::orderOf(const QStringList& texts) {
     for (const QString& t : texts) {
         const QRegularExpressionMatch m = numeric().match(t.trimmed());
         if (m.hasMatch() && m.captured(1).toInt() > 12)
@@ -71,7 +71,7 @@ RecipeDates::Order RecipeDates::OrderOf(const QStringList& texts) {
     return Order::MonthFirst;
 }
 
-std::optional<QDateTime> RecipeDates::Parse(const QString& text, Order order) {
+std::optional<QDateTime> RecipeDates::parse(const QString& text, Order order) {
     const QString t = text.trimmed();
     if (t.isEmpty())
         return std::nullopt;

@@ -17,9 +17,9 @@ public:
 
     // The order of a file's numeric dates: day first when one of them can only be read that way
     // (a first number above 12), else month first, as the format's own examples write them.
-    static Order OrderOf(const QStringList& texts);
+    static Order orderOf(const QStringList& texts);
     // The date and time of `text`, or nothing when it is no date of those forms.
-    static std::optional<QDateTime> Parse(const QString& text, Order order);
+    static std::optional<QDateTime> parse(const QString& text, Order order);
 };
 
 } // namespace wsc

@@ -75,8 +75,8 @@ QString XmlProblem::describe() const {
 namespace {
 
 constexpr qint64 kChunk = 256 * 1024;
-constexpr char kWrapOpen[] = "<WSC_DOCUMENT>";
-constexpr char kWrapClose[] = "</WSC_DOCUMENT>";
+const QByteArray kWrapOpen = QByteArray("<") + kXmlStreamWrapper + ">";
+const QByteArray kWrapClose = QByteArray("</") + kXmlStreamWrapper + ">";
 
 // The file as the parser reads it, a piece at a time: without the control characters XML 1.0
 // does not allow (all below 0x20 but tab, line feed and carriage return; in UTF-8 such a byte

@@ -68,6 +68,9 @@ struct XmlReadNotes {
 
 // The name of the element that holds several top-level elements of a file.
 inline constexpr const char* kXmlDocumentRoot = "#DOCUMENT";
+// Its name while the file is still being read as a stream (a name XML allows, which the
+// reading puts around the file's elements); it becomes kXmlDocumentRoot once read.
+inline constexpr const char* kXmlStreamWrapper = "WSC_DOCUMENT";
 
 struct XmlProblem {
     QString text;

@@ -66,7 +66,7 @@ ProfileStore::ProfileStore() {
     // QSettings reads its files as it is made, the organisation's and the system's beside the
     // user's: a FIFO among them would hold the program there for good.
     const QString company = QString::fromLatin1(kCompany);
-    const QString user = UserFile();
+    const QString user = userFile();
     QStringList others;
     QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
     folders << QLibraryInfo::path(QLibraryInfo::SettingsPath);
@@ -101,7 +101,7 @@ void ProfileStore::useFile(const QString& path) {
                                              QSettings::IniFormat);
 }
 
-QString ProfileStore::UserFile() {
+QString ProfileStore::userFile() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
         .filePath(QString::fromLatin1(kCompany) + u'/' + QString::fromLatin1(kApplication) +
                   QStringLiteral(".conf"));

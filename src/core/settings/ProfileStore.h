@@ -100,7 +100,7 @@ public:
     // that node.
     const QString& refusal() const { return m_refusal; }
     // Where the per-user profile lives.
-    static QString UserFile();
+    static QString userFile();
 
 private:
     void useFile(const QString& path);

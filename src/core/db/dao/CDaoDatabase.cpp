@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kBusyTimeoutMs = 2000;
 
-// Every open database of the program, for AbandonAll, which may run on another thread.
+// Every open database of the program, for abandonAll, which may run on another thread.
 std::vector<CDaoDatabase*>& openDatabases() {
     static std::vector<CDaoDatabase*> all;
     return all;
@@ -168,7 +168,7 @@ void CDaoDatabase::holdLock(std::unique_ptr<DatabaseLock> lock) {
     m_lock = std::move(lock);
 }
 
-void CDaoDatabase::AbandonAll() {
+void CDaoDatabase::abandonAll() {
     const std::lock_guard<std::mutex> guard(openDatabasesMutex());
     for (CDaoDatabase* db : openDatabases()) {
         if (db->m_conn) {

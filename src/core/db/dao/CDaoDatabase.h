@@ -67,7 +67,7 @@ public:
     // open): every open transaction of every open database is rolled back and every lock
     // released, without anything else of the program running. The databases stay open, so
     // whatever still uses them finds nothing freed; the program is expected to exit next.
-    static void AbandonAll();
+    static void abandonAll();
 
 private:
     std::unique_ptr<CDaoWorkspace> m_ownWorkspace;

@@ -49,42 +49,42 @@ using Double = double;
 using Boolean = bool;
 using Date = QDateTime;
 
-template <class T> T from(const QVariant& v);
-template <> inline QString from<QString>(const QVariant& v) {
+template <class T> T From(const QVariant& v);
+template <> inline QString From<QString>(const QVariant& v) {
     return v.isNull() ? QString() : v.toString();
 }
-template <> inline std::int64_t from<std::int64_t>(const QVariant& v) {
+template <> inline std::int64_t From<std::int64_t>(const QVariant& v) {
     return v.isNull() ? 0 : v.toLongLong();
 }
-template <> inline std::int16_t from<std::int16_t>(const QVariant& v) {
+template <> inline std::int16_t From<std::int16_t>(const QVariant& v) {
     return v.isNull() ? 0 : static_cast<std::int16_t>(v.toLongLong());
 }
-template <> inline double from<double>(const QVariant& v) {
+template <> inline double From<double>(const QVariant& v) {
     return v.isNull() ? 0.0 : v.toDouble();
 }
-template <> inline bool from<bool>(const QVariant& v) {
+template <> inline bool From<bool>(const QVariant& v) {
     return !v.isNull() && v.toLongLong() != 0;
 }
-template <> inline QDateTime from<QDateTime>(const QVariant& v) {
+template <> inline QDateTime From<QDateTime>(const QVariant& v) {
     return v.isNull() ? QDateTime() : QDateTime::fromString(v.toString(), Qt::ISODate);
 }
 
-inline QVariant to(const QString& v) {
+inline QVariant To(const QString& v) {
     return v;
 }
-inline QVariant to(std::int64_t v) {
+inline QVariant To(std::int64_t v) {
     return QVariant::fromValue<qlonglong>(v);
 }
-inline QVariant to(std::int16_t v) {
+inline QVariant To(std::int16_t v) {
     return QVariant::fromValue<qlonglong>(v);
 }
-inline QVariant to(double v) {
+inline QVariant To(double v) {
     return v;
 }
-inline QVariant to(bool v) {
+inline QVariant To(bool v) {
     return QVariant::fromValue<qlonglong>(v ? 1 : 0);
 }
-inline QVariant to(const QDateTime& v) {
+inline QVariant To(const QDateTime& v) {
     return v.isValid() ? QVariant(v.toString(Qt::ISODate)) : QVariant();
 }
 } // namespace fields
@@ -96,8 +96,8 @@ inline QVariant to(const QDateTime& v) {
 #define WSC_FIELD_DECLARE(name, type, init) ::wsc::fields::type m_##name = init;
 #define WSC_FIELD_INFO(name, type, init) {#name, ::wsc::FieldType::type},
 #define WSC_FIELD_LOAD(name, type, init)                                                           \
-    m_##name = ::wsc::fields::from<::wsc::fields::type>(v[i++]);
-#define WSC_FIELD_STORE(name, type, init) v[i++] = ::wsc::fields::to(m_##name);
+    m_##name = ::wsc::fields::From<::wsc::fields::type>(v[i++]);
+#define WSC_FIELD_STORE(name, type, init) v[i++] = ::wsc::fields::To(m_##name);
 #define WSC_FIELD_RESET(name, type, init) m_##name = init;
 
 #define WSC_RECORDSET_FIELDS(COLUMNS)                                                              \

@@ -32,11 +32,11 @@ std::int64_t CRecordSetRecipeMaxBatch::HighestBatch(CDaoDatabase& db) {
 }
 
 void CRecordSetRecipeMaxBatch::loadFields(const FieldValues& v) {
-    m_MaxOfRecipeBatchNo = fields::from<std::int64_t>(v.at(0));
+    m_MaxOfRecipeBatchNo = fields::From<std::int64_t>(v.at(0));
 }
 
 void CRecordSetRecipeMaxBatch::storeFields(FieldValues& v) const {
-    v.assign(1, fields::to(m_MaxOfRecipeBatchNo));
+    v.assign(1, fields::To(m_MaxOfRecipeBatchNo));
 }
 
 } // namespace wsc
