@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth imagemagick fonts-dejavu-core locales
+    brewtarget
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -220,6 +220,86 @@ TEST_F(Travel, WhatAnotherProgramSaidOfAnIngredientGoesBackOut) {
     EXPECT_EQ(changed.child("HOPS")->child("HOP")->value("TIME"), QStringLiteral("45"));
 }
 
+// Whatever a kept value is, a standard element gets it only as the format takes it there; as
+// it was, it goes in our own element for our next import.
+TEST_F(Travel, AKeptValueGoesIntoAStandardElementOnlyAsTheFormatTakesIt) {
+    const QString db = makeRecipeDb();
+    const auto s = import(
+        db, foreign("<STYLE><NAME>Kept</NAME><VERSION>1</VERSION><CATEGORY>C</CATEGORY>"
+                    "<CATEGORY_NUMBER>1</CATEGORY_NUMBER><STYLE_LETTER>A</STYLE_LETTER>"
+                    "<STYLE_GUIDE>G</STYLE_GUIDE><TYPE>ale</TYPE><OG_MIN>1.040</OG_MIN>"
+                    "<OG_MAX>1.060</OG_MAX><FG_MIN>2.9 °P</FG_MIN><FG_MAX>3.0711462</FG_MAX>"
+                    "<IBU_MIN>20</IBU_MIN><IBU_MAX>30</IBU_MAX><COLOR_MIN>3</COLOR_MIN>"
+                    "<COLOR_MAX>6</COLOR_MAX><CARB_MIN> 2.2 </CARB_MIN><CARB_MAX>2.4&gt;</CARB_MAX>"
+                    "<ABV_MAX>5.5 %</ABV_MAX></STYLE>"
+                    "<FERMENTABLES><FERMENTABLE><NAME>Pale</NAME><VERSION>1</VERSION>"
+                    "<TYPE>Grain</TYPE><AMOUNT>4</AMOUNT><YIELD>78</YIELD><COLOR>2</COLOR>"
+                    "<ADD_AFTER_BOIL>false</ADD_AFTER_BOIL><MAX_IN_BATCH>140</MAX_IN_BATCH>"
+                    "</FERMENTABLE></FERMENTABLES>"
+                    "<HOPS><HOP><NAME>H</NAME><ALPHA>5</ALPHA><AMOUNT>0.01</AMOUNT><USE>Boil</USE>"
+                    "<TIME>60</TIME><FORM>pellets</FORM><TYPE>aroma</TYPE></HOP></HOPS>"
+                    "<YEASTS><YEAST><NAME>Y</NAME><TYPE>Ale</TYPE><FORM>Dry</FORM>"
+                    "<AMOUNT>0.0115</AMOUNT><AMOUNT_IS_WEIGHT>TRUE</AMOUNT_IS_WEIGHT>"
+                    "<FLOCCULATION>medium</FLOCCULATION><TIMES_CULTURED>1.5</TIMES_CULTURED>"
+                    "</YEAST></YEASTS>"));
+    ASSERT_TRUE(s);
+    const XmlElement r = *tree(exportAll(db)).child("RECIPE");
+    ObeysThePeersRules(r, "kept values");
+    const XmlElement* style = r.child("STYLE");
+    // A word in another case is the list's word; a flag in lower case is a flag.
+    EXPECT_EQ(style->value("TYPE"), QStringLiteral("Ale"));
+    const XmlElement* grain = r.child("FERMENTABLES")->child("FERMENTABLE");
+    EXPECT_EQ(grain->value("ADD_AFTER_BOIL"), QStringLiteral("FALSE"));
+    EXPECT_EQ(grain->value("WORTSMITH_KEPT.ADD_AFTER_BOIL"), QStringLiteral("false"));
+    // A share of more than the whole is no percentage.
+    EXPECT_EQ(grain->child("MAX_IN_BATCH"), nullptr);
+    EXPECT_EQ(grain->value("WORTSMITH_KEPT.MAX_IN_BATCH"), QStringLiteral("140"));
+    // Degrees Plato named as such become a gravity; a bare 3.07 is no gravity and the range
+    // comes from the original gravities instead.
+    EXPECT_NEAR(style->value("FG_MIN").toDouble(), 1.0114, 0.0002);
+    EXPECT_DOUBLE_EQ(style->value("FG_MAX").toDouble(), 1.021);
+    EXPECT_EQ(style->value("WORTSMITH_KEPT.FG_MAX"), QStringLiteral("3.0711462"));
+    // Text in a number stays ours alone; blanks around a number and the format's own unit go.
+    EXPECT_EQ(style->child("CARB_MAX"), nullptr);
+    EXPECT_EQ(style->value("WORTSMITH_KEPT.CARB_MAX"), QStringLiteral("2.4>"));
+    EXPECT_EQ(style->value("CARB_MIN"), QStringLiteral("2.2"));
+    EXPECT_EQ(style->value("ABV_MAX"), QStringLiteral("5.5"));
+    const XmlElement* hop = r.child("HOPS")->child("HOP");
+    EXPECT_EQ(hop->child("FORM"), nullptr) << "\"pellets\" is no word of the format's";
+    EXPECT_EQ(hop->value("WORTSMITH_KEPT.FORM"), QStringLiteral("pellets"));
+    EXPECT_EQ(hop->value("TYPE"), QStringLiteral("Aroma"));
+    const XmlElement* yeast = r.child("YEASTS")->child("YEAST");
+    EXPECT_EQ(yeast->value("FLOCCULATION"), QStringLiteral("Medium"));
+    EXPECT_EQ(yeast->child("TIMES_CULTURED"), nullptr) << "a culture is cultured whole times";
+
+    // And it all comes back in our own import exactly as the other program wrote it.
+    const QString again = makeRecipeDb(QStringLiteral("again.mdb"));
+    ASSERT_TRUE(import(again, exportAll(db)));
+    const XmlElement back = *tree(exportAll(again)).child("RECIPE");
+    EXPECT_EQ(back.child("STYLE")->value("WORTSMITH_KEPT.CARB_MAX"), QStringLiteral("2.4>"));
+    EXPECT_EQ(
+        back.child("FERMENTABLES")->child("FERMENTABLE")->value("WORTSMITH_KEPT.ADD_AFTER_BOIL"),
+        QStringLiteral("false"));
+}
+
+// The steps go out named as the Mash page heads them.
+TEST_F(Travel, ASingleInfusionsStepIsTheStrike) {
+    int singles = 0;
+    int others = 0;
+    const XmlElement root = tree(exportAll(copyShippedSamples()));
+    for (const XmlElement* r : root.all("RECIPE")) {
+        const XmlElement* step = r->child("MASH")->child("MASH_STEPS")->child("MASH_STEP");
+        if (!step)
+            continue;
+        const bool single = r->value("WORTSMITH_MASH_TYPE") == QLatin1String("0");
+        ++(single ? singles : others);
+        EXPECT_EQ(step->value("NAME"), QLatin1String(single ? "Strike" : "Protein Rest"))
+            << r->value("NAME").toStdString();
+    }
+    EXPECT_GT(singles, 0);
+    EXPECT_GT(others, 0);
+}
+
 // ---- What we read --------------------------------------------------------------------------
 
 TEST_F(Travel, ARoundingArtefactAControlCharacterAndSectionsBesideTheRecipesComeIn) {

@@ -8,14 +8,15 @@
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/records/CRecordSetRecipe.h"
 #include "core/db/records/Columns.h"
+#include "core/document/MashTypeRules.h"
 #include "core/interchange/BeerXmlCommon.h"
 #include "core/interchange/BeerXmlElements.h"
 #include "core/interchange/BeerXmlFields.h"
+#include "core/interchange/BeerXmlValues.h"
 #include "core/interchange/InterchangeExtras.h"
 
 #include <QBuffer>
 #include <QDateTime>
-#include <QSet>
 
 #include <algorithm>
 #include <charconv>
@@ -37,10 +38,8 @@ using units::kLitresPerGallon;
 // liquid yeast.
 constexpr double kKgPerDryPackage = 0.0115;
 constexpr double kLitresPerLiquidPackage = 0.125;
-// What the peer programs take: gravities and temperatures in these ranges.
-constexpr double kLowestGravity = 0.990;
-constexpr double kHighestGravity = 2.0;
-constexpr double kHighestCelsius = 150;
+// The large-batch hop utilization of the format's equipment record: none of ours.
+constexpr double kFullHopUtilization = 100;
 
 std::optional<double> litresPer(const QString& unit) {
     const QString u = unit.trimmed().toLower();
@@ -59,14 +58,11 @@ std::optional<double> litresPer(const QString& unit) {
     return std::nullopt;
 }
 
-// A word of one of the format's lists, in the list's spelling, or `otherwise`: other programs
-// refuse a file with any other word.
-QString oneOf(const QString& word, std::initializer_list<const char*> list, const char* otherwise) {
-    for (const char* w : list) {
-        if (word.trimmed().compare(QLatin1String(w), Qt::CaseInsensitive) == 0)
-            return QString::fromLatin1(w);
-    }
-    return QString::fromLatin1(otherwise);
+// A word of the format's list for an element, in the list's spelling, or `otherwise`: other
+// programs refuse a file with any other word.
+QString wordOr(const char* record, const char* element, const QString& word,
+               const char* otherwise) {
+    return ValidValue(record, element, word).value_or(QString::fromLatin1(otherwise));
 }
 
 QString flag(bool on) {
@@ -114,8 +110,18 @@ public:
         return written;
     }
     void field(const char* name, const QString& value) { field(QString::fromLatin1(name), value); }
+    // An element of the format goes out only with a value the format takes there (see
+    // ValidValue); one of our own as it is.
     void field(const QString& name, const QString& value) {
         const QByteArray tag = name.toUtf8();
+        if (!tag.startsWith(kOwnPrefix)) {
+            const std::optional<QString> valid = ValidValue(
+                m_open.empty() ? QByteArrayView() : QByteArrayView(m_open.back().tag), tag, value);
+            if (!valid)
+                return;
+            if (*valid != value)
+                return field(name, *valid);
+        }
         startTag(tag);
         m_bytes.append('>');
         appendText(value);
@@ -209,12 +215,8 @@ private:
     std::vector<Open> m_open;
 };
 
-bool gravityShown(double g) {
-    return g != 1.0 && g >= kLowestGravity && g <= kHighestGravity;
-}
-
-// A field's text as other programs read it; nothing when it is unset or outside what the
-// format takes.
+// A field's text as other programs read it; nothing when it is unset. What is outside the
+// format's range the writer leaves out.
 std::optional<QString> formatText(Conv conv, const QVariant& v, const Measure& m) {
     const double x = v.toDouble();
     auto shown = [](bool shown, double value) {
@@ -229,12 +231,10 @@ std::optional<QString> formatText(Conv conv, const QVariant& v, const Measure& m
         return shown(v.toLongLong() > 0, double(v.toLongLong()));
     case Conv::Volume:
         return shown(x > 0, m.litres(x));
-    case Conv::Temperature: {
-        const double c = m.celsius(x);
-        return shown(x != 0 && c >= 0 && c <= kHighestCelsius, c);
-    }
+    case Conv::Temperature:
+        return shown(x != 0, m.celsius(x));
     case Conv::Gravity:
-        return shown(gravityShown(x), x);
+        return shown(x != 1.0, x);
     case Conv::Yield:
         return shown(x > 1, YieldOf(x));
     case Conv::Date: {
@@ -273,39 +273,16 @@ void writeColumns(Writer& w, const TableMap& t, const Row& r) {
 }
 
 // What another program's file brought that this program keeps for it: written back where the
-// record has no element of that name already, and in our own elements for our next import.
-// A kept value another program takes: a word of the format's lists where the element has one.
-bool takenAs(const char* record, const QString& name, const QString& value) {
-    static const std::map<QString, std::vector<const char*>> lists = {
-        {QStringLiteral("HOP/FORM"), {"Pellet", "Plug", "Leaf"}},
-        {QStringLiteral("HOP/TYPE"), {"Bittering", "Aroma", "Both"}},
-        {QStringLiteral("YEAST/FLOCCULATION"), {"Low", "Medium", "High", "Very High"}},
-    };
-    static const QSet<QString> flags = {
-        QLatin1String(el::AddAfterBoil),      QLatin1String(el::RecommendMash),
-        QLatin1String(el::IsMashed),          QLatin1String(el::AddToSecondary),
-        QLatin1String(el::ForcedCarbonation), QLatin1String(el::CalcBoilVolume)};
-    if (flags.contains(name))
-        return IsTrue(value) || value.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0;
-    const auto it = lists.find(QString::fromLatin1(record) + u'/' + name);
-    if (it == lists.end())
-        return true;
-    for (const char* word : it->second) {
-        if (value == QLatin1String(word))
-            return true;
-    }
-    return false;
-}
-
-void writeExtras(Writer& w, const std::map<QString, QString>& extras, const char* record,
-                 const QString& prefix = {}) {
+// record has no element of that name already (and only as the format takes it there), and in
+// our own elements for our next import.
+void writeExtras(Writer& w, const std::map<QString, QString>& extras, const QString& prefix = {}) {
     for (const auto& [element, value] : extras) {
         if (!element.startsWith(prefix))
             continue;
         const QString name = element.mid(prefix.size());
         if (name.contains(u'/'))
             continue;
-        if (!name.startsWith(u'#') && !w.has(name) && takenAs(record, name, value))
+        if (!name.startsWith(u'#') && !w.has(name))
             w.field(name, value);
         w.field(KeptElement(name), value);
     }
@@ -370,7 +347,7 @@ private:
     // An ingredient's element opens with the fields its table maps and the format's version,
     // and closes with our own columns and what another program's file brought with it.
     void openIngredient(const char* tag, const TableMap& t, const Row& shown);
-    void closeIngredient(const char* tag, const TableMap& t, const Row& row,
+    void closeIngredient(const TableMap& t, const Row& row,
                          const std::map<QString, QString>& extras);
 
     Writer& w;
@@ -394,7 +371,7 @@ void ExportOf::style(const Row& r, const std::map<QString, QString>& extras) {
     // gravities), as long as the recipe keeps that style.
     const auto chosen = extras.find(QStringLiteral("STYLE/#STYLE"));
     if (chosen != extras.end() && chosen->second == r.text(rc::RecipeTargetStyle))
-        writeExtras(w, extras, el::Style, QStringLiteral("STYLE/"));
+        writeExtras(w, extras, QStringLiteral("STYLE/"));
     for (const char* required :
          {el::Category, el::CategoryNumber, el::StyleLetter, el::StyleGuide}) {
         if (!w.has(QString::fromLatin1(required)))
@@ -438,14 +415,19 @@ void ExportOf::equipment(const Row& r, const Measure& m) {
     w.field(el::BatchSize, m.litres(std::max(0.0, r.real(rc::RecipeBatchSize))));
     if (r.whole(rc::RecipeBoilLth) > 0)
         w.field(el::BoilTime, double(r.whole(rc::RecipeBoilLth)));
+    // Without it a reader that scales its bitterness by it finds none at all.
+    w.field(el::HopUtilization, kFullHopUtilization);
     w.end();
 }
 
 void ExportOf::mash(const Row& r, const Measure& m, const std::map<QString, QString>& extras) {
     namespace rc = col::recipe;
-    static const char* names[] = {"Protein Rest", "Starch Conversion", "Starch Conversion 2",
-                                  "Mash Out"};
     const long type = r.whole(rc::RecipeMashType);
+    // The steps as the Mash page heads them (a single infusion's first step is the strike).
+    const QString first = MashLayoutFor(int(type)).firstHeading.trimmed();
+    const QString names[] = {first.isEmpty() ? QStringLiteral("Protein Rest") : first,
+                             QStringLiteral("Starch Conversion"),
+                             QStringLiteral("Starch Conversion 2"), QStringLiteral("Mash Out")};
     w.begin(el::Mash);
     w.field(el::Name, type == 2 ? QStringLiteral("Decoction Mash")
                                 : (type == 1 ? QStringLiteral("Step Infusion Mash")
@@ -461,37 +443,34 @@ void ExportOf::mash(const Row& r, const Measure& m, const std::map<QString, QStr
         const double vol = r.real(kMashVols[i]);
         const double c = m.celsius(temp);
         // A step needs its temperature in the format; one without goes in our own elements.
-        if (temp == 0 || c < 0 || c > kHighestCelsius)
+        if (temp == 0 || !ValidValue(el::MashStep, el::StepTemp, Number(c)))
             continue;
         const QString place = QStringLiteral("MASH_STEP%1/").arg(i + 1);
         w.begin(el::MashStep);
         const auto stepName = extras.find(place + QLatin1String(el::Name));
-        w.field(el::Name,
-                stepName != extras.end() ? stepName->second : QString::fromLatin1(names[i]));
+        w.field(el::Name, stepName != extras.end() ? stepName->second : names[i]);
         w.field(el::Version, QStringLiteral("1"));
         const auto stepType = extras.find(place + QLatin1String(el::Type));
         const char* ours = type == 2 ? "Decoction" : (vol > 0 ? "Infusion" : "Temperature");
-        w.field(el::Type,
-                stepType != extras.end()
-                    ? oneOf(stepType->second, {"Infusion", "Temperature", "Decoction"}, ours)
-                    : QString::fromLatin1(ours));
+        w.field(el::Type, stepType != extras.end()
+                              ? wordOr(el::MashStep, el::Type, stepType->second, ours)
+                              : QString::fromLatin1(ours));
         if (vol > 0)
             w.field(el::InfuseAmount, m.litres(vol));
         w.field(el::StepTemp, c);
         w.field(el::StepTime, std::max(0.0, time));
         w.own(ours::Place, QString::number(i + 1));
-        writeExtras(w, extras, el::MashStep, place);
+        writeExtras(w, extras, place);
         w.end();
     }
     w.end();
-    const double sparge = m.celsius(r.real(rc::RecipeSpargeTemp));
-    if (r.real(rc::RecipeSpargeTemp) != 0 && sparge >= 0 && sparge <= kHighestCelsius)
-        w.field(el::SpargeTemp, sparge);
+    if (r.real(rc::RecipeSpargeTemp) != 0)
+        w.field(el::SpargeTemp, m.celsius(r.real(rc::RecipeSpargeTemp)));
     if (r.real(rc::RecipeMashPhAdj) > 0)
         w.field(el::Ph, r.real(rc::RecipeMashPhAdj));
     w.own(ours::MashType, QString::number(type));
     w.own(ours::SpargeVolume, Number(m.litres(r.real(rc::RecipeSpargeVol))));
-    writeExtras(w, extras, el::Mash, QStringLiteral("MASH/"));
+    writeExtras(w, extras, QStringLiteral("MASH/"));
     w.end();
 }
 
@@ -501,10 +480,10 @@ void ExportOf::openIngredient(const char* tag, const TableMap& t, const Row& sho
     w.field(el::Version, QStringLiteral("1"));
 }
 
-void ExportOf::closeIngredient(const char* tag, const TableMap& t, const Row& row,
+void ExportOf::closeIngredient(const TableMap& t, const Row& row,
                                const std::map<QString, QString>& extras) {
     writeColumns(w, t, row);
-    writeExtras(w, extras, tag);
+    writeExtras(w, extras);
     w.end();
 }
 
@@ -518,12 +497,15 @@ void ExportOf::fermentable(const TableMap& t, const Row& row, const char* type, 
             w.field(required, 0.0);
     }
     const std::map<QString, QString> extras = extrasOf(t, row);
-    // Grain is mashed in a mash recipe; steeped in an extract one.
+    // Grain is mashed in a mash recipe, steeped in an extract one; readers that compute the
+    // gravity take the steeped grain's lower yield from IS_MASHED.
     if (QLatin1String(type) == QLatin1String("Grain") &&
         extras.find(QLatin1String(el::RecommendMash)) == extras.end())
         w.field(el::RecommendMash, flag(mashed));
+    if (extras.find(QLatin1String(el::IsMashed)) == extras.end())
+        w.field(el::IsMashed, flag(mashed));
     w.own(ours::Units, units);
-    writeExtras(w, extras, el::Fermentable);
+    writeExtras(w, extras);
 }
 
 // An adjunct that is weighed and ferments goes out as a fermentable of the format.
@@ -555,7 +537,7 @@ void ExportOf::recipe(const Row& r, const RecipeCalculator& calc) {
     w.begin(el::Waters);
     w.end();
     mash(r, m, extras);
-    writeExtras(w, extras, el::Recipe);
+    writeExtras(w, extras);
     w.end(); // RECIPE
 }
 
@@ -642,8 +624,7 @@ void ExportOf::hops(long id) {
         const auto use = hx.find(QLatin1String(el::Use));
         const auto stored = hx.find(QStringLiteral("#STOREDTIME"));
         if (use != hx.end() && stored != hx.end() && stored->second.toDouble() == time) {
-            w.field(el::Use, oneOf(use->second, {"Boil", "Dry Hop", "Mash", "First Wort", "Aroma"},
-                                   "Aroma"));
+            w.field(el::Use, wordOr(el::Hop, el::Use, use->second, "Aroma"));
             const auto minutes = hx.find(QLatin1String(el::Time));
             w.field(el::Time, minutes != hx.end() ? minutes->second : Number(time));
         } else {
@@ -651,7 +632,7 @@ void ExportOf::hops(long id) {
             w.field(el::Time, time);
         }
         w.own(ours::Units, h.text(hc::IngHopsUnits));
-        closeIngredient(el::Hop, Hops(), h, hx);
+        closeIngredient(Hops(), h, hx);
     }
     w.end();
 }
@@ -718,11 +699,8 @@ void ExportOf::miscs(const Row& r, const std::vector<Row>& adjuncts) {
         openIngredient(el::Misc, Adjuncts(), a);
         // What the file it came with said; else what the recipe means: every adjunct of ours
         // goes into the boil, for the whole of it.
-        w.field(el::Type,
-                oneOf(kept(el::Type, {}),
-                      {"Spice", "Fining", "Water Agent", "Herb", "Flavor", "Other"}, "Other"));
-        w.field(el::Use, oneOf(kept(el::Use, {}),
-                               {"Boil", "Mash", "Primary", "Secondary", "Bottling"}, "Boil"));
+        w.field(el::Type, wordOr(el::Misc, el::Type, kept(el::Type, {}), "Other"));
+        w.field(el::Use, wordOr(el::Misc, el::Use, kept(el::Use, {}), "Boil"));
         w.field(el::Time, kept(el::Time, Number(std::max(0L, r.whole(rc::RecipeBoilLth)))));
         const double amount = ReadDouble(a.text(ac::IngAdjunctsAmt));
         writeAmount(w, std::isfinite(amount) ? amount : 0, a.text(ac::IngAdjunctsUnits), false);
@@ -731,7 +709,7 @@ void ExportOf::miscs(const Row& r, const std::vector<Row>& adjuncts) {
         w.own(ours::Fermentable, flag(a.whole(ac::IngAdjunctsFermentable) != 0));
         w.own(ours::Potential, Number(a.real(ac::IngAdjunctsSPGrav)));
         w.own(ours::Color, Number(a.real(ac::IngAdjunctsColor)));
-        closeIngredient(el::Misc, Adjuncts(), a, ax);
+        closeIngredient(Adjuncts(), a, ax);
     }
     w.end();
 }
@@ -741,17 +719,17 @@ void ExportOf::yeasts(long id) {
     for (const Row& y : rowsOf(Yeasts(), id)) {
         namespace yc = col::yeasts;
         Row shown = y;
-        // The format knows these words only.
+        // The format knows its own words only.
         shown.v[QString::fromLatin1(yc::IngYeastType)] =
-            oneOf(y.text(yc::IngYeastType), {"Ale", "Lager", "Wheat", "Wine", "Champagne"}, "Ale");
+            wordOr(el::Yeast, el::Type, y.text(yc::IngYeastType), "Ale");
         shown.v[QString::fromLatin1(yc::IngYeastForm)] =
-            oneOf(y.text(yc::IngYeastForm), {"Liquid", "Dry", "Slant", "Culture"}, "Liquid");
+            wordOr(el::Yeast, el::Form, y.text(yc::IngYeastForm), "Liquid");
         openIngredient(el::Yeast, Yeasts(), shown);
         writeAmount(w, y.real(yc::IngYeastAmt), y.text(yc::IngYeastUnits), false,
                     shown.text(yc::IngYeastForm));
         w.own(ours::Amount, Number(y.real(yc::IngYeastAmt)));
         w.own(ours::Units, y.text(yc::IngYeastUnits));
-        closeIngredient(el::Yeast, Yeasts(), y, extrasOf(Yeasts(), y));
+        closeIngredient(Yeasts(), y, extrasOf(Yeasts(), y));
     }
     w.end();
 }
