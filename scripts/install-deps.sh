@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
-    libsqlite3-dev sqlite3 libexpat1-dev
+    libsqlite3-dev sqlite3 libexpat1-dev nlohmann-json3-dev libvalijson-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth imagemagick fonts-dejavu-core locales

@@ -5,6 +5,7 @@
 #include "core/db/DatabaseOps.h"
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/dao/CDaoException.h"
+#include "core/interchange/BeerJson.h"
 #include "core/interchange/BeerXml.h"
 #include "core/settings/FileNodes.h"
 #include "core/settings/MessageCatalog.h"
@@ -44,8 +45,8 @@ int cmdImport(const Args& a, const Output& io) {
         CDaoDatabase db;
         db.Open(recipes, false, false);
         QString error;
-        // Read as a stream: the file is never held whole.
-        const auto summary = BeerXml::importRecipes(db, data.get(), file, table, error);
+        // Read as a stream: the file is never held whole. BeerJSON or BeerXML by its content.
+        const auto summary = ImportRecipeFile(db, data.get(), file, table, error);
         if (!summary)
             return Fail(
                 io, QStringLiteral("%1: %2\nNothing was imported.").arg(file.fileName(), error));
@@ -60,6 +61,11 @@ int cmdExport(const Args& a, const Output& io) {
     const QString recipes = a.option(QStringLiteral("db"));
     const QString dataPath = a.option(QStringLiteral("data"));
     const bool all = a.has(QStringLiteral("all"));
+    const QString format = a.option(QStringLiteral("format"));
+    if (!format.isEmpty() && format != QLatin1String("beerxml") &&
+        format != QLatin1String("beerjson"))
+        return Fail(io, QStringLiteral("--format is beerxml or beerjson, not \"%1\"").arg(format));
+    const bool json = format == QLatin1String("beerjson");
     bool ok = false;
     const long batch = a.option(QStringLiteral("batch")).toLong(&ok);
     if (recipes.isEmpty() || a.positional.size() != 1 || all == a.given(QStringLiteral("batch")) ||
@@ -81,8 +87,9 @@ int cmdExport(const Args& a, const Output& io) {
             return Fail(
                 io, QStringLiteral("cannot write %1: %2").arg(out.fileName(), out.errorString()));
         QString error;
-        if (!BeerXml::exportRecipes(db, all ? std::vector<long>{} : std::vector<long>{batch}, table,
-                                    out, error))
+        const std::vector<long> batches = all ? std::vector<long>{} : std::vector<long>{batch};
+        if (!(json ? BeerJson::exportRecipes(db, batches, table, out, error)
+                   : BeerXml::exportRecipes(db, batches, table, out, error)))
             return Fail(io, error);
         if (QString why; !CommitRegularFile(out, why))
             return Fail(io, QStringLiteral("cannot write %1: %2").arg(out.fileName(), why));
@@ -100,14 +107,16 @@ int cmdExport(const Args& a, const Output& io) {
 
 void AddInterchangeCommands(CommandTable& table) {
     table[QStringLiteral("import")] = {
-        QStringLiteral("--db RECIPES.mdb [--data DATA.mdb] FILE.xml"),
+        QStringLiteral("--db RECIPES.mdb [--data DATA.mdb] FILE.xml|FILE.json"),
         {QStringLiteral("db"), QStringLiteral("data")},
         {},
         true,
         cmdImport};
     table[QStringLiteral("export")] = {
-        QStringLiteral("--db RECIPES.mdb [--data DATA.mdb] (--batch N | --all) OUT.xml"),
-        {QStringLiteral("db"), QStringLiteral("data"), QStringLiteral("batch")},
+        QStringLiteral("--db RECIPES.mdb [--data DATA.mdb] [--format beerxml|beerjson] (--batch N "
+                       "| --all) OUT"),
+        {QStringLiteral("db"), QStringLiteral("data"), QStringLiteral("batch"),
+         QStringLiteral("format")},
         {QStringLiteral("all")},
         true,
         cmdExport};

@@ -291,7 +291,7 @@ TEST_F(Travel, ASingleInfusionsStepIsTheStrike) {
         const XmlElement* step = r->child("MASH")->child("MASH_STEPS")->child("MASH_STEP");
         if (!step)
             continue;
-        const bool single = r->value("WORTSMITH_MASH_TYPE") == QLatin1String("0");
+        const bool single = r->child("MASH")->value("WORTSMITH_MASH_TYPE") == QLatin1String("0");
         ++(single ? singles : others);
         EXPECT_EQ(step->value("NAME"), QLatin1String(single ? "Strike" : "Protein Rest"))
             << r->value("NAME").toStdString();

@@ -9,6 +9,7 @@
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/db/dao/CDaoException.h"
 #include "core/document/CWscalcDoc.h"
+#include "core/interchange/BeerJson.h"
 #include "core/interchange/BeerXml.h"
 #include "core/settings/CoreServices.h"
 #include "core/settings/FileNodes.h"
@@ -63,7 +64,7 @@ void RecipeTransfer::importRecipes() {
     if (!m_frame.recipeForm() || !m_frame.document() || !m_frame.document()->database())
         return;
     const QString path = m_runner.openFileName(&m_frame, QString::fromLatin1(Labels::kImportTitle),
-                                               QString::fromLatin1(Labels::kBeerXmlOpenFilter));
+                                               QString::fromLatin1(Labels::kRecipeFileOpenFilter));
     if (!path.isEmpty())
         importFile(path);
 }
@@ -73,9 +74,9 @@ QStringList RecipeTransfer::droppedFiles(const QMimeData* mime) {
     if (!mime || !mime->hasUrls())
         return files;
     for (const QUrl& url : mime->urls()) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile())
-                                         .suffix()
-                                         .compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0)
+        const QString suffix = QFileInfo(url.toLocalFile()).suffix();
+        if (url.isLocalFile() && (suffix.compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0 ||
+                                  suffix.compare(QLatin1String("json"), Qt::CaseInsensitive) == 0))
             files << url.toLocalFile();
     }
     return files;
@@ -113,12 +114,13 @@ void RecipeTransfer::importFile(const QString& path) {
         StatusProgress progress(m_services.statusBar);
         work = m_runner.startWork(&m_frame, QString::fromLatin1(Labels::kImportingFrom).arg(path));
         const auto status = progress.step();
-        summary = BeerXml::importRecipes(*m_frame.document()->database(), data.get(), file,
-                                         m_frame.document()->utilization(), error,
-                                         [&](qint64 done, qint64 total) {
-                                             status(done, total);
-                                             return work->step(done, total);
-                                         });
+        // BeerXML or BeerJSON, as the file's content says.
+        summary = ImportRecipeFile(*m_frame.document()->database(), data.get(), file,
+                                   m_frame.document()->utilization(), error,
+                                   [&](qint64 done, qint64 total) {
+                                       status(done, total);
+                                       return work->step(done, total);
+                                   });
         work.reset();
     });
     if (!ran)
@@ -149,11 +151,14 @@ void RecipeTransfer::exportRecipes(bool all) {
     QString path = m_runner.saveFileName(&m_frame,
                                          all ? QString::fromLatin1(Labels::kExportAllTitle)
                                              : QString::fromLatin1(Labels::kExportOneTitle),
-                                         QString::fromLatin1(Labels::kBeerXmlSaveFilter));
+                                         QString::fromLatin1(Labels::kRecipeFileSaveFilter));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".xml");
+    // The file type chosen is the name's: BeerJSON for ".json", BeerXML otherwise.
+    const bool json =
+        QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
     // Written under a temporary name, recipe by recipe, with the progress in the status bar:
     // a failed export leaves no half file. A device or a FIFO would be replaced by the rename
     // that ends it.
@@ -168,13 +173,16 @@ void RecipeTransfer::exportRecipes(bool all) {
             m_runner.startWork(&m_frame, QString::fromLatin1(Labels::kExportingTo).arg(path));
         const auto status = progress.step();
         try {
-            if (BeerXml::exportRecipes(
-                    *m_frame.document()->database(),
-                    all ? std::vector<long>{} : std::vector<long>{long(form->currentBatch())},
-                    m_frame.document()->utilization(), out, error, [&](qint64 done, qint64 total) {
-                        status(done, total);
-                        return work->step(done, total);
-                    }))
+            const std::vector<long> batches =
+                all ? std::vector<long>{} : std::vector<long>{long(form->currentBatch())};
+            const auto step = [&](qint64 done, qint64 total) {
+                status(done, total);
+                return work->step(done, total);
+            };
+            if (json ? BeerJson::exportRecipes(*m_frame.document()->database(), batches,
+                                               m_frame.document()->utilization(), out, error, step)
+                     : BeerXml::exportRecipes(*m_frame.document()->database(), batches,
+                                              m_frame.document()->utilization(), out, error, step))
                 CommitRegularFile(out, error);
         } catch (const CDaoException& e) {
             error = QString::fromUtf8(e.what());

@@ -143,6 +143,8 @@ inline constexpr char Sulfate[] = "SULFATE";
 inline constexpr char Chloride[] = "CHLORIDE";
 inline constexpr char Sodium[] = "SODIUM";
 inline constexpr char Magnesium[] = "MAGNESIUM";
+inline constexpr char Origin[] = "ORIGIN";
+inline constexpr char ProductId[] = "PRODUCT_ID";
 } // namespace el
 
 // Our own elements, for what the format has no place for; other programs ignore them. Each is

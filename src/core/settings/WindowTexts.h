@@ -36,10 +36,12 @@ inline constexpr const char* kCompressTitle = "Compress";
 inline constexpr const char* kRepairTitle = "Repair";
 inline constexpr const char* kDatabaseFilter = "Databases (*.mdb)";
 inline constexpr const char* kImportTitle = "Import Recipes";
-inline constexpr const char* kBeerXmlOpenFilter = "BeerXML files (*.xml);;All files (*)";
+inline constexpr const char* kRecipeFileOpenFilter =
+    "Recipe files (*.xml *.json);;BeerXML files (*.xml);;BeerJSON files (*.json);;All files (*)";
 inline constexpr const char* kExportAllTitle = "Export All Recipes";
 inline constexpr const char* kExportOneTitle = "Export Recipe";
-inline constexpr const char* kBeerXmlSaveFilter = "BeerXML files (*.xml)";
+inline constexpr const char* kRecipeFileSaveFilter =
+    "BeerXML files (*.xml);;BeerJSON files (*.json)";
 inline constexpr const char* kExportPdfTitle = "Export PDF";
 inline constexpr const char* kPdfFilter = "PDF files (*.pdf)";
 // The progress of long work, shown once it has taken a second: %1 the file.
