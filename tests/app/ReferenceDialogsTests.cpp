@@ -9,6 +9,7 @@
 #include "app/reference/CLookupDlg.h"
 #include "app/reference/CSortListCtrl.h"
 #include "app/shell/CMainFrame.h"
+#include "app/shell/ReferencePreviewDialog.h"
 #include "app/widgets/Commands.h"
 #include "app/widgets/SpinButtons.h"
 #include "core/db/SqliteConnection.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <QtTest/QTest>
 
 namespace wsc {
@@ -286,13 +288,79 @@ TEST_F(ReferenceDialogs, TheDataMenuOpensEveryTable) {
                                   QStringLiteral("&Hop..."), QStringLiteral("&Yeast..."),
                                   QStringLiteral("&Water..."), QStringLiteral("&Adjunct..."),
                                   QStringLiteral("G&lossary..."), QStringLiteral("S&upplier..."),
-                                  QStringLiteral("Brewer's &Information...")}));
+                                  QStringLiteral("Brewer's &Information..."),
+                                  // Added after the tables: reference data in and out.
+                                  QStringLiteral("Im&port..."), QStringLiteral("E&xport...")}));
     EXPECT_EQ(frame().action(ID_DATA_HOP)->statusTip(), QStringLiteral("Add/Chg/Delete Hops Data"));
     for (int id : {ID_DATA_STYLE, ID_DATA_BREWER}) {
         frame().runCommand(id);
     }
     EXPECT_EQ(m_runner.dialogs, (QStringList{QStringLiteral("wsc::CAddChgStyles"),
                                              QStringLiteral("wsc::CAddChgBrewer")}));
+}
+
+// Data > Import shows what the file would change; what is ticked, and only that, changes when
+// the brewer chooses Import; Cancel changes nothing. Data > Export writes the tables.
+TEST_F(ReferenceDialogs, DataImportTakesWhatIsTickedAndExportWritesTheTables) {
+    openSamples();
+    const QString data = m_profile.text(Setting::DefaultDataFile);
+    const QString file = path(QStringLiteral("catalogue.json"));
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(R"({"beerjson": {"version": 1.0,
+          "hop_varieties": [
+            {"name": "Nova", "alpha_acid": {"unit": "%", "value": 11}},
+            {"name": "Amarillo", "alpha_acid": {"unit": "%", "value": 9.5}}],
+          "cultures": [{"name": "House Kveik", "type": "kveik", "form": "dry"}]}})");
+    }
+    auto count = [&](const QString& sql) {
+        SqliteConnection c(data, SqliteConnection::Mode::ReadOnly);
+        return c.scalar(sql).toDouble();
+    };
+    // Cancel: nothing changes.
+    const QByteArray before = test::FileDigest(data);
+    m_runner.files.push_back(file);
+    m_runner.onDialog = [](QDialog&) { return int(QDialog::Rejected); };
+    frame().runCommand(ID_DATA_IMPORT);
+    EXPECT_EQ(test::FileDigest(data), before);
+
+    m_runner.files.push_back(file);
+    QStringList states;
+    m_runner.onDialog = [&](QDialog& d) {
+        auto* preview = dynamic_cast<ReferencePreviewDialog*>(&d);
+        EXPECT_NE(preview, nullptr);
+        if (!preview)
+            return int(QDialog::Rejected);
+        QTreeWidget* list = preview->list();
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            states << list->topLevelItem(i)->text(2).section(u':', 0, 0) +
+                          (list->topLevelItem(i)->checkState(0) == Qt::Checked ? "+" : "-");
+        // The brewer ticks the hop that differs and unticks the new yeast, with the keyboard.
+        list->show();
+        list->setFocus();
+        for (int row : {1, 2}) {
+            list->setCurrentItem(list->topLevelItem(row));
+            QTest::keyClick(list, Qt::Key_Space);
+        }
+        return int(QDialog::Accepted);
+    };
+    frame().runCommand(ID_DATA_IMPORT);
+    EXPECT_EQ(states, (QStringList{QStringLiteral("new+"), QStringLiteral("differs-"),
+                                   QStringLiteral("new+")}));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Hops WHERE HopsName = 'Nova'")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT HopsAlpha FROM Hops WHERE HopsName = 'Amarillo'")), 9.5);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Yeast WHERE YeastStrain = 'House Kveik'")),
+              0);
+    ASSERT_FALSE(m_prompter.shown().empty());
+    EXPECT_TRUE(m_prompter.last().text.contains(QStringLiteral("Added: 1\nReplaced: 1")))
+        << m_prompter.last().text.toStdString();
+
+    const QString out = path(QStringLiteral("reference.json"));
+    m_runner.saveFiles.push_back(out);
+    frame().runCommand(ID_DATA_EXPORT);
+    const QByteArray written = readFile(out);
+    EXPECT_TRUE(written.contains("\"hop_varieties\"") && written.contains("\"Nova\""));
 }
 
 TEST_F(ReferenceDialogs, F1InALookupOpensTheLookupsOwnHelp) {

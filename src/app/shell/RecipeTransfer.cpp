@@ -3,6 +3,7 @@
 #include "app/document/CWscalcFrame.h"
 #include "app/form/CRecipeFormSheet.h"
 #include "app/shell/CMainFrame.h"
+#include "app/shell/ReferencePreviewDialog.h"
 #include "app/widgets/DialogRunner.h"
 #include "core/db/DatabaseOps.h"
 #include "core/db/IInfoStatusBar.h"
@@ -11,6 +12,7 @@
 #include "core/document/CWscalcDoc.h"
 #include "core/interchange/BeerJson.h"
 #include "core/interchange/BeerXml.h"
+#include "core/interchange/ReferenceData.h"
 #include "core/settings/CoreServices.h"
 #include "core/settings/FileNodes.h"
 #include "core/settings/MessageCatalog.h"
@@ -200,6 +202,77 @@ void RecipeTransfer::exportRecipes(bool all) {
         QString::fromLatin1(Texts::kExportComplete)
             .arg(QString::fromLatin1(all ? Texts::kExportedAll : Texts::kExportedOne), path),
         PromptIcon::Information);
+}
+
+void RecipeTransfer::importReference() {
+    const QString path =
+        m_runner.openFileName(&m_frame, QString::fromLatin1(Labels::kDataImportTitle),
+                              QString::fromLatin1(Labels::kRecipeFileOpenFilter));
+    if (path.isEmpty())
+        return;
+    auto refuse = [&](const QString& why) {
+        m_services.prompter.text(QString::fromLatin1(Texts::kDataImportFailed).arg(path, why),
+                                 PromptIcon::Exclamation);
+    };
+    QFile file(path);
+    if (QString why; !OpenRegularFile(file, why))
+        return refuse(why);
+    QString error;
+    std::optional<ReferenceFile> read = ReferenceData::read(file, error);
+    if (!read)
+        return refuse(error);
+    try {
+        CDaoDatabase data;
+        data.Open(m_services.profile.text(Setting::DefaultDataFile), false, false);
+        ReferenceData::preview(data, *read);
+        ReferencePreviewDialog preview(*read, &m_frame);
+        if (m_runner.exec(preview) != QDialog::Accepted)
+            return;
+        const auto result = ReferenceData::apply(data, *read, preview.choices(), error);
+        if (!result)
+            return refuse(error);
+        m_services.prompter.text(QString::fromLatin1(Texts::kDataImportComplete)
+                                     .arg(path)
+                                     .arg(result->added)
+                                     .arg(result->replaced)
+                                     .arg(result->skipped),
+                                 PromptIcon::Information);
+    } catch (const CDaoException& e) {
+        refuse(QString::fromUtf8(e.what()));
+    }
+}
+
+void RecipeTransfer::exportReference() {
+    QString path = m_runner.saveFileName(&m_frame, QString::fromLatin1(Labels::kDataExportTitle),
+                                         QString::fromLatin1(Labels::kDataFileSaveFilter));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".json");
+    const bool json =
+        QFileInfo(path).suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) != 0;
+    QString error = NotAFileReason(path);
+    QSaveFile out(path);
+    if (!error.isEmpty()) {
+    } else if (!out.open(QIODevice::WriteOnly)) {
+        error = out.errorString();
+    } else {
+        try {
+            CDaoDatabase data;
+            data.Open(m_services.profile.text(Setting::DefaultDataFile), false, true);
+            if (ReferenceData::write(data, ReferenceData::exportableTables(), json, out, error))
+                CommitRegularFile(out, error);
+        } catch (const CDaoException& e) {
+            error = QString::fromUtf8(e.what());
+        }
+    }
+    if (!error.isEmpty()) {
+        m_services.prompter.text(QString::fromLatin1(Texts::kDataExportFailed).arg(path, error),
+                                 PromptIcon::Exclamation);
+        return;
+    }
+    m_services.prompter.text(QString::fromLatin1(Texts::kDataExportComplete).arg(path),
+                             PromptIcon::Information);
 }
 
 } // namespace wsc

@@ -12,8 +12,9 @@ class CMainFrame;
 class DialogRunner;
 struct CoreServices;
 
-// File > Import Recipes, Export Recipe and Export All Recipes: BeerXML files in and out of the
-// open recipe database, with their progress and what each did said in a box.
+// File > Import Recipes, Export Recipe and Export All Recipes: BeerXML and BeerJSON files in
+// and out of the open recipe database, with their progress and what each did said in a box;
+// Data > Import and Export: reference data in and out of the Data database.
 class RecipeTransfer {
 public:
     RecipeTransfer(CMainFrame& frame, CoreServices& services, DialogRunner& runner);
@@ -24,6 +25,11 @@ public:
     void importFile(const QString& path);
     // Asks for a file and writes the current recipe, or every recipe, to it.
     void exportRecipes(bool all);
+
+    // Data > Import...: a reference file into the Data database, as the preview's ticks say.
+    void importReference();
+    // Data > Export...: the reference tables to a BeerJSON or BeerXML file.
+    void exportReference();
 
     // The BeerXML files a drag brings, or none.
     static QStringList droppedFiles(const QMimeData* mime);

@@ -9,6 +9,21 @@
 namespace wsc {
 namespace {
 
+// Two commands of one number would both answer to it: the build refuses that.
+#define WSC_COMMAND_NUMBER(id, number, ...) number,
+constexpr int kCommandNumbers[] = {WSC_COMMANDS(WSC_COMMAND_NUMBER)};
+#undef WSC_COMMAND_NUMBER
+constexpr bool NumbersAreUnique() {
+    for (std::size_t i = 0; i < std::size(kCommandNumbers); ++i) {
+        for (std::size_t j = i + 1; j < std::size(kCommandNumbers); ++j) {
+            if (kCommandNumbers[i] == kCommandNumbers[j])
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(NumbersAreUnique(), "two commands of WSC_COMMANDS share a number");
+
 constexpr int kCtrl = static_cast<int>(Qt::CTRL);
 constexpr int kAlt = static_cast<int>(Qt::ALT);
 constexpr int kShift = static_cast<int>(Qt::SHIFT);
@@ -139,11 +154,22 @@ const std::vector<int>& RecordMenu() {
 
 const std::vector<int>& DataMenu() {
     static const std::vector<int> layout = {
-        ID_DATA_STYLE,    ID_DATA_KIT,      ID_DATA_EXTRACT,
-        ID_DATA_GRAIN,    ID_DATA_HOP,      ID_DATA_YEAST,
-        ID_DATA_WATER,    ID_DATA_ADJUNCT,  0,
-        ID_DATA_GLOSSARY, ID_DATA_SUPPLIER, 0,
+        ID_DATA_STYLE,
+        ID_DATA_KIT,
+        ID_DATA_EXTRACT,
+        ID_DATA_GRAIN,
+        ID_DATA_HOP,
+        ID_DATA_YEAST,
+        ID_DATA_WATER,
+        ID_DATA_ADJUNCT,
+        0,
+        ID_DATA_GLOSSARY,
+        ID_DATA_SUPPLIER,
+        0,
         ID_DATA_BREWER,
+        0,
+        ID_DATA_IMPORT,
+        ID_DATA_EXPORT,
     };
     return layout;
 }

@@ -259,6 +259,14 @@ enum class When {
     X(ID_DATA_BREWER, 104, "Brewer's &Information...", Keys{},                                     \
       "Update Brewer's Information\nBrewer", None, RecipeForm, FormActive,                         \
       openReferenceDialog(ReferenceKind::Brewer))                                                  \
+    X(ID_DATA_IMPORT, 32903, "Im&port...", Keys{},                                                 \
+      "Add or replace styles, hops, malts and yeasts from a BeerJSON or BeerXML file\n"            \
+      "Import Reference Data", None, Frame, Always,                                                \
+      m_transfer->importReference())                                                               \
+    X(ID_DATA_EXPORT, 32904, "E&xport...", Keys{},                                                 \
+      "Write the styles, hops, malts and yeasts to a BeerJSON or BeerXML file\n"                   \
+      "Export Reference Data", None, Frame, Always,                                                \
+      m_transfer->exportReference())                                                               \
     X(ID_CALC_BITTERNESS, 102, "&Bitterness Calculator...", Keys{},                                \
       "Calculate bitterness related items\nBitterness Calculator", None, RecipeForm, FormActive,   \
       RunCalculatorCommand(ID_CALC_BITTERNESS, m_doc, m_runner, this))                             \

@@ -71,7 +71,8 @@ constexpr int Dialog(int resource) {
     X(kStrikeWater, Dialog(360), "Strike Water")                                                   \
     X(kMashInfusion, Dialog(361), "Mash Infusion")                                                 \
     X(kDilution, Dialog(362), "Dilution and Boil-off")                                             \
-    X(kScaleRecipe, Dialog(363), "Scale Recipe")
+    X(kScaleRecipe, Dialog(363), "Scale Recipe")                                                   \
+    X(kReferenceImport, Dialog(364), "Import Reference Data")
 
 #define WSC_DECLARE_HELP_CONTEXT(name, value, askedBy) inline constexpr int name = value;
 WSC_WINDOW_HELP_CONTEXTS(WSC_DECLARE_HELP_CONTEXT)

@@ -351,6 +351,18 @@ inline constexpr const char* kImportFailed =
     "Data Error:\nThe file %1 cannot be imported:\n%2\n\nNothing was imported.";
 inline constexpr const char* kExportFailed =
     "File Error:\nThe recipes could not be written to %1:\n%2";
+// Reference data. %1 the file, %2 what is wrong with it.
+inline constexpr const char* kDataImportFailed =
+    "Data Error:\nThe file %1 cannot be imported:\n%2\n\nThe Data database was not changed.";
+// %1 the file, %2 added, %3 replaced, %4 left as they were.
+inline constexpr const char* kDataImportComplete =
+    "Information:\nImport of %1 complete.\n\nAdded: %2\nReplaced: %3\nLeft as they were: %4";
+// %1 the file, %2 why.
+inline constexpr const char* kDataExportFailed =
+    "File Error:\nThe reference data could not be written to %1:\n%2";
+// %1 the file.
+inline constexpr const char* kDataExportComplete =
+    "Information:\nThe styles, hops, grains, extracts, adjuncts and yeasts were written to %1.";
 // %1 the help file.
 inline constexpr const char* kHelpMissing =
     "Configuration Error:\nThe help file %1 is missing or cannot be read.\nPlease reinstall "

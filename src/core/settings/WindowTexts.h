@@ -42,6 +42,15 @@ inline constexpr const char* kExportAllTitle = "Export All Recipes";
 inline constexpr const char* kExportOneTitle = "Export Recipe";
 inline constexpr const char* kRecipeFileSaveFilter =
     "BeerXML files (*.xml);;BeerJSON files (*.json)";
+inline constexpr const char* kDataImportTitle = "Import Reference Data";
+inline constexpr const char* kDataExportTitle = "Export Reference Data";
+inline constexpr const char* kDataFileSaveFilter = "BeerJSON files (*.json);;BeerXML files (*.xml)";
+// The preview of a reference import.
+inline constexpr const char* kDataPreviewIntro =
+    "Tick what to add or replace. New records are ticked; a record that differs from the one "
+    "of its name replaces it only when ticked.";
+inline constexpr const char* kDataPreviewImport = "&Import";
+inline constexpr const char* kDataPreviewHeadings = "Kind|Name|In the Data database|Not kept";
 inline constexpr const char* kExportPdfTitle = "Export PDF";
 inline constexpr const char* kPdfFilter = "PDF files (*.pdf)";
 // The progress of long work, shown once it has taken a second: %1 the file.
