@@ -1,11 +1,13 @@
-// BeerXML: importing 1,000 recipes from one file, and exporting them again; and three files of
-// about the same size but of other shapes (one recipe of 100,000 hop rows, 100,000 small
+// BeerXML and BeerJSON: importing 1,000 recipes from one file, and exporting them again (the
+// BeerJSON figures beside the BeerXML ones: the same recipes through the same tables); and three
+// files of about the same size but of other shapes (one recipe of 100,000 hop rows, 100,000 small
 // recipes' worth of rows in many recipes, one element with 100,000 attributes), whose imports
 // should take about the same time: the cost of an import follows the bytes of the file.
 #include "core/calc/UtilizationTable.h"
 #include "core/db/DatabaseOps.h"
 #include "core/db/dao/CDaoDatabase.h"
 #include "core/document/ShippedDatabases.h"
+#include "core/interchange/BeerJson.h"
 #include "core/interchange/BeerXml.h"
 
 #include <QFile>
@@ -80,6 +82,43 @@ void ExportThousand(benchmark::State& state) {
     }
 }
 BENCHMARK(ExportThousand)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The same 1,000 recipes as BeerJSON, as our export writes them.
+QByteArray thousandRecipesJson(const UtilizationTable& table) {
+    EmptyRecipes source;
+    QString error;
+    BeerXml::importRecipes(source.db, nullptr, thousandRecipes(table), table, error);
+    return BeerJson::exportRecipes(source.db, {}, table, error);
+}
+
+void ImportThousandJson(benchmark::State& state) {
+    const UtilizationTable table = UtilizationTable::shipped();
+    const QByteArray json = thousandRecipesJson(table);
+    CDaoDatabase data;
+    data.Open(QStringLiteral(WSC_DATA_DB), false, true);
+    for (auto _ : state) {
+        state.PauseTiming();
+        EmptyRecipes target;
+        state.ResumeTiming();
+        QString error;
+        const auto summary = BeerJson::importRecipes(target.db, &data, json, table, error);
+        if (!summary || summary->added.size() != 1000)
+            state.SkipWithError("the import failed");
+    }
+}
+BENCHMARK(ImportThousandJson)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void ExportThousandJson(benchmark::State& state) {
+    const UtilizationTable table = UtilizationTable::shipped();
+    EmptyRecipes source;
+    QString error;
+    BeerXml::importRecipes(source.db, nullptr, thousandRecipes(table), table, error);
+    for (auto _ : state) {
+        const QByteArray json = BeerJson::exportRecipes(source.db, {}, table, error);
+        benchmark::DoNotOptimize(json.size());
+    }
+}
+BENCHMARK(ExportThousandJson)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 QByteArray hopRow(int i) {
     return "<HOP><NAME>Hop " + QByteArray::number(i) +

@@ -10,13 +10,14 @@ scripts/install-deps.sh
 total="${1:-60}"
 cmake --preset fuzz
 cmake --build --preset fuzz
-targets=(beerxml report_file grid_layout tips dates)
+targets=(beerxml beerjson report_file grid_layout tips dates)
 each=$(( total / ${#targets[@]} ))
 (( each > 0 )) || each=1
 mkdir -p build/fuzz/crashes
 seeds_of() {
     case "$1" in
         beerxml) echo tests/fuzz/seeds/beerxml ;;
+        beerjson) echo tests/data/beerjson/samples/real ;;
         report_file) echo data/reports ;;
         grid_layout) echo data/grid ;;
         tips) echo data/tips.txt | xargs dirname ;;

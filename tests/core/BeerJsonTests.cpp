@@ -270,6 +270,33 @@ TEST_F(BeerJsonFiles, BadFilesAreRefusedWithTheirPlaceAndChangeNothing) {
         EXPECT_FALSE(error.contains(QStringLiteral("(line"))) << error.toStdString();
     }
     EXPECT_EQ(test::FileDigest(db), before);
+
+    // A gigabyte in one recipe: refused once the import has read what it holds at once, long
+    // before the end of the file.
+    const QString huge = path(QStringLiteral("huge.json"));
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(R"({"beerjson": {"version": 1.0, "recipes": [{"name": "Huge", "notes": ")");
+        const QByteArray chunk(1 << 20, 'x');
+        for (int i = 0; i < 1024; ++i)
+            ASSERT_EQ(f.write(chunk), chunk.size());
+        f.write(R"("}]}})");
+    }
+    {
+        CDaoDatabase recipes;
+        recipes.Open(db, false, false);
+        QFile in(huge);
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        QString error;
+        EXPECT_FALSE(BeerJson::importRecipes(recipes, nullptr, in, m_table, error));
+        EXPECT_TRUE(
+            error.contains(QStringLiteral("larger than the 33554432 bytes an import holds")))
+            << error.toStdString();
+        EXPECT_LT(in.pos(), qint64(48) << 20) << "the rest of the file is never read";
+    }
+    QFile::remove(huge);
+    EXPECT_EQ(test::FileDigest(db), before);
     // The window and the command line tell the formats apart by what the file holds.
     EXPECT_TRUE(BeerJson::looksLikeJson("// a comment\n  {\"beerjson\": {}}"));
     EXPECT_TRUE(BeerJson::looksLikeJson("\xEF\xBB\xBF{}"));

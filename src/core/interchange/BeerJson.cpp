@@ -506,11 +506,20 @@ protected:
                             .arg(BeerJson::kMaxBytes)};
         if (m_progress && !m_progress(m_read, m_total))
             throw Fault{QString::fromLatin1(BeerXml::kCancelled)};
+        if (m_read - m_mark > BeerJson::kMaxRecordBytes + m_buf.size())
+            throw Fault{QStringLiteral("a recipe or value of the file is larger than the %1 bytes "
+                                       "an import holds at once")
+                            .arg(BeerJson::kMaxRecordBytes)};
         if (m_buf.isEmpty())
             return traits_type::eof();
         setg(m_buf.data(), m_buf.data(), m_buf.data() + m_buf.size());
         return traits_type::to_int_type(*gptr());
     }
+
+public:
+    // Where a record (a recipe, a value beside the recipes) starts: what the import holds at
+    // once is what has been read since.
+    void mark() { m_mark = m_read - (egptr() - gptr()); }
 
 private:
     QIODevice& m_in;
@@ -518,6 +527,7 @@ private:
     qint64 m_total;
     QByteArray m_buf;
     qint64 m_read = 0;
+    qint64 m_mark = 0;
 };
 
 } // namespace
@@ -573,6 +583,15 @@ bool BeerJson::exportRecipes(CDaoDatabase& recipes, const std::vector<long>& bat
         if (e.name != QLatin1String(el::Recipe) || open.size() != 1)
             return false;
         QByteArray text = Indented(convert.recipe(e));
+        if (text.size() > kMaxRecordBytes) {
+            if (ok)
+                error = QStringLiteral("the recipe \"%1\" would be larger than the %2 bytes an "
+                                       "import holds at once")
+                            .arg(e.value(el::Name))
+                            .arg(kMaxRecordBytes);
+            ok = false;
+            return true;
+        }
         if (!first)
             text.prepend(',');
         first = false;
@@ -631,6 +650,9 @@ std::optional<ImportSummary> BeerJson::importRecipes(CDaoDatabase& recipes, CDao
             if (depth > kMaxDepth)
                 throw Fault{
                     QStringLiteral("the JSON is nested more than %1 levels deep").arg(kMaxDepth)};
+            // Between the recipes and above them: a new record starts here.
+            if (depth <= 3)
+                buffer.mark();
             switch (event) {
             case Event::key:
                 lastKey = parsed.get<std::string>();

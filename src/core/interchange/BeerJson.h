@@ -15,6 +15,9 @@ public:
     static constexpr qint64 kMaxBytes = BeerXml::kMaxBytes;
     // Deeper nesting than this is no recipe file.
     static constexpr int kMaxDepth = 64;
+    // What an import holds at once: one recipe (or one value beside the recipes) of at most
+    // this many bytes of the file, as a parsed tree; no export writes a larger recipe.
+    static constexpr qint64 kMaxRecordBytes = qint64(32) * 1024 * 1024;
 
     // Whether the bytes a file starts with are JSON rather than XML (after blanks, a byte-order
     // mark and `//` comment lines).

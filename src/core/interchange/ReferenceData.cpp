@@ -11,6 +11,7 @@
 #include "core/interchange/BeerXmlElements.h"
 #include "core/interchange/BeerXmlValues.h"
 #include "core/interchange/XmlTree.h"
+#include "core/reference/ReferenceTables.h"
 
 #include <QIODevice>
 #include <QRegularExpression>
@@ -548,6 +549,27 @@ void ReadJson(const Json& root, ReferenceFile& file, std::map<QString, int>& oth
     }
 }
 
+// A column as its maintenance dialog labels it ("Alpha Acid Percent").
+QString LabelOf(const char* table, const char* column) {
+    for (int k = 0; k < kReferenceKinds; ++k) {
+        const ReferenceTable& t = ReferenceTableOf(static_cast<ReferenceKind>(k));
+        if (qstrcmp(t.table, table) != 0)
+            continue;
+        const ReferenceField* f = t.field(QString::fromLatin1(column));
+        if (!f)
+            break;
+        // The dialogs label a range once, over its two ends.
+        const QString label = QString::fromLatin1(f->label).remove(u'&').remove(u':').trimmed();
+        const QLatin1String name(column);
+        if (name.endsWith(QLatin1String("Lo")))
+            return label + QStringLiteral(" (low)");
+        if (name.endsWith(QLatin1String("Hi")))
+            return label + QStringLiteral(" (high)");
+        return label;
+    }
+    return QString::fromLatin1(column);
+}
+
 QString Shown(const QVariant& v) {
     if (v.typeId() == QMetaType::Double)
         return beerxml::Number(beerxml::Rounded(v.toDouble()));
@@ -656,7 +678,7 @@ void ReferenceData::preview(CDaoDatabase& data, ReferenceFile& file) {
             const QVariant old = existing[QString::fromLatin1(column)];
             if (!SameValue(old, value))
                 item.differences << QStringLiteral("%1: %2 → %3")
-                                        .arg(QString::fromLatin1(column), Shown(old), Shown(value));
+                                        .arg(LabelOf(item.table, column), Shown(old), Shown(value));
         }
         item.state =
             item.differences.isEmpty() ? ReferenceItem::State::Same : ReferenceItem::State::Differs;
