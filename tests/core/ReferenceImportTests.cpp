@@ -100,7 +100,8 @@ TEST_F(ReferenceImport, ThePreviewSaysWhatIsNewWhatDiffersAndWhatCannotBeKept) {
     ASSERT_EQ(f->items.size(), 4u);
     const ReferenceItem& amarillo = Named(*f, QStringLiteral("amarillo"));
     EXPECT_EQ(amarillo.state, ReferenceItem::State::Differs) << "matched by name in any case";
-    EXPECT_TRUE(amarillo.differences.join(u'|').contains(QStringLiteral("Alpha Acid Percent: 9 → 9.5")))
+    EXPECT_TRUE(
+        amarillo.differences.join(u'|').contains(QStringLiteral("Alpha Acid Percent: 9 → 9.5")))
         << amarillo.differences.join(u'|').toStdString();
     EXPECT_TRUE(amarillo.notKept.contains(QStringLiteral("form")));
     EXPECT_EQ(Named(*f, QStringLiteral("Nova")).state, ReferenceItem::State::New);
