@@ -690,16 +690,12 @@ std::optional<ImportSummary> BeerJson::importRecipes(CDaoDatabase& recipes, CDao
         };
         const Json root = Json::parse(input, take, true, true);
         if (!isBeerJson || !root.is_object())
-            throw Fault{
-                QStringLiteral("the file is JSON but no BeerJSON (no \"beerjson\" object)")};
+            throw Fault{QString::fromLatin1(kNotBeerJson)};
     } catch (const Fault& f) {
         error = f.text;
         return std::nullopt;
     } catch (const Json::parse_error& e) {
-        // "[json.exception.parse_error.101] parse error at line 3, column 7: ..."
-        QString text = QString::fromUtf8(e.what());
-        text.remove(QRegularExpression(QStringLiteral(R"(^\[json\.exception\.[a-z_.0-9]+\] )")));
-        error = QStringLiteral("the file is not valid JSON: %1").arg(text);
+        error = NotJson(e);
         return std::nullopt;
     } catch (const Json::exception& e) {
         error = QStringLiteral("the file could not be read: %1").arg(QString::fromUtf8(e.what()));

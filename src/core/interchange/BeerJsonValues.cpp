@@ -2,6 +2,8 @@
 
 #include "core/calc/Units.h"
 
+#include <QRegularExpression>
+
 #include <cctype>
 
 namespace wsc::beerjson {
@@ -161,6 +163,13 @@ const Json* Find(const Json& j, const std::string& path) {
             return at;
         start = slash + 1;
     }
+}
+
+QString NotJson(const Json::exception& e) {
+    // "[json.exception.parse_error.101] parse error at line 3, column 7: ..."
+    static const QRegularExpression tag(QStringLiteral(R"(^\[json\.exception\.[a-z_.0-9]+\] )"));
+    return QStringLiteral("the file is not valid JSON: %1")
+        .arg(QString::fromUtf8(e.what()).remove(tag));
 }
 
 } // namespace wsc::beerjson

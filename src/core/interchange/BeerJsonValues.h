@@ -45,6 +45,11 @@ template <class Value> Json Measured(const char* unit, Value value) {
     return j;
 }
 
+// What the parser said of a file that is not JSON, as the brewer reads it: "the file is not
+// valid JSON: parse error at line 3, column 7: ...".
+QString NotJson(const Json::exception& e);
+inline constexpr char kNotBeerJson[] = "the file is JSON but no BeerJSON (no \"beerjson\" object)";
+
 // The property at a path, made when missing ("fermentation_steps/0" makes the list and item).
 Json& At(Json& j, const std::string& path);
 // The property at a path, or null.

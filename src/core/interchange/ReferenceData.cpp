@@ -609,8 +609,7 @@ std::optional<ReferenceFile> ReferenceData::read(QIODevice& in, QString& error) 
                 },
                 true, true);
             if (!root.is_object() || !root.contains("beerjson") || !root["beerjson"].is_object())
-                throw Fault{
-                    QStringLiteral("the file is JSON but no BeerJSON (no \"beerjson\" object)")};
+                throw Fault{QString::fromLatin1(kNotBeerJson)};
             ReadJson(root, file, others);
         } else {
             XmlProblem problem;
@@ -625,9 +624,7 @@ std::optional<ReferenceFile> ReferenceData::read(QIODevice& in, QString& error) 
         error = f.text;
         return std::nullopt;
     } catch (const Json::parse_error& e) {
-        QString text = QString::fromUtf8(e.what());
-        text.remove(QRegularExpression(QStringLiteral(R"(^\[json\.exception\.[a-z_.0-9]+\] )")));
-        error = QStringLiteral("the file is not valid JSON: %1").arg(text);
+        error = NotJson(e);
         return std::nullopt;
     }
     for (const auto& [what, count] : others)
