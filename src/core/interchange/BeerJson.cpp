@@ -140,7 +140,10 @@ void ToJson::fields(Json& j, const Record& rec, const XmlElement& e, Json& exten
     static const QString own = QString::fromLatin1(beerxml::kOwnPrefix);
     for (const XmlElement& c : e.children) {
         if (c.name.startsWith(own))
-            extension[prefix + Utf8(c.name.mid(own.size()))] = Utf8(c.raw);
+            // Each name once in a record: added without the search an object's [] makes.
+            static_cast<std::vector<std::pair<const std::string, Json>>&>(
+                extension.get_ref<Json::object_t&>())
+                .emplace_back(prefix + Utf8(c.name.mid(own.size())), Utf8(c.raw));
     }
 }
 
@@ -260,15 +263,16 @@ constexpr char kTail[] = "\n    ]\n  }\n}\n";
 // A recipe's JSON indented to stand in the document's list.
 QByteArray Indented(const Json& j) {
     const std::string text = j.dump(2);
+    constexpr char kIndent[] = "\n      ";
     QByteArray out;
-    out.reserve(qsizetype(text.size() + text.size() / 8));
-    out.append("\n      ");
-    for (const char c : text) {
-        out.append(c);
-        if (c == '\n')
-            out.append("      ");
+    out.reserve(qsizetype(text.size() + text.size() / 4));
+    out.append(kIndent);
+    std::size_t from = 0;
+    for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', from)) {
+        out.append(text.data() + from, qsizetype(nl - from)).append(kIndent);
+        from = nl + 1;
     }
-    return out;
+    return out.append(text.data() + from, qsizetype(text.size() - from));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -545,18 +549,6 @@ bool BeerJson::looksLikeJson(const QByteArray& head) {
 bool BeerJson::exportRecipes(CDaoDatabase& recipes, const std::vector<long>& batches,
                              const UtilizationTable& table, QIODevice& out, QString& error,
                              const BeerXml::ExportProgress& progress, qint64 maxBytes) {
-    // The recipes as the BeerXML writer writes them, read back a recipe at a time.
-    QTemporaryFile xml;
-    if (!xml.open()) {
-        error = QStringLiteral("no temporary file could be made: %1").arg(xml.errorString());
-        return false;
-    }
-    if (!BeerXml::exportRecipes(recipes, batches, table, xml, error, progress))
-        return false;
-    if (!xml.seek(0)) {
-        error = xml.errorString();
-        return false;
-    }
     qint64 written = 0;
     bool first = true;
     auto put = [&](const QByteArray& bytes) {
@@ -577,33 +569,22 @@ bool BeerJson::exportRecipes(CDaoDatabase& recipes, const std::vector<long>& bat
     if (!put(kHead))
         return false;
     ToJson convert;
-    bool ok = true;
-    XmlStream stream;
-    stream.take = [&](XmlElement& e, const std::vector<XmlElement>& open) {
-        if (e.name != QLatin1String(el::Recipe) || open.size() != 1)
-            return false;
+    // Each recipe as the BeerXML writer makes it, translated as it is made.
+    const auto take = [&](const XmlElement& e) {
         QByteArray text = Indented(convert.recipe(e));
         if (text.size() > kMaxRecordBytes) {
-            if (ok)
-                error = QStringLiteral("the recipe \"%1\" would be larger than the %2 bytes an "
-                                       "import holds at once")
-                            .arg(e.value(el::Name))
-                            .arg(kMaxRecordBytes);
-            ok = false;
-            return true;
+            error = QStringLiteral("the recipe \"%1\" would be larger than the %2 bytes an import "
+                                   "holds at once")
+                        .arg(e.value(el::Name))
+                        .arg(kMaxRecordBytes);
+            return false;
         }
         if (!first)
             text.prepend(',');
         first = false;
-        ok = ok && put(text);
-        return true;
+        return put(text);
     };
-    XmlProblem problem;
-    if (!ReadXmlStream(xml, problem, BeerXml::kMaxBytes, stream)) {
-        error = problem.describe();
-        return false;
-    }
-    return ok && put(kTail);
+    return BeerXml::exportRecipeTrees(recipes, batches, table, take, error, progress) && put(kTail);
 }
 
 QByteArray BeerJson::exportRecipes(CDaoDatabase& recipes, const std::vector<long>& batches,

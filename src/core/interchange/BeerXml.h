@@ -15,6 +15,7 @@ namespace wsc {
 
 class CDaoDatabase;
 class UtilizationTable;
+struct XmlElement;
 
 // What an import did, for the summary the window and the command-line tool show.
 struct ImportSummary {
@@ -62,6 +63,14 @@ public:
     static bool exportRecipes(CDaoDatabase& recipes, const std::vector<long>& batches,
                               const UtilizationTable& table, QIODevice& out, QString& error,
                               const ExportProgress& progress = {}, qint64 maxBytes = kMaxBytes);
+
+    // The same recipes as the trees a reading of that file would build, each handed to `take`
+    // as it is made and let go (false from `take` stops the export, with `error` as it set it),
+    // for a translation into another format that neither writes nor reads the BeerXML text.
+    static bool exportRecipeTrees(CDaoDatabase& recipes, const std::vector<long>& batches,
+                                  const UtilizationTable& table,
+                                  const std::function<bool(const XmlElement&)>& take,
+                                  QString& error, const ExportProgress& progress = {});
 
     // Adds every recipe of `bytes` to `recipes` with the next batch numbers, all in one
     // transaction: on any fault nothing is added, and `error` says what and where. Ingredients

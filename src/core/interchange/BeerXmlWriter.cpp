@@ -14,6 +14,7 @@
 #include "core/interchange/BeerXmlFields.h"
 #include "core/interchange/BeerXmlValues.h"
 #include "core/interchange/InterchangeExtras.h"
+#include "core/interchange/XmlTree.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -91,17 +93,27 @@ QString exact(const QVariant& v) {
 class Writer {
 public:
     explicit Writer(QIODevice* out) : m_out(out) {}
-    void startDocument() { m_bytes.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"); }
+    // Instead of bytes: each recipe as the reader builds one from a file, handed to `take` as
+    // it ends and let go, for a translation into another format that reads nothing twice.
+    using Take = std::function<bool(const XmlElement& recipe)>;
+    explicit Writer(Take take) : m_out(nullptr), m_take(std::move(take)) {}
+    void startDocument() {
+        if (m_out)
+            m_bytes.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+    }
     void endDocument() {
         while (!m_open.empty())
             end();
-        m_bytes.append('\n');
+        if (m_out)
+            m_bytes.append('\n');
     }
     // What is written so far, on the device and in the buffer.
-    qint64 size() const { return m_out->pos() + m_bytes.size(); }
+    qint64 size() const { return m_out ? m_out->pos() + m_bytes.size() : 0; }
     // Hands what is buffered to the device once there is enough of it for a large write (or
     // at once when `now`); false when the device could not take it all.
     bool flush(bool now = false) {
+        if (!m_out)
+            return m_taken;
         if (!now && m_bytes.size() < kChunk)
             return true;
         const qint64 size = m_bytes.size();
@@ -122,6 +134,15 @@ public:
             if (*valid != value)
                 return field(name, *valid);
         }
+        if (m_take) {
+            XmlElement e;
+            e.name = name;
+            e.raw = value;
+            e.text = value.trimmed();
+            m_open.back().node->children.push_back(std::move(e));
+            m_open.back().written.push_back(name);
+            return;
+        }
         startTag(tag);
         m_bytes.append('>');
         appendText(value);
@@ -136,10 +157,27 @@ public:
     }
     void begin(const char* name) {
         const QByteArray tag(name);
+        if (m_take) {
+            XmlElement* parent = m_open.empty() ? &m_root : m_open.back().node;
+            parent->children.emplace_back();
+            parent->children.back().name = QString::fromLatin1(name);
+            m_open.push_back({tag, {}, true, &parent->children.back()});
+            return;
+        }
         startTag(tag);
-        m_open.push_back({tag, {}, true});
+        m_open.push_back({tag, {}, true, nullptr});
     }
     void end() {
+        if (m_take) {
+            m_open.pop_back();
+            // A recipe of the list is handed over and let go.
+            if (m_open.size() == 1) {
+                XmlElement* list = m_open.back().node;
+                m_taken = m_taken && m_take(list->children.back());
+                list->children.pop_back();
+            }
+            return;
+        }
         Open& e = m_open.back();
         if (e.empty) {
             m_bytes.append("/>");
@@ -162,6 +200,7 @@ private:
         // The names the element holds, in writing order; asked about a few times a record.
         std::vector<QString> written;
         bool empty;
+        XmlElement* node; // the element built, when building trees
     };
     void indent(std::size_t depth) {
         m_bytes.append('\n');
@@ -211,6 +250,9 @@ private:
 
     static constexpr qint64 kChunk = 1 << 20;
     QIODevice* m_out;
+    Take m_take;
+    XmlElement m_root;
+    bool m_taken = true;
     QByteArray m_bytes;
     std::vector<Open> m_open;
 };
@@ -785,9 +827,13 @@ QByteArray BeerXml::exportRecipes(CDaoDatabase& recipes, const std::vector<long>
     return out;
 }
 
-bool BeerXml::exportRecipes(CDaoDatabase& recipes, const std::vector<long>& batches,
-                            const UtilizationTable& table, QIODevice& out, QString& error,
-                            const ExportProgress& progress, qint64 maxBytes) {
+namespace {
+
+// The recipes of `batches` through `w`, a recipe at a time; `out` is the device it writes to,
+// when it writes one.
+bool ExportThrough(Writer& w, QIODevice* out, CDaoDatabase& recipes,
+                   const std::vector<long>& batches, const UtilizationTable& table, QString& error,
+                   const BeerXml::ExportProgress& progress, qint64 maxBytes) {
     const ReadSnapshot snapshot(recipes.connection());
     Queries c(recipes.connection());
     // A missing batch is said before a byte is written.
@@ -799,7 +845,6 @@ bool BeerXml::exportRecipes(CDaoDatabase& recipes, const std::vector<long>& batc
                                    .scalar(QStringLiteral("SELECT count(*) FROM Recipes"))
                                    .toLongLong()
                              : qint64(chosen.size());
-    Writer w(&out);
     w.startDocument();
     w.begin(el::Recipes);
     InterchangeExtras extras(recipes.connection());
@@ -817,8 +862,10 @@ bool BeerXml::exportRecipes(CDaoDatabase& recipes, const std::vector<long>& batc
         return false;
     };
     auto writeFailed = [&] {
-        error = out.errorString().isEmpty() ? QStringLiteral("the file could not be written")
-                                            : out.errorString();
+        if (error.isEmpty())
+            error = !out || out->errorString().isEmpty()
+                        ? QStringLiteral("the file could not be written")
+                        : out->errorString();
         return false;
     };
     // Each recipe is written as it is read: what the export holds at once is one recipe.
@@ -855,7 +902,24 @@ bool BeerXml::exportRecipes(CDaoDatabase& recipes, const std::vector<long>& batc
     w.endDocument();
     if (!w.flush(true))
         return writeFailed();
-    return out.pos() <= maxBytes || tooLarge();
+    return !out || out->pos() <= maxBytes || tooLarge();
+}
+
+} // namespace
+
+bool BeerXml::exportRecipes(CDaoDatabase& recipes, const std::vector<long>& batches,
+                            const UtilizationTable& table, QIODevice& out, QString& error,
+                            const ExportProgress& progress, qint64 maxBytes) {
+    Writer w(&out);
+    return ExportThrough(w, &out, recipes, batches, table, error, progress, maxBytes);
+}
+
+bool BeerXml::exportRecipeTrees(CDaoDatabase& recipes, const std::vector<long>& batches,
+                                const UtilizationTable& table,
+                                const std::function<bool(const XmlElement&)>& take, QString& error,
+                                const ExportProgress& progress) {
+    Writer w(take);
+    return ExportThrough(w, nullptr, recipes, batches, table, error, progress, kMaxBytes);
 }
 
 } // namespace wsc
