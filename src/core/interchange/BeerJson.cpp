@@ -27,9 +27,6 @@ namespace el = beerxml::el;
 
 namespace {
 
-constexpr double kKgPerDryPackage = 0.0115;
-constexpr double kLitresPerLiquidPackage = 0.125;
-
 // The leading number of a text ("4.7 %", "8.3 SRM"); nothing when it has none.
 std::optional<double> LeadingNumber(const QString& text) {
     bool ok = false;
@@ -352,7 +349,8 @@ void ToXml::record(const Record& rec, const Json& j, const QString& where, const
                     v->is_object() && v->contains("value") && (*v)["value"].is_number()
                         ? (*v)["value"].get<double>()
                         : 0;
-                number(f.element, count * (dry ? kKgPerDryPackage : kLitresPerLiquidPackage));
+                number(f.element, count * (dry ? beerxml::kKgPerDryPackage
+                                               : beerxml::kLitresPerLiquidPackage));
             }
             value(QLatin1String(el::AmountIsWeight),
                   weight ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));

@@ -30,6 +30,11 @@ inline constexpr const char* kMashVols[] = {
     col::recipe::RecipeMashVol1, col::recipe::RecipeMashVol2, col::recipe::RecipeMashVol3,
     col::recipe::RecipeMashVol4};
 
+// What one package of yeast is in kilograms or litres: a sachet of dry yeast, a pouch of liquid
+// yeast.
+inline constexpr double kKgPerDryPackage = 0.0115;
+inline constexpr double kLitresPerLiquidPackage = 0.125;
+
 // A number as the file holds it: nine decimals, exactly rounded, without the zeros that follow
 // the last digit.
 QString Number(double v);

@@ -36,10 +36,6 @@ namespace {
 using units::kKgPerLb;
 using units::kKgPerOz;
 using units::kLitresPerGallon;
-// What one package of yeast is in the format's units: a sachet of dry yeast, a pouch of
-// liquid yeast.
-constexpr double kKgPerDryPackage = 0.0115;
-constexpr double kLitresPerLiquidPackage = 0.125;
 // The large-batch hop utilization of the format's equipment record: none of ours.
 constexpr double kFullHopUtilization = 100;
 
