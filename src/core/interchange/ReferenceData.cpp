@@ -641,7 +641,8 @@ std::optional<ReferenceFile> ReferenceData::read(QIODevice& in, QString& error) 
 }
 
 void ReferenceData::preview(CDaoDatabase& data, ReferenceFile& file) {
-    SqliteConnection& c = data.connection();
+    // Each table's query is prepared once for the whole file.
+    beerxml::Queries queries(data.connection());
     for (ReferenceItem& item : file.items) {
         if (item.state == ReferenceItem::State::Refused)
             continue;
@@ -655,24 +656,22 @@ void ReferenceData::preview(CDaoDatabase& data, ReferenceFile& file) {
                 : QStringLiteral("%1 = ?1 COLLATE NOCASE")
                       .arg(
                           SqliteConnection::quoteIdentifier(QString::fromLatin1(kind->nameColumn)));
-        SqliteStatement st = c.prepare(
+        const std::vector<beerxml::Row> found = queries.rows(
             QStringLiteral("SELECT * FROM %1 WHERE %2 ORDER BY %3 LIMIT 1")
                 .arg(SqliteConnection::quoteIdentifier(QString::fromLatin1(item.table)), match,
-                     SqliteConnection::quoteIdentifier(QString::fromLatin1(kind->idColumn))));
-        st.bind(1, item.name);
+                     SqliteConnection::quoteIdentifier(QString::fromLatin1(kind->idColumn))),
+            item.name);
         item.differences.clear();
-        if (!st.step()) {
+        if (found.empty()) {
             item.state = ReferenceItem::State::New;
             continue;
         }
-        std::map<QString, QVariant> existing;
-        for (int i = 0; i < st.columnCount(); ++i)
-            existing[st.columnName(i)] = st.value(i);
-        item.existingId = existing[QString::fromLatin1(kind->idColumn)].toLongLong();
+        const beerxml::Row& existing = found.front();
+        item.existingId = existing.raw(kind->idColumn).toLongLong();
         for (const auto& [column, value] : item.values) {
             if (qstrcmp(column, kind->nameColumn) == 0)
                 continue;
-            const QVariant old = existing[QString::fromLatin1(column)];
+            const QVariant old = existing.raw(column);
             if (!SameValue(old, value))
                 item.differences << QStringLiteral("%1: %2 → %3")
                                         .arg(LabelOf(item.table, column), Shown(old), Shown(value));
@@ -784,12 +783,8 @@ QString WordOf(const RefKind& k, const RefField& f, const QVariant& v, bool json
 }
 
 // A Data row as a record of the format; its kind's fields each written once.
-void WriteRow(const RefKind& k, const std::map<QString, QVariant>& row, bool json, Json& j,
-              QXmlStreamWriter& x) {
-    auto get = [&](const char* column) {
-        const auto it = row.find(QString::fromLatin1(column));
-        return it == row.end() ? QVariant() : it->second;
-    };
+void WriteRow(const RefKind& k, const beerxml::Row& row, bool json, Json& j, QXmlStreamWriter& x) {
+    auto get = [&](const char* column) { return row.raw(column); };
     QSet<QString> done;
     auto xml = [&](const char* element, const QString& text) {
         if (done.contains(QLatin1String(element)))
@@ -929,7 +924,7 @@ void WriteRow(const RefKind& k, const std::map<QString, QVariant>& row, bool jso
 
 bool ReferenceData::write(CDaoDatabase& data, const QStringList& tables, bool json, QIODevice& out,
                           QString& error) {
-    SqliteConnection& c = data.connection();
+    beerxml::Queries queries(data.connection());
     // The lists of the file, each with the kinds that go into it.
     struct List {
         const char* xml;
@@ -966,23 +961,22 @@ bool ReferenceData::write(CDaoDatabase& data, const QStringList& tables, bool js
             if (!json)
                 x.writeStartElement(QLatin1String(list.xml));
             for (const RefKind* k : list.kinds) {
-                SqliteStatement st = c.prepare(
+                queries.each(
                     QStringLiteral("SELECT * FROM %1 ORDER BY %2")
                         .arg(SqliteConnection::quoteIdentifier(QString::fromLatin1(k->table)),
-                             SqliteConnection::quoteIdentifier(QString::fromLatin1(k->idColumn))));
-                while (st.step()) {
-                    std::map<QString, QVariant> row;
-                    for (int i = 0; i < st.columnCount(); ++i)
-                        row[st.columnName(i)] = st.value(i);
-                    if (QLatin1String(k->table) == QLatin1String("Adjuncts") &&
-                        (row[QString::fromLatin1(d::AdjunctsFermentable)].toInt() != 0) !=
-                            (QLatin1String(k->kind) == QLatin1String("sugar")))
-                        continue;
-                    Json one = Json::object();
-                    WriteRow(*k, row, json, one, x);
-                    if (json)
-                        items.push_back(std::move(one));
-                }
+                             SqliteConnection::quoteIdentifier(QString::fromLatin1(k->idColumn))),
+                    [&](beerxml::Row&& row) {
+                        // The adjuncts that ferment are the sugars of the fermentables' list.
+                        if (QLatin1String(k->table) == QLatin1String("Adjuncts") &&
+                            (row.whole(d::AdjunctsFermentable) != 0) !=
+                                (QLatin1String(k->kind) == QLatin1String("sugar")))
+                            return true;
+                        Json one = Json::object();
+                        WriteRow(*k, row, json, one, x);
+                        if (json)
+                            items.push_back(std::move(one));
+                        return true;
+                    });
             }
             if (!json)
                 x.writeEndElement();
