@@ -26,6 +26,7 @@
 #include <QSaveFile>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 namespace wsc {
@@ -56,6 +57,26 @@ private:
     WaitCursor m_wait;
     int m_shown = -1;
 };
+
+// Writes a file whole or not at all: under a temporary name, renamed over `path` only once
+// `write` succeeded, so a failed export leaves no half file (a device or a FIFO, which the rename
+// would replace, is refused). What went wrong, or an empty text.
+QString WriteWholeFile(const QString& path,
+                       const std::function<bool(QIODevice& out, QString& error)>& write) {
+    QString error = NotAFileReason(path);
+    if (!error.isEmpty())
+        return error;
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    try {
+        if (write(out, error))
+            CommitRegularFile(out, error);
+    } catch (const CDaoException& e) {
+        error = QString::fromUtf8(e.what());
+    }
+    return error;
+}
 
 } // namespace
 
@@ -161,38 +182,26 @@ void RecipeTransfer::exportRecipes(bool all) {
     // The file type chosen is the name's: BeerJSON for ".json", BeerXML otherwise.
     const bool json =
         QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
-    // Written under a temporary name, recipe by recipe, with the progress in the status bar:
-    // a failed export leaves no half file. A device or a FIFO would be replaced by the rename
-    // that ends it.
-    QString error = NotAFileReason(path);
-    QSaveFile out(path);
-    if (!error.isEmpty()) {
-    } else if (!out.open(QIODevice::WriteOnly)) {
-        error = out.errorString();
-    } else {
+    // Recipe by recipe, with the progress in the status bar.
+    std::unique_ptr<WorkProgress> work;
+    const QString error = WriteWholeFile(path, [&](QIODevice& out, QString& why) {
         StatusProgress progress(m_services.statusBar);
-        std::unique_ptr<WorkProgress> work =
-            m_runner.startWork(&m_frame, QString::fromLatin1(Labels::kExportingTo).arg(path));
+        work = m_runner.startWork(&m_frame, QString::fromLatin1(Labels::kExportingTo).arg(path));
         const auto status = progress.step();
-        try {
-            const std::vector<long> batches =
-                all ? std::vector<long>{} : std::vector<long>{long(form->currentBatch())};
-            const auto step = [&](qint64 done, qint64 total) {
-                status(done, total);
-                return work->step(done, total);
-            };
-            if (json ? BeerJson::exportRecipes(*m_frame.document()->database(), batches,
-                                               m_frame.document()->utilization(), out, error, step)
-                     : BeerXml::exportRecipes(*m_frame.document()->database(), batches,
-                                              m_frame.document()->utilization(), out, error, step))
-                CommitRegularFile(out, error);
-        } catch (const CDaoException& e) {
-            error = QString::fromUtf8(e.what());
-        }
-        // Cancelled: no file is written, and nothing more is said.
-        if (work->cancelled())
-            return;
-    }
+        const std::vector<long> batches =
+            all ? std::vector<long>{} : std::vector<long>{long(form->currentBatch())};
+        const auto step = [&](qint64 done, qint64 total) {
+            status(done, total);
+            return work->step(done, total);
+        };
+        return json ? BeerJson::exportRecipes(*m_frame.document()->database(), batches,
+                                              m_frame.document()->utilization(), out, why, step)
+                    : BeerXml::exportRecipes(*m_frame.document()->database(), batches,
+                                             m_frame.document()->utilization(), out, why, step);
+    });
+    // Cancelled: no file is written, and nothing more is said.
+    if (work && work->cancelled())
+        return;
     if (!error.isEmpty()) {
         m_services.prompter.text(QString::fromLatin1(Texts::kExportFailed).arg(path, error),
                                  PromptIcon::Exclamation);
@@ -251,21 +260,11 @@ void RecipeTransfer::exportReference() {
         path += QStringLiteral(".json");
     const bool json =
         QFileInfo(path).suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) != 0;
-    QString error = NotAFileReason(path);
-    QSaveFile out(path);
-    if (!error.isEmpty()) {
-    } else if (!out.open(QIODevice::WriteOnly)) {
-        error = out.errorString();
-    } else {
-        try {
-            CDaoDatabase data;
-            data.Open(m_services.profile.text(Setting::DefaultDataFile), false, true);
-            if (ReferenceData::write(data, ReferenceData::exportableTables(), json, out, error))
-                CommitRegularFile(out, error);
-        } catch (const CDaoException& e) {
-            error = QString::fromUtf8(e.what());
-        }
-    }
+    const QString error = WriteWholeFile(path, [&](QIODevice& out, QString& why) {
+        CDaoDatabase data;
+        data.Open(m_services.profile.text(Setting::DefaultDataFile), false, true);
+        return ReferenceData::write(data, ReferenceData::exportableTables(), json, out, why);
+    });
     if (!error.isEmpty()) {
         m_services.prompter.text(QString::fromLatin1(Texts::kDataExportFailed).arg(path, error),
                                  PromptIcon::Exclamation);
