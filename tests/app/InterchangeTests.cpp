@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "app/shell/RecipeTransfer.h"
 
 #include "core/settings/MessageCatalog.h"
 #include "core/settings/WindowTexts.h"
@@ -55,6 +56,34 @@ TEST_F(RecipeFiles, ExportThenImportAddsCommittedRecipesAndShowsTheFirst) {
     // The import is committed: a Refresh on the form does not take it back.
     frame().runCommand(ID_RECORD_REFRESH);
     EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 16);
+}
+
+// A file named .json is written as BeerJSON and comes back in by what it holds, whatever it is
+// named; a BeerJSON file dropped on the window comes in too.
+TEST_F(RecipeFiles, BeerJsonGoesOutByItsNameAndComesInByItsContent) {
+    openSamples();
+    const QString json = path(QStringLiteral("all.json"));
+    m_runner.saveFiles.push_back(json);
+    frame().runCommand(ID_FILE_EXPORT_ALL);
+    const QByteArray written = readFile(json);
+    ASSERT_TRUE(written.startsWith("{\n  \"beerjson\""));
+    EXPECT_EQ(written.count("\"batch_size\""), 8);
+    // Renamed so that only its content says what it is.
+    const QString renamed = path(QStringLiteral("recipes.txt"));
+    ASSERT_TRUE(QFile::copy(json, renamed));
+    m_prompter.clear();
+    m_runner.files.push_back(renamed);
+    frame().runCommand(ID_FILE_IMPORT_RECIPES);
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_TRUE(m_prompter.shown()[0].text.contains(QLatin1String("Recipes added: 8")))
+        << m_prompter.shown()[0].text.toStdString();
+    EXPECT_EQ(committed(QStringLiteral("SELECT count(*) FROM Recipes")), 16);
+    EXPECT_EQ(test::NameEdit(form())->text(), QStringLiteral("Homestead Bitter"));
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(json), QUrl::fromLocalFile(renamed)});
+    EXPECT_EQ(RecipeTransfer::droppedFiles(&mime), QStringList{json})
+        << "a drop takes recipe files by their names";
 }
 
 TEST_F(RecipeFiles, ABadFileOrACancelledQuestionImportsNothing) {
